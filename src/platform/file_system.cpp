@@ -1,0 +1,100 @@
+#include "platform/file_system.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/errors.h"
+
+namespace palvren {
+
+namespace fs = std::filesystem;
+
+bool fileExists(const std::string& path) {
+  struct stat info;
+  return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool folderExists(const std::string& path) {
+  struct stat info;
+  return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+void createFolder(const std::string& path) {
+  if (::mkdir(path.c_str(), 0755) != 0 && !(errno == EEXIST && folderExists(path))) {
+    throwFileError("create the folder", path, errno);
+  }
+}
+
+std::string parentFolder(const std::string& path) {
+  std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+std::string fileNameOf(const std::string& path) {
+  std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string extensionOf(const std::string& path) {
+  std::string name = fileNameOf(path);
+  std::size_t dot = name.rfind('.');
+  return dot == std::string::npos ? std::string() : name.substr(dot + 1);
+}
+
+std::string baseNameOf(const std::string& path) {
+  std::string name = fileNameOf(path);
+  std::size_t dot = name.rfind('.');
+  return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+bool hasVcfExtension(const std::string& path) {
+  std::string extension = extensionOf(path);
+  return extension.size() == 3 && (extension[0] | 0x20) == 'v' && (extension[1] | 0x20) == 'c' &&
+         (extension[2] | 0x20) == 'f';
+}
+
+std::vector<std::string> listFiles(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code error;
+  fs::directory_iterator it(fs::path(folder), error);
+  if (error) throwFileError("read the folder", folder, error.value());
+  for (; it != fs::directory_iterator(); it.increment(error)) {
+    if (error) throwFileError("read the folder", folder, error.value());
+    std::error_code typeError;
+    if (it->is_regular_file(typeError)) names.push_back(it->path().filename().native());
+  }
+  if (error) throwFileError("read the folder", folder, error.value());
+  std::sort(names.begin(), names.end());
+  std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+  for (std::string& name : names) name = prefix + name;
+  return names;
+}
+
+int moveWithoutReplacing(const std::string& from, const std::string& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+  if (errno != EINVAL && errno != ENOSYS) return errno;
+  // File systems without the no-replace rename: a hard link never replaces either.
+  if (::link(from.c_str(), to.c_str()) != 0) return errno;
+  ::unlink(from.c_str());
+  return 0;
+}
+
+std::string localDateText() {
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+  ::localtime_r(&now, &local);
+  char text[40];
+  std::snprintf(text, sizeof text, "%02d-%02d-%04d", local.tm_mon + 1, local.tm_mday,
+                local.tm_year + 1900);
+  return text;
+}
+
+}  // namespace palvren

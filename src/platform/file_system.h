@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace palvren {
+
+// Paths are byte strings joined with '/'. None of these throws for a path that does not exist.
+bool fileExists(const std::string& path);
+bool folderExists(const std::string& path);
+
+// Creates one folder level; throws OperationError when it cannot.
+void createFolder(const std::string& path);
+
+// The text up to the last '/', without it ("" when there is none).
+std::string parentFolder(const std::string& path);
+// The text after the last '/'.
+std::string fileNameOf(const std::string& path);
+// The text after the last '.' of the file name, without the dot ("" when there is none).
+std::string extensionOf(const std::string& path);
+// The file name without its last extension.
+std::string baseNameOf(const std::string& path);
+// Whether the extension, upper-cased, reads VCF.
+bool hasVcfExtension(const std::string& path);
+
+// Full paths of the regular files directly inside folder, in byte order of their names.
+// Throws OperationError when the folder cannot be read.
+std::vector<std::string> listFiles(const std::string& folder);
+
+// Moves from to a new name in the same file system without ever replacing an existing file.
+// Returns 0 on success, otherwise the errno value (EEXIST when the target is taken).
+int moveWithoutReplacing(const std::string& from, const std::string& to);
+
+// Today's local date as mm-dd-yyyy.
+std::string localDateText();
+
+}  // namespace palvren

@@ -1,0 +1,111 @@
+#include "platform/line_reader.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "platform/errors.h"
+
+namespace palvren {
+
+namespace {
+constexpr std::size_t kBufferSize = 256 * 1024;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+}  // namespace
+
+LineReader::LineReader(const std::string& path) : path_(path), buffer_(kBufferSize) {
+  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd_ < 0) throwFileError("open", path, errno);
+}
+
+LineReader::~LineReader() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool LineReader::refill() {
+  begin_ = end_ = 0;
+  while (end_ < buffer_.size()) {
+    ssize_t got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) throwFileError("read", path_, errno);
+    if (got == 0) break;
+    end_ += static_cast<std::size_t>(got);
+  }
+  if (startOfFile_) {
+    startOfFile_ = false;
+    if (std::string_view(buffer_.data(), end_).substr(0, 3) == kByteOrderMark) begin_ = 3;
+  }
+  return begin_ < end_;
+}
+
+std::size_t LineReader::findLineEnd() const {
+  const char* first = buffer_.data() + begin_;
+  const char* last = buffer_.data() + end_;
+  if (breaks_ == LineBreaks::CarriageReturn) {
+    const void* hit = std::memchr(first, '\r', end_ - begin_);
+    return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - buffer_.data()) : end_;
+  }
+  const char* hit = std::find_if(first, last, [](char c) { return c == '\r' || c == '\n'; });
+  return static_cast<std::size_t>(hit - buffer_.data());
+}
+
+bool LineReader::atEnd() {
+  while (true) {
+    if (begin_ == end_ && !refill()) return true;
+    if (!skipLineFeed_) return false;
+    skipLineFeed_ = false;
+    if (buffer_[begin_] == '\n') ++begin_;
+  }
+}
+
+bool LineReader::readLine(std::string_view& line) {
+  carry_.clear();
+  bool carrying = false;
+  while (true) {
+    if (begin_ == end_ && !refill()) {
+      if (!carrying) return false;
+      line = carry_;
+      return true;
+    }
+    if (skipLineFeed_) {
+      skipLineFeed_ = false;
+      if (buffer_[begin_] == '\n') {
+        ++begin_;
+        continue;
+      }
+    }
+    std::size_t stop = findLineEnd();
+    if (stop == end_) {
+      carry_.append(buffer_.data() + begin_, end_ - begin_);
+      carrying = true;
+      begin_ = end_;
+      continue;
+    }
+    char breakChar = buffer_[stop];
+    if (breaks_ == LineBreaks::NotYetSeen) {
+      breaks_ = breakChar == '\n' ? LineBreaks::CarriageReturnOrLineFeed
+                                  : LineBreaks::CarriageReturn;
+    }
+    std::string_view content(buffer_.data() + begin_, stop - begin_);
+    begin_ = stop + 1;
+    if (breakChar == '\r') {
+      if (begin_ < end_) {
+        if (buffer_[begin_] == '\n') ++begin_;
+      } else {
+        skipLineFeed_ = true;
+      }
+    }
+    if (carrying) {
+      carry_.append(content);
+      line = carry_;
+    } else {
+      line = content;
+    }
+    return true;
+  }
+}
+
+}  // namespace palvren

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace palvren {
+
+// Reads a file as single-byte text, one line at a time, without the line ends.
+//
+// A line ends at CR or at CR LF; a lone LF stays inside the line. A file whose first line end is
+// a lone LF (Unix line ends) ends its lines at LF as well. A UTF-8 byte-order mark at the very
+// start is skipped. A last line without a line end is read like any other.
+class LineReader {
+ public:
+  explicit LineReader(const std::string& path);  // throws OperationError
+  ~LineReader();
+  LineReader(const LineReader&) = delete;
+  LineReader& operator=(const LineReader&) = delete;
+
+  // The next line; false at the end of the file. The view stays valid until the next call.
+  bool readLine(std::string_view& line);
+  // Whether no line is left to read.
+  bool atEnd();
+
+  const std::string& path() const { return path_; }
+
+ private:
+  enum class LineBreaks { NotYetSeen, CarriageReturn, CarriageReturnOrLineFeed };
+
+  bool refill();
+  std::size_t findLineEnd() const;
+
+  std::string path_;
+  int fd_ = -1;
+  std::vector<char> buffer_;
+  std::size_t begin_ = 0;
+  std::size_t end_ = 0;
+  std::string carry_;
+  LineBreaks breaks_ = LineBreaks::NotYetSeen;
+  bool startOfFile_ = true;
+  bool skipLineFeed_ = false;
+};
+
+}  // namespace palvren

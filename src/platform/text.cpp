@@ -1,0 +1,105 @@
+#include "platform/text.h"
+
+#include <cstdio>
+
+namespace palvren {
+
+std::string toUpperAscii(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) c = upperAscii(c);
+  return result;
+}
+
+std::string_view trimSpaces(std::string_view text) {
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (begin < end && text[begin] == ' ') ++begin;
+  while (end > begin && text[end - 1] == ' ') --end;
+  return text.substr(begin, end - begin);
+}
+
+bool equalsUpper(std::string_view text, std::string_view upperWord) {
+  return text.size() == upperWord.size() && startsWithUpper(text, upperWord);
+}
+
+bool startsWithUpper(std::string_view text, std::string_view upperPrefix) {
+  if (text.size() < upperPrefix.size()) return false;
+  for (std::size_t i = 0; i < upperPrefix.size(); ++i) {
+    if (upperAscii(text[i]) != upperPrefix[i]) return false;
+  }
+  return true;
+}
+
+std::string replaceAll(std::string_view text, std::string_view from, std::string_view to) {
+  std::string result;
+  result.reserve(text.size());
+  std::size_t pos = 0;
+  while (true) {
+    std::size_t hit = text.find(from, pos);
+    if (hit == std::string_view::npos) break;
+    result.append(text.substr(pos, hit - pos));
+    result.append(to);
+    pos = hit + from.size();
+  }
+  result.append(text.substr(pos));
+  return result;
+}
+
+namespace {
+
+// Length of the UTF-8 sequence starting at text[i], or 0 when it is not well formed.
+std::size_t utf8SequenceLength(std::string_view text, std::size_t i) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+  unsigned char lead = byte(i);
+  std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
+                                                            : (lead >> 3) == 0x1E ? 4 : 0;
+  if (length == 0 || i + length > text.size()) return 0;
+  for (std::size_t k = 1; k < length; ++k) {
+    if ((byte(i + k) & 0xC0) != 0x80) return 0;
+  }
+  if (length == 2 && lead < 0xC2) return 0;  // overlong
+  if (length == 3) {
+    unsigned code = ((lead & 0x0Fu) << 12) | ((byte(i + 1) & 0x3Fu) << 6);
+    if (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+  }
+  if (length == 4) {
+    unsigned code = ((lead & 0x07u) << 18) | ((byte(i + 1) & 0x3Fu) << 12);
+    if (code < 0x10000 || code > 0x10FFFF) return 0;
+  }
+  return length;
+}
+
+}  // namespace
+
+bool isValidUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    std::size_t length = utf8SequenceLength(text, i);
+    if (length == 0) return false;
+    i += length;
+  }
+  return true;
+}
+
+std::size_t characterCount(std::string_view text) {
+  if (!isValidUtf8(text)) return text.size();
+  std::size_t count = 0;
+  for (unsigned char c : text) count += (c & 0xC0) != 0x80;
+  return count;
+}
+
+std::string_view firstCharacters(std::string_view text, std::size_t n) {
+  if (!isValidUtf8(text)) return text.substr(0, n);
+  std::size_t i = 0;
+  for (std::size_t taken = 0; i < text.size() && taken < n; ++taken) {
+    i += utf8SequenceLength(text, i);
+  }
+  return text.substr(0, i);
+}
+
+std::string fourDigits(int number) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%04d", number);
+  return buffer;
+}
+
+}  // namespace palvren

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace palvren {
+
+constexpr std::string_view kCrLf = "\r\n";
+
+// ASCII-only upper-casing: bytes of other scripts pass unchanged.
+inline char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+std::string toUpperAscii(std::string_view text);
+
+// Removes leading and trailing spaces (code 32) only; tabs stay.
+std::string_view trimSpaces(std::string_view text);
+
+// Whether text, upper-cased, equals upperWord (which must already be upper case).
+bool equalsUpper(std::string_view text, std::string_view upperWord);
+// Whether text, upper-cased, begins with upperPrefix.
+bool startsWithUpper(std::string_view text, std::string_view upperPrefix);
+
+// A contact start: the line, upper-cased and trimmed of spaces, reads BEGIN:VCARD.
+inline bool isBeginLine(std::string_view line) {
+  return equalsUpper(trimSpaces(line), "BEGIN:VCARD");
+}
+
+// Replaces every occurrence of from (non-empty) by to, scanning left to right once.
+std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
+
+// Number of characters: code points when the text is valid UTF-8, bytes otherwise.
+bool isValidUtf8(std::string_view text);
+std::size_t characterCount(std::string_view text);
+// The first n characters (in the sense of characterCount).
+std::string_view firstCharacters(std::string_view text, std::size_t n);
+
+// "0000" number format: at least four digits, zero-padded.
+std::string fourDigits(int number);
+
+}  // namespace palvren

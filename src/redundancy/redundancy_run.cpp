@@ -1,0 +1,97 @@
+#include "redundancy/redundancy_run.h"
+
+#include "platform/line_writer.h"
+#include "redundancy/cleaner.h"
+#include "redundancy/contact_model.h"
+#include "redundancy/identical_pass.h"
+#include "redundancy/similar_pass.h"
+#include "vcard/naming.h"
+#include "vcard/split_writer.h"
+
+namespace palvren {
+
+namespace {
+
+void showStatus(UserInterface& ui, const std::string& text) {
+  ui.setStatus(text);
+  ui.yield();
+}
+
+std::string removedText(int count) { return std::to_string(count) + " Contacts Removed"; }
+
+std::string pass1Text(int removed) {
+  return "Pass 1 redundancy operation removed " + std::to_string(removed) + " contacts.";
+}
+
+// Runs pass 2 when the user wants it after pass 1.
+void offerPass2(ContactList& list, ContactTable& table, int pass1Removed, UserInterface& ui) {
+  if (ui.redundancyMode() == RedundancyMode::Pass1Only) {
+    ui.showMessage(pass1Text(pass1Removed), "Pass 1 Completed", MessageIcon::Information);
+    return;
+  }
+  if (!ui.askYesNo(pass1Text(pass1Removed) + "\r\nWould you like to continue to Pass 2?",
+                   "Pass 1 Completed")) {
+    return;
+  }
+  const int removed = MergeSimilarContacts(list, table, ui);
+  ui.setStatus(removedText(removed));
+  ui.showMessage("Pass 2 redundancy operation removed " + std::to_string(removed) +
+                     " additional contacts.",
+                 "Pass 2 Completed", MessageIcon::Information);
+}
+
+// Writes one record's lines (those with a tag and a value) and collects them for naming.
+ContactLines writeRecord(const ContactRecord& record, const std::string& path) {
+  ContactLines lines(1);
+  LineWriter output(path);
+  const int count = record.orderCount();
+  for (int k = 1; k <= count; ++k) {
+    const std::string& tag = record.tagAt(k);
+    const std::string& value = record.value(tag);
+    if (tag.empty() || value.empty()) continue;
+    std::string line = tag + ":" + value;
+    output.writeLine(line);
+    lines.push_back(std::move(line));
+  }
+  output.commit();
+  return lines;
+}
+
+int writeContacts(const ContactList& list, const ContactTable& table,
+                  const std::string& outputPath, UserInterface& ui) {
+  const std::vector<int> numbers = list.numbers();
+  const int count = static_cast<int>(numbers.size());
+  NamingSession naming(count);
+  for (int i = 1; i <= count; ++i) {
+    const std::string path = numberedContactPath(outputPath, i);
+    ContactLines lines = writeRecord(table[numbers[i - 1]], path);
+    naming.numberedFileWritten(i);
+    if (ui.namingMode() == NamingMode::ContactInfo) {
+      RenameToContactName(outputPath, path, lines, ui, naming);
+    }
+  }
+  return count;
+}
+
+}  // namespace
+
+int SplitWithRedundancyCheck(const std::string& inputFile, std::string& outputPath,
+                             UserInterface& ui) {
+  ContactTable table(1);
+  ContactList list;
+  showStatus(ui, "Loading File Data...");
+  LoadContacts(inputFile, list, table);
+  if (list.size() == 0) return 0;
+  showStatus(ui, "Performing Contact Cleaner...");
+  CleanContacts(table);
+  const int pass1Removed = RemoveIdenticalContacts(list, table, ui);
+  ui.setStatus(removedText(pass1Removed));
+  offerPass2(list, table, pass1Removed, ui);
+  showStatus(ui, "Writing Output Files...");
+  const std::string folder = PrepareSplitFolder(inputFile);
+  if (folder.empty()) return 0;
+  outputPath = folder;
+  return writeContacts(list, table, outputPath, ui);
+}
+
+}  // namespace palvren

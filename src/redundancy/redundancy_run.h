@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "platform/user_interface.h"
+
+namespace palvren {
+
+// Split with the redundancy check: loads, cleans, removes identical contacts (pass 1),
+// optionally merges similar ones (pass 2), then writes the remaining contacts as numbered
+// single-contact files, named from their lines when that naming is selected. Returns the number
+// of files written; outputPath receives the folder.
+int SplitWithRedundancyCheck(const std::string& inputFile, std::string& outputPath,
+                             UserInterface& ui);
+
+}  // namespace palvren

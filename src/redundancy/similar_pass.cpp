@@ -1,0 +1,286 @@
+#include "redundancy/similar_pass.h"
+
+#include <algorithm>
+#include <functional>
+#include <unordered_map>
+
+#include "platform/text.h"
+
+namespace palvren {
+
+namespace {
+
+bool hasPropertyName(std::string_view tag, std::string_view upperName) {
+  std::size_t semicolon = tag.find(';');
+  return equalsUpper(tag.substr(0, semicolon), upperName);
+}
+
+bool isMatchingProperty(std::string_view tag) {
+  return hasPropertyName(tag, "EMAIL") || hasPropertyName(tag, "TEL") ||
+         hasPropertyName(tag, "ADR");
+}
+
+// What one merge wrote, so that "Keep Both" can take it back.
+class MergeJournal {
+ public:
+  void recordValue(ContactRecord& contact, const std::string& tag) {
+    entries_.push_back({&contact, tag, contact.holdsTag(tag), contact.value(tag), false, 0, {}});
+  }
+  void recordInsertion(ContactRecord& contact, const std::string& tag, int endOrdinal,
+                       const std::string& endTag) {
+    entries_.push_back({&contact, tag, false, {}, true, endOrdinal, endTag});
+  }
+  // Values the user typed after the merge wrote them are the user's, not the merge's.
+  void keepUserEdits(const std::vector<std::string>& editedTags) {
+    for (Entry& entry : entries_) {
+      if (std::find(editedTags.begin(), editedTags.end(), entry.tag) != editedTags.end()) {
+        entry.userEdited = true;
+      }
+    }
+  }
+  void undo() {
+    for (auto it = entries_.rbegin(); it != entries_.rend(); ++it) undoEntry(*it);
+    entries_.clear();
+  }
+
+ private:
+  struct Entry {
+    ContactRecord* contact;
+    std::string tag;
+    bool held;
+    std::string oldValue;
+    bool insertion;
+    int endOrdinal;  // where END stood before the insertion; 0 when it was appended
+    std::string endTag;
+    bool userEdited = false;
+  };
+
+  static void undoEntry(const Entry& entry) {
+    if (entry.insertion) {
+      entry.contact->removeLastOrdinal();
+      if (entry.endOrdinal > 0) entry.contact->replaceTagAt(entry.endOrdinal, entry.endTag);
+      return;
+    }
+    if (entry.userEdited) return;
+    if (entry.held) {
+      entry.contact->setValue(entry.tag, entry.oldValue);
+    } else {
+      entry.contact->eraseValue(entry.tag);
+    }
+  }
+
+  std::vector<Entry> entries_;
+};
+
+class PairMerger {
+ public:
+  PairMerger(ContactRecord& a, ContactRecord& b, int i, int j, UserInterface& ui)
+      : a_(a), b_(b), i_(i), j_(j), ui_(ui) {}
+
+  MergeOutcome run() {
+    if (!firstWalk() || !secondWalk()) return outcome_;
+    return MergeOutcome::Merged;
+  }
+
+ private:
+  // Asks about tag and applies the answer; false when the merge stops.
+  bool settle(const std::string& tag) {
+    PromptContext context;
+    int answer = AskConflictChoice(a_, b_, i_, j_, tag, ui_, context);
+    journal_.keepUserEdits(context.editedTags);
+    if (answer == kKeepOption1) {
+      journal_.recordValue(b_, tag);
+      b_.setValue(tag, a_.value(tag));
+      return true;
+    }
+    if (answer == kKeepOption2) {
+      journal_.recordValue(a_, tag);
+      a_.setValue(tag, b_.value(tag));
+      return true;
+    }
+    if (answer == kKeepBoth) {
+      journal_.undo();
+      outcome_ = MergeOutcome::NotRedundant;
+    } else {
+      outcome_ = MergeOutcome::DiscardBoth;
+    }
+    return false;
+  }
+
+  bool firstWalk() {
+    const int count = a_.orderCount();
+    for (int k = 1; k <= count; ++k) {
+      const std::string tag = a_.tagAt(k);
+      if (equalsUpper(tag, "END")) endPosition_ = k;
+      const std::string& secondValue = b_.value(tag);
+      if (!secondValue.empty() && secondValue != a_.value(tag) && !settle(tag)) return false;
+    }
+    return true;
+  }
+
+  bool secondWalk() {
+    const int count = b_.orderCount();
+    for (int k = 1; k <= count; ++k) {
+      const std::string tag = b_.tagAt(k);
+      if (a_.value(tag).empty()) {
+        if (!a_.listsTag(tag)) insertBeforeEnd(tag);
+        journal_.recordValue(a_, tag);
+        a_.setValue(tag, b_.value(tag));
+      } else if (b_.value(tag) != a_.value(tag) && !settle(tag)) {
+        return false;
+      }
+    }
+    return true;
+  }
+
+  // The new tag takes END's ordinal and END moves to the end. A contact cut short without an
+  // END line gets the tag appended.
+  void insertBeforeEnd(const std::string& tag) {
+    if (endPosition_ == 0) {
+      journal_.recordInsertion(a_, tag, 0, {});
+      a_.appendTag(tag);
+      return;
+    }
+    const std::string endTag = a_.tagAt(endPosition_);
+    journal_.recordInsertion(a_, tag, endPosition_, endTag);
+    a_.replaceTagAt(endPosition_, tag);
+    a_.appendTag(endTag);
+    endPosition_ = a_.orderCount();
+  }
+
+  ContactRecord& a_;
+  ContactRecord& b_;
+  int i_;
+  int j_;
+  UserInterface& ui_;
+  int endPosition_ = 0;
+  MergeJournal journal_;
+  MergeOutcome outcome_ = MergeOutcome::Merged;
+};
+
+// Which contacts hold which (tag, value) pair of their e-mail, telephone and address entries.
+// Entries are only ever added: a stale entry merely proposes a candidate that the exact test
+// then rejects.
+class SharedValueIndex {
+ public:
+  void add(int slot, const ContactRecord& contact) {
+    for (const auto& [tag, value] : contact.tagValues()) {
+      if (!value.empty() && isMatchingProperty(tag)) buckets_[key(tag, value)].push_back(slot);
+    }
+  }
+
+  // The slots after `after` that share one of a's e-mail, telephone or address values.
+  std::vector<int> candidatesAfter(const ContactRecord& a, int after) const {
+    std::vector<int> slots;
+    for (const std::string& tag : a.tagOrder()) {
+      const std::string& value = a.value(tag);
+      if (value.empty() || !isMatchingProperty(tag)) continue;
+      auto found = buckets_.find(key(tag, value));
+      if (found == buckets_.end()) continue;
+      for (int slot : found->second) {
+        if (slot > after) slots.push_back(slot);
+      }
+    }
+    std::sort(slots.begin(), slots.end());
+    slots.erase(std::unique(slots.begin(), slots.end()), slots.end());
+    return slots;
+  }
+
+ private:
+  static std::size_t key(std::string_view tag, std::string_view value) {
+    std::hash<std::string_view> hash;
+    return hash(tag) * 0x9e3779b97f4a7c15ULL ^ hash(value);
+  }
+
+  std::unordered_map<std::size_t, std::vector<int>> buckets_;
+};
+
+}  // namespace
+
+bool FindSharedTag(const ContactRecord& a, const ContactRecord& b, std::string_view prefix,
+                   int& ordinal) {
+  const int count = a.orderCount();
+  for (int k = 1; k <= count; ++k) {
+    const std::string& tag = a.tagAt(k);
+    if (!hasPropertyName(tag, prefix)) continue;
+    const std::string& value = a.value(tag);
+    if (!value.empty() && value == b.value(tag)) {
+      ordinal = k;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool IsSimilar(const ContactRecord& a, const ContactRecord& b) {
+  int k = 0;
+  if (FindSharedTag(a, b, "EMAIL", k) && a.value(a.tagAt(k)).find('@') != std::string::npos) {
+    return true;
+  }
+  auto sharedName = [&] { return FindSharedTag(a, b, "FN", k) || FindSharedTag(a, b, "N", k); };
+  if (FindSharedTag(a, b, "TEL", k) && sharedName()) return true;
+  return FindSharedTag(a, b, "ADR", k) && sharedName();
+}
+
+int AskConflictChoice(ContactRecord& first, ContactRecord& second, int firstPosition,
+                      int secondPosition, const std::string& tag, UserInterface& ui,
+                      PromptContext& context) {
+  context.firstContact = &first;
+  context.secondContact = &second;
+  context.firstPosition = firstPosition;
+  context.secondPosition = secondPosition;
+  context.conflictTag = tag;
+  context.answer = kKeepBoth;
+  context.editedTags.clear();
+  return ui.askConflict(context);
+}
+
+MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, UserInterface& ui) {
+  return PairMerger(a, b, i, j, ui).run();
+}
+
+int MergeSimilarContacts(ContactList& list, ContactTable& table, UserInterface& ui) {
+  SharedValueIndex index;
+  for (int slot = 0; slot < list.slotCount(); ++slot) {
+    if (list.slotAlive(slot)) index.add(slot, table[list.numberAtSlot(slot)]);
+  }
+  int removed = 0;
+  int i = 1;
+  while (i <= list.size() - 1) {
+    ui.setStatus("PASS 2 - Checking Redundancies " + std::to_string(i) + " of " +
+                 std::to_string(list.size()));
+    ui.yield();
+    const int aSlot = list.slotOfPosition(i);
+    ContactRecord& a = table[list.numberAtSlot(aSlot)];
+    std::vector<int> candidates = index.candidatesAfter(a, aSlot);
+    bool discarded = false;
+    for (std::size_t c = 0; c < candidates.size() && !discarded; ++c) {
+      const int bSlot = candidates[c];
+      ContactRecord& b = table[list.numberAtSlot(bSlot)];
+      if (!list.slotAlive(bSlot) || !IsSimilar(a, b)) continue;
+      const int j = list.positionOfSlot(bSlot);
+      const MergeOutcome outcome = MergePair(a, b, i, j, ui);
+      if (outcome == MergeOutcome::NotRedundant) {
+        index.add(bSlot, b);
+      } else {
+        b.clear();
+        list.removeAt(j);
+        ++removed;
+      }
+      if (outcome == MergeOutcome::DiscardBoth) {
+        a.clear();
+        list.removeAt(i);
+        ++removed;
+        discarded = true;
+      } else {
+        index.add(aSlot, a);
+        candidates = index.candidatesAfter(a, bSlot);
+        c = static_cast<std::size_t>(-1);
+      }
+    }
+    if (!discarded) ++i;
+  }
+  return removed;
+}
+
+}  // namespace palvren

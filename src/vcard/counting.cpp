@@ -1,0 +1,33 @@
+#include "vcard/counting.h"
+
+#include "platform/file_system.h"
+#include "platform/line_reader.h"
+#include "platform/text.h"
+
+namespace palvren {
+
+int CountContacts(const std::string& path, UserInterface& ui) {
+  int count = 0;
+  if (fileExists(path)) {
+    ui.setStatus("Verifying Input File...");
+    ui.yield();
+    LineReader reader(path);
+    std::string_view line;
+    while (reader.readLine(line)) {
+      if (isBeginLine(line)) ++count;
+    }
+  }
+  ui.setCount("vCard Count = " + std::to_string(count) + " Cards");
+  return count;
+}
+
+int CountVcfFiles(const std::string& folder) {
+  if (!folderExists(folder)) return 0;
+  int count = 0;
+  for (const std::string& file : listFiles(folder)) {
+    if (hasVcfExtension(file)) ++count;
+  }
+  return count;
+}
+
+}  // namespace palvren

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "platform/user_interface.h"
+
+namespace palvren {
+
+// Number of contact starts in a file (0 when it does not exist); writes both status lines.
+// The count is not capped: callers refuse more than kMaxCount.
+int CountContacts(const std::string& path, UserInterface& ui);
+
+// Number of files with a .vcf extension (any case) directly inside folder.
+int CountVcfFiles(const std::string& folder);
+
+}  // namespace palvren

@@ -1,0 +1,167 @@
+#include "vcard/csv_export.h"
+
+#include "platform/errors.h"
+#include "platform/line_reader.h"
+#include "platform/line_writer.h"
+#include "platform/text.h"
+#include "vcard/split_writer.h"
+
+namespace palvren {
+
+namespace {
+
+void refuseAboveLimit(std::size_t count, const std::string& what, const std::string& file) {
+  if (count > static_cast<std::size_t>(kMaxCount)) {
+    throw OperationError("\"" + file + "\" has more than " + std::to_string(kMaxCount) + " " +
+                         what + ", the most this program can export.");
+  }
+}
+
+class ItemCollector {
+ public:
+  ItemCollector(ContactItems& contacts, const std::string& file) : c_(contacts), file_(file) {}
+
+  void startContact() {
+    refuseAboveLimit(c_.firstItem.size() + 1, "contacts", file_);
+    c_.firstItem.push_back(c_.items.size());
+    c_.closed.push_back(false);
+  }
+  void addLine(std::string_view line) {
+    if (line.find(':') != std::string_view::npos) return addItem(line);
+    if (c_.items.size() == c_.firstItem.back()) {
+      // Text before the contact's first property: kept as a value under the empty tag.
+      c_.text.push_back(':');
+      return addItem(line, 1);
+    }
+    c_.text.append(kCrLf);
+    c_.text.append(line);
+    c_.items.back().length += kCrLf.size() + line.size();
+  }
+  void closeContact() { c_.closed.back() = true; }
+
+ private:
+  void addItem(std::string_view line, std::size_t alreadyWritten = 0) {
+    refuseAboveLimit(c_.items.size() - c_.firstItem.back() + 1, "lines in one contact", file_);
+    std::size_t offset = c_.text.size() - alreadyWritten;
+    c_.text.append(line);
+    c_.items.push_back({offset, line.size() + alreadyWritten});
+  }
+
+  ContactItems& c_;
+  const std::string& file_;
+};
+
+std::string quotedCell(std::string_view value) {
+  std::string cell = "\"";
+  cell += replaceAll(value, "\"", "\"\"");
+  cell += '"';
+  return cell;
+}
+
+std::string headerField(std::string_view tag) {
+  if (tag.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(tag);
+  return quotedCell(tag);
+}
+
+void writeCsv(const std::string& path, const ContactItems& contacts, const ColumnTags& columns,
+              const std::vector<int>& itemColumns) {
+  LineWriter output(path, LineWriter::Mode::ReplaceOnCommit);
+  std::string row;
+  for (int c = 1; c <= columns.size(); ++c) {
+    if (c > 1) row += ',';
+    row += headerField(columns[c]);
+  }
+  output.writeLine(row);
+  std::vector<int> cellItem(columns.size() + 1, -1);
+  for (std::size_t contact = 0; contact < contacts.contactCount(); ++contact) {
+    const std::size_t first = contacts.dataItemsBegin(contact);
+    const std::size_t last = contacts.dataItemsEnd(contact);
+    for (std::size_t i = first; i < last; ++i) cellItem[itemColumns[i]] = static_cast<int>(i);
+    row.clear();
+    for (int c = 1; c <= columns.size(); ++c) {
+      if (c > 1) row += ',';
+      std::string_view value = cellItem[c] < 0 ? "" : itemValue(contacts.itemText(cellItem[c]));
+      row += quotedCell(value);
+    }
+    output.writeLine(row);
+    for (std::size_t i = first; i < last; ++i) cellItem[itemColumns[i]] = -1;
+  }
+  output.commit();
+}
+
+}  // namespace
+
+std::size_t ContactItems::dataItemsEnd(std::size_t c) const {
+  std::size_t end = c + 1 < firstItem.size() ? firstItem[c + 1] : items.size();
+  return closed[c] && end > firstItem[c] ? end - 1 : end;
+}
+
+int ColumnTags::find(std::string_view tag) const {
+  auto found = index_.find(tag);
+  return found == index_.end() ? -1 : found->second;
+}
+
+int ColumnTags::append(std::string_view tag) {
+  tags_.emplace_back(tag);
+  int column = size();
+  index_.emplace(tags_.back(), column);
+  return column;
+}
+
+std::string_view itemTag(std::string_view item) { return trimSpaces(item.substr(0, item.find(':'))); }
+
+std::string_view itemValue(std::string_view item) {
+  std::size_t colon = item.find(':');
+  return colon == std::string_view::npos ? std::string_view() : trimSpaces(item.substr(colon + 1));
+}
+
+int FindColumn(std::string_view tag, const ColumnTags& columnTags) { return columnTags.find(tag); }
+
+std::vector<int> BuildCsvColumns(const ContactItems& contacts, ColumnTags& columnTags) {
+  std::vector<int> itemColumns(contacts.items.size(), 0);
+  for (std::size_t contact = 0; contact < contacts.contactCount(); ++contact) {
+    for (std::size_t i = contacts.dataItemsBegin(contact); i < contacts.dataItemsEnd(contact); ++i) {
+      std::string_view tag = itemTag(contacts.itemText(i));
+      int column = FindColumn(tag, columnTags);
+      if (column < 0) {
+        refuseAboveLimit(columnTags.size() + 1, "distinct tags", "the input");
+        column = columnTags.append(tag);
+      }
+      itemColumns[i] = column;
+    }
+  }
+  return itemColumns;
+}
+
+ContactItems readContactItems(const std::string& inputFile) {
+  ContactItems contacts;
+  ItemCollector collector(contacts, inputFile);
+  LineReader reader(inputFile);
+  std::string_view line;
+  while (reader.readLine(line)) {
+    if (!isBeginLine(line)) continue;
+    collector.startContact();
+    while (reader.readLine(line)) {
+      std::string_view stripped = trimSpaces(line);
+      collector.addLine(stripped);
+      if (stripped == "END:VCARD") {
+        collector.closeContact();
+        break;
+      }
+    }
+  }
+  return contacts;
+}
+
+int ExportContactsToCsv(const std::string& inputFile, std::string& outputPath) {
+  const std::string folder = PrepareSplitFolder(inputFile);
+  if (folder.empty()) return 0;
+  outputPath = folder + "/Contacts_Export.csv";
+  ContactItems contacts = readContactItems(inputFile);
+  ColumnTags columns;
+  std::vector<int> itemColumns = BuildCsvColumns(contacts, columns);
+  writeCsv(outputPath, contacts, columns, itemColumns);
+  return static_cast<int>(contacts.contactCount());
+}
+
+}  // namespace palvren

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/user_interface.h"
+
+namespace palvren {
+
+// File names in selection order from entry 1; entry 0 is empty and never used.
+using FileList = std::vector<std::string>;
+
+// "mm-dd-yyyy_CONBINED_CONTACTS.vcf" for today's local date.
+std::string CombinedFileName();
+
+// Splits the multi-selection text (the folder, then each name preceded by one NUL) into the
+// folder, which it returns, and fileList.
+std::string ParseMultiSelection(const std::string& selectedInput, FileList& fileList);
+
+// Copies the .vcf files of fileList, in order, into the combined file in folder. Returns the
+// number of contact starts copied; 0 without writing when fewer than two names were given.
+int MergeFiles(const std::string& folder, const FileList& fileList, std::string& outputPath);
+
+// Copies every .vcf file directly in folder (which ends with '/'), in name order, into the
+// combined file there, one empty line between files. Returns the number of files copied.
+int RecombineFolder(const std::string& folder, std::string& outputPath, UserInterface& ui);
+
+}  // namespace palvren
