@@ -1,0 +1,368 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTime>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/artwork.h"
+#include "app/qt_text.h"
+#include "driver/run_driver.h"
+
+namespace palvren {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kRepaintIntervalMs = 30;
+int px(int twips) { return twips / kTwipsPerPixel; }
+
+const char* const kExplanations[4] = {
+    "This option will request the file name of a singe multiple-contact vCard file (.vcf), and "
+    "create a folder in that directory with the name \"Split-vCards\".  Within that folder, a "
+    "single VCF file will be created for each contact found in the original multiple-contact "
+    "vCard.  These single-contact VCF files should be compatible with most devices and software "
+    "(such as MS-Outlook, cell-phones, etc.)",
+    "This option will request the path to the folder containing multiple, single-contact vCard "
+    "files.  It will then re-combine all of the contacts into one large multiple-contact vCard "
+    "file.  This option is effectively the reverse function of the first (Split) option.",
+    "This option will request the file names of several multiple-contact vCard files and merge "
+    "them together into one large vCard file.  From here, the other options may be employed to "
+    "split, export, or check for redundancies.",
+    "This option will request the file name of a singe, multiple-contact vCard file (.vcf), and "
+    "create a comma-delimted text file (.csv) containing all of the information.  This file may "
+    "be imported in MS-Excel (or similar) so that all of the contact information may be manually "
+    "parsed or concatenated by the user.",
+};
+
+// Two short blue lines forming an arrowhead that points at the redundancy check box.
+class ArrowHead : public QWidget {
+ public:
+  explicit ArrowHead(QWidget* parent) : QWidget(parent) { setFixedSize(px(240) + 2, px(600) + 2); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::blue, 1));
+    painter.drawLine(0, 0, px(240), px(240));
+    painter.drawLine(0, px(600), px(240), px(360));
+  }
+};
+
+QLabel* blueLabel(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, Qt::blue);
+  label->setPalette(palette);
+  return label;
+}
+
+QLabel* statusPanelLabel(const QString& text, int widthTwips, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setFrameShape(QFrame::Panel);
+  label->setFrameShadow(QFrame::Sunken);
+  label->setMinimumWidth(px(widthTwips));
+  return label;
+}
+
+}  // namespace
+
+frmMain::frmMain(std::unique_ptr<WindowDialogs> dialogs) : dialogs_(std::move(dialogs)) {
+  if (!dialogs_) dialogs_ = std::make_unique<QtWindowDialogs>(this);
+  setObjectName("frmMain");
+  setWindowTitle("Palvren - Main Window");
+  setWindowIcon(applicationIcon());
+  auto* central = new QWidget(this);
+  auto* grid = new QGridLayout(central);
+  grid->setContentsMargins(px(240), px(240), px(240), px(120));
+  grid->setHorizontalSpacing(px(240));
+  grid->addWidget(buildStartWithFrame(), 0, 0);
+  grid->addWidget(buildRedundancyFrame(), 1, 0);
+  grid->addWidget(buildRunOptionFrame(), 0, 1, 2, 1);
+  cmdRun = new QPushButton("&Run Now", central);
+  cmdRun->setObjectName("cmdRun");
+  cmdRun->setToolTip("Split a multi-contact vCard into separate vCard files");
+  cmdRun->setStyleSheet("QPushButton { background-color: rgb(96, 200, 96); font-weight: bold; }");
+  cmdRun->setMinimumHeight(px(495));
+  grid->addWidget(cmdRun, 2, 0, 1, 2);
+  setCentralWidget(central);
+  buildMenus();
+  buildStatusBar();
+  setTabOrder();
+  connect(cmdRun, &QPushButton::clicked, this, &frmMain::cmdRun_Click);
+  Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+QWidget* frmMain::buildStartWithFrame() {
+  fraStartWith = new QGroupBox("What to Do");
+  fraStartWith->setObjectName("fraStartWith");
+  auto* layout = new QVBoxLayout(fraStartWith);
+  const char* captions[4] = {"Multiple-Contact vCard to Individual vCard Split",
+                             "Recombine Single vCard Files into Mutiple-Contact File",
+                             "Merge Multiple vCard Files Together",
+                             "Export Multiple-Contact vCard File to Raw CSV"};
+  for (int i = 0; i < 4; ++i) {
+    optStartWith[i] = new QRadioButton(captions[i], fraStartWith);
+    optStartWith[i]->setObjectName(QString("optStartWith%1").arg(i));
+    layout->addWidget(optStartWith[i]);
+    connect(optStartWith[i], &QRadioButton::clicked, this, [this, i] { optStartWith_Click(i); });
+  }
+  optStartWith[0]->setChecked(true);
+  return fraStartWith;
+}
+
+QWidget* frmMain::buildRedundancyFrame() {
+  fraRedunOptions = new QGroupBox("Redundancy Options");
+  fraRedunOptions->setObjectName("fraRedunOptions");
+  auto* layout = new QVBoxLayout(fraRedunOptions);
+  lblRedunOptions[0] = new QLabel(
+      "Any time a contact redundancy is found (as described in the \"More Info\" box above), the "
+      "following action(s) will be taken:",
+      fraRedunOptions);
+  lblRedunOptions[0]->setWordWrap(true);
+  optRedunActions[0] = new QRadioButton("1 PASS - Eliminate Perfect Duplicates Only", fraRedunOptions);
+  lblRedunOptions[1] = blueLabel("* Only take action on identical fields and contents", fraRedunOptions);
+  optRedunActions[1] = new QRadioButton(
+      "2 PASS - Perfect Dupliicates + Attempt to Merge \"Similar\"", fraRedunOptions);
+  lblRedunOptions[2] = blueLabel(
+      "* User will be prompted for dissimilar data in identical fields", fraRedunOptions);
+  layout->addWidget(lblRedunOptions[0]);
+  layout->addWidget(optRedunActions[0]);
+  layout->addWidget(lblRedunOptions[1]);
+  layout->addWidget(optRedunActions[1]);
+  layout->addWidget(lblRedunOptions[2]);
+  for (QLabel* label : {lblRedunOptions[1], lblRedunOptions[2]}) label->setIndent(px(240));
+  for (int i = 0; i < 3; ++i) lblRedunOptions[i]->setObjectName(QString("lblRedunOptions%1").arg(i));
+  for (int i = 0; i < 2; ++i) optRedunActions[i]->setObjectName(QString("optRedunActions%1").arg(i));
+  optRedunActions[0]->setChecked(true);
+  fraRedunOptions->setEnabled(false);
+  for (QWidget* w : {static_cast<QWidget*>(lblRedunOptions[0]), static_cast<QWidget*>(lblRedunOptions[1]),
+                     static_cast<QWidget*>(lblRedunOptions[2]), static_cast<QWidget*>(optRedunActions[0]),
+                     static_cast<QWidget*>(optRedunActions[1])}) {
+    w->setEnabled(false);
+  }
+  return fraRedunOptions;
+}
+
+QWidget* frmMain::buildRunOptionFrame() {
+  fraRunOption = new QGroupBox("Execution Details/Options");
+  fraRunOption->setObjectName("fraRunOption");
+  auto* layout = new QVBoxLayout(fraRunOption);
+  auto* explanations = new QWidget(fraRunOption);
+  auto* stack = new QGridLayout(explanations);
+  stack->setContentsMargins(0, 0, 0, 0);
+  QFont font("Franklin Gothic Medium", 9);
+  const int width = px(4605);
+  int height = px(2175);
+  for (int i = 0; i < 4; ++i) {
+    lblExecutionInfo[i] = new QLabel(kExplanations[i], explanations);
+    lblExecutionInfo[i]->setObjectName(QString("lblExecutionInfo%1").arg(i));
+    lblExecutionInfo[i]->setWordWrap(true);
+    lblExecutionInfo[i]->setFont(font);
+    lblExecutionInfo[i]->setFrameShape(QFrame::Box);
+    lblExecutionInfo[i]->setMargin(3);
+    lblExecutionInfo[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblExecutionInfo[i]->setAutoFillBackground(true);
+    QPalette palette = lblExecutionInfo[i]->palette();
+    palette.setColor(QPalette::Window, QColor(255, 255, 192));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    lblExecutionInfo[i]->setPalette(palette);
+    height = std::max(height, lblExecutionInfo[i]->heightForWidth(width) + 4);
+    stack->addWidget(lblExecutionInfo[i], 0, 0);
+  }
+  for (QLabel* label : lblExecutionInfo) label->setFixedSize(width, height);
+  layout->addWidget(explanations);
+
+  fraNaming = new QGroupBox("vCard Naming Options", fraRunOption);
+  fraNaming->setObjectName("fraNaming");
+  auto* naming = new QVBoxLayout(fraNaming);
+  optNaming[0] = new QRadioButton("Name vCards Numerically", fraNaming);
+  optNaming[0]->setToolTip("Every vCard file will be named per its index without reguard to contents");
+  optNaming[1] = new QRadioButton(" Name vCards from Contact Info", fraNaming);
+  optNaming[1]->setToolTip(
+      "vCard files will be named per the first valid field in the following sequence: Formatted "
+      "Name, Name, Title, Email");
+  for (int i = 0; i < 2; ++i) {
+    optNaming[i]->setObjectName(QString("optNaming%1").arg(i));
+    naming->addWidget(optNaming[i]);
+  }
+  optNaming[0]->setChecked(true);
+  layout->addWidget(fraNaming);
+
+  auto* checkRow = new QHBoxLayout;
+  checkRow->setContentsMargins(0, 0, 0, 0);
+  checkRow->addWidget(new ArrowHead(fraRunOption));
+  chkRedundancyCheck = new QCheckBox("Check for Redundancies", fraRunOption);
+  chkRedundancyCheck->setObjectName("chkRedundancyCheck");
+  cmdRedundancyInfo = new QPushButton("More Info", fraRunOption);
+  cmdRedundancyInfo->setObjectName("cmdRedundancyInfo");
+  checkRow->addWidget(chkRedundancyCheck);
+  checkRow->addWidget(cmdRedundancyInfo);
+  checkRow->addStretch(1);
+  layout->addStretch(1);
+  layout->addLayout(checkRow);
+  layout->setContentsMargins(px(120), px(240), px(120), 0);
+  connect(chkRedundancyCheck, &QCheckBox::clicked, this, &frmMain::chkRedundancyCheck_Click);
+  connect(cmdRedundancyInfo, &QPushButton::clicked, this, &frmMain::cmdRedundancyInfo_Click);
+  return fraRunOption;
+}
+
+void frmMain::buildMenus() {
+  QMenu* file = menuBar()->addMenu("&File");
+  file->setObjectName("mnuFile");
+  mnuRun = file->addAction("&Run Now");
+  file->addSeparator();
+  mnuExit = file->addAction("E&xit");
+  QMenu* help = menuBar()->addMenu("&Help");
+  help->setObjectName("mnuHelp");
+  mnuRedunLogic = help->addAction("&Redundancy Logic");
+  help->addSeparator();
+  mnuAbout = help->addAction("&About");
+  connect(mnuRun, &QAction::triggered, this, &frmMain::mnuRun_Click);
+  connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+  connect(mnuRedunLogic, &QAction::triggered, this, &frmMain::mnuRedunLogic_Click);
+  connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+}
+
+void frmMain::buildStatusBar() {
+  statusPanel = statusPanelLabel("Please Choose Options and Click Run...", 4455, this);
+  countPanel = statusPanelLabel("No Card", 4455, this);
+  clockPanel = statusPanelLabel(QString(), 1440, this);
+  statusPanel->setObjectName("statusPanel");
+  countPanel->setObjectName("countPanel");
+  clockPanel->setObjectName("clockPanel");
+  clockPanel->setAlignment(Qt::AlignCenter);
+  statusBar()->addWidget(statusPanel, 1);
+  statusBar()->addWidget(countPanel, 1);
+  statusBar()->addPermanentWidget(clockPanel);
+  statusBar()->setSizeGripEnabled(false);
+  updateClock();
+  auto* clock = new QTimer(statusBar());
+  connect(clock, &QTimer::timeout, this, &frmMain::updateClock);
+  clock->start(1000);
+}
+
+void frmMain::updateClock() { clockPanel->setText(QTime::currentTime().toString("HH:mm")); }
+
+void frmMain::setTabOrder() {
+  QList<QWidget*> order = {optStartWith[0], optStartWith[1], optStartWith[2], optStartWith[3],
+                           optNaming[0], optNaming[1], chkRedundancyCheck, cmdRedundancyInfo,
+                           optRedunActions[0], optRedunActions[1], cmdRun};
+  for (int i = 0; i + 1 < order.size(); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+void frmMain::Form_Load() {
+  // Fixed size, centred on the screen; the Run button spans both columns.
+  adjustSize();
+  setFixedSize(sizeHint());
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+  optStartWith_Click(0);
+}
+
+void frmMain::optStartWith_Click(int index) {
+  for (int i = 0; i < 4; ++i) lblExecutionInfo[i]->setVisible(i == index);
+  const bool split = index == kSplit;
+  for (QWidget* w : {static_cast<QWidget*>(fraNaming), static_cast<QWidget*>(optNaming[0]),
+                     static_cast<QWidget*>(optNaming[1]), static_cast<QWidget*>(chkRedundancyCheck),
+                     static_cast<QWidget*>(cmdRedundancyInfo)}) {
+    w->setEnabled(split);
+  }
+}
+
+void frmMain::chkRedundancyCheck_Click() {
+  const bool on = chkRedundancyCheck->isChecked();
+  for (QWidget* w : {static_cast<QWidget*>(fraRedunOptions), static_cast<QWidget*>(lblRedunOptions[0]),
+                     static_cast<QWidget*>(lblRedunOptions[1]), static_cast<QWidget*>(lblRedunOptions[2]),
+                     static_cast<QWidget*>(optRedunActions[0]), static_cast<QWidget*>(optRedunActions[1])}) {
+    w->setEnabled(on);
+  }
+}
+
+int frmMain::currentRunMode() const {
+  for (int i = 0; i < 3; ++i) {
+    if (optStartWith[i]->isChecked()) return i;
+  }
+  return kExport;
+}
+
+std::string frmMain::SelectInput(int runMode) {
+  const std::string programFolder = pathBytes(QCoreApplication::applicationDirPath());
+  return palvren::SelectInput(runMode, cdcSource_, *dialogs_, programFolder);
+}
+
+void frmMain::cmdRun_Click() {
+  // Two runs must never write the same files at once: a Run during a run does nothing.
+  if (running_) return;
+  running_ = true;
+  const int runMode = currentRunMode();
+  try {
+    const std::string selected = SelectInput(runMode);
+    if (!selected.empty()) RunOperation(selected, runMode, *this);
+  } catch (const RunAbandoned&) {
+    running_ = false;
+    QCoreApplication::quit();
+    return;
+  }
+  running_ = false;
+}
+
+void frmMain::mnuRun_Click() { cmdRun_Click(); }
+void frmMain::cmdRedundancyInfo_Click() { dialogs_->showRedundancyLogic(); }
+void frmMain::mnuRedunLogic_Click() { cmdRedundancyInfo_Click(); }
+void frmMain::mnuAbout_Click() { dialogs_->showAbout(); }
+
+void frmMain::mnuExit_Click() {
+  abandoned_ = running_;
+  QCoreApplication::quit();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  abandoned_ = running_;
+  event->accept();
+}
+
+void frmMain::setStatus(const std::string& text) { statusPanel->setText(displayText(text)); }
+void frmMain::setCount(const std::string& text) { countPanel->setText(displayText(text)); }
+
+void frmMain::yield() {
+  if (abandoned_) throw RunAbandoned{};
+  if (sinceRepaint_.isValid() && sinceRepaint_.elapsed() < kRepaintIntervalMs) return;
+  QCoreApplication::processEvents();
+  sinceRepaint_.start();
+  if (abandoned_) throw RunAbandoned{};
+}
+
+void frmMain::showMessage(const std::string& text, const std::string& title, MessageIcon icon) {
+  dialogs_->message(text, title, icon);
+}
+bool frmMain::askYesNo(const std::string& text, const std::string& title) {
+  return dialogs_->yesNo(text, title);
+}
+void frmMain::openInFileBrowser(const std::string& path) { dialogs_->browse(path); }
+NamingMode frmMain::namingMode() {
+  return optNaming[1]->isChecked() ? NamingMode::ContactInfo : NamingMode::Numeric;
+}
+RedundancyMode frmMain::redundancyMode() {
+  return optRedunActions[1]->isChecked() ? RedundancyMode::Pass1And2 : RedundancyMode::Pass1Only;
+}
+bool frmMain::redundancyCheckTicked() { return chkRedundancyCheck->isChecked(); }
+int frmMain::askConflict(PromptContext& context) { return dialogs_->conflict(context); }
+
+}  // namespace palvren

@@ -1,0 +1,90 @@
+#include "app/source_dialog.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "app/qt_text.h"
+#include "driver/run_driver.h"
+
+namespace palvren {
+
+namespace {
+
+// "desc|pattern|..." as Qt name filters; "*.*" means every file on this system, and vCard
+// patterns match any letter case.
+QStringList qtNameFilters(const std::string& filter) {
+  QStringList parts = QString::fromStdString(filter).split('|');
+  QStringList filters;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString pattern = parts[i + 1] == "*.*" ? "*" : parts[i + 1];
+    if (pattern == "*.vcf") pattern = "*.vcf *.VCF *.Vcf";
+    QString description = parts[i].section('(', 0, 0).trimmed();
+    filters << description + " (" + pattern + ")";
+  }
+  return filters;
+}
+
+std::string multiSelectionText(const QStringList& files) {
+  std::string text = pathBytes(QFileInfo(files.first()).absolutePath());
+  for (const QString& file : files) {
+    text.push_back('\0');
+    text += pathBytes(QFileInfo(file).fileName());
+  }
+  return text;
+}
+
+}  // namespace
+
+void QtSourceDialogRunner::run(SourceDialogSettings& settings) {
+  QFileDialog dialog(parent_, displayText(settings.title), pathText(settings.initialFolder));
+  if (settings.pickFolder) {
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+  } else {
+    dialog.setFileMode(settings.multiSelect ? QFileDialog::ExistingFiles
+                                            : QFileDialog::ExistingFile);
+    dialog.setNameFilters(qtNameFilters(settings.filter));
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  const QStringList files = dialog.selectedFiles();
+  if (settings.pickFolder) {
+    settings.fileName = pathBytes(files.first());
+    if (settings.fileName.empty() || settings.fileName.back() != '/') settings.fileName += '/';
+  } else if (files.size() == 1) {
+    settings.fileName = pathBytes(files.first());
+  } else {
+    settings.fileName = multiSelectionText(files);
+  }
+}
+
+std::string SelectInput(int runMode, SourceDialogSettings& cdcSource, SourceDialogRunner& runner,
+                        const std::string& programFolder) {
+  cdcSource.multiSelect = runMode == kMerge;
+  cdcSource.pickFolder = runMode == kRecombine;
+  switch (runMode) {
+    case kSplit:
+      cdcSource.title = "Select a multiple-contact vCard file to split";
+      break;
+    case kRecombine:
+      cdcSource.title = "Select the parent folder containing, single-contact vCard files";
+      break;
+    case kMerge:
+      cdcSource.title = "Select several multiple-contact vCard files to merge";
+      break;
+    default:
+      cdcSource.title = "Select a multiple-contact vCard file to export";
+      break;
+  }
+  if (runMode == kRecombine) {
+    if (cdcSource.filter.empty()) cdcSource.filter = "All Files (*.*)|*.*";
+    cdcSource.fileName = "*.*";
+  } else {
+    cdcSource.filter = kVcardFilter;
+    cdcSource.fileName.clear();
+  }
+  cdcSource.initialFolder = programFolder;
+  runner.run(cdcSource);
+  return cdcSource.fileName;
+}
+
+}  // namespace palvren

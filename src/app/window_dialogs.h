@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+
+#include "app/source_dialog.h"
+#include "platform/user_interface.h"
+
+class QWidget;
+
+namespace palvren {
+
+struct PromptContext;
+
+// The modal dialogs and the file browser behind the main window. Tests replace them with a
+// script; the program uses the Qt ones.
+class WindowDialogs : public SourceDialogRunner {
+ public:
+  virtual void message(const std::string& text, const std::string& title, MessageIcon icon) = 0;
+  virtual bool yesNo(const std::string& text, const std::string& title) = 0;
+  virtual int conflict(PromptContext& context) = 0;
+  virtual void browse(const std::string& path) = 0;
+  virtual void showAbout() = 0;
+  virtual void showRedundancyLogic() = 0;
+};
+
+class QtWindowDialogs : public WindowDialogs {
+ public:
+  explicit QtWindowDialogs(QWidget* window) : window_(window), files_(window) {}
+  void run(SourceDialogSettings& settings) override { files_.run(settings); }
+  void message(const std::string& text, const std::string& title, MessageIcon icon) override;
+  bool yesNo(const std::string& text, const std::string& title) override;
+  int conflict(PromptContext& context) override;
+  void browse(const std::string& path) override;
+  void showAbout() override;
+  void showRedundancyLogic() override;
+
+ private:
+  QWidget* window_;
+  QtSourceDialogRunner files_;
+};
+
+}  // namespace palvren

@@ -1,0 +1,184 @@
+#include "redundancy/frm_prompt.h"
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/artwork.h"
+#include "app/qt_text.h"
+#include "platform/text.h"
+
+namespace palvren {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kTagRole = Qt::UserRole;
+
+std::optional<QString> askWithInputDialog(QWidget* parent, const QString& prompt,
+                                          const QString& title) {
+  bool accepted = false;
+  QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &accepted);
+  if (!accepted) return std::nullopt;
+  return text;
+}
+
+QPushButton* answerButton(QWidget* parent, const QString& caption, const QString& tip, int index) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString("cmdOption%1").arg(index));
+  button->setToolTip(tip);
+  button->setStyleSheet("QPushButton { background-color: rgb(192, 255, 192); padding: 4px 10px; }");
+  button->setMinimumHeight(495 / kTwipsPerPixel);
+  return button;
+}
+
+QLineEdit* valueBox(QWidget* parent, int index) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(QString("txtOption%1").arg(index));
+  QFont font = box->font();
+  font.setBold(true);
+  font.setPointSizeF(9.75);
+  box->setFont(font);
+  box->setReadOnly(true);
+  box->setMinimumWidth(4935 / kTwipsPerPixel);
+  return box;
+}
+
+}  // namespace
+
+frmPrompt::frmPrompt(PromptContext& context, QWidget* parent, InputBox inputBox)
+    : QDialog(parent), context_(context), inputBox_(std::move(inputBox)) {
+  setObjectName("frmPrompt");
+  setWindowTitle("Select the Correct Data");
+  setWindowIcon(applicationIcon());
+  setModal(true);
+  if (!inputBox_) {
+    inputBox_ = [this](const QString& prompt, const QString& title) {
+      return askWithInputDialog(this, prompt, title);
+    };
+  }
+  ListView1 = new QTreeWidget(this);
+  ListView1->setObjectName("ListView1");
+  ListView1->setColumnCount(3);
+  ListView1->setHeaderLabels({"Tags", "Option 1", "Option 2"});
+  ListView1->setRootIsDecorated(false);
+  ListView1->setAllColumnsShowFocus(true);
+  ListView1->setFixedSize(6855 / kTwipsPerPixel, 4215 / kTwipsPerPixel);
+  connect(ListView1, &QTreeWidget::itemDoubleClicked, this, [this] { ListView1_DblClick(); });
+
+  auto* line = new QFrame(this);
+  line->setFrameShape(QFrame::HLine);
+  Label1 = new QLabel("Conflicting data exists for this redundancy.  Select the value to keep.", this);
+  Label1->setObjectName("Label1");
+
+  cmdOption[0] = answerButton(this, "Keep Both", "This is not a redundancy", 0);
+  cmdOption[1] = answerButton(this, "Keep Option 1", "This is the correct information for this field", 1);
+  cmdOption[2] = answerButton(this, "Keep Option 2", "This is the correct information for this field", 2);
+  cmdOption[3] = answerButton(this, "Keep Neither", "Both options are garbage", 3);
+  txtOption[0] = valueBox(this, 0);
+  txtOption[1] = valueBox(this, 1);
+  for (int i = 0; i < 4; ++i) {
+    connect(cmdOption[i], &QPushButton::clicked, this, [this, i] { cmdOption_Click(i); });
+  }
+  cmdOption[0]->setDefault(true);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(ListView1);
+  layout->addWidget(line);
+  layout->addWidget(Label1);
+  auto* option1 = new QHBoxLayout;
+  option1->addWidget(cmdOption[1]);
+  option1->addWidget(txtOption[0], 1);
+  auto* option2 = new QHBoxLayout;
+  option2->addWidget(cmdOption[2]);
+  option2->addWidget(txtOption[1], 1);
+  auto* bottom = new QHBoxLayout;
+  bottom->addStretch(1);
+  bottom->addWidget(cmdOption[0], 2);
+  bottom->addWidget(cmdOption[3], 2);
+  layout->addLayout(option1);
+  layout->addLayout(option2);
+  layout->addLayout(bottom);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  Form_Load();
+  Form_Activate();
+}
+
+void frmPrompt::Form_Load() {
+  const int width = int(ListView1->width() * 0.99 / 3);
+  for (int column = 0; column < 3; ++column) ListView1->setColumnWidth(column, width);
+}
+
+void frmPrompt::Form_Activate() {
+  ListView1->clear();
+  ListView1->headerItem()->setText(1, QString("Contact (%1)").arg(context_.firstPosition));
+  ListView1->headerItem()->setText(2, QString("Contact (%1)").arg(context_.secondPosition));
+  const ContactRecord& first = *context_.firstContact;
+  const ContactRecord& second = *context_.secondContact;
+  QTreeWidgetItem* conflictRow = nullptr;
+  for (int k = 1; k <= first.orderCount(); ++k) {
+    const std::string& tag = first.tagAt(k);
+    auto* row = new QTreeWidgetItem(ListView1);
+    row->setText(0, displayText(TagDisplayName(tag)));
+    row->setData(0, kTagRole, QByteArray::fromStdString(tag));
+    row->setText(1, displayText(ValueForDisplay(first.value(tag))));
+    row->setText(2, displayText(ValueForDisplay(second.value(tag))));
+    if (tag == context_.conflictTag && !conflictRow) conflictRow = row;
+  }
+  if (conflictRow) {
+    QFont bold = conflictRow->font(0);
+    bold.setBold(true);
+    for (int column = 0; column < 3; ++column) {
+      conflictRow->setFont(column, bold);
+      conflictRow->setForeground(column, QColor(255, 0, 0));
+    }
+    conflictRow->setIcon(0, conflictArrowIcon());
+    ListView1->setCurrentItem(conflictRow);
+    conflictRow->setSelected(true);
+    txtOption[0]->setText(displayText(ValueForDisplay(first.value(context_.conflictTag))));
+    txtOption[1]->setText(displayText(ValueForDisplay(second.value(context_.conflictTag))));
+  }
+}
+
+bool frmPrompt::valuesAreUtf8() const {
+  for (const ContactRecord* contact : {context_.firstContact, context_.secondContact}) {
+    for (const auto& entry : contact->tagValues()) {
+      if (!isValidUtf8(entry.second)) return false;
+    }
+  }
+  return true;
+}
+
+void frmPrompt::editRow(QTreeWidgetItem* row) {
+  if (!row) return;
+  const QString prompt = "Enter the value for the \"" + row->text(0) + "\" field here:";
+  std::optional<QString> typed = inputBox_(prompt, "Update Existing Data Field");
+  if (!typed || typed->isEmpty()) return;
+  const std::string tag = row->data(0, kTagRole).toByteArray().toStdString();
+  const std::string bytes = bytesFromTyped(*typed, valuesAreUtf8());
+  if (!applyFieldEdit(context_, tag, bytes)) return;
+  const QString shown = displayText(std::string(trimSpaces(bytes)));
+  row->setText(1, shown);
+  row->setText(2, shown);
+}
+
+void frmPrompt::ListView1_DblClick() { editRow(ListView1->currentItem()); }
+
+void frmPrompt::cmdOption_Click(int index) {
+  context_.answer = index;
+  done(QDialog::Accepted);
+}
+
+int showConflictPrompt(PromptContext& context, QWidget* parent) {
+  context.answer = kKeepBoth;
+  frmPrompt window(context, parent);
+  window.exec();
+  return context.answer;
+}
+
+}  // namespace palvren

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "redundancy/prompt_context.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace palvren {
+
+// The conflict window: both contacts' fields side by side, the conflicting one marked, and four
+// answers. A double-click on a row edits that field in both contacts.
+class frmPrompt : public QDialog {
+  Q_OBJECT
+ public:
+  // Asks for a new field value: the typed text, or nothing when cancelled.
+  using InputBox = std::function<std::optional<QString>(const QString& prompt, const QString& title)>;
+
+  frmPrompt(PromptContext& context, QWidget* parent, InputBox inputBox = {});
+
+  QTreeWidget* ListView1;
+  std::array<QPushButton*, 4> cmdOption;
+  std::array<QLineEdit*, 2> txtOption;
+  QLabel* Label1;
+
+  // Edits the field of a row as a double-click does.
+  void editRow(QTreeWidgetItem* row);
+
+ private:
+  void Form_Load();
+  void Form_Activate();
+  void cmdOption_Click(int index);
+  void ListView1_DblClick();
+  bool valuesAreUtf8() const;
+
+  PromptContext& context_;
+  InputBox inputBox_;
+};
+
+// Shows the window modally for a filled context and returns the answer.
+int showConflictPrompt(PromptContext& context, QWidget* parent);
+
+}  // namespace palvren
