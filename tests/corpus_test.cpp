@@ -1,1 +1,107 @@
+// Every operation over real vCard files from other contact software's test suites.
 #include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "driver/run_driver.h"
+#include "redundancy/prompt_context.h"
+#include "support/fake_ui.h"
+#include "support/temp_folder.h"
+#include "vcard/counting.h"
+
+namespace palvren {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FakeUserInterface;
+using testing::fileNames;
+using testing::readBytes;
+using testing::TempFolder;
+
+std::vector<fs::path> corpusFiles() {
+  std::vector<fs::path> files;
+  std::error_code error;
+  for (auto it = fs::recursive_directory_iterator(PALVREN_CORPUS_DIR, error);
+       !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+    if (it->is_regular_file() && it->path().extension() == ".vcf") files.push_back(it->path());
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+std::string successLine(const FakeUserInterface& ui) {
+  for (const auto& message : ui.messages) {
+    if (message.icon == MessageIcon::Information && message.title.find("Successfull") != std::string::npos) {
+      return message.text;
+    }
+  }
+  return "";
+}
+
+TEST(Corpus, EveryOperationEndsInOrderAndKeepsEveryContact) {
+  const auto files = corpusFiles();
+  if (files.empty()) GTEST_SKIP() << "no corpus at " << PALVREN_CORPUS_DIR;
+  int splitFiles = 0;
+  for (const fs::path& original : files) {
+    SCOPED_TRACE(original.string());
+    TempFolder folder;
+    const std::string bytes = readBytes(original.string());
+    const std::string input = folder.write("input.vcf", bytes);
+    FakeUserInterface counter;
+    const int contacts = CountContacts(input, counter);
+
+    FakeUserInterface split;
+    RunOperation(input, kSplit, split);
+    const std::string out = folder.file("Split-vCards");
+    if (contacts >= 2) {
+      // A block ends only at an exact END line, so one file may hold several contacts; but
+      // every contact start lands in exactly one file.
+      const auto written = fileNames(out);
+      int startsWritten = 0;
+      for (const std::string& name : written) {
+        FakeUserInterface quiet;
+        startsWritten += CountContacts(out + "/" + name, quiet);
+      }
+      EXPECT_EQ(startsWritten, contacts);
+      EXPECT_EQ(split.status, "vCard Split Successful");
+      splitFiles += int(written.size());
+
+      if (written.size() >= 2) {
+        FakeUserInterface recombine;
+        RunOperation(out + "/", kRecombine, recombine);
+        EXPECT_EQ(recombine.status, "vCard Recombination Successful");
+        EXPECT_EQ(recombine.messages.at(0).text.find(std::to_string(written.size()) + " total files"),
+                  std::string("vCard files have been successfully recombined.\r\n").size());
+      }
+
+      FakeUserInterface exportUi;
+      RunOperation(input, kExport, exportUi);
+      EXPECT_EQ(exportUi.status, "vCard Export Successful");
+      EXPECT_FALSE(successLine(exportUi).empty());
+    } else {
+      EXPECT_EQ(split.messages.at(0).title, "Nothing to Process");
+    }
+
+    for (NamingMode naming : {NamingMode::Numeric, NamingMode::ContactInfo}) {
+      FakeUserInterface checked;
+      checked.redundancyCheck = true;
+      checked.redundancy = RedundancyMode::Pass1And2;
+      checked.naming = naming;
+      checked.conflictPolicy = [](PromptContext& c) { return (c.firstPosition + int(c.conflictTag.size())) % 4; };
+      RunOperation(input, kSplit, checked);
+      EXPECT_FALSE(checked.messages.empty());
+    }
+
+    FakeUserInterface merge;
+    RunOperation(folder.path() + std::string(1, '\0') + "input.vcf" + std::string(1, '\0') + "input.vcf",
+                 kMerge, merge);
+    if (contacts > 0) {
+      EXPECT_EQ(merge.status, "vCard Merge Successful");
+    }
+    EXPECT_EQ(readBytes(input), bytes);
+  }
+  EXPECT_GT(splitFiles, 0);
+}
+
+}  // namespace
+}  // namespace palvren

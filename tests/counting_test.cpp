@@ -1,1 +1,64 @@
+#include "vcard/counting.h"
+
 #include <gtest/gtest.h>
+
+#include "support/fake_ui.h"
+#include "support/temp_folder.h"
+
+namespace palvren {
+namespace {
+
+using testing::FakeUserInterface;
+using testing::TempFolder;
+
+int count(const std::string& bytes, FakeUserInterface& ui) {
+  TempFolder folder;
+  return CountContacts(folder.write("in.vcf", bytes), ui);
+}
+
+TEST(CountContacts, CountsWholeBeginLinesAfterUpperCasingAndTrimming) {
+  FakeUserInterface ui;
+  EXPECT_EQ(count("begin:vcard\r\n  BEGIN:VCARD  \r\n", ui), 2);
+  EXPECT_EQ(count("BEGIN:VCARD;X=1\r\nxBEGIN:VCARD\r\nBEGIN:VCARD\t\r\n", ui), 0);
+  EXPECT_EQ(count("BEGIN:VCARD\r\nBEGIN:VCARD\r\n", ui), 2);  // no END looked for
+}
+
+TEST(CountContacts, ReadsUnixAndByteOrderMarkedFiles) {
+  FakeUserInterface ui;
+  EXPECT_EQ(count("BEGIN:VCARD\nFN:a\nEND:VCARD\nBEGIN:VCARD\nEND:VCARD\n", ui), 2);
+  EXPECT_EQ(count("\xEF\xBB\xBF" "BEGIN:VCARD\r\nEND:VCARD\r\nBEGIN:VCARD\r\n", ui), 2);
+}
+
+TEST(CountContacts, ReportsOnBothStatusLines) {
+  FakeUserInterface ui;
+  count("BEGIN:VCARD\r\nBEGIN:VCARD\r\nBEGIN:VCARD\r\n", ui);
+  EXPECT_EQ(ui.events, (std::vector<std::string>{"status:Verifying Input File...",
+                                                 "count:vCard Count = 3 Cards"}));
+  EXPECT_EQ(ui.yields, 1);
+}
+
+TEST(CountContacts, MissingFileOrFolderCountsZeroAndLeavesTheStatusLine) {
+  TempFolder folder;
+  FakeUserInterface ui;
+  ui.setStatus("before");
+  EXPECT_EQ(CountContacts(folder.file("missing.vcf"), ui), 0);
+  EXPECT_EQ(CountContacts(folder.path(), ui), 0);
+  EXPECT_EQ(ui.status, "before");
+  EXPECT_EQ(ui.count, "vCard Count = 0 Cards");
+}
+
+TEST(CountVcfFiles, CountsVcfExtensionsInAnyCaseDirectlyInTheFolder) {
+  TempFolder folder;
+  for (const char* name : {"a.vcf", "b.VCF", "c.Vcf", "d.txt", "vcf", "e.vcf.bak"}) {
+    folder.write(name, "x");
+  }
+  std::filesystem::create_directory(folder.file("sub.vcf"));
+  folder.write("sub.vcf/inner.vcf", "x");
+  EXPECT_EQ(CountVcfFiles(folder.path() + "/"), 3);
+  EXPECT_EQ(CountVcfFiles(folder.file("sub.vcf")), 1);
+  EXPECT_EQ(CountVcfFiles(folder.file("none")), 0);
+  EXPECT_EQ(CountVcfFiles(""), 0);
+}
+
+}  // namespace
+}  // namespace palvren

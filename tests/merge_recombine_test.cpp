@@ -1,1 +1,128 @@
+#include "vcard/merge_recombine.h"
+
 #include <gtest/gtest.h>
+
+#include "platform/errors.h"
+#include "platform/file_system.h"
+#include "platform/line_writer.h"
+#include "support/fake_ui.h"
+#include "support/temp_folder.h"
+
+namespace palvren {
+namespace {
+
+using testing::crlfLines;
+using testing::FakeUserInterface;
+using testing::fileNames;
+using testing::readBytes;
+using testing::TempFolder;
+
+std::string contacts(int n, const std::string& name) {
+  std::string text;
+  for (int i = 0; i < n; ++i) text += crlfLines({"BEGIN:VCARD", "FN:" + name + std::to_string(i), "END:VCARD"});
+  return text;
+}
+
+TEST(ParseMultiSelection, SplitsTheFolderFromTheNames) {
+  FileList list(1);
+  EXPECT_EQ(ParseMultiSelection(std::string("C:/dir\0a.vcf\0b.vcf", 18), list), "C:/dir");
+  EXPECT_EQ(list, (FileList{"", "a.vcf", "b.vcf"}));
+  EXPECT_EQ(ParseMultiSelection(std::string("/d\0 a.vcf \0  b c.vcf  ", 22), list), "/d");
+  EXPECT_EQ(list, (FileList{"", "a.vcf ", "b c.vcf"}));  // only the rest is trimmed
+}
+
+TEST(ParseMultiSelection, TextWithoutNamesGivesNoNames) {
+  FileList list{"", "stale"};
+  EXPECT_EQ(ParseMultiSelection("", list), "");
+  EXPECT_EQ(list, (FileList{"", "stale"}));  // untouched for an empty text
+  EXPECT_EQ(ParseMultiSelection("/home/a/one.vcf", list), "/home/a/one.vcf");
+  EXPECT_EQ(list, FileList{""});
+  EXPECT_EQ(ParseMultiSelection(std::string("/d\0only.vcf", 11), list), "/d");
+  EXPECT_EQ(list, FileList{""});
+}
+
+TEST(CombinedFileName, StartsWithTodaysDate) {
+  const std::string name = CombinedFileName();
+  EXPECT_EQ(name.substr(0, 10), localDateText());
+  EXPECT_EQ(name.substr(10), "_CONBINED_CONTACTS.vcf");
+}
+
+TEST(MergeFiles, JoinsTheFilesInSelectionOrderAndCountsBeginLines) {
+  TempFolder folder;
+  folder.write("a.vcf", contacts(2, "a"));
+  folder.write("b.VCF", contacts(3, "b") + "  BEGIN:VCARD\r\nbegin:vcard\r\ntrailer");
+  folder.write("c.vcf", contacts(1, "c"));
+  folder.write("skip.txt", contacts(5, "t"));
+  std::string output;
+  EXPECT_EQ(MergeFiles(folder.path(), {"", "c.vcf", "a.vcf", "skip.txt", "b.VCF"}, output), 7);
+  EXPECT_EQ(output, folder.path() + "/" + CombinedFileName());
+  EXPECT_EQ(readBytes(output), contacts(1, "c") + contacts(2, "a") + contacts(3, "b") +
+                                   "  BEGIN:VCARD\r\nbegin:vcard\r\ntrailer\r\n");
+}
+
+TEST(MergeFiles, FewerThanTwoNamesWriteNothing) {
+  TempFolder folder;
+  std::string output = "untouched";
+  EXPECT_EQ(MergeFiles(folder.path(), {"", "a.vcf"}, output), 0);
+  EXPECT_EQ(output, "untouched");
+  EXPECT_TRUE(fileNames(folder.path()).empty());
+}
+
+TEST(MergeFiles, SelectingTodaysCombinedFileReadsItIntact) {
+  TempFolder folder;
+  folder.write(CombinedFileName(), contacts(2, "old"));
+  folder.write("new.vcf", contacts(1, "new"));
+  std::string output;
+  EXPECT_EQ(MergeFiles(folder.path(), {"", CombinedFileName(), "new.vcf"}, output), 3);
+  EXPECT_EQ(readBytes(output), contacts(2, "old") + contacts(1, "new"));
+}
+
+TEST(MergeFiles, AMissingFileIsReportedAndTheEarlierOutputSurvives) {
+  TempFolder folder;
+  folder.write(CombinedFileName(), "earlier good file");
+  folder.write("a.vcf", contacts(1, "a"));
+  std::string output;
+  try {
+    MergeFiles(folder.path(), {"", "a.vcf", "gone.vcf"}, output);
+    FAIL();
+  } catch (const OperationError& error) {
+    EXPECT_NE(std::string(error.what()).find("gone.vcf"), std::string::npos);
+  }
+  EXPECT_EQ(readBytes(folder.file(CombinedFileName())), "earlier good file");
+  EXPECT_EQ(fileNames(folder.path()).size(), 2u);
+}
+
+TEST(RecombineFolder, JoinsVcfFilesInNameOrderWithABlankLineBetween) {
+  TempFolder folder;
+  folder.write("contact0002.vcf", contacts(1, "b"));
+  folder.write("contact0001.vcf", contacts(1, "a"));
+  folder.write("contact0003.Vcf", contacts(1, "c"));
+  folder.write("notes.txt", "no");
+  folder.write("01-01-2000_CONBINED_CONTACTS.vcf", contacts(1, "old day"));
+  folder.write(CombinedFileName(), "today's output, never read");
+  FakeUserInterface ui;
+  std::string output;
+  EXPECT_EQ(RecombineFolder(folder.path() + "/", output, ui), 4);
+  EXPECT_EQ(output, folder.path() + "/" + CombinedFileName());
+  EXPECT_EQ(readBytes(output), contacts(1, "old day") + "\r\n" + contacts(1, "a") + "\r\n" +
+                                   contacts(1, "b") + "\r\n" + contacts(1, "c"));
+  EXPECT_EQ(ui.statuses, (std::vector<std::string>{"Processing 1", "Processing 2", "Processing 3",
+                                                   "Processing 4"}));
+}
+
+TEST(RecombineFolder, FullDiskLeavesTheEarlierOutputInPlace) {
+  TempFolder folder;
+  folder.write("a.vcf", contacts(50, "a"));
+  folder.write("b.vcf", contacts(50, "b"));
+  folder.write(CombinedFileName(), "earlier");
+  FakeUserInterface ui;
+  std::string output;
+  write_fault::failAfterBytes(100);
+  EXPECT_THROW(RecombineFolder(folder.path() + "/", output, ui), OperationError);
+  write_fault::disarm();
+  EXPECT_EQ(readBytes(folder.file(CombinedFileName())), "earlier");
+  EXPECT_EQ(fileNames(folder.path()).size(), 3u);
+}
+
+}  // namespace
+}  // namespace palvren

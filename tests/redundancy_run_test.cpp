@@ -1,1 +1,111 @@
+#include "redundancy/redundancy_run.h"
+
 #include <gtest/gtest.h>
+
+#include "platform/errors.h"
+#include "redundancy/prompt_context.h"
+#include "support/fake_ui.h"
+#include "support/temp_folder.h"
+
+namespace palvren {
+namespace {
+
+using testing::crlfLines;
+using testing::FakeUserInterface;
+using testing::fileNames;
+using testing::readBytes;
+using testing::TempFolder;
+
+std::string card(const std::vector<std::string>& lines) {
+  std::vector<std::string> all{"BEGIN:VCARD"};
+  all.insert(all.end(), lines.begin(), lines.end());
+  all.push_back("END:VCARD");
+  return crlfLines(all);
+}
+
+struct RedundancyCase {
+  TempFolder folder;
+  FakeUserInterface ui;
+  std::string output;
+  int result = 0;
+
+  void split(const std::string& bytes) {
+    std::string input = folder.write("in.vcf", bytes);
+    result = SplitWithRedundancyCheck(input, output, ui);
+    EXPECT_EQ(readBytes(input), bytes);
+  }
+  std::string file(const std::string& name) const { return readBytes(output + "/" + name); }
+};
+
+TEST(RedundancyRun, IdenticalContactsAreRemovedInPassOne) {
+  RedundancyCase run;
+  run.split(card({"FN:A"}) + card({"FN:A"}) + card({"FN:A"}));
+  EXPECT_EQ(run.result, 1);
+  EXPECT_EQ(fileNames(run.output), std::vector<std::string>{"contact0001.vcf"});
+  ASSERT_EQ(run.ui.messages.size(), 1u);
+  EXPECT_EQ(run.ui.messages[0].text, "Pass 1 redundancy operation removed 2 contacts.");
+  EXPECT_EQ(run.ui.messages[0].title, "Pass 1 Completed");
+  EXPECT_EQ(run.ui.statuses,
+            (std::vector<std::string>{"Loading File Data...", "Performing Contact Cleaner...",
+                                      "PASS 1 - Checking Redundancies 1 of 3", "2 Contacts Removed",
+                                      "Writing Output Files..."}));
+}
+
+TEST(RedundancyRun, WritesRemainingContactsWithoutGapsRebuiltFromTheirRecords) {
+  RedundancyCase run;
+  run.split(card({"FN:A"}) + card({"FN:B"}) + card({"FN:C"}) + card({"FN:B"}) +
+            "begin:vcard\r\nFN:D\r\nTEL;CELL:1\r\nNOTE:\r\n:x\r\nNOTE:folded\r\n  more\r\n"
+            "TEL;CELL:2\r\nend:vcard\r\n" +
+            card({"FN:A"}));
+  EXPECT_EQ(run.result, 4);
+  EXPECT_EQ(run.file("contact0003.vcf"), card({"FN:C"}));
+  EXPECT_EQ(run.file("contact0004.vcf"),
+            crlfLines({"begin:vcard", "FN:D", "TEL;CELL:2", "NOTE:folded", "  more", "end:vcard"}));
+  EXPECT_EQ(fileNames(run.output).size(), 4u);
+}
+
+TEST(RedundancyRun, PassTwoIsOfferedAndNoWritesWhatPassOneLeft) {
+  const std::string bytes = card({"FN:Ann", "EMAIL:a@x.org"}) + card({"FN:Annie", "EMAIL:a@x.org"});
+  RedundancyCase no;
+  no.ui.redundancy = RedundancyMode::Pass1And2;
+  no.ui.yesNoAnswers = {false};
+  no.split(bytes);
+  EXPECT_EQ(no.result, 2);
+  ASSERT_EQ(no.ui.questions.size(), 1u);
+  EXPECT_EQ(no.ui.questions[0].text,
+            "Pass 1 redundancy operation removed 0 contacts.\r\nWould you like to continue to Pass 2?");
+  EXPECT_TRUE(no.ui.messages.empty());
+  EXPECT_TRUE(no.ui.conflicts.empty());
+
+  RedundancyCase yes;
+  yes.ui.redundancy = RedundancyMode::Pass1And2;
+  yes.ui.conflictPolicy = [](PromptContext&) { return int(kKeepOption2); };
+  yes.split(bytes);
+  EXPECT_EQ(yes.result, 1);
+  EXPECT_EQ(yes.file("contact0001.vcf"), card({"FN:Annie", "EMAIL:a@x.org"}));
+  ASSERT_EQ(yes.ui.messages.size(), 1u);
+  EXPECT_EQ(yes.ui.messages[0].text, "Pass 2 redundancy operation removed 1 additional contacts.");
+  EXPECT_EQ(yes.ui.messages[0].title, "Pass 2 Completed");
+  EXPECT_EQ(yes.ui.statuses[yes.ui.statuses.size() - 2], "1 Contacts Removed");
+}
+
+TEST(RedundancyRun, NamesFilesFromTheWrittenLines) {
+  RedundancyCase run;
+  run.ui.naming = NamingMode::ContactInfo;
+  run.split(card({"N:Doe;John;;;"}) + card({"FN:Ann"}) + card({"NOTE:none"}) + card({"FN:Ann", "X:1"}));
+  EXPECT_EQ(run.result, 4);
+  EXPECT_EQ(fileNames(run.output), (std::vector<std::string>{"Ann-#1.vcf", "Ann.vcf",
+                                                             "John Doe.vcf", "contact0003.vcf"}));
+}
+
+TEST(RedundancyRun, NoContactWritesNothing) {
+  RedundancyCase run;
+  run.split("FN:nobody\r\n");
+  EXPECT_EQ(run.result, 0);
+  EXPECT_EQ(run.output, "");
+  EXPECT_EQ(fileNames(run.folder.path()), std::vector<std::string>{"in.vcf"});
+  EXPECT_EQ(run.ui.statuses, std::vector<std::string>{"Loading File Data..."});
+}
+
+}  // namespace
+}  // namespace palvren

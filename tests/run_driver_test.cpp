@@ -1,1 +1,186 @@
+#include "driver/run_driver.h"
+
 #include <gtest/gtest.h>
+
+#include "platform/line_writer.h"
+#include "redundancy/prompt_context.h"
+#include "support/fake_ui.h"
+#include "support/temp_folder.h"
+#include "vcard/merge_recombine.h"
+
+namespace palvren {
+namespace {
+
+using testing::crlfLines;
+using testing::FakeUserInterface;
+using testing::fileNames;
+using testing::readBytes;
+using testing::TempFolder;
+
+std::string contacts(int n) {
+  std::string text;
+  for (int i = 1; i <= n; ++i) text += crlfLines({"BEGIN:VCARD", "FN:P" + std::to_string(i), "END:VCARD"});
+  return text;
+}
+
+TEST(RunOperation, SplitReportsMessageThenStatusThenBrowser) {
+  TempFolder folder;
+  FakeUserInterface ui;
+  RunOperation(folder.write("in.vcf", contacts(12)), kSplit, ui);
+  const std::string out = folder.file("Split-vCards");
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "vCard has been split successfully.\r\n12 files have been created in..."
+                                 "\r\n\r\n\"" + out + "\"");
+  EXPECT_EQ(ui.messages[0].title, "vCard Split Successfull");
+  EXPECT_EQ(ui.messages[0].icon, MessageIcon::Information);
+  const std::vector<std::string> tail(ui.events.end() - 3, ui.events.end());
+  EXPECT_EQ(tail, (std::vector<std::string>{"message:vCard Split Successfull",
+                                            "status:vCard Split Successful", "browse:" + out}));
+  EXPECT_EQ(ui.events[0], "status:Verifying Input File...");
+  EXPECT_EQ(ui.events[1], "count:vCard Count = 12 Cards");
+  EXPECT_EQ(fileNames(out).size(), 12u);
+}
+
+TEST(RunOperation, SplitAndExportRefuseFewerThanTwoContacts) {
+  TempFolder folder;
+  for (int mode : {kSplit, kExport}) {
+    for (const std::string& input : {folder.write("one.vcf", contacts(1)), folder.file("missing.vcf"),
+                                     folder.path()}) {
+      FakeUserInterface ui;
+      RunOperation(input, mode, ui);
+      ASSERT_EQ(ui.messages.size(), 1u);
+      EXPECT_EQ(ui.messages[0].text, "The selected vCard does not contain multiple contacts.\r\n"
+                                     "Please choose a multiple-entry vCard file.");
+      EXPECT_EQ(ui.messages[0].title, "Nothing to Process");
+      EXPECT_EQ(ui.messages[0].icon, MessageIcon::Critical);
+      EXPECT_TRUE(ui.browsed.empty());
+    }
+  }
+  EXPECT_EQ(fileNames(folder.path()), std::vector<std::string>{"one.vcf"});
+}
+
+TEST(RunOperation, SplitWithTheCheckTickedUsesTheRedundancyRun) {
+  TempFolder folder;
+  FakeUserInterface ui;
+  ui.redundancyCheck = true;
+  RunOperation(folder.write("in.vcf", contacts(2) + contacts(2)), kSplit, ui);
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(ui.messages[0].title, "Pass 1 Completed");
+  EXPECT_EQ(ui.messages[1].text.substr(0, 40), "vCard has been split successfully.\r\n2 fi");
+  EXPECT_EQ(ui.status, "vCard Split Successful");
+}
+
+TEST(RunOperation, FailuresNameTheFileAndReasonAndSetTheFailureStatus) {
+  TempFolder folder;
+  FakeUserInterface ui;
+  const std::string input = folder.write("in.vcf", contacts(3));
+  write_fault::failAfterBytes(20);
+  RunOperation(input, kSplit, ui);
+  write_fault::disarm();
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].title, "vCard Split Failed");
+  EXPECT_EQ(ui.messages[0].icon, MessageIcon::Critical);
+  EXPECT_NE(ui.messages[0].text.find("contact0001.vcf"), std::string::npos);
+  EXPECT_NE(ui.messages[0].text.find("No space left on device"), std::string::npos);
+  EXPECT_EQ(ui.status, "vCard Split Failed");
+  EXPECT_TRUE(ui.browsed.empty());
+  EXPECT_EQ(readBytes(input), contacts(3));
+}
+
+TEST(RunOperation, SplitOfABlocklessFileWithTwoStartsReportsFailure) {
+  TempFolder folder;
+  FakeUserInterface ui;
+  // Counted starts, but the file is refused before writing because it has too many lines in a
+  // block: the count passes, the split fails with its reason.
+  std::string bytes = "BEGIN:VCARD\rEND:VCARD\rBEGIN:VCARD\r";
+  for (int i = 0; i < 32768; ++i) bytes += "X:1\r";
+  RunOperation(folder.write("in.vcf", bytes), kSplit, ui);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].title, "vCard Split Failed");
+  EXPECT_NE(ui.messages[0].text.find("32767"), std::string::npos);
+}
+
+TEST(RunOperation, ExportOpensTheCsvFileItself) {
+  TempFolder folder;
+  FakeUserInterface ui;
+  RunOperation(folder.write("in.vcf", contacts(3)), kExport, ui);
+  const std::string csv = folder.file("Split-vCards/Contacts_Export.csv");
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "vCard has been exported successfully.\r\n3 cards have been exported "
+                                 "into...\r\n\r\n\"" + csv + "\"");
+  EXPECT_EQ(ui.messages[0].title, "vCard Export Successfull");
+  EXPECT_EQ(ui.browsed, std::vector<std::string>{csv});
+  EXPECT_EQ(ui.status, "vCard Export Successful");
+  EXPECT_NE(std::find(ui.events.begin(), ui.events.end(), "status:Exporting..."), ui.events.end());
+}
+
+TEST(RunOperation, RecombineCountsFilesAndOpensTheFolder) {
+  TempFolder folder;
+  folder.write("a.vcf", contacts(1));
+  folder.write("b.vcf", contacts(1));
+  FakeUserInterface ui;
+  RunOperation(folder.path() + "/", kRecombine, ui);
+  const std::string output = folder.path() + "/" + CombinedFileName();
+  EXPECT_EQ(ui.events.front(), "count:2 vCard Files Found");
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "vCard files have been successfully recombined.\r\n2 total files have "
+                                 "been combined into...\r\n\r\n\"" + output + "\"");
+  EXPECT_EQ(ui.messages[0].title, "vCard Recombine Successfull");
+  EXPECT_EQ(ui.status, "vCard Recombination Successful");
+  EXPECT_EQ(ui.browsed, std::vector<std::string>{folder.path() + "/"});
+}
+
+TEST(RunOperation, RecombineCancelAndTooFewFiles) {
+  TempFolder folder;
+  FakeUserInterface cancelled;
+  RunOperation("*.*", kRecombine, cancelled);
+  EXPECT_TRUE(cancelled.events.empty());
+  folder.write("a.vcf", contacts(1));
+  FakeUserInterface one;
+  RunOperation(folder.file("anything"), kRecombine, one);
+  ASSERT_EQ(one.messages.size(), 1u);
+  EXPECT_EQ(one.messages[0].text, "The selected location does not contain multiple vCard contact "
+                                  "files.\r\nPlease choose a path containing multiple vCards to be "
+                                  "recombined.");
+  EXPECT_EQ(one.messages[0].title, "Nothing to Process");
+}
+
+TEST(RunOperation, MergeJoinsTheSelectionAndEndsSilentlyForOneFile) {
+  TempFolder folder;
+  folder.write("a.vcf", contacts(2));
+  folder.write("b.vcf", contacts(3));
+  FakeUserInterface single;
+  RunOperation(folder.file("a.vcf"), kMerge, single);
+  EXPECT_TRUE(single.events.empty());
+  FakeUserInterface ui;
+  RunOperation(folder.path() + std::string("\0a.vcf\0b.vcf", 12), kMerge, ui);
+  const std::string output = folder.path() + "/" + CombinedFileName();
+  EXPECT_EQ(ui.events[0], "count:2 files selected");
+  EXPECT_EQ(ui.events[1], "status:Merging...");
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "vCards have been merged successfully.\r\n5 cards have been combined "
+                                 "into...\r\n\r\n\"" + output + "\"");
+  EXPECT_EQ(ui.messages[0].title, "vCard Merge Successfull");
+  EXPECT_EQ(ui.status, "vCard Merge Successful");
+  EXPECT_EQ(ui.browsed, std::vector<std::string>{folder.path() + "/"});
+}
+
+TEST(RunOperation, MergeFailureUsesTheSharedProcessingTitle) {
+  TempFolder folder;
+  folder.write("a.vcf", contacts(2));
+  FakeUserInterface ui;
+  RunOperation(folder.path() + std::string("\0a.vcf\0gone.vcf", 15), kMerge, ui);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].title, "vCard Processing Failed");
+  EXPECT_NE(ui.messages[0].text.find("gone.vcf"), std::string::npos);
+  EXPECT_EQ(ui.status, "vCard Merge Failed");
+}
+
+TEST(RunOperation, UnknownModeDoesNothing) {
+  FakeUserInterface ui;
+  RunOperation("/x", 4, ui);
+  EXPECT_TRUE(ui.events.empty());
+}
+
+}  // namespace
+}  // namespace palvren

@@ -1,1 +1,284 @@
+#include "redundancy/similar_pass.h"
+
 #include <gtest/gtest.h>
+
+#include "redundancy/cleaner.h"
+#include "support/fake_ui.h"
+#include "support/random_contacts.h"
+
+namespace palvren {
+namespace {
+
+using testing::FakeUserInterface;
+using Lines = std::vector<std::pair<std::string, std::string>>;
+
+ContactRecord card(const Lines& lines) {
+  ContactRecord record;
+  for (const auto& [tag, value] : lines) {
+    record.appendTag(tag);
+    record.setValue(tag, value);
+  }
+  return record;
+}
+
+Lines written(const ContactRecord& record) {
+  Lines lines;
+  for (const std::string& tag : record.tagOrder()) lines.emplace_back(tag, record.value(tag));
+  return lines;
+}
+
+struct Pass2 {
+  ContactTable table{ContactRecord()};
+  ContactList list;
+  FakeUserInterface ui;
+
+  void add(const Lines& lines) {
+    table.push_back(card(lines));
+    list.append(static_cast<int>(table.size()) - 1);
+  }
+  int run() { return MergeSimilarContacts(list, table, ui); }
+  // Answers in order, then Keep Both.
+  void answers(std::vector<int> script) {
+    ui.conflictPolicy = [script, next = std::size_t(0)](PromptContext&) mutable {
+      return next < script.size() ? script[next++] : int(kKeepBoth);
+    };
+  }
+};
+
+Lines person(const std::string& fn, const Lines& more) {
+  Lines lines{{"BEGIN", "VCARD"}, {"VERSION", "3.0"}, {"FN", fn}};
+  lines.insert(lines.end(), more.begin(), more.end());
+  lines.emplace_back("END", "VCARD");
+  return lines;
+}
+
+TEST(SimilarContacts, SharedEmailWithAnAtSignIsAHit) {
+  Pass2 p;
+  p.add(person("Ann", {{"EMAIL;INTERNET", "ann@x.org"}}));
+  p.add(person("Ann Lee", {{"EMAIL;INTERNET", "ann@x.org"}}));
+  p.answers({kKeepOption2});
+  EXPECT_EQ(p.run(), 1);
+  EXPECT_EQ(p.ui.conflicts, (std::vector<FakeUserInterface::Conflict>{{"FN", 1, 2}}));
+  EXPECT_EQ(p.list.numbers(), std::vector<int>{1});
+  EXPECT_EQ(p.table[1].value("FN"), "Ann Lee");
+  EXPECT_TRUE(p.table[2].empty());
+}
+
+TEST(SimilarContacts, HitRulesNeedTheSameTagAndForPhonesAndAddressesAName) {
+  struct Case {
+    const char* name;
+    Lines first;
+    Lines second;
+    bool hit;
+  };
+  const Case cases[] = {
+      {"email without at", {{"EMAIL", "noat"}}, {{"EMAIL", "noat"}}, false},
+      {"email other type", {{"EMAIL;HOME", "a@x"}}, {{"EMAIL;WORK", "a@x"}}, false},
+      {"email other case", {{"EMAIL;INTERNET", "a@x"}}, {{"email;internet", "a@x"}}, false},
+      {"grouped email", {{"item1.EMAIL", "a@x"}}, {{"item1.EMAIL", "a@x"}}, false},
+      {"phone and name", {{"N", "Doe;A"}, {"TEL;CELL", "1"}}, {{"N", "Doe;A"}, {"TEL;CELL", "1"}}, true},
+      {"phone alone", {{"TEL;CELL", "1"}}, {{"TEL;CELL", "1"}}, false},
+      // A shared note is no shared name, whatever its first letter.
+      {"phone and note", {{"TEL;CELL", "1"}, {"NOTE", "n"}}, {{"TEL;CELL", "1"}, {"NOTE", "n"}}, false},
+      {"phone and nickname", {{"TEL", "1"}, {"NICKNAME", "n"}}, {{"TEL", "1"}, {"NICKNAME", "n"}}, false},
+      {"telex is no phone", {{"TELEX", "1"}, {"FN", "A"}}, {{"TELEX", "1"}, {"FN", "A"}}, false},
+      {"name with parameters", {{"TEL", "1"}, {"N;CHARSET=UTF-8", "D"}}, {{"TEL", "1"}, {"N;CHARSET=UTF-8", "D"}}, true},
+      {"address and name", {{"FN", "A"}, {"ADR;HOME", "r"}}, {{"FN", "A"}, {"ADR;HOME", "r"}}, true},
+      {"phone fails, address holds", {{"FN", "A"}, {"TEL", "1"}, {"ADR", "r"}}, {{"FN", "A"}, {"TEL", "2"}, {"ADR", "r"}}, true},
+      {"empty values", {{"EMAIL", ""}, {"FN", ""}}, {{"EMAIL", ""}, {"FN", ""}}, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(IsSimilar(card(c.first), card(c.second)), c.hit) << c.name;
+  }
+}
+
+TEST(SimilarContacts, OnlyTheFirstSharedEmailCounts) {
+  auto a = card({{"EMAIL", "noat"}, {"EMAIL;WORK", "a@x"}});
+  auto b = card({{"EMAIL", "noat"}, {"EMAIL;WORK", "a@x"}});
+  EXPECT_FALSE(IsSimilar(a, b));
+  int ordinal = 0;
+  EXPECT_TRUE(FindSharedTag(a, b, "EMAIL", ordinal));
+  EXPECT_EQ(ordinal, 1);
+}
+
+TEST(SimilarContacts, AsksAboutEveryTagBothListWithDifferentValues) {
+  Pass2 p;
+  p.add({{"BEGIN", "VCARD"}, {"VERSION", "2.1"}, {"FN", "A"}, {"NOTE", ""}, {"TITLE", "Boss"},
+         {"EMAIL", "a@x"}, {"END", "VCARD"}});
+  p.add({{"BEGIN", "VCARD"}, {"VERSION", "3.0"}, {"FN", "A"}, {"EMAIL", "a@x"}, {"NOTE", "text"},
+         {"TITLE", ""}, {"ORG", "Acme"}, {"URL", "u"}, {"END", "VCARD"}});
+  p.answers({kKeepOption1, kKeepOption2, kKeepOption1});
+  EXPECT_EQ(p.run(), 1);
+  EXPECT_EQ(p.ui.conflicts, (std::vector<FakeUserInterface::Conflict>{
+                                {"VERSION", 1, 2}, {"NOTE", 1, 2}, {"TITLE", 1, 2}}));
+  EXPECT_EQ(written(p.table[1]), (Lines{{"BEGIN", "VCARD"}, {"VERSION", "2.1"}, {"FN", "A"},
+                                        {"NOTE", "text"}, {"TITLE", "Boss"}, {"EMAIL", "a@x"},
+                                        {"ORG", "Acme"}, {"URL", "u"}, {"END", "VCARD"}}));
+}
+
+TEST(SimilarContacts, BothEmptyValuesStayListedOnce) {
+  Pass2 p;
+  p.add(person("A", {{"EMAIL", "a@x"}, {"NOTE", ""}}));
+  p.add(person("A", {{"EMAIL", "a@x"}, {"NOTE", ""}}));
+  EXPECT_EQ(p.run(), 1);
+  EXPECT_TRUE(p.ui.conflicts.empty());
+  EXPECT_EQ(written(p.table[1]), written(card(person("A", {{"EMAIL", "a@x"}, {"NOTE", ""}}))));
+}
+
+TEST(SimilarContacts, KeepBothUndoesWhatTheMergeWroteButKeepsEdits) {
+  Pass2 p;
+  p.add(person("Ann", {{"EMAIL", "a@x"}, {"TEL", "1"}, {"N", "Lee;Ann;;;"}}));
+  p.add(person("Annie", {{"EMAIL", "a@x"}, {"TEL", "2"}, {"N", "Lee;Annie;;;"}, {"ORG", "Acme"}}));
+  const Lines secondBefore = written(p.table[2]);
+  int question = 0;
+  p.ui.conflictPolicy = [&](PromptContext& context) {
+    switch (++question) {
+      case 1: return int(kKeepOption2);  // FN: Annie into the first
+      case 2: return int(kKeepOption1);  // TEL: 1 into the second
+      default:
+        applyFieldEdit(context, "N", " Lee;Ann Marie ");
+        return int(kKeepBoth);           // N: not the same person after all
+    }
+  };
+  EXPECT_EQ(p.run(), 0);
+  EXPECT_EQ(p.list.numbers(), (std::vector<int>{1, 2}));
+  EXPECT_EQ(p.table[1].value("FN"), "Ann");
+  EXPECT_EQ(p.table[2].value("TEL"), "2");
+  EXPECT_EQ(p.table[1].value("N"), "Lee;Ann Marie;;;");
+  EXPECT_EQ(p.table[2].value("N"), "Lee;Ann Marie;;;");
+  EXPECT_FALSE(p.table[1].listsTag("ORG"));
+  Lines secondAfter = secondBefore;
+  secondAfter[5].second = "Lee;Ann Marie;;;";
+  EXPECT_EQ(written(p.table[2]), secondAfter);
+}
+
+TEST(SimilarContacts, KeepBothAfterTheSecondWalkRemovesTheTagsItAdded) {
+  Pass2 p;
+  p.add(person("A", {{"EMAIL", "a@x"}}));
+  p.add(person("A", {{"EMAIL", "a@x"}, {"ORG", "Acme"}, {"TITLE", "t"}, {"NOTE", "n"}}));
+  p.table[1].setValue("NOTE", "m");  // held but not listed: asked in the second walk
+  const Lines before = written(p.table[1]);
+  p.answers({kKeepBoth});
+  EXPECT_EQ(p.run(), 0);
+  EXPECT_EQ(p.ui.conflicts.size(), 1u);
+  EXPECT_EQ(written(p.table[1]), before);
+  EXPECT_FALSE(p.table[1].holdsTag("ORG"));
+}
+
+TEST(SimilarContacts, KeepNeitherRemovesBothAndComparesTheNextContact) {
+  Pass2 p;
+  p.add(person("A", {{"EMAIL", "a@x"}}));
+  p.add(person("B", {{"EMAIL", "a@x"}}));
+  p.add(person("C", {{"EMAIL", "c@x"}}));
+  p.add(person("D", {{"EMAIL", "c@x"}}));
+  p.answers({kKeepNeither, kKeepOption1});
+  EXPECT_EQ(p.run(), 3);
+  EXPECT_EQ(p.list.numbers(), std::vector<int>{3});
+  EXPECT_EQ(p.ui.conflicts, (std::vector<FakeUserInterface::Conflict>{{"FN", 1, 2}, {"FN", 1, 2}}));
+  EXPECT_EQ(p.ui.statuses, (std::vector<std::string>{"PASS 2 - Checking Redundancies 1 of 4",
+                                                     "PASS 2 - Checking Redundancies 1 of 2"}));
+}
+
+TEST(SimilarContacts, AMergedContactGoesOnAbsorbingWithItsMergedData) {
+  Pass2 p;
+  p.add(person("A", {{"EMAIL", "a@x"}}));
+  p.add(person("A", {{"EMAIL", "a@x"}, {"TEL", "5"}, {"N", "Doe"}}));
+  p.add(person("X", {{"N", "Doe"}, {"TEL", "5"}}));  // similar only to the merged first
+  p.answers({kKeepOption1});
+  EXPECT_EQ(p.run(), 2);
+  EXPECT_EQ(p.list.numbers(), std::vector<int>{1});
+  EXPECT_EQ(p.table[1].value("FN"), "A");
+}
+
+TEST(SimilarContacts, AFirstContactWithoutEndGetsTagsAppended) {
+  Pass2 p;
+  p.add({{"BEGIN", "VCARD"}, {"EMAIL", "a@x"}});
+  p.add({{"BEGIN", "VCARD"}, {"EMAIL", "a@x"}, {"ORG", "Acme"}, {"END", "VCARD"}});
+  EXPECT_EQ(p.run(), 1);
+  EXPECT_EQ(written(p.table[1]),
+            (Lines{{"BEGIN", "VCARD"}, {"EMAIL", "a@x"}, {"ORG", "Acme"}, {"END", "VCARD"}}));
+}
+
+TEST(SimilarContacts, EmptyAndSingleListsSetNoStatus) {
+  Pass2 empty;
+  EXPECT_EQ(empty.run(), 0);
+  Pass2 one;
+  one.add(person("A", {}));
+  EXPECT_EQ(one.run(), 0);
+  EXPECT_TRUE(one.ui.statuses.empty());
+}
+
+// The walk over every remaining pair, written out plainly.
+int pairwiseWalk(std::vector<int>& list, ContactTable& table, UserInterface& ui) {
+  int removed = 0;
+  std::size_t i = 0;
+  while (i + 1 < list.size()) {
+    ui.setStatus("PASS 2 - Checking Redundancies " + std::to_string(i + 1) + " of " +
+                 std::to_string(list.size()));
+    bool discarded = false;
+    std::size_t j = i + 1;
+    while (j < list.size() && !discarded) {
+      if (!IsSimilar(table[list[i]], table[list[j]])) {
+        ++j;
+        continue;
+      }
+      switch (MergePair(table[list[i]], table[list[j]], int(i + 1), int(j + 1), ui)) {
+        case MergeOutcome::Merged:
+          table[list[j]].clear();
+          list.erase(list.begin() + long(j));
+          ++removed;
+          break;
+        case MergeOutcome::NotRedundant:
+          ++j;
+          break;
+        case MergeOutcome::DiscardBoth:
+          table[list[j]].clear();
+          table[list[i]].clear();
+          list.erase(list.begin() + long(j));
+          list.erase(list.begin() + long(i));
+          removed += 2;
+          discarded = true;
+      }
+    }
+    if (!discarded) ++i;
+  }
+  return removed;
+}
+
+int scriptedAnswer(PromptContext& context) {
+  const int mix = int(context.conflictTag.size()) * 7 + context.firstPosition * 3 + context.secondPosition;
+  if (mix % 5 == 0) applyFieldEdit(context, "EMAIL", "shared@x.org");
+  if (mix % 11 == 0) applyFieldEdit(context, "TEL;CELL", "555");
+  return mix % 4;
+}
+
+TEST(SimilarContacts, AgreesWithThePairwiseWalkOnRandomSets) {
+  for (unsigned seed = 1; seed <= 2000; ++seed) {
+    testing::RandomContacts random(seed);
+    const int n = 2 + random.pick(30);
+    ContactTable fast = random.table(n);
+    CleanContacts(fast);
+    ContactTable plain = fast;
+    ContactList list;
+    std::vector<int> plainList;
+    for (int c = 1; c <= n; ++c) {
+      list.append(c);
+      plainList.push_back(c);
+    }
+    FakeUserInterface fastUi;
+    FakeUserInterface plainUi;
+    fastUi.conflictPolicy = plainUi.conflictPolicy = scriptedAnswer;
+    const int removed = MergeSimilarContacts(list, fast, fastUi);
+    ASSERT_EQ(removed, pairwiseWalk(plainList, plain, plainUi)) << "seed " << seed;
+    ASSERT_EQ(fastUi.conflicts, plainUi.conflicts) << "seed " << seed;
+    ASSERT_EQ(fastUi.statuses, plainUi.statuses) << "seed " << seed;
+    ASSERT_EQ(list.numbers(), plainList) << "seed " << seed;
+    for (int c = 1; c <= n; ++c) {
+      ASSERT_EQ(written(fast[c]), written(plain[c])) << "seed " << seed << " contact " << c;
+      ASSERT_EQ(fast[c].tagValues().size(), plain[c].tagValues().size()) << "seed " << seed;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace palvren

@@ -1,1 +1,45 @@
+#include "platform/text.h"
+
 #include <gtest/gtest.h>
+
+namespace palvren {
+namespace {
+
+TEST(Text, TrimRemovesSpacesOnlyNotTabs) {
+  EXPECT_EQ(trimSpaces("  a b  "), "a b");
+  EXPECT_EQ(trimSpaces("\ta\t"), "\ta\t");
+  EXPECT_EQ(trimSpaces("    "), "");
+}
+
+TEST(Text, BeginLineMatchesWholeLinesInAnyCaseWithSpaces) {
+  EXPECT_TRUE(isBeginLine("BEGIN:VCARD"));
+  EXPECT_TRUE(isBeginLine("  begin:vCard  "));
+  EXPECT_FALSE(isBeginLine("BEGIN:VCARD\t"));
+  EXPECT_FALSE(isBeginLine("BEGIN:VCARD;X=1"));
+  EXPECT_FALSE(isBeginLine("xBEGIN:VCARD"));
+  EXPECT_FALSE(isBeginLine("\xEF\xBB\xBF" "BEGIN:VCARD"));
+}
+
+TEST(Text, UpperCasingIsAsciiOnly) { EXPECT_EQ(toUpperAscii("abz\xC3\xA9"), "ABZ\xC3\xA9"); }
+
+TEST(Text, CharactersAreCodePointsInUtf8AndBytesOtherwise) {
+  EXPECT_EQ(characterCount("Jos\xC3\xA9"), 4u);
+  EXPECT_EQ(characterCount("Jos\xE9"), 4u);
+  EXPECT_EQ(characterCount("\xC3\xA9\xC3"), 3u);  // broken UTF-8 counts bytes
+  EXPECT_EQ(firstCharacters("\xC3\xA9\xC3\xB1x", 2), "\xC3\xA9\xC3\xB1");
+  EXPECT_FALSE(isValidUtf8("\xC0\x80"));      // overlong
+  EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));  // surrogate
+}
+
+TEST(Text, ReplaceAllDoesOneLeftToRightPass) {
+  EXPECT_EQ(replaceAll("aaaa", "aa", "a"), "aa");
+  EXPECT_EQ(replaceAll("a\"b\"", "\"", "\"\""), "a\"\"b\"\"");
+}
+
+TEST(Text, FourDigitNumbers) {
+  EXPECT_EQ(fourDigits(1), "0001");
+  EXPECT_EQ(fourDigits(10000), "10000");
+}
+
+}  // namespace
+}  // namespace palvren

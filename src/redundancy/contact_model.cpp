@@ -145,7 +145,7 @@ class ContactLoader {
     list_.append(number);
     table_.resize(number + 1);
     record_ = &table_[number];
-    colonLines_ = 0;
+    colonLines_ = 1;
     addLine(beginLine, beginLine.find(':'));
   }
 

@@ -13,6 +13,17 @@ namespace palvren {
 // and TagValues (each distinct tag once, with its value).
 class ContactRecord {
  public:
+  ContactRecord() = default;
+  ContactRecord(const ContactRecord& other) : order_(other.order_), values_(other.values_) {
+    if (other.index_) rebuildIndex();
+  }
+  ContactRecord& operator=(const ContactRecord& other) {
+    if (this != &other) *this = ContactRecord(other);
+    return *this;
+  }
+  ContactRecord(ContactRecord&&) noexcept = default;
+  ContactRecord& operator=(ContactRecord&&) noexcept = default;
+
   // TagOrder, ordinals from 1.
   int orderCount() const { return static_cast<int>(order_.size()); }
   const std::string& tagAt(int ordinal) const { return order_[ordinal - 1]; }

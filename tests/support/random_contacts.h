@@ -1,0 +1,75 @@
+#pragma once
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "redundancy/contact_model.h"
+
+namespace palvren::testing {
+
+// Seeded random contact sets full of the cases the passes must tell apart: duplicates,
+// near-duplicates differing in one letter's case, reordered lines, empty values, empty and
+// repeated tags, and shared e-mail, telephone, address and name values.
+class RandomContacts {
+ public:
+  explicit RandomContacts(unsigned seed) : random_(seed) {}
+
+  ContactTable table(int contacts) {
+    ContactTable result(1);
+    for (int n = 1; n <= contacts; ++n) {
+      if (n > 1 && chance(35)) {
+        result.push_back(variantOf(result[1 + pick(n - 1)]));
+      } else {
+        result.push_back(fresh());
+      }
+    }
+    return result;
+  }
+
+  int pick(int n) { return int(random_() % unsigned(n)); }
+  bool chance(int percent) { return pick(100) < percent; }
+
+ private:
+  ContactRecord fresh() {
+    static const char* const tags[] = {"FN", "N", "EMAIL", "EMAIL;TYPE=WORK", "TEL;CELL", "TEL",
+                                       "ADR;HOME", "NOTE", "ORG", "TITLE", "", "NICKNAME", "email"};
+    static const char* const values[] = {"Ann", "ann", "Bob", "a@x.org", "b@x.org", "noat", "555",
+                                         "556", "Doe;Ann;;;", "", "1 Road;Town", "x"};
+    ContactRecord record;
+    add(record, "BEGIN", "VCARD");
+    add(record, "VERSION", chance(80) ? "3.0" : "2.1");
+    const int lines = 1 + pick(6);
+    for (int i = 0; i < lines; ++i) add(record, tags[pick(13)], values[pick(12)]);
+    add(record, "END", "VCARD");
+    return record;
+  }
+
+  ContactRecord variantOf(const ContactRecord& original) {
+    ContactRecord copy;
+    std::vector<std::string> order = original.tagOrder();
+    const int change = pick(5);
+    if (change == 1 && order.size() > 3) std::swap(order[1], order[2]);
+    for (const std::string& tag : order) {
+      std::string value = original.value(tag);
+      if (change == 2 && !value.empty() && chance(30)) value[0] = char(value[0] ^ 0x20);
+      if (change == 3 && chance(20)) value.clear();
+      add(copy, tag, value);
+    }
+    if (change == 4) {
+      copy.removeLastOrdinal();
+      add(copy, chance(50) ? "TITLE" : "EMAIL", chance(50) ? "Boss" : "c@x.org");
+      add(copy, "END", "VCARD");
+    }
+    return copy;
+  }
+
+  static void add(ContactRecord& record, const std::string& tag, const std::string& value) {
+    if (!record.listsTag(tag)) record.appendTag(tag);
+    record.setValue(tag, value);
+  }
+
+  std::mt19937 random_;
+};
+
+}  // namespace palvren::testing
