@@ -1,1 +1,135 @@
+#include "redundancy/frm_prompt.h"
+
 #include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace palvren {
+namespace {
+
+ContactRecord card(const std::vector<std::pair<std::string, std::string>>& lines) {
+  ContactRecord record;
+  for (const auto& [tag, value] : lines) {
+    record.appendTag(tag);
+    record.setValue(tag, value);
+  }
+  return record;
+}
+
+class PromptWindowTest : public ::testing::Test {
+ protected:
+  ContactRecord first = card({{"BEGIN", "VCARD"}, {"VERSION", "3.0"}, {"N", "Doe;John;;;"},
+                              {"FN", "John Doe"}, {"TEL;CELL", "555"}, {"END", "VCARD"}});
+  ContactRecord second = card({{"BEGIN", "VCARD"}, {"VERSION", "3.0"}, {"N", "Doe;Jon;;;"},
+                               {"FN", "John Doe"}, {"ORG", "Only here"}, {"END", "VCARD"}});
+  PromptContext context{&first, &second, 3, 7, "N", 0, {}};
+  std::vector<QString> prompts;
+  std::optional<QString> typed;
+
+  std::unique_ptr<frmPrompt> makeWindow() {
+    return std::make_unique<frmPrompt>(context, nullptr, [this](const QString& prompt, const QString& title) {
+      prompts.push_back(title + "|" + prompt);
+      return typed;
+    });
+  }
+  QTreeWidgetItem* row(frmPrompt& window, int index) { return window.ListView1->topLevelItem(index); }
+};
+
+TEST_F(PromptWindowTest, ListsTheFirstContactsTagsBesideBothValues) {
+  auto window = makeWindow();
+  EXPECT_EQ(window->windowTitle(), "Select the Correct Data");
+  QTreeWidgetItem* header = window->ListView1->headerItem();
+  EXPECT_EQ(header->text(0), "Tags");
+  EXPECT_EQ(header->text(1), "Contact (3)");
+  EXPECT_EQ(header->text(2), "Contact (7)");
+  ASSERT_EQ(window->ListView1->topLevelItemCount(), 6);
+  const QStringList tags = {"BEGIN", "VERSION", "[name]", "[formatted name]", "[telephone #];CELL", "END"};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(row(*window, i)->text(0), tags[i]);
+  EXPECT_EQ(row(*window, 2)->text(1), "Doe John");
+  EXPECT_EQ(row(*window, 4)->text(2), "");  // the second contact has no TEL;CELL
+}
+
+TEST_F(PromptWindowTest, MarksTheConflictingRow) {
+  auto window = makeWindow();
+  QTreeWidgetItem* conflict = row(*window, 2);
+  EXPECT_TRUE(conflict->font(0).bold());
+  EXPECT_EQ(conflict->foreground(1).color(), QColor(255, 0, 0));
+  EXPECT_FALSE(conflict->icon(0).isNull());
+  EXPECT_TRUE(row(*window, 1)->icon(0).isNull());
+  EXPECT_EQ(window->ListView1->currentItem(), conflict);
+  EXPECT_EQ(window->txtOption[0]->text(), "Doe John");
+  EXPECT_EQ(window->txtOption[1]->text(), "Doe Jon");
+}
+
+TEST_F(PromptWindowTest, EachButtonAnswersItsIndex) {
+  for (int index = 0; index < 4; ++index) {
+    context.answer = -1;
+    auto window = makeWindow();
+    window->show();
+    window->cmdOption[index]->click();
+    EXPECT_EQ(context.answer, index);
+    EXPECT_FALSE(window->isVisible());
+  }
+}
+
+TEST_F(PromptWindowTest, EscapeEnterAndClosingAnswerKeepBoth) {
+  for (int key : {int(Qt::Key_Escape), int(Qt::Key_Return), 0}) {
+    context.answer = 0;
+    auto window = makeWindow();
+    window->show();
+    QApplication::processEvents();
+    if (key != 0) {
+      QTest::keyClick(window.get(), Qt::Key(key));
+    } else {
+      window->close();
+    }
+    EXPECT_EQ(context.answer, 0);
+    EXPECT_FALSE(window->isVisible());
+  }
+}
+
+TEST_F(PromptWindowTest, DoubleClickEditsTheFieldInBothContacts) {
+  auto window = makeWindow();
+  typed = QString("Doe;Jonathan");
+  window->editRow(row(*window, 2));
+  ASSERT_EQ(prompts.size(), 1u);
+  EXPECT_EQ(prompts[0], "Update Existing Data Field|Enter the value for the \"[name]\" field here:");
+  EXPECT_EQ(first.value("N"), "Doe;Jonathan;;;");
+  EXPECT_EQ(second.value("N"), "Doe;Jonathan;;;");
+  EXPECT_EQ(row(*window, 2)->text(1), "Doe;Jonathan");
+  EXPECT_EQ(row(*window, 2)->text(2), "Doe;Jonathan");
+  EXPECT_EQ(window->txtOption[0]->text(), "Doe John");  // the boxes keep what they showed
+  EXPECT_EQ(context.editedTags, std::vector<std::string>{"N"});
+}
+
+TEST_F(PromptWindowTest, ACancelledOrEmptyEditChangesNothing) {
+  auto window = makeWindow();
+  typed = std::nullopt;
+  window->editRow(row(*window, 4));
+  typed = QString();
+  window->editRow(row(*window, 4));
+  EXPECT_EQ(prompts.size(), 2u);
+  EXPECT_EQ(prompts[0], "Update Existing Data Field|Enter the value for the \"[telephone #];CELL\" field here:");
+  EXPECT_EQ(first.value("TEL;CELL"), "555");
+  EXPECT_FALSE(second.holdsTag("TEL;CELL"));
+  EXPECT_EQ(row(*window, 4)->text(1), "555");
+}
+
+TEST_F(PromptWindowTest, ValuesShowAsUtf8OrLatin1AndEditsKeepTheEncoding) {
+  first.setValue("FN", "Jos\xC3\xA9");
+  second.setValue("FN", "Jos\xE9");  // not UTF-8: the pair is shown and stored as Latin-1
+  context.conflictTag = "FN";
+  auto window = makeWindow();
+  EXPECT_EQ(window->txtOption[0]->text(), QString::fromUtf8("Jos\xC3\xA9"));
+  EXPECT_EQ(window->txtOption[1]->text(), QString::fromUtf8("Jos\xC3\xA9"));
+  typed = QString::fromUtf8("Ren\xC3\xA9");
+  window->editRow(row(*window, 3));
+  EXPECT_EQ(first.value("FN"), "Ren\xE9");
+}
+
+}  // namespace
+}  // namespace palvren

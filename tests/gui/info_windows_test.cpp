@@ -1,1 +1,78 @@
+#include "app/info_windows.h"
+
 #include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextBrowser>
+
+#include "app/main_window.h"
+
+namespace palvren {
+namespace {
+
+QDialog* openDialog(const char* name) {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->objectName() == name && widget->isVisible()) return qobject_cast<QDialog*>(widget);
+  }
+  return nullptr;
+}
+
+TEST(InfoWindows, AboutShowsThisReleasesVersion) {
+  frmAbout about(nullptr);
+  EXPECT_EQ(about.windowTitle(), "About Palvren");
+  EXPECT_EQ(about.lblVersion->text(), "Version 1.0.0");
+  EXPECT_EQ(about.minimumSize(), about.maximumSize());
+  EXPECT_TRUE(about.RichTextBox1->toPlainText().contains(kSupportEmail) ||
+              about.RichTextBox1->toPlainText().contains("e-mail address shown above"));
+}
+
+TEST(InfoWindows, OkEnterAndEscapeCloseThem) {
+  for (int key : {int(Qt::Key_Return), int(Qt::Key_Escape), -1}) {
+    frmMore more(nullptr);
+    more.show();
+    QApplication::processEvents();
+    if (key < 0) {
+      more.cmdOK->click();
+    } else {
+      QTest::keyClick(&more, Qt::Key(key));
+    }
+    EXPECT_FALSE(more.isVisible());
+  }
+}
+
+TEST(InfoWindows, MoreInfoAndTheMenuOpenTheSameModalExplanation) {
+  frmMain window;
+  window.show();
+  QString first;
+  for (int way = 0; way < 2; ++way) {
+    if (way == 0) {
+      window.cmdRedundancyInfo->click();
+    } else {
+      window.mnuRedunLogic->trigger();
+    }
+    QDialog* more = openDialog("frmMore");
+    ASSERT_NE(more, nullptr);
+    EXPECT_TRUE(more->isModal());
+    EXPECT_EQ(more->windowTitle(), "Redundancy Operation Logic Explanation");
+    QString text = more->findChild<QTextBrowser*>("RichTextBox1")->toPlainText();
+    EXPECT_TRUE(text.startsWith("The redundancy checking operation is complex"));
+    if (way == 0) first = text;
+    EXPECT_EQ(text, first);
+    QTest::keyClick(more, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(openDialog("frmMore"), nullptr);
+  }
+  window.mnuAbout->trigger();
+  QDialog* about = openDialog("frmAbout");
+  ASSERT_NE(about, nullptr);
+  about->findChild<QPushButton*>("cmdOK")->click();
+  EXPECT_TRUE(window.optStartWith[0]->isChecked());
+  window.close();
+}
+
+}  // namespace
+}  // namespace palvren

@@ -1,1 +1,199 @@
+#include "app/main_window.h"
+
 #include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "app/qt_text.h"
+#include "gui/scripted_dialogs.h"
+#include "support/temp_folder.h"
+
+namespace palvren {
+namespace {
+
+using testing::ScriptedDialogs;
+using testing::TempFolder;
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest() {
+    auto owned = std::make_unique<ScriptedDialogs>();
+    dialogs = owned.get();
+    window = std::make_unique<frmMain>(std::move(owned));
+  }
+  void TearDown() override {
+    window.reset();
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      EXPECT_FALSE(widget->isVisible()) << widget->objectName().toStdString() << " left open";
+    }
+  }
+  void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+  std::vector<QWidget*> redundancyControls() {
+    return {window->fraRedunOptions, window->lblRedunOptions[0], window->lblRedunOptions[1],
+            window->lblRedunOptions[2], window->optRedunActions[0], window->optRedunActions[1]};
+  }
+  std::vector<QWidget*> splitOnlyControls() {
+    return {window->fraNaming, window->optNaming[0], window->optNaming[1],
+            window->chkRedundancyCheck, window->cmdRedundancyInfo};
+  }
+
+  ScriptedDialogs* dialogs;
+  std::unique_ptr<frmMain> window;
+};
+
+TEST_F(MainWindowTest, StartsWithSplitSelectedAndTheDesignStates) {
+  EXPECT_EQ(window->windowTitle(), "Palvren - Main Window");
+  EXPECT_EQ(window->minimumSize(), window->maximumSize());
+  EXPECT_TRUE(window->optStartWith[0]->isChecked());
+  EXPECT_EQ(window->currentRunMode(), 0);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(window->lblExecutionInfo[i]->isVisibleTo(window.get()), i == 0);
+  for (QWidget* w : splitOnlyControls()) EXPECT_TRUE(w->isEnabled());
+  for (QWidget* w : redundancyControls()) EXPECT_FALSE(w->isEnabled());
+  EXPECT_TRUE(window->optNaming[0]->isChecked());
+  EXPECT_TRUE(window->optRedunActions[0]->isChecked());
+  EXPECT_FALSE(window->chkRedundancyCheck->isChecked());
+  EXPECT_EQ(window->statusPanel->text(), "Please Choose Options and Click Run...");
+  EXPECT_EQ(window->countPanel->text(), "No Card");
+  EXPECT_FALSE(window->clockPanel->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, TickingTheCheckEnablesTheRedundancyOptions) {
+  window->show();
+  click(window->chkRedundancyCheck);
+  for (QWidget* w : redundancyControls()) EXPECT_TRUE(w->isEnabled());
+  EXPECT_TRUE(window->redundancyCheckTicked());
+  click(window->chkRedundancyCheck);
+  for (QWidget* w : redundancyControls()) EXPECT_FALSE(w->isEnabled());
+}
+
+TEST_F(MainWindowTest, OtherOperationsDisableSplitOptionsButKeepTheirStates) {
+  window->show();
+  click(window->chkRedundancyCheck);
+  click(window->optNaming[1]);
+  click(window->optStartWith[2]);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(window->lblExecutionInfo[i]->isVisible(), i == 2);
+  for (QWidget* w : splitOnlyControls()) EXPECT_FALSE(w->isEnabled());
+  EXPECT_TRUE(window->chkRedundancyCheck->isChecked());
+  for (QWidget* w : redundancyControls()) EXPECT_TRUE(w->isEnabled());
+  EXPECT_EQ(window->namingMode(), NamingMode::ContactInfo);
+  click(window->optStartWith[0]);
+  for (QWidget* w : splitOnlyControls()) EXPECT_TRUE(w->isEnabled());
+  EXPECT_TRUE(window->chkRedundancyCheck->isChecked());
+  click(window->optRedunActions[1]);
+  EXPECT_EQ(window->redundancyMode(), RedundancyMode::Pass1And2);
+}
+
+TEST_F(MainWindowTest, EachModeSetsItsDialogAndCancelReturnsItsPreset) {
+  struct Expected {
+    const char* title;
+    const char* filter;
+    bool multi;
+    bool folder;
+    const char* cancelled;
+  };
+  const Expected expected[4] = {
+      {"Select a multiple-contact vCard file to split", "vCard File (*.vcf)|*.vcf|All Files (*.*)|*.*", false, false, ""},
+      {"Select the parent folder containing, single-contact vCard files", "vCard File (*.vcf)|*.vcf|All Files (*.*)|*.*", false, true, "*.*"},
+      {"Select several multiple-contact vCard files to merge", "vCard File (*.vcf)|*.vcf|All Files (*.*)|*.*", true, false, ""},
+      {"Select a multiple-contact vCard file to export", "vCard File (*.vcf)|*.vcf|All Files (*.*)|*.*", false, false, ""},
+  };
+  const std::string programFolder = pathBytes(QCoreApplication::applicationDirPath());
+  for (int mode = 0; mode < 4; ++mode) {
+    dialogs->choices = {"/somewhere/else/picked.vcf", ScriptedDialogs::kCancel};
+    EXPECT_EQ(window->SelectInput(mode), "/somewhere/else/picked.vcf");
+    EXPECT_EQ(window->SelectInput(mode), expected[mode].cancelled) << mode;
+    const SourceDialogSettings& shown = dialogs->dialogs.back();
+    EXPECT_EQ(shown.title, expected[mode].title);
+    EXPECT_EQ(shown.filter, expected[mode].filter);  // Recombine keeps the earlier filter
+    EXPECT_EQ(shown.multiSelect, expected[mode].multi);
+    EXPECT_EQ(shown.pickFolder, expected[mode].folder);
+    EXPECT_EQ(shown.initialFolder, programFolder);
+  }
+}
+
+TEST_F(MainWindowTest, RecombineFirstUseHasTheAllFilesFilter) {
+  window->SelectInput(1);
+  EXPECT_EQ(dialogs->dialogs.back().filter, "All Files (*.*)|*.*");
+}
+
+TEST_F(MainWindowTest, ACancelledRunChangesNothing) {
+  for (int mode = 0; mode < 4; ++mode) {
+    click(window->optStartWith[mode]);
+    click(window->cmdRun);
+  }
+  EXPECT_EQ(dialogs->dialogs.size(), 4u);
+  EXPECT_TRUE(dialogs->messages.empty());
+  EXPECT_EQ(window->statusPanel->text(), "Please Choose Options and Click Run...");
+  EXPECT_EQ(window->countPanel->text(), "No Card");
+}
+
+TEST_F(MainWindowTest, WithNoOperationSelectedRunActsAsExport) {
+  for (QRadioButton* option : window->optStartWith) option->setAutoExclusive(false);
+  for (QRadioButton* option : window->optStartWith) option->setChecked(false);
+  EXPECT_EQ(window->currentRunMode(), 3);
+  window->mnuRun->trigger();
+  EXPECT_EQ(dialogs->dialogs.back().title, "Select a multiple-contact vCard file to export");
+}
+
+TEST_F(MainWindowTest, ARunDuringARunDoesNothing) {
+  int nested = 0;
+  dialogs->whileOpen = [&] {
+    if (++nested == 1) window->cmdRun_Click();
+  };
+  window->cmdRun_Click();
+  EXPECT_EQ(nested, 1);
+  EXPECT_FALSE(window->isRunning());
+}
+
+TEST_F(MainWindowTest, RunNowSplitsTheChosenFileAndReports) {
+  TempFolder folder;
+  std::string contacts;
+  for (int i = 0; i < 3; ++i) contacts += "BEGIN:VCARD\r\nFN:P" + std::to_string(i) + "\r\nEND:VCARD\r\n";
+  dialogs->choices = {folder.write("in.vcf", contacts)};
+  window->show();
+  click(window->cmdRun);
+  ASSERT_EQ(dialogs->messages.size(), 1u);
+  EXPECT_EQ(dialogs->messages[0].title, "vCard Split Successfull");
+  EXPECT_EQ(window->statusPanel->text(), "vCard Split Successful");
+  EXPECT_EQ(window->countPanel->text(), "vCard Count = 3 Cards");
+  EXPECT_EQ(dialogs->browsed, std::vector<std::string>{folder.file("Split-vCards")});
+  EXPECT_EQ(testing::fileNames(folder.file("Split-vCards")).size(), 3u);
+}
+
+TEST_F(MainWindowTest, MoreInfoAndTheMenusOpenTheirWindows) {
+  click(window->cmdRedundancyInfo);
+  window->mnuRedunLogic->trigger();
+  window->mnuAbout->trigger();
+  EXPECT_EQ(dialogs->logicShown, 2);
+  EXPECT_EQ(dialogs->aboutShown, 1);
+}
+
+TEST_F(MainWindowTest, NothingIsClippedAtTheDesktopFont) {
+  window->show();
+  QApplication::processEvents();
+  for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+    EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
+    EXPECT_GE(button->height(), button->sizeHint().height()) << button->text().toStdString();
+  }
+  for (QLabel* label : window->findChildren<QLabel*>()) {
+    if (!label->isVisible()) continue;
+    if (label->wordWrap()) {
+      EXPECT_GE(label->height(), label->heightForWidth(label->width())) << label->text().toStdString();
+    } else {
+      EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+    }
+  }
+  for (QLabel* label : window->lblExecutionInfo) {
+    EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+  }
+}
+
+}  // namespace
+}  // namespace palvren

@@ -1,1 +1,64 @@
+#include "app/single_instance.h"
+
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QThread>
+
+#include "support/temp_folder.h"
+
+namespace palvren {
+namespace {
+
+std::unique_ptr<QProcess> startProgram(const QString& runtimeFolder) {
+  auto process = std::make_unique<QProcess>();
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("XDG_RUNTIME_DIR", runtimeFolder);
+  environment.insert("QT_QPA_PLATFORM", "offscreen");
+  process->setProcessEnvironment(environment);
+  process->start(PALVREN_EXECUTABLE, {});
+  return process;
+}
+
+bool waitForFile(const QString& path) {
+  for (int i = 0; i < 200 && !QFile::exists(path); ++i) QThread::msleep(25);
+  return QFile::exists(path);
+}
+
+TEST(SingleInstance, ASecondCopyEndsAtOnceAndAStaleLockDoesNotBlock) {
+  testing::TempFolder folder;
+  const QString runtime = QString::fromStdString(folder.path());
+  ::chmod(folder.path().c_str(), 0700);
+  auto first = startProgram(runtime);
+  ASSERT_TRUE(first->waitForStarted());
+  ASSERT_TRUE(waitForFile(runtime + "/palvren.lock"));
+
+  auto second = startProgram(runtime);
+  ASSERT_TRUE(second->waitForFinished(10000));
+  EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(second->exitCode(), 0);
+  EXPECT_EQ(first->state(), QProcess::Running);
+
+  first->kill();  // a crash: the lock file stays behind
+  first->waitForFinished();
+  ASSERT_TRUE(QFile::exists(runtime + "/palvren.lock"));
+  auto third = startProgram(runtime);
+  ASSERT_TRUE(third->waitForStarted());
+  EXPECT_FALSE(third->waitForFinished(1500));  // it runs: the stale lock did not stop it
+  third->kill();
+  third->waitForFinished();
+}
+
+TEST(SingleInstance, TheLockIsHeldOnceInOneProcessToo) {
+  testing::TempFolder folder;
+  const QString path = QString::fromStdString(folder.path()) + "/x.lock";
+  SingleInstance first(path);
+  EXPECT_FALSE(first.anotherIsRunning());
+}
+
+}  // namespace
+}  // namespace palvren
