@@ -1,0 +1,281 @@
+// Times the operations on the largest inputs the program accepts (32767 contacts), each beside a
+// plain loop doing the same file work, and prints the figures. Usage: palvren_bench [folder]
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "contact_generator.h"
+#include "platform/file_system.h"
+#include "platform/line_reader.h"
+#include "redundancy/cleaner.h"
+#include "redundancy/contact_model.h"
+#include "redundancy/identical_pass.h"
+#include "redundancy/prompt_context.h"
+#include "redundancy/redundancy_run.h"
+#include "redundancy/similar_pass.h"
+#include "vcard/csv_export.h"
+#include "vcard/merge_recombine.h"
+#include "vcard/split_writer.h"
+
+namespace palvren::bench {
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+// Answers everything at once: Yes, "Keep Option 1", numeric names, two passes.
+class BenchUi : public UserInterface {
+ public:
+  void setStatus(const std::string&) override {}
+  void setCount(const std::string&) override {}
+  void yield() override {}
+  void showMessage(const std::string&, const std::string&, MessageIcon) override {}
+  bool askYesNo(const std::string&, const std::string&) override { return true; }
+  void openInFileBrowser(const std::string&) override {}
+  NamingMode namingMode() override { return NamingMode::Numeric; }
+  RedundancyMode redundancyMode() override { return RedundancyMode::Pass1And2; }
+  bool redundancyCheckTicked() override { return true; }
+  int askConflict(PromptContext&) override {
+    ++conflicts;
+    return kKeepOption1;
+  }
+  int conflicts = 0;
+};
+
+double seconds(Clock::time_point since) {
+  return std::chrono::duration<double>(Clock::now() - since).count();
+}
+
+double timed(const std::function<void()>& work) {
+  auto start = Clock::now();
+  work();
+  return seconds(start);
+}
+
+long residentKb() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+  }
+  return 0;
+}
+
+// Runs work in a child process, so that its peak memory is its own; prints the peak above the
+// child's starting size.
+void inChild(const char* name, const std::function<void()>& work) {
+  std::fflush(stdout);
+  ::sync();  // start each measurement without the previous one's writes still in flight
+  pid_t child = fork();
+  if (child == 0) {
+    long before = residentKb();
+    work();
+    std::printf("    [%s: resident at start %.1f MB]\n", name, before / 1024.0);
+    std::fflush(stdout);
+    _exit(0);
+  }
+  int status = 0;
+  struct rusage usage {};
+  wait4(child, &status, 0, &usage);
+  std::printf("    [%s: peak resident %.1f MB]\n", name, usage.ru_maxrss / 1024.0);
+}
+
+double megabytes(const std::string& path) { return double(fs::file_size(path)) / (1024 * 1024); }
+
+void writeFile(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeWithPlainLoop(const std::string& path, const std::string& bytes) {
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (::write(fd, bytes.data(), bytes.size()) < 0) std::perror("write");
+  ::close(fd);
+}
+
+std::vector<std::string> rawBlocks(const std::string& file) {
+  std::vector<std::string> blocks;
+  std::size_t start = 0;
+  while ((start = file.find("BEGIN:VCARD\r\n", start)) != std::string::npos) {
+    std::size_t end = file.find("END:VCARD\r\n", start) + 11;
+    blocks.push_back(file.substr(start, end - start));
+    start = end;
+  }
+  return blocks;
+}
+
+void benchSplit(const std::string& folder, const std::string& input) {
+  std::printf("Split of %s (%.1f MB)\n", fs::path(input).filename().c_str(), megabytes(input));
+  fs::remove_all(fs::path(input).parent_path() / "Split-vCards");
+  // The file system's speed drifts: alternate the two, each into a fresh folder, three times.
+  for (int round = 1; round <= 3; ++round) {
+    inChild("plain loop", [&] {
+      const auto blocks = rawBlocks(readFile(input));
+      fs::create_directories(folder + "/plain");
+      double reference = timed([&] {
+        for (std::size_t i = 0; i < blocks.size(); ++i) {
+          writeWithPlainLoop(folder + "/plain/contact" + std::to_string(i + 1) + ".vcf", blocks[i]);
+        }
+      });
+      std::printf("  round %d: plain loop creating %zu files of the same sizes: %.3f s\n", round,
+                  blocks.size(), reference);
+    });
+    inChild("split", [&] {
+      BenchUi ui;
+      std::string output;
+      int written = 0;
+      double split = timed([&] { written = SplitContacts(input, output, ui); });
+      std::printf("  round %d: SplitContacts: %d files in %.3f s, %.0f contacts/s\n", round, written,
+                  split, written / split);
+    });
+    fs::remove_all(folder + "/plain");
+    if (round < 3) fs::remove_all(fs::path(input).parent_path() / "Split-vCards");
+  }
+}
+
+void benchExport(const std::string& input) {
+  std::printf("Export of %s (%.1f MB)\n", fs::path(input).filename().c_str(), megabytes(input));
+  inChild("plain loop", [&] {
+    double plain = timed([&] { writeWithPlainLoop(input + ".copy", readFile(input)); });
+    std::printf("  plain loop reading and writing the same bytes: %.3f s\n", plain);
+    fs::remove(input + ".copy");
+  });
+  inChild("export", [&] {
+    std::string output;
+    int rows = 0;
+    double time = timed([&] { rows = ExportContactsToCsv(input, output); });
+    std::printf("  ExportContactsToCsv: %d rows in %.3f s, CSV %.1f MB\n", rows, time, megabytes(output));
+  });
+}
+
+void benchRecombine(const std::string& splitFolder) {
+  std::printf("Recombine of %s\n", splitFolder.c_str());
+  inChild("plain loop", [&] {
+    double plain = timed([&] {
+      std::string all;
+      for (const std::string& file : listFiles(splitFolder)) {
+        if (hasVcfExtension(file)) all += readFile(file) + "\r\n";
+      }
+      writeWithPlainLoop(splitFolder + "/../plain-combined.vcf", all);
+    });
+    std::printf("  plain loop reading every file and writing one: %.3f s\n", plain);
+  });
+  inChild("recombine", [&] {
+    BenchUi ui;
+    std::string output;
+    int files = 0;
+    double time = timed([&] { files = RecombineFolder(splitFolder + "/", output, ui); });
+    std::printf("  RecombineFolder: %d files in %.3f s\n", files, time);
+    fs::remove(output);
+  });
+}
+
+void benchPasses(const std::string& input) {
+  std::printf("Load, clean and pass 1 of %s (%.1f MB)\n", fs::path(input).filename().c_str(), megabytes(input));
+  inChild("line reader", [&] {
+    double read = timed([&] {
+      LineReader reader(input);
+      std::string_view line;
+      std::size_t lines = 0;
+      while (reader.readLine(line)) ++lines;
+      std::printf("  lines: %zu\n", lines);
+    });
+    std::printf("  reading with the line reader alone: %.3f s\n", read);
+  });
+  inChild("load, clean, pass 1, pass 2", [&] {
+    BenchUi ui;
+    ContactTable table(1);
+    ContactList list;
+    double load = timed([&] { LoadContacts(input, list, table); });
+    std::printf("  LoadContacts: %.3f s (%d contacts), resident %.1f MB\n", load, list.size(), residentKb() / 1024.0);
+    double clean = timed([&] { CleanContacts(table); });
+    std::printf("  CleanContacts: %.3f s\n", clean);
+    int removed = 0;
+    double pass1 = timed([&] { removed = RemoveIdenticalContacts(list, table, ui); });
+    std::printf("  RemoveIdenticalContacts: %.3f s, %d removed\n", pass1, removed);
+    double pass2 = timed([&] { removed = MergeSimilarContacts(list, table, ui); });
+    std::printf("  MergeSimilarContacts (no prompt needed): %.3f s, %d removed, %d questions\n", pass2,
+                removed, ui.conflicts);
+  });
+}
+
+void benchRedundancyRun(const std::string& input) {
+  std::printf("Redundancy run, two passes, of %s (%.1f MB)\n", fs::path(input).filename().c_str(), megabytes(input));
+  const fs::path out = fs::path(input).parent_path() / "Split-vCards";
+  fs::remove_all(out);
+  inChild("plain split", [&] {
+    BenchUi ui;
+    std::string output;
+    double split = timed([&] { SplitContacts(input, output, ui); });
+    std::printf("  plain SplitContacts of the same file: %.3f s\n", split);
+  });
+  fs::remove_all(out);
+  inChild("redundancy run", [&] {
+    BenchUi ui;
+    std::string output;
+    int written = 0;
+    double run = timed([&] { written = SplitWithRedundancyCheck(input, output, ui); });
+    std::printf("  SplitWithRedundancyCheck: %.3f s, %d files written, %d questions answered\n", run,
+                written, ui.conflicts);
+  });
+}
+
+}  // namespace
+}  // namespace palvren::bench
+
+int main(int argc, char** argv) {
+  using namespace palvren::bench;
+  std::string folder = argc > 1 ? argv[1] : "";
+  if (folder.empty()) {
+    char pattern[] = "/tmp/palvren-bench-XXXXXX";
+    folder = mkdtemp(pattern);
+  }
+  fs::create_directories(folder);
+  // Generated in a child, so that the measuring processes start small.
+  auto make = [&](const char* name, GeneratorOptions options) {
+    std::string path = folder + "/" + name;
+    if (fork() == 0) {
+      writeFile(path, generateContacts(options));
+      _exit(0);
+    }
+    int status = 0;
+    wait(&status);
+    return path;
+  };
+  const std::string photos = make("photos.vcf", {});
+  GeneratorOptions plainOptions;
+  plainOptions.photoPercent = 0;
+  fs::create_directories(folder + "/nophotos");
+  const std::string noPhotos = make("nophotos/plain.vcf", plainOptions);
+  GeneratorOptions duplicates;
+  duplicates.duplicatePercent = 10;
+  fs::create_directories(folder + "/dups");
+  const std::string withDuplicates = make("dups/duplicates.vcf", duplicates);
+  GeneratorOptions similar = duplicates;
+  similar.similarPercent = 5;
+  fs::create_directories(folder + "/similar");
+  const std::string withSimilar = make("similar/similar.vcf", similar);
+
+  benchSplit(folder, photos);
+  benchRecombine(folder + "/Split-vCards");
+  benchExport(noPhotos);
+  benchExport(photos);
+  benchPasses(withDuplicates);
+  benchRedundancyRun(withSimilar);
+  fs::remove_all(folder);
+  return 0;
+}
