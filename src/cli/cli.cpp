@@ -1,0 +1,206 @@
+#include "cli/cli.h"
+
+#include <filesystem>
+#include <map>
+#include <ostream>
+
+#include "cli/terminal_ui.h"
+#include "driver/run_driver.h"
+#include "platform/errors.h"
+#include "platform/file_system.h"
+#include "platform/version.h"
+#include "vcard/counting.h"
+
+namespace palvren {
+
+namespace {
+
+const char kUsage[] =
+    "usage: palvren-cli <command> [options]\n"
+    "       palvren-cli split FILE [--names number|contact] [--check none|1|2]\n"
+    "                   [--conflicts ask|first|second|both|neither]\n"
+    "       palvren-cli recombine FOLDER\n"
+    "       palvren-cli merge FILE FILE...\n"
+    "       palvren-cli export FILE\n"
+    "       palvren-cli count FILE\n"
+    "       palvren-cli --help | --version\n";
+
+const std::map<std::string, std::string> kCommandHelp = {
+    {"split",
+     "usage: palvren-cli split FILE [--names number|contact] [--check none|1|2]\n"
+     "                   [--conflicts ask|first|second|both|neither]\n\n"
+     "Splits a multiple-contact vCard file into one file per contact, in the folder\n"
+     "Split-vCards beside it.\n\n"
+     "  --names number     contact0001.vcf, contact0002.vcf, ... (the default)\n"
+     "  --names contact    named from each contact's formatted name, name, title or e-mail\n"
+     "  --check none       copy every contact as it is (the default)\n"
+     "  --check 1          clean each contact and remove identical contacts first\n"
+     "  --check 2          also merge similar contacts (same e-mail, or same telephone or\n"
+     "                     address and the same name)\n"
+     "  --conflicts POLICY how to settle differing values when merging similar contacts:\n"
+     "                     ask (at the terminal, the default), first, second,\n"
+     "                     both (they are different people), neither (drop both)\n"},
+    {"recombine",
+     "usage: palvren-cli recombine FOLDER\n\n"
+     "Joins every .vcf file directly in FOLDER, in name order, into one file named\n"
+     "mm-dd-yyyy_CONBINED_CONTACTS.vcf in that folder.\n"},
+    {"merge",
+     "usage: palvren-cli merge FILE FILE...\n\n"
+     "Joins several vCard files of one folder, in the order given, into one file named\n"
+     "mm-dd-yyyy_CONBINED_CONTACTS.vcf in that folder.\n"},
+    {"export",
+     "usage: palvren-cli export FILE\n\n"
+     "Writes Contacts_Export.csv in the folder Split-vCards beside FILE: one column per\n"
+     "property, one row per contact.\n"},
+    {"count",
+     "usage: palvren-cli count FILE\n\n"
+     "Prints how many contacts FILE holds.\n"},
+};
+
+struct UsageError {
+  std::string message;
+};
+
+struct Options {
+  std::string command;
+  std::vector<std::string> operands;
+  NamingMode naming = NamingMode::Numeric;
+  int check = 0;
+  ConflictPolicy conflicts = ConflictPolicy::Ask;
+};
+
+std::string absolutePath(const std::string& path) {
+  std::error_code error;
+  std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  return error ? path : absolute.lexically_normal().native();
+}
+
+template <typename T>
+T choose(const std::string& option, const std::string& value, const std::map<std::string, T>& choices) {
+  auto found = choices.find(value);
+  if (found == choices.end()) throw UsageError{"invalid value '" + value + "' for " + option};
+  return found->second;
+}
+
+void parseOption(Options& options, const std::string& option, const std::string& value) {
+  if (options.command != "split") throw UsageError{"unknown option '" + option + "'"};
+  if (option == "--names") {
+    options.naming = choose<NamingMode>(option, value, {{"number", NamingMode::Numeric},
+                                                        {"contact", NamingMode::ContactInfo}});
+  } else if (option == "--check") {
+    options.check = choose<int>(option, value, {{"none", 0}, {"1", 1}, {"2", 2}});
+  } else if (option == "--conflicts") {
+    options.conflicts = choose<ConflictPolicy>(
+        option, value,
+        {{"ask", ConflictPolicy::Ask}, {"first", ConflictPolicy::First},
+         {"second", ConflictPolicy::Second}, {"both", ConflictPolicy::Both},
+         {"neither", ConflictPolicy::Neither}});
+  } else {
+    throw UsageError{"unknown option '" + option + "'"};
+  }
+}
+
+Options parseArguments(const std::vector<std::string>& arguments, const Terminal& terminal) {
+  Options options;
+  options.command = arguments.at(0);
+  if (!kCommandHelp.count(options.command)) {
+    throw UsageError{"unknown command '" + options.command + "'"};
+  }
+  for (std::size_t i = 1; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (argument.size() > 2 && argument.compare(0, 2, "--") == 0) {
+      std::size_t equals = argument.find('=');
+      if (equals != std::string::npos) {
+        parseOption(options, argument.substr(0, equals), argument.substr(equals + 1));
+      } else if (i + 1 < arguments.size()) {
+        parseOption(options, argument, arguments[++i]);
+      } else {
+        throw UsageError{"option '" + argument + "' needs a value"};
+      }
+    } else {
+      options.operands.push_back(argument);
+    }
+  }
+  const std::size_t needed = options.command == "merge" ? 2 : 1;
+  if (options.operands.size() < needed) throw UsageError{"missing operand for " + options.command};
+  if (options.command != "merge" && options.operands.size() > 1) {
+    throw UsageError{"unexpected operand '" + options.operands[1] + "'"};
+  }
+  if (options.check == 2 && options.conflicts == ConflictPolicy::Ask && !terminal.inIsTerminal) {
+    throw UsageError{"--conflicts ask needs a terminal; choose first, second, both or neither"};
+  }
+  return options;
+}
+
+std::string mergeSelection(const std::vector<std::string>& files) {
+  std::string folder = parentFolder(absolutePath(files.front()));
+  std::string selection = folder;
+  for (const std::string& file : files) {
+    const std::string path = absolutePath(file);
+    if (parentFolder(path) != folder) throw UsageError{"merge: '" + file + "' is not in " + folder};
+    selection.push_back('\0');
+    selection += fileNameOf(path);
+  }
+  return selection;
+}
+
+int runCommand(const Options& options, Terminal& terminal) {
+  TerminalUserInterface ui(terminal, options.naming, options.check, options.conflicts);
+  const std::string operand = absolutePath(options.operands.front());
+  if (options.command == "count") {
+    try {
+      const int contacts = CountContacts(operand, ui);
+      ui.setStatus("");
+      terminal.out << contacts << "\n";
+    } catch (const OperationError& error) {
+      terminal.err << error.what() << "\n";
+      return kExitFailure;
+    }
+    return kExitSuccess;
+  }
+  if (options.command == "split") RunOperation(operand, kSplit, ui);
+  if (options.command == "export") RunOperation(operand, kExport, ui);
+  if (options.command == "recombine") {
+    if (!folderExists(operand)) throw UsageError{"'" + options.operands.front() + "' is not a folder"};
+    RunOperation(operand + "/", kRecombine, ui);
+  }
+  if (options.command == "merge") RunOperation(mergeSelection(options.operands), kMerge, ui);
+  return ui.exitStatus();
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& arguments, Terminal& terminal) {
+  if (arguments.empty()) {
+    terminal.err << kUsage;
+    return kExitRefused;
+  }
+  if (arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "help") {
+    if (arguments.size() > 1 && kCommandHelp.count(arguments[1])) {
+      terminal.out << kCommandHelp.at(arguments[1]);
+    } else {
+      terminal.out << kUsage;
+    }
+    return kExitSuccess;
+  }
+  if (arguments[0] == "--version") {
+    terminal.out << "palvren-cli " << kVersionMajor << "." << kVersionMinor << "." << kVersionRevision << "\n";
+    return kExitSuccess;
+  }
+  if (kCommandHelp.count(arguments[0])) {
+    for (const std::string& argument : arguments) {
+      if (argument == "--help" || argument == "-h") {
+        terminal.out << kCommandHelp.at(arguments[0]);
+        return kExitSuccess;
+      }
+    }
+  }
+  try {
+    return runCommand(parseArguments(arguments, terminal), terminal);
+  } catch (const UsageError& error) {
+    terminal.err << "palvren-cli: " << error.message << "\n" << kUsage;
+    return kExitRefused;
+  }
+}
+
+}  // namespace palvren

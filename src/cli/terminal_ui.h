@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+
+#include "cli/cli.h"
+#include "platform/user_interface.h"
+
+namespace palvren {
+
+enum class ConflictPolicy { Ask, First, Second, Both, Neither };
+
+// The user interface of a headless run: messages are printed, progress is one line updated in
+// place on a terminal, questions are answered by the chosen options or at the terminal.
+class TerminalUserInterface : public UserInterface {
+ public:
+  TerminalUserInterface(Terminal& terminal, NamingMode naming, int check, ConflictPolicy policy)
+      : terminal_(terminal), naming_(naming), check_(check), policy_(policy) {}
+
+  void setStatus(const std::string& text) override;
+  void setCount(const std::string& text) override;
+  void yield() override {}
+  void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
+  bool askYesNo(const std::string& text, const std::string& title) override;
+  void openInFileBrowser(const std::string&) override {}
+  NamingMode namingMode() override { return naming_; }
+  RedundancyMode redundancyMode() override {
+    return check_ == 2 ? RedundancyMode::Pass1And2 : RedundancyMode::Pass1Only;
+  }
+  bool redundancyCheckTicked() override { return check_ > 0; }
+  int askConflict(PromptContext& context) override;
+
+  // The exit status the messages shown so far call for.
+  int exitStatus() const { return status_; }
+  const std::string& countLine() const { return count_; }
+
+ private:
+  void clearProgress();
+  void showConflict(const PromptContext& context);
+  void editField(PromptContext& context);
+
+  Terminal& terminal_;
+  NamingMode naming_;
+  int check_;
+  ConflictPolicy policy_;
+  int status_ = kExitSuccess;
+  bool progressShown_ = false;
+  std::string count_;
+};
+
+}  // namespace palvren

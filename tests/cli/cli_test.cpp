@@ -1,0 +1,180 @@
+// palvren-cli run as a process on files in a temporary folder.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "support/temp_folder.h"
+#include "vcard/merge_recombine.h"
+
+namespace palvren {
+namespace {
+
+using testing::crlfLines;
+using testing::fileNames;
+using testing::readBytes;
+using testing::TempFolder;
+
+struct Result {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+std::string slurp(int fd) {
+  std::string text;
+  char buffer[4096];
+  ssize_t got;
+  while ((got = read(fd, buffer, sizeof buffer)) > 0) text.append(buffer, std::size_t(got));
+  return text;
+}
+
+// Runs the program with stdin from /dev/null and captures both outputs.
+Result run(const std::vector<std::string>& arguments, const std::string& folder = "/") {
+  int out[2];
+  int err[2];
+  if (pipe(out) != 0 || pipe(err) != 0) return {-1, "", ""};
+  pid_t child = fork();
+  if (child == 0) {
+    if (chdir(folder.c_str()) != 0) _exit(99);
+    dup2(out[1], 1);
+    dup2(err[1], 2);
+    freopen("/dev/null", "r", stdin);
+    std::vector<char*> argv{const_cast<char*>(PALVREN_CLI)};
+    for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    execv(PALVREN_CLI, argv.data());
+    _exit(98);
+  }
+  close(out[1]);
+  close(err[1]);
+  std::string errText;
+  std::string outText = slurp(out[0]);
+  errText = slurp(err[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  close(out[0]);
+  close(err[0]);
+  return {WEXITSTATUS(status), outText, errText};
+}
+
+std::string cards(const std::vector<std::vector<std::string>>& contacts) {
+  std::string text;
+  for (const auto& lines : contacts) {
+    std::vector<std::string> all{"BEGIN:VCARD"};
+    all.insert(all.end(), lines.begin(), lines.end());
+    all.push_back("END:VCARD");
+    text += crlfLines(all);
+  }
+  return text;
+}
+
+const std::string kSimilar = cards({{"FN:Ann", "EMAIL:ann@x.org", "TEL:1"},
+                                    {"FN:Ann Lee", "EMAIL:ann@x.org", "TEL:2"},
+                                    {"FN:Bob", "EMAIL:bob@x.org"}});
+
+TEST(Cli, SplitWritesTheSameFilesAsTheWindowAndPrintsTheMessage) {
+  TempFolder folder;
+  folder.write("in.vcf", cards({{"FN:Ann"}, {"N:Doe;John;;;"}}));
+  Result result = run({"split", "in.vcf", "--names", "contact"}, folder.path());
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "vCard has been split successfully.\n2 files have been created in...\n\n\"" +
+                            folder.file("Split-vCards") + "\"\n");
+  EXPECT_EQ(result.err, "");  // no progress when not on a terminal
+  EXPECT_EQ(fileNames(folder.file("Split-vCards")), (std::vector<std::string>{"Ann.vcf", "John Doe.vcf"}));
+  EXPECT_EQ(readBytes(folder.file("Split-vCards/Ann.vcf")), cards({{"FN:Ann"}}));
+}
+
+TEST(Cli, RefusalsAndFailuresGoToStandardErrorWithTheirStatus) {
+  TempFolder folder;
+  folder.write("one.vcf", cards({{"FN:A"}}));
+  Result refused = run({"split", folder.file("one.vcf")});
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.out, "");
+  EXPECT_EQ(refused.err, "Nothing to Process: The selected vCard does not contain multiple contacts.\n"
+                         "Please choose a multiple-entry vCard file.\n");
+  folder.write("two.vcf", cards({{"FN:A"}, {"FN:B"}}));
+  folder.write("Split-vCards", "a file in the way");
+  Result failed = run({"export", folder.file("two.vcf")});
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_NE(failed.err.find("vCard Processing Failed: vCard has not been successfully exported."),
+            std::string::npos);
+  EXPECT_NE(failed.err.find(folder.file("Split-vCards")), std::string::npos);
+}
+
+TEST(Cli, UsageErrorsNameTheArgumentAndShowTheUsage) {
+  for (const auto& arguments : std::vector<std::vector<std::string>>{
+           {}, {"frobnicate"}, {"split"}, {"split", "a.vcf", "--names", "letters"},
+           {"count", "a", "b"}, {"export", "a.vcf", "--check", "1"}, {"merge", "a.vcf"},
+           {"split", "a.vcf", "--check", "2"}}) {
+    Result result = run(arguments);
+    EXPECT_EQ(result.status, 2) << (arguments.empty() ? "" : arguments[0]);
+    EXPECT_NE(result.err.find("usage: palvren-cli"), std::string::npos);
+  }
+  Result wrong = run({"split", "a.vcf", "--names", "letters"});
+  EXPECT_NE(wrong.err.find("invalid value 'letters' for --names"), std::string::npos);
+  Result ask = run({"split", "a.vcf", "--check", "2"});
+  EXPECT_NE(ask.err.find("--conflicts ask needs a terminal"), std::string::npos);
+}
+
+TEST(Cli, HelpAndVersion) {
+  EXPECT_EQ(run({"--version"}).out, "palvren-cli 1.0.0\n");
+  Result help = run({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("palvren-cli split FILE"), std::string::npos);
+  Result splitHelp = run({"split", "--help"});
+  EXPECT_NE(splitHelp.out.find("--conflicts POLICY"), std::string::npos);
+}
+
+TEST(Cli, EachConflictPolicySettlesTheSimilarPair) {
+  struct Case {
+    const char* policy;
+    std::vector<std::string> files;
+    std::string first;
+  };
+  const Case cases[] = {
+      {"first", {"contact0001.vcf", "contact0002.vcf"}, cards({{"FN:Ann", "EMAIL:ann@x.org", "TEL:1"}})},
+      {"second", {"contact0001.vcf", "contact0002.vcf"}, cards({{"FN:Ann Lee", "EMAIL:ann@x.org", "TEL:2"}})},
+      {"both", {"contact0001.vcf", "contact0002.vcf", "contact0003.vcf"}, cards({{"FN:Ann", "EMAIL:ann@x.org", "TEL:1"}})},
+      {"neither", {"contact0001.vcf"}, cards({{"FN:Bob", "EMAIL:bob@x.org"}})},
+  };
+  for (const Case& c : cases) {
+    TempFolder folder;
+    folder.write("in.vcf", kSimilar);
+    Result result = run({"split", folder.file("in.vcf"), "--check", "2", "--conflicts", c.policy});
+    EXPECT_EQ(result.status, 0) << c.policy << result.err;
+    EXPECT_NE(result.out.find("Would you like to continue to Pass 2? Yes"), std::string::npos);
+    EXPECT_EQ(fileNames(folder.file("Split-vCards")), c.files) << c.policy;
+    EXPECT_EQ(readBytes(folder.file("Split-vCards/contact0001.vcf")), c.first) << c.policy;
+  }
+}
+
+TEST(Cli, MergeRecombineExportAndCount) {
+  TempFolder folder;
+  folder.write("a.vcf", cards({{"FN:A"}, {"FN:B"}}));
+  folder.write("b.vcf", cards({{"FN:C"}}));
+  Result merged = run({"merge", "a.vcf", "b.vcf"}, folder.path());
+  EXPECT_EQ(merged.status, 0) << merged.err;
+  EXPECT_EQ(readBytes(folder.file(CombinedFileName())), cards({{"FN:A"}, {"FN:B"}, {"FN:C"}}));
+  EXPECT_NE(merged.out.find("3 cards have been combined into..."), std::string::npos);
+
+  Result count = run({"count", folder.file(CombinedFileName())});
+  EXPECT_EQ(count.out, "3\n");
+
+  Result exported = run({"export", folder.file(CombinedFileName())});
+  EXPECT_EQ(exported.status, 0);
+  EXPECT_EQ(readBytes(folder.file("Split-vCards/Contacts_Export.csv")), crlfLines({"FN", "\"A\"", "\"B\"", "\"C\""}));
+
+  Result split = run({"split", folder.file("a.vcf")});
+  ASSERT_EQ(split.status, 0);
+  Result recombined = run({"recombine", "Split-vCards"}, folder.path());
+  EXPECT_EQ(recombined.status, 0) << recombined.err;
+  EXPECT_EQ(readBytes(folder.file("Split-vCards/" + CombinedFileName())),
+            cards({{"FN:A"}}) + "\r\n" + cards({{"FN:B"}}));
+  const auto before = fileNames(folder.path());
+  EXPECT_EQ(run({"recombine", "nowhere"}, folder.path()).status, 2);
+  EXPECT_EQ(fileNames(folder.path()), before);  // nothing else written
+}
+
+}  // namespace
+}  // namespace palvren

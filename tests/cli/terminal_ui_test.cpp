@@ -1,0 +1,55 @@
+// A terminal session scripted through the streams the program uses for its terminal.
+#include "cli/terminal_ui.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "redundancy/prompt_context.h"
+#include "support/temp_folder.h"
+
+namespace palvren {
+namespace {
+
+using testing::crlfLines;
+using testing::readBytes;
+using testing::TempFolder;
+
+TEST(TerminalSession, AskShowsBothContactsAndTakesAnEditAndAnAnswer) {
+  fillTagDisplayNames();
+  TempFolder folder;
+  folder.write("in.vcf", crlfLines({"BEGIN:VCARD", "N:Lee;Ann;;;", "EMAIL:ann@x.org", "END:VCARD",
+                                    "BEGIN:VCARD", "N:Lee;Annie;;;", "EMAIL:ann@x.org", "END:VCARD"}));
+  std::istringstream in("x\ne\n2\nLee;Anne\n1\n");
+  std::ostringstream out;
+  std::ostringstream err;
+  Terminal terminal{in, out, err, true, true};
+  const int status = runCli({"split", folder.file("in.vcf"), "--check", "2"}, terminal);
+  EXPECT_EQ(status, 0) << err.str();
+  const std::string shown = out.str();
+  EXPECT_NE(shown.find("the values of [name] differ"), std::string::npos);
+  EXPECT_NE(shown.find("=>  2 [name]"), std::string::npos);
+  EXPECT_NE(shown.find("Lee Ann"), std::string::npos);
+  EXPECT_NE(shown.find("Lee Annie"), std::string::npos);
+  EXPECT_NE(shown.find("Enter the value for the \"[name]\" field here:"), std::string::npos);
+  EXPECT_EQ(readBytes(folder.file("Split-vCards/contact0001.vcf")),
+            crlfLines({"BEGIN:VCARD", "N:Lee;Anne;;;", "EMAIL:ann@x.org", "END:VCARD"}));
+  // Progress is one line rewritten in place on the terminal.
+  EXPECT_NE(err.str().find("\rLoading File Data...\x1b[K"), std::string::npos);
+}
+
+TEST(TerminalSession, ClosedInputKeepsBoth) {
+  TempFolder folder;
+  folder.write("in.vcf", crlfLines({"BEGIN:VCARD", "FN:A", "EMAIL:a@x", "END:VCARD", "BEGIN:VCARD",
+                                    "FN:B", "EMAIL:a@x", "END:VCARD"}));
+  std::istringstream in("");
+  std::ostringstream out;
+  std::ostringstream err;
+  Terminal terminal{in, out, err, true, false};
+  EXPECT_EQ(runCli({"split", folder.file("in.vcf"), "--check=2"}, terminal), 0);
+  EXPECT_NE(out.str().find("2 files have been created"), std::string::npos);
+  EXPECT_EQ(err.str(), "");
+}
+
+}  // namespace
+}  // namespace palvren
