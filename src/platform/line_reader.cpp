@@ -14,7 +14,13 @@ namespace palvren {
 namespace {
 constexpr std::size_t kBufferSize = 256 * 1024;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+long long readBudget = -1;  // bytes left before reads fail; negative when disarmed
 }  // namespace
+
+namespace read_fault {
+void failAfterBytes(long long bytes) { readBudget = bytes; }
+void disarm() { readBudget = -1; }
+}  // namespace read_fault
 
 LineReader::LineReader(const std::string& path) : path_(path), buffer_(kBufferSize) {
   fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -28,8 +34,14 @@ LineReader::~LineReader() {
 bool LineReader::refill() {
   begin_ = end_ = 0;
   while (end_ < buffer_.size()) {
-    ssize_t got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+    std::size_t wanted = buffer_.size() - end_;
+    if (readBudget >= 0) {
+      if (readBudget == 0) throwFileError("read", path_, EIO);
+      wanted = std::min<std::size_t>(wanted, static_cast<std::size_t>(readBudget));
+    }
+    ssize_t got = ::read(fd_, buffer_.data() + end_, wanted);
     if (got < 0 && errno == EINTR) continue;
+    if (got > 0 && readBudget >= 0) readBudget -= got;
     if (got < 0) throwFileError("read", path_, errno);
     if (got == 0) break;
     end_ += static_cast<std::size_t>(got);

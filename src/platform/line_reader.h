@@ -42,4 +42,12 @@ class LineReader {
   bool skipLineFeed_ = false;
 };
 
+// A test seam: makes every read of any LineReader fail with an input/output error once the
+// given number of bytes has been read in all, as a failing disk or a vanished network share
+// would.
+namespace read_fault {
+void failAfterBytes(long long bytes);
+void disarm();
+}  // namespace read_fault
+
 }  // namespace palvren

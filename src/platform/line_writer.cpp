@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "platform/errors.h"
+#include "platform/file_system.h"
 
 namespace palvren {
 
@@ -19,6 +20,10 @@ namespace write_fault {
 void failAfterBytes(long long bytes) { faultBudget = bytes; }
 void disarm() { faultBudget = -1; }
 }  // namespace write_fault
+
+LineWriter::Mode LineWriter::keepingEarlierFile(const std::string& path) {
+  return fileExists(path) ? Mode::ReplaceOnCommit : Mode::Direct;
+}
 
 std::string LineWriter::temporaryPathFor(const std::string& path) {
   std::size_t slash = path.rfind('/');

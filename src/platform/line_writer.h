@@ -29,6 +29,10 @@ class LineWriter {
   // The name the lines are written under until commit.
   const std::string& writtenPath() const { return writtenPath_; }
 
+  // Replacing mode where a file of that name exists already (so a failure leaves the earlier
+  // file intact), direct writing otherwise.
+  static Mode keepingEarlierFile(const std::string& path);
+
   // The temporary name used for a target path in replacing mode.
   static std::string temporaryPathFor(const std::string& path);
 

@@ -43,7 +43,7 @@ void offerPass2(ContactList& list, ContactTable& table, int pass1Removed, UserIn
 // Writes one record's lines (those with a tag and a value) and collects them for naming.
 ContactLines writeRecord(const ContactRecord& record, const std::string& path) {
   ContactLines lines(1);
-  LineWriter output(path);
+  LineWriter output(path, LineWriter::keepingEarlierFile(path));
   const int count = record.orderCount();
   for (int k = 1; k <= count; ++k) {
     const std::string& tag = record.tagAt(k);

@@ -66,7 +66,7 @@ int SplitContacts(const std::string& inputFile, std::string& outputPath, UserInt
     if (!isBeginLine(line)) continue;
     ContactLines contactLines(1);
     const std::string path = numberedContactPath(outputPath, counter);
-    LineWriter output(path);
+    LineWriter output(path, LineWriter::keepingEarlierFile(path));
     output.writeLine("BEGIN:VCARD");
     while (line != kEndLine && reader.readLine(line)) {
       output.writeLine(line);
