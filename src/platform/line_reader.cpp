@@ -1,6 +1,7 @@
 #include "platform/line_reader.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -22,9 +23,15 @@ void failAfterBytes(long long bytes) { readBudget = bytes; }
 void disarm() { readBudget = -1; }
 }  // namespace read_fault
 
-LineReader::LineReader(const std::string& path) : path_(path), buffer_(kBufferSize) {
+LineReader::LineReader(const std::string& path) : path_(path) {
   fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd_ < 0) throwFileError("open", path, errno);
+  // A small file gets a buffer of its own size: recombining thousands of single-contact files
+  // should not allocate a large buffer for each.
+  struct stat info;
+  const bool sized = ::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode);
+  capacity_ = sized ? std::clamp<std::size_t>(std::size_t(info.st_size) + 1, 64, kBufferSize) : kBufferSize;
+  buffer_.reset(new char[capacity_]);
 }
 
 LineReader::~LineReader() {
@@ -33,13 +40,13 @@ LineReader::~LineReader() {
 
 bool LineReader::refill() {
   begin_ = end_ = 0;
-  while (end_ < buffer_.size()) {
-    std::size_t wanted = buffer_.size() - end_;
+  while (end_ < capacity_) {
+    std::size_t wanted = capacity_ - end_;
     if (readBudget >= 0) {
       if (readBudget == 0) throwFileError("read", path_, EIO);
       wanted = std::min<std::size_t>(wanted, static_cast<std::size_t>(readBudget));
     }
-    ssize_t got = ::read(fd_, buffer_.data() + end_, wanted);
+    ssize_t got = ::read(fd_, buffer_.get() + end_, wanted);
     if (got < 0 && errno == EINTR) continue;
     if (got > 0 && readBudget >= 0) readBudget -= got;
     if (got < 0) throwFileError("read", path_, errno);
@@ -48,20 +55,20 @@ bool LineReader::refill() {
   }
   if (startOfFile_) {
     startOfFile_ = false;
-    if (std::string_view(buffer_.data(), end_).substr(0, 3) == kByteOrderMark) begin_ = 3;
+    if (std::string_view(buffer_.get(), end_).substr(0, 3) == kByteOrderMark) begin_ = 3;
   }
   return begin_ < end_;
 }
 
 std::size_t LineReader::findLineEnd() const {
-  const char* first = buffer_.data() + begin_;
-  const char* last = buffer_.data() + end_;
+  const char* first = buffer_.get() + begin_;
+  const char* last = buffer_.get() + end_;
   if (breaks_ == LineBreaks::CarriageReturn) {
     const void* hit = std::memchr(first, '\r', end_ - begin_);
-    return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - buffer_.data()) : end_;
+    return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - buffer_.get()) : end_;
   }
   const char* hit = std::find_if(first, last, [](char c) { return c == '\r' || c == '\n'; });
-  return static_cast<std::size_t>(hit - buffer_.data());
+  return static_cast<std::size_t>(hit - buffer_.get());
 }
 
 bool LineReader::atEnd() {
@@ -91,7 +98,7 @@ bool LineReader::readLine(std::string_view& line) {
     }
     std::size_t stop = findLineEnd();
     if (stop == end_) {
-      carry_.append(buffer_.data() + begin_, end_ - begin_);
+      carry_.append(buffer_.get() + begin_, end_ - begin_);
       carrying = true;
       begin_ = end_;
       continue;
@@ -101,7 +108,7 @@ bool LineReader::readLine(std::string_view& line) {
       breaks_ = breakChar == '\n' ? LineBreaks::CarriageReturnOrLineFeed
                                   : LineBreaks::CarriageReturn;
     }
-    std::string_view content(buffer_.data() + begin_, stop - begin_);
+    std::string_view content(buffer_.get() + begin_, stop - begin_);
     begin_ = stop + 1;
     if (breakChar == '\r') {
       if (begin_ < end_) {

@@ -2,7 +2,7 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
+#include <memory>
 
 namespace palvren {
 
@@ -33,7 +33,8 @@ class LineReader {
 
   std::string path_;
   int fd_ = -1;
-  std::vector<char> buffer_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t capacity_ = 0;
   std::size_t begin_ = 0;
   std::size_t end_ = 0;
   std::string carry_;

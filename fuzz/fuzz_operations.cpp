@@ -1,0 +1,16 @@
+// Split (plain, named, and with the redundancy check's loader, cleaner, both passes and writer)
+// and the CSV export, through the run driver, on any bytes.
+#include <cstdint>
+#include <cstdlib>
+
+#include "driver/run_driver.h"
+#include "fuzz_support.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 1) return 0;
+  palvren::fillTagDisplayNames();
+  const std::string input = palvren::fuzz::writeInput(data + 1, size - 1);
+  palvren::fuzz::FuzzUserInterface ui(data[0]);
+  palvren::RunOperation(input, (data[0] & 16) ? palvren::kExport : palvren::kSplit, ui);
+  return 0;
+}
