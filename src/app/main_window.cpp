@@ -65,7 +65,8 @@ class ArrowHead : public QWidget {
 QLabel* blueLabel(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, Qt::blue);
+  palette.setColor(QPalette::Active, QPalette::WindowText, Qt::blue);
+  palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::blue);
   label->setPalette(palette);
   return label;
 }
