@@ -2,17 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/records.h"
+
 namespace palvren {
 namespace {
 
-ContactRecord loaded(const std::vector<std::pair<std::string, std::string>>& lines) {
-  ContactRecord record;
-  for (const auto& [tag, value] : lines) {
-    record.appendTag(tag);
-    record.setValue(tag, value);
-  }
-  return record;
-}
+constexpr auto loaded = testing::recordOf;
 
 TEST(CleanContacts, KeepsOneOrdinalPerTagAtItsFirstPlaceWithTheLastValue) {
   ContactTable table(2);

@@ -2,22 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include "support/records.h"
+
 #include "support/fake_ui.h"
 #include "support/random_contacts.h"
 
 namespace palvren {
 namespace {
 
-using testing::FakeUserInterface;
+constexpr auto card = testing::recordOf;
 
-ContactRecord card(const std::vector<std::pair<std::string, std::string>>& lines) {
-  ContactRecord record;
-  for (const auto& [tag, value] : lines) {
-    record.appendTag(tag);
-    record.setValue(tag, value);
-  }
-  return record;
-}
+using testing::FakeUserInterface;
 
 ContactList listOf(int n) {
   ContactList list;

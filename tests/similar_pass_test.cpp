@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/records.h"
+
 #include "redundancy/cleaner.h"
 #include "support/fake_ui.h"
 #include "support/random_contacts.h"
@@ -9,17 +11,10 @@
 namespace palvren {
 namespace {
 
-using testing::FakeUserInterface;
-using Lines = std::vector<std::pair<std::string, std::string>>;
+constexpr auto card = testing::recordOf;
 
-ContactRecord card(const Lines& lines) {
-  ContactRecord record;
-  for (const auto& [tag, value] : lines) {
-    record.appendTag(tag);
-    record.setValue(tag, value);
-  }
-  return record;
-}
+using testing::FakeUserInterface;
+using testing::Lines;
 
 Lines written(const ContactRecord& record) {
   Lines lines;

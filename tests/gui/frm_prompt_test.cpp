@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/records.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,14 +13,7 @@
 namespace palvren {
 namespace {
 
-ContactRecord card(const std::vector<std::pair<std::string, std::string>>& lines) {
-  ContactRecord record;
-  for (const auto& [tag, value] : lines) {
-    record.appendTag(tag);
-    record.setValue(tag, value);
-  }
-  return record;
-}
+constexpr auto card = testing::recordOf;
 
 class PromptWindowTest : public ::testing::Test {
  protected:
