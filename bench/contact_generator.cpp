@@ -7,13 +7,13 @@ namespace palvren::bench {
 
 namespace {
 
-const char* const kGiven[] = {"Ann", "Bob", "Chen", "Dagny", "Émile", "Fatima", "Gökhan",
-                              "Hiroshi", "Ingrid", "José", "Kwame", "Łukasz", "Maria", "Nnamdi",
-                              "Olga", "Priya", "Søren", "Thandi", "Uwe", "Zoë"};
-const char* const kFamily[] = {"Adeyemi", "Berg", "Castro", "Dubois", "Eriksson", "Fischer",
-                               "García", "Haddad", "Ivanova", "Jensen", "Kowalski", "López",
-                               "Müller", "Novak", "O'Brien", "Petrov", "Quinn", "Rossi", "Şahin",
-                               "Tanaka"};
+const char* const kGiven[] = {"Ann",     "Bob",    "Chen",  "Dagny",  "Émile",  "Fatima", "Gökhan",
+                              "Hiroshi", "Ingrid", "José",  "Kwame",  "Łukasz", "Maria",  "Nnamdi",
+                              "Olga",    "Priya",  "Søren", "Thandi", "Uwe",    "Zoë"};
+const char* const kFamily[] = {"Adeyemi",  "Berg",   "Castro", "Dubois",  "Eriksson",
+                               "Fischer",  "García", "Haddad", "Ivanova", "Jensen",
+                               "Kowalski", "López",  "Müller", "Novak",   "O'Brien",
+                               "Petrov",   "Quinn",  "Rossi",  "Şahin",   "Tanaka"};
 
 std::string fold(const std::string& line) {
   std::string out;
@@ -63,9 +63,11 @@ std::string generateContacts(const GeneratorOptions& options) {
     if (random() % 3 == 0) card += "TEL;TYPE=HOME:+1 555 " + std::to_string(3000000 + n) + "\r\n";
     card += "EMAIL;TYPE=INTERNET:" + email + "\r\n";
     if (random() % 2) card += "EMAIL;TYPE=WORK:" + given + std::to_string(n) + "@work.example\r\n";
-    card += "ADR;TYPE=HOME:;;" + std::to_string(n + 1) + " Main Street;Springfield;IL;62701;USA\r\n";
+    card +=
+        "ADR;TYPE=HOME:;;" + std::to_string(n + 1) + " Main Street;Springfield;IL;62701;USA\r\n";
     card += fold("NOTE:Met at the conference in " + std::to_string(2000 + random() % 25) +
-                 "; interested in the follow-up project, prefers e-mail; call before noon on weekdays, never on Fridays.");
+                 "; interested in the follow-up project, prefers e-mail; call before noon on "
+                 "weekdays, never on Fridays.");
     if (int(random() % 100) < options.photoPercent) {
       card += fold("PHOTO;ENCODING=b;TYPE=JPEG:" + base64(random, 3000 + random() % 6000));
     }

@@ -139,8 +139,8 @@ void benchSplit(const std::string& folder, const std::string& input) {
       std::string output;
       int written = 0;
       double split = timed([&] { written = SplitContacts(input, output, ui); });
-      std::printf("  round %d: SplitContacts: %d files in %.3f s, %.0f contacts/s\n", round, written,
-                  split, written / split);
+      std::printf("  round %d: SplitContacts: %d files in %.3f s, %.0f contacts/s\n", round,
+                  written, split, written / split);
     });
     fs::remove_all(folder + "/plain");
     if (round < 3) fs::remove_all(fs::path(input).parent_path() / "Split-vCards");
@@ -158,7 +158,8 @@ void benchExport(const std::string& input) {
     std::string output;
     int rows = 0;
     double time = timed([&] { rows = ExportContactsToCsv(input, output); });
-    std::printf("  ExportContactsToCsv: %d rows in %.3f s, CSV %.1f MB\n", rows, time, megabytes(output));
+    std::printf("  ExportContactsToCsv: %d rows in %.3f s, CSV %.1f MB\n", rows, time,
+                megabytes(output));
   });
 }
 
@@ -185,7 +186,8 @@ void benchRecombine(const std::string& splitFolder) {
 }
 
 void benchPasses(const std::string& input) {
-  std::printf("Load, clean and pass 1 of %s (%.1f MB)\n", fs::path(input).filename().c_str(), megabytes(input));
+  std::printf("Load, clean and pass 1 of %s (%.1f MB)\n", fs::path(input).filename().c_str(),
+              megabytes(input));
   inChild("line reader", [&] {
     double read = timed([&] {
       LineReader reader(input);
@@ -201,20 +203,22 @@ void benchPasses(const std::string& input) {
     ContactTable table(1);
     ContactList list;
     double load = timed([&] { LoadContacts(input, list, table); });
-    std::printf("  LoadContacts: %.3f s (%d contacts), resident %.1f MB\n", load, list.size(), residentKb() / 1024.0);
+    std::printf("  LoadContacts: %.3f s (%d contacts), resident %.1f MB\n", load, list.size(),
+                residentKb() / 1024.0);
     double clean = timed([&] { CleanContacts(table); });
     std::printf("  CleanContacts: %.3f s\n", clean);
     int removed = 0;
     double pass1 = timed([&] { removed = RemoveIdenticalContacts(list, table, ui); });
     std::printf("  RemoveIdenticalContacts: %.3f s, %d removed\n", pass1, removed);
     double pass2 = timed([&] { removed = MergeSimilarContacts(list, table, ui); });
-    std::printf("  MergeSimilarContacts (no prompt needed): %.3f s, %d removed, %d questions\n", pass2,
-                removed, ui.conflicts);
+    std::printf("  MergeSimilarContacts (no prompt needed): %.3f s, %d removed, %d questions\n",
+                pass2, removed, ui.conflicts);
   });
 }
 
 void benchRedundancyRun(const std::string& input) {
-  std::printf("Redundancy run, two passes, of %s (%.1f MB)\n", fs::path(input).filename().c_str(), megabytes(input));
+  std::printf("Redundancy run, two passes, of %s (%.1f MB)\n", fs::path(input).filename().c_str(),
+              megabytes(input));
   const fs::path out = fs::path(input).parent_path() / "Split-vCards";
   fs::remove_all(out);
   inChild("plain split", [&] {
@@ -229,8 +233,8 @@ void benchRedundancyRun(const std::string& input) {
     std::string output;
     int written = 0;
     double run = timed([&] { written = SplitWithRedundancyCheck(input, output, ui); });
-    std::printf("  SplitWithRedundancyCheck: %.3f s, %d files written, %d questions answered\n", run,
-                written, ui.conflicts);
+    std::printf("  SplitWithRedundancyCheck: %.3f s, %d files written, %d questions answered\n",
+                run, written, ui.conflicts);
   });
 }
 

@@ -15,8 +15,9 @@ namespace palvren::fuzz {
 // A folder of this fuzzing process's own on a memory file system, emptied for each input.
 inline std::string scratchFolder() {
   static const std::string folder = [] {
-    std::string path = (std::filesystem::exists("/dev/shm") ? std::string("/dev/shm") : std::string("/tmp")) +
-                       "/palvren-fuzz-" + std::to_string(getpid());
+    std::string path =
+        (std::filesystem::exists("/dev/shm") ? std::string("/dev/shm") : std::string("/tmp")) +
+        "/palvren-fuzz-" + std::to_string(getpid());
     std::filesystem::create_directories(path);
     return path;
   }();
@@ -28,7 +29,8 @@ inline std::string writeInput(const uint8_t* data, size_t size) {
   std::error_code ignored;
   std::filesystem::remove_all(folder + "/Split-vCards", ignored);
   const std::string path = folder + "/in.vcf";
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(data), std::streamsize(size));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(data), std::streamsize(size));
   return path;
 }
 
@@ -42,13 +44,16 @@ class FuzzUserInterface : public UserInterface {
   void showMessage(const std::string&, const std::string&, MessageIcon) override {}
   bool askYesNo(const std::string&, const std::string&) override { return seed_ & 1; }
   void openInFileBrowser(const std::string&) override {}
-  NamingMode namingMode() override { return (seed_ & 2) ? NamingMode::ContactInfo : NamingMode::Numeric; }
+  NamingMode namingMode() override {
+    return (seed_ & 2) ? NamingMode::ContactInfo : NamingMode::Numeric;
+  }
   RedundancyMode redundancyMode() override {
     return (seed_ & 4) ? RedundancyMode::Pass1And2 : RedundancyMode::Pass1Only;
   }
   bool redundancyCheckTicked() override { return seed_ & 8; }
   int askConflict(PromptContext& context) override {
-    const uint32_t mix = seed_ + uint32_t(context.firstPosition) * 7 + uint32_t(context.secondPosition) * 3 +
+    const uint32_t mix = seed_ + uint32_t(context.firstPosition) * 7 +
+                         uint32_t(context.secondPosition) * 3 +
                          uint32_t(context.conflictTag.size());
     if (mix % 9 == 0) applyFieldEdit(context, context.conflictTag, "edited;value");
     return int(mix % 5);  // 4 counts as "Keep Neither", as any unknown answer does

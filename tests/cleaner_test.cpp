@@ -11,10 +11,16 @@ constexpr auto loaded = testing::recordOf;
 
 TEST(CleanContacts, KeepsOneOrdinalPerTagAtItsFirstPlaceWithTheLastValue) {
   ContactTable table(2);
-  table[1] = loaded({{"BEGIN", "VCARD"}, {"FN", "Ann"}, {"TEL;CELL", "1"}, {"EMAIL", "a"},
-                     {"TEL;CELL", "2"}, {"TEL;CELL", "3"}, {"END", "VCARD"}});
+  table[1] = loaded({{"BEGIN", "VCARD"},
+                     {"FN", "Ann"},
+                     {"TEL;CELL", "1"},
+                     {"EMAIL", "a"},
+                     {"TEL;CELL", "2"},
+                     {"TEL;CELL", "3"},
+                     {"END", "VCARD"}});
   CleanContacts(table);
-  EXPECT_EQ(table[1].tagOrder(), (std::vector<std::string>{"BEGIN", "FN", "TEL;CELL", "EMAIL", "END"}));
+  EXPECT_EQ(table[1].tagOrder(),
+            (std::vector<std::string>{"BEGIN", "FN", "TEL;CELL", "EMAIL", "END"}));
   EXPECT_EQ(table[1].value("TEL;CELL"), "3");
 }
 

@@ -45,8 +45,8 @@ TEST(LoadContacts, SplitsEachLineAtItsFirstColon) {
 }
 
 TEST(LoadContacts, LinesWithoutAColonContinueTheCurrentValue) {
-  auto loaded = load(crlfLines({"BEGIN:VCARD", "NOTE:first", " second", "", "PHOTO:abc", " def:gh",
-                                "END:VCARD"}));
+  auto loaded = load(
+      crlfLines({"BEGIN:VCARD", "NOTE:first", " second", "", "PHOTO:abc", " def:gh", "END:VCARD"}));
   const ContactRecord& r = loaded.table[1];
   EXPECT_EQ(r.value("NOTE"), "first\r\n second\r\n");
   EXPECT_EQ(r.value("PHOTO"), "abc");
@@ -69,7 +69,8 @@ TEST(LoadContacts, AFileEndingInsideAContactKeepsIt) {
 }
 
 TEST(LoadContacts, IdenticalContactsAreBothLoadedAndNoBeginLoadsNothing) {
-  auto two = load(crlfLines({"BEGIN:VCARD", "FN:A", "END:VCARD", "BEGIN:VCARD", "FN:A", "END:VCARD"}));
+  auto two =
+      load(crlfLines({"BEGIN:VCARD", "FN:A", "END:VCARD", "BEGIN:VCARD", "FN:A", "END:VCARD"}));
   EXPECT_EQ(two.list.numbers(), (std::vector<int>{1, 2}));
   auto none = load("FN:A\r\n");
   EXPECT_EQ(none.list.size(), 0);

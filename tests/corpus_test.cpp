@@ -31,7 +31,8 @@ std::vector<fs::path> corpusFiles() {
 
 std::string successLine(const FakeUserInterface& ui) {
   for (const auto& message : ui.messages) {
-    if (message.icon == MessageIcon::Information && message.title.find("Successfull") != std::string::npos) {
+    if (message.icon == MessageIcon::Information &&
+        message.title.find("Successfull") != std::string::npos) {
       return message.text;
     }
   }
@@ -70,8 +71,9 @@ TEST(Corpus, EveryOperationEndsInOrderAndKeepsEveryContact) {
         FakeUserInterface recombine;
         RunOperation(out + "/", kRecombine, recombine);
         EXPECT_EQ(recombine.status, "vCard Recombination Successful");
-        EXPECT_EQ(recombine.messages.at(0).text.find(std::to_string(written.size()) + " total files"),
-                  std::string("vCard files have been successfully recombined.\r\n").size());
+        EXPECT_EQ(
+            recombine.messages.at(0).text.find(std::to_string(written.size()) + " total files"),
+            std::string("vCard files have been successfully recombined.\r\n").size());
       }
 
       FakeUserInterface exportUi;
@@ -87,14 +89,17 @@ TEST(Corpus, EveryOperationEndsInOrderAndKeepsEveryContact) {
       checked.redundancyCheck = true;
       checked.redundancy = RedundancyMode::Pass1And2;
       checked.naming = naming;
-      checked.conflictPolicy = [](PromptContext& c) { return (c.firstPosition + int(c.conflictTag.size())) % 4; };
+      checked.conflictPolicy = [](PromptContext& c) {
+        return (c.firstPosition + int(c.conflictTag.size())) % 4;
+      };
       RunOperation(input, kSplit, checked);
       EXPECT_FALSE(checked.messages.empty());
     }
 
     FakeUserInterface merge;
-    RunOperation(folder.path() + std::string(1, '\0') + "input.vcf" + std::string(1, '\0') + "input.vcf",
-                 kMerge, merge);
+    RunOperation(
+        folder.path() + std::string(1, '\0') + "input.vcf" + std::string(1, '\0') + "input.vcf",
+        kMerge, merge);
     if (contacts > 0) {
       EXPECT_EQ(merge.status, "vCard Merge Successful");
     }

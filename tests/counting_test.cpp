@@ -26,7 +26,10 @@ TEST(CountContacts, CountsWholeBeginLinesAfterUpperCasingAndTrimming) {
 TEST(CountContacts, ReadsUnixAndByteOrderMarkedFiles) {
   FakeUserInterface ui;
   EXPECT_EQ(count("BEGIN:VCARD\nFN:a\nEND:VCARD\nBEGIN:VCARD\nEND:VCARD\n", ui), 2);
-  EXPECT_EQ(count("\xEF\xBB\xBF" "BEGIN:VCARD\r\nEND:VCARD\r\nBEGIN:VCARD\r\n", ui), 2);
+  EXPECT_EQ(count("\xEF\xBB\xBF"
+                  "BEGIN:VCARD\r\nEND:VCARD\r\nBEGIN:VCARD\r\n",
+                  ui),
+            2);
 }
 
 TEST(CountContacts, ReportsOnBothStatusLines) {

@@ -23,10 +23,11 @@ std::string exportCsv(const std::string& bytes, int expectedCount) {
 }
 
 TEST(CsvExport, OneColumnPerTagAndOneQuotedRowPerContact) {
-  std::string csv = exportCsv(crlfLines({"BEGIN:VCARD", "VERSION:3.0", "FN:Ann", "TEL;TYPE=CELL:123",
-                                         "END:VCARD", "between:ignored", "BEGIN:VCARD", "VERSION:3.0",
-                                         "FN:Bob", "EMAIL:bob", "END:VCARD"}),
-                              2);
+  std::string csv =
+      exportCsv(crlfLines({"BEGIN:VCARD", "VERSION:3.0", "FN:Ann", "TEL;TYPE=CELL:123", "END:VCARD",
+                           "between:ignored", "BEGIN:VCARD", "VERSION:3.0", "FN:Bob", "EMAIL:bob",
+                           "END:VCARD"}),
+                2);
   EXPECT_EQ(csv, crlfLines({"VERSION,FN,TEL;TYPE=CELL,EMAIL", "\"3.0\",\"Ann\",\"123\",\"\"",
                             "\"3.0\",\"Bob\",\"\",\"bob\""}));
 }
@@ -39,18 +40,20 @@ TEST(CsvExport, TagsDifferingInCaseOrParametersAreSeparateColumnsAndTheLastValue
 }
 
 TEST(CsvExport, ContinuationLinesJoinWithCrLfInsideTheQuotes) {
-  std::string csv = exportCsv(crlfLines({"BEGIN:VCARD", "NOTE:first", "  second  ", "", "URL:http",
-                                         " ://example.org", "END:VCARD", "BEGIN:VCARD", "END:VCARD"}),
-                              2);
+  std::string csv =
+      exportCsv(crlfLines({"BEGIN:VCARD", "NOTE:first", "  second  ", "", "URL:http",
+                           " ://example.org", "END:VCARD", "BEGIN:VCARD", "END:VCARD"}),
+                2);
   // The blank line continues the note; a folded line with a colon is an item of its own.
   EXPECT_EQ(csv, crlfLines({"NOTE,URL,", "\"first\r\nsecond\r\n\",\"http\",\"//example.org\"",
                             "\"\",\"\",\"\""}));
 }
 
 TEST(CsvExport, QuotesInValuesAreDoubledAndAwkwardTagsQuoted) {
-  std::string csv = exportCsv(crlfLines({"BEGIN:VCARD", "NOTE:say \"hi\", ok", "TEL;TYPE=HOME,VOICE:1",
-                                         "X-\"Q\":v", "END:VCARD", "BEGIN:VCARD", "END:VCARD"}),
-                              2);
+  std::string csv =
+      exportCsv(crlfLines({"BEGIN:VCARD", "NOTE:say \"hi\", ok", "TEL;TYPE=HOME,VOICE:1",
+                           "X-\"Q\":v", "END:VCARD", "BEGIN:VCARD", "END:VCARD"}),
+                2);
   EXPECT_EQ(csv, crlfLines({"NOTE,\"TEL;TYPE=HOME,VOICE\",\"X-\"\"Q\"\"\"",
                             "\"say \"\"hi\"\", ok\",\"1\",\"v\"", "\"\",\"\",\"\""}));
 }
@@ -69,9 +72,7 @@ TEST(CsvExport, TextBeforeTheFirstPropertyIsKeptUnderTheEmptyTag) {
   EXPECT_EQ(csv, crlfLines({",FN", "\"stray text\",\"A\"", "\"\",\"B\""}));
 }
 
-TEST(CsvExport, NoContactWritesOneEmptyRow) {
-  EXPECT_EQ(exportCsv("nothing\r\n", 0), "\r\n");
-}
+TEST(CsvExport, NoContactWritesOneEmptyRow) { EXPECT_EQ(exportCsv("nothing\r\n", 0), "\r\n"); }
 
 TEST(CsvExport, MoreThan32767DistinctTagsAreRefused) {
   TempFolder folder;

@@ -43,21 +43,24 @@ std::string firstDifference(const std::string& expected, const std::string& actu
         }
         return shown;
       };
-      return "line " + std::to_string(line) + ": expected [" + show(expected) + "] got [" + show(actual) + "]";
+      return "line " + std::to_string(line) + ": expected [" + show(expected) + "] got [" +
+             show(actual) + "]";
     }
     if (expected[i] == '\n') {
       ++line;
       start = i + 1;
     }
   }
-  return expected.size() == actual.size() ? "" : "lengths differ after line " + std::to_string(line);
+  return expected.size() == actual.size() ? ""
+                                          : "lengths differ after line " + std::to_string(line);
 }
 
 void compareFolder(const std::string& expected, const std::string& actual, bool update) {
   if (update) {
     fs::remove_all(expected);
     fs::create_directories(expected);
-    for (const std::string& name : fileNames(actual)) fs::copy_file(actual + "/" + name, expected + "/" + name);
+    for (const std::string& name : fileNames(actual))
+      fs::copy_file(actual + "/" + name, expected + "/" + name);
   }
   ASSERT_EQ(fileNames(actual), fileNames(expected)) << expected;
   for (const std::string& name : fileNames(expected)) {

@@ -1,9 +1,8 @@
 // Bad input and faults through the program's operations on real files: an orderly end, a clear
 // message, the input unchanged and nothing half-written left behind.
+#include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
@@ -72,8 +71,12 @@ bool failedNaming(const FakeUserInterface& ui, const std::string& part) {
 }
 
 TEST(HostileInput, FilesWithoutTwoContactsAreRefused) {
-  const std::string inputs[] = {"", "\r\r\r\r", "\n\n\n", std::string(50 * 1024 * 1024, 'x'),
-                                std::string("\0\0\0BEGIN:VCARD\0", 15), contacts(1)};
+  const std::string inputs[] = {"",
+                                "\r\r\r\r",
+                                "\n\n\n",
+                                std::string(50 * 1024 * 1024, 'x'),
+                                std::string("\0\0\0BEGIN:VCARD\0", 15),
+                                contacts(1)};
   for (const std::string& bytes : inputs) {
     TempFolder folder;
     const std::string input = folder.write("in.vcf", bytes);
@@ -88,16 +91,22 @@ TEST(HostileInput, FilesWithoutTwoContactsAreRefused) {
 TEST(HostileInput, StrangeButReadableFilesAreProcessed) {
   const std::pair<const char*, std::string> inputs[] = {
       {"nul bytes", contacts(2, std::string("NOTE:a\0b\r\n", 10))},
-      {"latin-1 and broken utf-8", contacts(2, "N:Jos\xE9;N\xFA\xF1" "ez;;;\r\nX:\xC3\x28\r\n")},
+      {"latin-1 and broken utf-8", contacts(2,
+                                            "N:Jos\xE9;N\xFA\xF1"
+                                            "ez;;;\r\nX:\xC3\x28\r\n")},
       {"byte-order mark", "\xEF\xBB\xBF" + contacts(3)},
       {"unix line ends", "BEGIN:VCARD\nFN:A\nEND:VCARD\nBEGIN:VCARD\nFN:B\nEND:VCARD\n"},
       {"missing end", contacts(2) + "BEGIN:VCARD\r\nFN:Cut short\r\n"},
-      {"nested five deep", "BEGIN:VCARD\r\nFN:0\r\nBEGIN:VCARD\r\nBEGIN:VCARD\r\nBEGIN:VCARD\r\n"
-                           "BEGIN:VCARD\r\nFN:5\r\nEND:VCARD\r\nEND:VCARD\r\nEND:VCARD\r\n"
-                           "END:VCARD\r\nEND:VCARD\r\n" + contacts(1)},
-      {"names of forbidden characters", "BEGIN:VCARD\r\nFN:/\\:?\"\x01\x02\r\nN:;;;;\r\nEND:VCARD\r\n"
-                                        "BEGIN:VCARD\r\nFN:..\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:.\r\nEND:VCARD\r\n"},
-      {"one huge line", "BEGIN:VCARD\r\nPHOTO:" + std::string(50 * 1024 * 1024, 'A') + "\r\nEND:VCARD\r\n" + contacts(1)},
+      {"nested five deep",
+       "BEGIN:VCARD\r\nFN:0\r\nBEGIN:VCARD\r\nBEGIN:VCARD\r\nBEGIN:VCARD\r\n"
+       "BEGIN:VCARD\r\nFN:5\r\nEND:VCARD\r\nEND:VCARD\r\nEND:VCARD\r\n"
+       "END:VCARD\r\nEND:VCARD\r\n" +
+           contacts(1)},
+      {"names of forbidden characters",
+       "BEGIN:VCARD\r\nFN:/\\:?\"\x01\x02\r\nN:;;;;\r\nEND:VCARD\r\n"
+       "BEGIN:VCARD\r\nFN:..\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:.\r\nEND:VCARD\r\n"},
+      {"one huge line", "BEGIN:VCARD\r\nPHOTO:" + std::string(50 * 1024 * 1024, 'A') +
+                            "\r\nEND:VCARD\r\n" + contacts(1)},
   };
   for (const auto& [name, bytes] : inputs) {
     TempFolder folder;
@@ -105,8 +114,8 @@ TEST(HostileInput, StrangeButReadableFilesAreProcessed) {
     for (const Variant& v : kFileOperations) {
       FakeUserInterface ui = runVariant(v, input);
       ASSERT_FALSE(ui.messages.empty()) << name << " / " << v.name;
-      EXPECT_EQ(ui.messages.back().icon, MessageIcon::Information) << name << " / " << v.name << ": "
-                                                                   << ui.messages.back().text;
+      EXPECT_EQ(ui.messages.back().icon, MessageIcon::Information)
+          << name << " / " << v.name << ": " << ui.messages.back().text;
       EXPECT_NE(ui.status.find("Successful"), std::string::npos) << name << " / " << v.name;
     }
   }
@@ -116,7 +125,8 @@ TEST(HostileInput, Latin1NamesBecomeFileNamesByteForByte) {
   TempFolder folder;
   FakeUserInterface ui;
   ui.naming = NamingMode::ContactInfo;
-  RunOperation(folder.write("in.vcf", "BEGIN:VCARD\r\nFN:Jos\xE9\r\nEND:VCARD\r\n" + contacts(1)), kSplit, ui);
+  RunOperation(folder.write("in.vcf", "BEGIN:VCARD\r\nFN:Jos\xE9\r\nEND:VCARD\r\n" + contacts(1)),
+               kSplit, ui);
   EXPECT_EQ(fileNames(folder.file("Split-vCards")),
             (std::vector<std::string>{"Jos\xE9.vcf", "Person 1.vcf"}));
 }
@@ -134,8 +144,10 @@ TEST(HostileInput, TheLimitsAreRefusedBeforeAnythingIsWritten) {
     for (const Variant& v : kFileOperations) {
       FakeUserInterface ui = runVariant(v, input);
       ASSERT_FALSE(ui.messages.empty()) << name << " / " << v.name;
-      EXPECT_TRUE(failedNaming(ui, "32767")) << name << " / " << v.name << ": " << ui.messages.back().text;
-      EXPECT_TRUE(!fs::exists(folder.file("Split-vCards")) || fileNames(folder.file("Split-vCards")).empty())
+      EXPECT_TRUE(failedNaming(ui, "32767"))
+          << name << " / " << v.name << ": " << ui.messages.back().text;
+      EXPECT_TRUE(!fs::exists(folder.file("Split-vCards")) ||
+                  fileNames(folder.file("Split-vCards")).empty())
           << name << " / " << v.name;
     }
   }
@@ -161,7 +173,8 @@ TEST(HostileInput, FoldersAndFilesInTheWrongPlace) {
   RunOperation(file + "/", kRecombine, recombine);
   EXPECT_TRUE(refusedAsNothing(recombine));
   FakeUserInterface merge;
-  RunOperation(folder.path() + std::string(1, '\0') + "dir.vcf" + std::string(1, '\0') + "file.vcf", kMerge, merge);
+  RunOperation(folder.path() + std::string(1, '\0') + "dir.vcf" + std::string(1, '\0') + "file.vcf",
+               kMerge, merge);
   EXPECT_TRUE(failedNaming(merge, "dir.vcf"));
   EXPECT_EQ(fileNames(folder.path()), (std::vector<std::string>{"dir.vcf", "file.vcf"}));
 }
@@ -178,7 +191,8 @@ TEST(HostileInput, AnUnreadableFileIsReportedByNameAndReason) {
       read_fault::disarm();
       const bool succeeded = ui.status.find("Successful") != std::string::npos;
       if (budget <= size + 4000 || !succeeded) {
-        EXPECT_TRUE(failedNaming(ui, input + "\": Input/output error")) << v.name << " after " << budget;
+        EXPECT_TRUE(failedNaming(ui, input + "\": Input/output error"))
+            << v.name << " after " << budget;
         EXPECT_TRUE(ui.browsed.empty());
       }
     }
@@ -190,8 +204,8 @@ class SmallDisk {
  public:
   SmallDisk(const std::string& where, const char* size) : where_(where) {
     fs::create_directories(where);
-    mounted_ = geteuid() == 0 &&
-               ::mount("tmpfs", where.c_str(), "tmpfs", 0, (std::string("size=") + size).c_str()) == 0;
+    mounted_ = geteuid() == 0 && ::mount("tmpfs", where.c_str(), "tmpfs", 0,
+                                         (std::string("size=") + size).c_str()) == 0;
   }
   ~SmallDisk() {
     if (mounted_) ::umount2(where_.c_str(), MNT_DETACH);
@@ -217,7 +231,8 @@ TEST(HostileInput, AFullDiskDuringSplitAndExportLeavesNoHalfWrittenFile) {
   EXPECT_TRUE(failedNaming(split, "No space left on device")) << split.messages.back().text;
   EXPECT_EQ(split.status, "vCard Split Failed");
   for (const std::string& name : fileNames(folder.file("disk/Split-vCards"))) {
-    EXPECT_EQ(readBytes(folder.file("disk/Split-vCards/" + name)).substr(0, 11), "BEGIN:VCARD") << name;
+    EXPECT_EQ(readBytes(folder.file("disk/Split-vCards/" + name)).substr(0, 11), "BEGIN:VCARD")
+        << name;
     EXPECT_EQ(name.find("palvren-part"), std::string::npos);
   }
   fs::remove_all(folder.file("disk/Split-vCards"));
@@ -229,7 +244,8 @@ TEST(HostileInput, AFullDiskDuringSplitAndExportLeavesNoHalfWrittenFile) {
   EXPECT_TRUE(failedNaming(exportUi, "No space left on device"));
   EXPECT_EQ(exportUi.status, "vCard Export Failed");
   EXPECT_EQ(readBytes(folder.file("disk/Split-vCards/Contacts_Export.csv")), "earlier good export");
-  EXPECT_EQ(fileNames(folder.file("disk/Split-vCards")), std::vector<std::string>{"Contacts_Export.csv"});
+  EXPECT_EQ(fileNames(folder.file("disk/Split-vCards")),
+            std::vector<std::string>{"Contacts_Export.csv"});
   EXPECT_EQ(readBytes(input), contacts(150, "NOTE:" + std::string(900, 'n') + "\r\n"));
 }
 
@@ -242,7 +258,8 @@ TEST(HostileInput, AReadOnlyFolderIsReported) {
   ASSERT_TRUE(disk.makeReadOnly());
   for (const Variant& v : kFileOperations) {
     FakeUserInterface ui = runVariant(v, input);
-    EXPECT_TRUE(failedNaming(ui, "Read-only file system")) << v.name << ": " << ui.messages.back().text;
+    EXPECT_TRUE(failedNaming(ui, "Read-only file system"))
+        << v.name << ": " << ui.messages.back().text;
   }
   FakeUserInterface recombine;
   testing::writeBytes(folder.file("x"), "");  // outside the disk: still writable
@@ -261,7 +278,8 @@ TEST(HostileInput, AwkwardPathsWork) {
     EXPECT_NE(ui.status.find("Successful"), std::string::npos) << v.name;
   }
   FakeUserInterface merge;
-  RunOperation(awkward + std::string(1, '\0') + "-in put \"x\".vcf" + std::string(1, '\0') + "-in put \"x\".vcf",
+  RunOperation(awkward + std::string(1, '\0') + "-in put \"x\".vcf" + std::string(1, '\0') +
+                   "-in put \"x\".vcf",
                kMerge, merge);
   EXPECT_EQ(merge.status, "vCard Merge Successful");
   FakeUserInterface recombine;

@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "support/records.h"
-
 #include "support/fake_ui.h"
 #include "support/random_contacts.h"
+#include "support/records.h"
 
 namespace palvren {
 namespace {
@@ -54,7 +53,9 @@ TEST(RemoveIdenticalContacts, KeepsTheFirstOfEachIdenticalGroup) {
 
 TEST(RemoveIdenticalContacts, CaseOrderAndSkippedLinesMakeContactsDifferent) {
   const std::vector<std::pair<std::string, std::string>> base = {{"FN", "Ann"}, {"TEL;CELL", "1"}};
-  ContactTable table{ContactRecord(), card(base), card({{"FN", "ann"}, {"TEL;CELL", "1"}}),
+  ContactTable table{ContactRecord(),
+                     card(base),
+                     card({{"FN", "ann"}, {"TEL;CELL", "1"}}),
                      card({{"TEL;CELL", "1"}, {"FN", "Ann"}}),
                      card({{"FN", "Ann"}, {"tel;cell", "1"}}),
                      card({{"FN", "Ann"}, {"TEL;CELL", "1"}, {"NOTE", ""}})};

@@ -27,24 +27,28 @@ struct LineCase {
 
 class LineRules : public ::testing::TestWithParam<LineCase> {};
 
-TEST_P(LineRules, SplitsAsTheLineRulesSay) { EXPECT_EQ(readAll(GetParam().bytes), GetParam().lines); }
+TEST_P(LineRules, SplitsAsTheLineRulesSay) {
+  EXPECT_EQ(readAll(GetParam().bytes), GetParam().lines);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     LineReader, LineRules,
-    ::testing::Values(
-        LineCase{"Empty", "", {}},
-        LineCase{"CrLf", "a\r\nb\r\n", {"a", "b"}},
-        LineCase{"LoneCr", "a\rb\r", {"a", "b"}},
-        LineCase{"LastLineWithoutEnd", "a\r\nb", {"a", "b"}},
-        LineCase{"LoneLfInsideCrLfFile", "a\r\nb\nc\r\n", {"a", "b\nc"}},
-        LineCase{"LfOnlyFile", "a\nb\nc", {"a", "b", "c"}},
-        LineCase{"LfFileStillEndsAtCr", "a\nb\r\nc\rd", {"a", "b", "c", "d"}},
-        LineCase{"CrCrLfGivesBlankLines", "a\r\r\nb\r\r\n", {"a", "", "b", ""}},
-        LineCase{"OnlyCr", "\r\r\r", {"", "", ""}},
-        LineCase{"OnlyLf", "\n\n", {"", ""}},
-        LineCase{"ByteOrderMarkSkipped", "\xEF\xBB\xBF" "BEGIN:VCARD\r\nX\r\n", {"BEGIN:VCARD", "X"}},
-        LineCase{"MarkOnlyAtStart", "a\r\n\xEF\xBB\xBFz\r\n", {"a", "\xEF\xBB\xBFz"}},
-        LineCase{"NulBytesPass", std::string("a\0b\r\n", 5), {std::string("a\0b", 3)}}),
+    ::testing::Values(LineCase{"Empty", "", {}}, LineCase{"CrLf", "a\r\nb\r\n", {"a", "b"}},
+                      LineCase{"LoneCr", "a\rb\r", {"a", "b"}},
+                      LineCase{"LastLineWithoutEnd", "a\r\nb", {"a", "b"}},
+                      LineCase{"LoneLfInsideCrLfFile", "a\r\nb\nc\r\n", {"a", "b\nc"}},
+                      LineCase{"LfOnlyFile", "a\nb\nc", {"a", "b", "c"}},
+                      LineCase{"LfFileStillEndsAtCr", "a\nb\r\nc\rd", {"a", "b", "c", "d"}},
+                      LineCase{"CrCrLfGivesBlankLines", "a\r\r\nb\r\r\n", {"a", "", "b", ""}},
+                      LineCase{"OnlyCr", "\r\r\r", {"", "", ""}},
+                      LineCase{"OnlyLf", "\n\n", {"", ""}},
+                      LineCase{"ByteOrderMarkSkipped",
+                               "\xEF\xBB\xBF"
+                               "BEGIN:VCARD\r\nX\r\n",
+                               {"BEGIN:VCARD", "X"}},
+                      LineCase{"MarkOnlyAtStart", "a\r\n\xEF\xBB\xBFz\r\n", {"a", "\xEF\xBB\xBFz"}},
+                      LineCase{
+                          "NulBytesPass", std::string("a\0b\r\n", 5), {std::string("a\0b", 3)}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LineReader, LinesLongerThanTheBufferAndCrLfAcrossRefills) {

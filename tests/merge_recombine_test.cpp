@@ -19,7 +19,8 @@ using testing::TempFolder;
 
 std::string contacts(int n, const std::string& name) {
   std::string text;
-  for (int i = 0; i < n; ++i) text += crlfLines({"BEGIN:VCARD", "FN:" + name + std::to_string(i), "END:VCARD"});
+  for (int i = 0; i < n; ++i)
+    text += crlfLines({"BEGIN:VCARD", "FN:" + name + std::to_string(i), "END:VCARD"});
   return text;
 }
 

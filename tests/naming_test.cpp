@@ -22,10 +22,13 @@ TEST(CleanNameText, MakesTextFitForAFileName) {
       {"  \"Quoted\"  ", "Quoted"},
       {"a\\b|c;d", "ab c d"},
       {"tab\there", "tab here"},
-      {"a      b", "a b"},          // six spaces: 2 after the five-run pass, then 1
-      {"a         b", "a b"},       // nine spaces
+      {"a      b", "a b"},     // six spaces: 2 after the five-run pass, then 1
+      {"a         b", "a b"},  // nine spaces
       {"O'Brien & Sons (#2) @x", "O'Brien & Sons (#2) @x"},
-      {"Jos\xC3\xA9 N\xC3\xBA\xC3\xB1" "ez", "Jos\xC3\xA9 N\xC3\xBA\xC3\xB1" "ez"},
+      {"Jos\xC3\xA9 N\xC3\xBA\xC3\xB1"
+       "ez",
+       "Jos\xC3\xA9 N\xC3\xBA\xC3\xB1"
+       "ez"},
       {std::string("nul\0byte", 8), "nul byte"},
   };
   for (const auto& [in, out] : cases) EXPECT_EQ(CleanNameText(in), out) << in;
@@ -50,7 +53,7 @@ TEST(NextUniqueName, RaisesOrAppendsTheCounter) {
   EXPECT_EQ(NextUniqueName("/d/a-#1-#7.vcf"), "/d/a-#1-#8.vcf");
   EXPECT_EQ(NextUniqueName("/d/Ann-# 9 .vcf"), "/d/Ann-#10.vcf");
   EXPECT_EQ(NextUniqueName(""), "");
-  EXPECT_EQ(NextUniqueName("/d/Ann-#32767.vcf"), "");   // cannot be raised in 16 bits
+  EXPECT_EQ(NextUniqueName("/d/Ann-#32767.vcf"), "");  // cannot be raised in 16 bits
   EXPECT_EQ(NextUniqueName("/d/Ann-#99999.vcf"), "");
 }
 
@@ -99,7 +102,8 @@ TEST_F(RenameTest, SameNamesGetACounterAndNothingIsOverwritten) {
   rename(writeNumbered(1, "a"), "Ann");
   rename(writeNumbered(2, "b"), "Ann");
   rename(writeNumbered(3, "c"), "Ann");
-  EXPECT_EQ(fileNames(folder.path()), (std::vector<std::string>{"Ann-#1.vcf", "Ann-#2.vcf", "Ann.vcf"}));
+  EXPECT_EQ(fileNames(folder.path()),
+            (std::vector<std::string>{"Ann-#1.vcf", "Ann-#2.vcf", "Ann.vcf"}));
   EXPECT_EQ(readBytes(folder.file("Ann.vcf")), "a");
   EXPECT_EQ(readBytes(folder.file("Ann-#2.vcf")), "c");
   EXPECT_EQ(ui.yields, 3);
@@ -114,12 +118,15 @@ TEST_F(RenameTest, AnEarlierFileOfTheSameNameIsKept) {
 }
 
 TEST_F(RenameTest, UsesUtf8NamesAsTheyAre) {
-  rename(writeNumbered(1, "x"), "Jos\xC3\xA9 N\xC3\xBA\xC3\xB1" "ez");
-  EXPECT_EQ(fileNames(folder.path()), std::vector<std::string>{"Jos\xC3\xA9 N\xC3\xBA\xC3\xB1" "ez.vcf"});
+  rename(writeNumbered(1, "x"),
+         "Jos\xC3\xA9 N\xC3\xBA\xC3\xB1"
+         "ez");
+  EXPECT_EQ(fileNames(folder.path()), std::vector<std::string>{"Jos\xC3\xA9 N\xC3\xBA\xC3\xB1"
+                                                               "ez.vcf"});
 }
 
 TEST_F(RenameTest, ANumberedNameStillToBeWrittenIsNeverTaken) {
-  rename(writeNumbered(1, "first"), "contact0001");  // its own name: exists, takes -#1
+  rename(writeNumbered(1, "first"), "contact0001");   // its own name: exists, takes -#1
   rename(writeNumbered(2, "second"), "contact0003");  // the writer still needs contact0003
   EXPECT_EQ(fileNames(folder.path()),
             (std::vector<std::string>{"contact0001-#1.vcf", "contact0003-#1.vcf"}));

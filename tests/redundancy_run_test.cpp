@@ -72,8 +72,9 @@ TEST(RedundancyRun, PassTwoIsOfferedAndNoWritesWhatPassOneLeft) {
   no.split(bytes);
   EXPECT_EQ(no.result, 2);
   ASSERT_EQ(no.ui.questions.size(), 1u);
-  EXPECT_EQ(no.ui.questions[0].text,
-            "Pass 1 redundancy operation removed 0 contacts.\r\nWould you like to continue to Pass 2?");
+  EXPECT_EQ(
+      no.ui.questions[0].text,
+      "Pass 1 redundancy operation removed 0 contacts.\r\nWould you like to continue to Pass 2?");
   EXPECT_TRUE(no.ui.messages.empty());
   EXPECT_TRUE(no.ui.conflicts.empty());
 
@@ -92,10 +93,11 @@ TEST(RedundancyRun, PassTwoIsOfferedAndNoWritesWhatPassOneLeft) {
 TEST(RedundancyRun, NamesFilesFromTheWrittenLines) {
   RedundancyCase run;
   run.ui.naming = NamingMode::ContactInfo;
-  run.split(card({"N:Doe;John;;;"}) + card({"FN:Ann"}) + card({"NOTE:none"}) + card({"FN:Ann", "X:1"}));
+  run.split(card({"N:Doe;John;;;"}) + card({"FN:Ann"}) + card({"NOTE:none"}) +
+            card({"FN:Ann", "X:1"}));
   EXPECT_EQ(run.result, 4);
-  EXPECT_EQ(fileNames(run.output), (std::vector<std::string>{"Ann-#1.vcf", "Ann.vcf",
-                                                             "John Doe.vcf", "contact0003.vcf"}));
+  EXPECT_EQ(fileNames(run.output),
+            (std::vector<std::string>{"Ann-#1.vcf", "Ann.vcf", "John Doe.vcf", "contact0003.vcf"}));
 }
 
 TEST(RedundancyRun, NoContactWritesNothing) {

@@ -6,8 +6,8 @@
 
 #include "driver/run_driver.h"
 #include "platform/file_system.h"
-#include "platform/text.h"
 #include "platform/line_reader.h"
+#include "platform/text.h"
 #include "redundancy/cleaner.h"
 #include "redundancy/contact_model.h"
 #include "redundancy/identical_pass.h"
@@ -27,8 +27,9 @@ using testing::TempFolder;
 
 // Random well-formed contacts: repeated tags, folded lines, quotes, commas, empty values.
 std::vector<std::vector<std::string>> randomContacts(std::mt19937& random, int count) {
-  const char* const tags[] = {"FN", "N", "TEL;TYPE=CELL", "TEL;TYPE=HOME,VOICE", "EMAIL", "NOTE",
-                              "item1.X-ABLabel", "ADR", "tel"};
+  const char* const tags[] = {"FN",    "N",    "TEL;TYPE=CELL",   "TEL;TYPE=HOME,VOICE",
+                              "EMAIL", "NOTE", "item1.X-ABLabel", "ADR",
+                              "tel"};
   const char* const values[] = {"Ann", "say \"hi\"", "a, b", "", "Doe;John;;;", "x:y", "  padded"};
   std::vector<std::vector<std::string>> result;
   for (int c = 0; c < count; ++c) {
@@ -101,7 +102,8 @@ TEST(RoundTrip, SplitThenRecombineGivesBackEveryContactInOrder) {
     FakeUserInterface recombine;
     RunOperation(folder.file("Split-vCards/"), kRecombine, recombine);
     std::string expected;
-    for (std::size_t c = 0; c < contacts.size(); ++c) expected += (c ? "\r\n" : "") + crlfLines(contacts[c]);
+    for (std::size_t c = 0; c < contacts.size(); ++c)
+      expected += (c ? "\r\n" : "") + crlfLines(contacts[c]);
     EXPECT_EQ(readBytes(folder.file("Split-vCards/" + CombinedFileName())), expected) << seed;
   }
 }
@@ -154,7 +156,8 @@ TEST(RoundTrip, ExportHasOneRowPerContactWithTheLastValueOfEachTag) {
       }
       for (std::size_t column = 0; column < header.size(); ++column) {
         auto found = last.find(header[column]);
-        EXPECT_EQ(rows[c + 1][column], found == last.end() ? "" : std::string(trimSpaces(found->second)))
+        EXPECT_EQ(rows[c + 1][column],
+                  found == last.end() ? "" : std::string(trimSpaces(found->second)))
             << seed << " contact " << c << " column " << header[column];
       }
     }

@@ -19,7 +19,8 @@ using testing::TempFolder;
 
 std::string contacts(int n) {
   std::string text;
-  for (int i = 1; i <= n; ++i) text += crlfLines({"BEGIN:VCARD", "FN:P" + std::to_string(i), "END:VCARD"});
+  for (int i = 1; i <= n; ++i)
+    text += crlfLines({"BEGIN:VCARD", "FN:P" + std::to_string(i), "END:VCARD"});
   return text;
 }
 
@@ -29,8 +30,10 @@ TEST(RunOperation, SplitReportsMessageThenStatusThenBrowser) {
   RunOperation(folder.write("in.vcf", contacts(12)), kSplit, ui);
   const std::string out = folder.file("Split-vCards");
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "vCard has been split successfully.\r\n12 files have been created in..."
-                                 "\r\n\r\n\"" + out + "\"");
+  EXPECT_EQ(ui.messages[0].text,
+            "vCard has been split successfully.\r\n12 files have been created in..."
+            "\r\n\r\n\"" +
+                out + "\"");
   EXPECT_EQ(ui.messages[0].title, "vCard Split Successfull");
   EXPECT_EQ(ui.messages[0].icon, MessageIcon::Information);
   const std::vector<std::string> tail(ui.events.end() - 3, ui.events.end());
@@ -44,13 +47,14 @@ TEST(RunOperation, SplitReportsMessageThenStatusThenBrowser) {
 TEST(RunOperation, SplitAndExportRefuseFewerThanTwoContacts) {
   TempFolder folder;
   for (int mode : {kSplit, kExport}) {
-    for (const std::string& input : {folder.write("one.vcf", contacts(1)), folder.file("missing.vcf"),
-                                     folder.path()}) {
+    for (const std::string& input :
+         {folder.write("one.vcf", contacts(1)), folder.file("missing.vcf"), folder.path()}) {
       FakeUserInterface ui;
       RunOperation(input, mode, ui);
       ASSERT_EQ(ui.messages.size(), 1u);
-      EXPECT_EQ(ui.messages[0].text, "The selected vCard does not contain multiple contacts.\r\n"
-                                     "Please choose a multiple-entry vCard file.");
+      EXPECT_EQ(ui.messages[0].text,
+                "The selected vCard does not contain multiple contacts.\r\n"
+                "Please choose a multiple-entry vCard file.");
       EXPECT_EQ(ui.messages[0].title, "Nothing to Process");
       EXPECT_EQ(ui.messages[0].icon, MessageIcon::Critical);
       EXPECT_TRUE(ui.browsed.empty());
@@ -106,8 +110,10 @@ TEST(RunOperation, ExportOpensTheCsvFileItself) {
   RunOperation(folder.write("in.vcf", contacts(3)), kExport, ui);
   const std::string csv = folder.file("Split-vCards/Contacts_Export.csv");
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "vCard has been exported successfully.\r\n3 cards have been exported "
-                                 "into...\r\n\r\n\"" + csv + "\"");
+  EXPECT_EQ(ui.messages[0].text,
+            "vCard has been exported successfully.\r\n3 cards have been exported "
+            "into...\r\n\r\n\"" +
+                csv + "\"");
   EXPECT_EQ(ui.messages[0].title, "vCard Export Successfull");
   EXPECT_EQ(ui.browsed, std::vector<std::string>{csv});
   EXPECT_EQ(ui.status, "vCard Export Successful");
@@ -123,8 +129,10 @@ TEST(RunOperation, RecombineCountsFilesAndOpensTheFolder) {
   const std::string output = folder.path() + "/" + CombinedFileName();
   EXPECT_EQ(ui.events.front(), "count:2 vCard Files Found");
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "vCard files have been successfully recombined.\r\n2 total files have "
-                                 "been combined into...\r\n\r\n\"" + output + "\"");
+  EXPECT_EQ(ui.messages[0].text,
+            "vCard files have been successfully recombined.\r\n2 total files have "
+            "been combined into...\r\n\r\n\"" +
+                output + "\"");
   EXPECT_EQ(ui.messages[0].title, "vCard Recombine Successfull");
   EXPECT_EQ(ui.status, "vCard Recombination Successful");
   EXPECT_EQ(ui.browsed, std::vector<std::string>{folder.path() + "/"});
@@ -139,9 +147,10 @@ TEST(RunOperation, RecombineCancelAndTooFewFiles) {
   FakeUserInterface one;
   RunOperation(folder.file("anything"), kRecombine, one);
   ASSERT_EQ(one.messages.size(), 1u);
-  EXPECT_EQ(one.messages[0].text, "The selected location does not contain multiple vCard contact "
-                                  "files.\r\nPlease choose a path containing multiple vCards to be "
-                                  "recombined.");
+  EXPECT_EQ(one.messages[0].text,
+            "The selected location does not contain multiple vCard contact "
+            "files.\r\nPlease choose a path containing multiple vCards to be "
+            "recombined.");
   EXPECT_EQ(one.messages[0].title, "Nothing to Process");
 }
 
@@ -158,8 +167,10 @@ TEST(RunOperation, MergeJoinsTheSelectionAndEndsSilentlyForOneFile) {
   EXPECT_EQ(ui.events[0], "count:2 files selected");
   EXPECT_EQ(ui.events[1], "status:Merging...");
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "vCards have been merged successfully.\r\n5 cards have been combined "
-                                 "into...\r\n\r\n\"" + output + "\"");
+  EXPECT_EQ(ui.messages[0].text,
+            "vCards have been merged successfully.\r\n5 cards have been combined "
+            "into...\r\n\r\n\"" +
+                output + "\"");
   EXPECT_EQ(ui.messages[0].title, "vCard Merge Successfull");
   EXPECT_EQ(ui.status, "vCard Merge Successful");
   EXPECT_EQ(ui.browsed, std::vector<std::string>{folder.path() + "/"});

@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "support/records.h"
-
 #include "redundancy/cleaner.h"
 #include "support/fake_ui.h"
 #include "support/random_contacts.h"
+#include "support/records.h"
 
 namespace palvren {
 namespace {
@@ -71,15 +70,33 @@ TEST(SimilarContacts, HitRulesNeedTheSameTagAndForPhonesAndAddressesAName) {
       {"email other type", {{"EMAIL;HOME", "a@x"}}, {{"EMAIL;WORK", "a@x"}}, false},
       {"email other case", {{"EMAIL;INTERNET", "a@x"}}, {{"email;internet", "a@x"}}, false},
       {"grouped email", {{"item1.EMAIL", "a@x"}}, {{"item1.EMAIL", "a@x"}}, false},
-      {"phone and name", {{"N", "Doe;A"}, {"TEL;CELL", "1"}}, {{"N", "Doe;A"}, {"TEL;CELL", "1"}}, true},
+      {"phone and name",
+       {{"N", "Doe;A"}, {"TEL;CELL", "1"}},
+       {{"N", "Doe;A"}, {"TEL;CELL", "1"}},
+       true},
       {"phone alone", {{"TEL;CELL", "1"}}, {{"TEL;CELL", "1"}}, false},
       // A shared note is no shared name, whatever its first letter.
-      {"phone and note", {{"TEL;CELL", "1"}, {"NOTE", "n"}}, {{"TEL;CELL", "1"}, {"NOTE", "n"}}, false},
-      {"phone and nickname", {{"TEL", "1"}, {"NICKNAME", "n"}}, {{"TEL", "1"}, {"NICKNAME", "n"}}, false},
+      {"phone and note",
+       {{"TEL;CELL", "1"}, {"NOTE", "n"}},
+       {{"TEL;CELL", "1"}, {"NOTE", "n"}},
+       false},
+      {"phone and nickname",
+       {{"TEL", "1"}, {"NICKNAME", "n"}},
+       {{"TEL", "1"}, {"NICKNAME", "n"}},
+       false},
       {"telex is no phone", {{"TELEX", "1"}, {"FN", "A"}}, {{"TELEX", "1"}, {"FN", "A"}}, false},
-      {"name with parameters", {{"TEL", "1"}, {"N;CHARSET=UTF-8", "D"}}, {{"TEL", "1"}, {"N;CHARSET=UTF-8", "D"}}, true},
-      {"address and name", {{"FN", "A"}, {"ADR;HOME", "r"}}, {{"FN", "A"}, {"ADR;HOME", "r"}}, true},
-      {"phone fails, address holds", {{"FN", "A"}, {"TEL", "1"}, {"ADR", "r"}}, {{"FN", "A"}, {"TEL", "2"}, {"ADR", "r"}}, true},
+      {"name with parameters",
+       {{"TEL", "1"}, {"N;CHARSET=UTF-8", "D"}},
+       {{"TEL", "1"}, {"N;CHARSET=UTF-8", "D"}},
+       true},
+      {"address and name",
+       {{"FN", "A"}, {"ADR;HOME", "r"}},
+       {{"FN", "A"}, {"ADR;HOME", "r"}},
+       true},
+      {"phone fails, address holds",
+       {{"FN", "A"}, {"TEL", "1"}, {"ADR", "r"}},
+       {{"FN", "A"}, {"TEL", "2"}, {"ADR", "r"}},
+       true},
       {"empty values", {{"EMAIL", ""}, {"FN", ""}}, {{"EMAIL", ""}, {"FN", ""}}, false},
   };
   for (const Case& c : cases) {
@@ -98,17 +115,35 @@ TEST(SimilarContacts, OnlyTheFirstSharedEmailCounts) {
 
 TEST(SimilarContacts, AsksAboutEveryTagBothListWithDifferentValues) {
   Pass2 p;
-  p.add({{"BEGIN", "VCARD"}, {"VERSION", "2.1"}, {"FN", "A"}, {"NOTE", ""}, {"TITLE", "Boss"},
-         {"EMAIL", "a@x"}, {"END", "VCARD"}});
-  p.add({{"BEGIN", "VCARD"}, {"VERSION", "3.0"}, {"FN", "A"}, {"EMAIL", "a@x"}, {"NOTE", "text"},
-         {"TITLE", ""}, {"ORG", "Acme"}, {"URL", "u"}, {"END", "VCARD"}});
+  p.add({{"BEGIN", "VCARD"},
+         {"VERSION", "2.1"},
+         {"FN", "A"},
+         {"NOTE", ""},
+         {"TITLE", "Boss"},
+         {"EMAIL", "a@x"},
+         {"END", "VCARD"}});
+  p.add({{"BEGIN", "VCARD"},
+         {"VERSION", "3.0"},
+         {"FN", "A"},
+         {"EMAIL", "a@x"},
+         {"NOTE", "text"},
+         {"TITLE", ""},
+         {"ORG", "Acme"},
+         {"URL", "u"},
+         {"END", "VCARD"}});
   p.answers({kKeepOption1, kKeepOption2, kKeepOption1});
   EXPECT_EQ(p.run(), 1);
   EXPECT_EQ(p.ui.conflicts, (std::vector<FakeUserInterface::Conflict>{
                                 {"VERSION", 1, 2}, {"NOTE", 1, 2}, {"TITLE", 1, 2}}));
-  EXPECT_EQ(written(p.table[1]), (Lines{{"BEGIN", "VCARD"}, {"VERSION", "2.1"}, {"FN", "A"},
-                                        {"NOTE", "text"}, {"TITLE", "Boss"}, {"EMAIL", "a@x"},
-                                        {"ORG", "Acme"}, {"URL", "u"}, {"END", "VCARD"}}));
+  EXPECT_EQ(written(p.table[1]), (Lines{{"BEGIN", "VCARD"},
+                                        {"VERSION", "2.1"},
+                                        {"FN", "A"},
+                                        {"NOTE", "text"},
+                                        {"TITLE", "Boss"},
+                                        {"EMAIL", "a@x"},
+                                        {"ORG", "Acme"},
+                                        {"URL", "u"},
+                                        {"END", "VCARD"}}));
 }
 
 TEST(SimilarContacts, BothEmptyValuesStayListedOnce) {
@@ -128,11 +163,13 @@ TEST(SimilarContacts, KeepBothUndoesWhatTheMergeWroteButKeepsEdits) {
   int question = 0;
   p.ui.conflictPolicy = [&](PromptContext& context) {
     switch (++question) {
-      case 1: return int(kKeepOption2);  // FN: Annie into the first
-      case 2: return int(kKeepOption1);  // TEL: 1 into the second
+      case 1:
+        return int(kKeepOption2);  // FN: Annie into the first
+      case 2:
+        return int(kKeepOption1);  // TEL: 1 into the second
       default:
         applyFieldEdit(context, "N", " Lee;Ann Marie ");
-        return int(kKeepBoth);           // N: not the same person after all
+        return int(kKeepBoth);  // N: not the same person after all
     }
   };
   EXPECT_EQ(p.run(), 0);
@@ -241,7 +278,8 @@ int pairwiseWalk(std::vector<int>& list, ContactTable& table, UserInterface& ui)
 }
 
 int scriptedAnswer(PromptContext& context) {
-  const int mix = int(context.conflictTag.size()) * 7 + context.firstPosition * 3 + context.secondPosition;
+  const int mix =
+      int(context.conflictTag.size()) * 7 + context.firstPosition * 3 + context.secondPosition;
   if (mix % 5 == 0) applyFieldEdit(context, "EMAIL", "shared@x.org");
   if (mix % 11 == 0) applyFieldEdit(context, "TEL;CELL", "555");
   return mix % 4;

@@ -37,7 +37,8 @@ TEST(SplitWriter, CopiesEachBlockIntoANumberedFileWithCrLf) {
                       ui);
   EXPECT_EQ(result.count, 2);
   EXPECT_EQ(result.folder, folder.file("Split-vCards"));
-  EXPECT_EQ(fileNames(result.folder), (std::vector<std::string>{"contact0001.vcf", "contact0002.vcf"}));
+  EXPECT_EQ(fileNames(result.folder),
+            (std::vector<std::string>{"contact0001.vcf", "contact0002.vcf"}));
   EXPECT_EQ(readBytes(result.folder + "/contact0001.vcf"),
             crlfLines({"BEGIN:VCARD", "FN:Ann", "  spaced  ", "END:VCARD"}));
   EXPECT_EQ(readBytes(result.folder + "/contact0002.vcf"),
@@ -63,14 +64,15 @@ TEST(SplitWriter, BeginLineIsNormalisedButEndMustMatchExactly) {
 TEST(SplitWriter, NestedBlockEndsTheOuterOneAndTheRestIsSkipped) {
   TempFolder folder;
   FakeUserInterface ui;
-  auto result = split(folder,
-                      crlfLines({"BEGIN:VCARD", "FN:Outer", "AGENT:", "BEGIN:VCARD", "FN:Inner",
-                                 "END:VCARD", "TEL:1", "END:VCARD", "BEGIN:VCARD", "FN:Next",
-                                 "END:VCARD"}),
-                      ui);
+  auto result =
+      split(folder,
+            crlfLines({"BEGIN:VCARD", "FN:Outer", "AGENT:", "BEGIN:VCARD", "FN:Inner", "END:VCARD",
+                       "TEL:1", "END:VCARD", "BEGIN:VCARD", "FN:Next", "END:VCARD"}),
+            ui);
   EXPECT_EQ(result.count, 2);
-  EXPECT_EQ(readBytes(result.folder + "/contact0001.vcf"),
-            crlfLines({"BEGIN:VCARD", "FN:Outer", "AGENT:", "BEGIN:VCARD", "FN:Inner", "END:VCARD"}));
+  EXPECT_EQ(
+      readBytes(result.folder + "/contact0001.vcf"),
+      crlfLines({"BEGIN:VCARD", "FN:Outer", "AGENT:", "BEGIN:VCARD", "FN:Inner", "END:VCARD"}));
   EXPECT_EQ(readBytes(result.folder + "/contact0002.vcf"),
             crlfLines({"BEGIN:VCARD", "FN:Next", "END:VCARD"}));
 }
@@ -78,7 +80,8 @@ TEST(SplitWriter, NestedBlockEndsTheOuterOneAndTheRestIsSkipped) {
 TEST(SplitWriter, InputEndingInsideABlockKeepsThePartialContact) {
   TempFolder folder;
   FakeUserInterface ui;
-  auto result = split(folder, crlfLines({"BEGIN:VCARD", "FN:A", "END:VCARD", "BEGIN:VCARD", "FN:Cut"}), ui);
+  auto result =
+      split(folder, crlfLines({"BEGIN:VCARD", "FN:A", "END:VCARD", "BEGIN:VCARD", "FN:Cut"}), ui);
   EXPECT_EQ(result.count, 2);
   EXPECT_EQ(readBytes(result.folder + "/contact0002.vcf"), crlfLines({"BEGIN:VCARD", "FN:Cut"}));
 }
@@ -101,8 +104,10 @@ TEST(SplitWriter, NumbersPastTenThousandAndReusesTheFolder) {
   folder.write("Split-vCards/contact0001.vcf", "old");
   auto result = split(folder, many, ui);
   EXPECT_EQ(result.count, 10000);
-  EXPECT_EQ(readBytes(result.folder + "/contact10000.vcf"), crlfLines({"BEGIN:VCARD", "FN:x", "END:VCARD"}));
-  EXPECT_EQ(readBytes(result.folder + "/contact0001.vcf"), crlfLines({"BEGIN:VCARD", "FN:x", "END:VCARD"}));
+  EXPECT_EQ(readBytes(result.folder + "/contact10000.vcf"),
+            crlfLines({"BEGIN:VCARD", "FN:x", "END:VCARD"}));
+  EXPECT_EQ(readBytes(result.folder + "/contact0001.vcf"),
+            crlfLines({"BEGIN:VCARD", "FN:x", "END:VCARD"}));
   EXPECT_EQ(readBytes(result.folder + "/keep.txt"), "mine");
 }
 
@@ -136,8 +141,8 @@ TEST(SplitWriter, RefusesMoreContactsOrLinesThanItCanNumberBeforeWriting) {
 TEST(SplitWriter, FullDiskStopsWithAnErrorAndNoHalfWrittenContact) {
   TempFolder folder;
   FakeUserInterface ui;
-  const std::string bytes = crlfLines({"BEGIN:VCARD", "FN:A", "END:VCARD", "BEGIN:VCARD",
-                                       "FN:B with a longer line", "END:VCARD"});
+  const std::string bytes = crlfLines(
+      {"BEGIN:VCARD", "FN:A", "END:VCARD", "BEGIN:VCARD", "FN:B with a longer line", "END:VCARD"});
   write_fault::failAfterBytes(40);
   EXPECT_THROW(split(folder, bytes, ui), OperationError);
   write_fault::disarm();

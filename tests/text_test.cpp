@@ -17,7 +17,9 @@ TEST(Text, BeginLineMatchesWholeLinesInAnyCaseWithSpaces) {
   EXPECT_FALSE(isBeginLine("BEGIN:VCARD\t"));
   EXPECT_FALSE(isBeginLine("BEGIN:VCARD;X=1"));
   EXPECT_FALSE(isBeginLine("xBEGIN:VCARD"));
-  EXPECT_FALSE(isBeginLine("\xEF\xBB\xBF" "BEGIN:VCARD"));
+  EXPECT_FALSE(
+      isBeginLine("\xEF\xBB\xBF"
+                  "BEGIN:VCARD"));
 }
 
 TEST(Text, UpperCasingIsAsciiOnly) { EXPECT_EQ(toUpperAscii("abz\xC3\xA9"), "ABZ\xC3\xA9"); }

@@ -1,9 +1,9 @@
 // Renders the program's windows offscreen into PNG files, for the documentation.
 #include <QApplication>
 #include <QCheckBox>
-#include <QRadioButton>
 #include <QDir>
 #include <QPixmap>
+#include <QRadioButton>
 #include <iostream>
 
 #include "app/info_windows.h"
@@ -49,11 +49,18 @@ int main(int argc, char** argv) {
   save(about, folder, "about.png");
   palvren::frmMore more(&window);
   save(more, folder, "redundancy_logic.png");
-  auto first = contact({{"BEGIN", "VCARD"}, {"VERSION", "3.0"}, {"N", "Doe;John;;;"},
-                        {"FN", "John Doe"}, {"TEL;TYPE=CELL", "+1 555 0100"},
-                        {"EMAIL;TYPE=INTERNET", "john@example.org"}, {"END", "VCARD"}});
-  auto second = contact({{"BEGIN", "VCARD"}, {"VERSION", "3.0"}, {"N", "Doe;Jon;;;"},
-                         {"FN", "Jon Doe"}, {"EMAIL;TYPE=INTERNET", "john@example.org"},
+  auto first = contact({{"BEGIN", "VCARD"},
+                        {"VERSION", "3.0"},
+                        {"N", "Doe;John;;;"},
+                        {"FN", "John Doe"},
+                        {"TEL;TYPE=CELL", "+1 555 0100"},
+                        {"EMAIL;TYPE=INTERNET", "john@example.org"},
+                        {"END", "VCARD"}});
+  auto second = contact({{"BEGIN", "VCARD"},
+                         {"VERSION", "3.0"},
+                         {"N", "Doe;Jon;;;"},
+                         {"FN", "Jon Doe"},
+                         {"EMAIL;TYPE=INTERNET", "john@example.org"},
                          {"END", "VCARD"}});
   palvren::PromptContext context{&first, &second, 3, 7, "N", 0, {}};
   palvren::frmPrompt prompt(context, &window);

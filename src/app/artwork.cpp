@@ -22,19 +22,21 @@ void paintCard(QPainter& painter, const QRectF& area) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(40, 140, 70));
   const qreal head = card.height() * 0.28;
-  painter.drawEllipse(QRectF(card.x() + card.width() * 0.12, card.y() + card.height() * 0.14, head, head));
+  painter.drawEllipse(
+      QRectF(card.x() + card.width() * 0.12, card.y() + card.height() * 0.14, head, head));
   QPainterPath shoulders;
-  QRectF body(card.x() + card.width() * 0.05, card.y() + card.height() * 0.46, head * 1.9, head * 1.6);
+  QRectF body(card.x() + card.width() * 0.05, card.y() + card.height() * 0.46, head * 1.9,
+              head * 1.6);
   shoulders.addEllipse(body);
   painter.setClipRect(card.adjusted(0, 0, 0, -card.height() * 0.12));
   painter.drawPath(shoulders);
   painter.setClipping(false);
   painter.setBrush(QColor(30, 70, 140));
   for (int line = 0; line < 3; ++line) {
-    painter.drawRoundedRect(QRectF(card.x() + card.width() * 0.52,
-                                   card.y() + card.height() * (0.22 + 0.2 * line),
-                                   card.width() * 0.38, card.height() * 0.08),
-                            2, 2);
+    painter.drawRoundedRect(
+        QRectF(card.x() + card.width() * 0.52, card.y() + card.height() * (0.22 + 0.2 * line),
+               card.width() * 0.38, card.height() * 0.08),
+        2, 2);
   }
 }
 

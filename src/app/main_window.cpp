@@ -136,25 +136,30 @@ QWidget* frmMain::buildRedundancyFrame() {
       "following action(s) will be taken:",
       fraRedunOptions);
   lblRedunOptions[0]->setWordWrap(true);
-  optRedunActions[0] = new QRadioButton("1 PASS - Eliminate Perfect Duplicates Only", fraRedunOptions);
-  lblRedunOptions[1] = blueLabel("* Only take action on identical fields and contents", fraRedunOptions);
+  optRedunActions[0] =
+      new QRadioButton("1 PASS - Eliminate Perfect Duplicates Only", fraRedunOptions);
+  lblRedunOptions[1] =
+      blueLabel("* Only take action on identical fields and contents", fraRedunOptions);
   optRedunActions[1] = new QRadioButton(
       "2 PASS - Perfect Dupliicates + Attempt to Merge \"Similar\"", fraRedunOptions);
-  lblRedunOptions[2] = blueLabel(
-      "* User will be prompted for dissimilar data in identical fields", fraRedunOptions);
+  lblRedunOptions[2] =
+      blueLabel("* User will be prompted for dissimilar data in identical fields", fraRedunOptions);
   layout->addWidget(lblRedunOptions[0]);
   layout->addWidget(optRedunActions[0]);
   layout->addWidget(lblRedunOptions[1]);
   layout->addWidget(optRedunActions[1]);
   layout->addWidget(lblRedunOptions[2]);
   for (QLabel* label : {lblRedunOptions[1], lblRedunOptions[2]}) label->setIndent(px(240));
-  for (int i = 0; i < 3; ++i) lblRedunOptions[i]->setObjectName(QString("lblRedunOptions%1").arg(i));
-  for (int i = 0; i < 2; ++i) optRedunActions[i]->setObjectName(QString("optRedunActions%1").arg(i));
+  for (int i = 0; i < 3; ++i)
+    lblRedunOptions[i]->setObjectName(QString("lblRedunOptions%1").arg(i));
+  for (int i = 0; i < 2; ++i)
+    optRedunActions[i]->setObjectName(QString("optRedunActions%1").arg(i));
   optRedunActions[0]->setChecked(true);
   fraRedunOptions->setEnabled(false);
-  for (QWidget* w : {static_cast<QWidget*>(lblRedunOptions[0]), static_cast<QWidget*>(lblRedunOptions[1]),
-                     static_cast<QWidget*>(lblRedunOptions[2]), static_cast<QWidget*>(optRedunActions[0]),
-                     static_cast<QWidget*>(optRedunActions[1])}) {
+  for (QWidget* w :
+       {static_cast<QWidget*>(lblRedunOptions[0]), static_cast<QWidget*>(lblRedunOptions[1]),
+        static_cast<QWidget*>(lblRedunOptions[2]), static_cast<QWidget*>(optRedunActions[0]),
+        static_cast<QWidget*>(optRedunActions[1])}) {
     w->setEnabled(false);
   }
   return fraRedunOptions;
@@ -193,7 +198,8 @@ QWidget* frmMain::buildRunOptionFrame() {
   fraNaming->setObjectName("fraNaming");
   auto* naming = new QVBoxLayout(fraNaming);
   optNaming[0] = new QRadioButton("Name vCards Numerically", fraNaming);
-  optNaming[0]->setToolTip("Every vCard file will be named per its index without reguard to contents");
+  optNaming[0]->setToolTip(
+      "Every vCard file will be named per its index without reguard to contents");
   optNaming[1] = new QRadioButton(" Name vCards from Contact Info", fraNaming);
   optNaming[1]->setToolTip(
       "vCard files will be named per the first valid field in the following sequence: Formatted "
@@ -261,9 +267,17 @@ void frmMain::buildStatusBar() {
 void frmMain::updateClock() { clockPanel->setText(QTime::currentTime().toString("HH:mm")); }
 
 void frmMain::setTabOrder() {
-  QList<QWidget*> order = {optStartWith[0], optStartWith[1], optStartWith[2], optStartWith[3],
-                           optNaming[0], optNaming[1], chkRedundancyCheck, cmdRedundancyInfo,
-                           optRedunActions[0], optRedunActions[1], cmdRun};
+  QList<QWidget*> order = {optStartWith[0],
+                           optStartWith[1],
+                           optStartWith[2],
+                           optStartWith[3],
+                           optNaming[0],
+                           optNaming[1],
+                           chkRedundancyCheck,
+                           cmdRedundancyInfo,
+                           optRedunActions[0],
+                           optRedunActions[1],
+                           cmdRun};
   for (int i = 0; i + 1 < order.size(); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
@@ -289,9 +303,10 @@ void frmMain::optStartWith_Click(int index) {
 
 void frmMain::chkRedundancyCheck_Click() {
   const bool on = chkRedundancyCheck->isChecked();
-  for (QWidget* w : {static_cast<QWidget*>(fraRedunOptions), static_cast<QWidget*>(lblRedunOptions[0]),
-                     static_cast<QWidget*>(lblRedunOptions[1]), static_cast<QWidget*>(lblRedunOptions[2]),
-                     static_cast<QWidget*>(optRedunActions[0]), static_cast<QWidget*>(optRedunActions[1])}) {
+  for (QWidget* w :
+       {static_cast<QWidget*>(fraRedunOptions), static_cast<QWidget*>(lblRedunOptions[0]),
+        static_cast<QWidget*>(lblRedunOptions[1]), static_cast<QWidget*>(lblRedunOptions[2]),
+        static_cast<QWidget*>(optRedunActions[0]), static_cast<QWidget*>(optRedunActions[1])}) {
     w->setEnabled(on);
   }
 }

@@ -16,11 +16,11 @@ std::string bytesFromTyped(const QString& text, bool utf8) {
   return std::string(bytes.constData(), std::size_t(bytes.size()));
 }
 
-QString messageText(const std::string& text) {
-  return displayText(replaceAll(text, "\r\n", "\n"));
-}
+QString messageText(const std::string& text) { return displayText(replaceAll(text, "\r\n", "\n")); }
 
-QString pathText(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+QString pathText(const std::string& path) {
+  return QFile::decodeName(QByteArray::fromStdString(path));
+}
 
 std::string pathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
 

@@ -34,7 +34,9 @@ bool QtWindowDialogs::yesNo(const std::string& text, const std::string& title) {
   return box.exec() == QMessageBox::Yes;
 }
 
-int QtWindowDialogs::conflict(PromptContext& context) { return showConflictPrompt(context, window_); }
+int QtWindowDialogs::conflict(PromptContext& context) {
+  return showConflictPrompt(context, window_);
+}
 
 void QtWindowDialogs::browse(const std::string& path) {
   // The desktop's own file browser, or the program associated with the file; when none can

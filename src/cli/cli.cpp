@@ -76,7 +76,8 @@ std::string absolutePath(const std::string& path) {
 }
 
 template <typename T>
-T choose(const std::string& option, const std::string& value, const std::map<std::string, T>& choices) {
+T choose(const std::string& option, const std::string& value,
+         const std::map<std::string, T>& choices) {
   auto found = choices.find(value);
   if (found == choices.end()) throw UsageError{"invalid value '" + value + "' for " + option};
   return found->second;
@@ -85,16 +86,17 @@ T choose(const std::string& option, const std::string& value, const std::map<std
 void parseOption(Options& options, const std::string& option, const std::string& value) {
   if (options.command != "split") throw UsageError{"unknown option '" + option + "'"};
   if (option == "--names") {
-    options.naming = choose<NamingMode>(option, value, {{"number", NamingMode::Numeric},
-                                                        {"contact", NamingMode::ContactInfo}});
+    options.naming = choose<NamingMode>(
+        option, value, {{"number", NamingMode::Numeric}, {"contact", NamingMode::ContactInfo}});
   } else if (option == "--check") {
     options.check = choose<int>(option, value, {{"none", 0}, {"1", 1}, {"2", 2}});
   } else if (option == "--conflicts") {
-    options.conflicts = choose<ConflictPolicy>(
-        option, value,
-        {{"ask", ConflictPolicy::Ask}, {"first", ConflictPolicy::First},
-         {"second", ConflictPolicy::Second}, {"both", ConflictPolicy::Both},
-         {"neither", ConflictPolicy::Neither}});
+    options.conflicts = choose<ConflictPolicy>(option, value,
+                                               {{"ask", ConflictPolicy::Ask},
+                                                {"first", ConflictPolicy::First},
+                                                {"second", ConflictPolicy::Second},
+                                                {"both", ConflictPolicy::Both},
+                                                {"neither", ConflictPolicy::Neither}});
   } else {
     throw UsageError{"unknown option '" + option + "'"};
   }
@@ -161,7 +163,8 @@ int runCommand(const Options& options, Terminal& terminal) {
   if (options.command == "split") RunOperation(operand, kSplit, ui);
   if (options.command == "export") RunOperation(operand, kExport, ui);
   if (options.command == "recombine") {
-    if (!folderExists(operand)) throw UsageError{"'" + options.operands.front() + "' is not a folder"};
+    if (!folderExists(operand))
+      throw UsageError{"'" + options.operands.front() + "' is not a folder"};
     RunOperation(operand + "/", kRecombine, ui);
   }
   if (options.command == "merge") RunOperation(mergeSelection(options.operands), kMerge, ui);
@@ -184,7 +187,8 @@ int runCli(const std::vector<std::string>& arguments, Terminal& terminal) {
     return kExitSuccess;
   }
   if (arguments[0] == "--version") {
-    terminal.out << "palvren-cli " << kVersionMajor << "." << kVersionMinor << "." << kVersionRevision << "\n";
+    terminal.out << "palvren-cli " << kVersionMajor << "." << kVersionMinor << "."
+                 << kVersionRevision << "\n";
     return kExitSuccess;
   }
   if (kCommandHelp.count(arguments[0])) {

@@ -57,14 +57,16 @@ void TerminalUserInterface::showConflict(const PromptContext& context) {
   const ContactRecord& first = *context.firstContact;
   const ContactRecord& second = *context.secondContact;
   std::ostream& out = terminal_.out;
-  out << "\nSimilar contacts: the values of " << TagDisplayName(context.conflictTag) << " differ.\n";
-  out << "    " << cell("", 26) << " " << cell("Contact (" + std::to_string(context.firstPosition) + ")", 30)
-      << " Contact (" << context.secondPosition << ")\n";
+  out << "\nSimilar contacts: the values of " << TagDisplayName(context.conflictTag)
+      << " differ.\n";
+  out << "    " << cell("", 26) << " "
+      << cell("Contact (" + std::to_string(context.firstPosition) + ")", 30) << " Contact ("
+      << context.secondPosition << ")\n";
   for (int k = 1; k <= first.orderCount(); ++k) {
     const std::string& tag = first.tagAt(k);
     out << (tag == context.conflictTag ? "=> " : "   ") << std::setw(2) << k << " "
-        << cell(TagDisplayName(tag), 23) << " " << cell(ValueForDisplay(first.value(tag)), 30) << " "
-        << replaceAll(ValueForDisplay(second.value(tag)), "\r\n", " ") << "\n";
+        << cell(TagDisplayName(tag), 23) << " " << cell(ValueForDisplay(first.value(tag)), 30)
+        << " " << replaceAll(ValueForDisplay(second.value(tag)), "\r\n", " ") << "\n";
   }
 }
 
@@ -80,17 +82,23 @@ void TerminalUserInterface::editField(PromptContext& context) {
   }
   if (row < 1 || row > context.firstContact->orderCount()) return;
   const std::string tag = context.firstContact->tagAt(row);
-  terminal_.out << "Enter the value for the \"" << TagDisplayName(tag) << "\" field here: " << std::flush;
+  terminal_.out << "Enter the value for the \"" << TagDisplayName(tag)
+                << "\" field here: " << std::flush;
   if (std::getline(terminal_.in, line)) applyFieldEdit(context, tag, line);
 }
 
 int TerminalUserInterface::askConflict(PromptContext& context) {
   switch (policy_) {
-    case ConflictPolicy::First: return 1;
-    case ConflictPolicy::Second: return 2;
-    case ConflictPolicy::Both: return 0;
-    case ConflictPolicy::Neither: return 3;
-    case ConflictPolicy::Ask: break;
+    case ConflictPolicy::First:
+      return 1;
+    case ConflictPolicy::Second:
+      return 2;
+    case ConflictPolicy::Both:
+      return 0;
+    case ConflictPolicy::Neither:
+      return 3;
+    case ConflictPolicy::Ask:
+      break;
   }
   clearProgress();
   while (true) {

@@ -26,24 +26,33 @@ struct Outcome {
   std::string successStatus;
 };
 
-const Outcome kSplitOutcome{"vCard has not been successfully split.", "vCard Split Failed",
-                            "vCard Split Failed", "vCard has been split successfully.",
-                            " files have been created in...", "vCard Split Successfull",
+const Outcome kSplitOutcome{"vCard has not been successfully split.",
+                            "vCard Split Failed",
+                            "vCard Split Failed",
+                            "vCard has been split successfully.",
+                            " files have been created in...",
+                            "vCard Split Successfull",
                             "vCard Split Successful"};
-const Outcome kRecombineOutcome{
-    "vCard recombination has not been completed.", "vCard Recombine Failed",
-    "vCard Recombination Failed", "vCard files have been successfully recombined.",
-    " total files have been combined into...", "vCard Recombine Successfull",
-    "vCard Recombination Successful"};
+const Outcome kRecombineOutcome{"vCard recombination has not been completed.",
+                                "vCard Recombine Failed",
+                                "vCard Recombination Failed",
+                                "vCard files have been successfully recombined.",
+                                " total files have been combined into...",
+                                "vCard Recombine Successfull",
+                                "vCard Recombination Successful"};
 const Outcome kMergeOutcome{"vCards have not been successfully merged.",
-                            "vCard Processing Failed", "vCard Merge Failed",
+                            "vCard Processing Failed",
+                            "vCard Merge Failed",
                             "vCards have been merged successfully.",
-                            " cards have been combined into...", "vCard Merge Successfull",
+                            " cards have been combined into...",
+                            "vCard Merge Successfull",
                             "vCard Merge Successful"};
 const Outcome kExportOutcome{"vCard has not been successfully exported.",
-                             "vCard Processing Failed", "vCard Export Failed",
+                             "vCard Processing Failed",
+                             "vCard Export Failed",
                              "vCard has been exported successfully.",
-                             " cards have been exported into...", "vCard Export Successfull",
+                             " cards have been exported into...",
+                             "vCard Export Successfull",
                              "vCard Export Successful"};
 
 const char kNotMultipleContacts[] =
@@ -170,11 +179,16 @@ void runExport(const std::string& input, UserInterface& ui) {
 void RunOperation(const std::string& selectedInput, int runMode, UserInterface& ui) {
   const std::string input = selectedInput;
   switch (runMode) {
-    case kSplit: return runSplit(input, ui);
-    case kRecombine: return runRecombine(input, ui);
-    case kMerge: return runMerge(input, ui);
-    case kExport: return runExport(input, ui);
-    default: return;
+    case kSplit:
+      return runSplit(input, ui);
+    case kRecombine:
+      return runRecombine(input, ui);
+    case kMerge:
+      return runMerge(input, ui);
+    case kExport:
+      return runExport(input, ui);
+    default:
+      return;
   }
 }
 

@@ -30,7 +30,8 @@ LineReader::LineReader(const std::string& path) : path_(path) {
   // should not allocate a large buffer for each.
   struct stat info;
   const bool sized = ::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode);
-  capacity_ = sized ? std::clamp<std::size_t>(std::size_t(info.st_size) + 1, 64, kBufferSize) : kBufferSize;
+  capacity_ =
+      sized ? std::clamp<std::size_t>(std::size_t(info.st_size) + 1, 64, kBufferSize) : kBufferSize;
   buffer_.reset(new char[capacity_]);
 }
 
@@ -105,8 +106,8 @@ bool LineReader::readLine(std::string_view& line) {
     }
     char breakChar = buffer_[stop];
     if (breaks_ == LineBreaks::NotYetSeen) {
-      breaks_ = breakChar == '\n' ? LineBreaks::CarriageReturnOrLineFeed
-                                  : LineBreaks::CarriageReturn;
+      breaks_ =
+          breakChar == '\n' ? LineBreaks::CarriageReturnOrLineFeed : LineBreaks::CarriageReturn;
     }
     std::string_view content(buffer_.get() + begin_, stop - begin_);
     begin_ = stop + 1;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
-#include <memory>
 
 namespace palvren {
 

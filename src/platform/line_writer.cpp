@@ -32,9 +32,7 @@ std::string LineWriter::temporaryPathFor(const std::string& path) {
 }
 
 LineWriter::LineWriter(const std::string& path, Mode mode)
-    : path_(path),
-      writtenPath_(mode == Mode::Direct ? path : temporaryPathFor(path)),
-      mode_(mode) {
+    : path_(path), writtenPath_(mode == Mode::Direct ? path : temporaryPathFor(path)), mode_(mode) {
   fd_ = ::open(writtenPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd_ < 0) throwFileError("create", writtenPath_, errno);
   buffer_.reserve(kFlushSize);

@@ -24,8 +24,7 @@ class UserInterface {
   virtual void yield() = 0;
 
   // A modal message box with an OK button. Texts use CR LF for line breaks.
-  virtual void showMessage(const std::string& text, const std::string& title,
-                           MessageIcon icon) = 0;
+  virtual void showMessage(const std::string& text, const std::string& title, MessageIcon icon) = 0;
   // A modal Yes/No question, Yes the default; true for Yes.
   virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
 

@@ -23,7 +23,8 @@ constexpr int kTagRole = Qt::UserRole;
 std::optional<QString> askWithInputDialog(QWidget* parent, const QString& prompt,
                                           const QString& title) {
   bool accepted = false;
-  QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &accepted);
+  QString text =
+      QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &accepted);
   if (!accepted) return std::nullopt;
   return text;
 }
@@ -73,12 +74,15 @@ frmPrompt::frmPrompt(PromptContext& context, QWidget* parent, InputBox inputBox)
 
   auto* line = new QFrame(this);
   line->setFrameShape(QFrame::HLine);
-  Label1 = new QLabel("Conflicting data exists for this redundancy.  Select the value to keep.", this);
+  Label1 =
+      new QLabel("Conflicting data exists for this redundancy.  Select the value to keep.", this);
   Label1->setObjectName("Label1");
 
   cmdOption[0] = answerButton(this, "Keep Both", "This is not a redundancy", 0);
-  cmdOption[1] = answerButton(this, "Keep Option 1", "This is the correct information for this field", 1);
-  cmdOption[2] = answerButton(this, "Keep Option 2", "This is the correct information for this field", 2);
+  cmdOption[1] =
+      answerButton(this, "Keep Option 1", "This is the correct information for this field", 1);
+  cmdOption[2] =
+      answerButton(this, "Keep Option 2", "This is the correct information for this field", 2);
   cmdOption[3] = answerButton(this, "Keep Neither", "Both options are garbage", 3);
   txtOption[0] = valueBox(this, 0);
   txtOption[1] = valueBox(this, 1);

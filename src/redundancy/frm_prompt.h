@@ -22,7 +22,8 @@ class frmPrompt : public QDialog {
   Q_OBJECT
  public:
   // Asks for a new field value: the typed text, or nothing when cancelled.
-  using InputBox = std::function<std::optional<QString>(const QString& prompt, const QString& title)>;
+  using InputBox =
+      std::function<std::optional<QString>(const QString& prompt, const QString& title)>;
 
   frmPrompt(PromptContext& context, QWidget* parent, InputBox inputBox = {});
 

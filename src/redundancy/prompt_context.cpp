@@ -37,7 +37,8 @@ std::string TagDisplayName(const std::string& tag) {
   std::size_t semicolon = tag.find(';');
   if (semicolon != std::string::npos) {
     // Only the leading property name is replaced: "N;LANGUAGE=en" reads "[name];LANGUAGE=en".
-    const std::string& display = TagDisplayNames().lookup(std::string_view(tag).substr(0, semicolon));
+    const std::string& display =
+        TagDisplayNames().lookup(std::string_view(tag).substr(0, semicolon));
     if (!display.empty()) return display + tag.substr(semicolon);
   }
   return std::string(trimSpaces(tag));

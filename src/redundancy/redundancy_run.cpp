@@ -35,9 +35,9 @@ void offerPass2(ContactList& list, ContactTable& table, int pass1Removed, UserIn
   }
   const int removed = MergeSimilarContacts(list, table, ui);
   ui.setStatus(removedText(removed));
-  ui.showMessage("Pass 2 redundancy operation removed " + std::to_string(removed) +
-                     " additional contacts.",
-                 "Pass 2 Completed", MessageIcon::Information);
+  ui.showMessage(
+      "Pass 2 redundancy operation removed " + std::to_string(removed) + " additional contacts.",
+      "Pass 2 Completed", MessageIcon::Information);
 }
 
 // Writes one record's lines (those with a tag and a value) and collects them for naming.
@@ -57,8 +57,8 @@ ContactLines writeRecord(const ContactRecord& record, const std::string& path) {
   return lines;
 }
 
-int writeContacts(const ContactList& list, const ContactTable& table,
-                  const std::string& outputPath, UserInterface& ui) {
+int writeContacts(const ContactList& list, const ContactTable& table, const std::string& outputPath,
+                  UserInterface& ui) {
   const std::vector<int> numbers = list.numbers();
   const int count = static_cast<int>(numbers.size());
   NamingSession naming(count);

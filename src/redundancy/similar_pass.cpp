@@ -254,8 +254,9 @@ int MergeSimilarContacts(ContactList& list, ContactTable& table, UserInterface& 
     ContactRecord& a = table[list.numberAtSlot(aSlot)];
     std::vector<int> candidates = index.candidatesAfter(a, aSlot);
     bool discarded = false;
-    for (std::size_t c = 0; c < candidates.size() && !discarded; ++c) {
-      const int bSlot = candidates[c];
+    std::size_t next = 0;
+    while (next < candidates.size() && !discarded) {
+      const int bSlot = candidates[next++];
       ContactRecord& b = table[list.numberAtSlot(bSlot)];
       if (!list.slotAlive(bSlot) || !IsSimilar(a, b)) continue;
       const int j = list.positionOfSlot(bSlot);
@@ -273,9 +274,10 @@ int MergeSimilarContacts(ContactList& list, ContactTable& table, UserInterface& 
         ++removed;
         discarded = true;
       } else {
+        // The merge may have given a new values: look again at everything after b.
         index.add(aSlot, a);
         candidates = index.candidatesAfter(a, bSlot);
-        c = static_cast<std::size_t>(-1);
+        next = 0;
       }
     }
     if (!discarded) ++i;

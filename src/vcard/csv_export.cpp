@@ -108,7 +108,9 @@ int ColumnTags::append(std::string_view tag) {
   return column;
 }
 
-std::string_view itemTag(std::string_view item) { return trimSpaces(item.substr(0, item.find(':'))); }
+std::string_view itemTag(std::string_view item) {
+  return trimSpaces(item.substr(0, item.find(':')));
+}
 
 std::string_view itemValue(std::string_view item) {
   std::size_t colon = item.find(':');
@@ -120,7 +122,8 @@ int FindColumn(std::string_view tag, const ColumnTags& columnTags) { return colu
 std::vector<int> BuildCsvColumns(const ContactItems& contacts, ColumnTags& columnTags) {
   std::vector<int> itemColumns(contacts.items.size(), 0);
   for (std::size_t contact = 0; contact < contacts.contactCount(); ++contact) {
-    for (std::size_t i = contacts.dataItemsBegin(contact); i < contacts.dataItemsEnd(contact); ++i) {
+    for (std::size_t i = contacts.dataItemsBegin(contact); i < contacts.dataItemsEnd(contact);
+         ++i) {
       std::string_view tag = itemTag(contacts.itemText(i));
       int column = FindColumn(tag, columnTags);
       if (column < 0) {

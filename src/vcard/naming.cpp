@@ -120,9 +120,16 @@ std::string CleanNameText(std::string_view text) {
   result.reserve(text.size());
   for (char c : trimSpaces(text)) {
     switch (c) {
-      case ':': case '\\': case '/': case '?': case '"':
+      case ':':
+      case '\\':
+      case '/':
+      case '?':
+      case '"':
         break;
-      case ';': case '_': case ',': case '|':
+      case ';':
+      case '_':
+      case ',':
+      case '|':
         result.push_back(' ');
         break;
       default:
@@ -135,7 +142,8 @@ std::string CleanNameText(std::string_view text) {
 std::string SwapFirstWord(std::string_view text) {
   std::size_t space = text.find(' ');
   if (space == std::string_view::npos) return std::string(text);
-  std::string swapped = std::string(text.substr(space + 1)) + " " + std::string(text.substr(0, space));
+  std::string swapped =
+      std::string(text.substr(space + 1)) + " " + std::string(text.substr(0, space));
   return std::string(trimSpaces(swapped));
 }
 
@@ -150,7 +158,8 @@ std::string NextUniqueName(const std::string& path) {
   std::string base = baseNameOf(path);
   long long number = 0;
   std::size_t mark = base.rfind("-#");
-  if (mark != std::string::npos && readNumber(trimSpaces(std::string_view(base).substr(mark + 2)), number)) {
+  if (mark != std::string::npos &&
+      readNumber(trimSpaces(std::string_view(base).substr(mark + 2)), number)) {
     if (number < -32768 || number > 32767) return std::string();
   } else {
     number = 0;

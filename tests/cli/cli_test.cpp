@@ -1,8 +1,7 @@
 // palvren-cli run as a process on files in a temporary folder.
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include "support/temp_folder.h"
 #include "vcard/merge_recombine.h"
@@ -78,10 +77,12 @@ TEST(Cli, SplitWritesTheSameFilesAsTheWindowAndPrintsTheMessage) {
   folder.write("in.vcf", cards({{"FN:Ann"}, {"N:Doe;John;;;"}}));
   Result result = run({"split", "in.vcf", "--names", "contact"}, folder.path());
   EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(result.out, "vCard has been split successfully.\n2 files have been created in...\n\n\"" +
-                            folder.file("Split-vCards") + "\"\n");
+  EXPECT_EQ(result.out,
+            "vCard has been split successfully.\n2 files have been created in...\n\n\"" +
+                folder.file("Split-vCards") + "\"\n");
   EXPECT_EQ(result.err, "");  // no progress when not on a terminal
-  EXPECT_EQ(fileNames(folder.file("Split-vCards")), (std::vector<std::string>{"Ann.vcf", "John Doe.vcf"}));
+  EXPECT_EQ(fileNames(folder.file("Split-vCards")),
+            (std::vector<std::string>{"Ann.vcf", "John Doe.vcf"}));
   EXPECT_EQ(readBytes(folder.file("Split-vCards/Ann.vcf")), cards({{"FN:Ann"}}));
 }
 
@@ -91,8 +92,9 @@ TEST(Cli, RefusalsAndFailuresGoToStandardErrorWithTheirStatus) {
   Result refused = run({"split", folder.file("one.vcf")});
   EXPECT_EQ(refused.status, 2);
   EXPECT_EQ(refused.out, "");
-  EXPECT_EQ(refused.err, "Nothing to Process: The selected vCard does not contain multiple contacts.\n"
-                         "Please choose a multiple-entry vCard file.\n");
+  EXPECT_EQ(refused.err,
+            "Nothing to Process: The selected vCard does not contain multiple contacts.\n"
+            "Please choose a multiple-entry vCard file.\n");
   folder.write("two.vcf", cards({{"FN:A"}, {"FN:B"}}));
   folder.write("Split-vCards", "a file in the way");
   Result failed = run({"export", folder.file("two.vcf")});
@@ -103,10 +105,15 @@ TEST(Cli, RefusalsAndFailuresGoToStandardErrorWithTheirStatus) {
 }
 
 TEST(Cli, UsageErrorsNameTheArgumentAndShowTheUsage) {
-  for (const auto& arguments : std::vector<std::vector<std::string>>{
-           {}, {"frobnicate"}, {"split"}, {"split", "a.vcf", "--names", "letters"},
-           {"count", "a", "b"}, {"export", "a.vcf", "--check", "1"}, {"merge", "a.vcf"},
-           {"split", "a.vcf", "--check", "2"}}) {
+  for (const auto& arguments :
+       std::vector<std::vector<std::string>>{{},
+                                             {"frobnicate"},
+                                             {"split"},
+                                             {"split", "a.vcf", "--names", "letters"},
+                                             {"count", "a", "b"},
+                                             {"export", "a.vcf", "--check", "1"},
+                                             {"merge", "a.vcf"},
+                                             {"split", "a.vcf", "--check", "2"}}) {
     Result result = run(arguments);
     EXPECT_EQ(result.status, 2) << (arguments.empty() ? "" : arguments[0]);
     EXPECT_NE(result.err.find("usage: palvren-cli"), std::string::npos);
@@ -133,9 +140,15 @@ TEST(Cli, EachConflictPolicySettlesTheSimilarPair) {
     std::string first;
   };
   const Case cases[] = {
-      {"first", {"contact0001.vcf", "contact0002.vcf"}, cards({{"FN:Ann", "EMAIL:ann@x.org", "TEL:1"}})},
-      {"second", {"contact0001.vcf", "contact0002.vcf"}, cards({{"FN:Ann Lee", "EMAIL:ann@x.org", "TEL:2"}})},
-      {"both", {"contact0001.vcf", "contact0002.vcf", "contact0003.vcf"}, cards({{"FN:Ann", "EMAIL:ann@x.org", "TEL:1"}})},
+      {"first",
+       {"contact0001.vcf", "contact0002.vcf"},
+       cards({{"FN:Ann", "EMAIL:ann@x.org", "TEL:1"}})},
+      {"second",
+       {"contact0001.vcf", "contact0002.vcf"},
+       cards({{"FN:Ann Lee", "EMAIL:ann@x.org", "TEL:2"}})},
+      {"both",
+       {"contact0001.vcf", "contact0002.vcf", "contact0003.vcf"},
+       cards({{"FN:Ann", "EMAIL:ann@x.org", "TEL:1"}})},
       {"neither", {"contact0001.vcf"}, cards({{"FN:Bob", "EMAIL:bob@x.org"}})},
   };
   for (const Case& c : cases) {
@@ -163,7 +176,8 @@ TEST(Cli, MergeRecombineExportAndCount) {
 
   Result exported = run({"export", folder.file(CombinedFileName())});
   EXPECT_EQ(exported.status, 0);
-  EXPECT_EQ(readBytes(folder.file("Split-vCards/Contacts_Export.csv")), crlfLines({"FN", "\"A\"", "\"B\"", "\"C\""}));
+  EXPECT_EQ(readBytes(folder.file("Split-vCards/Contacts_Export.csv")),
+            crlfLines({"FN", "\"A\"", "\"B\"", "\"C\""}));
 
   Result split = run({"split", folder.file("a.vcf")});
   ASSERT_EQ(split.status, 0);

@@ -18,8 +18,9 @@ using testing::TempFolder;
 TEST(TerminalSession, AskShowsBothContactsAndTakesAnEditAndAnAnswer) {
   fillTagDisplayNames();
   TempFolder folder;
-  folder.write("in.vcf", crlfLines({"BEGIN:VCARD", "N:Lee;Ann;;;", "EMAIL:ann@x.org", "END:VCARD",
-                                    "BEGIN:VCARD", "N:Lee;Annie;;;", "EMAIL:ann@x.org", "END:VCARD"}));
+  folder.write("in.vcf",
+               crlfLines({"BEGIN:VCARD", "N:Lee;Ann;;;", "EMAIL:ann@x.org", "END:VCARD",
+                          "BEGIN:VCARD", "N:Lee;Annie;;;", "EMAIL:ann@x.org", "END:VCARD"}));
   std::istringstream in("x\ne\n2\nLee;Anne\n1\n");
   std::ostringstream out;
   std::ostringstream err;

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "support/records.h"
-
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
+
+#include "support/records.h"
 
 namespace palvren {
 namespace {
@@ -17,21 +17,32 @@ constexpr auto card = testing::recordOf;
 
 class PromptWindowTest : public ::testing::Test {
  protected:
-  ContactRecord first = card({{"BEGIN", "VCARD"}, {"VERSION", "3.0"}, {"N", "Doe;John;;;"},
-                              {"FN", "John Doe"}, {"TEL;CELL", "555"}, {"END", "VCARD"}});
-  ContactRecord second = card({{"BEGIN", "VCARD"}, {"VERSION", "3.0"}, {"N", "Doe;Jon;;;"},
-                               {"FN", "John Doe"}, {"ORG", "Only here"}, {"END", "VCARD"}});
+  ContactRecord first = card({{"BEGIN", "VCARD"},
+                              {"VERSION", "3.0"},
+                              {"N", "Doe;John;;;"},
+                              {"FN", "John Doe"},
+                              {"TEL;CELL", "555"},
+                              {"END", "VCARD"}});
+  ContactRecord second = card({{"BEGIN", "VCARD"},
+                               {"VERSION", "3.0"},
+                               {"N", "Doe;Jon;;;"},
+                               {"FN", "John Doe"},
+                               {"ORG", "Only here"},
+                               {"END", "VCARD"}});
   PromptContext context{&first, &second, 3, 7, "N", 0, {}};
   std::vector<QString> prompts;
   std::optional<QString> typed;
 
   std::unique_ptr<frmPrompt> makeWindow() {
-    return std::make_unique<frmPrompt>(context, nullptr, [this](const QString& prompt, const QString& title) {
-      prompts.push_back(title + "|" + prompt);
-      return typed;
-    });
+    return std::make_unique<frmPrompt>(context, nullptr,
+                                       [this](const QString& prompt, const QString& title) {
+                                         prompts.push_back(title + "|" + prompt);
+                                         return typed;
+                                       });
   }
-  QTreeWidgetItem* row(frmPrompt& window, int index) { return window.ListView1->topLevelItem(index); }
+  QTreeWidgetItem* row(frmPrompt& window, int index) {
+    return window.ListView1->topLevelItem(index);
+  }
 };
 
 TEST_F(PromptWindowTest, ListsTheFirstContactsTagsBesideBothValues) {
@@ -42,7 +53,8 @@ TEST_F(PromptWindowTest, ListsTheFirstContactsTagsBesideBothValues) {
   EXPECT_EQ(header->text(1), "Contact (3)");
   EXPECT_EQ(header->text(2), "Contact (7)");
   ASSERT_EQ(window->ListView1->topLevelItemCount(), 6);
-  const QStringList tags = {"BEGIN", "VERSION", "[name]", "[formatted name]", "[telephone #];CELL", "END"};
+  const QStringList tags = {"BEGIN", "VERSION", "[name]", "[formatted name]", "[telephone #];CELL",
+                            "END"};
   for (int i = 0; i < 6; ++i) EXPECT_EQ(row(*window, i)->text(0), tags[i]);
   EXPECT_EQ(row(*window, 2)->text(1), "Doe John");
   EXPECT_EQ(row(*window, 4)->text(2), "");  // the second contact has no TEL;CELL
@@ -92,7 +104,8 @@ TEST_F(PromptWindowTest, DoubleClickEditsTheFieldInBothContacts) {
   typed = QString("Doe;Jonathan");
   window->editRow(row(*window, 2));
   ASSERT_EQ(prompts.size(), 1u);
-  EXPECT_EQ(prompts[0], "Update Existing Data Field|Enter the value for the \"[name]\" field here:");
+  EXPECT_EQ(prompts[0],
+            "Update Existing Data Field|Enter the value for the \"[name]\" field here:");
   EXPECT_EQ(first.value("N"), "Doe;Jonathan;;;");
   EXPECT_EQ(second.value("N"), "Doe;Jonathan;;;");
   EXPECT_EQ(row(*window, 2)->text(1), "Doe;Jonathan");
@@ -108,7 +121,9 @@ TEST_F(PromptWindowTest, ACancelledOrEmptyEditChangesNothing) {
   typed = QString();
   window->editRow(row(*window, 4));
   EXPECT_EQ(prompts.size(), 2u);
-  EXPECT_EQ(prompts[0], "Update Existing Data Field|Enter the value for the \"[telephone #];CELL\" field here:");
+  EXPECT_EQ(
+      prompts[0],
+      "Update Existing Data Field|Enter the value for the \"[telephone #];CELL\" field here:");
   EXPECT_EQ(first.value("TEL;CELL"), "555");
   EXPECT_FALSE(second.holdsTag("TEL;CELL"));
   EXPECT_EQ(row(*window, 4)->text(1), "555");

@@ -36,7 +36,7 @@ class MainWindowTest : public ::testing::Test {
   }
   void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
   std::vector<QWidget*> redundancyControls() {
-    return {window->fraRedunOptions, window->lblRedunOptions[0], window->lblRedunOptions[1],
+    return {window->fraRedunOptions,    window->lblRedunOptions[0], window->lblRedunOptions[1],
             window->lblRedunOptions[2], window->optRedunActions[0], window->optRedunActions[1]};
   }
   std::vector<QWidget*> splitOnlyControls() {
@@ -53,7 +53,8 @@ TEST_F(MainWindowTest, StartsWithSplitSelectedAndTheDesignStates) {
   EXPECT_EQ(window->minimumSize(), window->maximumSize());
   EXPECT_TRUE(window->optStartWith[0]->isChecked());
   EXPECT_EQ(window->currentRunMode(), 0);
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(window->lblExecutionInfo[i]->isVisibleTo(window.get()), i == 0);
+  for (int i = 0; i < 4; ++i)
+    EXPECT_EQ(window->lblExecutionInfo[i]->isVisibleTo(window.get()), i == 0);
   for (QWidget* w : splitOnlyControls()) EXPECT_TRUE(w->isEnabled());
   for (QWidget* w : redundancyControls()) EXPECT_FALSE(w->isEnabled());
   EXPECT_TRUE(window->optNaming[0]->isChecked());
@@ -99,10 +100,14 @@ TEST_F(MainWindowTest, EachModeSetsItsDialogAndCancelReturnsItsPreset) {
     const char* cancelled;
   };
   const Expected expected[4] = {
-      {"Select a multiple-contact vCard file to split", "vCard File (*.vcf)|*.vcf|All Files (*.*)|*.*", false, false, ""},
-      {"Select the parent folder containing, single-contact vCard files", "vCard File (*.vcf)|*.vcf|All Files (*.*)|*.*", false, true, "*.*"},
-      {"Select several multiple-contact vCard files to merge", "vCard File (*.vcf)|*.vcf|All Files (*.*)|*.*", true, false, ""},
-      {"Select a multiple-contact vCard file to export", "vCard File (*.vcf)|*.vcf|All Files (*.*)|*.*", false, false, ""},
+      {"Select a multiple-contact vCard file to split",
+       "vCard File (*.vcf)|*.vcf|All Files (*.*)|*.*", false, false, ""},
+      {"Select the parent folder containing, single-contact vCard files",
+       "vCard File (*.vcf)|*.vcf|All Files (*.*)|*.*", false, true, "*.*"},
+      {"Select several multiple-contact vCard files to merge",
+       "vCard File (*.vcf)|*.vcf|All Files (*.*)|*.*", true, false, ""},
+      {"Select a multiple-contact vCard file to export",
+       "vCard File (*.vcf)|*.vcf|All Files (*.*)|*.*", false, false, ""},
   };
   const std::string programFolder = pathBytes(QCoreApplication::applicationDirPath());
   for (int mode = 0; mode < 4; ++mode) {
@@ -155,7 +160,8 @@ TEST_F(MainWindowTest, ARunDuringARunDoesNothing) {
 TEST_F(MainWindowTest, RunNowSplitsTheChosenFileAndReports) {
   TempFolder folder;
   std::string contacts;
-  for (int i = 0; i < 3; ++i) contacts += "BEGIN:VCARD\r\nFN:P" + std::to_string(i) + "\r\nEND:VCARD\r\n";
+  for (int i = 0; i < 3; ++i)
+    contacts += "BEGIN:VCARD\r\nFN:P" + std::to_string(i) + "\r\nEND:VCARD\r\n";
   dialogs->choices = {folder.write("in.vcf", contacts)};
   window->show();
   click(window->cmdRun);
@@ -185,7 +191,8 @@ TEST_F(MainWindowTest, NothingIsClippedAtTheDesktopFont) {
   for (QLabel* label : window->findChildren<QLabel*>()) {
     if (!label->isVisible()) continue;
     if (label->wordWrap()) {
-      EXPECT_GE(label->height(), label->heightForWidth(label->width())) << label->text().toStdString();
+      EXPECT_GE(label->height(), label->heightForWidth(label->width()))
+          << label->text().toStdString();
     } else {
       EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
     }

@@ -38,7 +38,9 @@ class ScriptedDialogs : public WindowDialogs {
     messages.push_back({text, title, MessageIcon::Information});
     return true;
   }
-  int conflict(PromptContext& context) override { return conflictAnswer ? conflictAnswer(context) : 0; }
+  int conflict(PromptContext& context) override {
+    return conflictAnswer ? conflictAnswer(context) : 0;
+  }
   void browse(const std::string& path) override {
     browsed.push_back(path);
     events.push_back("browse:" + path);

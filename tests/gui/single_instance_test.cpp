@@ -1,7 +1,6 @@
 #include "app/single_instance.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <QFile>

@@ -32,10 +32,12 @@ class RandomContacts {
 
  private:
   ContactRecord fresh() {
-    static const char* const tags[] = {"FN", "N", "EMAIL", "EMAIL;TYPE=WORK", "TEL;CELL", "TEL",
-                                       "ADR;HOME", "NOTE", "ORG", "TITLE", "", "NICKNAME", "email"};
-    static const char* const values[] = {"Ann", "ann", "Bob", "a@x.org", "b@x.org", "noat", "555",
-                                         "556", "Doe;Ann;;;", "", "1 Road;Town", "x"};
+    static const char* const tags[] = {
+        "FN",  "N",     "EMAIL", "EMAIL;TYPE=WORK", "TEL;CELL", "TEL", "ADR;HOME", "NOTE",
+        "ORG", "TITLE", "",      "NICKNAME",        "email"};
+    static const char* const values[] = {"Ann",        "ann",  "Bob",         "a@x.org",
+                                         "b@x.org",    "noat", "555",         "556",
+                                         "Doe;Ann;;;", "",     "1 Road;Town", "x"};
     ContactRecord record;
     add(record, "BEGIN", "VCARD");
     add(record, "VERSION", chance(80) ? "3.0" : "2.1");
