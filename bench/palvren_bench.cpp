@@ -198,6 +198,11 @@ void benchPasses(const std::string& input) {
     });
     std::printf("  reading with the line reader alone: %.3f s\n", read);
   });
+  inChild("whole file", [&] {
+    std::string bytes;
+    double copy = timed([&] { bytes = readFile(input); });
+    std::printf("  reading the whole file into memory (what any loader that keeps it pays): %.3f s\n", copy);
+  });
   inChild("load, clean, pass 1, pass 2", [&] {
     BenchUi ui;
     ContactTable table(1);

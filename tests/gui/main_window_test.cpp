@@ -173,6 +173,21 @@ TEST_F(MainWindowTest, RunNowSplitsTheChosenFileAndReports) {
   EXPECT_EQ(testing::fileNames(folder.file("Split-vCards")).size(), 3u);
 }
 
+TEST_F(MainWindowTest, ExitDuringARunAbandonsItBeforeAnythingMoreIsWritten) {
+  TempFolder folder;
+  const std::string contacts = "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:B\r\nEND:VCARD\r\n";
+  dialogs->choices = {folder.write("in.vcf", contacts)};
+  window->show();
+  click(window->chkRedundancyCheck);
+  click(window->optRedunActions[1]);
+  dialogs->whileAsking = [&] { window->mnuExit->trigger(); };  // at "continue to Pass 2?"
+  click(window->cmdRun);
+  EXPECT_FALSE(window->isRunning());
+  EXPECT_FALSE(std::filesystem::exists(folder.file("Split-vCards")));
+  EXPECT_EQ(dialogs->messages.size(), 1u);  // the question; no success message followed
+  EXPECT_EQ(testing::readBytes(folder.file("in.vcf")), contacts);
+}
+
 TEST_F(MainWindowTest, MoreInfoAndTheMenusOpenTheirWindows) {
   click(window->cmdRedundancyInfo);
   window->mnuRedunLogic->trigger();

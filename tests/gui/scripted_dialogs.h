@@ -36,6 +36,7 @@ class ScriptedDialogs : public WindowDialogs {
   }
   bool yesNo(const std::string& text, const std::string& title) override {
     messages.push_back({text, title, MessageIcon::Information});
+    if (whileAsking) whileAsking();
     return true;
   }
   int conflict(PromptContext& context) override {
@@ -51,6 +52,7 @@ class ScriptedDialogs : public WindowDialogs {
   static constexpr const char* kCancel = "<cancel>";
   std::deque<std::string> choices;
   std::function<void()> whileOpen;
+  std::function<void()> whileAsking;
   std::function<int(PromptContext&)> conflictAnswer;
 
   std::vector<SourceDialogSettings> dialogs;
