@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <set>
 #include <unordered_map>
 
 #include "platform/text.h"
@@ -158,32 +159,39 @@ class PairMerger {
   MergeOutcome outcome_ = MergeOutcome::Merged;
 };
 
-// Which contacts hold which (tag, value) pair of their e-mail, telephone and address entries.
-// Entries are only ever added: a stale entry merely proposes a candidate that the exact test
-// then rejects.
+// Which contacts hold which (tag, value) pair of their e-mail, telephone and address entries,
+// in list order. A contact is added again whenever its values may have changed; an entry for
+// an old value merely proposes a candidate that the exact test then rejects.
 class SharedValueIndex {
  public:
+  explicit SharedValueIndex(int slots) : keysOfSlot_(std::size_t(slots)) {}
+
   void add(int slot, const ContactRecord& contact) {
     for (const auto& [tag, value] : contact.tagValues()) {
-      if (!value.empty() && isMatchingProperty(tag)) buckets_[key(tag, value)].push_back(slot);
+      if (value.empty() || !isMatchingProperty(tag)) continue;
+      const std::size_t k = key(tag, value);
+      if (buckets_[k].insert(slot).second) keysOfSlot_[std::size_t(slot)].push_back(k);
     }
   }
 
-  // The slots after `after` that share one of a's e-mail, telephone or address values.
-  std::vector<int> candidatesAfter(const ContactRecord& a, int after) const {
-    std::vector<int> slots;
+  void remove(int slot) {
+    for (std::size_t k : keysOfSlot_[std::size_t(slot)]) buckets_[k].erase(slot);
+    keysOfSlot_[std::size_t(slot)].clear();
+  }
+
+  // The first slot after `after` that shares one of a's e-mail, telephone or address values;
+  // -1 when there is none.
+  int nextCandidate(const ContactRecord& a, int after) const {
+    int next = -1;
     for (const std::string& tag : a.tagOrder()) {
       const std::string& value = a.value(tag);
       if (value.empty() || !isMatchingProperty(tag)) continue;
       auto found = buckets_.find(key(tag, value));
       if (found == buckets_.end()) continue;
-      for (int slot : found->second) {
-        if (slot > after) slots.push_back(slot);
-      }
+      auto slot = found->second.upper_bound(after);
+      if (slot != found->second.end() && (next < 0 || *slot < next)) next = *slot;
     }
-    std::sort(slots.begin(), slots.end());
-    slots.erase(std::unique(slots.begin(), slots.end()), slots.end());
-    return slots;
+    return next;
   }
 
  private:
@@ -192,7 +200,8 @@ class SharedValueIndex {
     return hash(tag) * 0x9e3779b97f4a7c15ULL ^ hash(value);
   }
 
-  std::unordered_map<std::size_t, std::vector<int>> buckets_;
+  std::unordered_map<std::size_t, std::set<int>> buckets_;
+  std::vector<std::vector<std::size_t>> keysOfSlot_;
 };
 
 }  // namespace
@@ -240,7 +249,7 @@ MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, UserInt
 }
 
 int MergeSimilarContacts(ContactList& list, ContactTable& table, UserInterface& ui) {
-  SharedValueIndex index;
+  SharedValueIndex index(list.slotCount());
   for (int slot = 0; slot < list.slotCount(); ++slot) {
     if (list.slotAlive(slot)) index.add(slot, table[list.numberAtSlot(slot)]);
   }
@@ -252,32 +261,29 @@ int MergeSimilarContacts(ContactList& list, ContactTable& table, UserInterface& 
     ui.yield();
     const int aSlot = list.slotOfPosition(i);
     ContactRecord& a = table[list.numberAtSlot(aSlot)];
-    std::vector<int> candidates = index.candidatesAfter(a, aSlot);
     bool discarded = false;
-    std::size_t next = 0;
-    while (next < candidates.size() && !discarded) {
-      const int bSlot = candidates[next++];
+    int bSlot = aSlot;
+    while (!discarded && (bSlot = index.nextCandidate(a, bSlot)) >= 0) {
       ContactRecord& b = table[list.numberAtSlot(bSlot)];
-      if (!list.slotAlive(bSlot) || !IsSimilar(a, b)) continue;
+      if (!IsSimilar(a, b)) continue;
       const int j = list.positionOfSlot(bSlot);
       const MergeOutcome outcome = MergePair(a, b, i, j, ui);
       if (outcome == MergeOutcome::NotRedundant) {
         index.add(bSlot, b);
       } else {
+        index.remove(bSlot);
         b.clear();
         list.removeAt(j);
         ++removed;
       }
       if (outcome == MergeOutcome::DiscardBoth) {
+        index.remove(aSlot);
         a.clear();
         list.removeAt(i);
         ++removed;
         discarded = true;
       } else {
-        // The merge may have given a new values: look again at everything after b.
-        index.add(aSlot, a);
-        candidates = index.candidatesAfter(a, bSlot);
-        next = 0;
+        index.add(aSlot, a);  // the merge may have given a new values
       }
     }
     if (!discarded) ++i;
