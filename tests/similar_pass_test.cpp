@@ -17,7 +17,8 @@ using testing::Lines;
 
 Lines written(const ContactRecord& record) {
   Lines lines;
-  for (const std::string& tag : record.tagOrder()) lines.emplace_back(tag, record.value(tag));
+  for (const std::string& tag : record.tagOrder())
+    lines.emplace_back(tag, std::string(record.value(tag)));
   return lines;
 }
 

@@ -63,7 +63,7 @@ void TerminalUserInterface::showConflict(const PromptContext& context) {
       << cell("Contact (" + std::to_string(context.firstPosition) + ")", 30) << " Contact ("
       << context.secondPosition << ")\n";
   for (int k = 1; k <= first.orderCount(); ++k) {
-    const std::string& tag = first.tagAt(k);
+    const std::string_view tag = first.tagAt(k);
     out << (tag == context.conflictTag ? "=> " : "   ") << std::setw(2) << k << " "
         << cell(TagDisplayName(tag), 23) << " " << cell(ValueForDisplay(first.value(tag)), 30)
         << " " << replaceAll(ValueForDisplay(second.value(tag)), "\r\n", " ") << "\n";
@@ -81,7 +81,7 @@ void TerminalUserInterface::editField(PromptContext& context) {
     return;
   }
   if (row < 1 || row > context.firstContact->orderCount()) return;
-  const std::string tag = context.firstContact->tagAt(row);
+  const std::string tag(context.firstContact->tagAt(row));
   terminal_.out << "Enter the value for the \"" << TagDisplayName(tag)
                 << "\" field here: " << std::flush;
   if (std::getline(terminal_.in, line)) applyFieldEdit(context, tag, line);

@@ -7,11 +7,12 @@ namespace palvren {
 namespace {
 
 // The distinct non-empty tags in order of first occurrence; sets repeated when a tag recurs.
-std::vector<std::string> keptTags(const std::vector<std::string>& order, bool& repeated) {
-  std::vector<std::string> kept;
+std::vector<std::string_view> keptTags(const ContactRecord& record, bool& repeated) {
+  std::vector<std::string_view> kept;
   std::unordered_set<std::string_view> seen;
   repeated = false;
-  for (const std::string& tag : order) {
+  for (int k = 1; k <= record.orderCount(); ++k) {
+    const std::string_view tag = record.tagAt(k);
     if (seen.count(tag)) {
       repeated = true;
     } else if (!tag.empty()) {
@@ -27,8 +28,8 @@ std::vector<std::string> keptTags(const std::vector<std::string>& order, bool& r
 void CleanContacts(ContactTable& table) {
   for (std::size_t c = 1; c < table.size(); ++c) {
     bool repeated = false;
-    std::vector<std::string> kept = keptTags(table[c].tagOrder(), repeated);
-    if (repeated) table[c].setTagOrder(std::move(kept));
+    const std::vector<std::string_view> kept = keptTags(table[c], repeated);
+    if (repeated) table[c].setTagOrder(kept);
   }
 }
 

@@ -1,5 +1,7 @@
 #include "redundancy/contact_model.h"
 
+#include <functional>
+
 #include "platform/errors.h"
 #include "platform/line_reader.h"
 #include "platform/text.h"
@@ -7,63 +9,160 @@
 namespace palvren {
 
 namespace {
-constexpr int kIndexThreshold = 24;
-const std::string kEmpty;
+
+constexpr std::size_t kIndexThreshold = 24;
+
+std::size_t tagHash(std::string_view tag) { return std::hash<std::string_view>()(tag); }
+
+// A copy of bytes when they lie inside text, which is about to grow.
+std::string_view outside(std::string_view bytes, const std::string& text, std::string& holder) {
+  const char* begin = text.data();
+  if (bytes.data() >= begin && bytes.data() < begin + text.size()) {
+    holder.assign(bytes);
+    return holder;
+  }
+  return bytes;
+}
+
 }  // namespace
 
+std::vector<std::string> ContactRecord::tagOrder() const {
+  std::vector<std::string> tags;
+  tags.reserve(order_.size());
+  for (std::uint32_t entry : order_) tags.emplace_back(tagOf(entry));
+  return tags;
+}
+
+void ContactRecord::setTagOrder(const std::vector<std::string_view>& tags) {
+  std::vector<std::uint32_t> order;
+  order.reserve(tags.size());
+  for (std::string_view tag : tags) order.push_back(entryFor(tag));
+  order_ = std::move(order);
+}
+
 bool ContactRecord::listsTag(std::string_view tag) const {
-  for (const std::string& t : order_) {
-    if (t == tag) return true;
+  const int entry = find(tag);
+  if (entry < 0) return false;
+  for (std::uint32_t e : order_) {
+    if (e == std::uint32_t(entry)) return true;
   }
   return false;
 }
 
 int ContactRecord::find(std::string_view tag) const {
   if (index_) {
-    auto found = index_->find(std::string(tag));
-    return found == index_->end() ? -1 : found->second;
+    auto [first, last] = index_->equal_range(tagHash(tag));
+    for (auto it = first; it != last; ++it) {
+      if (tagOf(it->second) == tag) return int(it->second);
+    }
+    return -1;
   }
-  for (std::size_t i = 0; i < values_.size(); ++i) {
-    if (values_[i].first == tag) return static_cast<int>(i);
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (entries_[i].tagLength == tag.size() && tagOf(std::uint32_t(i)) == tag) return int(i);
   }
   return -1;
 }
 
-const std::string& ContactRecord::value(std::string_view tag) const {
-  int i = find(tag);
-  return i < 0 ? kEmpty : values_[i].second;
+std::uint32_t ContactRecord::appendText(std::string_view bytes) {
+  if (text_.size() + bytes.size() > UINT32_MAX) {
+    throw OperationError(
+        "A contact holds more than 4 GB of text, more than this program can process.");
+  }
+  if (text_.capacity() == 0) text_.reserve(512);  // most contacts fit without growing
+  const auto offset = std::uint32_t(text_.size());
+  text_.append(bytes);
+  return offset;
 }
 
-void ContactRecord::setValue(std::string_view tag, std::string value) {
-  int i = find(tag);
-  if (i >= 0) {
-    values_[i].second = std::move(value);
-    return;
-  }
-  values_.emplace_back(std::string(tag), std::move(value));
+std::uint32_t ContactRecord::entryFor(std::string_view tag) {
+  const int found = find(tag);
+  if (found >= 0) return std::uint32_t(found);
+  std::string holder;
+  tag = outside(tag, text_, holder);
+  const std::uint32_t offset = appendText(tag);
+  if (entries_.capacity() == 0) entries_.reserve(16);
+  entries_.push_back({offset, std::uint32_t(tag.size()), offset, 0, false});
+  const auto entry = std::uint32_t(entries_.size() - 1);
   if (index_) {
-    index_->emplace(values_.back().first, valueCount() - 1);
-  } else if (valueCount() > kIndexThreshold) {
+    index_->emplace(tagHash(tag), entry);
+  } else if (entries_.size() > kIndexThreshold) {
     rebuildIndex();
   }
+  return entry;
+}
+
+bool ContactRecord::holdsTag(std::string_view tag) const {
+  const int entry = find(tag);
+  return entry >= 0 && entries_[std::size_t(entry)].held;
+}
+
+std::string_view ContactRecord::value(std::string_view tag) const {
+  const int entry = find(tag);
+  return entry < 0 ? std::string_view() : valueOf(std::uint32_t(entry));
+}
+
+void ContactRecord::setValue(std::string_view tag, std::string_view value) {
+  std::string tagHolder;
+  std::string valueHolder;
+  tag = outside(tag, text_, tagHolder);
+  value = outside(value, text_, valueHolder);
+  const std::uint32_t entry = entryFor(tag);
+  Entry& e = entries_[entry];
+  if (!e.held) ++held_;
+  e.held = true;
+  if (value.size() <= e.valueLength) {  // fits where the old value stood
+    text_.replace(e.valueOffset, value.size(), value);
+  } else {
+    const std::uint32_t offset = appendText(value);
+    entries_[entry].valueOffset = offset;
+  }
+  entries_[entry].valueLength = std::uint32_t(value.size());
+}
+
+void ContactRecord::appendToValue(std::string_view tag, std::string_view more) {
+  const int found = find(tag);
+  if (found < 0) return;
+  const auto entry = std::uint32_t(found);
+  std::string holder;
+  more = outside(more, text_, holder);
+  if (entries_[entry].valueOffset + entries_[entry].valueLength != text_.size()) {
+    // Move the value to the end of the text, so that it can grow in place.
+    const std::string old(valueOf(entry));
+    entries_[entry].valueOffset = appendText(old);
+  }
+  appendText(more);
+  entries_[entry].valueLength += std::uint32_t(more.size());
 }
 
 void ContactRecord::eraseValue(std::string_view tag) {
-  int i = find(tag);
-  if (i < 0) return;
-  if (i != valueCount() - 1) values_[i] = std::move(values_.back());
-  values_.pop_back();
-  if (index_) rebuildIndex();
+  const int entry = find(tag);
+  if (entry < 0 || !entries_[std::size_t(entry)].held) return;
+  entries_[std::size_t(entry)].held = false;
+  entries_[std::size_t(entry)].valueLength = 0;
+  --held_;
+}
+
+std::vector<std::pair<std::string_view, std::string_view>> ContactRecord::tagValues() const {
+  std::vector<std::pair<std::string_view, std::string_view>> pairs;
+  pairs.reserve(std::size_t(held_));
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (entries_[i].held) pairs.emplace_back(tagOf(std::uint32_t(i)), valueOf(std::uint32_t(i)));
+  }
+  return pairs;
 }
 
 void ContactRecord::rebuildIndex() {
-  index_ = std::make_unique<std::unordered_map<std::string, int>>();
-  for (int i = 0; i < valueCount(); ++i) index_->emplace(values_[i].first, i);
+  index_ = std::make_unique<std::unordered_multimap<std::size_t, std::uint32_t>>();
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    index_->emplace(tagHash(tagOf(std::uint32_t(i))), std::uint32_t(i));
+  }
 }
 
 void ContactRecord::clear() {
+  text_ = {};
+  entries_ = {};
   order_ = {};
-  values_ = {};
+  held_ = 0;
   index_.reset();
 }
 
@@ -152,9 +251,8 @@ class ContactLoader {
   void addContactLine(std::string_view line) {
     std::size_t colon = line.find(':');
     if (colon == std::string_view::npos) {
-      std::string& value = record_->storedValue(currentTag_);
-      value.append(kCrLf);
-      value.append(line);
+      record_->appendToValue(currentTag_, kCrLf);
+      record_->appendToValue(currentTag_, line);
       return;
     }
     if (++colonLines_ > kMaxCount) {
@@ -169,7 +267,7 @@ class ContactLoader {
   void addLine(std::string_view line, std::size_t colon) {
     currentTag_.assign(line.substr(0, colon));
     record_->appendTag(currentTag_);
-    record_->setValue(currentTag_, std::string(line.substr(colon + 1)));
+    record_->setValue(currentTag_, line.substr(colon + 1));
   }
 
   const std::string& fileName_;

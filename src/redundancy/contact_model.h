@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -11,10 +12,14 @@ namespace palvren {
 
 // One parsed contact: TagOrder (ordinal 1..k to tag, the order in which lines are written back)
 // and TagValues (each distinct tag once, with its value).
+//
+// All of a contact's text lives in one buffer; tags and values are places in it. Views returned
+// by tagAt and value stay valid until the record is next changed.
 class ContactRecord {
  public:
   ContactRecord() = default;
-  ContactRecord(const ContactRecord& other) : order_(other.order_), values_(other.values_) {
+  ContactRecord(const ContactRecord& other)
+      : text_(other.text_), entries_(other.entries_), order_(other.order_) {
     if (other.index_) rebuildIndex();
   }
   ContactRecord& operator=(const ContactRecord& other) {
@@ -26,37 +31,61 @@ class ContactRecord {
 
   // TagOrder, ordinals from 1.
   int orderCount() const { return static_cast<int>(order_.size()); }
-  const std::string& tagAt(int ordinal) const { return order_[ordinal - 1]; }
-  const std::vector<std::string>& tagOrder() const { return order_; }
-  void appendTag(std::string_view tag) { order_.emplace_back(tag); }
-  void replaceTagAt(int ordinal, std::string_view tag) { order_[ordinal - 1] = tag; }
+  std::string_view tagAt(int ordinal) const { return tagOf(order_[std::size_t(ordinal - 1)]); }
+  std::vector<std::string> tagOrder() const;
+  void appendTag(std::string_view tag) {
+    if (order_.capacity() == 0) order_.reserve(16);
+    order_.push_back(entryFor(tag));
+  }
+  void replaceTagAt(int ordinal, std::string_view tag) {
+    order_[std::size_t(ordinal - 1)] = entryFor(tag);
+  }
   void removeLastOrdinal() { order_.pop_back(); }
-  void setTagOrder(std::vector<std::string> tags) { order_ = std::move(tags); }
+  void setTagOrder(const std::vector<std::string_view>& tags);
   bool listsTag(std::string_view tag) const;
 
   // TagValues. A tag the record does not hold reads as the empty text.
-  int valueCount() const { return static_cast<int>(values_.size()); }
-  bool holdsTag(std::string_view tag) const { return find(tag) >= 0; }
-  const std::string& value(std::string_view tag) const;
-  void setValue(std::string_view tag, std::string value);
+  int valueCount() const { return held_; }
+  bool holdsTag(std::string_view tag) const;
+  std::string_view value(std::string_view tag) const;
+  void setValue(std::string_view tag, std::string_view value);
   void eraseValue(std::string_view tag);
-  // The stored value of a tag the record holds, for appending continuation lines.
-  std::string& storedValue(std::string_view tag) { return values_[find(tag)].second; }
-  const std::vector<std::pair<std::string, std::string>>& tagValues() const { return values_; }
+  // Appends to the value of a tag the record holds (continuation lines).
+  void appendToValue(std::string_view tag, std::string_view more);
+  // The held (tag, value) pairs.
+  std::vector<std::pair<std::string_view, std::string_view>> tagValues() const;
 
   // Empties both maps.
   void clear();
-  bool empty() const { return order_.empty() && values_.empty(); }
+  bool empty() const { return order_.empty() && held_ == 0; }
 
  private:
+  struct Entry {
+    std::uint32_t tagOffset;
+    std::uint32_t tagLength;
+    std::uint32_t valueOffset;
+    std::uint32_t valueLength;
+    bool held;  // in TagValues; a tag only listed in TagOrder is not
+  };
+
+  std::string_view tagOf(std::uint32_t entry) const {
+    return std::string_view(text_).substr(entries_[entry].tagOffset, entries_[entry].tagLength);
+  }
+  std::string_view valueOf(std::uint32_t entry) const {
+    return std::string_view(text_).substr(entries_[entry].valueOffset, entries_[entry].valueLength);
+  }
   int find(std::string_view tag) const;
+  std::uint32_t entryFor(std::string_view tag);
+  std::uint32_t appendText(std::string_view bytes);
   void rebuildIndex();
 
-  std::vector<std::string> order_;
-  std::vector<std::pair<std::string, std::string>> values_;
+  std::string text_;
+  std::vector<Entry> entries_;
+  std::vector<std::uint32_t> order_;
+  int held_ = 0;
   // Built once a contact has many tags, so that hostile contacts of thousands of lines load in
   // linear time; small contacts are searched directly.
-  std::unique_ptr<std::unordered_map<std::string, int>> index_;
+  std::unique_ptr<std::unordered_multimap<std::size_t, std::uint32_t>> index_;
 };
 
 // Contact number k at entry k; entry 0 exists and is never filled.

@@ -126,7 +126,7 @@ void frmPrompt::Form_Activate() {
   const ContactRecord& second = *context_.secondContact;
   QTreeWidgetItem* conflictRow = nullptr;
   for (int k = 1; k <= first.orderCount(); ++k) {
-    const std::string& tag = first.tagAt(k);
+    const std::string tag(first.tagAt(k));
     auto* row = new QTreeWidgetItem(ListView1);
     row->setText(0, displayText(TagDisplayName(tag)));
     row->setData(0, kTagRole, QByteArray::fromStdString(tag));
@@ -151,8 +151,8 @@ void frmPrompt::Form_Activate() {
 
 bool frmPrompt::valuesAreUtf8() const {
   for (const ContactRecord* contact : {context_.firstContact, context_.secondContact}) {
-    for (const auto& entry : contact->tagValues()) {
-      if (!isValidUtf8(entry.second)) return false;
+    for (const auto& [tag, value] : contact->tagValues()) {
+      if (!isValidUtf8(value)) return false;
     }
   }
   return true;

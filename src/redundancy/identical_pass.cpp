@@ -14,7 +14,8 @@ std::size_t combine(std::size_t seed, std::size_t value) {
 std::size_t contentHash(const ContactRecord& record) {
   std::hash<std::string_view> hash;
   std::size_t seed = combine(record.orderCount(), record.valueCount());
-  for (const std::string& tag : record.tagOrder()) {
+  for (int k = 1; k <= record.orderCount(); ++k) {
+    const std::string_view tag = record.tagAt(k);
     seed = combine(seed, hash(tag));
     seed = combine(seed, hash(record.value(tag)));
   }
@@ -26,7 +27,7 @@ std::size_t contentHash(const ContactRecord& record) {
 bool AreIdentical(const ContactRecord& a, const ContactRecord& b) {
   if (a.orderCount() != b.orderCount() || a.valueCount() != b.valueCount()) return false;
   for (int k = 1; k <= a.orderCount(); ++k) {
-    const std::string& tag = a.tagAt(k);
+    const std::string_view tag = a.tagAt(k);
     if (tag != b.tagAt(k) || a.value(tag) != b.value(tag)) return false;
   }
   return true;

@@ -31,22 +31,21 @@ void fillTagDisplayNames() {
   table.add("TEL", "[telephone #]");
 }
 
-std::string TagDisplayName(const std::string& tag) {
+std::string TagDisplayName(std::string_view tag) {
   const std::string& whole = TagDisplayNames().lookup(tag);
   if (!whole.empty()) return whole;
   std::size_t semicolon = tag.find(';');
-  if (semicolon != std::string::npos) {
+  if (semicolon != std::string_view::npos) {
     // Only the leading property name is replaced: "N;LANGUAGE=en" reads "[name];LANGUAGE=en".
-    const std::string& display =
-        TagDisplayNames().lookup(std::string_view(tag).substr(0, semicolon));
-    if (!display.empty()) return display + tag.substr(semicolon);
+    const std::string& display = TagDisplayNames().lookup(tag.substr(0, semicolon));
+    if (!display.empty()) return display + std::string(tag.substr(semicolon));
   }
   return std::string(trimSpaces(tag));
 }
 
-std::string ValueForDisplay(const std::string& value) {
-  if (value.find(';') == std::string::npos) return value;
-  std::string spaced = value;
+std::string ValueForDisplay(std::string_view value) {
+  if (value.find(';') == std::string_view::npos) return std::string(value);
+  std::string spaced(value);
   for (char& c : spaced) {
     if (c == ';') c = ' ';
   }
@@ -55,7 +54,7 @@ std::string ValueForDisplay(const std::string& value) {
   return text;
 }
 
-std::string KeepTrailingSeparators(const std::string& oldValue, const std::string& typed) {
+std::string KeepTrailingSeparators(std::string_view oldValue, std::string_view typed) {
   std::size_t separators = 0;
   while (separators < oldValue.size() && oldValue[oldValue.size() - 1 - separators] == ';') {
     ++separators;

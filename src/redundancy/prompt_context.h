@@ -53,10 +53,10 @@ TagDisplayNameTable& TagDisplayNames();
 void fillTagDisplayNames();
 
 // The text shown for a tag in the conflict window's first column.
-std::string TagDisplayName(const std::string& tag);
+std::string TagDisplayName(std::string_view tag);
 // The text shown for a value: semicolons turned into single spaces, trimmed.
-std::string ValueForDisplay(const std::string& value);
+std::string ValueForDisplay(std::string_view value);
 // The typed text, trimmed, followed by as many ";" as old ends with.
-std::string KeepTrailingSeparators(const std::string& oldValue, const std::string& typed);
+std::string KeepTrailingSeparators(std::string_view oldValue, std::string_view typed);
 
 }  // namespace palvren

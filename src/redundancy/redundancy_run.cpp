@@ -46,10 +46,12 @@ ContactLines writeRecord(const ContactRecord& record, const std::string& path) {
   LineWriter output(path, LineWriter::keepingEarlierFile(path));
   const int count = record.orderCount();
   for (int k = 1; k <= count; ++k) {
-    const std::string& tag = record.tagAt(k);
-    const std::string& value = record.value(tag);
+    const std::string_view tag = record.tagAt(k);
+    const std::string_view value = record.value(tag);
     if (tag.empty() || value.empty()) continue;
-    std::string line = tag + ":" + value;
+    std::string line;
+    line.reserve(tag.size() + 1 + value.size());
+    line.append(tag).append(":").append(value);
     output.writeLine(line);
     lines.push_back(std::move(line));
   }

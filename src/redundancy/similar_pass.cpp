@@ -25,7 +25,8 @@ bool isMatchingProperty(std::string_view tag) {
 class MergeJournal {
  public:
   void recordValue(ContactRecord& contact, const std::string& tag) {
-    entries_.push_back({&contact, tag, contact.holdsTag(tag), contact.value(tag), false, 0, {}});
+    entries_.push_back(
+        {&contact, tag, contact.holdsTag(tag), std::string(contact.value(tag)), false, 0, {}});
   }
   void recordInsertion(ContactRecord& contact, const std::string& tag, int endOrdinal,
                        const std::string& endTag) {
@@ -111,9 +112,9 @@ class PairMerger {
   bool firstWalk() {
     const int count = a_.orderCount();
     for (int k = 1; k <= count; ++k) {
-      const std::string tag = a_.tagAt(k);
+      const std::string tag(a_.tagAt(k));
       if (equalsUpper(tag, "END")) endPosition_ = k;
-      const std::string& secondValue = b_.value(tag);
+      const std::string_view secondValue = b_.value(tag);
       if (!secondValue.empty() && secondValue != a_.value(tag) && !settle(tag)) return false;
     }
     return true;
@@ -122,7 +123,7 @@ class PairMerger {
   bool secondWalk() {
     const int count = b_.orderCount();
     for (int k = 1; k <= count; ++k) {
-      const std::string tag = b_.tagAt(k);
+      const std::string tag(b_.tagAt(k));
       if (a_.value(tag).empty()) {
         if (!a_.listsTag(tag)) insertBeforeEnd(tag);
         journal_.recordValue(a_, tag);
@@ -142,7 +143,7 @@ class PairMerger {
       a_.appendTag(tag);
       return;
     }
-    const std::string endTag = a_.tagAt(endPosition_);
+    const std::string endTag(a_.tagAt(endPosition_));
     journal_.recordInsertion(a_, tag, endPosition_, endTag);
     a_.replaceTagAt(endPosition_, tag);
     a_.appendTag(endTag);
@@ -183,8 +184,9 @@ class SharedValueIndex {
   // -1 when there is none.
   int nextCandidate(const ContactRecord& a, int after) const {
     int next = -1;
-    for (const std::string& tag : a.tagOrder()) {
-      const std::string& value = a.value(tag);
+    for (int k = 1; k <= a.orderCount(); ++k) {
+      const std::string_view tag = a.tagAt(k);
+      const std::string_view value = a.value(tag);
       if (value.empty() || !isMatchingProperty(tag)) continue;
       auto found = buckets_.find(key(tag, value));
       if (found == buckets_.end()) continue;
@@ -210,9 +212,9 @@ bool FindSharedTag(const ContactRecord& a, const ContactRecord& b, std::string_v
                    int& ordinal) {
   const int count = a.orderCount();
   for (int k = 1; k <= count; ++k) {
-    const std::string& tag = a.tagAt(k);
+    const std::string_view tag = a.tagAt(k);
     if (!hasPropertyName(tag, prefix)) continue;
-    const std::string& value = a.value(tag);
+    const std::string_view value = a.value(tag);
     if (!value.empty() && value == b.value(tag)) {
       ordinal = k;
       return true;
@@ -223,7 +225,7 @@ bool FindSharedTag(const ContactRecord& a, const ContactRecord& b, std::string_v
 
 bool IsSimilar(const ContactRecord& a, const ContactRecord& b) {
   int k = 0;
-  if (FindSharedTag(a, b, "EMAIL", k) && a.value(a.tagAt(k)).find('@') != std::string::npos) {
+  if (FindSharedTag(a, b, "EMAIL", k) && a.value(a.tagAt(k)).find('@') != std::string_view::npos) {
     return true;
   }
   auto sharedName = [&] { return FindSharedTag(a, b, "FN", k) || FindSharedTag(a, b, "N", k); };

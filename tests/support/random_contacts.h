@@ -53,7 +53,7 @@ class RandomContacts {
     const int change = pick(5);
     if (change == 1 && order.size() > 3) std::swap(order[1], order[2]);
     for (const std::string& tag : order) {
-      std::string value = original.value(tag);
+      std::string value(original.value(tag));
       if (change == 2 && !value.empty() && chance(30)) value[0] = char(value[0] ^ 0x20);
       if (change == 3 && chance(20)) value.clear();
       add(copy, tag, value);
