@@ -32,6 +32,8 @@ class ContactRecord {
   // TagOrder, ordinals from 1.
   int orderCount() const { return static_cast<int>(order_.size()); }
   std::string_view tagAt(int ordinal) const { return tagOf(order_[std::size_t(ordinal - 1)]); }
+  // The value of the tag at an ordinal: value(tagAt(ordinal)), without the search.
+  std::string_view valueAt(int ordinal) const { return valueOf(order_[std::size_t(ordinal - 1)]); }
   std::vector<std::string> tagOrder() const;
   void appendTag(std::string_view tag) {
     if (order_.capacity() == 0) order_.reserve(16);

@@ -17,7 +17,7 @@ std::size_t contentHash(const ContactRecord& record) {
   for (int k = 1; k <= record.orderCount(); ++k) {
     const std::string_view tag = record.tagAt(k);
     seed = combine(seed, hash(tag));
-    seed = combine(seed, hash(record.value(tag)));
+    seed = combine(seed, hash(record.valueAt(k)));
   }
   return seed;
 }
@@ -28,7 +28,7 @@ bool AreIdentical(const ContactRecord& a, const ContactRecord& b) {
   if (a.orderCount() != b.orderCount() || a.valueCount() != b.valueCount()) return false;
   for (int k = 1; k <= a.orderCount(); ++k) {
     const std::string_view tag = a.tagAt(k);
-    if (tag != b.tagAt(k) || a.value(tag) != b.value(tag)) return false;
+    if (tag != b.tagAt(k) || a.valueAt(k) != b.valueAt(k)) return false;
   }
   return true;
 }

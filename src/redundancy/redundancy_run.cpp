@@ -47,7 +47,7 @@ ContactLines writeRecord(const ContactRecord& record, const std::string& path) {
   const int count = record.orderCount();
   for (int k = 1; k <= count; ++k) {
     const std::string_view tag = record.tagAt(k);
-    const std::string_view value = record.value(tag);
+    const std::string_view value = record.valueAt(k);
     if (tag.empty() || value.empty()) continue;
     std::string line;
     line.reserve(tag.size() + 1 + value.size());

@@ -186,7 +186,7 @@ class SharedValueIndex {
     int next = -1;
     for (int k = 1; k <= a.orderCount(); ++k) {
       const std::string_view tag = a.tagAt(k);
-      const std::string_view value = a.value(tag);
+      const std::string_view value = a.valueAt(k);
       if (value.empty() || !isMatchingProperty(tag)) continue;
       auto found = buckets_.find(key(tag, value));
       if (found == buckets_.end()) continue;
@@ -214,7 +214,7 @@ bool FindSharedTag(const ContactRecord& a, const ContactRecord& b, std::string_v
   for (int k = 1; k <= count; ++k) {
     const std::string_view tag = a.tagAt(k);
     if (!hasPropertyName(tag, prefix)) continue;
-    const std::string_view value = a.value(tag);
+    const std::string_view value = a.valueAt(k);
     if (!value.empty() && value == b.value(tag)) {
       ordinal = k;
       return true;
