@@ -1,5 +1,6 @@
 #include "redundancy/redundancy_run.h"
 
+#include "platform/file_system.h"
 #include "platform/line_writer.h"
 #include "redundancy/cleaner.h"
 #include "redundancy/contact_model.h"
@@ -41,9 +42,10 @@ void offerPass2(ContactList& list, ContactTable& table, int pass1Removed, UserIn
 }
 
 // Writes one record's lines (those with a tag and a value) and collects them for naming.
-ContactLines writeRecord(const ContactRecord& record, const std::string& path) {
+ContactLines writeRecord(const ContactRecord& record, const std::string& path,
+                         LineWriter::Mode mode) {
   ContactLines lines(1);
-  LineWriter output(path, LineWriter::keepingEarlierFile(path));
+  LineWriter output(path, mode);
   const int count = record.orderCount();
   for (int k = 1; k <= count; ++k) {
     const std::string_view tag = record.tagAt(k);
@@ -66,7 +68,10 @@ int writeContacts(const ContactList& list, const ContactTable& table, const std:
   NamingSession naming(count);
   for (int i = 1; i <= count; ++i) {
     const std::string path = numberedContactPath(outputPath, i);
-    ContactLines lines = writeRecord(table[numbers[i - 1]], path);
+    // In a folder this run created, no earlier file can be in the way.
+    const LineWriter::Mode mode =
+        folderExisted ? LineWriter::keepingEarlierFile(path) : LineWriter::Mode::Direct;
+    ContactLines lines = writeRecord(table[numbers[std::size_t(i - 1)]], path, mode);
     naming.numberedFileWritten(i);
     if (ui.namingMode() == NamingMode::ContactInfo) {
       RenameToContactName(outputPath, path, lines, ui, naming);
@@ -90,10 +95,11 @@ int SplitWithRedundancyCheck(const std::string& inputFile, std::string& outputPa
   ui.setStatus(removedText(pass1Removed));
   offerPass2(list, table, pass1Removed, ui);
   showStatus(ui, "Writing Output Files...");
+  const bool folderExisted = folderExists(splitFolderFor(inputFile));
   const std::string folder = PrepareSplitFolder(inputFile);
   if (folder.empty()) return 0;
   outputPath = folder;
-  return writeContacts(list, table, outputPath, ui);
+  return writeContacts(list, table, outputPath, folderExisted, ui);
 }
 
 }  // namespace palvren

@@ -43,16 +43,22 @@ std::string numberedContactPath(const std::string& folder, int number) {
   return folder + "/contact" + fourDigits(number) + ".vcf";
 }
 
+std::string splitFolderFor(const std::string& inputFile) {
+  const std::string parent =
+      inputFile.find('/') == std::string::npos ? "." : parentFolder(inputFile);
+  return parent + "/Split-vCards";
+}
+
 std::string PrepareSplitFolder(const std::string& inputFile) {
   if (!fileExists(inputFile)) return std::string();
-  std::string parent = inputFile.find('/') == std::string::npos ? "." : parentFolder(inputFile);
-  std::string folder = parent + "/Split-vCards";
+  const std::string folder = splitFolderFor(inputFile);
   if (!folderExists(folder)) createFolder(folder);
   return folder;
 }
 
 int SplitContacts(const std::string& inputFile, std::string& outputPath, UserInterface& ui) {
   const int blocks = checkSplitLimits(inputFile);
+  const bool folderExisted = folderExists(splitFolderFor(inputFile));
   outputPath = PrepareSplitFolder(inputFile);
   if (outputPath.empty()) return 0;
   NamingSession naming(blocks);
@@ -64,19 +70,21 @@ int SplitContacts(const std::string& inputFile, std::string& outputPath, UserInt
     ui.yield();
     reader.readLine(line);
     if (!isBeginLine(line)) continue;
+    // Nothing yields inside a block, so the option read here is the one in force after it.
+    const bool named = ui.namingMode() == NamingMode::ContactInfo;
     ContactLines contactLines(1);
     const std::string path = numberedContactPath(outputPath, counter);
-    LineWriter output(path, LineWriter::keepingEarlierFile(path));
+    // In a folder this run created, no earlier file can be in the way.
+    LineWriter output(path, folderExisted ? LineWriter::keepingEarlierFile(path)
+                                          : LineWriter::Mode::Direct);
     output.writeLine("BEGIN:VCARD");
     while (line != kEndLine && reader.readLine(line)) {
       output.writeLine(line);
-      contactLines.emplace_back(line);
+      if (named) contactLines.emplace_back(line);
     }
     output.commit();
     naming.numberedFileWritten(counter);
-    if (ui.namingMode() == NamingMode::ContactInfo) {
-      RenameToContactName(outputPath, path, contactLines, ui, naming);
-    }
+    if (named) RenameToContactName(outputPath, path, contactLines, ui, naming);
     ++counter;
   }
   return counter - 1;

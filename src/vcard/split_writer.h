@@ -17,6 +17,9 @@ std::string PrepareSplitFolder(const std::string& inputFile);
 // lines before anything is written.
 int SplitContacts(const std::string& inputFile, std::string& outputPath, UserInterface& ui);
 
+// The folder "Split-vCards" beside inputFile (not created).
+std::string splitFolderFor(const std::string& inputFile);
+
 // The numbered name of one contact file in folder.
 std::string numberedContactPath(const std::string& folder, int number);
 
