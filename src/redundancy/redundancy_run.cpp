@@ -62,7 +62,7 @@ ContactLines writeRecord(const ContactRecord& record, const std::string& path,
 }
 
 int writeContacts(const ContactList& list, const ContactTable& table, const std::string& outputPath,
-                  UserInterface& ui) {
+                  bool folderExisted, UserInterface& ui) {
   const std::vector<int> numbers = list.numbers();
   const int count = static_cast<int>(numbers.size());
   NamingSession naming(count);
