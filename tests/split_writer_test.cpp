@@ -150,6 +150,18 @@ TEST(SplitWriter, FullDiskStopsWithAnErrorAndNoHalfWrittenContact) {
   EXPECT_EQ(readBytes(folder.file("in.vcf")), bytes);
 }
 
+TEST(SplitWriter, AFailedWriteLeavesAnEarlierFileOfTheSameNameIntact) {
+  TempFolder folder;
+  FakeUserInterface ui;
+  std::filesystem::create_directory(folder.file("Split-vCards"));
+  folder.write("Split-vCards/contact0001.vcf", "earlier good file");
+  write_fault::failAfterBytes(5);
+  EXPECT_THROW(split(folder, crlfLines({"BEGIN:VCARD", "FN:A", "END:VCARD"}), ui), OperationError);
+  write_fault::disarm();
+  EXPECT_EQ(readBytes(folder.file("Split-vCards/contact0001.vcf")), "earlier good file");
+  EXPECT_EQ(fileNames(folder.file("Split-vCards")), std::vector<std::string>{"contact0001.vcf"});
+}
+
 TEST(PrepareSplitFolder, GivesTheFolderBesideTheInputOrNothing) {
   TempFolder folder;
   EXPECT_EQ(PrepareSplitFolder(folder.file("missing.vcf")), "");
