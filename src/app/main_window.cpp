@@ -62,6 +62,10 @@ class ArrowHead : public QWidget {
   }
 };
 
+void setAllEnabled(std::initializer_list<QWidget*> widgets, bool enabled) {
+  for (QWidget* widget : widgets) widget->setEnabled(enabled);
+}
+
 QLabel* blueLabel(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   QPalette palette = label->palette();
@@ -155,13 +159,6 @@ QWidget* frmMain::buildRedundancyFrame() {
   for (int i = 0; i < 2; ++i)
     optRedunActions[i]->setObjectName(QString("optRedunActions%1").arg(i));
   optRedunActions[0]->setChecked(true);
-  fraRedunOptions->setEnabled(false);
-  for (QWidget* w :
-       {static_cast<QWidget*>(lblRedunOptions[0]), static_cast<QWidget*>(lblRedunOptions[1]),
-        static_cast<QWidget*>(lblRedunOptions[2]), static_cast<QWidget*>(optRedunActions[0]),
-        static_cast<QWidget*>(optRedunActions[1])}) {
-    w->setEnabled(false);
-  }
   return fraRedunOptions;
 }
 
@@ -289,26 +286,21 @@ void frmMain::Form_Load() {
     move(screen->availableGeometry().center() - rect().center());
   }
   optStartWith_Click(0);
+  chkRedundancyCheck_Click();  // unticked at start: the redundancy options start disabled
 }
 
 void frmMain::optStartWith_Click(int index) {
   for (int i = 0; i < 4; ++i) lblExecutionInfo[i]->setVisible(i == index);
   const bool split = index == kSplit;
-  for (QWidget* w : {static_cast<QWidget*>(fraNaming), static_cast<QWidget*>(optNaming[0]),
-                     static_cast<QWidget*>(optNaming[1]), static_cast<QWidget*>(chkRedundancyCheck),
-                     static_cast<QWidget*>(cmdRedundancyInfo)}) {
-    w->setEnabled(split);
-  }
+  setAllEnabled({fraNaming, optNaming[0], optNaming[1], chkRedundancyCheck, cmdRedundancyInfo},
+                split);
 }
 
 void frmMain::chkRedundancyCheck_Click() {
   const bool on = chkRedundancyCheck->isChecked();
-  for (QWidget* w :
-       {static_cast<QWidget*>(fraRedunOptions), static_cast<QWidget*>(lblRedunOptions[0]),
-        static_cast<QWidget*>(lblRedunOptions[1]), static_cast<QWidget*>(lblRedunOptions[2]),
-        static_cast<QWidget*>(optRedunActions[0]), static_cast<QWidget*>(optRedunActions[1])}) {
-    w->setEnabled(on);
-  }
+  setAllEnabled({fraRedunOptions, lblRedunOptions[0], lblRedunOptions[1], lblRedunOptions[2],
+                 optRedunActions[0], optRedunActions[1]},
+                on);
 }
 
 int frmMain::currentRunMode() const {
