@@ -73,6 +73,19 @@ void reportFailure(UserInterface& ui, const Outcome& outcome, const std::string&
   ui.setStatus(outcome.failureStatus);
 }
 
+// Runs one step of a branch; a failure it throws is reported as the branch's failure, and the
+// branch stops.
+template <typename Step>
+bool attempt(UserInterface& ui, const Outcome& outcome, Step&& step) {
+  try {
+    step();
+    return true;
+  } catch (const std::exception& error) {
+    reportFailure(ui, outcome, error.what());
+    return false;
+  }
+}
+
 // Runs the operation and reports its outcome; browseTarget maps the output path to what the
 // file browser is given.
 void runAndReport(UserInterface& ui, const Outcome& outcome,
@@ -80,12 +93,7 @@ void runAndReport(UserInterface& ui, const Outcome& outcome,
                   const std::function<std::string(const std::string&)>& browseTarget) {
   std::string outputPath;
   int written = 0;
-  try {
-    written = operation(outputPath);
-  } catch (const std::exception& error) {
-    reportFailure(ui, outcome, error.what());
-    return;
-  }
+  if (!attempt(ui, outcome, [&] { written = operation(outputPath); })) return;
   if (written == 0) {
     reportFailure(ui, outcome, std::string());
     return;
@@ -106,12 +114,7 @@ std::string folderWithSeparator(const std::string& path) {
 // Counts the contacts of a file for Split and Export; false when the branch must stop.
 bool verifyContacts(const std::string& input, UserInterface& ui, const Outcome& outcome) {
   int count = 0;
-  try {
-    count = CountContacts(input, ui);
-  } catch (const std::exception& error) {
-    reportFailure(ui, outcome, error.what());
-    return false;
-  }
+  if (!attempt(ui, outcome, [&] { count = CountContacts(input, ui); })) return false;
   if (count > 1) return true;
   refuse(ui, kNotMultipleContacts);
   return false;
@@ -133,12 +136,7 @@ void runRecombine(const std::string& input, UserInterface& ui) {
   if (input == "*.*") return;
   const std::string folder = folderWithSeparator(input);
   int files = 0;
-  try {
-    files = CountVcfFiles(folder);
-  } catch (const std::exception& error) {
-    reportFailure(ui, kRecombineOutcome, error.what());
-    return;
-  }
+  if (!attempt(ui, kRecombineOutcome, [&] { files = CountVcfFiles(folder); })) return;
   if (files <= 1) return refuse(ui, kNotMultipleFiles);
   ui.setCount(std::to_string(files) + " vCard Files Found");
   runAndReport(
@@ -150,12 +148,7 @@ void runRecombine(const std::string& input, UserInterface& ui) {
 void runMerge(const std::string& input, UserInterface& ui) {
   FileList fileList(1);
   std::string folder;
-  try {
-    folder = ParseMultiSelection(input, fileList);
-  } catch (const std::exception& error) {
-    reportFailure(ui, kMergeOutcome, error.what());
-    return;
-  }
+  if (!attempt(ui, kMergeOutcome, [&] { folder = ParseMultiSelection(input, fileList); })) return;
   const int selected = static_cast<int>(fileList.size()) - 1;
   if (selected <= 1) return;
   ui.setCount(std::to_string(selected) + " files selected");
