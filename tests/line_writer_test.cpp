@@ -23,40 +23,40 @@ TEST(LineWriter, EndsEveryLineWithCrLf) {
   EXPECT_EQ(readBytes(path), "a\r\n\r\nb\nc\r\n");
 }
 
-TEST(LineWriter, ReplacingModeKeepsTheEarlierFileUntilCommit) {
+TEST(LineWriter, KeepsTheEarlierFileUntilCommitAndLeavesNothingWhenDropped) {
   TempFolder folder;
   const std::string path = folder.write("out.csv", "old");
   {
-    LineWriter writer(path, LineWriter::Mode::ReplaceOnCommit);
+    LineWriter writer(path);
     writer.writeLine("new");
     EXPECT_EQ(readBytes(path), "old");
   }
   EXPECT_EQ(readBytes(path), "old");
   EXPECT_EQ(testing::fileNames(folder.path()), std::vector<std::string>{"out.csv"});
-  LineWriter writer(path, LineWriter::Mode::ReplaceOnCommit);
+  LineWriter writer(path);
   writer.writeLine("new");
   writer.commit();
   EXPECT_EQ(readBytes(path), "new\r\n");
 }
 
-TEST(LineWriter, FullDiskIsReportedAndLeavesNoHalfWrittenFile) {
+TEST(LineWriter, FullDiskIsReportedByTheTargetNameAndLeavesNoHalfWrittenFile) {
   TempFolder folder;
-  const std::string direct = folder.file("direct.vcf");
+  const std::string fresh = folder.file("fresh.vcf");
   const std::string replaced = folder.write("replaced.vcf", "good");
   write_fault::failAfterBytes(10);
-  for (auto [path, mode] : {std::pair{direct, LineWriter::Mode::Direct},
-                            std::pair{replaced, LineWriter::Mode::ReplaceOnCommit}}) {
+  for (const std::string& path : {fresh, replaced}) {
     try {
-      LineWriter writer(path, mode);
+      LineWriter writer(path);
       writer.writeLine(std::string(100, 'x'));
       writer.commit();
       ADD_FAILURE() << "no error for " << path;
     } catch (const OperationError& error) {
-      EXPECT_NE(std::string(error.what()).find("No space left on device"), std::string::npos);
+      EXPECT_EQ(std::string(error.what()),
+                "Cannot write \"" + path + "\": No space left on device");
     }
   }
   write_fault::disarm();
-  EXPECT_FALSE(fileExists(direct));
+  EXPECT_FALSE(fileExists(fresh));
   EXPECT_EQ(readBytes(replaced), "good");
   EXPECT_EQ(testing::fileNames(folder.path()), std::vector<std::string>{"replaced.vcf"});
 }

@@ -1,6 +1,7 @@
 #include "vcard/merge_recombine.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "platform/errors.h"
 #include "platform/file_system.h"
@@ -29,7 +30,7 @@ TEST(ParseMultiSelection, SplitsTheFolderFromTheNames) {
   EXPECT_EQ(ParseMultiSelection(std::string("C:/dir\0a.vcf\0b.vcf", 18), list), "C:/dir");
   EXPECT_EQ(list, (FileList{"", "a.vcf", "b.vcf"}));
   EXPECT_EQ(ParseMultiSelection(std::string("/d\0 a.vcf \0  b c.vcf  ", 22), list), "/d");
-  EXPECT_EQ(list, (FileList{"", "a.vcf ", "b c.vcf"}));  // only the rest is trimmed
+  EXPECT_EQ(list, (FileList{"", " a.vcf ", "  b c.vcf  "}));  // names exactly as given
 }
 
 TEST(ParseMultiSelection, TextWithoutNamesGivesNoNames) {
@@ -69,28 +70,35 @@ TEST(MergeFiles, FewerThanTwoNamesWriteNothing) {
   EXPECT_TRUE(fileNames(folder.path()).empty());
 }
 
-TEST(MergeFiles, SelectingTodaysCombinedFileReadsItIntact) {
+TEST(MergeFiles, SelectingTodaysCombinedFileStopsAndLeavesItAsItWas) {
   TempFolder folder;
   folder.write(CombinedFileName(), contacts(2, "old"));
   folder.write("new.vcf", contacts(1, "new"));
   std::string output;
-  EXPECT_EQ(MergeFiles(folder.path(), {"", CombinedFileName(), "new.vcf"}, output), 3);
-  EXPECT_EQ(readBytes(output), contacts(2, "old") + contacts(1, "new"));
+  EXPECT_THROW(MergeFiles(folder.path(), {"", CombinedFileName(), "new.vcf"}, output),
+               OperationError);
+  EXPECT_EQ(readBytes(folder.file(CombinedFileName())), contacts(2, "old"));
+  EXPECT_EQ(fileNames(folder.path()), (std::vector<std::string>{CombinedFileName(), "new.vcf"}));
 }
 
-TEST(MergeFiles, AMissingFileIsReportedAndTheEarlierOutputSurvives) {
+TEST(MergeFiles, AFailedMergeLeavesTheEarlierOutputAsItWas) {
   TempFolder folder;
   folder.write(CombinedFileName(), "earlier good file");
   folder.write("a.vcf", contacts(1, "a"));
+  folder.write("empty.vcf", "");
+  ASSERT_EQ(::mkfifo(folder.file("pipe.vcf").c_str(), 0600), 0);
   std::string output;
-  try {
-    MergeFiles(folder.path(), {"", "a.vcf", "gone.vcf"}, output);
-    FAIL();
-  } catch (const OperationError& error) {
-    EXPECT_NE(std::string(error.what()).find("gone.vcf"), std::string::npos);
+  for (const char* missing : {"gone.vcf", " a.vcf", "pipe.vcf"}) {
+    try {
+      MergeFiles(folder.path(), {"", "a.vcf", missing}, output);
+      ADD_FAILURE() << missing;
+    } catch (const OperationError& error) {
+      EXPECT_NE(std::string(error.what()).find(missing), std::string::npos) << error.what();
+    }
   }
+  EXPECT_EQ(MergeFiles(folder.path(), {"", "empty.vcf", "empty.vcf"}, output), 0);
   EXPECT_EQ(readBytes(folder.file(CombinedFileName())), "earlier good file");
-  EXPECT_EQ(fileNames(folder.path()).size(), 2u);
+  EXPECT_EQ(fileNames(folder.path()).size(), 4u);
 }
 
 TEST(RecombineFolder, JoinsVcfFilesInNameOrderWithABlankLineBetween) {
@@ -109,6 +117,16 @@ TEST(RecombineFolder, JoinsVcfFilesInNameOrderWithABlankLineBetween) {
                                    contacts(1, "b") + "\r\n" + contacts(1, "c"));
   EXPECT_EQ(ui.statuses, (std::vector<std::string>{"Processing 1", "Processing 2", "Processing 3",
                                                    "Processing 4"}));
+}
+
+TEST(RecombineFolder, RefusesMoreFilesThanItCanCountBeforeWriting) {
+  TempFolder folder;
+  for (int i = 0; i <= 32767; ++i) folder.write(std::to_string(i) + ".vcf", "");
+  FakeUserInterface ui;
+  std::string output;
+  EXPECT_THROW(RecombineFolder(folder.path() + "/", output, ui), OperationError);
+  EXPECT_TRUE(ui.statuses.empty());
+  EXPECT_EQ(fileNames(folder.path()).size(), 32768u);
 }
 
 TEST(RecombineFolder, FullDiskLeavesTheEarlierOutputInPlace) {

@@ -1,9 +1,14 @@
 #include "vcard/naming.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
+
+#include "platform/text.h"
 #include "support/fake_ui.h"
 #include "support/temp_folder.h"
+#include "vcard/contact_folder.h"
 
 namespace palvren {
 namespace {
@@ -83,25 +88,24 @@ TEST(NameFromContactLines, TriesFormattedNameThenNameThenTitleThenEmail) {
 
 class RenameTest : public ::testing::Test {
  protected:
-  std::string writeNumbered(int number, const std::string& fn) {
-    std::string path = folder.file("contact000" + std::to_string(number) + ".vcf");
-    testing::writeBytes(path, fn);
-    return path;
-  }
-  void rename(const std::string& path, const std::string& fnValue) {
-    session.numberedFileWritten(++written);
-    RenameToContactName(folder.path(), path, {"", "FN:" + fnValue}, ui, session);
+  // Writes the next contact's file and names it as the contact folder writer does.
+  void rename(const std::string& content, const std::string& fnValue) {
+    session.startContact(++written);
+    LineWriter writer(output, numberedContactName(written));
+    writer.writeText(content);
+    if (!RenameToContactName(writer, {"", "FN:" + fnValue}, ui, session)) writer.commit();
   }
   TempFolder folder;
+  OutputFolder output{folder.path()};
   FakeUserInterface ui;
   NamingSession session{9};
   int written = 0;
 };
 
 TEST_F(RenameTest, SameNamesGetACounterAndNothingIsOverwritten) {
-  rename(writeNumbered(1, "a"), "Ann");
-  rename(writeNumbered(2, "b"), "Ann");
-  rename(writeNumbered(3, "c"), "Ann");
+  rename("a", "Ann");
+  rename("b", "Ann");
+  rename("c", "Ann");
   EXPECT_EQ(fileNames(folder.path()),
             (std::vector<std::string>{"Ann-#1.vcf", "Ann-#2.vcf", "Ann.vcf"}));
   EXPECT_EQ(readBytes(folder.file("Ann.vcf")), "a");
@@ -109,16 +113,34 @@ TEST_F(RenameTest, SameNamesGetACounterAndNothingIsOverwritten) {
   EXPECT_EQ(ui.yields, 3);
 }
 
-TEST_F(RenameTest, AnEarlierFileOfTheSameNameIsKept) {
+TEST_F(RenameTest, AnythingAtANameCountsAsTakenAndIsLeftAlone) {
   folder.write("Ann.vcf", "earlier");
   folder.write("Ann-#1.vcf", "earlier too");
-  rename(writeNumbered(1, "new"), "Ann");
+  std::filesystem::create_symlink(folder.file("elsewhere.vcf"), folder.file("Bob.vcf"));
+  std::filesystem::create_directory(folder.file("Cy.vcf"));
+  ASSERT_EQ(::mkfifo(folder.file("Di.vcf").c_str(), 0600), 0);
+  rename("new", "Ann");
+  for (const char* name : {"Bob", "Cy", "Di"}) rename(name, name);
   EXPECT_EQ(readBytes(folder.file("Ann.vcf")), "earlier");
   EXPECT_EQ(readBytes(folder.file("Ann-#2.vcf")), "new");
+  EXPECT_EQ(readBytes(folder.file("Bob-#1.vcf")), "Bob");
+  EXPECT_EQ(readBytes(folder.file("Cy-#1.vcf")), "Cy");
+  EXPECT_EQ(readBytes(folder.file("Di-#1.vcf")), "Di");
+  EXPECT_FALSE(std::filesystem::exists(folder.file("elsewhere.vcf")));
+}
+
+TEST_F(RenameTest, ANameTakenBetweenLookingAndTakingGoesToTheOtherRun) {
+  claim_hook::set([](const OutputFolder& folder, const std::string& name) {
+    if (name == "Ann.vcf") testing::writeBytes(folder.pathOf(name), "other run");
+  });
+  rename("ours", "Ann");
+  claim_hook::set(nullptr);
+  EXPECT_EQ(readBytes(folder.file("Ann.vcf")), "other run");
+  EXPECT_EQ(readBytes(folder.file("Ann-#1.vcf")), "ours");
 }
 
 TEST_F(RenameTest, UsesUtf8NamesAsTheyAre) {
-  rename(writeNumbered(1, "x"),
+  rename("x",
          "Jos\xC3\xA9 N\xC3\xBA\xC3\xB1"
          "ez");
   EXPECT_EQ(fileNames(folder.path()), std::vector<std::string>{"Jos\xC3\xA9 N\xC3\xBA\xC3\xB1"
@@ -126,39 +148,46 @@ TEST_F(RenameTest, UsesUtf8NamesAsTheyAre) {
 }
 
 TEST_F(RenameTest, ANumberedNameStillToBeWrittenIsNeverTaken) {
-  rename(writeNumbered(1, "first"), "contact0001");   // its own name: exists, takes -#1
-  rename(writeNumbered(2, "second"), "contact0003");  // the writer still needs contact0003
-  EXPECT_EQ(fileNames(folder.path()),
-            (std::vector<std::string>{"contact0001-#1.vcf", "contact0003-#1.vcf"}));
+  rename("first", "contact0001");   // its own number: takes -#1
+  rename("second", "contact0003");  // the writer still needs contact0003
+  rename("third", "contact0001");   // contact0001 is free now and no longer needed
+  EXPECT_EQ(
+      fileNames(folder.path()),
+      (std::vector<std::string>{"contact0001-#1.vcf", "contact0001.vcf", "contact0003-#1.vcf"}));
+  EXPECT_EQ(readBytes(folder.file("contact0001.vcf")), "third");
 }
 
-TEST_F(RenameTest, ANameTheFileSystemRefusesKeepsTheNumberedFile) {
+TEST_F(RenameTest, NamesNeverHideTheFile) {
+  rename("dots", "..");
+  rename("hidden", ".hidden");
+  rename("spaced", ". . Ann");
+  EXPECT_EQ(fileNames(folder.path()),
+            (std::vector<std::string>{"Ann.vcf", "contact0001.vcf", "hidden.vcf"}));
+}
+
+TEST(ContactFileName, CutsThePathTo255BytesAtACharacterBoundary) {
+  const std::string folder = "/" + std::string(239, 'd');
+  EXPECT_EQ(ContactFileName(folder, std::string(40, 'n')), std::string(10, 'n') + ".vcf");
+  std::string accented;
+  for (int i = 0; i < 20; ++i) accented += "\xC3\xA9";
+  const std::string name = ContactFileName(folder + "d", accented);  // room for 9 bytes
+  EXPECT_EQ(name, accented.substr(0, 8) + ".vcf");
+  EXPECT_EQ(ContactFileName("/" + std::string(250, 'd'), "Ann"), "");
+}
+
+TEST(RenameToContactName, ALongAccentedNameIsCutToFit) {
+  TempFolder root;
   std::string longName(200, 'x');
   for (int i = 0; i < 30; ++i) longName += "\xC3\xA9";  // 230 characters but 260 bytes
-  std::string path = writeNumbered(1, "kept");
-  rename(path, longName);
-  EXPECT_EQ(fileNames(folder.path()), std::vector<std::string>{"contact0001.vcf"});
-  rename(writeNumbered(2, "named"), "Bob");  // the run goes on
-  EXPECT_EQ(readBytes(folder.file("Bob.vcf")), "named");
-}
-
-TEST(RenameToContactName, CutsTheTargetToTheCharacterLimit) {
-  TempFolder root;
-  std::string folder = root.path();
-  while (folder.size() < 240) {
-    const std::size_t rest = 240 - folder.size();
-    const std::size_t chunk = rest <= 61 ? rest - 1 : std::min<std::size_t>(60, rest - 3);
-    folder += "/" + std::string(chunk, 'd');
-    std::filesystem::create_directory(folder);
-  }
-  ASSERT_EQ(folder.size(), 240u);
-  std::string path = folder + "/contact0001.vcf";
-  testing::writeBytes(path, "x");
+  OutputFolder output(root.path());
   FakeUserInterface ui;
   NamingSession session(1);
-  session.numberedFileWritten(1);
-  RenameToContactName(folder, path, {"", "FN:" + std::string(40, 'n')}, ui, session);
-  EXPECT_EQ(fileNames(folder), std::vector<std::string>{std::string(10, 'n') + ".vcf"});
+  LineWriter writer(output, numberedContactName(1));
+  EXPECT_TRUE(RenameToContactName(writer, {"", "FN:" + longName}, ui, session));
+  const std::string name = fileNames(root.path()).at(0);
+  EXPECT_GE(root.file(name).size(), 254u);  // one byte short where a character would split
+  EXPECT_LE(root.file(name).size(), 255u);
+  EXPECT_TRUE(isValidUtf8(name));
 }
 
 }  // namespace

@@ -164,10 +164,10 @@ TEST(SplitWriter, AFailedWriteLeavesAnEarlierFileOfTheSameNameIntact) {
 
 TEST(PrepareSplitFolder, GivesTheFolderBesideTheInputOrNothing) {
   TempFolder folder;
-  EXPECT_EQ(PrepareSplitFolder(folder.file("missing.vcf")), "");
+  EXPECT_FALSE(PrepareSplitFolder(folder.file("missing.vcf")));
   EXPECT_FALSE(std::filesystem::exists(folder.file("Split-vCards")));
   std::string input = folder.write("in.vcf", "");
-  EXPECT_EQ(PrepareSplitFolder(input), folder.file("Split-vCards"));
+  EXPECT_EQ(PrepareSplitFolder(input)->path(), folder.file("Split-vCards"));
   EXPECT_TRUE(std::filesystem::is_directory(folder.file("Split-vCards")));
 }
 

@@ -27,10 +27,21 @@ bool folderExists(const std::string& path) {
   return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-void createFolder(const std::string& path) {
-  if (::mkdir(path.c_str(), 0755) != 0 && !(errno == EEXIST && folderExists(path))) {
-    throwFileError("create the folder", path, errno);
+bool entryExists(const std::string& path) {
+  struct stat info;
+  return !path.empty() && ::lstat(path.c_str(), &info) == 0;
+}
+
+int openRegularFile(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) throwFileError("open", path, errno);
+  struct stat info;
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    throw OperationError("Cannot read \"" + path + "\": it is not a regular file.");
   }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  return fd;
 }
 
 std::string parentFolder(const std::string& path) {
@@ -76,15 +87,6 @@ std::vector<std::string> listFiles(const std::string& folder) {
   std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
   for (std::string& name : names) name = prefix + name;
   return names;
-}
-
-int moveWithoutReplacing(const std::string& from, const std::string& to) {
-  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
-  if (errno != EINVAL && errno != ENOSYS) return errno;
-  // File systems without the no-replace rename: a hard link never replaces either.
-  if (::link(from.c_str(), to.c_str()) != 0) return errno;
-  ::unlink(from.c_str());
-  return 0;
 }
 
 std::string localDateText() {

@@ -9,8 +9,13 @@ namespace palvren {
 bool fileExists(const std::string& path);
 bool folderExists(const std::string& path);
 
-// Creates one folder level; throws OperationError when it cannot.
-void createFolder(const std::string& path);
+// Whether anything at all (a file, folder, link, even a dangling one, or FIFO) has that name.
+bool entryExists(const std::string& path);
+
+// Opens a regular file for reading (a link to one is followed) and returns its descriptor.
+// Anything else (a folder, FIFO or device) is refused with an OperationError at once, never
+// waited on.
+int openRegularFile(const std::string& path);
 
 // The text up to the last '/', without it ("" when there is none).
 std::string parentFolder(const std::string& path);
@@ -26,10 +31,6 @@ bool hasVcfExtension(const std::string& path);
 // Full paths of the regular files directly inside folder, in byte order of their names.
 // Throws OperationError when the folder cannot be read.
 std::vector<std::string> listFiles(const std::string& folder);
-
-// Moves from to a new name in the same file system without ever replacing an existing file.
-// Returns 0 on success, otherwise the errno value (EEXIST when the target is taken).
-int moveWithoutReplacing(const std::string& from, const std::string& to);
 
 // Today's local date as mm-dd-yyyy.
 std::string localDateText();

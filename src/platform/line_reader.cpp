@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "platform/errors.h"
+#include "platform/file_system.h"
 
 namespace palvren {
 
@@ -23,16 +24,25 @@ void failAfterBytes(long long bytes) { readBudget = bytes; }
 void disarm() { readBudget = -1; }
 }  // namespace read_fault
 
-LineReader::LineReader(const std::string& path) : path_(path) {
-  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd_ < 0) throwFileError("open", path, errno);
+LineReader::LineReader(const std::string& path, long long byteLimit)
+    : path_(path), fd_(openRegularFile(path)), bytesLeft_(byteLimit) {
+  struct stat info;
+  if (::fstat(fd_, &info) != 0) {
+    const int error = errno;
+    ::close(fd_);
+    throwFileError("read", path, error);
+  }
+  sizeAtOpen_ = info.st_size;
+  if (bytesLeft_ < 0 || bytesLeft_ > sizeAtOpen_) bytesLeft_ = sizeAtOpen_;
   // A small file gets a buffer of its own size: recombining thousands of single-contact files
   // should not allocate a large buffer for each.
-  struct stat info;
-  const bool sized = ::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode);
-  capacity_ =
-      sized ? std::clamp<std::size_t>(std::size_t(info.st_size) + 1, 64, kBufferSize) : kBufferSize;
-  buffer_.reset(new char[capacity_]);
+  capacity_ = std::clamp<std::size_t>(std::size_t(info.st_size) + 1, 64, kBufferSize);
+  try {
+    buffer_.reset(new char[capacity_]);
+  } catch (...) {
+    ::close(fd_);
+    throw;
+  }
 }
 
 LineReader::~LineReader() {
@@ -43,6 +53,8 @@ bool LineReader::refill() {
   begin_ = end_ = 0;
   while (end_ < capacity_) {
     std::size_t wanted = capacity_ - end_;
+    wanted = std::min<std::size_t>(wanted, std::size_t(bytesLeft_));
+    if (wanted == 0) break;
     if (readBudget >= 0) {
       if (readBudget == 0) throwFileError("read", path_, EIO);
       wanted = std::min<std::size_t>(wanted, static_cast<std::size_t>(readBudget));
@@ -50,6 +62,7 @@ bool LineReader::refill() {
     ssize_t got = ::read(fd_, buffer_.get() + end_, wanted);
     if (got < 0 && errno == EINTR) continue;
     if (got > 0 && readBudget >= 0) readBudget -= got;
+    if (got > 0) bytesLeft_ -= got;
     if (got < 0) throwFileError("read", path_, errno);
     if (got == 0) break;
     end_ += static_cast<std::size_t>(got);

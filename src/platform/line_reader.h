@@ -13,7 +13,11 @@ namespace palvren {
 // start is skipped. A last line without a line end is read like any other.
 class LineReader {
  public:
-  explicit LineReader(const std::string& path);  // throws OperationError
+  // Only a regular file is read (a link to one is followed); anything else is refused with an
+  // OperationError, never waited on. The file is read as it was when opened: what is appended
+  // later is not seen. With a byte limit, no more than that is read either, so that a second
+  // reading sees no more than a first one did.
+  explicit LineReader(const std::string& path, long long byteLimit = -1);
   ~LineReader();
   LineReader(const LineReader&) = delete;
   LineReader& operator=(const LineReader&) = delete;
@@ -24,6 +28,8 @@ class LineReader {
   bool atEnd();
 
   const std::string& path() const { return path_; }
+  // The file's size when it was opened.
+  long long sizeAtOpen() const { return sizeAtOpen_; }
 
  private:
   enum class LineBreaks { NotYetSeen, CarriageReturn, CarriageReturnOrLineFeed };
@@ -33,6 +39,8 @@ class LineReader {
 
   std::string path_;
   int fd_ = -1;
+  long long sizeAtOpen_ = 0;
+  long long bytesLeft_ = -1;
   std::unique_ptr<char[]> buffer_;
   std::size_t capacity_ = 0;
   std::size_t begin_ = 0;

@@ -1,13 +1,12 @@
 #include "platform/line_writer.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 
 #include "platform/errors.h"
 #include "platform/file_system.h"
+#include "platform/pending_files.h"
 
 namespace palvren {
 
@@ -21,27 +20,24 @@ void failAfterBytes(long long bytes) { faultBudget = bytes; }
 void disarm() { faultBudget = -1; }
 }  // namespace write_fault
 
-LineWriter::Mode LineWriter::keepingEarlierFile(const std::string& path) {
-  return fileExists(path) ? Mode::ReplaceOnCommit : Mode::Direct;
+LineWriter::LineWriter(const OutputFolder& folder, std::string name)
+    : folder_(&folder), name_(std::move(name)) {
+  fd_ = folder_->createTemporary(name_, temporary_);
+  pendingSlot_ = pending_files::remember(folder_->descriptor(), temporary_);
+  buffer_.reserve(kFlushSize);
 }
 
-std::string LineWriter::temporaryPathFor(const std::string& path) {
-  std::size_t slash = path.rfind('/');
-  std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-  return path.substr(0, nameStart) + "." + path.substr(nameStart) + ".palvren-part";
-}
-
-LineWriter::LineWriter(const std::string& path, Mode mode)
-    : path_(path), writtenPath_(mode == Mode::Direct ? path : temporaryPathFor(path)), mode_(mode) {
-  fd_ = ::open(writtenPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd_ < 0) throwFileError("create", writtenPath_, errno);
+LineWriter::LineWriter(const std::string& path)
+    : ownFolder_(OutputFolder::holding(path)), folder_(&*ownFolder_), name_(fileNameOf(path)) {
+  fd_ = folder_->createTemporary(name_, temporary_);
+  pendingSlot_ = pending_files::remember(folder_->descriptor(), temporary_);
   buffer_.reserve(kFlushSize);
 }
 
 LineWriter::~LineWriter() {
-  if (fd_ < 0) return;
-  ::close(fd_);
-  ::unlink(writtenPath_.c_str());
+  if (fd_ >= 0) ::close(fd_);
+  if (!committed_) folder_->remove(temporary_);
+  pending_files::forget(pendingSlot_);
 }
 
 void LineWriter::writeLine(std::string_view line) {
@@ -60,11 +56,11 @@ void LineWriter::writeOut(const char* data, std::size_t size) {
     std::size_t chunk = size;
     if (faultBudget >= 0 && static_cast<long long>(chunk) > faultBudget) {
       chunk = static_cast<std::size_t>(faultBudget);
-      if (chunk == 0) throwFileError("write", writtenPath_, ENOSPC);
+      if (chunk == 0) throwFileError("write", path(), ENOSPC);
     }
     ssize_t done = ::write(fd_, data, chunk);
     if (done < 0 && errno == EINTR) continue;
-    if (done < 0) throwFileError("write", writtenPath_, errno);
+    if (done < 0) throwFileError("write", path(), errno);
     if (faultBudget >= 0) faultBudget -= done;
     data += done;
     size -= static_cast<std::size_t>(done);
@@ -76,20 +72,34 @@ void LineWriter::flush() {
   buffer_.clear();
 }
 
-void LineWriter::commit() {
+void LineWriter::close() {
+  if (fd_ < 0) return;
   flush();
-  int fd = fd_;
+  const int fd = fd_;
   fd_ = -1;
-  if (::close(fd) != 0) {
-    int error = errno;
-    ::unlink(writtenPath_.c_str());
-    throwFileError("write", writtenPath_, error);
+  if (::close(fd) != 0) throwFileError("write", path(), errno);
+}
+
+void LineWriter::commit() {
+  close();
+  folder_->replace(temporary_, name_);
+  settle();
+}
+
+void LineWriter::settle() {
+  committed_ = true;
+  pending_files::forget(pendingSlot_);
+  pendingSlot_ = -1;
+}
+
+int LineWriter::commitAs(const std::string& name) {
+  close();
+  const int error = folder_->claim(temporary_, name);
+  if (error == 0) {
+    name_ = name;
+    settle();
   }
-  if (mode_ == Mode::ReplaceOnCommit && std::rename(writtenPath_.c_str(), path_.c_str()) != 0) {
-    int error = errno;
-    ::unlink(writtenPath_.c_str());
-    throwFileError("replace", path_, error);
-  }
+  return error;
 }
 
 }  // namespace palvren

@@ -1,49 +1,57 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "platform/output_folder.h"
+
 namespace palvren {
 
-// Writes text lines, each followed by CR LF. Every failure of a write, flush or close is thrown
-// as an OperationError naming the file.
+// Writes text lines, each followed by CR LF, into a fresh hidden file of the target folder;
+// commit moves the whole file into place, so that a name never holds half a file and an earlier
+// file of that name stays intact until then. Every failure of a write, flush, close or move is
+// thrown as an OperationError naming the target file.
 //
-// A writer dropped without commit (after a failure) removes what it wrote, so no half-written
-// file is left behind.
-//
-// In replacing mode the lines go to a temporary file beside the target, which commit() moves
-// into place in one step; until then an earlier file of that name stays intact.
+// A writer dropped without commit (after a failure, or when the run is abandoned) removes what
+// it wrote.
 class LineWriter {
  public:
-  enum class Mode { Direct, ReplaceOnCommit };
-
-  explicit LineWriter(const std::string& path, Mode mode = Mode::Direct);
+  // A file named name in folder, which must outlive the writer.
+  LineWriter(const OutputFolder& folder, std::string name);
+  // A file at path, in a folder the user chose.
+  explicit LineWriter(const std::string& path);
   ~LineWriter();
   LineWriter(const LineWriter&) = delete;
   LineWriter& operator=(const LineWriter&) = delete;
 
   void writeLine(std::string_view line);
   void writeText(std::string_view bytes);
+
+  // Moves the lines into place, replacing an earlier file of the name.
   void commit();
+  // Moves the lines to another name of the folder, only when nothing at all stands there.
+  // Returns 0, or the errno value (EEXIST when the name is taken); the lines then stay ready
+  // for another commit.
+  int commitAs(const std::string& name);
 
-  // The name the lines are written under until commit.
-  const std::string& writtenPath() const { return writtenPath_; }
-
-  // Replacing mode where a file of that name exists already (so a failure leaves the earlier
-  // file intact), direct writing otherwise.
-  static Mode keepingEarlierFile(const std::string& path);
-
-  // The temporary name used for a target path in replacing mode.
-  static std::string temporaryPathFor(const std::string& path);
+  // The full path of the target.
+  std::string path() const { return folder_->pathOf(name_); }
+  const OutputFolder& folder() const { return *folder_; }
 
  private:
   void flush();
   void writeOut(const char* data, std::size_t size);
+  void close();
+  void settle();
 
-  std::string path_;
-  std::string writtenPath_;
-  Mode mode_;
+  std::optional<OutputFolder> ownFolder_;
+  const OutputFolder* folder_;
+  std::string name_;
+  std::string temporary_;
   int fd_ = -1;
+  int pendingSlot_ = -1;
+  bool committed_ = false;
   std::string buffer_;
 };
 

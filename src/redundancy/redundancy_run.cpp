@@ -1,13 +1,10 @@
 #include "redundancy/redundancy_run.h"
 
-#include "platform/file_system.h"
-#include "platform/line_writer.h"
 #include "redundancy/cleaner.h"
 #include "redundancy/contact_model.h"
 #include "redundancy/identical_pass.h"
 #include "redundancy/similar_pass.h"
-#include "vcard/naming.h"
-#include "vcard/split_writer.h"
+#include "vcard/contact_folder.h"
 
 namespace palvren {
 
@@ -42,10 +39,8 @@ void offerPass2(ContactList& list, ContactTable& table, int pass1Removed, UserIn
 }
 
 // Writes one record's lines (those with a tag and a value) and collects them for naming.
-ContactLines writeRecord(const ContactRecord& record, const std::string& path,
-                         LineWriter::Mode mode) {
+ContactLines writeRecord(const ContactRecord& record, LineWriter& output) {
   ContactLines lines(1);
-  LineWriter output(path, mode);
   const int count = record.orderCount();
   for (int k = 1; k <= count; ++k) {
     const std::string_view tag = record.tagAt(k);
@@ -57,27 +52,18 @@ ContactLines writeRecord(const ContactRecord& record, const std::string& path,
     output.writeLine(line);
     lines.push_back(std::move(line));
   }
-  output.commit();
   return lines;
 }
 
-int writeContacts(const ContactList& list, const ContactTable& table, const std::string& outputPath,
-                  bool folderExisted, UserInterface& ui) {
+int writeContacts(const ContactList& list, const ContactTable& table, OutputFolder folder,
+                  UserInterface& ui) {
   const std::vector<int> numbers = list.numbers();
-  const int count = static_cast<int>(numbers.size());
-  NamingSession naming(count);
-  for (int i = 1; i <= count; ++i) {
-    const std::string path = numberedContactPath(outputPath, i);
-    // In a folder this run created, no earlier file can be in the way.
-    const LineWriter::Mode mode =
-        folderExisted ? LineWriter::keepingEarlierFile(path) : LineWriter::Mode::Direct;
-    ContactLines lines = writeRecord(table[numbers[std::size_t(i - 1)]], path, mode);
-    naming.numberedFileWritten(i);
-    if (ui.namingMode() == NamingMode::ContactInfo) {
-      RenameToContactName(outputPath, path, lines, ui, naming);
-    }
+  ContactFolderWriter writer(std::move(folder), static_cast<int>(numbers.size()));
+  for (int number : numbers) {
+    ContactLines lines = writeRecord(table[number], writer.startContact());
+    writer.finishContact(lines, ui.namingMode() == NamingMode::ContactInfo, ui);
   }
-  return count;
+  return writer.written();
 }
 
 }  // namespace
@@ -95,11 +81,10 @@ int SplitWithRedundancyCheck(const std::string& inputFile, std::string& outputPa
   ui.setStatus(removedText(pass1Removed));
   offerPass2(list, table, pass1Removed, ui);
   showStatus(ui, "Writing Output Files...");
-  const bool folderExisted = folderExists(splitFolderFor(inputFile));
-  const std::string folder = PrepareSplitFolder(inputFile);
-  if (folder.empty()) return 0;
-  outputPath = folder;
-  return writeContacts(list, table, outputPath, folderExisted, ui);
+  std::optional<OutputFolder> folder = PrepareSplitFolder(inputFile);
+  if (!folder) return 0;
+  outputPath = folder->path();
+  return writeContacts(list, table, std::move(*folder), ui);
 }
 
 }  // namespace palvren

@@ -4,7 +4,7 @@
 #include "platform/line_reader.h"
 #include "platform/line_writer.h"
 #include "platform/text.h"
-#include "vcard/split_writer.h"
+#include "vcard/contact_folder.h"
 
 namespace palvren {
 
@@ -63,9 +63,9 @@ std::string headerField(std::string_view tag) {
   return quotedCell(tag);
 }
 
-void writeCsv(const std::string& path, const ContactItems& contacts, const ColumnTags& columns,
+void writeCsv(const OutputFolder& folder, const ContactItems& contacts, const ColumnTags& columns,
               const std::vector<int>& itemColumns) {
-  LineWriter output(path, LineWriter::Mode::ReplaceOnCommit);
+  LineWriter output(folder, "Contacts_Export.csv");
   std::string row;
   for (int c = 1; c <= columns.size(); ++c) {
     if (c > 1) row += ',';
@@ -157,13 +157,13 @@ ContactItems readContactItems(const std::string& inputFile) {
 }
 
 int ExportContactsToCsv(const std::string& inputFile, std::string& outputPath) {
-  const std::string folder = PrepareSplitFolder(inputFile);
-  if (folder.empty()) return 0;
-  outputPath = folder + "/Contacts_Export.csv";
+  std::optional<OutputFolder> folder = PrepareSplitFolder(inputFile);
+  if (!folder) return 0;
+  outputPath = folder->pathOf("Contacts_Export.csv");
   ContactItems contacts = readContactItems(inputFile);
   ColumnTags columns;
   std::vector<int> itemColumns = BuildCsvColumns(contacts, columns);
-  writeCsv(outputPath, contacts, columns, itemColumns);
+  writeCsv(*folder, contacts, columns, itemColumns);
   return static_cast<int>(contacts.contactCount());
 }
 

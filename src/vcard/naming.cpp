@@ -36,19 +36,9 @@ std::string collapseSpaceRuns(std::string text) {
   return text;
 }
 
-std::string limitedTarget(const std::string& outputFolder, const std::string& stem) {
-  std::string target = outputFolder + "/" + stem + ".vcf";
-  if (characterCount(target) <= kPathLimit) return target;
-  std::size_t folderLength = characterCount(outputFolder);
-  if (folderLength >= kPathLimit - 5) return std::string();  // no room left for a stem
-  std::size_t room = kPathLimit - 5 - folderLength;
-  return outputFolder + "/" + std::string(firstCharacters(stem, room)) + ".vcf";
-}
-
 }  // namespace
 
-bool NamingSession::isReservedNumberedName(const std::string& path) const {
-  std::string name = fileNameOf(path);
+bool NamingSession::isReserved(const std::string& name) const {
   constexpr std::string_view prefix = "contact";
   if (name.size() < prefix.size() + 8 || name.compare(0, prefix.size(), prefix) != 0 ||
       name.compare(name.size() - 4, 4, ".vcf") != 0) {
@@ -59,39 +49,65 @@ bool NamingSession::isReservedNumberedName(const std::string& path) const {
   if (!readNumber(digits, number) || digits[0] < '0' || fourDigits(int(number)) != digits) {
     return false;
   }
-  return number > lastWritten_ && number <= numberedFiles_;
+  return number >= current_ && number <= numberedFiles_;
 }
 
-bool NamingSession::isTaken(const std::string& path) const {
-  return fileExists(path) || isReservedNumberedName(path);
+std::string NamingSession::continueFrom(const std::string& first) const {
+  auto found = lastAssigned_.find(first);
+  return found == lastAssigned_.end() ? first : found->second;
 }
 
-std::string NamingSession::continueFrom(const std::string& target) const {
-  auto found = lastAssigned_.find(target);
-  return found == lastAssigned_.end() ? target : found->second;
+void NamingSession::remember(const std::string& first, const std::string& assigned) {
+  lastAssigned_[first] = assigned;
 }
 
-void NamingSession::remember(const std::string& target, const std::string& assigned) {
-  lastAssigned_[target] = assigned;
-}
-
-void RenameToContactName(const std::string& outputFolder, const std::string& writtenFile,
-                         const ContactLines& contactLines, UserInterface& ui,
-                         NamingSession& session) {
-  std::string stem = NameFromContactLines(contactLines);
-  if (stem.empty()) return;
-  const std::string firstTarget = limitedTarget(outputFolder, stem);
-  if (firstTarget.empty()) return;
-  std::string target = session.continueFrom(firstTarget);
-  while (!target.empty()) {
-    while (!target.empty() && session.isTaken(target)) target = NextUniqueName(target);
-    if (target.empty()) return;  // the "-#" counter is exhausted: keep the numbered name
-    int error = moveWithoutReplacing(writtenFile, target);
-    if (error == 0) break;
-    if (error != EEXIST) return;  // a name the file system refuses: keep the numbered name
+std::string ContactFileName(const std::string& outputFolder, std::string_view stem) {
+  while (!stem.empty() && (stem.front() == '.' || stem.front() == ' ')) stem.remove_prefix(1);
+  if (stem.empty()) return std::string();
+  constexpr std::string_view kExtension = ".vcf";
+  const std::size_t fixed = outputFolder.size() + 1 + kExtension.size();
+  if (fixed >= kPathLimit) return std::string();  // no room left for a stem
+  const std::size_t room = kPathLimit - fixed;
+  if (stem.size() > room) {
+    std::size_t cut = room;
+    if (isValidUtf8(stem)) {
+      while (cut > 0 && (static_cast<unsigned char>(stem[cut]) & 0xC0) == 0x80) --cut;
+    }
+    stem = stem.substr(0, cut);
   }
-  session.remember(firstTarget, target);
+  return stem.empty() ? std::string() : std::string(stem) + std::string(kExtension);
+}
+
+bool RenameToContactName(LineWriter& written, const ContactLines& contactLines, UserInterface& ui,
+                         NamingSession& session) {
+  const std::string folder = written.folder().path();
+  const std::string first = ContactFileName(folder, NameFromContactLines(contactLines));
+  if (first.empty()) return false;
+  std::string name = first;
+  bool resumed = false;
+  while (true) {
+    if (!session.isReserved(name)) {
+      const int error = written.commitAs(name);
+      if (error == 0) break;
+      if (error != EEXIST) return false;  // a name the file system refuses
+    }
+    if (!resumed) {
+      // The stem's own name is tried first for every contact; past it, the search goes on
+      // where it last stood for this stem.
+      resumed = true;
+      const std::string last = session.continueFrom(first);
+      if (last != first) {
+        name = last;
+        continue;
+      }
+    }
+    const std::string next = NextUniqueName(folder + "/" + name);
+    if (next.empty()) return false;  // the "-#" counter is exhausted
+    name = fileNameOf(next);
+  }
+  session.remember(first, name);
   ui.yield();
+  return true;
 }
 
 std::string NameFromContactLines(const ContactLines& contactLines) {

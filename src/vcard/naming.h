@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/line_writer.h"
 #include "platform/user_interface.h"
 
 namespace palvren {
@@ -12,31 +13,36 @@ namespace palvren {
 // The lines of one written contact; entry 0 is empty and never read.
 using ContactLines = std::vector<std::string>;
 
-// What one run's renaming remembers: which numbered names the run has still to write (so that
-// no contact is moved onto a name the writer will need later), and where each name's "-#"
-// sequence stands, so that many contacts of one name do not probe the whole sequence again.
+// What one run's naming remembers: which numbered names the run has still to write (so that
+// no contact takes a name the writer will need later, its own number included), and where each
+// name's "-#" sequence stands, so that many contacts of one name do not probe the whole
+// sequence again.
 class NamingSession {
  public:
   explicit NamingSession(int numberedFiles = 0) : numberedFiles_(numberedFiles) {}
 
-  void numberedFileWritten(int number) { lastWritten_ = number; }
-  bool isTaken(const std::string& path) const;
-  std::string continueFrom(const std::string& target) const;
-  void remember(const std::string& target, const std::string& assigned);
+  // The contact with this number is being named.
+  void startContact(int number) { current_ = number; }
+  bool isReserved(const std::string& name) const;
+  std::string continueFrom(const std::string& first) const;
+  void remember(const std::string& first, const std::string& assigned);
 
  private:
-  bool isReservedNumberedName(const std::string& path) const;
-
   int numberedFiles_;
-  int lastWritten_ = 0;
+  int current_ = 1;
   std::map<std::string, std::string> lastAssigned_;
 };
 
-// Moves a freshly written single-contact file to a name formed from its lines. The numbered
-// file stays where no name can be formed or the file system refuses the name.
-void RenameToContactName(const std::string& outputFolder, const std::string& writtenFile,
-                         const ContactLines& contactLines, UserInterface& ui,
+// Puts a freshly written single-contact file under a name formed from its lines, made unique
+// with "-#" and a counter; a name is taken only when nothing at all stands there. Returns false,
+// with the file still unplaced, when no name can be formed or the file system refuses it.
+bool RenameToContactName(LineWriter& written, const ContactLines& contactLines, UserInterface& ui,
                          NamingSession& session);
+
+// The file name for a stem in outputFolder: leading dots (which would hide the file) removed,
+// cut at a character boundary so that the whole path stays within 255 bytes; "" when nothing
+// is left.
+std::string ContactFileName(const std::string& outputFolder, std::string_view stem);
 
 std::string NameFromContactLines(const ContactLines& contactLines);
 std::string CleanNameText(std::string_view text);

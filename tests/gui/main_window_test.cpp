@@ -175,7 +175,8 @@ TEST_F(MainWindowTest, RunNowSplitsTheChosenFileAndReports) {
 
 TEST_F(MainWindowTest, ExitDuringARunAbandonsItBeforeAnythingMoreIsWritten) {
   TempFolder folder;
-  const std::string contacts = "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:B\r\nEND:VCARD\r\n";
+  const std::string contacts =
+      "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:B\r\nEND:VCARD\r\n";
   dialogs->choices = {folder.write("in.vcf", contacts)};
   window->show();
   click(window->chkRedundancyCheck);

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/line_writer.h"
+#include "platform/output_folder.h"
+#include "platform/user_interface.h"
+#include "vcard/naming.h"
+
+namespace palvren {
+
+// The folder "Split-vCards" beside inputFile (not created).
+std::string splitFolderFor(const std::string& inputFile);
+
+// The folder "Split-vCards" beside inputFile, created when missing; nothing when inputFile does
+// not exist. Throws OperationError when the folder cannot be created or something other than a
+// folder (a file, a link) has its name.
+std::optional<OutputFolder> PrepareSplitFolder(const std::string& inputFile);
+
+// The numbered name of contact file number (contact0001.vcf, ...).
+std::string numberedContactName(int number);
+
+// Writes single-contact files into the split folder, one contact at a time: each goes under its
+// number, or under a name formed from its lines. A contact file appears only whole.
+class ContactFolderWriter {
+ public:
+  // For at most contacts files, into the folder PrepareSplitFolder gives.
+  ContactFolderWriter(OutputFolder folder, int contacts);
+
+  const std::string& folderPath() const { return folder_.path(); }
+  int written() const { return number_ - (current_ ? 1 : 0); }
+
+  // The file of the next contact: write its lines, then call finishContact.
+  LineWriter& startContact();
+  // Puts the contact's file in place: under a name from its lines when named (unless none can
+  // be had), otherwise under its number, replacing an earlier file of that number.
+  void finishContact(const ContactLines& lines, bool named, UserInterface& ui);
+
+ private:
+  OutputFolder folder_;
+  NamingSession naming_;
+  std::optional<LineWriter> current_;
+  int number_ = 0;
+};
+
+}  // namespace palvren
