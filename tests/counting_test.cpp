@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/allocation_watch.h"
 #include "support/fake_ui.h"
 #include "support/temp_folder.h"
 
@@ -21,6 +22,25 @@ TEST(CountContacts, CountsWholeBeginLinesAfterUpperCasingAndTrimming) {
   EXPECT_EQ(count("begin:vcard\r\n  BEGIN:VCARD  \r\n", ui), 2);
   EXPECT_EQ(count("BEGIN:VCARD;X=1\r\nxBEGIN:VCARD\r\nBEGIN:VCARD\t\r\n", ui), 0);
   EXPECT_EQ(count("BEGIN:VCARD\r\nBEGIN:VCARD\r\n", ui), 2);  // no END looked for
+}
+
+TEST(CountContacts, ALineWithoutEndIsCountedInLittleMemory) {
+  const std::string spaces(3000000, ' ');
+  const std::string noise(3000000, 'x');
+  const std::pair<std::string, int> cases[] = {
+      {spaces + "BEGIN:VCARD" + spaces + "\rBEGIN:VCARD", 2},
+      {"BEGIN:VCARD" + spaces + "X\rBEGIN:VCARD" + spaces, 1},
+      {noise + "BEGIN:VCARD\r" + noise, 0},
+      {"BEGIN:" + spaces + "VCARD\r", 0},
+  };
+  for (const auto& [bytes, expected] : cases) {
+    FakeUserInterface ui;
+    TempFolder folder;
+    const std::string path = folder.write("in.vcf", bytes);
+    testing::AllocationWatch watch;
+    EXPECT_EQ(CountContacts(path, ui), expected) << bytes.substr(0, 20);
+    EXPECT_LE(watch.largest(), 2u * 1024 * 1024);
+  }
 }
 
 TEST(CountContacts, ReadsUnixAndByteOrderMarkedFiles) {

@@ -2,9 +2,11 @@
 // message, the input unchanged and nothing half-written left behind.
 #include <gtest/gtest.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "driver/run_driver.h"
@@ -13,6 +15,7 @@
 #include "support/fake_ui.h"
 #include "support/temp_folder.h"
 #include "vcard/merge_recombine.h"
+#include "vcard/selection.h"
 
 namespace palvren {
 namespace {
@@ -177,6 +180,73 @@ TEST(HostileInput, FoldersAndFilesInTheWrongPlace) {
                kMerge, merge);
   EXPECT_TRUE(failedNaming(merge, "dir.vcf"));
   EXPECT_EQ(fileNames(folder.path()), (std::vector<std::string>{"dir.vcf", "file.vcf"}));
+}
+
+TEST(HostileInput, LinksFifosAndFoldersInTheWayNeitherRedirectNorHang) {
+  TempFolder folder;
+  const std::string input = folder.write("contact0001.vcf", contacts(2));
+  fs::create_directory_symlink(".", folder.file("Split-vCards"));
+  for (const Variant& v : kFileOperations) {
+    FakeUserInterface ui = runVariant(v, input);
+    EXPECT_TRUE(failedNaming(ui, "\"" + folder.file("Split-vCards") + "\" is a link")) << v.name;
+  }
+  fs::remove(folder.file("Split-vCards"));
+
+  // What stands in the output folder: links to elsewhere at numbered and at the temporary names
+  // earlier versions used, a FIFO at a numbered name, a folder at a contact's name.
+  const std::string out = folder.file("Split-vCards") + "/";
+  fs::create_directory(out);
+  fs::create_symlink(folder.file("elsewhere"), out + "contact0002.vcf");
+  fs::create_symlink(folder.file("elsewhere"), out + ".contact0001.vcf.palvren-part");
+  fs::create_symlink(folder.file("elsewhere"), out + ".Contacts_Export.csv.palvren-part");
+  ASSERT_EQ(::mkfifo((out + "contact0001.vcf").c_str(), 0600), 0);
+  fs::create_directory(out + "Person 1.vcf");
+  for (const Variant& v : kFileOperations) {
+    FakeUserInterface ui = runVariant(v, input);
+    EXPECT_NE(ui.status.find("Successful"), std::string::npos) << v.name;
+  }
+  EXPECT_FALSE(fs::exists(folder.file("elsewhere")));
+  EXPECT_EQ(readBytes(input), contacts(2));
+  EXPECT_EQ(readBytes(out + "contact0001.vcf"),
+            crlfLines({"BEGIN:VCARD", "FN:Person 1", "END:VCARD"}));
+  EXPECT_TRUE(fs::is_directory(out + "Person 1.vcf"));
+  EXPECT_TRUE(fs::exists(out + "Person 1-#1.vcf"));
+
+  // A FIFO as an input is refused at once.
+  ASSERT_EQ(::mkfifo(folder.file("pipe.vcf").c_str(), 0600), 0);
+  for (int mode : {kSplit, kExport}) {
+    FakeUserInterface ui;
+    EXPECT_EQ(RunOperation(folder.file("pipe.vcf"), mode, ui).kind, RunOutcome::Kind::Refused);
+  }
+  FakeUserInterface merge;
+  RunOperation(FileSelection{folder.path(), {"contact0001.vcf", "pipe.vcf"}}.toText(), kMerge,
+               merge);
+  EXPECT_TRUE(failedNaming(merge, "pipe.vcf\": it is not a regular file"))
+      << merge.messages.back().text;
+}
+
+TEST(HostileInput, AFileGrowingWhileItIsSplitIsTakenAsItWasAtTheStart) {
+  for (const Variant& v : kFileOperations) {
+    TempFolder folder;
+    const std::string input = folder.write("in.vcf", contacts(3));
+    FakeUserInterface ui;
+    ui.naming = v.naming;
+    ui.redundancyCheck = v.check;
+    ui.onYield = [&] {
+      if (ui.yields != 2) return;  // once the run has counted the contacts
+      std::ofstream grow(input, std::ios::app | std::ios::binary);
+      grow << "BEGIN:VCARD\r\nFN:contact0001\r\nEND:VCARD\r\n" << contacts(40000);
+    };
+    const RunOutcome outcome = RunOperation(input, v.mode, ui);
+    EXPECT_EQ(outcome.kind, RunOutcome::Kind::Done) << v.name << ": " << outcome.reason;
+    EXPECT_EQ(outcome.count, 3) << v.name;
+    if (v.mode == kExport) continue;
+    const auto names = fileNames(folder.file("Split-vCards"));
+    EXPECT_EQ(names.size(), 3u) << v.name;
+    EXPECT_EQ(readBytes(folder.file("Split-vCards/" + names.front())),
+              crlfLines({"BEGIN:VCARD", "FN:Person 1", "END:VCARD"}))
+        << v.name;
+  }
 }
 
 TEST(HostileInput, AnUnreadableFileIsReportedByNameAndReason) {

@@ -1,9 +1,14 @@
 #include "platform/line_writer.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include "platform/errors.h"
 #include "platform/file_system.h"
+#include "platform/pending_files.h"
 #include "support/temp_folder.h"
 
 namespace palvren {
@@ -59,6 +64,22 @@ TEST(LineWriter, FullDiskIsReportedByTheTargetNameAndLeavesNoHalfWrittenFile) {
   EXPECT_FALSE(fileExists(fresh));
   EXPECT_EQ(readBytes(replaced), "good");
   EXPECT_EQ(testing::fileNames(folder.path()), std::vector<std::string>{"replaced.vcf"});
+}
+
+TEST(LineWriter, AnInterruptedProgramLeavesNoPartialFile) {
+  TempFolder folder;
+  const pid_t child = ::fork();
+  if (child == 0) {
+    pending_files::removeOnInterrupt();
+    LineWriter writer(folder.file("contact0001.vcf"));
+    writer.writeLine(std::string(100000, 'x'));  // past the buffer: on disk already
+    ::raise(SIGTERM);
+    ::_exit(0);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFSIGNALED(status));
+  EXPECT_EQ(testing::fileNames(folder.path()), std::vector<std::string>{});
 }
 
 TEST(LineWriter, UncreatableFileIsReportedByName) {

@@ -4,6 +4,7 @@
 
 #include "platform/line_writer.h"
 #include "redundancy/prompt_context.h"
+#include "support/allocation_watch.h"
 #include "support/fake_ui.h"
 #include "support/temp_folder.h"
 #include "vcard/merge_recombine.h"
@@ -79,8 +80,9 @@ TEST(RunOperation, FailuresNameTheFileAndReasonAndSetTheFailureStatus) {
   FakeUserInterface ui;
   const std::string input = folder.write("in.vcf", contacts(3));
   write_fault::failAfterBytes(20);
-  RunOperation(input, kSplit, ui);
+  const RunOutcome outcome = RunOperation(input, kSplit, ui);
   write_fault::disarm();
+  EXPECT_EQ(outcome.kind, RunOutcome::Kind::Failed);
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].title, "vCard Split Failed");
   EXPECT_EQ(ui.messages[0].icon, MessageIcon::Critical);
@@ -89,6 +91,25 @@ TEST(RunOperation, FailuresNameTheFileAndReasonAndSetTheFailureStatus) {
   EXPECT_EQ(ui.status, "vCard Split Failed");
   EXPECT_TRUE(ui.browsed.empty());
   EXPECT_EQ(readBytes(input), contacts(3));
+}
+
+TEST(RunOperation, RunningOutOfMemoryIsAFailureSaidInWords) {
+  TempFolder folder;
+  const std::string input =
+      folder.write("in.vcf", "BEGIN:VCARD\rBEGIN:VCARD\rNOTE:" + std::string(3000000, 'x'));
+  for (int mode : {kSplit, kExport}) {
+    FakeUserInterface ui;
+    RunOutcome outcome;
+    {
+      testing::AllocationWatch watch(1024 * 1024);
+      outcome = RunOperation(input, mode, ui);
+    }
+    EXPECT_EQ(outcome.kind, RunOutcome::Kind::Failed);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].text.find("not enough memory to read \"" + input + "\""),
+              std::string::npos)
+        << ui.messages[0].text;
+  }
 }
 
 TEST(RunOperation, SplitOfABlocklessFileWithTwoStartsReportsFailure) {

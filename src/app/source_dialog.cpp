@@ -5,6 +5,7 @@
 
 #include "app/qt_text.h"
 #include "driver/run_driver.h"
+#include "vcard/selection.h"
 
 namespace palvren {
 
@@ -25,12 +26,10 @@ QStringList qtNameFilters(const std::string& filter) {
 }
 
 std::string multiSelectionText(const QStringList& files) {
-  std::string text = pathBytes(QFileInfo(files.first()).absolutePath());
-  for (const QString& file : files) {
-    text.push_back('\0');
-    text += pathBytes(QFileInfo(file).fileName());
-  }
-  return text;
+  FileSelection selection{pathBytes(QFileInfo(files.first()).absolutePath()), {}};
+  for (const QString& file : files)
+    selection.names.push_back(pathBytes(QFileInfo(file).fileName()));
+  return selection.toText();
 }
 
 }  // namespace
@@ -48,8 +47,7 @@ void QtSourceDialogRunner::run(SourceDialogSettings& settings) {
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QStringList files = dialog.selectedFiles();
   if (settings.pickFolder) {
-    settings.fileName = pathBytes(files.first());
-    if (settings.fileName.empty() || settings.fileName.back() != '/') settings.fileName += '/';
+    settings.fileName = folderSelectionText(pathBytes(files.first()));
   } else if (files.size() == 1) {
     settings.fileName = pathBytes(files.first());
   } else {
@@ -77,7 +75,7 @@ std::string SelectInput(int runMode, SourceDialogSettings& cdcSource, SourceDial
   }
   if (runMode == kRecombine) {
     if (cdcSource.filter.empty()) cdcSource.filter = "All Files (*.*)|*.*";
-    cdcSource.fileName = "*.*";
+    cdcSource.fileName = kCancelledFolderSelection;
   } else {
     cdcSource.filter = kVcardFilter;
     cdcSource.fileName.clear();

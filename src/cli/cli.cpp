@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <map>
+#include <new>
 #include <ostream>
 
 #include "cli/terminal_ui.h"
@@ -10,6 +11,7 @@
 #include "platform/file_system.h"
 #include "platform/version.h"
 #include "vcard/counting.h"
+#include "vcard/selection.h"
 
 namespace palvren {
 
@@ -135,40 +137,69 @@ Options parseArguments(const std::vector<std::string>& arguments, const Terminal
 }
 
 std::string mergeSelection(const std::vector<std::string>& files) {
-  std::string folder = parentFolder(absolutePath(files.front()));
-  std::string selection = folder;
+  FileSelection selection{parentFolder(absolutePath(files.front())), {}};
   for (const std::string& file : files) {
     const std::string path = absolutePath(file);
-    if (parentFolder(path) != folder) throw UsageError{"merge: '" + file + "' is not in " + folder};
-    selection.push_back('\0');
-    selection += fileNameOf(path);
+    if (parentFolder(path) != selection.folder) {
+      throw UsageError{"merge: '" + file + "' is not in " + selection.folder};
+    }
+    selection.names.push_back(fileNameOf(path));
   }
-  return selection;
+  return selection.toText();
+}
+
+int exitStatusOf(const RunOutcome& outcome) {
+  switch (outcome.kind) {
+    case RunOutcome::Kind::Done:
+      return kExitSuccess;
+    case RunOutcome::Kind::Failed:
+      return kExitFailure;
+    case RunOutcome::Kind::Refused:
+    case RunOutcome::Kind::NotRun:
+      break;
+  }
+  return kExitRefused;
+}
+
+int countCommand(const std::string& operand, const std::string& given, TerminalUserInterface& ui,
+                 Terminal& terminal) {
+  if (!fileExists(operand)) {
+    terminal.err << "palvren-cli: '" << given << "' is not a file\n";
+    return kExitRefused;
+  }
+  try {
+    const int contacts = CountContacts(operand, ui);
+    ui.setStatus("");
+    terminal.out << contacts << "\n";
+  } catch (const std::bad_alloc&) {
+    terminal.err << "There is not enough memory to read \"" << operand << "\".\n";
+    return kExitFailure;
+  } catch (const OperationError& error) {
+    terminal.err << error.what() << "\n";
+    return kExitFailure;
+  }
+  return kExitSuccess;
 }
 
 int runCommand(const Options& options, Terminal& terminal) {
   TerminalUserInterface ui(terminal, options.naming, options.check, options.conflicts);
   const std::string operand = absolutePath(options.operands.front());
   if (options.command == "count") {
-    try {
-      const int contacts = CountContacts(operand, ui);
-      ui.setStatus("");
-      terminal.out << contacts << "\n";
-    } catch (const OperationError& error) {
-      terminal.err << error.what() << "\n";
-      return kExitFailure;
-    }
-    return kExitSuccess;
+    return countCommand(operand, options.operands.front(), ui, terminal);
   }
-  if (options.command == "split") RunOperation(operand, kSplit, ui);
-  if (options.command == "export") RunOperation(operand, kExport, ui);
+  if (options.command == "recombine" && !folderExists(operand)) {
+    throw UsageError{"'" + options.operands.front() + "' is not a folder"};
+  }
+  RunOutcome outcome;
+  if (options.command == "split") outcome = RunOperation(operand, kSplit, ui);
+  if (options.command == "export") outcome = RunOperation(operand, kExport, ui);
   if (options.command == "recombine") {
-    if (!folderExists(operand))
-      throw UsageError{"'" + options.operands.front() + "' is not a folder"};
-    RunOperation(operand + "/", kRecombine, ui);
+    outcome = RunOperation(folderSelectionText(operand), kRecombine, ui);
   }
-  if (options.command == "merge") RunOperation(mergeSelection(options.operands), kMerge, ui);
-  return ui.exitStatus();
+  if (options.command == "merge") {
+    outcome = RunOperation(mergeSelection(options.operands), kMerge, ui);
+  }
+  return exitStatusOf(outcome);
 }
 
 }  // namespace

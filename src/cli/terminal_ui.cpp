@@ -44,7 +44,6 @@ void TerminalUserInterface::showMessage(const std::string& text, const std::stri
     return;
   }
   terminal_.err << title << ": " << plainLines(text) << "\n";
-  status_ = title == "Nothing to Process" ? kExitRefused : kExitFailure;
 }
 
 bool TerminalUserInterface::askYesNo(const std::string& text, const std::string&) {

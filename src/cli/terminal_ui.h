@@ -29,8 +29,6 @@ class TerminalUserInterface : public UserInterface {
   bool redundancyCheckTicked() override { return check_ > 0; }
   int askConflict(PromptContext& context) override;
 
-  // The exit status the messages shown so far call for.
-  int exitStatus() const { return status_; }
   const std::string& countLine() const { return count_; }
 
  private:
@@ -42,7 +40,6 @@ class TerminalUserInterface : public UserInterface {
   NamingMode naming_;
   int check_;
   ConflictPolicy policy_;
-  int status_ = kExitSuccess;
   bool progressShown_ = false;
   std::string count_;
 };

@@ -1,12 +1,14 @@
 #include "driver/run_driver.h"
 
 #include <functional>
+#include <new>
 
 #include "platform/errors.h"
 #include "redundancy/redundancy_run.h"
 #include "vcard/counting.h"
 #include "vcard/csv_export.h"
 #include "vcard/merge_recombine.h"
+#include "vcard/selection.h"
 #include "vcard/split_writer.h"
 
 namespace palvren {
@@ -16,7 +18,7 @@ namespace {
 constexpr char kCrLf[] = "\r\n";
 
 // The texts of one branch's outcome.
-struct Outcome {
+struct BranchTexts {
   std::string failureText;
   std::string failureTitle;
   std::string failureStatus;
@@ -26,34 +28,36 @@ struct Outcome {
   std::string successStatus;
 };
 
-const Outcome kSplitOutcome{"vCard has not been successfully split.",
-                            "vCard Split Failed",
-                            "vCard Split Failed",
-                            "vCard has been split successfully.",
-                            " files have been created in...",
-                            "vCard Split Successfull",
-                            "vCard Split Successful"};
-const Outcome kRecombineOutcome{"vCard recombination has not been completed.",
-                                "vCard Recombine Failed",
-                                "vCard Recombination Failed",
-                                "vCard files have been successfully recombined.",
-                                " total files have been combined into...",
-                                "vCard Recombine Successfull",
-                                "vCard Recombination Successful"};
-const Outcome kMergeOutcome{"vCards have not been successfully merged.",
-                            "vCard Processing Failed",
-                            "vCard Merge Failed",
-                            "vCards have been merged successfully.",
-                            " cards have been combined into...",
-                            "vCard Merge Successfull",
-                            "vCard Merge Successful"};
-const Outcome kExportOutcome{"vCard has not been successfully exported.",
-                             "vCard Processing Failed",
-                             "vCard Export Failed",
-                             "vCard has been exported successfully.",
-                             " cards have been exported into...",
-                             "vCard Export Successfull",
-                             "vCard Export Successful"};
+// The deliberate misspellings of the success titles ("Successfull") are the program's own:
+// they stay as they are.
+const BranchTexts kSplitTexts{"vCard has not been successfully split.",
+                              "vCard Split Failed",
+                              "vCard Split Failed",
+                              "vCard has been split successfully.",
+                              " files have been created in...",
+                              "vCard Split Successfull",
+                              "vCard Split Successful"};
+const BranchTexts kRecombineTexts{"vCard recombination has not been completed.",
+                                  "vCard Recombine Failed",
+                                  "vCard Recombination Failed",
+                                  "vCard files have been successfully recombined.",
+                                  " total files have been combined into...",
+                                  "vCard Recombine Successfull",
+                                  "vCard Recombination Successful"};
+const BranchTexts kMergeTexts{"vCards have not been successfully merged.",
+                              "vCard Processing Failed",
+                              "vCard Merge Failed",
+                              "vCards have been merged successfully.",
+                              " cards have been combined into...",
+                              "vCard Merge Successfull",
+                              "vCard Merge Successful"};
+const BranchTexts kExportTexts{"vCard has not been successfully exported.",
+                               "vCard Processing Failed",
+                               "vCard Export Failed",
+                               "vCard has been exported successfully.",
+                               " cards have been exported into...",
+                               "vCard Export Successfull",
+                               "vCard Export Successful"};
 
 const char kNotMultipleContacts[] =
     "The selected vCard does not contain multiple contacts.\r\n"
@@ -62,48 +66,68 @@ const char kNotMultipleFiles[] =
     "The selected location does not contain multiple vCard contact files.\r\n"
     "Please choose a path containing multiple vCards to be recombined.";
 
-void refuse(UserInterface& ui, const std::string& text) {
-  ui.showMessage(text, "Nothing to Process", MessageIcon::Critical);
-}
+// One branch of the driver: its texts, its input, and the outcome it comes to.
+class Branch {
+ public:
+  Branch(UserInterface& ui, const BranchTexts& texts, std::string input)
+      : ui_(ui), texts_(texts), input_(std::move(input)) {}
 
-void reportFailure(UserInterface& ui, const Outcome& outcome, const std::string& reason) {
-  std::string text = outcome.failureText;
-  if (!reason.empty()) text += std::string(kCrLf) + kCrLf + reason;
-  ui.showMessage(text, outcome.failureTitle, MessageIcon::Critical);
-  ui.setStatus(outcome.failureStatus);
-}
+  UserInterface& ui() { return ui_; }
+  const std::string& input() const { return input_; }
+  // The input's size at the run's first reading: later readings see no more.
+  long long inputSize = -1;
+  RunOutcome outcome() const { return outcome_; }
 
-// Runs one step of a branch; a failure it throws is reported as the branch's failure, and the
-// branch stops.
-template <typename Step>
-bool attempt(UserInterface& ui, const Outcome& outcome, Step&& step) {
-  try {
-    step();
-    return true;
-  } catch (const std::exception& error) {
-    reportFailure(ui, outcome, error.what());
+  void refuse(const std::string& text) {
+    ui_.showMessage(text, "Nothing to Process", MessageIcon::Critical);
+    outcome_ = {RunOutcome::Kind::Refused, 0, {}, text};
+  }
+
+  void reportFailure(const std::string& reason) {
+    std::string text = texts_.failureText;
+    if (!reason.empty()) text += std::string(kCrLf) + kCrLf + reason;
+    ui_.showMessage(text, texts_.failureTitle, MessageIcon::Critical);
+    ui_.setStatus(texts_.failureStatus);
+    outcome_ = {RunOutcome::Kind::Failed, 0, {}, text};
+  }
+
+  // Runs one step; a failure it throws is reported as the branch's failure, and the branch
+  // stops.
+  template <typename Step>
+  bool attempt(Step&& step) {
+    try {
+      step();
+      return true;
+    } catch (const std::bad_alloc&) {
+      reportFailure("There is not enough memory to read \"" + input_ + "\".");
+    } catch (const std::exception& error) {
+      reportFailure(error.what());
+    }
     return false;
   }
-}
 
-// Runs the operation and reports its outcome; browseTarget maps the output path to what the
-// file browser is given.
-void runAndReport(UserInterface& ui, const Outcome& outcome,
-                  const std::function<int(std::string&)>& operation,
-                  const std::function<std::string(const std::string&)>& browseTarget) {
-  std::string outputPath;
-  int written = 0;
-  if (!attempt(ui, outcome, [&] { written = operation(outputPath); })) return;
-  if (written == 0) {
-    reportFailure(ui, outcome, std::string());
-    return;
+  // Runs the operation and reports its outcome; browseTarget maps the output path to what the
+  // file browser is given.
+  void runAndReport(const std::function<int(std::string&)>& operation,
+                    const std::function<std::string(const std::string&)>& browseTarget) {
+    std::string outputPath;
+    int written = 0;
+    if (!attempt([&] { written = operation(outputPath); })) return;
+    if (written == 0) return reportFailure(std::string());
+    ui_.showMessage(texts_.successText + kCrLf + std::to_string(written) + texts_.countPhrase +
+                        kCrLf + kCrLf + "\"" + outputPath + "\"",
+                    texts_.successTitle, MessageIcon::Information);
+    ui_.setStatus(texts_.successStatus);
+    ui_.openInFileBrowser(browseTarget(outputPath));
+    outcome_ = {RunOutcome::Kind::Done, written, outputPath, {}};
   }
-  ui.showMessage(outcome.successText + kCrLf + std::to_string(written) + outcome.countPhrase +
-                     kCrLf + kCrLf + "\"" + outputPath + "\"",
-                 outcome.successTitle, MessageIcon::Information);
-  ui.setStatus(outcome.successStatus);
-  ui.openInFileBrowser(browseTarget(outputPath));
-}
+
+ private:
+  UserInterface& ui_;
+  const BranchTexts& texts_;
+  std::string input_;
+  RunOutcome outcome_;
+};
 
 std::string itself(const std::string& path) { return path; }
 
@@ -112,76 +136,88 @@ std::string folderWithSeparator(const std::string& path) {
 }
 
 // Counts the contacts of a file for Split and Export; false when the branch must stop.
-bool verifyContacts(const std::string& input, UserInterface& ui, const Outcome& outcome) {
+bool verifyContacts(Branch& branch) {
   int count = 0;
-  if (!attempt(ui, outcome, [&] { count = CountContacts(input, ui); })) return false;
+  if (!branch.attempt(
+          [&] { count = CountContacts(branch.input(), branch.ui(), &branch.inputSize); })) {
+    return false;
+  }
   if (count > 1) return true;
-  refuse(ui, kNotMultipleContacts);
+  branch.refuse(kNotMultipleContacts);
   return false;
 }
 
-void runSplit(const std::string& input, UserInterface& ui) {
-  if (!verifyContacts(input, ui, kSplitOutcome)) return;
+RunOutcome runSplit(Branch branch) {
+  if (!verifyContacts(branch)) return branch.outcome();
+  UserInterface& ui = branch.ui();
   const bool checkRedundancy = ui.redundancyCheckTicked();
-  runAndReport(
-      ui, kSplitOutcome,
+  branch.runAndReport(
       [&](std::string& outputPath) {
-        return checkRedundancy ? SplitWithRedundancyCheck(input, outputPath, ui)
-                               : SplitContacts(input, outputPath, ui);
+        return checkRedundancy
+                   ? SplitWithRedundancyCheck(branch.input(), outputPath, ui, branch.inputSize)
+                   : SplitContacts(branch.input(), outputPath, ui, branch.inputSize);
       },
       itself);
+  return branch.outcome();
 }
 
-void runRecombine(const std::string& input, UserInterface& ui) {
-  if (input == "*.*") return;
-  const std::string folder = folderWithSeparator(input);
+RunOutcome runRecombine(Branch branch) {
+  if (branch.input() == kCancelledFolderSelection) return branch.outcome();
+  const std::string folder = folderWithSeparator(branch.input());
   int files = 0;
-  if (!attempt(ui, kRecombineOutcome, [&] { files = CountVcfFiles(folder); })) return;
-  if (files <= 1) return refuse(ui, kNotMultipleFiles);
-  ui.setCount(std::to_string(files) + " vCard Files Found");
-  runAndReport(
-      ui, kRecombineOutcome,
-      [&](std::string& outputPath) { return RecombineFolder(folder, outputPath, ui); },
+  if (!branch.attempt([&] { files = CountVcfFiles(folder); })) return branch.outcome();
+  if (files <= 1) {
+    branch.refuse(kNotMultipleFiles);
+    return branch.outcome();
+  }
+  branch.ui().setCount(std::to_string(files) + " vCard Files Found");
+  branch.runAndReport(
+      [&](std::string& outputPath) { return RecombineFolder(folder, outputPath, branch.ui()); },
       folderWithSeparator);
+  return branch.outcome();
 }
 
-void runMerge(const std::string& input, UserInterface& ui) {
+RunOutcome runMerge(Branch branch) {
   FileList fileList(1);
   std::string folder;
-  if (!attempt(ui, kMergeOutcome, [&] { folder = ParseMultiSelection(input, fileList); })) return;
+  if (!branch.attempt([&] { folder = ParseMultiSelection(branch.input(), fileList); })) {
+    return branch.outcome();
+  }
   const int selected = static_cast<int>(fileList.size()) - 1;
-  if (selected <= 1) return;
-  ui.setCount(std::to_string(selected) + " files selected");
-  ui.setStatus("Merging...");
-  runAndReport(
-      ui, kMergeOutcome,
+  if (selected <= 1) return branch.outcome();
+  branch.ui().setCount(std::to_string(selected) + " files selected");
+  branch.ui().setStatus("Merging...");
+  branch.runAndReport(
       [&](std::string& outputPath) { return MergeFiles(folder, fileList, outputPath); },
       folderWithSeparator);
+  return branch.outcome();
 }
 
-void runExport(const std::string& input, UserInterface& ui) {
-  if (!verifyContacts(input, ui, kExportOutcome)) return;
-  ui.setStatus("Exporting...");
-  runAndReport(
-      ui, kExportOutcome,
-      [&](std::string& outputPath) { return ExportContactsToCsv(input, outputPath); }, itself);
+RunOutcome runExport(Branch branch) {
+  if (!verifyContacts(branch)) return branch.outcome();
+  branch.ui().setStatus("Exporting...");
+  branch.runAndReport(
+      [&](std::string& outputPath) {
+        return ExportContactsToCsv(branch.input(), outputPath, branch.inputSize);
+      },
+      itself);
+  return branch.outcome();
 }
 
 }  // namespace
 
-void RunOperation(const std::string& selectedInput, int runMode, UserInterface& ui) {
-  const std::string input = selectedInput;
+RunOutcome RunOperation(const std::string& selectedInput, int runMode, UserInterface& ui) {
   switch (runMode) {
     case kSplit:
-      return runSplit(input, ui);
+      return runSplit(Branch(ui, kSplitTexts, selectedInput));
     case kRecombine:
-      return runRecombine(input, ui);
+      return runRecombine(Branch(ui, kRecombineTexts, selectedInput));
     case kMerge:
-      return runMerge(input, ui);
+      return runMerge(Branch(ui, kMergeTexts, selectedInput));
     case kExport:
-      return runExport(input, ui);
+      return runExport(Branch(ui, kExportTexts, selectedInput));
     default:
-      return;
+      return RunOutcome{};
   }
 }
 

@@ -8,9 +8,25 @@ namespace palvren {
 
 enum RunMode : int { kSplit = 0, kRecombine = 1, kMerge = 2, kExport = 3 };
 
-// Runs one operation on what the input dialog returned and reports the outcome: message box,
-// then status text, then (on success) the file browser. Failures of files and limits end in a
-// critical message naming the file and the reason; nothing is thrown.
-void RunOperation(const std::string& selectedInput, int runMode, UserInterface& ui);
+// How a run ended.
+struct RunOutcome {
+  enum class Kind {
+    NotRun,   // nothing to work on: a cancelled choice, fewer than two files, an unknown mode
+    Refused,  // "Nothing to Process": fewer than two contacts or files
+    Failed,   // the operation wrote nothing usable, or a file or limit stopped it
+    Done,
+  };
+  Kind kind = Kind::NotRun;
+  int count = 0;           // Done: contacts or files written
+  std::string outputPath;  // Done: the folder or file written
+  std::string reason;      // Refused, Failed: what the message said, without its title
+};
+
+// Runs one operation on what the input dialog returned (see FileSelection) and reports the
+// outcome to the person: message box, then status text, then (on success) the file browser.
+// Failures of files, limits and memory end in a critical message naming the file and the
+// reason, and come back as a Failed outcome; only what the user interface itself throws to
+// abandon the run passes through.
+RunOutcome RunOperation(const std::string& selectedInput, int runMode, UserInterface& ui);
 
 }  // namespace palvren

@@ -85,6 +85,28 @@ std::size_t LineReader::findLineEnd() const {
   return static_cast<std::size_t>(hit - buffer_.get());
 }
 
+void LineReader::shortenCarry() {
+  constexpr std::size_t kKept = 64;
+  if (carry_.size() <= 4 * kKept) return;
+  // Runs of spaces at either end become one space; a middle longer than any short text is
+  // replaced by a marker as long, which no short text equals however the line goes on.
+  const std::string_view whole = carry_;
+  const std::size_t first = whole.find_first_not_of(' ');
+  if (first == std::string_view::npos) {
+    carry_.assign(1, ' ');
+    return;
+  }
+  const std::size_t last = whole.find_last_not_of(' ');
+  std::string shortened = first > 0 ? " " : "";
+  if (last + 1 - first > kKept) {
+    shortened.append(kKept + 1, '\x01');
+  } else {
+    shortened.append(whole.substr(first, last + 1 - first));
+  }
+  if (last + 1 < whole.size()) shortened.push_back(' ');
+  carry_ = std::move(shortened);
+}
+
 bool LineReader::atEnd() {
   while (true) {
     if (begin_ == end_ && !refill()) return true;
@@ -113,6 +135,7 @@ bool LineReader::readLine(std::string_view& line) {
     std::size_t stop = findLineEnd();
     if (stop == end_) {
       carry_.append(buffer_.get() + begin_, end_ - begin_);
+      if (shortenLongLines_) shortenCarry();
       carrying = true;
       begin_ = end_;
       continue;

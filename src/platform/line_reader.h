@@ -28,6 +28,11 @@ class LineReader {
   bool atEnd();
 
   const std::string& path() const { return path_; }
+  // For readers that only ask whether a line, trimmed of spaces, reads some short text (as
+  // counting does): a long line is then cut down, keeping the answer, so that a file without
+  // line ends is read in little memory.
+  void shortenLongLines() { shortenLongLines_ = true; }
+
   // The file's size when it was opened.
   long long sizeAtOpen() const { return sizeAtOpen_; }
 
@@ -35,6 +40,7 @@ class LineReader {
   enum class LineBreaks { NotYetSeen, CarriageReturn, CarriageReturnOrLineFeed };
 
   bool refill();
+  void shortenCarry();
   std::size_t findLineEnd() const;
 
   std::string path_;
@@ -49,6 +55,7 @@ class LineReader {
   LineBreaks breaks_ = LineBreaks::NotYetSeen;
   bool startOfFile_ = true;
   bool skipLineFeed_ = false;
+  bool shortenLongLines_ = false;
 };
 
 // A test seam: makes every read of any LineReader fail with an input/output error once the

@@ -280,8 +280,9 @@ class ContactLoader {
 
 }  // namespace
 
-void LoadContacts(const std::string& fileName, ContactList& list, ContactTable& table) {
-  LineReader reader(fileName);
+void LoadContacts(const std::string& fileName, ContactList& list, ContactTable& table,
+                  long long inputSize) {
+  LineReader reader(fileName, inputSize);
   ContactLoader loader(fileName, list, table);
   std::string_view line;
   while (reader.readLine(line)) {

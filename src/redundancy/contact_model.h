@@ -123,8 +123,10 @@ class ContactList {
 
 // Reads every contact of a vCard file into list and table (which hold only entry 0 on entry).
 // Throws OperationError when the file cannot be read, holds more than 32767 contacts, or a
-// contact has more than 32767 lines with a colon.
-void LoadContacts(const std::string& fileName, ContactList& list, ContactTable& table);
+// contact has more than 32767 lines with a colon. No more than inputSize bytes are read (all of
+// the file when negative).
+void LoadContacts(const std::string& fileName, ContactList& list, ContactTable& table,
+                  long long inputSize = -1);
 
 // The property name of a tag: its text before the first ";", upper-cased.
 std::string propertyName(std::string_view tag);

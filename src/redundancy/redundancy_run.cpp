@@ -69,11 +69,11 @@ int writeContacts(const ContactList& list, const ContactTable& table, OutputFold
 }  // namespace
 
 int SplitWithRedundancyCheck(const std::string& inputFile, std::string& outputPath,
-                             UserInterface& ui) {
+                             UserInterface& ui, long long inputSize) {
   ContactTable table(1);
   ContactList list;
   showStatus(ui, "Loading File Data...");
-  LoadContacts(inputFile, list, table);
+  LoadContacts(inputFile, list, table, inputSize);
   if (list.size() == 0) return 0;
   showStatus(ui, "Performing Contact Cleaner...");
   CleanContacts(table);

@@ -10,7 +10,8 @@ namespace palvren {
 // optionally merges similar ones (pass 2), then writes the remaining contacts as numbered
 // single-contact files, named from their lines when that naming is selected. Returns the number
 // of files written; outputPath receives the folder.
+// No more than inputSize bytes of the input are read (all of it when negative).
 int SplitWithRedundancyCheck(const std::string& inputFile, std::string& outputPath,
-                             UserInterface& ui);
+                             UserInterface& ui, long long inputSize = -1);
 
 }  // namespace palvren

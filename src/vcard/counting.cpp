@@ -6,16 +6,18 @@
 
 namespace palvren {
 
-int CountContacts(const std::string& path, UserInterface& ui) {
+int CountContacts(const std::string& path, UserInterface& ui, long long* size) {
   int count = 0;
   if (fileExists(path)) {
     ui.setStatus("Verifying Input File...");
     ui.yield();
     LineReader reader(path);
+    reader.shortenLongLines();
     std::string_view line;
     while (reader.readLine(line)) {
       if (isBeginLine(line)) ++count;
     }
+    if (size) *size = reader.sizeAtOpen();
   }
   ui.setCount("vCard Count = " + std::to_string(count) + " Cards");
   return count;

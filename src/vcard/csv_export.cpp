@@ -136,10 +136,10 @@ std::vector<int> BuildCsvColumns(const ContactItems& contacts, ColumnTags& colum
   return itemColumns;
 }
 
-ContactItems readContactItems(const std::string& inputFile) {
+ContactItems readContactItems(const std::string& inputFile, long long inputSize) {
   ContactItems contacts;
   ItemCollector collector(contacts, inputFile);
-  LineReader reader(inputFile);
+  LineReader reader(inputFile, inputSize);
   std::string_view line;
   while (reader.readLine(line)) {
     if (!isBeginLine(line)) continue;
@@ -156,11 +156,12 @@ ContactItems readContactItems(const std::string& inputFile) {
   return contacts;
 }
 
-int ExportContactsToCsv(const std::string& inputFile, std::string& outputPath) {
+int ExportContactsToCsv(const std::string& inputFile, std::string& outputPath,
+                        long long inputSize) {
   std::optional<OutputFolder> folder = PrepareSplitFolder(inputFile);
   if (!folder) return 0;
   outputPath = folder->pathOf("Contacts_Export.csv");
-  ContactItems contacts = readContactItems(inputFile);
+  ContactItems contacts = readContactItems(inputFile, inputSize);
   ColumnTags columns;
   std::vector<int> itemColumns = BuildCsvColumns(contacts, columns);
   writeCsv(*folder, contacts, columns, itemColumns);

@@ -55,9 +55,11 @@ std::vector<int> BuildCsvColumns(const ContactItems& contacts, ColumnTags& colum
 
 // Writes Contacts_Export.csv in the split folder beside inputFile. Returns the number of
 // contacts; outputPath receives the file's path. Throws OperationError on a failure or limit.
-int ExportContactsToCsv(const std::string& inputFile, std::string& outputPath);
+// No more than inputSize bytes of the input are read (all of it when negative).
+int ExportContactsToCsv(const std::string& inputFile, std::string& outputPath,
+                        long long inputSize = -1);
 
 // Reads the contact blocks of a file into items.
-ContactItems readContactItems(const std::string& inputFile);
+ContactItems readContactItems(const std::string& inputFile, long long inputSize = -1);
 
 }  // namespace palvren

@@ -5,12 +5,11 @@
 #include "platform/line_reader.h"
 #include "platform/line_writer.h"
 #include "platform/text.h"
+#include "vcard/selection.h"
 
 namespace palvren {
 
 namespace {
-
-constexpr char kNul = '\0';
 
 // Copies every line of one file; returns the number of lines that read BEGIN:VCARD once
 // upper-cased (not trimmed).
@@ -38,20 +37,11 @@ std::string CombinedFileName() { return localDateText() + "_CONBINED_CONTACTS.vc
 
 std::string ParseMultiSelection(const std::string& selectedInput, FileList& fileList) {
   if (selectedInput.empty()) return std::string();
+  FileSelection selection = FileSelection::fromText(selectedInput);
+  refuseAboveLimit(static_cast<long long>(selection.names.size()), "selected files");
   fileList.assign(1, std::string());
-  std::size_t nul = selectedInput.find(kNul);
-  std::string folder = selectedInput.substr(0, nul);
-  if (nul == std::string::npos) return folder;
-  // Names are taken exactly as given: " a.vcf" is a file of its own, not a.vcf.
-  std::string_view rest = std::string_view(selectedInput).substr(nul + 1);
-  if (rest.find(kNul) == std::string_view::npos) return folder;
-  while (true) {
-    refuseAboveLimit(static_cast<long long>(fileList.size()), "selected files");
-    nul = rest.find(kNul);
-    fileList.emplace_back(rest.substr(0, nul));
-    if (nul == std::string_view::npos) return folder;
-    rest.remove_prefix(nul + 1);
-  }
+  for (std::string& name : selection.names) fileList.push_back(std::move(name));
+  return selection.folder;
 }
 
 int MergeFiles(const std::string& folder, const FileList& fileList, std::string& outputPath) {

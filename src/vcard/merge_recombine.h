@@ -13,8 +13,8 @@ using FileList = std::vector<std::string>;
 // "mm-dd-yyyy_CONBINED_CONTACTS.vcf" for today's local date.
 std::string CombinedFileName();
 
-// Splits the multi-selection text (the folder, then each name preceded by one NUL) into the
-// folder, which it returns, and fileList.
+// Splits the text of several selected files (see FileSelection) into the folder, which it
+// returns, and fileList; names are kept exactly as given.
 std::string ParseMultiSelection(const std::string& selectedInput, FileList& fileList);
 
 // Copies the .vcf files of fileList, in order, into the combined file in folder. Returns the

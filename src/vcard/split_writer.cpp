@@ -18,8 +18,8 @@ struct InputExtent {
 
 // Reads the input once with the split's block rules and refuses what the writer could not
 // number. The writing reads no further than this reading saw.
-InputExtent checkSplitLimits(const std::string& inputFile) {
-  LineReader bounded(inputFile);
+InputExtent checkSplitLimits(const std::string& inputFile, long long inputSize) {
+  LineReader bounded(inputFile, inputSize);
   std::string_view line;
   int blocks = 0;
   while (bounded.readLine(line)) {
@@ -37,13 +37,14 @@ InputExtent checkSplitLimits(const std::string& inputFile) {
       }
     }
   }
-  return {blocks, bounded.sizeAtOpen()};
+  return {blocks, std::min(bounded.sizeAtOpen(), inputSize < 0 ? bounded.sizeAtOpen() : inputSize)};
 }
 
 }  // namespace
 
-int SplitContacts(const std::string& inputFile, std::string& outputPath, UserInterface& ui) {
-  const InputExtent extent = checkSplitLimits(inputFile);
+int SplitContacts(const std::string& inputFile, std::string& outputPath, UserInterface& ui,
+                  long long inputSize) {
+  const InputExtent extent = checkSplitLimits(inputFile, inputSize);
   std::optional<OutputFolder> folder = PrepareSplitFolder(inputFile);
   if (!folder) return 0;
   outputPath = folder->path();

@@ -11,8 +11,10 @@ namespace palvren {
 // the split folder, naming each from its lines when naming from contact information is
 // selected. Returns the number of files written; outputPath receives the folder.
 // Refuses (OperationError) an input of more than 32767 contacts or a block of more than 32767
-// lines before anything is written. The input is taken as it was at the first reading: what is
-// appended to it while the split runs is not read.
-int SplitContacts(const std::string& inputFile, std::string& outputPath, UserInterface& ui);
+// lines before anything is written. No more than inputSize bytes are read (the size an earlier
+// reading of the run saw; all of the file when negative): what is appended to the input while
+// the split runs is not read.
+int SplitContacts(const std::string& inputFile, std::string& outputPath, UserInterface& ui,
+                  long long inputSize = -1);
 
 }  // namespace palvren

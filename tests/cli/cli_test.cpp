@@ -173,6 +173,12 @@ TEST(Cli, MergeRecombineExportAndCount) {
 
   Result count = run({"count", folder.file(CombinedFileName())});
   EXPECT_EQ(count.out, "3\n");
+  for (const std::string& notAFile : {folder.file("missing.vcf"), folder.path()}) {
+    Result nothing = run({"count", notAFile});
+    EXPECT_EQ(nothing.status, 2);
+    EXPECT_EQ(nothing.out, "");
+    EXPECT_NE(nothing.err.find("is not a file"), std::string::npos) << notAFile;
+  }
 
   Result exported = run({"export", folder.file(CombinedFileName())});
   EXPECT_EQ(exported.status, 0);
@@ -181,8 +187,11 @@ TEST(Cli, MergeRecombineExportAndCount) {
 
   Result split = run({"split", folder.file("a.vcf")});
   ASSERT_EQ(split.status, 0);
-  Result recombined = run({"recombine", "Split-vCards"}, folder.path());
+  Result recombined = run({"recombine", "."}, folder.file("Split-vCards"));
   EXPECT_EQ(recombined.status, 0) << recombined.err;
+  EXPECT_NE(recombined.out.find("\"" + folder.file("Split-vCards/" + CombinedFileName()) + "\""),
+            std::string::npos)
+      << recombined.out;
   EXPECT_EQ(readBytes(folder.file("Split-vCards/" + CombinedFileName())),
             cards({{"FN:A"}}) + "\r\n" + cards({{"FN:B"}}));
   const auto before = fileNames(folder.path());

@@ -28,7 +28,10 @@ class FakeUserInterface : public UserInterface {
     count = text;
     events.push_back("count:" + text);
   }
-  void yield() override { ++yields; }
+  void yield() override {
+    ++yields;
+    if (onYield) onYield();
+  }
   void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
     messages.push_back({text, title, icon});
     events.push_back("message:" + title);
@@ -67,6 +70,7 @@ class FakeUserInterface : public UserInterface {
   bool redundancyCheck = false;
   std::deque<bool> yesNoAnswers;
   std::function<int(PromptContext&)> conflictPolicy;
+  std::function<void()> onYield;
 
   // Record.
   std::string status;
