@@ -45,9 +45,9 @@ class BenchUi : public UserInterface {
   NamingMode namingMode() override { return NamingMode::Numeric; }
   RedundancyMode redundancyMode() override { return RedundancyMode::Pass1And2; }
   bool redundancyCheckTicked() override { return true; }
-  int askConflict(PromptContext&) override {
+  ConflictDecision askConflict(const PromptContext&) override {
     ++conflicts;
-    return kKeepOption1;
+    return ConflictChoice::KeepOption1;
   }
   int conflicts = 0;
 };
@@ -209,7 +209,9 @@ void benchPasses(const std::string& input) {
   inChild("whole file", [&] {
     std::string bytes;
     double copy = timed([&] { bytes = readFile(input); });
-    std::printf("  reading the whole file into memory (what any loader that keeps it pays): %.3f s\n", copy);
+    std::printf(
+        "  reading the whole file into memory (what any loader that keeps it pays): %.3f s\n",
+        copy);
   });
   inChild("load, clean, pass 1, pass 2", [&] {
     BenchUi ui;
@@ -247,8 +249,9 @@ void benchRedundancyRun(const std::string& input) {
       std::string output;
       int written = 0;
       double run = timed([&] { written = SplitWithRedundancyCheck(input, output, ui); });
-      std::printf("  round %d: SplitWithRedundancyCheck: %.3f s, %d files written, %d questions answered\n",
-                  round, run, written, ui.conflicts);
+      std::printf(
+          "  round %d: SplitWithRedundancyCheck: %.3f s, %d files written, %d questions answered\n",
+          round, run, written, ui.conflicts);
     });
   }
 }

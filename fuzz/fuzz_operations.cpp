@@ -8,7 +8,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;
-  palvren::fillTagDisplayNames();
   const std::string input = palvren::fuzz::writeInput(data + 1, size - 1);
   palvren::fuzz::FuzzUserInterface ui(data[0]);
   palvren::RunOperation(input, (data[0] & 16) ? palvren::kExport : palvren::kSplit, ui);

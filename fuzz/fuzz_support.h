@@ -51,12 +51,13 @@ class FuzzUserInterface : public UserInterface {
     return (seed_ & 4) ? RedundancyMode::Pass1And2 : RedundancyMode::Pass1Only;
   }
   bool redundancyCheckTicked() override { return seed_ & 8; }
-  int askConflict(PromptContext& context) override {
+  ConflictDecision askConflict(const PromptContext& context) override {
     const uint32_t mix = seed_ + uint32_t(context.firstPosition) * 7 +
                          uint32_t(context.secondPosition) * 3 +
                          uint32_t(context.conflictTag.size());
-    if (mix % 9 == 0) applyFieldEdit(context, context.conflictTag, "edited;value");
-    return int(mix % 5);  // 4 counts as "Keep Neither", as any unknown answer does
+    ConflictDecision decision(ConflictChoice(mix % 4));
+    if (mix % 9 == 0) decision.edits.push_back({context.conflictTag, "edited;value \xE2\x82\xAC"});
+    return decision;
   }
 
  private:

@@ -89,8 +89,8 @@ TEST(Corpus, EveryOperationEndsInOrderAndKeepsEveryContact) {
       checked.redundancyCheck = true;
       checked.redundancy = RedundancyMode::Pass1And2;
       checked.naming = naming;
-      checked.conflictPolicy = [](PromptContext& c) {
-        return (c.firstPosition + int(c.conflictTag.size())) % 4;
+      checked.conflictPolicy = [](const PromptContext& c) {
+        return ConflictChoice((c.firstPosition + int(c.conflictTag.size())) % 4);
       };
       RunOperation(input, kSplit, checked);
       EXPECT_FALSE(checked.messages.empty());

@@ -56,7 +56,7 @@ FakeUserInterface runVariant(const Variant& v, const std::string& input) {
   ui.redundancyCheck = v.check;
   ui.redundancy = v.redundancy;
   ui.naming = v.naming;
-  ui.conflictPolicy = [](PromptContext& c) { return c.firstPosition % 4; };
+  ui.conflictPolicy = [](const PromptContext& c) { return ConflictChoice(c.firstPosition % 4); };
   const std::string before = readBytes(input);
   RunOperation(input, v.mode, ui);
   EXPECT_EQ(readBytes(input), before) << v.name << ": the input changed";

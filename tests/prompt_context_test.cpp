@@ -2,15 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/records.h"
+
 namespace palvren {
 namespace {
 
-class PromptText : public ::testing::Test {
- protected:
-  void SetUp() override { fillTagDisplayNames(); }
-};
-
-TEST_F(PromptText, TagDisplayNamesHoldSixExactKeys) {
+TEST(PromptText, TagDisplayNamesHoldSixExactKeys) {
   EXPECT_EQ(TagDisplayNames().entries().size(), 6u);
   EXPECT_EQ(TagDisplayNames().lookup("TEL"), "[telephone #]");
   EXPECT_EQ(TagDisplayNames().lookup("tel"), "");
@@ -19,7 +16,7 @@ TEST_F(PromptText, TagDisplayNamesHoldSixExactKeys) {
   EXPECT_EQ(TagDisplayNames().lookup("NAME"), "[name]");
 }
 
-TEST_F(PromptText, TagDisplayNameReplacesOnlyTheLeadingPropertyName) {
+TEST(PromptText, TagDisplayNameReplacesOnlyTheLeadingPropertyName) {
   const std::pair<std::string, std::string> cases[] = {
       {"TEL", "[telephone #]"},
       {"TEL;TYPE=CELL", "[telephone #];TYPE=CELL"},
@@ -47,20 +44,27 @@ TEST(PromptValues, KeepTrailingSeparatorsKeepsTheOldValuesSemicolons) {
   EXPECT_EQ(KeepTrailingSeparators(";;", "x"), "x;;");
 }
 
-TEST(PromptValues, AnEditChangesBothContactsAndIsRemembered) {
-  ContactRecord first;
-  ContactRecord second;
-  first.setValue("N", "Doe;John;;;");
-  second.setValue("N", "Doe;Jon;");
-  PromptContext context{&first, &second, 1, 2, "N", 0, {}};
-  EXPECT_FALSE(applyFieldEdit(context, "N", ""));
+TEST(PromptValues, AnEditChangesEachContactListingTheFieldInItsOwnEncoding) {
+  ContactRecord first = testing::recordOf({{"N", "Doe;John;;;"}, {"FN", "Jos\xC3\xA9"}});
+  ContactRecord second = testing::recordOf({{"N", "Doe;Jon;"}, {"FN", "Jos\xE9"}});
+  EXPECT_FALSE(applyFieldEdit(first, second, {"N", ""}));
   EXPECT_EQ(first.value("N"), "Doe;John;;;");
-  EXPECT_TRUE(applyFieldEdit(context, "N", "Doe;Jonathan"));
+  EXPECT_TRUE(applyFieldEdit(first, second, {"N", "Doe;Jonathan"}));
   EXPECT_EQ(first.value("N"), "Doe;Jonathan;;;");
   EXPECT_EQ(second.value("N"), "Doe;Jonathan;");
-  EXPECT_TRUE(applyFieldEdit(context, "ORG", "Acme"));
-  EXPECT_EQ(second.value("ORG"), "Acme");
-  EXPECT_EQ(context.editedTags, (std::vector<std::string>{"N", "ORG"}));
+  EXPECT_TRUE(applyFieldEdit(first, second, {"FN", "Ren\xC3\xA9"}));
+  EXPECT_EQ(first.value("FN"), "Ren\xC3\xA9");  // UTF-8 stays UTF-8
+  EXPECT_EQ(second.value("FN"), "Ren\xE9");     // ISO-8859-1 stays ISO-8859-1
+  // A character ISO-8859-1 cannot hold is never turned into "?": that contact keeps its value.
+  EXPECT_TRUE(applyFieldEdit(first, second, {"FN", "Ren\xC3\xA9 \xE2\x82\xAC 5"}));
+  EXPECT_EQ(first.value("FN"), "Ren\xC3\xA9 \xE2\x82\xAC 5");
+  EXPECT_EQ(second.value("FN"), "Ren\xE9");
+  EXPECT_FALSE(encodeForContact(second, "\xE2\x82\xAC"));
+  // A field only the first contact lists is not slipped unlisted into the second.
+  first.appendTag("ORG");
+  EXPECT_TRUE(applyFieldEdit(first, second, {"ORG", "Acme"}));
+  EXPECT_EQ(first.value("ORG"), "Acme");
+  EXPECT_FALSE(second.holdsTag("ORG"));
 }
 
 }  // namespace

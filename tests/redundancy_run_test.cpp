@@ -80,7 +80,7 @@ TEST(RedundancyRun, PassTwoIsOfferedAndNoWritesWhatPassOneLeft) {
 
   RedundancyCase yes;
   yes.ui.redundancy = RedundancyMode::Pass1And2;
-  yes.ui.conflictPolicy = [](PromptContext&) { return int(kKeepOption2); };
+  yes.ui.conflictPolicy = [](const PromptContext&) { return ConflictChoice::KeepOption2; };
   yes.split(bytes);
   EXPECT_EQ(yes.result, 1);
   EXPECT_EQ(yes.file("contact0001.vcf"), card({"FN:Annie", "EMAIL:a@x.org"}));

@@ -33,9 +33,9 @@ struct Pass2 {
   }
   int run() { return MergeSimilarContacts(list, table, ui); }
   // Answers in order, then Keep Both.
-  void answers(std::vector<int> script) {
-    ui.conflictPolicy = [script, next = std::size_t(0)](PromptContext&) mutable {
-      return next < script.size() ? script[next++] : int(kKeepBoth);
+  void answers(std::vector<ConflictChoice> script) {
+    ui.conflictPolicy = [script, next = std::size_t(0)](const PromptContext&) mutable {
+      return ConflictDecision(next < script.size() ? script[next++] : ConflictChoice::KeepBoth);
     };
   }
 };
@@ -51,7 +51,7 @@ TEST(SimilarContacts, SharedEmailWithAnAtSignIsAHit) {
   Pass2 p;
   p.add(person("Ann", {{"EMAIL;INTERNET", "ann@x.org"}}));
   p.add(person("Ann Lee", {{"EMAIL;INTERNET", "ann@x.org"}}));
-  p.answers({kKeepOption2});
+  p.answers({ConflictChoice::KeepOption2});
   EXPECT_EQ(p.run(), 1);
   EXPECT_EQ(p.ui.conflicts, (std::vector<FakeUserInterface::Conflict>{{"FN", 1, 2}}));
   EXPECT_EQ(p.list.numbers(), std::vector<int>{1});
@@ -132,7 +132,8 @@ TEST(SimilarContacts, AsksAboutEveryTagBothListWithDifferentValues) {
          {"ORG", "Acme"},
          {"URL", "u"},
          {"END", "VCARD"}});
-  p.answers({kKeepOption1, kKeepOption2, kKeepOption1});
+  p.answers(
+      {ConflictChoice::KeepOption1, ConflictChoice::KeepOption2, ConflictChoice::KeepOption1});
   EXPECT_EQ(p.run(), 1);
   EXPECT_EQ(p.ui.conflicts, (std::vector<FakeUserInterface::Conflict>{
                                 {"VERSION", 1, 2}, {"NOTE", 1, 2}, {"TITLE", 1, 2}}));
@@ -162,15 +163,16 @@ TEST(SimilarContacts, KeepBothUndoesWhatTheMergeWroteButKeepsEdits) {
   p.add(person("Annie", {{"EMAIL", "a@x"}, {"TEL", "2"}, {"N", "Lee;Annie;;;"}, {"ORG", "Acme"}}));
   const Lines secondBefore = written(p.table[2]);
   int question = 0;
-  p.ui.conflictPolicy = [&](PromptContext& context) {
+  p.ui.conflictPolicy = [&](const PromptContext&) {
     switch (++question) {
       case 1:
-        return int(kKeepOption2);  // FN: Annie into the first
+        return ConflictDecision(ConflictChoice::KeepOption2);  // FN: Annie into the first
       case 2:
-        return int(kKeepOption1);  // TEL: 1 into the second
+        return ConflictDecision(ConflictChoice::KeepOption1);  // TEL: 1 into the second
       default:
-        applyFieldEdit(context, "N", " Lee;Ann Marie ");
-        return int(kKeepBoth);  // N: not the same person after all
+        ConflictDecision decision(ConflictChoice::KeepBoth);  // not the same person after all
+        decision.edits.push_back({"N", " Lee;Ann Marie "});
+        return decision;
     }
   };
   EXPECT_EQ(p.run(), 0);
@@ -185,13 +187,35 @@ TEST(SimilarContacts, KeepBothUndoesWhatTheMergeWroteButKeepsEdits) {
   EXPECT_EQ(written(p.table[2]), secondAfter);
 }
 
+TEST(SimilarContacts, AFieldTypedAfterTheMergeAddedItStaysListedThroughKeepBoth) {
+  Pass2 p;
+  p.add(person("Ann", {{"EMAIL", "a@x"}, {"TEL", "9"}}));
+  p.add(person("Ann", {{"EMAIL", "a@x"}, {"ORG", "Acme"}, {"NOTE", "n"}}));
+  p.add(person("Ann", {{"TEL", "9"}, {"ORG", "Other"}}));
+  p.table[1].setValue("NOTE", "m");  // held but not listed: asked after ORG was added
+  int question = 0;
+  p.ui.conflictPolicy = [&](const PromptContext& context) {
+    if (++question > 1) return ConflictDecision(ConflictChoice::KeepOption2);
+    EXPECT_TRUE(context.firstContact->listsTag("ORG"));
+    ConflictDecision decision(ConflictChoice::KeepBoth);
+    decision.edits.push_back({"ORG", "Acme Ltd"});
+    return decision;
+  };
+  EXPECT_EQ(p.run(), 1);
+  EXPECT_EQ(p.ui.conflicts,
+            (std::vector<FakeUserInterface::Conflict>{{"NOTE", 1, 2}, {"ORG", 1, 3}}));
+  EXPECT_EQ(written(p.table[1]),
+            written(card(person("Ann", {{"EMAIL", "a@x"}, {"TEL", "9"}, {"ORG", "Other"}}))));
+  EXPECT_EQ(p.table[2].value("ORG"), "Acme Ltd");
+}
+
 TEST(SimilarContacts, KeepBothAfterTheSecondWalkRemovesTheTagsItAdded) {
   Pass2 p;
   p.add(person("A", {{"EMAIL", "a@x"}}));
   p.add(person("A", {{"EMAIL", "a@x"}, {"ORG", "Acme"}, {"TITLE", "t"}, {"NOTE", "n"}}));
   p.table[1].setValue("NOTE", "m");  // held but not listed: asked in the second walk
   const Lines before = written(p.table[1]);
-  p.answers({kKeepBoth});
+  p.answers({ConflictChoice::KeepBoth});
   EXPECT_EQ(p.run(), 0);
   EXPECT_EQ(p.ui.conflicts.size(), 1u);
   EXPECT_EQ(written(p.table[1]), before);
@@ -204,7 +228,7 @@ TEST(SimilarContacts, KeepNeitherRemovesBothAndComparesTheNextContact) {
   p.add(person("B", {{"EMAIL", "a@x"}}));
   p.add(person("C", {{"EMAIL", "c@x"}}));
   p.add(person("D", {{"EMAIL", "c@x"}}));
-  p.answers({kKeepNeither, kKeepOption1});
+  p.answers({ConflictChoice::KeepNeither, ConflictChoice::KeepOption1});
   EXPECT_EQ(p.run(), 3);
   EXPECT_EQ(p.list.numbers(), std::vector<int>{3});
   EXPECT_EQ(p.ui.conflicts, (std::vector<FakeUserInterface::Conflict>{{"FN", 1, 2}, {"FN", 1, 2}}));
@@ -217,7 +241,7 @@ TEST(SimilarContacts, AMergedContactGoesOnAbsorbingWithItsMergedData) {
   p.add(person("A", {{"EMAIL", "a@x"}}));
   p.add(person("A", {{"EMAIL", "a@x"}, {"TEL", "5"}, {"N", "Doe"}}));
   p.add(person("X", {{"N", "Doe"}, {"TEL", "5"}}));  // similar only to the merged first
-  p.answers({kKeepOption1});
+  p.answers({ConflictChoice::KeepOption1});
   EXPECT_EQ(p.run(), 2);
   EXPECT_EQ(p.list.numbers(), std::vector<int>{1});
   EXPECT_EQ(p.table[1].value("FN"), "A");
@@ -278,12 +302,13 @@ int pairwiseWalk(std::vector<int>& list, ContactTable& table, UserInterface& ui)
   return removed;
 }
 
-int scriptedAnswer(PromptContext& context) {
+ConflictDecision scriptedAnswer(const PromptContext& context) {
   const int mix =
       int(context.conflictTag.size()) * 7 + context.firstPosition * 3 + context.secondPosition;
-  if (mix % 5 == 0) applyFieldEdit(context, "EMAIL", "shared@x.org");
-  if (mix % 11 == 0) applyFieldEdit(context, "TEL;CELL", "555");
-  return mix % 4;
+  ConflictDecision decision(ConflictChoice(mix % 4));
+  if (mix % 5 == 0) decision.edits.push_back({"EMAIL", "shared@x.org"});
+  if (mix % 11 == 0) decision.edits.push_back({"TEL;CELL", "555"});
+  return decision;
 }
 
 TEST(SimilarContacts, AgreesWithThePairwiseWalkOnRandomSets) {

@@ -35,7 +35,6 @@ palvren::ContactRecord contact(std::initializer_list<std::pair<const char*, cons
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  palvren::fillTagDisplayNames();
   const QString folder = argc > 1 ? argv[1] : "docs/screenshots";
   QDir().mkpath(folder);
   palvren::frmMain window;
@@ -62,7 +61,7 @@ int main(int argc, char** argv) {
                          {"FN", "Jon Doe"},
                          {"EMAIL;TYPE=INTERNET", "john@example.org"},
                          {"END", "VCARD"}});
-  palvren::PromptContext context{&first, &second, 3, 7, "N", 0, {}};
+  palvren::PromptContext context{&first, &second, 3, 7, "N"};
   palvren::frmPrompt prompt(context, &window);
   save(prompt, folder, "conflict_window.png");
   return 0;

@@ -21,6 +21,7 @@
 #include "app/artwork.h"
 #include "app/qt_text.h"
 #include "driver/run_driver.h"
+#include "redundancy/prompt_context.h"
 
 namespace palvren {
 
@@ -371,6 +372,8 @@ RedundancyMode frmMain::redundancyMode() {
   return optRedunActions[1]->isChecked() ? RedundancyMode::Pass1And2 : RedundancyMode::Pass1Only;
 }
 bool frmMain::redundancyCheckTicked() { return chkRedundancyCheck->isChecked(); }
-int frmMain::askConflict(PromptContext& context) { return dialogs_->conflict(context); }
+ConflictDecision frmMain::askConflict(const PromptContext& context) {
+  return dialogs_->conflict(context);
+}
 
 }  // namespace palvren

@@ -71,7 +71,7 @@ class frmMain : public QMainWindow, public UserInterface {
   NamingMode namingMode() override;
   RedundancyMode redundancyMode() override;
   bool redundancyCheckTicked() override;
-  int askConflict(PromptContext& context) override;
+  ConflictDecision askConflict(const PromptContext& context) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -11,9 +11,9 @@ QString displayText(const std::string& bytes) {
   return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
 }
 
-std::string bytesFromTyped(const QString& text, bool utf8) {
-  QByteArray bytes = utf8 ? text.toUtf8() : text.toLatin1();
-  return std::string(bytes.constData(), std::size_t(bytes.size()));
+QString displayText(const std::string& bytes, bool utf8) {
+  if (utf8) return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+  return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
 }
 
 QString messageText(const std::string& text) { return displayText(replaceAll(text, "\r\n", "\n")); }

@@ -15,7 +15,6 @@ int Main(int argc, char** argv) {
   QApplication::setWindowIcon(applicationIcon());
   SingleInstance instance(SingleInstance::defaultLockPath());
   if (instance.anotherIsRunning()) return 0;
-  fillTagDisplayNames();
   frmMain window;
   window.show();
   return application.exec();

@@ -34,7 +34,7 @@ bool QtWindowDialogs::yesNo(const std::string& text, const std::string& title) {
   return box.exec() == QMessageBox::Yes;
 }
 
-int QtWindowDialogs::conflict(PromptContext& context) {
+ConflictDecision QtWindowDialogs::conflict(const PromptContext& context) {
   return showConflictPrompt(context, window_);
 }
 

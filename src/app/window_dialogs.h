@@ -10,6 +10,7 @@ class QWidget;
 namespace palvren {
 
 struct PromptContext;
+struct ConflictDecision;
 
 // The modal dialogs and the file browser behind the main window. Tests replace them with a
 // script; the program uses the Qt ones.
@@ -17,7 +18,7 @@ class WindowDialogs : public SourceDialogRunner {
  public:
   virtual void message(const std::string& text, const std::string& title, MessageIcon icon) = 0;
   virtual bool yesNo(const std::string& text, const std::string& title) = 0;
-  virtual int conflict(PromptContext& context) = 0;
+  virtual ConflictDecision conflict(const PromptContext& context) = 0;
   virtual void browse(const std::string& path) = 0;
   virtual void showAbout() = 0;
   virtual void showRedundancyLogic() = 0;
@@ -29,7 +30,7 @@ class QtWindowDialogs : public WindowDialogs {
   void run(SourceDialogSettings& settings) override { files_.run(settings); }
   void message(const std::string& text, const std::string& title, MessageIcon icon) override;
   bool yesNo(const std::string& text, const std::string& title) override;
-  int conflict(PromptContext& context) override;
+  ConflictDecision conflict(const PromptContext& context) override;
   void browse(const std::string& path) override;
   void showAbout() override;
   void showRedundancyLogic() override;

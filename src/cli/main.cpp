@@ -7,7 +7,6 @@
 #include "redundancy/prompt_context.h"
 
 int main(int argc, char** argv) {
-  palvren::fillTagDisplayNames();
   palvren::pending_files::removeOnInterrupt();
   palvren::Terminal terminal{std::cin, std::cout, std::cerr, isatty(STDIN_FILENO) != 0,
                              isatty(STDERR_FILENO) != 0};

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iomanip>
 #include <istream>
+#include <optional>
 #include <ostream>
 
 #include "platform/text.h"
@@ -14,8 +15,66 @@ namespace {
 
 std::string plainLines(const std::string& text) { return replaceAll(text, "\r\n", "\n"); }
 
+// Contact data as the terminal may show it: control characters (escape sequences, line breaks)
+// are written as \xNN, so that data cannot redraw the screen the person is choosing from.
+std::string terminalSafe(std::string_view text) {
+  const bool utf8 = isValidUtf8(text);
+  std::string safe;
+  safe.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    const bool c1InUtf8 = utf8 && c == 0xC2 && i + 1 < text.size() &&
+                          static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                          static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+    if (c1InUtf8) ++i;
+    const unsigned char shown = c1InUtf8 ? static_cast<unsigned char>(text[i]) : c;
+    if (c1InUtf8 || c < 0x20 || c == 0x7F || (!utf8 && c >= 0x80 && c <= 0x9F)) {
+      static const char kHex[] = "0123456789ABCDEF";
+      safe += "\\x";
+      safe.push_back(kHex[shown >> 4]);
+      safe.push_back(kHex[shown & 15]);
+    } else {
+      safe.push_back(char(c));
+    }
+  }
+  return safe;
+}
+
+// A typed line as UTF-8: a terminal that sends other bytes is taken to send ISO-8859-1.
+std::string typedText(const std::string& line) {
+  if (isValidUtf8(line)) return line;
+  std::string utf8;
+  for (char c : line) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      utf8.push_back(c);
+    } else {
+      utf8.push_back(char(0xC0 | (byte >> 6)));
+      utf8.push_back(char(0x80 | (byte & 0x3F)));
+    }
+  }
+  return utf8;
+}
+
+// A value as the table shows it: the last text typed for its field, until the answer applies it.
+std::string shownValue(const ContactRecord& contact, std::string_view tag,
+                       const ConflictDecision& decision) {
+  for (auto edit = decision.edits.rbegin(); edit != decision.edits.rend(); ++edit) {
+    if (edit->tag == tag && contact.listsTag(tag)) return ValueForDisplay(trimSpaces(edit->text));
+  }
+  return ValueForDisplay(contact.value(tag));
+}
+
+std::optional<ConflictChoice> choiceOf(const std::string& answer) {
+  if (answer == "1") return ConflictChoice::KeepOption1;
+  if (answer == "2") return ConflictChoice::KeepOption2;
+  if (answer == "b" || answer == "both") return ConflictChoice::KeepBoth;
+  if (answer == "n" || answer == "neither") return ConflictChoice::KeepNeither;
+  return std::nullopt;
+}
+
 std::string cell(const std::string& text, std::size_t width) {
-  std::string shown = replaceAll(text, "\r\n", " ");
+  std::string shown = terminalSafe(text);
   if (characterCount(shown) > width) shown = std::string(firstCharacters(shown, width - 1)) + "~";
   return shown + std::string(width - characterCount(shown), ' ');
 }
@@ -52,11 +111,12 @@ bool TerminalUserInterface::askYesNo(const std::string& text, const std::string&
   return true;
 }
 
-void TerminalUserInterface::showConflict(const PromptContext& context) {
+void TerminalUserInterface::showConflict(const PromptContext& context,
+                                         const ConflictDecision& decision) {
   const ContactRecord& first = *context.firstContact;
   const ContactRecord& second = *context.secondContact;
   std::ostream& out = terminal_.out;
-  out << "\nSimilar contacts: the values of " << TagDisplayName(context.conflictTag)
+  out << "\nSimilar contacts: the values of " << terminalSafe(TagDisplayName(context.conflictTag))
       << " differ.\n";
   out << "    " << cell("", 26) << " "
       << cell("Contact (" + std::to_string(context.firstPosition) + ")", 30) << " Contact ("
@@ -64,12 +124,12 @@ void TerminalUserInterface::showConflict(const PromptContext& context) {
   for (int k = 1; k <= first.orderCount(); ++k) {
     const std::string_view tag = first.tagAt(k);
     out << (tag == context.conflictTag ? "=> " : "   ") << std::setw(2) << k << " "
-        << cell(TagDisplayName(tag), 23) << " " << cell(ValueForDisplay(first.value(tag)), 30)
-        << " " << replaceAll(ValueForDisplay(second.value(tag)), "\r\n", " ") << "\n";
+        << cell(TagDisplayName(tag), 23) << " " << cell(shownValue(first, tag, decision), 30) << " "
+        << terminalSafe(shownValue(second, tag, decision)) << "\n";
   }
 }
 
-void TerminalUserInterface::editField(PromptContext& context) {
+void TerminalUserInterface::editField(const PromptContext& context, ConflictDecision& decision) {
   std::string line;
   terminal_.out << "Row to edit: " << std::flush;
   if (!std::getline(terminal_.in, line)) return;
@@ -81,36 +141,47 @@ void TerminalUserInterface::editField(PromptContext& context) {
   }
   if (row < 1 || row > context.firstContact->orderCount()) return;
   const std::string tag(context.firstContact->tagAt(row));
-  terminal_.out << "Enter the value for the \"" << TagDisplayName(tag)
+  terminal_.out << "Enter the value for the \"" << terminalSafe(TagDisplayName(tag))
                 << "\" field here: " << std::flush;
-  if (std::getline(terminal_.in, line)) applyFieldEdit(context, tag, line);
+  if (!std::getline(terminal_.in, line) || line.empty()) return;
+  const std::string text = typedText(line);
+  for (const ContactRecord* contact : {context.firstContact, context.secondContact}) {
+    if (contact->listsTag(tag) && !encodeForContact(*contact, text)) {
+      terminal_.out << "Not taken: a contact written in ISO-8859-1 (Latin-1) cannot hold every "
+                       "character typed.\n";
+      return;
+    }
+  }
+  decision.edits.push_back({tag, text});
 }
 
-int TerminalUserInterface::askConflict(PromptContext& context) {
+ConflictDecision TerminalUserInterface::askConflict(const PromptContext& context) {
   switch (policy_) {
     case ConflictPolicy::First:
-      return 1;
+      return ConflictChoice::KeepOption1;
     case ConflictPolicy::Second:
-      return 2;
+      return ConflictChoice::KeepOption2;
     case ConflictPolicy::Both:
-      return 0;
+      return ConflictChoice::KeepBoth;
     case ConflictPolicy::Neither:
-      return 3;
+      return ConflictChoice::KeepNeither;
     case ConflictPolicy::Ask:
       break;
   }
   clearProgress();
+  ConflictDecision decision;
   while (true) {
-    showConflict(context);
+    showConflict(context, decision);
     terminal_.out << "Keep [1] option 1, [2] option 2, [b]oth, [n]either, or [e]dit a field: "
                   << std::flush;
     std::string answer;
-    if (!std::getline(terminal_.in, answer)) return 0;  // input closed: keep both
+    if (!std::getline(terminal_.in, answer)) return decision;  // input closed: keep both
     answer = std::string(trimSpaces(answer));
-    if (answer == "1" || answer == "2") return answer[0] - '0';
-    if (answer == "b" || answer == "both") return 0;
-    if (answer == "n" || answer == "neither") return 3;
-    if (answer == "e" || answer == "edit") editField(context);
+    if (std::optional<ConflictChoice> choice = choiceOf(answer)) {
+      decision.answer = *choice;
+      return decision;
+    }
+    if (answer == "e" || answer == "edit") editField(context, decision);
   }
 }
 

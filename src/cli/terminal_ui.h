@@ -4,6 +4,7 @@
 
 #include "cli/cli.h"
 #include "platform/user_interface.h"
+#include "redundancy/prompt_context.h"
 
 namespace palvren {
 
@@ -27,14 +28,14 @@ class TerminalUserInterface : public UserInterface {
     return check_ == 2 ? RedundancyMode::Pass1And2 : RedundancyMode::Pass1Only;
   }
   bool redundancyCheckTicked() override { return check_ > 0; }
-  int askConflict(PromptContext& context) override;
+  ConflictDecision askConflict(const PromptContext& context) override;
 
   const std::string& countLine() const { return count_; }
 
  private:
   void clearProgress();
-  void showConflict(const PromptContext& context);
-  void editField(PromptContext& context);
+  void showConflict(const PromptContext& context, const ConflictDecision& decision);
+  void editField(const PromptContext& context, ConflictDecision& decision);
 
   Terminal& terminal_;
   NamingMode naming_;

@@ -5,6 +5,7 @@
 namespace palvren {
 
 struct PromptContext;
+struct ConflictDecision;
 
 enum class MessageIcon { Information, Critical };
 enum class NamingMode { Numeric, ContactInfo };
@@ -35,9 +36,9 @@ class UserInterface {
   virtual RedundancyMode redundancyMode() = 0;
   virtual bool redundancyCheckTicked() = 0;
 
-  // Shows the conflict window for the filled context and returns the answer it leaves
-  // (0 Keep Both, 1 Keep Option 1, 2 Keep Option 2, 3 Keep Neither).
-  virtual int askConflict(PromptContext& context) = 0;
+  // Puts one conflict of pass 2 to the person and returns the decision: the answer and the
+  // fields typed meanwhile. The contacts are not changed here; pass 2 applies the decision.
+  virtual ConflictDecision askConflict(const PromptContext& context) = 0;
 };
 
 }  // namespace palvren

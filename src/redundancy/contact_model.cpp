@@ -49,6 +49,15 @@ bool ContactRecord::listsTag(std::string_view tag) const {
   return false;
 }
 
+int ContactRecord::ordinalOf(std::string_view tag) const {
+  const int entry = find(tag);
+  if (entry < 0) return 0;
+  for (std::size_t k = 0; k < order_.size(); ++k) {
+    if (order_[k] == std::uint32_t(entry)) return static_cast<int>(k + 1);
+  }
+  return 0;
+}
+
 int ContactRecord::find(std::string_view tag) const {
   if (index_) {
     auto [first, last] = index_->equal_range(tagHash(tag));

@@ -42,7 +42,9 @@ class ContactRecord {
   void replaceTagAt(int ordinal, std::string_view tag) {
     order_[std::size_t(ordinal - 1)] = entryFor(tag);
   }
-  void removeLastOrdinal() { order_.pop_back(); }
+  void removeTagAt(int ordinal) { order_.erase(order_.begin() + (ordinal - 1)); }
+  // The first ordinal listing tag; 0 when none does.
+  int ordinalOf(std::string_view tag) const;
   void setTagOrder(const std::vector<std::string_view>& tags);
   bool listsTag(std::string_view tag) const;
 

@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -52,8 +53,14 @@ QLineEdit* valueBox(QWidget* parent, int index) {
 
 }  // namespace
 
-frmPrompt::frmPrompt(PromptContext& context, QWidget* parent, InputBox inputBox)
-    : QDialog(parent), context_(context), inputBox_(std::move(inputBox)) {
+frmPrompt::frmPrompt(const PromptContext& context, QWidget* parent, InputBox inputBox,
+                     Notice notice)
+    : QDialog(parent),
+      context_(context),
+      firstUtf8_(holdsUtf8(*context.firstContact)),
+      secondUtf8_(holdsUtf8(*context.secondContact)),
+      inputBox_(std::move(inputBox)),
+      notice_(std::move(notice)) {
   setObjectName("frmPrompt");
   setWindowTitle("Select the Correct Data");
   setWindowIcon(applicationIcon());
@@ -61,6 +68,11 @@ frmPrompt::frmPrompt(PromptContext& context, QWidget* parent, InputBox inputBox)
   if (!inputBox_) {
     inputBox_ = [this](const QString& prompt, const QString& title) {
       return askWithInputDialog(this, prompt, title);
+    };
+  }
+  if (!notice_) {
+    notice_ = [this](const QString& text) {
+      QMessageBox::warning(this, "Update Existing Data Field", text);
     };
   }
   ListView1 = new QTreeWidget(this);
@@ -130,8 +142,8 @@ void frmPrompt::Form_Activate() {
     auto* row = new QTreeWidgetItem(ListView1);
     row->setText(0, displayText(TagDisplayName(tag)));
     row->setData(0, kTagRole, QByteArray::fromStdString(tag));
-    row->setText(1, displayText(ValueForDisplay(first.value(tag))));
-    row->setText(2, displayText(ValueForDisplay(second.value(tag))));
+    row->setText(1, displayText(ValueForDisplay(first.value(tag)), firstUtf8_));
+    row->setText(2, displayText(ValueForDisplay(second.value(tag)), secondUtf8_));
     if (tag == context_.conflictTag && !conflictRow) conflictRow = row;
   }
   if (conflictRow) {
@@ -144,18 +156,25 @@ void frmPrompt::Form_Activate() {
     conflictRow->setIcon(0, conflictArrowIcon());
     ListView1->setCurrentItem(conflictRow);
     conflictRow->setSelected(true);
-    txtOption[0]->setText(displayText(ValueForDisplay(first.value(context_.conflictTag))));
-    txtOption[1]->setText(displayText(ValueForDisplay(second.value(context_.conflictTag))));
+    txtOption[0]->setText(
+        displayText(ValueForDisplay(first.value(context_.conflictTag)), firstUtf8_));
+    txtOption[1]->setText(
+        displayText(ValueForDisplay(second.value(context_.conflictTag)), secondUtf8_));
   }
 }
 
-bool frmPrompt::valuesAreUtf8() const {
-  for (const ContactRecord* contact : {context_.firstContact, context_.secondContact}) {
-    for (const auto& [tag, value] : contact->tagValues()) {
-      if (!isValidUtf8(value)) return false;
+std::optional<std::string> frmPrompt::refusalOfEdit(const std::string& tag,
+                                                    const std::string& text) const {
+  const ContactRecord* contacts[] = {context_.firstContact, context_.secondContact};
+  const int positions[] = {context_.firstPosition, context_.secondPosition};
+  for (int i = 0; i < 2; ++i) {
+    if (contacts[i]->listsTag(tag) && !encodeForContact(*contacts[i], text)) {
+      return "Contact (" + std::to_string(positions[i]) +
+             ") is written in ISO-8859-1 (Latin-1), which cannot hold every character typed. "
+             "Type the value with letters it can hold.";
     }
   }
-  return true;
+  return std::nullopt;
 }
 
 void frmPrompt::editRow(QTreeWidgetItem* row) {
@@ -164,25 +183,28 @@ void frmPrompt::editRow(QTreeWidgetItem* row) {
   std::optional<QString> typed = inputBox_(prompt, "Update Existing Data Field");
   if (!typed || typed->isEmpty()) return;
   const std::string tag = row->data(0, kTagRole).toByteArray().toStdString();
-  const std::string bytes = bytesFromTyped(*typed, valuesAreUtf8());
-  if (!applyFieldEdit(context_, tag, bytes)) return;
-  const QString shown = displayText(std::string(trimSpaces(bytes)));
+  const std::string text = typed->toStdString();
+  if (const std::optional<std::string> refusal = refusalOfEdit(tag, text)) {
+    notice_(QString::fromStdString(*refusal));
+    return;
+  }
+  decision_.edits.push_back({tag, text});
+  const QString shown = QString::fromStdString(std::string(trimSpaces(text)));
   row->setText(1, shown);
-  row->setText(2, shown);
+  if (context_.secondContact->listsTag(tag)) row->setText(2, shown);
 }
 
 void frmPrompt::ListView1_DblClick() { editRow(ListView1->currentItem()); }
 
 void frmPrompt::cmdOption_Click(int index) {
-  context_.answer = index;
+  decision_.answer = ConflictChoice(index);
   done(QDialog::Accepted);
 }
 
-int showConflictPrompt(PromptContext& context, QWidget* parent) {
-  context.answer = kKeepBoth;
+ConflictDecision showConflictPrompt(const PromptContext& context, QWidget* parent) {
   frmPrompt window(context, parent);
   window.exec();
-  return context.answer;
+  return window.decision();
 }
 
 }  // namespace palvren

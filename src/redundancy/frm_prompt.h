@@ -25,7 +25,14 @@ class frmPrompt : public QDialog {
   using InputBox =
       std::function<std::optional<QString>(const QString& prompt, const QString& title)>;
 
-  frmPrompt(PromptContext& context, QWidget* parent, InputBox inputBox = {});
+  // Tells why a typed value was not taken.
+  using Notice = std::function<void(const QString& text)>;
+
+  frmPrompt(const PromptContext& context, QWidget* parent, InputBox inputBox = {},
+            Notice notice = {});
+
+  // The answer clicked (Keep Both when the window was closed) and the fields typed.
+  const ConflictDecision& decision() const { return decision_; }
 
   QTreeWidget* ListView1;
   std::array<QPushButton*, 4> cmdOption;
@@ -40,13 +47,17 @@ class frmPrompt : public QDialog {
   void Form_Activate();
   void cmdOption_Click(int index);
   void ListView1_DblClick();
-  bool valuesAreUtf8() const;
+  std::optional<std::string> refusalOfEdit(const std::string& tag, const std::string& text) const;
 
-  PromptContext& context_;
+  const PromptContext& context_;
+  const bool firstUtf8_;
+  const bool secondUtf8_;
   InputBox inputBox_;
+  Notice notice_;
+  ConflictDecision decision_;
 };
 
-// Shows the window modally for a filled context and returns the answer.
-int showConflictPrompt(PromptContext& context, QWidget* parent);
+// Shows the window modally for a conflict and returns the decision.
+ConflictDecision showConflictPrompt(const PromptContext& context, QWidget* parent);
 
 }  // namespace palvren

@@ -15,20 +15,13 @@ const std::string& TagDisplayNameTable::lookup(std::string_view key) const {
   return kNoDisplayName;
 }
 
-TagDisplayNameTable& TagDisplayNames() {
-  static TagDisplayNameTable table;
-  return table;
-}
+TagDisplayNameTable::TagDisplayNameTable()
+    : entries_{{"N", "[name]"},      {"NAME", "[name]"},        {"FN", "[formatted name]"},
+               {"ADR", "[address]"}, {"ORG", "[organization]"}, {"TEL", "[telephone #]"}} {}
 
-void fillTagDisplayNames() {
-  TagDisplayNameTable& table = TagDisplayNames();
-  table.clear();
-  table.add("N", "[name]");
-  table.add("NAME", "[name]");
-  table.add("FN", "[formatted name]");
-  table.add("ADR", "[address]");
-  table.add("ORG", "[organization]");
-  table.add("TEL", "[telephone #]");
+const TagDisplayNameTable& TagDisplayNames() {
+  static const TagDisplayNameTable table;
+  return table;
 }
 
 std::string TagDisplayName(std::string_view tag) {
@@ -62,13 +55,42 @@ std::string KeepTrailingSeparators(std::string_view oldValue, std::string_view t
   return std::string(trimSpaces(typed)) + std::string(separators, ';');
 }
 
-bool applyFieldEdit(PromptContext& context, const std::string& tag, const std::string& typed) {
-  if (typed.empty()) return false;
-  for (ContactRecord* contact : {context.firstContact, context.secondContact}) {
-    contact->setValue(tag, KeepTrailingSeparators(contact->value(tag), typed));
+bool holdsUtf8(const ContactRecord& contact) {
+  for (const auto& [tag, value] : contact.tagValues()) {
+    if (!isValidUtf8(value)) return false;
   }
-  context.editedTags.push_back(tag);
   return true;
+}
+
+std::optional<std::string> encodeForContact(const ContactRecord& contact, std::string_view typed) {
+  if (!isValidUtf8(typed) || holdsUtf8(contact)) return std::string(typed);
+  std::string latin1;
+  latin1.reserve(typed.size());
+  for (std::size_t i = 0; i < typed.size(); ++i) {
+    const unsigned char lead = static_cast<unsigned char>(typed[i]);
+    if (lead < 0x80) {
+      latin1.push_back(char(lead));
+    } else if (lead == 0xC2 || lead == 0xC3) {
+      latin1.push_back(
+          char(((lead & 0x03) << 6) | (static_cast<unsigned char>(typed[++i]) & 0x3F)));
+    } else {
+      return std::nullopt;  // beyond U+00FF
+    }
+  }
+  return latin1;
+}
+
+bool applyFieldEdit(ContactRecord& first, ContactRecord& second, const FieldEdit& edit) {
+  if (edit.text.empty()) return false;
+  bool changed = false;
+  for (ContactRecord* contact : {&first, &second}) {
+    if (!contact->listsTag(edit.tag)) continue;
+    const std::optional<std::string> bytes = encodeForContact(*contact, edit.text);
+    if (!bytes) continue;
+    contact->setValue(edit.tag, KeepTrailingSeparators(contact->value(edit.tag), *bytes));
+    changed = true;
+  }
+  return changed;
 }
 
 }  // namespace palvren

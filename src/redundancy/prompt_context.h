@@ -1,45 +1,58 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "redundancy/contact_model.h"
 
 namespace palvren {
 
-// The answer of the conflict window: the index of the button clicked.
-enum ConflictChoice : int {
-  kKeepBoth = 0,
-  kKeepOption1 = 1,
-  kKeepOption2 = 2,
-  kKeepNeither = 3,
+// The answer to a conflict: the button clicked, numbered as the window's buttons are.
+enum class ConflictChoice { KeepBoth = 0, KeepOption1 = 1, KeepOption2 = 2, KeepNeither = 3 };
+
+// A field the person typed anew: the tag, and the text in UTF-8.
+struct FieldEdit {
+  std::string tag;
+  std::string text;
+  bool operator==(const FieldEdit&) const = default;
 };
 
-// The exchange between pass 2 and the conflict window. The two records are the contacts' own:
-// an edit in the window changes the contacts themselves.
+// What the person decided about one conflict: the answer, and the fields typed meanwhile, in
+// order. Pass 2 applies the edits, then the answer.
+struct ConflictDecision {
+  ConflictDecision(ConflictChoice choice = ConflictChoice::KeepBoth) : answer(choice) {}
+  ConflictChoice answer;
+  std::vector<FieldEdit> edits;
+};
+
+// One conflict put to the person: the two contacts as they stand, their list positions, and the
+// tag whose values differ.
 struct PromptContext {
-  ContactRecord* firstContact = nullptr;
-  ContactRecord* secondContact = nullptr;
+  const ContactRecord* firstContact = nullptr;
+  const ContactRecord* secondContact = nullptr;
   int firstPosition = 0;
   int secondPosition = 0;
   std::string conflictTag;
-  int answer = kKeepBoth;
-  // Tags whose values the user typed during this question, in order.
-  std::vector<std::string> editedTags;
 };
 
-// The edit of a field through the window: sets both contacts' value of tag to the typed text,
-// each keeping its own trailing separators. An empty text changes nothing; returns whether the
-// contacts changed.
-bool applyFieldEdit(PromptContext& context, const std::string& tag, const std::string& typed);
+// Whether every value of a contact is valid UTF-8; a contact that is not is written in
+// ISO-8859-1, and an edit of it is stored so.
+bool holdsUtf8(const ContactRecord& contact);
+// A typed text (UTF-8) in the contact's own encoding; nothing when the contact is ISO-8859-1
+// and the text has a character beyond it. A text that is not valid UTF-8 is taken byte for byte.
+std::optional<std::string> encodeForContact(const ContactRecord& contact, std::string_view typed);
 
-// The readable tag names, filled once at start-up and read-only afterwards.
+// Applies an edit to each of the two contacts that lists its tag: the value becomes the typed
+// text, in the contact's own encoding, keeping the contact's trailing separators. An empty text,
+// or one a contact cannot hold, changes nothing; returns whether either contact changed.
+bool applyFieldEdit(ContactRecord& first, ContactRecord& second, const FieldEdit& edit);
+
+// The readable tag names, keys matched exactly: a constant table.
 class TagDisplayNameTable {
  public:
-  void clear() { entries_.clear(); }
-  void add(std::string key, std::string display) {
-    entries_.emplace_back(std::move(key), std::move(display));
-  }
+  TagDisplayNameTable();
   // The display text of a key matched exactly; the empty text for an unknown key.
   const std::string& lookup(std::string_view key) const;
   const std::vector<std::pair<std::string, std::string>>& entries() const { return entries_; }
@@ -48,9 +61,7 @@ class TagDisplayNameTable {
   std::vector<std::pair<std::string, std::string>> entries_;
 };
 
-TagDisplayNameTable& TagDisplayNames();
-// Fills TagDisplayNames with its six entries.
-void fillTagDisplayNames();
+const TagDisplayNameTable& TagDisplayNames();
 
 // The text shown for a tag in the conflict window's first column.
 std::string TagDisplayName(std::string_view tag);

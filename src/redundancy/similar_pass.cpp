@@ -26,18 +26,16 @@ class MergeJournal {
  public:
   void recordValue(ContactRecord& contact, const std::string& tag) {
     entries_.push_back(
-        {&contact, tag, contact.holdsTag(tag), std::string(contact.value(tag)), false, 0, {}});
+        {&contact, tag, contact.holdsTag(tag), std::string(contact.value(tag)), false});
   }
-  void recordInsertion(ContactRecord& contact, const std::string& tag, int endOrdinal,
-                       const std::string& endTag) {
-    entries_.push_back({&contact, tag, false, {}, true, endOrdinal, endTag});
+  void recordInsertion(ContactRecord& contact, const std::string& tag) {
+    entries_.push_back({&contact, tag, false, {}, true});
   }
-  // Values the user typed after the merge wrote them are the user's, not the merge's.
-  void keepUserEdits(const std::vector<std::string>& editedTags) {
+  // A field the user typed after the merge wrote or added it is the user's, not the merge's:
+  // it stays, listed, whatever is undone.
+  void keepUserEdit(const std::string& tag) {
     for (Entry& entry : entries_) {
-      if (std::find(editedTags.begin(), editedTags.end(), entry.tag) != editedTags.end()) {
-        entry.userEdited = true;
-      }
+      if (entry.tag == tag) entry.userEdited = true;
     }
   }
   void undo() {
@@ -52,18 +50,17 @@ class MergeJournal {
     bool held;
     std::string oldValue;
     bool insertion;
-    int endOrdinal;  // where END stood before the insertion; 0 when it was appended
-    std::string endTag;
     bool userEdited = false;
   };
 
   static void undoEntry(const Entry& entry) {
+    if (entry.userEdited) return;
     if (entry.insertion) {
-      entry.contact->removeLastOrdinal();
-      if (entry.endOrdinal > 0) entry.contact->replaceTagAt(entry.endOrdinal, entry.endTag);
+      // The tag took END's place and END moved last: taking the tag out puts END back after
+      // whatever is kept.
+      entry.contact->removeTagAt(entry.contact->ordinalOf(entry.tag));
       return;
     }
-    if (entry.userEdited) return;
     if (entry.held) {
       entry.contact->setValue(entry.tag, entry.oldValue);
     } else {
@@ -87,25 +84,27 @@ class PairMerger {
  private:
   // Asks about tag and applies the answer; false when the merge stops.
   bool settle(const std::string& tag) {
-    PromptContext context;
-    int answer = AskConflictChoice(a_, b_, i_, j_, tag, ui_, context);
-    journal_.keepUserEdits(context.editedTags);
-    if (answer == kKeepOption1) {
-      journal_.recordValue(b_, tag);
-      b_.setValue(tag, a_.value(tag));
-      return true;
+    const ConflictDecision decision = AskConflictChoice(a_, b_, i_, j_, tag, ui_);
+    for (const FieldEdit& edit : decision.edits) {
+      if (applyFieldEdit(a_, b_, edit)) journal_.keepUserEdit(edit.tag);
     }
-    if (answer == kKeepOption2) {
-      journal_.recordValue(a_, tag);
-      a_.setValue(tag, b_.value(tag));
-      return true;
+    switch (decision.answer) {
+      case ConflictChoice::KeepOption1:
+        journal_.recordValue(b_, tag);
+        b_.setValue(tag, a_.value(tag));
+        return true;
+      case ConflictChoice::KeepOption2:
+        journal_.recordValue(a_, tag);
+        a_.setValue(tag, b_.value(tag));
+        return true;
+      case ConflictChoice::KeepBoth:
+        journal_.undo();
+        outcome_ = MergeOutcome::NotRedundant;
+        return false;
+      case ConflictChoice::KeepNeither:
+        break;
     }
-    if (answer == kKeepBoth) {
-      journal_.undo();
-      outcome_ = MergeOutcome::NotRedundant;
-    } else {
-      outcome_ = MergeOutcome::DiscardBoth;
-    }
+    outcome_ = MergeOutcome::DiscardBoth;
     return false;
   }
 
@@ -138,13 +137,12 @@ class PairMerger {
   // The new tag takes END's ordinal and END moves to the end. A contact cut short without an
   // END line gets the tag appended.
   void insertBeforeEnd(const std::string& tag) {
+    journal_.recordInsertion(a_, tag);
     if (endPosition_ == 0) {
-      journal_.recordInsertion(a_, tag, 0, {});
       a_.appendTag(tag);
       return;
     }
     const std::string endTag(a_.tagAt(endPosition_));
-    journal_.recordInsertion(a_, tag, endPosition_, endTag);
     a_.replaceTagAt(endPosition_, tag);
     a_.appendTag(endTag);
     endPosition_ = a_.orderCount();
@@ -233,17 +231,10 @@ bool IsSimilar(const ContactRecord& a, const ContactRecord& b) {
   return FindSharedTag(a, b, "ADR", k) && sharedName();
 }
 
-int AskConflictChoice(ContactRecord& first, ContactRecord& second, int firstPosition,
-                      int secondPosition, const std::string& tag, UserInterface& ui,
-                      PromptContext& context) {
-  context.firstContact = &first;
-  context.secondContact = &second;
-  context.firstPosition = firstPosition;
-  context.secondPosition = secondPosition;
-  context.conflictTag = tag;
-  context.answer = kKeepBoth;
-  context.editedTags.clear();
-  return ui.askConflict(context);
+ConflictDecision AskConflictChoice(const ContactRecord& first, const ContactRecord& second,
+                                   int firstPosition, int secondPosition, const std::string& tag,
+                                   UserInterface& ui) {
+  return ui.askConflict(PromptContext{&first, &second, firstPosition, secondPosition, tag});
 }
 
 MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, UserInterface& ui) {

@@ -19,10 +19,10 @@ bool FindSharedTag(const ContactRecord& a, const ContactRecord& b, std::string_v
 // together with a shared formatted name or name.
 bool IsSimilar(const ContactRecord& a, const ContactRecord& b);
 
-// Puts one conflict to the user and returns the answer.
-int AskConflictChoice(ContactRecord& first, ContactRecord& second, int firstPosition,
-                      int secondPosition, const std::string& tag, UserInterface& ui,
-                      PromptContext& context);
+// Puts one conflict to the user and returns the decision.
+ConflictDecision AskConflictChoice(const ContactRecord& first, const ContactRecord& second,
+                                   int firstPosition, int secondPosition, const std::string& tag,
+                                   UserInterface& ui);
 
 // Merges b into a (list positions i and j), asking about every value the two hold differently.
 // "Keep Both" undoes what this merge itself wrote into either contact; values the user typed

@@ -16,11 +16,11 @@ using testing::readBytes;
 using testing::TempFolder;
 
 TEST(TerminalSession, AskShowsBothContactsAndTakesAnEditAndAnAnswer) {
-  fillTagDisplayNames();
   TempFolder folder;
   folder.write("in.vcf",
-               crlfLines({"BEGIN:VCARD", "N:Lee;Ann;;;", "EMAIL:ann@x.org", "END:VCARD",
-                          "BEGIN:VCARD", "N:Lee;Annie;;;", "EMAIL:ann@x.org", "END:VCARD"}));
+               crlfLines({"BEGIN:VCARD", "N:Lee;Ann;;;", "EMAIL:ann@x.org",
+                          "NOTE:\x1b[2J\x1b[Hfake\nrow \xC2\x9B", "END:VCARD", "BEGIN:VCARD",
+                          "N:Lee;Annie;;;", "EMAIL:ann@x.org", "END:VCARD"}));
   std::istringstream in("x\ne\n2\nLee;Anne\n1\n");
   std::ostringstream out;
   std::ostringstream err;
@@ -33,8 +33,14 @@ TEST(TerminalSession, AskShowsBothContactsAndTakesAnEditAndAnAnswer) {
   EXPECT_NE(shown.find("Lee Ann"), std::string::npos);
   EXPECT_NE(shown.find("Lee Annie"), std::string::npos);
   EXPECT_NE(shown.find("Enter the value for the \"[name]\" field here:"), std::string::npos);
+  EXPECT_NE(shown.find("=>  2 [name]                  Lee Anne"), std::string::npos);  // typed
+  // Control characters of the data are shown escaped, never sent to the terminal.
+  EXPECT_NE(shown.find("\\x1B[2J\\x1B[Hfake\\x0Arow \\x9B"), std::string::npos);
+  EXPECT_EQ(shown.find('\x1b'), std::string::npos);
+  EXPECT_EQ(shown.find("\xC2\x9B"), std::string::npos);
   EXPECT_EQ(readBytes(folder.file("Split-vCards/contact0001.vcf")),
-            crlfLines({"BEGIN:VCARD", "N:Lee;Anne;;;", "EMAIL:ann@x.org", "END:VCARD"}));
+            crlfLines({"BEGIN:VCARD", "N:Lee;Anne;;;", "EMAIL:ann@x.org",
+                       "NOTE:\x1b[2J\x1b[Hfake\nrow \xC2\x9B", "END:VCARD"}));
   // Progress is one line rewritten in place on the terminal.
   EXPECT_NE(err.str().find("\rLoading File Data...\x1b[K"), std::string::npos);
 }

@@ -29,16 +29,19 @@ class PromptWindowTest : public ::testing::Test {
                                {"FN", "John Doe"},
                                {"ORG", "Only here"},
                                {"END", "VCARD"}});
-  PromptContext context{&first, &second, 3, 7, "N", 0, {}};
+  PromptContext context{&first, &second, 3, 7, "N"};
   std::vector<QString> prompts;
+  std::vector<QString> notices;
   std::optional<QString> typed;
 
   std::unique_ptr<frmPrompt> makeWindow() {
-    return std::make_unique<frmPrompt>(context, nullptr,
-                                       [this](const QString& prompt, const QString& title) {
-                                         prompts.push_back(title + "|" + prompt);
-                                         return typed;
-                                       });
+    return std::make_unique<frmPrompt>(
+        context, nullptr,
+        [this](const QString& prompt, const QString& title) {
+          prompts.push_back(title + "|" + prompt);
+          return typed;
+        },
+        [this](const QString& text) { notices.push_back(text); });
   }
   QTreeWidgetItem* row(frmPrompt& window, int index) {
     return window.ListView1->topLevelItem(index);
@@ -74,18 +77,16 @@ TEST_F(PromptWindowTest, MarksTheConflictingRow) {
 
 TEST_F(PromptWindowTest, EachButtonAnswersItsIndex) {
   for (int index = 0; index < 4; ++index) {
-    context.answer = -1;
     auto window = makeWindow();
     window->show();
     window->cmdOption[index]->click();
-    EXPECT_EQ(context.answer, index);
+    EXPECT_EQ(window->decision().answer, ConflictChoice(index));
     EXPECT_FALSE(window->isVisible());
   }
 }
 
 TEST_F(PromptWindowTest, EscapeEnterAndClosingAnswerKeepBoth) {
   for (int key : {int(Qt::Key_Escape), int(Qt::Key_Return), 0}) {
-    context.answer = 0;
     auto window = makeWindow();
     window->show();
     QApplication::processEvents();
@@ -94,24 +95,23 @@ TEST_F(PromptWindowTest, EscapeEnterAndClosingAnswerKeepBoth) {
     } else {
       window->close();
     }
-    EXPECT_EQ(context.answer, 0);
+    EXPECT_EQ(window->decision().answer, ConflictChoice::KeepBoth);
     EXPECT_FALSE(window->isVisible());
   }
 }
 
-TEST_F(PromptWindowTest, DoubleClickEditsTheFieldInBothContacts) {
+TEST_F(PromptWindowTest, DoubleClickTypesTheFieldForBothContacts) {
   auto window = makeWindow();
   typed = QString("Doe;Jonathan");
   window->editRow(row(*window, 2));
   ASSERT_EQ(prompts.size(), 1u);
   EXPECT_EQ(prompts[0],
             "Update Existing Data Field|Enter the value for the \"[name]\" field here:");
-  EXPECT_EQ(first.value("N"), "Doe;Jonathan;;;");
-  EXPECT_EQ(second.value("N"), "Doe;Jonathan;;;");
+  EXPECT_EQ(first.value("N"), "Doe;John;;;");  // applied by pass 2, after the answer
+  EXPECT_EQ(window->decision().edits, (std::vector<FieldEdit>{{"N", "Doe;Jonathan"}}));
   EXPECT_EQ(row(*window, 2)->text(1), "Doe;Jonathan");
   EXPECT_EQ(row(*window, 2)->text(2), "Doe;Jonathan");
   EXPECT_EQ(window->txtOption[0]->text(), "Doe John");  // the boxes keep what they showed
-  EXPECT_EQ(context.editedTags, std::vector<std::string>{"N"});
 }
 
 TEST_F(PromptWindowTest, ACancelledOrEmptyEditChangesNothing) {
@@ -124,21 +124,27 @@ TEST_F(PromptWindowTest, ACancelledOrEmptyEditChangesNothing) {
   EXPECT_EQ(
       prompts[0],
       "Update Existing Data Field|Enter the value for the \"[telephone #];CELL\" field here:");
-  EXPECT_EQ(first.value("TEL;CELL"), "555");
-  EXPECT_FALSE(second.holdsTag("TEL;CELL"));
+  EXPECT_TRUE(window->decision().edits.empty());
   EXPECT_EQ(row(*window, 4)->text(1), "555");
 }
 
-TEST_F(PromptWindowTest, ValuesShowAsUtf8OrLatin1AndEditsKeepTheEncoding) {
+TEST_F(PromptWindowTest, EachContactShowsInItsOwnEncodingAndRefusesWhatItCannotHold) {
   first.setValue("FN", "Jos\xC3\xA9");
-  second.setValue("FN", "Jos\xE9");  // not UTF-8: the pair is shown and stored as Latin-1
+  second.setValue("FN", "Jos\xE9");  // not UTF-8: this contact is ISO-8859-1
   context.conflictTag = "FN";
   auto window = makeWindow();
   EXPECT_EQ(window->txtOption[0]->text(), QString::fromUtf8("Jos\xC3\xA9"));
   EXPECT_EQ(window->txtOption[1]->text(), QString::fromUtf8("Jos\xC3\xA9"));
+  typed = QString::fromUtf8("Ren\xC3\xA9 \xE2\x82\xAC 5");
+  window->editRow(row(*window, 3));
+  ASSERT_EQ(notices.size(), 1u);
+  EXPECT_TRUE(notices[0].startsWith("Contact (7) is written in ISO-8859-1"))
+      << notices[0].toStdString();
+  EXPECT_TRUE(window->decision().edits.empty());
+  EXPECT_EQ(row(*window, 3)->text(2), QString::fromUtf8("Jos\xC3\xA9"));
   typed = QString::fromUtf8("Ren\xC3\xA9");
   window->editRow(row(*window, 3));
-  EXPECT_EQ(first.value("FN"), "Ren\xE9");
+  EXPECT_EQ(window->decision().edits, (std::vector<FieldEdit>{{"FN", "Ren\xC3\xA9"}}));
 }
 
 }  // namespace

@@ -8,7 +8,6 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM",
           qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QApplication application(argc, argv);
-  palvren::fillTagDisplayNames();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

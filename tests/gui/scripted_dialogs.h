@@ -39,8 +39,8 @@ class ScriptedDialogs : public WindowDialogs {
     if (whileAsking) whileAsking();
     return true;
   }
-  int conflict(PromptContext& context) override {
-    return conflictAnswer ? conflictAnswer(context) : 0;
+  ConflictDecision conflict(const PromptContext& context) override {
+    return conflictAnswer ? conflictAnswer(context) : ConflictDecision();
   }
   void browse(const std::string& path) override {
     browsed.push_back(path);
@@ -53,7 +53,7 @@ class ScriptedDialogs : public WindowDialogs {
   std::deque<std::string> choices;
   std::function<void()> whileOpen;
   std::function<void()> whileAsking;
-  std::function<int(PromptContext&)> conflictAnswer;
+  std::function<ConflictDecision(const PromptContext&)> conflictAnswer;
 
   std::vector<SourceDialogSettings> dialogs;
   std::vector<Message> messages;

@@ -51,10 +51,9 @@ class FakeUserInterface : public UserInterface {
   NamingMode namingMode() override { return naming; }
   RedundancyMode redundancyMode() override { return redundancy; }
   bool redundancyCheckTicked() override { return redundancyCheck; }
-  int askConflict(PromptContext& context) override {
+  ConflictDecision askConflict(const PromptContext& context) override {
     conflicts.push_back({context.conflictTag, context.firstPosition, context.secondPosition});
-    context.answer = conflictPolicy ? conflictPolicy(context) : kKeepBoth;
-    return context.answer;
+    return conflictPolicy ? conflictPolicy(context) : ConflictDecision();
   }
 
   struct Conflict {
@@ -69,7 +68,7 @@ class FakeUserInterface : public UserInterface {
   RedundancyMode redundancy = RedundancyMode::Pass1Only;
   bool redundancyCheck = false;
   std::deque<bool> yesNoAnswers;
-  std::function<int(PromptContext&)> conflictPolicy;
+  std::function<ConflictDecision(const PromptContext&)> conflictPolicy;
   std::function<void()> onYield;
 
   // Record.

@@ -59,7 +59,7 @@ class RandomContacts {
       add(copy, tag, value);
     }
     if (change == 4) {
-      copy.removeLastOrdinal();
+      copy.removeTagAt(copy.orderCount());
       add(copy, chance(50) ? "TITLE" : "EMAIL", chance(50) ? "Boss" : "c@x.org");
       add(copy, "END", "VCARD");
     }
