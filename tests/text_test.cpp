@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "vcard/block_rules.h"
+
 namespace palvren {
 namespace {
 
@@ -12,14 +14,14 @@ TEST(Text, TrimRemovesSpacesOnlyNotTabs) {
 }
 
 TEST(Text, BeginLineMatchesWholeLinesInAnyCaseWithSpaces) {
-  EXPECT_TRUE(isBeginLine("BEGIN:VCARD"));
-  EXPECT_TRUE(isBeginLine("  begin:vCard  "));
-  EXPECT_FALSE(isBeginLine("BEGIN:VCARD\t"));
-  EXPECT_FALSE(isBeginLine("BEGIN:VCARD;X=1"));
-  EXPECT_FALSE(isBeginLine("xBEGIN:VCARD"));
+  EXPECT_TRUE(isContactBegin("BEGIN:VCARD"));
+  EXPECT_TRUE(isContactBegin("  begin:vCard  "));
+  EXPECT_FALSE(isContactBegin("BEGIN:VCARD\t"));
+  EXPECT_FALSE(isContactBegin("BEGIN:VCARD;X=1"));
+  EXPECT_FALSE(isContactBegin("xBEGIN:VCARD"));
   EXPECT_FALSE(
-      isBeginLine("\xEF\xBB\xBF"
-                  "BEGIN:VCARD"));
+      isContactBegin("\xEF\xBB\xBF"
+                     "BEGIN:VCARD"));
 }
 
 TEST(Text, UpperCasingIsAsciiOnly) { EXPECT_EQ(toUpperAscii("abz\xC3\xA9"), "ABZ\xC3\xA9"); }

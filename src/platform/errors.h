@@ -19,7 +19,4 @@ std::string systemReason(int errorNumber);
 [[noreturn]] void throwFileError(const std::string& action, const std::string& path,
                                  int errorNumber);
 
-// The largest count this program handles: counts, positions and line numbers are 16-bit.
-constexpr int kMaxCount = 32767;
-
 }  // namespace palvren

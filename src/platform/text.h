@@ -19,11 +19,6 @@ bool equalsUpper(std::string_view text, std::string_view upperWord);
 // Whether text, upper-cased, begins with upperPrefix.
 bool startsWithUpper(std::string_view text, std::string_view upperPrefix);
 
-// A contact start: the line, upper-cased and trimmed of spaces, reads BEGIN:VCARD.
-inline bool isBeginLine(std::string_view line) {
-  return equalsUpper(trimSpaces(line), "BEGIN:VCARD");
-}
-
 // Replaces every occurrence of from (non-empty) by to, scanning left to right once.
 std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
 

@@ -5,6 +5,7 @@
 #include "platform/errors.h"
 #include "platform/line_reader.h"
 #include "platform/text.h"
+#include "vcard/block_rules.h"
 
 namespace palvren {
 
@@ -237,8 +238,6 @@ std::string propertyName(std::string_view tag) {
 
 namespace {
 
-bool isEndTestText(std::string_view line) { return equalsUpper(trimSpaces(line), "END:VCARD"); }
-
 class ContactLoader {
  public:
   ContactLoader(const std::string& fileName, ContactList& list, ContactTable& table)
@@ -246,10 +245,7 @@ class ContactLoader {
 
   void startContact(std::string_view beginLine) {
     const int number = list_.size() + 1;
-    if (number > kMaxCount) {
-      throw OperationError("\"" + fileName_ + "\" holds more than " + std::to_string(kMaxCount) +
-                           " contacts, the most this program can process.");
-    }
+    checkLimit(number, quoted(fileName_), "contacts");
     list_.append(number);
     table_.resize(number + 1);
     record_ = &table_[number];
@@ -264,11 +260,8 @@ class ContactLoader {
       record_->appendToValue(currentTag_, line);
       return;
     }
-    if (++colonLines_ > kMaxCount) {
-      throw OperationError("Contact " + std::to_string(list_.size()) + " of \"" + fileName_ +
-                           "\" has more than " + std::to_string(kMaxCount) +
-                           " lines, the most this program can process.");
-    }
+    checkLimit(++colonLines_,
+               "Contact " + std::to_string(list_.size()) + " of " + quoted(fileName_), "lines");
     addLine(line, colon);
   }
 
@@ -295,9 +288,9 @@ void LoadContacts(const std::string& fileName, ContactList& list, ContactTable& 
   ContactLoader loader(fileName, list, table);
   std::string_view line;
   while (reader.readLine(line)) {
-    if (!isBeginLine(line)) continue;
+    if (!isContactBegin(line)) continue;
     loader.startContact(line);
-    while (!isEndTestText(line) && reader.readLine(line)) loader.addContactLine(line);
+    while (!isLoadEnd(line) && reader.readLine(line)) loader.addContactLine(line);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "platform/text.h"
+#include "vcard/block_rules.h"
 
 namespace palvren {
 
@@ -112,7 +113,7 @@ class PairMerger {
     const int count = a_.orderCount();
     for (int k = 1; k <= count; ++k) {
       const std::string tag(a_.tagAt(k));
-      if (equalsUpper(tag, "END")) endPosition_ = k;
+      if (isEndTag(tag)) endPosition_ = k;
       const std::string_view secondValue = b_.value(tag);
       if (!secondValue.empty() && secondValue != a_.value(tag) && !settle(tag)) return false;
     }

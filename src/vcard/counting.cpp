@@ -2,7 +2,7 @@
 
 #include "platform/file_system.h"
 #include "platform/line_reader.h"
-#include "platform/text.h"
+#include "vcard/block_rules.h"
 
 namespace palvren {
 
@@ -15,7 +15,7 @@ int CountContacts(const std::string& path, UserInterface& ui, long long* size) {
     reader.shortenLongLines();
     std::string_view line;
     while (reader.readLine(line)) {
-      if (isBeginLine(line)) ++count;
+      if (isContactBegin(line)) ++count;
     }
     if (size) *size = reader.sizeAtOpen();
   }

@@ -4,25 +4,19 @@
 #include "platform/line_reader.h"
 #include "platform/line_writer.h"
 #include "platform/text.h"
+#include "vcard/block_rules.h"
 #include "vcard/contact_folder.h"
 
 namespace palvren {
 
 namespace {
 
-void refuseAboveLimit(std::size_t count, const std::string& what, const std::string& file) {
-  if (count > static_cast<std::size_t>(kMaxCount)) {
-    throw OperationError("\"" + file + "\" has more than " + std::to_string(kMaxCount) + " " +
-                         what + ", the most this program can export.");
-  }
-}
-
 class ItemCollector {
  public:
   ItemCollector(ContactItems& contacts, const std::string& file) : c_(contacts), file_(file) {}
 
   void startContact() {
-    refuseAboveLimit(c_.firstItem.size() + 1, "contacts", file_);
+    checkLimit(static_cast<long long>(c_.firstItem.size() + 1), quoted(file_), "contacts");
     c_.firstItem.push_back(c_.items.size());
     c_.closed.push_back(false);
   }
@@ -41,7 +35,8 @@ class ItemCollector {
 
  private:
   void addItem(std::string_view line, std::size_t alreadyWritten = 0) {
-    refuseAboveLimit(c_.items.size() - c_.firstItem.back() + 1, "lines in one contact", file_);
+    checkLimit(static_cast<long long>(c_.items.size() - c_.firstItem.back() + 1),
+               "Contact " + std::to_string(c_.firstItem.size()) + " of " + quoted(file_), "lines");
     std::size_t offset = c_.text.size() - alreadyWritten;
     c_.text.append(line);
     c_.items.push_back({offset, line.size() + alreadyWritten});
@@ -127,7 +122,7 @@ std::vector<int> BuildCsvColumns(const ContactItems& contacts, ColumnTags& colum
       std::string_view tag = itemTag(contacts.itemText(i));
       int column = FindColumn(tag, columnTags);
       if (column < 0) {
-        refuseAboveLimit(columnTags.size() + 1, "distinct tags", "the input");
+        checkLimit(columnTags.size() + 1, "The input", "distinct tags");
         column = columnTags.append(tag);
       }
       itemColumns[i] = column;
@@ -142,12 +137,12 @@ ContactItems readContactItems(const std::string& inputFile, long long inputSize)
   LineReader reader(inputFile, inputSize);
   std::string_view line;
   while (reader.readLine(line)) {
-    if (!isBeginLine(line)) continue;
+    if (!isContactBegin(line)) continue;
     collector.startContact();
     while (reader.readLine(line)) {
       std::string_view stripped = trimSpaces(line);
       collector.addLine(stripped);
-      if (stripped == "END:VCARD") {
+      if (isExportEnd(stripped)) {
         collector.closeContact();
         break;
       }

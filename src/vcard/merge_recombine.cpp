@@ -4,7 +4,7 @@
 #include "platform/file_system.h"
 #include "platform/line_reader.h"
 #include "platform/line_writer.h"
-#include "platform/text.h"
+#include "vcard/block_rules.h"
 #include "vcard/selection.h"
 
 namespace palvren {
@@ -18,17 +18,10 @@ int copyLines(const std::string& path, LineWriter& output) {
   std::string_view line;
   int begins = 0;
   while (reader.readLine(line)) {
-    if (equalsUpper(line, "BEGIN:VCARD")) ++begins;
+    if (isMergeBegin(line)) ++begins;
     output.writeLine(line);
   }
   return begins;
-}
-
-void refuseAboveLimit(long long count, const std::string& what) {
-  if (count > kMaxCount) {
-    throw OperationError("More than " + std::to_string(kMaxCount) + " " + what +
-                         ", the most this program can process.");
-  }
 }
 
 }  // namespace
@@ -38,7 +31,7 @@ std::string CombinedFileName() { return localDateText() + "_CONBINED_CONTACTS.vc
 std::string ParseMultiSelection(const std::string& selectedInput, FileList& fileList) {
   if (selectedInput.empty()) return std::string();
   FileSelection selection = FileSelection::fromText(selectedInput);
-  refuseAboveLimit(static_cast<long long>(selection.names.size()), "selected files");
+  checkLimit(static_cast<long long>(selection.names.size()), "The selection", "files");
   fileList.assign(1, std::string());
   for (std::string& name : selection.names) fileList.push_back(std::move(name));
   return selection.folder;
@@ -61,7 +54,7 @@ int MergeFiles(const std::string& folder, const FileList& fileList, std::string&
     const std::string path = folder + "/" + fileList[i];
     if (!hasVcfExtension(path)) continue;
     count += copyLines(path, output);
-    refuseAboveLimit(count, "contacts");
+    checkLimit(count, "The merge", "contacts");
   }
   // A merge that copied no contact leaves an earlier combined file as it was.
   if (count > 0) output.commit();
@@ -74,7 +67,7 @@ int RecombineFolder(const std::string& folder, std::string& outputPath, UserInte
   for (std::string& file : listFiles(folder)) {
     if (file != target && hasVcfExtension(file)) inputs.push_back(std::move(file));
   }
-  refuseAboveLimit(static_cast<long long>(inputs.size()), "files");
+  checkLimit(static_cast<long long>(inputs.size()), quoted(folder), ".vcf files");
   LineWriter output(target);
   int files = 0;
   for (const std::string& file : inputs) {

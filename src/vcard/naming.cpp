@@ -6,6 +6,7 @@
 #include "platform/errors.h"
 #include "platform/file_system.h"
 #include "platform/text.h"
+#include "vcard/block_rules.h"
 
 namespace palvren {
 

@@ -2,14 +2,12 @@
 
 #include "platform/errors.h"
 #include "platform/line_reader.h"
-#include "platform/text.h"
+#include "vcard/block_rules.h"
 #include "vcard/naming.h"
 
 namespace palvren {
 
 namespace {
-
-constexpr std::string_view kEndLine = "END:VCARD";
 
 struct InputExtent {
   int blocks = 0;
@@ -23,18 +21,12 @@ InputExtent checkSplitLimits(const std::string& inputFile, long long inputSize) 
   std::string_view line;
   int blocks = 0;
   while (bounded.readLine(line)) {
-    if (!isBeginLine(line)) continue;
-    if (++blocks > kMaxCount) {
-      throw OperationError("\"" + inputFile + "\" holds more than " + std::to_string(kMaxCount) +
-                           " contacts, the most this program can process.");
-    }
+    if (!isContactBegin(line)) continue;
+    checkLimit(++blocks, quoted(inputFile), "contacts");
     int lines = 0;
-    while (line != kEndLine && bounded.readLine(line)) {
-      if (++lines > kMaxCount) {
-        throw OperationError("Contact " + std::to_string(blocks) + " of \"" + inputFile +
-                             "\" has more than " + std::to_string(kMaxCount) +
-                             " lines, the most this program can process.");
-      }
+    while (!isSplitEnd(line) && bounded.readLine(line)) {
+      checkLimit(++lines, "Contact " + std::to_string(blocks) + " of " + quoted(inputFile),
+                 "lines");
     }
   }
   return {blocks, std::min(bounded.sizeAtOpen(), inputSize < 0 ? bounded.sizeAtOpen() : inputSize)};
@@ -56,13 +48,13 @@ int SplitContacts(const std::string& inputFile, std::string& outputPath, UserInt
     ui.setStatus("Processing " + std::to_string(counter));
     ui.yield();
     reader.readLine(line);
-    if (!isBeginLine(line)) continue;
+    if (!isContactBegin(line)) continue;
     // Nothing yields inside a block, so the option read here is the one in force after it.
     const bool named = ui.namingMode() == NamingMode::ContactInfo;
     ContactLines contactLines(1);
     LineWriter& output = writer.startContact();
     output.writeLine("BEGIN:VCARD");
-    while (line != kEndLine && reader.readLine(line)) {
+    while (!isSplitEnd(line) && reader.readLine(line)) {
       output.writeLine(line);
       if (named) contactLines.emplace_back(line);
     }

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/text.h"
+
+namespace palvren {
+
+// Where a contact begins and ends. Each operation has its own rule, on purpose: what a file
+// means to one operation stays as its users have come to expect, even where another reads it
+// differently (a split ends a block only at an exact END:VCARD line, loading at any case).
+
+// A contact start for counting, split, export and loading: the line, upper-cased and trimmed of
+// spaces, reads BEGIN:VCARD.
+inline bool isContactBegin(std::string_view line) {
+  return equalsUpper(trimSpaces(line), "BEGIN:VCARD");
+}
+// A contact start counted by a merge: the line upper-cased, not trimmed, reads BEGIN:VCARD.
+inline bool isMergeBegin(std::string_view line) { return equalsUpper(line, "BEGIN:VCARD"); }
+// The end of a split block: exactly END:VCARD.
+inline bool isSplitEnd(std::string_view line) { return line == "END:VCARD"; }
+// The end of an exported contact: exactly END:VCARD once trimmed of spaces.
+inline bool isExportEnd(std::string_view line) { return trimSpaces(line) == "END:VCARD"; }
+// The end of a loaded contact: END:VCARD once upper-cased and trimmed of spaces.
+inline bool isLoadEnd(std::string_view line) { return equalsUpper(trimSpaces(line), "END:VCARD"); }
+// The END property of a loaded contact, after which pass 2 places new fields: END in any case.
+inline bool isEndTag(std::string_view tag) { return equalsUpper(tag, "END"); }
+
+// The largest count this program handles: counts, positions, line and file numbers are 16-bit.
+constexpr int kMaxCount = 32767;
+
+// Throws the refusal of a count above kMaxCount: "<holder> holds more than 32767 <what>, the
+// most this program can process."
+[[noreturn]] void refuseAboveLimit(const std::string& holder, const std::string& what);
+
+// refuseAboveLimit when count passes kMaxCount.
+inline void checkLimit(long long count, const std::string& holder, const std::string& what) {
+  if (count > kMaxCount) refuseAboveLimit(holder, what);
+}
+
+// The quoted name of a file for a refusal.
+inline std::string quoted(const std::string& path) { return "\"" + path + "\""; }
+
+}  // namespace palvren
