@@ -8,6 +8,7 @@
 #include "platform/line_writer.h"
 #include "support/fake_ui.h"
 #include "support/temp_folder.h"
+#include "vcard/selection.h"
 
 namespace palvren {
 namespace {
@@ -31,6 +32,13 @@ TEST(ParseMultiSelection, SplitsTheFolderFromTheNames) {
   EXPECT_EQ(list, (FileList{"", "a.vcf", "b.vcf"}));
   EXPECT_EQ(ParseMultiSelection(std::string("/d\0 a.vcf \0  b c.vcf  ", 22), list), "/d");
   EXPECT_EQ(list, (FileList{"", " a.vcf ", "  b c.vcf  "}));  // names exactly as given
+  const FileSelection selection{"/d", {" a.vcf", "b.vcf "}};
+  EXPECT_EQ(ParseMultiSelection(selection.toText(), list), "/d");
+  EXPECT_EQ(list, (FileList{"", " a.vcf", "b.vcf "}));
+  for (const char* folder : {"/a/b", "/a/b/", "/a/b//"}) {
+    EXPECT_EQ(folderSelectionText(folder), "/a/b/") << folder;
+  }
+  EXPECT_EQ(folderSelectionText("/"), "/");
 }
 
 TEST(ParseMultiSelection, TextWithoutNamesGivesNoNames) {

@@ -9,7 +9,7 @@
 #include "app/info_windows.h"
 #include "app/main_window.h"
 #include "redundancy/contact_model.h"
-#include "redundancy/frm_prompt.h"
+#include "app/conflict_window.h"
 #include "redundancy/prompt_context.h"
 
 namespace {

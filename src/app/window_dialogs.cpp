@@ -5,9 +5,9 @@
 #include <QUrl>
 
 #include "app/artwork.h"
+#include "app/conflict_window.h"
 #include "app/info_windows.h"
 #include "app/qt_text.h"
-#include "redundancy/frm_prompt.h"
 
 namespace palvren {
 

@@ -17,7 +17,30 @@ std::optional<OutputFolder> PrepareSplitFolder(const std::string& inputFile) {
   return OutputFolder::subfolder(parentFolder(folder), fileNameOf(folder));
 }
 
-std::string numberedContactName(int number) { return "contact" + fourDigits(number) + ".vcf"; }
+namespace {
+constexpr std::string_view kPrefix = "contact";
+constexpr std::string_view kExtension = ".vcf";
+}  // namespace
+
+std::string numberedContactName(int number) {
+  return std::string(kPrefix) + fourDigits(number) + std::string(kExtension);
+}
+
+int numberOfContactName(std::string_view name) {
+  if (name.size() < kPrefix.size() + 4 + kExtension.size() || !name.starts_with(kPrefix) ||
+      !name.ends_with(kExtension)) {
+    return 0;
+  }
+  const std::string_view digits =
+      name.substr(kPrefix.size(), name.size() - kPrefix.size() - kExtension.size());
+  if (digits.size() > 5) return 0;
+  int number = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9') return 0;
+    number = number * 10 + (c - '0');
+  }
+  return numberedContactName(number) == name ? number : 0;
+}
 
 ContactFolderWriter::ContactFolderWriter(OutputFolder folder, int contacts)
     : folder_(std::move(folder)), naming_(contacts) {}

@@ -20,6 +20,8 @@ std::optional<OutputFolder> PrepareSplitFolder(const std::string& inputFile);
 
 // The numbered name of contact file number (contact0001.vcf, ...).
 std::string numberedContactName(int number);
+// The number a numbered name was made from; 0 for any other name.
+int numberOfContactName(std::string_view name);
 
 // Writes single-contact files into the split folder, one contact at a time: each goes under its
 // number, or under a name formed from its lines. A contact file appears only whole.

@@ -7,6 +7,7 @@
 #include "platform/file_system.h"
 #include "platform/text.h"
 #include "vcard/block_rules.h"
+#include "vcard/contact_folder.h"
 
 namespace palvren {
 
@@ -40,16 +41,7 @@ std::string collapseSpaceRuns(std::string text) {
 }  // namespace
 
 bool NamingSession::isReserved(const std::string& name) const {
-  constexpr std::string_view prefix = "contact";
-  if (name.size() < prefix.size() + 8 || name.compare(0, prefix.size(), prefix) != 0 ||
-      name.compare(name.size() - 4, 4, ".vcf") != 0) {
-    return false;
-  }
-  std::string digits = name.substr(prefix.size(), name.size() - prefix.size() - 4);
-  long long number = 0;
-  if (!readNumber(digits, number) || digits[0] < '0' || fourDigits(int(number)) != digits) {
-    return false;
-  }
+  const int number = numberOfContactName(name);
   return number >= current_ && number <= numberedFiles_;
 }
 

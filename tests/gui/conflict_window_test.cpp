@@ -1,4 +1,4 @@
-#include "redundancy/frm_prompt.h"
+#include "app/conflict_window.h"
 
 #include <gtest/gtest.h>
 
