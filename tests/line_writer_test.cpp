@@ -9,6 +9,7 @@
 #include "platform/errors.h"
 #include "platform/file_system.h"
 #include "platform/pending_files.h"
+#include "support/failing_io.h"
 #include "support/temp_folder.h"
 
 namespace palvren {
@@ -48,10 +49,10 @@ TEST(LineWriter, FullDiskIsReportedByTheTargetNameAndLeavesNoHalfWrittenFile) {
   TempFolder folder;
   const std::string fresh = folder.file("fresh.vcf");
   const std::string replaced = folder.write("replaced.vcf", "good");
-  write_fault::failAfterBytes(10);
   for (const std::string& path : {fresh, replaced}) {
+    auto disk = testing::FailingFileIo::failingWritesAfter(10);
     try {
-      LineWriter writer(path);
+      LineWriter writer(path, disk);
       writer.writeLine(std::string(100, 'x'));
       writer.commit();
       ADD_FAILURE() << "no error for " << path;
@@ -60,7 +61,6 @@ TEST(LineWriter, FullDiskIsReportedByTheTargetNameAndLeavesNoHalfWrittenFile) {
                 "Cannot write \"" + path + "\": No space left on device");
     }
   }
-  write_fault::disarm();
   EXPECT_FALSE(fileExists(fresh));
   EXPECT_EQ(readBytes(replaced), "good");
   EXPECT_EQ(testing::fileNames(folder.path()), std::vector<std::string>{"replaced.vcf"});

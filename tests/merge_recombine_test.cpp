@@ -6,6 +6,7 @@
 #include "platform/errors.h"
 #include "platform/file_system.h"
 #include "platform/line_writer.h"
+#include "support/failing_io.h"
 #include "support/fake_ui.h"
 #include "support/temp_folder.h"
 #include "vcard/selection.h"
@@ -144,9 +145,8 @@ TEST(RecombineFolder, FullDiskLeavesTheEarlierOutputInPlace) {
   folder.write(CombinedFileName(), "earlier");
   FakeUserInterface ui;
   std::string output;
-  write_fault::failAfterBytes(100);
-  EXPECT_THROW(RecombineFolder(folder.path() + "/", output, ui), OperationError);
-  write_fault::disarm();
+  auto disk = testing::FailingFileIo::failingWritesAfter(100);
+  EXPECT_THROW(RecombineFolder(folder.path() + "/", output, ui, disk), OperationError);
   EXPECT_EQ(readBytes(folder.file(CombinedFileName())), "earlier");
   EXPECT_EQ(fileNames(folder.path()).size(), 3u);
 }

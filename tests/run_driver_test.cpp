@@ -5,6 +5,7 @@
 #include "platform/line_writer.h"
 #include "redundancy/prompt_context.h"
 #include "support/allocation_watch.h"
+#include "support/failing_io.h"
 #include "support/fake_ui.h"
 #include "support/temp_folder.h"
 #include "vcard/merge_recombine.h"
@@ -79,9 +80,8 @@ TEST(RunOperation, FailuresNameTheFileAndReasonAndSetTheFailureStatus) {
   TempFolder folder;
   FakeUserInterface ui;
   const std::string input = folder.write("in.vcf", contacts(3));
-  write_fault::failAfterBytes(20);
-  const RunOutcome outcome = RunOperation(input, kSplit, ui);
-  write_fault::disarm();
+  auto disk = testing::FailingFileIo::failingWritesAfter(20);
+  const RunOutcome outcome = RunOperation(input, kSplit, ui, disk);
   EXPECT_EQ(outcome.kind, RunOutcome::Kind::Failed);
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].title, "vCard Split Failed");

@@ -4,6 +4,7 @@
 
 #include "platform/errors.h"
 #include "platform/line_writer.h"
+#include "support/failing_io.h"
 #include "support/fake_ui.h"
 #include "support/temp_folder.h"
 
@@ -21,10 +22,11 @@ struct SplitResult {
   std::string folder;
 };
 
-SplitResult split(const TempFolder& folder, const std::string& bytes, FakeUserInterface& ui) {
+SplitResult split(const TempFolder& folder, const std::string& bytes, FakeUserInterface& ui,
+                  FileIo& io = systemFileIo()) {
   std::string input = folder.write("in.vcf", bytes);
   SplitResult result{0, ""};
-  result.count = SplitContacts(input, result.folder, ui);
+  result.count = SplitContacts(input, result.folder, ui, -1, io);
   return result;
 }
 
@@ -143,9 +145,8 @@ TEST(SplitWriter, FullDiskStopsWithAnErrorAndNoHalfWrittenContact) {
   FakeUserInterface ui;
   const std::string bytes = crlfLines(
       {"BEGIN:VCARD", "FN:A", "END:VCARD", "BEGIN:VCARD", "FN:B with a longer line", "END:VCARD"});
-  write_fault::failAfterBytes(40);
-  EXPECT_THROW(split(folder, bytes, ui), OperationError);
-  write_fault::disarm();
+  auto disk = testing::FailingFileIo::failingWritesAfter(40);
+  EXPECT_THROW(split(folder, bytes, ui, disk), OperationError);
   EXPECT_EQ(fileNames(folder.file("Split-vCards")), std::vector<std::string>{"contact0001.vcf"});
   EXPECT_EQ(readBytes(folder.file("in.vcf")), bytes);
 }
@@ -155,9 +156,9 @@ TEST(SplitWriter, AFailedWriteLeavesAnEarlierFileOfTheSameNameIntact) {
   FakeUserInterface ui;
   std::filesystem::create_directory(folder.file("Split-vCards"));
   folder.write("Split-vCards/contact0001.vcf", "earlier good file");
-  write_fault::failAfterBytes(5);
-  EXPECT_THROW(split(folder, crlfLines({"BEGIN:VCARD", "FN:A", "END:VCARD"}), ui), OperationError);
-  write_fault::disarm();
+  auto disk = testing::FailingFileIo::failingWritesAfter(5);
+  EXPECT_THROW(split(folder, crlfLines({"BEGIN:VCARD", "FN:A", "END:VCARD"}), ui, disk),
+               OperationError);
   EXPECT_EQ(readBytes(folder.file("Split-vCards/contact0001.vcf")), "earlier good file");
   EXPECT_EQ(fileNames(folder.file("Split-vCards")), std::vector<std::string>{"contact0001.vcf"});
 }

@@ -69,10 +69,11 @@ const char kNotMultipleFiles[] =
 // One branch of the driver: its texts, its input, and the outcome it comes to.
 class Branch {
  public:
-  Branch(UserInterface& ui, const BranchTexts& texts, std::string input)
-      : ui_(ui), texts_(texts), input_(std::move(input)) {}
+  Branch(UserInterface& ui, const BranchTexts& texts, std::string input, FileIo& io)
+      : ui_(ui), io_(io), texts_(texts), input_(std::move(input)) {}
 
   UserInterface& ui() { return ui_; }
+  FileIo& io() { return io_; }
   const std::string& input() const { return input_; }
   // The input's size at the run's first reading: later readings see no more.
   long long inputSize = -1;
@@ -124,6 +125,7 @@ class Branch {
 
  private:
   UserInterface& ui_;
+  FileIo& io_;
   const BranchTexts& texts_;
   std::string input_;
   RunOutcome outcome_;
@@ -138,8 +140,9 @@ std::string folderWithSeparator(const std::string& path) {
 // Counts the contacts of a file for Split and Export; false when the branch must stop.
 bool verifyContacts(Branch& branch) {
   int count = 0;
-  if (!branch.attempt(
-          [&] { count = CountContacts(branch.input(), branch.ui(), &branch.inputSize); })) {
+  if (!branch.attempt([&] {
+        count = CountContacts(branch.input(), branch.ui(), &branch.inputSize, branch.io());
+      })) {
     return false;
   }
   if (count > 1) return true;
@@ -154,8 +157,9 @@ RunOutcome runSplit(Branch branch) {
   branch.runAndReport(
       [&](std::string& outputPath) {
         return checkRedundancy
-                   ? SplitWithRedundancyCheck(branch.input(), outputPath, ui, branch.inputSize)
-                   : SplitContacts(branch.input(), outputPath, ui, branch.inputSize);
+                   ? SplitWithRedundancyCheck(branch.input(), outputPath, ui, branch.inputSize,
+                                              branch.io())
+                   : SplitContacts(branch.input(), outputPath, ui, branch.inputSize, branch.io());
       },
       itself);
   return branch.outcome();
@@ -172,7 +176,9 @@ RunOutcome runRecombine(Branch branch) {
   }
   branch.ui().setCount(std::to_string(files) + " vCard Files Found");
   branch.runAndReport(
-      [&](std::string& outputPath) { return RecombineFolder(folder, outputPath, branch.ui()); },
+      [&](std::string& outputPath) {
+        return RecombineFolder(folder, outputPath, branch.ui(), branch.io());
+      },
       folderWithSeparator);
   return branch.outcome();
 }
@@ -188,7 +194,9 @@ RunOutcome runMerge(Branch branch) {
   branch.ui().setCount(std::to_string(selected) + " files selected");
   branch.ui().setStatus("Merging...");
   branch.runAndReport(
-      [&](std::string& outputPath) { return MergeFiles(folder, fileList, outputPath); },
+      [&](std::string& outputPath) {
+        return MergeFiles(folder, fileList, outputPath, branch.io());
+      },
       folderWithSeparator);
   return branch.outcome();
 }
@@ -198,7 +206,7 @@ RunOutcome runExport(Branch branch) {
   branch.ui().setStatus("Exporting...");
   branch.runAndReport(
       [&](std::string& outputPath) {
-        return ExportContactsToCsv(branch.input(), outputPath, branch.inputSize);
+        return ExportContactsToCsv(branch.input(), outputPath, branch.inputSize, branch.io());
       },
       itself);
   return branch.outcome();
@@ -206,16 +214,17 @@ RunOutcome runExport(Branch branch) {
 
 }  // namespace
 
-RunOutcome RunOperation(const std::string& selectedInput, int runMode, UserInterface& ui) {
+RunOutcome RunOperation(const std::string& selectedInput, int runMode, UserInterface& ui,
+                        FileIo& io) {
   switch (runMode) {
     case kSplit:
-      return runSplit(Branch(ui, kSplitTexts, selectedInput));
+      return runSplit(Branch(ui, kSplitTexts, selectedInput, io));
     case kRecombine:
-      return runRecombine(Branch(ui, kRecombineTexts, selectedInput));
+      return runRecombine(Branch(ui, kRecombineTexts, selectedInput, io));
     case kMerge:
-      return runMerge(Branch(ui, kMergeTexts, selectedInput));
+      return runMerge(Branch(ui, kMergeTexts, selectedInput, io));
     case kExport:
-      return runExport(Branch(ui, kExportTexts, selectedInput));
+      return runExport(Branch(ui, kExportTexts, selectedInput, io));
     default:
       return RunOutcome{};
   }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/file_io.h"
 #include "platform/user_interface.h"
 
 namespace palvren {
@@ -27,6 +28,8 @@ struct RunOutcome {
 // Failures of files, limits and memory end in a critical message naming the file and the
 // reason, and come back as a Failed outcome; only what the user interface itself throws to
 // abandon the run passes through.
-RunOutcome RunOperation(const std::string& selectedInput, int runMode, UserInterface& ui);
+// Files are read and written through io.
+RunOutcome RunOperation(const std::string& selectedInput, int runMode, UserInterface& ui,
+                        FileIo& io = systemFileIo());
 
 }  // namespace palvren

@@ -16,16 +16,10 @@ namespace palvren {
 namespace {
 constexpr std::size_t kBufferSize = 256 * 1024;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-long long readBudget = -1;  // bytes left before reads fail; negative when disarmed
 }  // namespace
 
-namespace read_fault {
-void failAfterBytes(long long bytes) { readBudget = bytes; }
-void disarm() { readBudget = -1; }
-}  // namespace read_fault
-
-LineReader::LineReader(const std::string& path, long long byteLimit)
-    : path_(path), fd_(openRegularFile(path)), bytesLeft_(byteLimit) {
+LineReader::LineReader(const std::string& path, long long byteLimit, FileIo& io)
+    : path_(path), io_(io), fd_(openRegularFile(path)), bytesLeft_(byteLimit) {
   struct stat info;
   if (::fstat(fd_, &info) != 0) {
     const int error = errno;
@@ -55,13 +49,8 @@ bool LineReader::refill() {
     std::size_t wanted = capacity_ - end_;
     wanted = std::min<std::size_t>(wanted, std::size_t(bytesLeft_));
     if (wanted == 0) break;
-    if (readBudget >= 0) {
-      if (readBudget == 0) throwFileError("read", path_, EIO);
-      wanted = std::min<std::size_t>(wanted, static_cast<std::size_t>(readBudget));
-    }
-    ssize_t got = ::read(fd_, buffer_.get() + end_, wanted);
+    ssize_t got = io_.read(fd_, buffer_.get() + end_, wanted);
     if (got < 0 && errno == EINTR) continue;
-    if (got > 0 && readBudget >= 0) readBudget -= got;
     if (got > 0) bytesLeft_ -= got;
     if (got < 0) throwFileError("read", path_, errno);
     if (got == 0) break;

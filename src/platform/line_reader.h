@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/file_io.h"
+
 namespace palvren {
 
 // Reads a file as single-byte text, one line at a time, without the line ends.
@@ -17,7 +19,8 @@ class LineReader {
   // OperationError, never waited on. The file is read as it was when opened: what is appended
   // later is not seen. With a byte limit, no more than that is read either, so that a second
   // reading sees no more than a first one did.
-  explicit LineReader(const std::string& path, long long byteLimit = -1);
+  explicit LineReader(const std::string& path, long long byteLimit = -1,
+                      FileIo& io = systemFileIo());
   ~LineReader();
   LineReader(const LineReader&) = delete;
   LineReader& operator=(const LineReader&) = delete;
@@ -44,6 +47,7 @@ class LineReader {
   std::size_t findLineEnd() const;
 
   std::string path_;
+  FileIo& io_;
   int fd_ = -1;
   long long sizeAtOpen_ = 0;
   long long bytesLeft_ = -1;
@@ -57,13 +61,5 @@ class LineReader {
   bool skipLineFeed_ = false;
   bool shortenLongLines_ = false;
 };
-
-// A test seam: makes every read of any LineReader fail with an input/output error once the
-// given number of bytes has been read in all, as a failing disk or a vanished network share
-// would.
-namespace read_fault {
-void failAfterBytes(long long bytes);
-void disarm();
-}  // namespace read_fault
 
 }  // namespace palvren

@@ -12,23 +12,20 @@ namespace palvren {
 
 namespace {
 constexpr std::size_t kFlushSize = 64 * 1024;
-long long faultBudget = -1;  // bytes left before writes fail; negative when disarmed
 }  // namespace
 
-namespace write_fault {
-void failAfterBytes(long long bytes) { faultBudget = bytes; }
-void disarm() { faultBudget = -1; }
-}  // namespace write_fault
-
-LineWriter::LineWriter(const OutputFolder& folder, std::string name)
-    : folder_(&folder), name_(std::move(name)) {
+LineWriter::LineWriter(const OutputFolder& folder, std::string name, FileIo& io)
+    : io_(io), folder_(&folder), name_(std::move(name)) {
   fd_ = folder_->createTemporary(name_, temporary_);
   pendingSlot_ = pending_files::remember(folder_->descriptor(), temporary_);
   buffer_.reserve(kFlushSize);
 }
 
-LineWriter::LineWriter(const std::string& path)
-    : ownFolder_(OutputFolder::holding(path)), folder_(&*ownFolder_), name_(fileNameOf(path)) {
+LineWriter::LineWriter(const std::string& path, FileIo& io)
+    : io_(io),
+      ownFolder_(OutputFolder::holding(path)),
+      folder_(&*ownFolder_),
+      name_(fileNameOf(path)) {
   fd_ = folder_->createTemporary(name_, temporary_);
   pendingSlot_ = pending_files::remember(folder_->descriptor(), temporary_);
   buffer_.reserve(kFlushSize);
@@ -53,15 +50,10 @@ void LineWriter::writeText(std::string_view bytes) {
 
 void LineWriter::writeOut(const char* data, std::size_t size) {
   while (size > 0) {
-    std::size_t chunk = size;
-    if (faultBudget >= 0 && static_cast<long long>(chunk) > faultBudget) {
-      chunk = static_cast<std::size_t>(faultBudget);
-      if (chunk == 0) throwFileError("write", path(), ENOSPC);
-    }
-    ssize_t done = ::write(fd_, data, chunk);
+    ssize_t done = io_.write(fd_, data, size);
     if (done < 0 && errno == EINTR) continue;
     if (done < 0) throwFileError("write", path(), errno);
-    if (faultBudget >= 0) faultBudget -= done;
+    if (done == 0) throwFileError("write", path(), ENOSPC);
     data += done;
     size -= static_cast<std::size_t>(done);
   }

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/file_io.h"
 #include "platform/output_folder.h"
 
 namespace palvren {
@@ -18,9 +19,9 @@ namespace palvren {
 class LineWriter {
  public:
   // A file named name in folder, which must outlive the writer.
-  LineWriter(const OutputFolder& folder, std::string name);
+  LineWriter(const OutputFolder& folder, std::string name, FileIo& io = systemFileIo());
   // A file at path, in a folder the user chose.
-  explicit LineWriter(const std::string& path);
+  explicit LineWriter(const std::string& path, FileIo& io = systemFileIo());
   ~LineWriter();
   LineWriter(const LineWriter&) = delete;
   LineWriter& operator=(const LineWriter&) = delete;
@@ -45,6 +46,7 @@ class LineWriter {
   void close();
   void settle();
 
+  FileIo& io_;
   std::optional<OutputFolder> ownFolder_;
   const OutputFolder* folder_;
   std::string name_;
@@ -54,12 +56,5 @@ class LineWriter {
   bool committed_ = false;
   std::string buffer_;
 };
-
-// A test seam: makes every write of any LineWriter fail with "No space left on device" once
-// the given number of bytes has been written in all, as a full disk would.
-namespace write_fault {
-void failAfterBytes(long long bytes);
-void disarm();
-}  // namespace write_fault
 
 }  // namespace palvren

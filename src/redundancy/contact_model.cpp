@@ -283,8 +283,8 @@ class ContactLoader {
 }  // namespace
 
 void LoadContacts(const std::string& fileName, ContactList& list, ContactTable& table,
-                  long long inputSize) {
-  LineReader reader(fileName, inputSize);
+                  long long inputSize, FileIo& io) {
+  LineReader reader(fileName, inputSize, io);
   ContactLoader loader(fileName, list, table);
   std::string_view line;
   while (reader.readLine(line)) {

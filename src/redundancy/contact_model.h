@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/file_io.h"
+
 namespace palvren {
 
 // One parsed contact: TagOrder (ordinal 1..k to tag, the order in which lines are written back)
@@ -128,7 +130,7 @@ class ContactList {
 // contact has more than 32767 lines with a colon. No more than inputSize bytes are read (all of
 // the file when negative).
 void LoadContacts(const std::string& fileName, ContactList& list, ContactTable& table,
-                  long long inputSize = -1);
+                  long long inputSize = -1, FileIo& io = systemFileIo());
 
 // The property name of a tag: its text before the first ";", upper-cased.
 std::string propertyName(std::string_view tag);

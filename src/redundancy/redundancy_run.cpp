@@ -56,9 +56,9 @@ ContactLines writeRecord(const ContactRecord& record, LineWriter& output) {
 }
 
 int writeContacts(const ContactList& list, const ContactTable& table, OutputFolder folder,
-                  UserInterface& ui) {
+                  UserInterface& ui, FileIo& io) {
   const std::vector<int> numbers = list.numbers();
-  ContactFolderWriter writer(std::move(folder), static_cast<int>(numbers.size()));
+  ContactFolderWriter writer(std::move(folder), static_cast<int>(numbers.size()), io);
   for (int number : numbers) {
     ContactLines lines = writeRecord(table[number], writer.startContact());
     writer.finishContact(lines, ui.namingMode() == NamingMode::ContactInfo, ui);
@@ -69,11 +69,11 @@ int writeContacts(const ContactList& list, const ContactTable& table, OutputFold
 }  // namespace
 
 int SplitWithRedundancyCheck(const std::string& inputFile, std::string& outputPath,
-                             UserInterface& ui, long long inputSize) {
+                             UserInterface& ui, long long inputSize, FileIo& io) {
   ContactTable table(1);
   ContactList list;
   showStatus(ui, "Loading File Data...");
-  LoadContacts(inputFile, list, table, inputSize);
+  LoadContacts(inputFile, list, table, inputSize, io);
   if (list.size() == 0) return 0;
   showStatus(ui, "Performing Contact Cleaner...");
   CleanContacts(table);
@@ -84,7 +84,7 @@ int SplitWithRedundancyCheck(const std::string& inputFile, std::string& outputPa
   std::optional<OutputFolder> folder = PrepareSplitFolder(inputFile);
   if (!folder) return 0;
   outputPath = folder->path();
-  return writeContacts(list, table, std::move(*folder), ui);
+  return writeContacts(list, table, std::move(*folder), ui, io);
 }
 
 }  // namespace palvren

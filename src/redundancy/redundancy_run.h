@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/file_io.h"
 #include "platform/user_interface.h"
 
 namespace palvren {
@@ -12,6 +13,7 @@ namespace palvren {
 // of files written; outputPath receives the folder.
 // No more than inputSize bytes of the input are read (all of it when negative).
 int SplitWithRedundancyCheck(const std::string& inputFile, std::string& outputPath,
-                             UserInterface& ui, long long inputSize = -1);
+                             UserInterface& ui, long long inputSize = -1,
+                             FileIo& io = systemFileIo());
 
 }  // namespace palvren

@@ -42,12 +42,12 @@ int numberOfContactName(std::string_view name) {
   return numberedContactName(number) == name ? number : 0;
 }
 
-ContactFolderWriter::ContactFolderWriter(OutputFolder folder, int contacts)
-    : folder_(std::move(folder)), naming_(contacts) {}
+ContactFolderWriter::ContactFolderWriter(OutputFolder folder, int contacts, FileIo& io)
+    : folder_(std::move(folder)), io_(io), naming_(contacts) {}
 
 LineWriter& ContactFolderWriter::startContact() {
   current_.reset();
-  current_.emplace(folder_, numberedContactName(++number_));
+  current_.emplace(folder_, numberedContactName(++number_), io_);
   naming_.startContact(number_);
   return *current_;
 }

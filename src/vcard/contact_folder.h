@@ -28,7 +28,7 @@ int numberOfContactName(std::string_view name);
 class ContactFolderWriter {
  public:
   // For at most contacts files, into the folder PrepareSplitFolder gives.
-  ContactFolderWriter(OutputFolder folder, int contacts);
+  ContactFolderWriter(OutputFolder folder, int contacts, FileIo& io = systemFileIo());
 
   const std::string& folderPath() const { return folder_.path(); }
   int written() const { return number_ - (current_ ? 1 : 0); }
@@ -41,6 +41,7 @@ class ContactFolderWriter {
 
  private:
   OutputFolder folder_;
+  FileIo& io_;
   NamingSession naming_;
   std::optional<LineWriter> current_;
   int number_ = 0;

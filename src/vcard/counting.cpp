@@ -6,12 +6,12 @@
 
 namespace palvren {
 
-int CountContacts(const std::string& path, UserInterface& ui, long long* size) {
+int CountContacts(const std::string& path, UserInterface& ui, long long* size, FileIo& io) {
   int count = 0;
   if (fileExists(path)) {
     ui.setStatus("Verifying Input File...");
     ui.yield();
-    LineReader reader(path);
+    LineReader reader(path, -1, io);
     reader.shortenLongLines();
     std::string_view line;
     while (reader.readLine(line)) {

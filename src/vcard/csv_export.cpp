@@ -59,8 +59,8 @@ std::string headerField(std::string_view tag) {
 }
 
 void writeCsv(const OutputFolder& folder, const ContactItems& contacts, const ColumnTags& columns,
-              const std::vector<int>& itemColumns) {
-  LineWriter output(folder, "Contacts_Export.csv");
+              const std::vector<int>& itemColumns, FileIo& io) {
+  LineWriter output(folder, "Contacts_Export.csv", io);
   std::string row;
   for (int c = 1; c <= columns.size(); ++c) {
     if (c > 1) row += ',';
@@ -131,10 +131,10 @@ std::vector<int> BuildCsvColumns(const ContactItems& contacts, ColumnTags& colum
   return itemColumns;
 }
 
-ContactItems readContactItems(const std::string& inputFile, long long inputSize) {
+ContactItems readContactItems(const std::string& inputFile, long long inputSize, FileIo& io) {
   ContactItems contacts;
   ItemCollector collector(contacts, inputFile);
-  LineReader reader(inputFile, inputSize);
+  LineReader reader(inputFile, inputSize, io);
   std::string_view line;
   while (reader.readLine(line)) {
     if (!isContactBegin(line)) continue;
@@ -151,15 +151,15 @@ ContactItems readContactItems(const std::string& inputFile, long long inputSize)
   return contacts;
 }
 
-int ExportContactsToCsv(const std::string& inputFile, std::string& outputPath,
-                        long long inputSize) {
+int ExportContactsToCsv(const std::string& inputFile, std::string& outputPath, long long inputSize,
+                        FileIo& io) {
   std::optional<OutputFolder> folder = PrepareSplitFolder(inputFile);
   if (!folder) return 0;
   outputPath = folder->pathOf("Contacts_Export.csv");
-  ContactItems contacts = readContactItems(inputFile, inputSize);
+  ContactItems contacts = readContactItems(inputFile, inputSize, io);
   ColumnTags columns;
   std::vector<int> itemColumns = BuildCsvColumns(contacts, columns);
-  writeCsv(*folder, contacts, columns, itemColumns);
+  writeCsv(*folder, contacts, columns, itemColumns, io);
   return static_cast<int>(contacts.contactCount());
 }
 

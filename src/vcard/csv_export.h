@@ -6,6 +6,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/file_io.h"
+
 namespace palvren {
 
 // The items of every contact of a file: a property line, or a property line with its
@@ -57,9 +59,10 @@ std::vector<int> BuildCsvColumns(const ContactItems& contacts, ColumnTags& colum
 // contacts; outputPath receives the file's path. Throws OperationError on a failure or limit.
 // No more than inputSize bytes of the input are read (all of it when negative).
 int ExportContactsToCsv(const std::string& inputFile, std::string& outputPath,
-                        long long inputSize = -1);
+                        long long inputSize = -1, FileIo& io = systemFileIo());
 
 // Reads the contact blocks of a file into items.
-ContactItems readContactItems(const std::string& inputFile, long long inputSize = -1);
+ContactItems readContactItems(const std::string& inputFile, long long inputSize = -1,
+                              FileIo& io = systemFileIo());
 
 }  // namespace palvren

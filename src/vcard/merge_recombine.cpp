@@ -13,8 +13,8 @@ namespace {
 
 // Copies every line of one file; returns the number of lines that read BEGIN:VCARD once
 // upper-cased (not trimmed).
-int copyLines(const std::string& path, LineWriter& output) {
-  LineReader reader(path);
+int copyLines(const std::string& path, LineWriter& output, FileIo& io) {
+  LineReader reader(path, -1, io);
   std::string_view line;
   int begins = 0;
   while (reader.readLine(line)) {
@@ -37,7 +37,8 @@ std::string ParseMultiSelection(const std::string& selectedInput, FileList& file
   return selection.folder;
 }
 
-int MergeFiles(const std::string& folder, const FileList& fileList, std::string& outputPath) {
+int MergeFiles(const std::string& folder, const FileList& fileList, std::string& outputPath,
+               FileIo& io) {
   if (fileList.size() < 3) return 0;
   const std::string target = folder + "/" + CombinedFileName();
   for (std::size_t i = 1; i < fileList.size(); ++i) {
@@ -48,12 +49,12 @@ int MergeFiles(const std::string& folder, const FileList& fileList, std::string&
     }
   }
   outputPath = target;
-  LineWriter output(target);
+  LineWriter output(target, io);
   long long count = 0;
   for (std::size_t i = 1; i < fileList.size(); ++i) {
     const std::string path = folder + "/" + fileList[i];
     if (!hasVcfExtension(path)) continue;
-    count += copyLines(path, output);
+    count += copyLines(path, output, io);
     checkLimit(count, "The merge", "contacts");
   }
   // A merge that copied no contact leaves an earlier combined file as it was.
@@ -61,20 +62,21 @@ int MergeFiles(const std::string& folder, const FileList& fileList, std::string&
   return static_cast<int>(count);
 }
 
-int RecombineFolder(const std::string& folder, std::string& outputPath, UserInterface& ui) {
+int RecombineFolder(const std::string& folder, std::string& outputPath, UserInterface& ui,
+                    FileIo& io) {
   const std::string target = folder + CombinedFileName();
   std::vector<std::string> inputs;
   for (std::string& file : listFiles(folder)) {
     if (file != target && hasVcfExtension(file)) inputs.push_back(std::move(file));
   }
   checkLimit(static_cast<long long>(inputs.size()), quoted(folder), ".vcf files");
-  LineWriter output(target);
+  LineWriter output(target, io);
   int files = 0;
   for (const std::string& file : inputs) {
     ui.setStatus("Processing " + std::to_string(files + 1));
     ui.yield();
     if (files > 0) output.writeLine("");
-    copyLines(file, output);
+    copyLines(file, output, io);
     ++files;
   }
   if (files > 0) output.commit();

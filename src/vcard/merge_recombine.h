@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_io.h"
 #include "platform/user_interface.h"
 
 namespace palvren {
@@ -19,10 +20,12 @@ std::string ParseMultiSelection(const std::string& selectedInput, FileList& file
 
 // Copies the .vcf files of fileList, in order, into the combined file in folder. Returns the
 // number of contact starts copied; 0 without writing when fewer than two names were given.
-int MergeFiles(const std::string& folder, const FileList& fileList, std::string& outputPath);
+int MergeFiles(const std::string& folder, const FileList& fileList, std::string& outputPath,
+               FileIo& io = systemFileIo());
 
 // Copies every .vcf file directly in folder (which ends with '/'), in name order, into the
 // combined file there, one empty line between files. Returns the number of files copied.
-int RecombineFolder(const std::string& folder, std::string& outputPath, UserInterface& ui);
+int RecombineFolder(const std::string& folder, std::string& outputPath, UserInterface& ui,
+                    FileIo& io = systemFileIo());
 
 }  // namespace palvren

@@ -16,8 +16,8 @@ struct InputExtent {
 
 // Reads the input once with the split's block rules and refuses what the writer could not
 // number. The writing reads no further than this reading saw.
-InputExtent checkSplitLimits(const std::string& inputFile, long long inputSize) {
-  LineReader bounded(inputFile, inputSize);
+InputExtent checkSplitLimits(const std::string& inputFile, long long inputSize, FileIo& io) {
+  LineReader bounded(inputFile, inputSize, io);
   std::string_view line;
   int blocks = 0;
   while (bounded.readLine(line)) {
@@ -35,13 +35,13 @@ InputExtent checkSplitLimits(const std::string& inputFile, long long inputSize) 
 }  // namespace
 
 int SplitContacts(const std::string& inputFile, std::string& outputPath, UserInterface& ui,
-                  long long inputSize) {
-  const InputExtent extent = checkSplitLimits(inputFile, inputSize);
+                  long long inputSize, FileIo& io) {
+  const InputExtent extent = checkSplitLimits(inputFile, inputSize, io);
   std::optional<OutputFolder> folder = PrepareSplitFolder(inputFile);
   if (!folder) return 0;
   outputPath = folder->path();
-  ContactFolderWriter writer(std::move(*folder), extent.blocks);
-  LineReader reader(inputFile, extent.bytes);
+  ContactFolderWriter writer(std::move(*folder), extent.blocks, io);
+  LineReader reader(inputFile, extent.bytes, io);
   std::string_view line;
   int counter = 1;
   while (counter <= extent.blocks && !reader.atEnd()) {

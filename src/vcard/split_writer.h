@@ -15,6 +15,6 @@ namespace palvren {
 // reading of the run saw; all of the file when negative): what is appended to the input while
 // the split runs is not read.
 int SplitContacts(const std::string& inputFile, std::string& outputPath, UserInterface& ui,
-                  long long inputSize = -1);
+                  long long inputSize = -1, FileIo& io = systemFileIo());
 
 }  // namespace palvren

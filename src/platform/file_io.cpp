@@ -1,0 +1,18 @@
+#include "platform/file_io.h"
+
+#include <unistd.h>
+
+namespace palvren {
+
+ssize_t FileIo::read(int fd, void* buffer, std::size_t size) { return ::read(fd, buffer, size); }
+
+ssize_t FileIo::write(int fd, const void* data, std::size_t size) {
+  return ::write(fd, data, size);
+}
+
+FileIo& systemFileIo() {
+  static FileIo system;
+  return system;
+}
+
+}  // namespace palvren

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+
+namespace palvren {
+
+// The reads and writes of file contents, behind one seam: the operations take one, so that
+// tests can hand them a disk that fails as a full or failing one would.
+class FileIo {
+ public:
+  virtual ~FileIo() = default;
+  // As read(2) and write(2): the count done, or -1 with errno set.
+  virtual ssize_t read(int fd, void* buffer, std::size_t size);
+  virtual ssize_t write(int fd, const void* data, std::size_t size);
+};
+
+// The system's own reads and writes.
+FileIo& systemFileIo();
+
+}  // namespace palvren
