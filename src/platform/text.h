@@ -22,8 +22,8 @@ bool startsWithUpper(std::string_view text, std::string_view upperPrefix);
 // Replaces every occurrence of from (non-empty) by to, scanning left to right once.
 std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
 
-// Number of characters: code points when the text is valid UTF-8, bytes otherwise.
 bool isValidUtf8(std::string_view text);
+// Number of characters: code points when the text is valid UTF-8, bytes otherwise.
 std::size_t characterCount(std::string_view text);
 // The first n characters (in the sense of characterCount).
 std::string_view firstCharacters(std::string_view text, std::size_t n);

@@ -21,7 +21,9 @@ class UserInterface {
   // The two lines of the status display.
   virtual void setStatus(const std::string& text) = 0;
   virtual void setCount(const std::string& text) = 0;
-  // Lets the window repaint and handle pending events.
+  // Lets the window repaint and handle pending events. It may throw to abandon the run (the
+  // window does when the program is ended meanwhile): callers hold what they write in objects
+  // that remove it as the exception passes.
   virtual void yield() = 0;
 
   // A modal message box with an OK button. Texts use CR LF for line breaks.

@@ -26,6 +26,8 @@ int copyLines(const std::string& path, LineWriter& output, FileIo& io) {
 
 }  // namespace
 
+// "CONBINED" is the name's own spelling: files made by earlier versions carry it, and users look
+// for it. It stays as it is.
 std::string CombinedFileName() { return localDateText() + "_CONBINED_CONTACTS.vcf"; }
 
 std::string ParseMultiSelection(const std::string& selectedInput, FileList& fileList) {
