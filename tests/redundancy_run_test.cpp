@@ -56,12 +56,13 @@ TEST(RedundancyRun, WritesRemainingContactsWithoutGapsRebuiltFromTheirRecords) {
   run.split(card({"FN:A"}) + card({"FN:B"}) + card({"FN:C"}) + card({"FN:B"}) +
             "begin:vcard\r\nFN:D\r\nTEL;CELL:1\r\nNOTE:\r\n:x\r\nNOTE:folded\r\n  more\r\n"
             "TEL;CELL:2\r\nend:vcard\r\n" +
-            card({"FN:A"}));
-  EXPECT_EQ(run.result, 4);
+            card({"FN:A"}) + card({"FN:E", ":junk"}));  // no repeat: the empty tag is kept
+  EXPECT_EQ(run.result, 5);
   EXPECT_EQ(run.file("contact0003.vcf"), card({"FN:C"}));
   EXPECT_EQ(run.file("contact0004.vcf"),
             crlfLines({"begin:vcard", "FN:D", "TEL;CELL:2", "NOTE:folded", "  more", "end:vcard"}));
-  EXPECT_EQ(fileNames(run.output).size(), 4u);
+  EXPECT_EQ(run.file("contact0005.vcf"), card({"FN:E"}));
+  EXPECT_EQ(fileNames(run.output).size(), 5u);
 }
 
 TEST(RedundancyRun, PassTwoIsOfferedAndNoWritesWhatPassOneLeft) {

@@ -89,6 +89,9 @@ TEST(RunOperation, FailuresNameTheFileAndReasonAndSetTheFailureStatus) {
   EXPECT_NE(ui.messages[0].text.find("contact0001.vcf"), std::string::npos);
   EXPECT_NE(ui.messages[0].text.find("No space left on device"), std::string::npos);
   EXPECT_EQ(ui.status, "vCard Split Failed");
+  // The message first, then the status line.
+  EXPECT_EQ(std::vector<std::string>(ui.events.end() - 2, ui.events.end()),
+            (std::vector<std::string>{"message:vCard Split Failed", "status:vCard Split Failed"}));
   EXPECT_TRUE(ui.browsed.empty());
   EXPECT_EQ(readBytes(input), contacts(3));
 }

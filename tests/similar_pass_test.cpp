@@ -94,6 +94,7 @@ TEST(SimilarContacts, HitRulesNeedTheSameTagAndForPhonesAndAddressesAName) {
        {{"FN", "A"}, {"ADR;HOME", "r"}},
        {{"FN", "A"}, {"ADR;HOME", "r"}},
        true},
+      {"address, other names", {{"FN", "A"}, {"ADR", "r"}}, {{"FN", "B"}, {"ADR", "r"}}, false},
       {"phone fails, address holds",
        {{"FN", "A"}, {"TEL", "1"}, {"ADR", "r"}},
        {{"FN", "A"}, {"TEL", "2"}, {"ADR", "r"}},
@@ -247,13 +248,21 @@ TEST(SimilarContacts, AMergedContactGoesOnAbsorbingWithItsMergedData) {
   EXPECT_EQ(p.table[1].value("FN"), "A");
 }
 
-TEST(SimilarContacts, AFirstContactWithoutEndGetsTagsAppended) {
-  Pass2 p;
-  p.add({{"BEGIN", "VCARD"}, {"EMAIL", "a@x"}});
-  p.add({{"BEGIN", "VCARD"}, {"EMAIL", "a@x"}, {"ORG", "Acme"}, {"END", "VCARD"}});
-  EXPECT_EQ(p.run(), 1);
-  EXPECT_EQ(written(p.table[1]),
-            (Lines{{"BEGIN", "VCARD"}, {"EMAIL", "a@x"}, {"ORG", "Acme"}, {"END", "VCARD"}}));
+TEST(SimilarContacts, NewTagsGoBeforeEndInAnyCaseOrLastWithoutIt) {
+  const std::pair<Lines, Lines> cases[] = {
+      {{{"BEGIN", "VCARD"}, {"EMAIL", "a@x"}},
+       {{"BEGIN", "VCARD"}, {"EMAIL", "a@x"}, {"ORG", "Acme"}, {"END", "VCARD"}}},
+      // The second's END is another tag than "end", so it is added too, before the first's.
+      {{{"BEGIN", "VCARD"}, {"EMAIL", "a@x"}, {"end", "vcard"}},
+       {{"BEGIN", "VCARD"}, {"EMAIL", "a@x"}, {"ORG", "Acme"}, {"END", "VCARD"}, {"end", "vcard"}}},
+  };
+  for (const auto& [first, merged] : cases) {
+    Pass2 p;
+    p.add(first);
+    p.add({{"BEGIN", "VCARD"}, {"EMAIL", "a@x"}, {"ORG", "Acme"}, {"END", "VCARD"}});
+    EXPECT_EQ(p.run(), 1);
+    EXPECT_EQ(written(p.table[1]), merged);
+  }
 }
 
 TEST(SimilarContacts, EmptyAndSingleListsSetNoStatus) {
