@@ -1,4 +1,5 @@
 // Renders the program's windows offscreen into PNG files, for the documentation.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -6,10 +7,10 @@
 #include <QRadioButton>
 #include <iostream>
 
+#include "app/conflict_window.h"
 #include "app/info_windows.h"
 #include "app/main_window.h"
 #include "redundancy/contact_model.h"
-#include "app/conflict_window.h"
 #include "redundancy/prompt_context.h"
 
 namespace {
@@ -39,9 +40,9 @@ int main(int argc, char** argv) {
   QDir().mkpath(folder);
   palvren::frmMain window;
   save(window, folder, "main_window.png");
-  window.chkRedundancyCheck->click();
-  window.optRedunActions[1]->click();
-  window.optNaming[1]->click();
+  for (const char* name : {"chkRedundancyCheck", "optRedunActions1", "optNaming1"}) {
+    window.findChild<QAbstractButton*>(name)->click();
+  }
   save(window, folder, "main_window_redundancy.png");
   window.show();
   palvren::frmAbout about(&window);

@@ -20,15 +20,14 @@
 
 #include "app/artwork.h"
 #include "app/qt_text.h"
+#include "app/window_port.h"
 #include "driver/run_driver.h"
-#include "redundancy/prompt_context.h"
 
 namespace palvren {
 
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
-constexpr int kRepaintIntervalMs = 30;
 int px(int twips) { return twips / kTwipsPerPixel; }
 
 const char* const kExplanations[4] = {
@@ -231,13 +230,17 @@ void frmMain::buildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
   file->setObjectName("mnuFile");
   mnuRun = file->addAction("&Run Now");
+  mnuRun->setObjectName("mnuRun");
   file->addSeparator();
   mnuExit = file->addAction("E&xit");
+  mnuExit->setObjectName("mnuExit");
   QMenu* help = menuBar()->addMenu("&Help");
   help->setObjectName("mnuHelp");
   mnuRedunLogic = help->addAction("&Redundancy Logic");
+  mnuRedunLogic->setObjectName("mnuRedunLogic");
   help->addSeparator();
   mnuAbout = help->addAction("&About");
+  mnuAbout->setObjectName("mnuAbout");
   connect(mnuRun, &QAction::triggered, this, &frmMain::mnuRun_Click);
   connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
   connect(mnuRedunLogic, &QAction::triggered, this, &frmMain::mnuRedunLogic_Click);
@@ -323,7 +326,8 @@ void frmMain::cmdRun_Click() {
   const int runMode = currentRunMode();
   try {
     const std::string selected = SelectInput(runMode);
-    if (!selected.empty()) RunOperation(selected, runMode, *this);
+    WindowPort port(*this, *dialogs_);
+    if (!selected.empty()) RunOperation(selected, runMode, port);
   } catch (const RunAbandoned&) {
     running_ = false;
     QCoreApplication::quit();
@@ -347,33 +351,15 @@ void frmMain::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void frmMain::setStatus(const std::string& text) { statusPanel->setText(displayText(text)); }
-void frmMain::setCount(const std::string& text) { countPanel->setText(displayText(text)); }
+void frmMain::showStatus(const std::string& text) { statusPanel->setText(displayText(text)); }
+void frmMain::showCount(const std::string& text) { countPanel->setText(displayText(text)); }
 
-void frmMain::yield() {
-  if (abandoned_) throw RunAbandoned{};
-  if (sinceRepaint_.isValid() && sinceRepaint_.elapsed() < kRepaintIntervalMs) return;
-  QCoreApplication::processEvents();
-  sinceRepaint_.start();
-  if (abandoned_) throw RunAbandoned{};
-}
-
-void frmMain::showMessage(const std::string& text, const std::string& title, MessageIcon icon) {
-  dialogs_->message(text, title, icon);
-}
-bool frmMain::askYesNo(const std::string& text, const std::string& title) {
-  return dialogs_->yesNo(text, title);
-}
-void frmMain::openInFileBrowser(const std::string& path) { dialogs_->browse(path); }
-NamingMode frmMain::namingMode() {
+NamingMode frmMain::namingMode() const {
   return optNaming[1]->isChecked() ? NamingMode::ContactInfo : NamingMode::Numeric;
 }
-RedundancyMode frmMain::redundancyMode() {
+RedundancyMode frmMain::redundancyMode() const {
   return optRedunActions[1]->isChecked() ? RedundancyMode::Pass1And2 : RedundancyMode::Pass1Only;
 }
-bool frmMain::redundancyCheckTicked() { return chkRedundancyCheck->isChecked(); }
-ConflictDecision frmMain::askConflict(const PromptContext& context) {
-  return dialogs_->conflict(context);
-}
+bool frmMain::redundancyCheckTicked() const { return chkRedundancyCheck->isChecked(); }
 
 }  // namespace palvren

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <array>
 #include <memory>
@@ -20,12 +19,51 @@ class QRadioButton;
 namespace palvren {
 
 // The program's main window: the operation, its options, an explanation, the Run command and
-// the status bar. It is also the operations' user interface.
-class frmMain : public QMainWindow, public UserInterface {
+// the status bar. A run talks to it through a WindowPort; tests reach its controls by their
+// object names.
+class frmMain : public QMainWindow {
   Q_OBJECT
  public:
   explicit frmMain(std::unique_ptr<WindowDialogs> dialogs = nullptr);
   ~frmMain() override;
+
+  std::string SelectInput(int runMode);
+  int currentRunMode() const;
+  bool isRunning() const { return running_; }
+  const SourceDialogSettings& sourceDialog() const { return cdcSource_; }
+
+  // The option states.
+  NamingMode namingMode() const;
+  RedundancyMode redundancyMode() const;
+  bool redundancyCheckTicked() const;
+
+  // The two text panels of the status bar.
+  void showStatus(const std::string& text);
+  void showCount(const std::string& text);
+  // Whether the person ended the program while a run goes on.
+  bool runAbandoned() const { return abandoned_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Form_Load();
+  QWidget* buildStartWithFrame();
+  QWidget* buildRedundancyFrame();
+  QWidget* buildRunOptionFrame();
+  void buildStatusBar();
+  void buildMenus();
+  void setTabOrder();
+  void updateClock();
+
+  void optStartWith_Click(int index);
+  void chkRedundancyCheck_Click();
+  void cmdRun_Click();
+  void mnuRun_Click();
+  void cmdRedundancyInfo_Click();
+  void mnuRedunLogic_Click();
+  void mnuAbout_Click();
+  void mnuExit_Click();
 
   std::array<QRadioButton*, 4> optStartWith;
   std::array<QRadioButton*, 2> optNaming;
@@ -47,48 +85,8 @@ class frmMain : public QMainWindow, public UserInterface {
   QAction* mnuRedunLogic;
   QAction* mnuAbout;
 
-  void optStartWith_Click(int index);
-  void chkRedundancyCheck_Click();
-  void cmdRun_Click();
-  void mnuRun_Click();
-  void cmdRedundancyInfo_Click();
-  void mnuRedunLogic_Click();
-  void mnuAbout_Click();
-  void mnuExit_Click();
-  std::string SelectInput(int runMode);
-
-  int currentRunMode() const;
-  bool isRunning() const { return running_; }
-  const SourceDialogSettings& sourceDialog() const { return cdcSource_; }
-
-  // UserInterface
-  void setStatus(const std::string& text) override;
-  void setCount(const std::string& text) override;
-  void yield() override;
-  void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
-  bool askYesNo(const std::string& text, const std::string& title) override;
-  void openInFileBrowser(const std::string& path) override;
-  NamingMode namingMode() override;
-  RedundancyMode redundancyMode() override;
-  bool redundancyCheckTicked() override;
-  ConflictDecision askConflict(const PromptContext& context) override;
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-
- private:
-  void Form_Load();
-  QWidget* buildStartWithFrame();
-  QWidget* buildRedundancyFrame();
-  QWidget* buildRunOptionFrame();
-  void buildStatusBar();
-  void buildMenus();
-  void setTabOrder();
-  void updateClock();
-
   std::unique_ptr<WindowDialogs> dialogs_;
   SourceDialogSettings cdcSource_;
-  QElapsedTimer sinceRepaint_;
   bool running_ = false;
   bool abandoned_ = false;
 };

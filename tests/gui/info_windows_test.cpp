@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -54,9 +55,9 @@ TEST(InfoWindows, MoreInfoAndTheMenuOpenTheSameModalExplanation) {
   QString first;
   for (int way = 0; way < 2; ++way) {
     if (way == 0) {
-      window.cmdRedundancyInfo->click();
+      window.findChild<QPushButton*>("cmdRedundancyInfo")->click();
     } else {
-      window.mnuRedunLogic->trigger();
+      window.findChild<QAction*>("mnuRedunLogic")->trigger();
     }
     QDialog* more = openDialog("frmMore");
     ASSERT_NE(more, nullptr);
@@ -70,11 +71,11 @@ TEST(InfoWindows, MoreInfoAndTheMenuOpenTheSameModalExplanation) {
     QApplication::processEvents();
     EXPECT_EQ(openDialog("frmMore"), nullptr);
   }
-  window.mnuAbout->trigger();
+  window.findChild<QAction*>("mnuAbout")->trigger();
   QDialog* about = openDialog("frmAbout");
   ASSERT_NE(about, nullptr);
   about->findChild<QPushButton*>("cmdOK")->click();
-  EXPECT_TRUE(window.optStartWith[0]->isChecked());
+  EXPECT_TRUE(window.findChild<QRadioButton*>("optStartWith0")->isChecked());
   window.close();
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -35,13 +36,28 @@ class MainWindowTest : public ::testing::Test {
     }
   }
   void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+  // A control of the window by its object name.
+  template <typename T = QWidget>
+  T* child(const QString& name) {
+    T* found = window->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+  }
+  QRadioButton* option(const char* array, int index) {
+    return child<QRadioButton>(QString("%1%2").arg(array).arg(index));
+  }
+  QLabel* label(const char* name) { return child<QLabel>(name); }
+  QLabel* explanation(int index) { return child<QLabel>(QString("lblExecutionInfo%1").arg(index)); }
+  QCheckBox* check() { return child<QCheckBox>("chkRedundancyCheck"); }
+  QPushButton* button(const char* name) { return child<QPushButton>(name); }
+  QAction* action(const char* name) { return child<QAction>(name); }
   std::vector<QWidget*> redundancyControls() {
-    return {window->fraRedunOptions,    window->lblRedunOptions[0], window->lblRedunOptions[1],
-            window->lblRedunOptions[2], window->optRedunActions[0], window->optRedunActions[1]};
+    return {child("fraRedunOptions"),  child("lblRedunOptions0"),    child("lblRedunOptions1"),
+            child("lblRedunOptions2"), option("optRedunActions", 0), option("optRedunActions", 1)};
   }
   std::vector<QWidget*> splitOnlyControls() {
-    return {window->fraNaming, window->optNaming[0], window->optNaming[1],
-            window->chkRedundancyCheck, window->cmdRedundancyInfo};
+    return {child("fraNaming"), option("optNaming", 0), option("optNaming", 1), check(),
+            button("cmdRedundancyInfo")};
   }
 
   ScriptedDialogs* dialogs;
@@ -51,43 +67,42 @@ class MainWindowTest : public ::testing::Test {
 TEST_F(MainWindowTest, StartsWithSplitSelectedAndTheDesignStates) {
   EXPECT_EQ(window->windowTitle(), "Palvren - Main Window");
   EXPECT_EQ(window->minimumSize(), window->maximumSize());
-  EXPECT_TRUE(window->optStartWith[0]->isChecked());
+  EXPECT_TRUE(option("optStartWith", 0)->isChecked());
   EXPECT_EQ(window->currentRunMode(), 0);
-  for (int i = 0; i < 4; ++i)
-    EXPECT_EQ(window->lblExecutionInfo[i]->isVisibleTo(window.get()), i == 0);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(explanation(i)->isVisibleTo(window.get()), i == 0);
   for (QWidget* w : splitOnlyControls()) EXPECT_TRUE(w->isEnabled());
   for (QWidget* w : redundancyControls()) EXPECT_FALSE(w->isEnabled());
-  EXPECT_TRUE(window->optNaming[0]->isChecked());
-  EXPECT_TRUE(window->optRedunActions[0]->isChecked());
-  EXPECT_FALSE(window->chkRedundancyCheck->isChecked());
-  EXPECT_EQ(window->statusPanel->text(), "Please Choose Options and Click Run...");
-  EXPECT_EQ(window->countPanel->text(), "No Card");
-  EXPECT_FALSE(window->clockPanel->text().isEmpty());
+  EXPECT_TRUE(option("optNaming", 0)->isChecked());
+  EXPECT_TRUE(option("optRedunActions", 0)->isChecked());
+  EXPECT_FALSE(check()->isChecked());
+  EXPECT_EQ(label("statusPanel")->text(), "Please Choose Options and Click Run...");
+  EXPECT_EQ(label("countPanel")->text(), "No Card");
+  EXPECT_FALSE(label("clockPanel")->text().isEmpty());
 }
 
 TEST_F(MainWindowTest, TickingTheCheckEnablesTheRedundancyOptions) {
   window->show();
-  click(window->chkRedundancyCheck);
+  click(check());
   for (QWidget* w : redundancyControls()) EXPECT_TRUE(w->isEnabled());
   EXPECT_TRUE(window->redundancyCheckTicked());
-  click(window->chkRedundancyCheck);
+  click(check());
   for (QWidget* w : redundancyControls()) EXPECT_FALSE(w->isEnabled());
 }
 
 TEST_F(MainWindowTest, OtherOperationsDisableSplitOptionsButKeepTheirStates) {
   window->show();
-  click(window->chkRedundancyCheck);
-  click(window->optNaming[1]);
-  click(window->optStartWith[2]);
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(window->lblExecutionInfo[i]->isVisible(), i == 2);
+  click(check());
+  click(option("optNaming", 1));
+  click(option("optStartWith", 2));
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(explanation(i)->isVisible(), i == 2);
   for (QWidget* w : splitOnlyControls()) EXPECT_FALSE(w->isEnabled());
-  EXPECT_TRUE(window->chkRedundancyCheck->isChecked());
+  EXPECT_TRUE(check()->isChecked());
   for (QWidget* w : redundancyControls()) EXPECT_TRUE(w->isEnabled());
   EXPECT_EQ(window->namingMode(), NamingMode::ContactInfo);
-  click(window->optStartWith[0]);
+  click(option("optStartWith", 0));
   for (QWidget* w : splitOnlyControls()) EXPECT_TRUE(w->isEnabled());
-  EXPECT_TRUE(window->chkRedundancyCheck->isChecked());
-  click(window->optRedunActions[1]);
+  EXPECT_TRUE(check()->isChecked());
+  click(option("optRedunActions", 1));
   EXPECT_EQ(window->redundancyMode(), RedundancyMode::Pass1And2);
 }
 
@@ -130,29 +145,29 @@ TEST_F(MainWindowTest, RecombineFirstUseHasTheAllFilesFilter) {
 
 TEST_F(MainWindowTest, ACancelledRunChangesNothing) {
   for (int mode = 0; mode < 4; ++mode) {
-    click(window->optStartWith[mode]);
-    click(window->cmdRun);
+    click(option("optStartWith", mode));
+    click(button("cmdRun"));
   }
   EXPECT_EQ(dialogs->dialogs.size(), 4u);
   EXPECT_TRUE(dialogs->messages.empty());
-  EXPECT_EQ(window->statusPanel->text(), "Please Choose Options and Click Run...");
-  EXPECT_EQ(window->countPanel->text(), "No Card");
+  EXPECT_EQ(label("statusPanel")->text(), "Please Choose Options and Click Run...");
+  EXPECT_EQ(label("countPanel")->text(), "No Card");
 }
 
 TEST_F(MainWindowTest, WithNoOperationSelectedRunActsAsExport) {
-  for (QRadioButton* option : window->optStartWith) option->setAutoExclusive(false);
-  for (QRadioButton* option : window->optStartWith) option->setChecked(false);
+  for (int i = 0; i < 4; ++i) option("optStartWith", i)->setAutoExclusive(false);
+  for (int i = 0; i < 4; ++i) option("optStartWith", i)->setChecked(false);
   EXPECT_EQ(window->currentRunMode(), 3);
-  window->mnuRun->trigger();
+  action("mnuRun")->trigger();
   EXPECT_EQ(dialogs->dialogs.back().title, "Select a multiple-contact vCard file to export");
 }
 
 TEST_F(MainWindowTest, ARunDuringARunDoesNothing) {
   int nested = 0;
   dialogs->whileOpen = [&] {
-    if (++nested == 1) window->cmdRun_Click();
+    if (++nested == 1) button("cmdRun")->click();
   };
-  window->cmdRun_Click();
+  button("cmdRun")->click();
   EXPECT_EQ(nested, 1);
   EXPECT_FALSE(window->isRunning());
 }
@@ -164,11 +179,11 @@ TEST_F(MainWindowTest, RunNowSplitsTheChosenFileAndReports) {
     contacts += "BEGIN:VCARD\r\nFN:P" + std::to_string(i) + "\r\nEND:VCARD\r\n";
   dialogs->choices = {folder.write("in.vcf", contacts)};
   window->show();
-  click(window->cmdRun);
+  click(button("cmdRun"));
   ASSERT_EQ(dialogs->messages.size(), 1u);
   EXPECT_EQ(dialogs->messages[0].title, "vCard Split Successfull");
-  EXPECT_EQ(window->statusPanel->text(), "vCard Split Successful");
-  EXPECT_EQ(window->countPanel->text(), "vCard Count = 3 Cards");
+  EXPECT_EQ(label("statusPanel")->text(), "vCard Split Successful");
+  EXPECT_EQ(label("countPanel")->text(), "vCard Count = 3 Cards");
   EXPECT_EQ(dialogs->browsed, std::vector<std::string>{folder.file("Split-vCards")});
   EXPECT_EQ(testing::fileNames(folder.file("Split-vCards")).size(), 3u);
 }
@@ -179,10 +194,10 @@ TEST_F(MainWindowTest, ExitDuringARunAbandonsItBeforeAnythingMoreIsWritten) {
       "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:B\r\nEND:VCARD\r\n";
   dialogs->choices = {folder.write("in.vcf", contacts)};
   window->show();
-  click(window->chkRedundancyCheck);
-  click(window->optRedunActions[1]);
-  dialogs->whileAsking = [&] { window->mnuExit->trigger(); };  // at "continue to Pass 2?"
-  click(window->cmdRun);
+  click(check());
+  click(option("optRedunActions", 1));
+  dialogs->whileAsking = [&] { action("mnuExit")->trigger(); };  // at "continue to Pass 2?"
+  click(button("cmdRun"));
   EXPECT_FALSE(window->isRunning());
   EXPECT_FALSE(std::filesystem::exists(folder.file("Split-vCards")));
   EXPECT_EQ(dialogs->messages.size(), 1u);  // the question; no success message followed
@@ -190,9 +205,9 @@ TEST_F(MainWindowTest, ExitDuringARunAbandonsItBeforeAnythingMoreIsWritten) {
 }
 
 TEST_F(MainWindowTest, MoreInfoAndTheMenusOpenTheirWindows) {
-  click(window->cmdRedundancyInfo);
-  window->mnuRedunLogic->trigger();
-  window->mnuAbout->trigger();
+  click(button("cmdRedundancyInfo"));
+  action("mnuRedunLogic")->trigger();
+  action("mnuAbout")->trigger();
   EXPECT_EQ(dialogs->logicShown, 2);
   EXPECT_EQ(dialogs->aboutShown, 1);
 }
@@ -213,8 +228,8 @@ TEST_F(MainWindowTest, NothingIsClippedAtTheDesktopFont) {
       EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
     }
   }
-  for (QLabel* label : window->lblExecutionInfo) {
-    EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_GE(explanation(i)->height(), explanation(i)->heightForWidth(explanation(i)->width()));
   }
 }
 

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QElapsedTimer>
+
+#include "app/window_dialogs.h"
+#include "platform/user_interface.h"
+
+namespace palvren {
+
+class frmMain;
+
+// What a run started from the main window talks to: the window's status panels and option
+// states, its dialogs, and a repaint at most every 30 ms. Lives for one run.
+class WindowPort : public UserInterface {
+ public:
+  WindowPort(frmMain& window, WindowDialogs& dialogs) : window_(window), dialogs_(dialogs) {}
+
+  void setStatus(const std::string& text) override;
+  void setCount(const std::string& text) override;
+  // Throws RunAbandoned once the person has ended the program.
+  void yield() override;
+  void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
+  bool askYesNo(const std::string& text, const std::string& title) override;
+  void openInFileBrowser(const std::string& path) override;
+  NamingMode namingMode() override;
+  RedundancyMode redundancyMode() override;
+  bool redundancyCheckTicked() override;
+  ConflictDecision askConflict(const PromptContext& context) override;
+
+ private:
+  frmMain& window_;
+  WindowDialogs& dialogs_;
+  QElapsedTimer sinceRepaint_;
+};
+
+}  // namespace palvren
