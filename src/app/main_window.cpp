@@ -30,6 +30,12 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 int px(int twips) { return twips / kTwipsPerPixel; }
 
+QGroupBox* namedFrame(const char* caption, const char* name, QWidget* parent = nullptr) {
+  auto* frame = new QGroupBox(caption, parent);
+  frame->setObjectName(name);
+  return frame;
+}
+
 const char* const kExplanations[4] = {
     "This option will request the file name of a singe multiple-contact vCard file (.vcf), and "
     "create a folder in that directory with the name \"Split-vCards\".  Within that folder, a "
@@ -114,8 +120,7 @@ frmMain::frmMain(std::unique_ptr<WindowDialogs> dialogs) : dialogs_(std::move(di
 frmMain::~frmMain() = default;
 
 QWidget* frmMain::buildStartWithFrame() {
-  fraStartWith = new QGroupBox("What to Do");
-  fraStartWith->setObjectName("fraStartWith");
+  fraStartWith = namedFrame("What to Do", "fraStartWith");
   auto* layout = new QVBoxLayout(fraStartWith);
   const char* captions[4] = {"Multiple-Contact vCard to Individual vCard Split",
                              "Recombine Single vCard Files into Mutiple-Contact File",
@@ -132,8 +137,7 @@ QWidget* frmMain::buildStartWithFrame() {
 }
 
 QWidget* frmMain::buildRedundancyFrame() {
-  fraRedunOptions = new QGroupBox("Redundancy Options");
-  fraRedunOptions->setObjectName("fraRedunOptions");
+  fraRedunOptions = namedFrame("Redundancy Options", "fraRedunOptions");
   auto* layout = new QVBoxLayout(fraRedunOptions);
   lblRedunOptions[0] = new QLabel(
       "Any time a contact redundancy is found (as described in the \"More Info\" box above), the "
@@ -163,8 +167,7 @@ QWidget* frmMain::buildRedundancyFrame() {
 }
 
 QWidget* frmMain::buildRunOptionFrame() {
-  fraRunOption = new QGroupBox("Execution Details/Options");
-  fraRunOption->setObjectName("fraRunOption");
+  fraRunOption = namedFrame("Execution Details/Options", "fraRunOption");
   auto* layout = new QVBoxLayout(fraRunOption);
   auto* explanations = new QWidget(fraRunOption);
   auto* stack = new QGridLayout(explanations);
@@ -191,8 +194,7 @@ QWidget* frmMain::buildRunOptionFrame() {
   for (QLabel* label : lblExecutionInfo) label->setFixedSize(width, height);
   layout->addWidget(explanations);
 
-  fraNaming = new QGroupBox("vCard Naming Options", fraRunOption);
-  fraNaming->setObjectName("fraNaming");
+  fraNaming = namedFrame("vCard Naming Options", "fraNaming", fraRunOption);
   auto* naming = new QVBoxLayout(fraNaming);
   optNaming[0] = new QRadioButton("Name vCards Numerically", fraNaming);
   optNaming[0]->setToolTip(
@@ -227,24 +229,24 @@ QWidget* frmMain::buildRunOptionFrame() {
 }
 
 void frmMain::buildMenus() {
+  // An entry of a menu, with its object name and handler.
+  auto entry = [this](QMenu* menu, const char* caption, const char* name,
+                      void (frmMain::*click)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, click);
+    return action;
+  };
   QMenu* file = menuBar()->addMenu("&File");
   file->setObjectName("mnuFile");
-  mnuRun = file->addAction("&Run Now");
-  mnuRun->setObjectName("mnuRun");
+  mnuRun = entry(file, "&Run Now", "mnuRun", &frmMain::mnuRun_Click);
   file->addSeparator();
-  mnuExit = file->addAction("E&xit");
-  mnuExit->setObjectName("mnuExit");
+  mnuExit = entry(file, "E&xit", "mnuExit", &frmMain::mnuExit_Click);
   QMenu* help = menuBar()->addMenu("&Help");
   help->setObjectName("mnuHelp");
-  mnuRedunLogic = help->addAction("&Redundancy Logic");
-  mnuRedunLogic->setObjectName("mnuRedunLogic");
+  mnuRedunLogic = entry(help, "&Redundancy Logic", "mnuRedunLogic", &frmMain::mnuRedunLogic_Click);
   help->addSeparator();
-  mnuAbout = help->addAction("&About");
-  mnuAbout->setObjectName("mnuAbout");
-  connect(mnuRun, &QAction::triggered, this, &frmMain::mnuRun_Click);
-  connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
-  connect(mnuRedunLogic, &QAction::triggered, this, &frmMain::mnuRedunLogic_Click);
-  connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+  mnuAbout = entry(help, "&About", "mnuAbout", &frmMain::mnuAbout_Click);
 }
 
 void frmMain::buildStatusBar() {
