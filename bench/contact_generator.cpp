@@ -45,10 +45,11 @@ std::string generateContacts(const GeneratorOptions& options) {
       file += cards.back();
       continue;
     }
-    const std::string given = kGiven[random() % 20];
-    const std::string family = kFamily[random() % 20];
+    const bool annLee = options.shape == Shape::SharedNames && n % 2 == 0;
+    const std::string given = annLee ? "Ann" : kGiven[random() % 20];
+    const std::string family = annLee ? "Lee" : kFamily[random() % 20];
     std::string email = "user" + std::to_string(n) + "@example.org";
-    std::string fn = given + " " + family + " " + std::to_string(n);
+    std::string fn = annLee ? "Ann Lee" : given + " " + family + " " + std::to_string(n);
     if (!cards.empty() && roll < options.duplicatePercent + options.similarPercent) {
       email = "user" + std::to_string(random() % n) + "@example.org";  // someone earlier's address
       fn = given + " " + family;
@@ -61,6 +62,16 @@ std::string generateContacts(const GeneratorOptions& options) {
     card += "TEL;TYPE=CELL:+1 555 " + std::to_string(1000000 + n) + "\r\n";
     if (random() % 2) card += "TEL;TYPE=WORK:+1 555 " + std::to_string(2000000 + n) + "\r\n";
     if (random() % 3 == 0) card += "TEL;TYPE=HOME:+1 555 " + std::to_string(3000000 + n) + "\r\n";
+    if (options.shape == Shape::SharedNumbers) {
+      card += n % 2 ? "TEL;TYPE=VOICE:+1 555 0100\r\n" : "TEL;TYPE=VOICE:+1 555 0199\r\n";
+    }
+    if (options.shape == Shape::SharedAddress) {
+      card += "ADR;TYPE=WORK:;;1 Office Park;Springfield;IL;62701;USA\r\n";
+    }
+    if (options.shape == Shape::WideNotes) {
+      card += "NOTE;X-LOG:Called back\r\n ref " + std::to_string(n % 4665) +
+              ": https://example.org/log\r\n";
+    }
     card += "EMAIL;TYPE=INTERNET:" + email + "\r\n";
     if (random() % 2) card += "EMAIL;TYPE=WORK:" + given + std::to_string(n) + "@work.example\r\n";
     card +=

@@ -72,7 +72,11 @@ TEST(CsvExport, TextBeforeTheFirstPropertyIsKeptUnderTheEmptyTag) {
   EXPECT_EQ(csv, crlfLines({",FN", "\"stray text\",\"A\"", "\"\",\"B\""}));
 }
 
-TEST(CsvExport, NoContactWritesOneEmptyRow) { EXPECT_EQ(exportCsv("nothing\r\n", 0), "\r\n"); }
+TEST(CsvExport, NoTagWritesEmptyRows) {
+  EXPECT_EQ(exportCsv("nothing\r\n", 0), "\r\n");
+  EXPECT_EQ(exportCsv(crlfLines({"BEGIN:VCARD", "END:VCARD", "BEGIN:VCARD", "END:VCARD"}), 2),
+            "\r\n\r\n\r\n");
+}
 
 TEST(CsvExport, MoreThan32767DistinctTagsAreRefused) {
   TempFolder folder;

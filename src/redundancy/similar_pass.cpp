@@ -1,8 +1,8 @@
 #include "redundancy/similar_pass.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
-#include <set>
 #include <unordered_map>
 
 #include "platform/text.h"
@@ -15,11 +15,6 @@ namespace {
 bool hasPropertyName(std::string_view tag, std::string_view upperName) {
   std::size_t semicolon = tag.find(';');
   return equalsUpper(tag.substr(0, semicolon), upperName);
-}
-
-bool isMatchingProperty(std::string_view tag) {
-  return hasPropertyName(tag, "EMAIL") || hasPropertyName(tag, "TEL") ||
-         hasPropertyName(tag, "ADR");
 }
 
 // What one merge wrote, so that "Keep Both" can take it back.
@@ -159,50 +154,137 @@ class PairMerger {
   MergeOutcome outcome_ = MergeOutcome::Merged;
 };
 
-// Which contacts hold which (tag, value) pair of their e-mail, telephone and address entries,
-// in list order. A contact is added again whenever its values may have changed; an entry for
-// an old value merely proposes a candidate that the exact test then rejects.
-class SharedValueIndex {
+// The values a contact can match by: its e-mail entries, and its telephone and address entries
+// each paired with each of its names (FN or N), as the match rule pairs them. Keys are hashes
+// of (tag, value) pairs; a collision merely proposes a candidate the exact test rejects.
+struct MatchKeys {
+  std::vector<std::uint64_t> emails;
+  std::vector<std::uint64_t> places;  // telephone and address entries alone
+  std::vector<std::uint64_t> names;
+};
+
+enum class Kind { Email, Place, Name, Other };
+
+Kind kindOf(std::string_view tag) {
+  const std::string_view name = tag.substr(0, tag.find(';'));
+  if (equalsUpper(name, "EMAIL")) return Kind::Email;
+  if (equalsUpper(name, "TEL") || equalsUpper(name, "ADR")) return Kind::Place;
+  if (equalsUpper(name, "FN") || equalsUpper(name, "N")) return Kind::Name;
+  return Kind::Other;
+}
+
+std::uint64_t pairKey(std::string_view tag, std::string_view value) {
+  std::hash<std::string_view> hash;
+  return hash(tag) * 0x9e3779b97f4a7c15ULL ^ hash(value);
+}
+
+std::uint64_t combinedKey(std::uint64_t place, std::uint64_t name) {
+  return (place ^ (name * 0xc2b2ae3d27d4eb4fULL)) * 0x165667b19e3779f9ULL + 1;
+}
+
+void addKey(MatchKeys& keys, std::string_view tag, std::string_view value) {
+  if (value.empty()) return;
+  switch (kindOf(tag)) {
+    case Kind::Email:
+      return keys.emails.push_back(pairKey(tag, value));
+    case Kind::Place:
+      return keys.places.push_back(pairKey(tag, value));
+    case Kind::Name:
+      return keys.names.push_back(pairKey(tag, value));
+    case Kind::Other:
+      return;
+  }
+}
+
+// The keys of the values a contact holds: what a contact found as a candidate offers.
+MatchKeys heldKeys(const ContactRecord& contact) {
+  MatchKeys keys;
+  for (const auto& [tag, value] : contact.tagValues()) addKey(keys, tag, value);
+  return keys;
+}
+
+// The keys of the entries a contact lists: what the exact test compares for the first contact.
+MatchKeys listedKeys(const ContactRecord& contact) {
+  MatchKeys keys;
+  for (int k = 1; k <= contact.orderCount(); ++k)
+    addKey(keys, contact.tagAt(k), contact.valueAt(k));
+  return keys;
+}
+
+// A contact with more place-and-name pairs than this is indexed by its places alone, so that a
+// hostile contact of thousands of numbers and names cannot make the index quadratic.
+constexpr std::size_t kMaxPairs = 256;
+
+bool isWide(const MatchKeys& keys) { return keys.places.size() * keys.names.size() > kMaxPairs; }
+
+// Which contacts (by slot, in list order) can match which keys. Only contacts that can meet the
+// match rule share a key: a telephone shared by thousands under different names proposes none
+// of them. A contact is added again whenever its values may have changed; a key of an old value
+// merely proposes a candidate that the exact test then rejects.
+class MatchIndex {
  public:
-  explicit SharedValueIndex(int slots) : keysOfSlot_(std::size_t(slots)) {}
+  explicit MatchIndex(int slots) : keysOfSlot_(std::size_t(slots)) {}
 
   void add(int slot, const ContactRecord& contact) {
-    for (const auto& [tag, value] : contact.tagValues()) {
-      if (value.empty() || !isMatchingProperty(tag)) continue;
-      const std::size_t k = key(tag, value);
-      if (buckets_[k].insert(slot).second) keysOfSlot_[std::size_t(slot)].push_back(k);
+    const MatchKeys keys = heldKeys(contact);
+    for (std::uint64_t key : keys.emails) insert(matching_, key, slot);
+    for (std::uint64_t place : keys.places) insert(places_, place, slot);
+    if (isWide(keys)) {
+      for (std::uint64_t place : keys.places) insert(widePlaces_, place, slot);
+      return;
+    }
+    for (std::uint64_t place : keys.places) {
+      for (std::uint64_t name : keys.names) insert(matching_, combinedKey(place, name), slot);
     }
   }
 
   void remove(int slot) {
-    for (std::size_t k : keysOfSlot_[std::size_t(slot)]) buckets_[k].erase(slot);
+    for (const auto& [buckets, key] : keysOfSlot_[std::size_t(slot)]) {
+      std::vector<int>& bucket = (*buckets)[key];
+      bucket.erase(std::lower_bound(bucket.begin(), bucket.end(), slot));
+    }
     keysOfSlot_[std::size_t(slot)].clear();
   }
 
-  // The first slot after `after` that shares one of a's e-mail, telephone or address values;
-  // -1 when there is none.
+  // The first slot after `after` that may match a; -1 when there is none.
   int nextCandidate(const ContactRecord& a, int after) const {
+    const MatchKeys keys = listedKeys(a);
     int next = -1;
-    for (int k = 1; k <= a.orderCount(); ++k) {
-      const std::string_view tag = a.tagAt(k);
-      const std::string_view value = a.valueAt(k);
-      if (value.empty() || !isMatchingProperty(tag)) continue;
-      auto found = buckets_.find(key(tag, value));
-      if (found == buckets_.end()) continue;
-      auto slot = found->second.upper_bound(after);
-      if (slot != found->second.end() && (next < 0 || *slot < next)) next = *slot;
+    for (std::uint64_t key : keys.emails) closest(matching_, key, after, next);
+    if (isWide(keys)) {
+      for (std::uint64_t place : keys.places) closest(places_, place, after, next);
+      return next;
+    }
+    for (std::uint64_t place : keys.places) {
+      closest(widePlaces_, place, after, next);
+      for (std::uint64_t name : keys.names)
+        closest(matching_, combinedKey(place, name), after, next);
     }
     return next;
   }
 
  private:
-  static std::size_t key(std::string_view tag, std::string_view value) {
-    std::hash<std::string_view> hash;
-    return hash(tag) * 0x9e3779b97f4a7c15ULL ^ hash(value);
+  using Buckets = std::unordered_map<std::uint64_t, std::vector<int>>;  // slots, ascending
+
+  void insert(Buckets& buckets, std::uint64_t key, int slot) {
+    std::vector<int>& bucket = buckets[key];
+    auto place = std::lower_bound(bucket.begin(), bucket.end(), slot);
+    if (place != bucket.end() && *place == slot) return;
+    bucket.insert(place, slot);
+    keysOfSlot_[std::size_t(slot)].emplace_back(&buckets, key);
   }
 
-  std::unordered_map<std::size_t, std::set<int>> buckets_;
-  std::vector<std::vector<std::size_t>> keysOfSlot_;
+  static void closest(const Buckets& buckets, std::uint64_t key, int after, int& next) {
+    auto found = buckets.find(key);
+    if (found == buckets.end()) return;
+    auto slot = std::upper_bound(found->second.begin(), found->second.end(), after);
+    if (slot != found->second.end() && (next < 0 || *slot < next)) next = *slot;
+  }
+
+  Buckets matching_;    // e-mails, and place-and-name pairs of contacts that are not wide
+  Buckets widePlaces_;  // places of wide contacts, which any contact sharing a place looks up
+  Buckets places_;      // places of every contact, which a wide contact looks up
+  std::vector<std::vector<std::pair<Buckets*, std::uint64_t>>> keysOfSlot_;
 };
 
 }  // namespace
@@ -243,7 +325,7 @@ MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, UserInt
 }
 
 int MergeSimilarContacts(ContactList& list, ContactTable& table, UserInterface& ui) {
-  SharedValueIndex index(list.slotCount());
+  MatchIndex index(list.slotCount());
   for (int slot = 0; slot < list.slotCount(); ++slot) {
     if (list.slotAlive(slot)) index.add(slot, table[list.numberAtSlot(slot)]);
   }

@@ -1,5 +1,7 @@
 #include "vcard/csv_export.h"
 
+#include <algorithm>
+
 #include "platform/errors.h"
 #include "platform/line_reader.h"
 #include "platform/line_writer.h"
@@ -46,6 +48,20 @@ class ItemCollector {
   const std::string& file_;
 };
 
+constexpr std::string_view kEmptyCell = ",\"\"";
+
+// Appends value as one quoted cell, its quotes doubled.
+void appendQuoted(std::string& row, std::string_view value) {
+  row += '"';
+  for (std::size_t quote; (quote = value.find('"')) != std::string_view::npos;) {
+    row.append(value.substr(0, quote + 1));
+    row += '"';
+    value.remove_prefix(quote + 1);
+  }
+  row.append(value);
+  row += '"';
+}
+
 std::string quotedCell(std::string_view value) {
   std::string cell = "\"";
   cell += replaceAll(value, "\"", "\"\"");
@@ -67,19 +83,32 @@ void writeCsv(const OutputFolder& folder, const ContactItems& contacts, const Co
     row += headerField(columns[c]);
   }
   output.writeLine(row);
-  std::vector<int> cellItem(columns.size() + 1, -1);
+  // Most cells of a wide table are empty: they are written in runs, each cell with its comma.
+  std::string emptyCells;
+  for (int c = 0; c < columns.size(); ++c) emptyCells += kEmptyCell;
+  std::vector<std::pair<int, std::size_t>> cells;  // (column, item) of one contact
   for (std::size_t contact = 0; contact < contacts.contactCount(); ++contact) {
-    const std::size_t first = contacts.dataItemsBegin(contact);
-    const std::size_t last = contacts.dataItemsEnd(contact);
-    for (std::size_t i = first; i < last; ++i) cellItem[itemColumns[i]] = static_cast<int>(i);
-    row.clear();
-    for (int c = 1; c <= columns.size(); ++c) {
-      if (c > 1) row += ',';
-      std::string_view value = cellItem[c] < 0 ? "" : itemValue(contacts.itemText(cellItem[c]));
-      row += quotedCell(value);
+    cells.clear();
+    for (std::size_t i = contacts.dataItemsBegin(contact); i < contacts.dataItemsEnd(contact);
+         ++i) {
+      cells.emplace_back(itemColumns[i], i);
     }
-    output.writeLine(row);
-    for (std::size_t i = first; i < last; ++i) cellItem[itemColumns[i]] = -1;
+    // A tag given twice fills its cell with the later value.
+    std::stable_sort(cells.begin(), cells.end(),
+                     [](const auto& x, const auto& y) { return x.first < y.first; });
+    row.clear();
+    int nextColumn = 1;
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+      const auto [column, item] = cells[k];
+      if (k + 1 < cells.size() && cells[k + 1].first == column) continue;
+      row.append(emptyCells, 0, kEmptyCell.size() * std::size_t(column - nextColumn));
+      row += ',';
+      appendQuoted(row, itemValue(contacts.itemText(item)));
+      nextColumn = column + 1;
+    }
+    row.append(emptyCells, 0, kEmptyCell.size() * std::size_t(columns.size() + 1 - nextColumn));
+    // The first cell has no comma before it.
+    output.writeLine(std::string_view(row).substr(row.empty() ? 0 : 1));
   }
   output.commit();
 }

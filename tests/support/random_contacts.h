@@ -27,6 +27,30 @@ class RandomContacts {
     return result;
   }
 
+  // The shapes real address books have: a switchboard number or an office address shared by
+  // many under their own names, names shared by many with their own numbers, and now and then a
+  // contact of many numbers and names.
+  ContactTable shapedTable(int contacts) {
+    ContactTable result(1);
+    const int names = 1 + contacts / 3;
+    for (int n = 1; n <= contacts; ++n) {
+      ContactRecord record;
+      add(record, "BEGIN", "VCARD");
+      add(record, "FN", "Person " + std::to_string(pick(names)));
+      if (chance(60)) add(record, "TEL;WORK", chance(50) ? "555" : "556");
+      if (chance(40)) add(record, "TEL;CELL", std::to_string(pick(contacts)));
+      if (chance(40)) add(record, "ADR;WORK", "1 Office Park;Town");
+      if (chance(10)) add(record, "EMAIL", "person" + std::to_string(pick(names)) + "@x.org");
+      if (chance(5)) {
+        for (int i = 0; i < 20; ++i) add(record, "TEL;X-" + std::to_string(i), "555");
+        for (int i = 0; i < 15; ++i) add(record, "N;X-" + std::to_string(i), "Person 1");
+      }
+      add(record, "END", "VCARD");
+      result.push_back(std::move(record));
+    }
+    return result;
+  }
+
   int pick(int n) { return int(random_() % unsigned(n)); }
   bool chance(int percent) { return pick(100) < percent; }
 
