@@ -84,7 +84,9 @@ TEST(RemoveIdenticalContacts, AgreesWithThePairwiseWalkOnRandomSets) {
     for (int i = 0; i < n; ++i) plainList[i] = i + 1;
     FakeUserInterface ui;
     std::vector<std::string> plainStatuses;
-    const int removed = RemoveIdenticalContacts(list, fast, ui);
+    RedundancyReport report;
+    const int removed = RemoveIdenticalContacts(list, fast, ui, &report);
+    ASSERT_EQ(report.identicalCount(), removed);  // the report misses none
     ASSERT_EQ(removed, pairwiseWalk(plainList, plain, plainStatuses)) << "seed " << seed;
     ASSERT_EQ(list.numbers(), plainList) << "seed " << seed;
     ASSERT_EQ(ui.statuses, plainStatuses) << "seed " << seed;

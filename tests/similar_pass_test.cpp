@@ -223,6 +223,48 @@ TEST(SimilarContacts, KeepBothAfterTheSecondWalkRemovesTheTagsItAdded) {
   EXPECT_FALSE(p.table[1].holdsTag("ORG"));
 }
 
+TEST(SimilarContacts, AnAnswerForAllOrAStopEndsTheQuestionsAndTheReportSaysSo) {
+  struct Case {
+    const char* name;
+    ConflictDecision first;
+    std::size_t questions;
+    int removed;
+    const char* reported;
+  };
+  ConflictDecision all(ConflictChoice::KeepOption2);
+  all.applyToRemaining = true;
+  ConflictDecision neither(ConflictChoice::KeepNeither);
+  neither.applyToRemaining = true;  // never applied unseen
+  ConflictDecision stop(ConflictChoice::KeepOption1);
+  stop.stopChecking = true;
+  const Case cases[] = {
+      {"apply Keep Option 2 to all", all, 1, 3,
+       "  FN: Keep Option 2 (applied to all remaining conflicts)\n  merged; contact 3 removed"},
+      {"Keep Neither for all", neither, 2, 3, "  both removed (contacts 1 and 2)"},
+      {"stop checking", stop, 1, 0, "Checking stopped: every remaining pair was kept as it was"},
+  };
+  for (const Case& c : cases) {
+    Pass2 p;
+    for (const char* name : {"A", "B", "C", "D"}) p.add(person(name, {{"EMAIL", "a@x"}}));
+    const ContactTable before = p.table;
+    int asked = 0;
+    p.ui.conflictPolicy = [&](const PromptContext&) {
+      return ++asked == 1 ? c.first : ConflictDecision(ConflictChoice::KeepOption1);
+    };
+    RedundancyReport report;
+    EXPECT_EQ(MergeSimilarContacts(p.list, p.table, p.ui, &report), c.removed) << c.name;
+    EXPECT_EQ(p.ui.conflicts.size(), c.questions) << c.name;
+    EXPECT_NE(
+        report.text().find("Pass 2 matched contact 1 (A) and contact 2 (B). Same e-mail: a@x"),
+        std::string::npos)
+        << report.text();
+    EXPECT_NE(report.text().find(c.reported), std::string::npos) << c.name << "\n" << report.text();
+    if (c.removed == 0) {
+      for (int n = 1; n <= 4; ++n) EXPECT_EQ(written(p.table[n]), written(before[n])) << c.name;
+    }
+  }
+}
+
 TEST(SimilarContacts, KeepNeitherRemovesBothAndComparesTheNextContact) {
   Pass2 p;
   p.add(person("A", {{"EMAIL", "a@x"}}));
@@ -337,7 +379,9 @@ TEST(SimilarContacts, AgreesWithThePairwiseWalkOnRandomSets) {
     FakeUserInterface fastUi;
     FakeUserInterface plainUi;
     fastUi.conflictPolicy = plainUi.conflictPolicy = scriptedAnswer;
-    const int removed = MergeSimilarContacts(list, fast, fastUi);
+    RedundancyReport report;
+    const int removed = MergeSimilarContacts(list, fast, fastUi, &report);
+    ASSERT_EQ(report.mergedCount(), removed) << "seed " << seed;  // the report misses none
     ASSERT_EQ(removed, pairwiseWalk(plainList, plain, plainUi)) << "seed " << seed;
     ASSERT_EQ(fastUi.conflicts, plainUi.conflicts) << "seed " << seed;
     ASSERT_EQ(fastUi.statuses, plainUi.statuses) << "seed " << seed;

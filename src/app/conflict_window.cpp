@@ -1,5 +1,6 @@
 #include "app/conflict_window.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -102,6 +103,20 @@ frmPrompt::frmPrompt(const PromptContext& context, QWidget* parent, InputBox inp
     connect(cmdOption[i], &QPushButton::clicked, this, [this, i] { cmdOption_Click(i); });
   }
   cmdOption[0]->setDefault(true);
+  chkApplyToAll = new QCheckBox("&Apply to all remaining conflicts", this);
+  chkApplyToAll->setObjectName("chkApplyToAll");
+  chkApplyToAll->setToolTip(
+      "Answer every later conflict of this check the same way (not for Keep Neither, which "
+      "removes both contacts)");
+  cmdStopChecking = new QPushButton("S&top Checking", this);
+  cmdStopChecking->setObjectName("cmdStopChecking");
+  cmdStopChecking->setToolTip(
+      "Ask no more: keep both contacts of this and every remaining pair, and write the files");
+  connect(cmdStopChecking, &QPushButton::clicked, this, [this] {
+    decision_.answer = ConflictChoice::KeepBoth;
+    decision_.stopChecking = true;
+    done(QDialog::Accepted);
+  });
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(ListView1);
@@ -117,9 +132,13 @@ frmPrompt::frmPrompt(const PromptContext& context, QWidget* parent, InputBox inp
   bottom->addStretch(1);
   bottom->addWidget(cmdOption[0], 2);
   bottom->addWidget(cmdOption[3], 2);
+  auto* control = new QHBoxLayout;
+  control->addWidget(chkApplyToAll, 1);
+  control->addWidget(cmdStopChecking);
   layout->addLayout(option1);
   layout->addLayout(option2);
   layout->addLayout(bottom);
+  layout->addLayout(control);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   Form_Load();
   Form_Activate();
@@ -198,6 +217,8 @@ void frmPrompt::ListView1_DblClick() { editRow(ListView1->currentItem()); }
 
 void frmPrompt::cmdOption_Click(int index) {
   decision_.answer = ConflictChoice(index);
+  decision_.applyToRemaining =
+      chkApplyToAll->isChecked() && decision_.answer != ConflictChoice::KeepNeither;
   done(QDialog::Accepted);
 }
 

@@ -8,6 +8,7 @@
 
 #include "redundancy/prompt_context.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -38,6 +39,8 @@ class frmPrompt : public QDialog {
   std::array<QPushButton*, 4> cmdOption;
   std::array<QLineEdit*, 2> txtOption;
   QLabel* Label1;
+  QCheckBox* chkApplyToAll;
+  QPushButton* cmdStopChecking;
 
   // Edits the field of a row as a double-click does.
   void editRow(QTreeWidgetItem* row);

@@ -10,9 +10,11 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
@@ -108,6 +110,10 @@ frmMain::frmMain(std::unique_ptr<WindowDialogs> dialogs) : dialogs_(std::move(di
   cmdRun->setToolTip("Split a multi-contact vCard into separate vCard files");
   cmdRun->setStyleSheet("QPushButton { background-color: rgb(96, 200, 96); font-weight: bold; }");
   cmdRun->setMinimumHeight(px(495));
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, [this] {
+    if (running_) stopRequested_ = true;
+  });
   grid->addWidget(cmdRun, 2, 0, 1, 2);
   setCentralWidget(central);
   buildMenus();
@@ -257,8 +263,13 @@ void frmMain::buildStatusBar() {
   countPanel->setObjectName("countPanel");
   clockPanel->setObjectName("clockPanel");
   clockPanel->setAlignment(Qt::AlignCenter);
+  progressBar = new QProgressBar(this);
+  progressBar->setObjectName("progressBar");
+  progressBar->setMaximumWidth(px(2400));
+  progressBar->hide();
   statusBar()->addWidget(statusPanel, 1);
   statusBar()->addWidget(countPanel, 1);
+  statusBar()->addWidget(progressBar, 1);
   statusBar()->addPermanentWidget(clockPanel);
   statusBar()->setSizeGripEnabled(false);
   updateClock();
@@ -322,20 +333,50 @@ std::string frmMain::SelectInput(int runMode) {
 }
 
 void frmMain::cmdRun_Click() {
-  // Two runs must never write the same files at once: a Run during a run does nothing.
-  if (running_) return;
-  running_ = true;
+  // During a run the button is Stop: two runs must never write the same files at once.
+  if (running_) {
+    stopRequested_ = true;
+    return;
+  }
   const int runMode = currentRunMode();
+  setRunning(true);
   try {
     const std::string selected = SelectInput(runMode);
     WindowPort port(*this, *dialogs_);
     if (!selected.empty()) RunOperation(selected, runMode, port);
   } catch (const RunAbandoned&) {
-    running_ = false;
+    setRunning(false);
     QCoreApplication::quit();
     return;
   }
-  running_ = false;
+  setRunning(false);
+}
+
+// While a run goes on, its options are held: the operation, naming and redundancy choices and
+// File > Run Now are disabled, and Run Now becomes Stop. Help and Exit stay available.
+void frmMain::setRunning(bool running) {
+  running_ = running;
+  stopRequested_ = false;
+  cmdRun->setText(running ? "&Stop" : "&Run Now");
+  mnuRun->setEnabled(!running);
+  fraStartWith->setEnabled(!running);
+  if (running) {
+    setAllEnabled({fraNaming, optNaming[0], optNaming[1], chkRedundancyCheck, fraRedunOptions,
+                   lblRedunOptions[0], lblRedunOptions[1], lblRedunOptions[2], optRedunActions[0],
+                   optRedunActions[1]},
+                  false);
+    return;
+  }
+  showProgress(0, 0);
+  optStartWith_Click(currentRunMode());
+  chkRedundancyCheck_Click();
+}
+
+void frmMain::showProgress(int done, int total) {
+  progressBar->setVisible(total > 0);
+  if (total <= 0) return;
+  progressBar->setRange(0, total);
+  progressBar->setValue(done);
 }
 
 void frmMain::mnuRun_Click() { cmdRun_Click(); }
@@ -343,14 +384,23 @@ void frmMain::cmdRedundancyInfo_Click() { dialogs_->showRedundancyLogic(); }
 void frmMain::mnuRedunLogic_Click() { cmdRedundancyInfo_Click(); }
 void frmMain::mnuAbout_Click() { dialogs_->showAbout(); }
 
+bool frmMain::mayQuit() {
+  if (!running_) return true;
+  if (!dialogs_->confirm("A run is in progress. Stop it and quit?", "Palvren")) return false;
+  abandoned_ = true;  // the run ends at its next step, removing what it was writing
+  return true;
+}
+
 void frmMain::mnuExit_Click() {
-  abandoned_ = running_;
-  QCoreApplication::quit();
+  if (mayQuit()) QCoreApplication::quit();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-  abandoned_ = running_;
-  event->accept();
+  if (mayQuit()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 void frmMain::showStatus(const std::string& text) { statusPanel->setText(displayText(text)); }

@@ -13,6 +13,7 @@ class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 
@@ -40,8 +41,11 @@ class frmMain : public QMainWindow {
   // The two text panels of the status bar.
   void showStatus(const std::string& text);
   void showCount(const std::string& text);
-  // Whether the person ended the program while a run goes on.
+  // The progress bar beside them: done of total, hidden for a total of 0.
+  void showProgress(int done, int total);
+  // Whether the person ended the program, or asked the run to stop, while a run goes on.
   bool runAbandoned() const { return abandoned_; }
+  bool stopRequested() const { return stopRequested_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -64,6 +68,9 @@ class frmMain : public QMainWindow {
   void mnuRedunLogic_Click();
   void mnuAbout_Click();
   void mnuExit_Click();
+  void setRunning(bool running);
+  // Whether the person, asked, wants to end the run under way and quit.
+  bool mayQuit();
 
   std::array<QRadioButton*, 4> optStartWith;
   std::array<QRadioButton*, 2> optNaming;
@@ -80,6 +87,7 @@ class frmMain : public QMainWindow {
   QLabel* statusPanel;
   QLabel* countPanel;
   QLabel* clockPanel;
+  QProgressBar* progressBar;
   QAction* mnuRun;
   QAction* mnuExit;
   QAction* mnuRedunLogic;
@@ -89,6 +97,7 @@ class frmMain : public QMainWindow {
   SourceDialogSettings cdcSource_;
   bool running_ = false;
   bool abandoned_ = false;
+  bool stopRequested_ = false;
 };
 
 // Thrown out of a run when the user ends the program while it goes on.

@@ -1,13 +1,17 @@
 #include "app/window_dialogs.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 #include "app/artwork.h"
 #include "app/conflict_window.h"
 #include "app/info_windows.h"
 #include "app/qt_text.h"
+#include "platform/line_writer.h"
 
 namespace palvren {
 
@@ -31,6 +35,38 @@ bool QtWindowDialogs::yesNo(const std::string& text, const std::string& title) {
   QMessageBox box(QMessageBox::Information, displayText(title), messageText(text),
                   QMessageBox::Yes | QMessageBox::No, window_);
   box.setDefaultButton(QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
+}
+
+void QtWindowDialogs::messageWithReport(const std::string& text, const std::string& title,
+                                        MessageIcon icon, const std::string& report) {
+  QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+                  displayText(title), messageText(text), QMessageBox::Ok, window_);
+  box.setDetailedText(displayText(report));
+  QPushButton* save = box.addButton("&Save Report...", QMessageBox::ActionRole);
+  box.setDefaultButton(QMessageBox::Ok);
+  // Saving leaves the message open, so the person can still read the details.
+  while (box.exec(), box.clickedButton() == save) saveReport(report);
+}
+
+void QtWindowDialogs::saveReport(const std::string& report) {
+  const QString chosen =
+      QFileDialog::getSaveFileName(window_, "Save Report", QDir::homePath() + "/palvren-report.txt",
+                                   "Text Files (*.txt);;All Files (*)");
+  if (chosen.isEmpty()) return;
+  try {
+    LineWriter output(pathBytes(chosen));
+    output.writeText(report);
+    output.commit();
+  } catch (const std::exception& error) {
+    message(error.what(), "Save Report", MessageIcon::Critical);
+  }
+}
+
+bool QtWindowDialogs::confirm(const std::string& text, const std::string& title) {
+  QMessageBox box(QMessageBox::Question, displayText(title), messageText(text),
+                  QMessageBox::Yes | QMessageBox::No, window_);
+  box.setDefaultButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
 }
 

@@ -18,6 +18,11 @@ class WindowDialogs : public SourceDialogRunner {
  public:
   virtual void message(const std::string& text, const std::string& title, MessageIcon icon) = 0;
   virtual bool yesNo(const std::string& text, const std::string& title) = 0;
+  // A success message whose details hold a report, with a button that saves it.
+  virtual void messageWithReport(const std::string& text, const std::string& title,
+                                 MessageIcon icon, const std::string& report) = 0;
+  // A Yes/No question whose default is No: for what cannot be undone.
+  virtual bool confirm(const std::string& text, const std::string& title) = 0;
   virtual ConflictDecision conflict(const PromptContext& context) = 0;
   virtual void browse(const std::string& path) = 0;
   virtual void showAbout() = 0;
@@ -30,12 +35,17 @@ class QtWindowDialogs : public WindowDialogs {
   void run(SourceDialogSettings& settings) override { files_.run(settings); }
   void message(const std::string& text, const std::string& title, MessageIcon icon) override;
   bool yesNo(const std::string& text, const std::string& title) override;
+  void messageWithReport(const std::string& text, const std::string& title, MessageIcon icon,
+                         const std::string& report) override;
+  bool confirm(const std::string& text, const std::string& title) override;
   ConflictDecision conflict(const PromptContext& context) override;
   void browse(const std::string& path) override;
   void showAbout() override;
   void showRedundancyLogic() override;
 
  private:
+  void saveReport(const std::string& report);
+
   QWidget* window_;
   QtSourceDialogRunner files_;
 };

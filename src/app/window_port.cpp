@@ -11,15 +11,31 @@ namespace {
 constexpr int kRepaintIntervalMs = 30;
 }  // namespace
 
+WindowPort::WindowPort(frmMain& window, WindowDialogs& dialogs)
+    : window_(window),
+      dialogs_(dialogs),
+      naming_(window.namingMode()),
+      redundancy_(window.redundancyMode()),
+      check_(window.redundancyCheckTicked()) {}
+
 void WindowPort::setStatus(const std::string& text) { window_.showStatus(text); }
 void WindowPort::setCount(const std::string& text) { window_.showCount(text); }
 
 void WindowPort::yield() {
   if (window_.runAbandoned()) throw RunAbandoned{};
+  if (window_.stopRequested()) throw RunStopped{};
   if (sinceRepaint_.isValid() && sinceRepaint_.elapsed() < kRepaintIntervalMs) return;
   QCoreApplication::processEvents();
   sinceRepaint_.start();
   if (window_.runAbandoned()) throw RunAbandoned{};
+  if (window_.stopRequested()) throw RunStopped{};
+}
+
+void WindowPort::setProgress(int done, int total) { window_.showProgress(done, total); }
+
+void WindowPort::showMessageWithReport(const std::string& text, const std::string& title,
+                                       MessageIcon icon, const std::string& report) {
+  dialogs_.messageWithReport(text, title, icon, report);
 }
 
 void WindowPort::showMessage(const std::string& text, const std::string& title, MessageIcon icon) {
@@ -31,9 +47,9 @@ bool WindowPort::askYesNo(const std::string& text, const std::string& title) {
 }
 
 void WindowPort::openInFileBrowser(const std::string& path) { dialogs_.browse(path); }
-NamingMode WindowPort::namingMode() { return window_.namingMode(); }
-RedundancyMode WindowPort::redundancyMode() { return window_.redundancyMode(); }
-bool WindowPort::redundancyCheckTicked() { return window_.redundancyCheckTicked(); }
+NamingMode WindowPort::namingMode() { return naming_; }
+RedundancyMode WindowPort::redundancyMode() { return redundancy_; }
+bool WindowPort::redundancyCheckTicked() { return check_; }
 
 ConflictDecision WindowPort::askConflict(const PromptContext& context) {
   return dialogs_.conflict(context);

@@ -13,12 +13,17 @@ class frmMain;
 // states, its dialogs, and a repaint at most every 30 ms. Lives for one run.
 class WindowPort : public UserInterface {
  public:
-  WindowPort(frmMain& window, WindowDialogs& dialogs) : window_(window), dialogs_(dialogs) {}
+  // Reads the window's options once: the run uses those it started with.
+  WindowPort(frmMain& window, WindowDialogs& dialogs);
 
   void setStatus(const std::string& text) override;
   void setCount(const std::string& text) override;
-  // Throws RunAbandoned once the person has ended the program.
+  // Throws RunStopped once the person has asked the run to stop, RunAbandoned once the person
+  // has ended the program.
   void yield() override;
+  void setProgress(int done, int total) override;
+  void showMessageWithReport(const std::string& text, const std::string& title, MessageIcon icon,
+                             const std::string& report) override;
   void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
   bool askYesNo(const std::string& text, const std::string& title) override;
   void openInFileBrowser(const std::string& path) override;
@@ -30,6 +35,9 @@ class WindowPort : public UserInterface {
  private:
   frmMain& window_;
   WindowDialogs& dialogs_;
+  const NamingMode naming_;
+  const RedundancyMode redundancy_;
+  const bool check_;
   QElapsedTimer sinceRepaint_;
 };
 

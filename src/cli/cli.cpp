@@ -9,7 +9,9 @@
 #include "driver/run_driver.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
+#include "platform/line_writer.h"
 #include "platform/version.h"
+#include "redundancy/redundancy_run.h"
 #include "vcard/counting.h"
 #include "vcard/selection.h"
 
@@ -21,6 +23,7 @@ const char kUsage[] =
     "usage: palvren-cli <command> [options]\n"
     "       palvren-cli split FILE [--names number|contact] [--check none|1|2]\n"
     "                   [--conflicts ask|first|second|both|neither]\n"
+    "                   [--report REPORT] [--dry-run]\n"
     "       palvren-cli recombine FOLDER\n"
     "       palvren-cli merge FILE FILE...\n"
     "       palvren-cli export FILE\n"
@@ -30,7 +33,8 @@ const char kUsage[] =
 const std::map<std::string, std::string> kCommandHelp = {
     {"split",
      "usage: palvren-cli split FILE [--names number|contact] [--check none|1|2]\n"
-     "                   [--conflicts ask|first|second|both|neither]\n\n"
+     "                   [--conflicts ask|first|second|both|neither]\n"
+     "                   [--report REPORT] [--dry-run]\n\n"
      "Splits a multiple-contact vCard file into one file per contact, in the folder\n"
      "Split-vCards beside it.\n\n"
      "  --names number     contact0001.vcf, contact0002.vcf, ... (the default)\n"
@@ -41,7 +45,11 @@ const std::map<std::string, std::string> kCommandHelp = {
      "                     address and the same name)\n"
      "  --conflicts POLICY how to settle differing values when merging similar contacts:\n"
      "                     ask (at the terminal, the default), first, second,\n"
-     "                     both (they are different people), neither (drop both)\n"},
+     "                     both (they are different people), neither (drop both);\n"
+     "                     asking, 'a' applies the next answer to all remaining conflicts\n"
+     "                     and 's' stops the questions, keeping both of every remaining pair\n"
+     "  --report REPORT    with --check: write what the check removed and merged, and why\n"
+     "  --dry-run          with --check: print that report and write no contact file\n"},
     {"recombine",
      "usage: palvren-cli recombine FOLDER\n\n"
      "Joins every .vcf file directly in FOLDER, in name order, into one file named\n"
@@ -69,6 +77,8 @@ struct Options {
   NamingMode naming = NamingMode::Numeric;
   int check = 0;
   ConflictPolicy conflicts = ConflictPolicy::Ask;
+  std::string report;
+  bool dryRun = false;
 };
 
 std::string absolutePath(const std::string& path) {
@@ -99,6 +109,8 @@ void parseOption(Options& options, const std::string& option, const std::string&
                                                 {"second", ConflictPolicy::Second},
                                                 {"both", ConflictPolicy::Both},
                                                 {"neither", ConflictPolicy::Neither}});
+  } else if (option == "--report") {
+    options.report = value;
   } else {
     throw UsageError{"unknown option '" + option + "'"};
   }
@@ -112,7 +124,9 @@ Options parseArguments(const std::vector<std::string>& arguments, const Terminal
   }
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
-    if (argument.size() > 2 && argument.compare(0, 2, "--") == 0) {
+    if (argument == "--dry-run" && options.command == "split") {
+      options.dryRun = true;
+    } else if (argument.size() > 2 && argument.compare(0, 2, "--") == 0) {
       std::size_t equals = argument.find('=');
       if (equals != std::string::npos) {
         parseOption(options, argument.substr(0, equals), argument.substr(equals + 1));
@@ -129,6 +143,9 @@ Options parseArguments(const std::vector<std::string>& arguments, const Terminal
   if (options.operands.size() < needed) throw UsageError{"missing operand for " + options.command};
   if (options.command != "merge" && options.operands.size() > 1) {
     throw UsageError{"unexpected operand '" + options.operands[1] + "'"};
+  }
+  if ((options.dryRun || !options.report.empty()) && options.check == 0) {
+    throw UsageError{"--report and --dry-run go with --check 1 or 2"};
   }
   if (options.check == 2 && options.conflicts == ConflictPolicy::Ask && !terminal.inIsTerminal) {
     throw UsageError{"--conflicts ask needs a terminal; choose first, second, both or neither"};
@@ -153,6 +170,7 @@ int exitStatusOf(const RunOutcome& outcome) {
     case RunOutcome::Kind::Done:
       return kExitSuccess;
     case RunOutcome::Kind::Failed:
+    case RunOutcome::Kind::Stopped:
       return kExitFailure;
     case RunOutcome::Kind::Refused:
     case RunOutcome::Kind::NotRun:
@@ -181,6 +199,41 @@ int countCommand(const std::string& operand, const std::string& given, TerminalU
   return kExitSuccess;
 }
 
+bool writeReport(const std::string& path, const std::string& report, Terminal& terminal) {
+  try {
+    LineWriter output(absolutePath(path));
+    output.writeText(report);
+    output.commit();
+    return true;
+  } catch (const OperationError& error) {
+    terminal.err << error.what() << "\n";
+    return false;
+  }
+}
+
+// The check alone: what it would remove and merge, printed; no contact file is written.
+int dryRun(const std::string& operand, TerminalUserInterface& ui, Terminal& terminal) {
+  try {
+    if (CountContacts(operand, ui) < 2) {
+      ui.showMessage(
+          "The selected vCard does not contain multiple contacts.\r\nPlease choose a "
+          "multiple-entry vCard file.",
+          "Nothing to Process", MessageIcon::Critical);
+      return kExitRefused;
+    }
+    ContactTable table(1);
+    ContactList list;
+    RedundancyReport report;
+    const int kept = CheckContacts(operand, list, table, ui, &report);
+    ui.setStatus("");
+    terminal.out << report.text() << kept << " contacts would be written; none was.\n";
+    return kExitSuccess;
+  } catch (const std::exception& error) {
+    terminal.err << error.what() << "\n";
+    return kExitFailure;
+  }
+}
+
 int runCommand(const Options& options, Terminal& terminal) {
   TerminalUserInterface ui(terminal, options.naming, options.check, options.conflicts);
   const std::string operand = absolutePath(options.operands.front());
@@ -190,8 +243,12 @@ int runCommand(const Options& options, Terminal& terminal) {
   if (options.command == "recombine" && !folderExists(operand)) {
     throw UsageError{"'" + options.operands.front() + "' is not a folder"};
   }
+  if (options.dryRun) return dryRun(operand, ui, terminal);
   RunOutcome outcome;
   if (options.command == "split") outcome = RunOperation(operand, kSplit, ui);
+  if (!options.report.empty() && !outcome.report.empty()) {
+    if (!writeReport(options.report, outcome.report, terminal)) return kExitFailure;
+  }
   if (options.command == "export") outcome = RunOperation(operand, kExport, ui);
   if (options.command == "recombine") {
     outcome = RunOperation(folderSelectionText(operand), kRecombine, ui);

@@ -172,16 +172,28 @@ ConflictDecision TerminalUserInterface::askConflict(const PromptContext& context
   ConflictDecision decision;
   while (true) {
     showConflict(context, decision);
-    terminal_.out << "Keep [1] option 1, [2] option 2, [b]oth, [n]either, or [e]dit a field: "
+    terminal_.out << "Keep [1] option 1, [2] option 2, [b]oth, [n]either, [e]dit a field, [a]pply "
+                     "the next answer to all remaining, or [s]top checking: "
                   << std::flush;
     std::string answer;
     if (!std::getline(terminal_.in, answer)) return decision;  // input closed: keep both
     answer = std::string(trimSpaces(answer));
     if (std::optional<ConflictChoice> choice = choiceOf(answer)) {
       decision.answer = *choice;
+      // Keep Neither removes both contacts: it is never applied unseen.
+      if (decision.answer == ConflictChoice::KeepNeither) decision.applyToRemaining = false;
       return decision;
     }
     if (answer == "e" || answer == "edit") editField(context, decision);
+    if (answer == "a" || answer == "all") {
+      decision.applyToRemaining = true;
+      terminal_.out << "The next answer (1, 2 or b) goes to every remaining conflict.\n";
+    }
+    if (answer == "s" || answer == "stop") {
+      decision.answer = ConflictChoice::KeepBoth;
+      decision.stopChecking = true;
+      return decision;
+    }
   }
 }
 

@@ -22,6 +22,7 @@ struct BranchTexts {
   std::string failureText;
   std::string failureTitle;
   std::string failureStatus;
+  std::string stoppedTitle;  // and status
   std::string successText;
   std::string countPhrase;
   std::string successTitle;
@@ -33,6 +34,7 @@ struct BranchTexts {
 const BranchTexts kSplitTexts{"vCard has not been successfully split.",
                               "vCard Split Failed",
                               "vCard Split Failed",
+                              "vCard Split Stopped",
                               "vCard has been split successfully.",
                               " files have been created in...",
                               "vCard Split Successfull",
@@ -40,6 +42,7 @@ const BranchTexts kSplitTexts{"vCard has not been successfully split.",
 const BranchTexts kRecombineTexts{"vCard recombination has not been completed.",
                                   "vCard Recombine Failed",
                                   "vCard Recombination Failed",
+                                  "vCard Recombination Stopped",
                                   "vCard files have been successfully recombined.",
                                   " total files have been combined into...",
                                   "vCard Recombine Successfull",
@@ -47,6 +50,7 @@ const BranchTexts kRecombineTexts{"vCard recombination has not been completed.",
 const BranchTexts kMergeTexts{"vCards have not been successfully merged.",
                               "vCard Processing Failed",
                               "vCard Merge Failed",
+                              "vCard Merge Stopped",
                               "vCards have been merged successfully.",
                               " cards have been combined into...",
                               "vCard Merge Successfull",
@@ -54,6 +58,7 @@ const BranchTexts kMergeTexts{"vCards have not been successfully merged.",
 const BranchTexts kExportTexts{"vCard has not been successfully exported.",
                                "vCard Processing Failed",
                                "vCard Export Failed",
+                               "vCard Export Stopped",
                                "vCard has been exported successfully.",
                                " cards have been exported into...",
                                "vCard Export Successfull",
@@ -77,11 +82,15 @@ class Branch {
   const std::string& input() const { return input_; }
   // The input's size at the run's first reading: later readings see no more.
   long long inputSize = -1;
+  // The contacts that reading counted.
+  int contacts = 0;
+  // What a redundancy check did, offered with the success message.
+  std::string report;
   RunOutcome outcome() const { return outcome_; }
 
   void refuse(const std::string& text) {
     ui_.showMessage(text, "Nothing to Process", MessageIcon::Critical);
-    outcome_ = {RunOutcome::Kind::Refused, 0, {}, text};
+    outcome_ = {RunOutcome::Kind::Refused, 0, {}, text, {}};
   }
 
   void reportFailure(const std::string& reason) {
@@ -89,16 +98,35 @@ class Branch {
     if (!reason.empty()) text += std::string(kCrLf) + kCrLf + reason;
     ui_.showMessage(text, texts_.failureTitle, MessageIcon::Critical);
     ui_.setStatus(texts_.failureStatus);
-    outcome_ = {RunOutcome::Kind::Failed, 0, {}, text};
+    ui_.setProgress(0, 0);
+    outcome_ = {RunOutcome::Kind::Failed, 0, {}, text, {}};
   }
 
-  // Runs one step; a failure it throws is reported as the branch's failure, and the branch
-  // stops.
+  // What a stopped run says: a split keeps the contact files it completed; the others write one
+  // file, which a stop leaves unwritten.
+  void reportStopped(const RunStopped& stop) {
+    std::string text = "Stopped: nothing was written; an earlier file of that name is as it was.";
+    if (&texts_ == &kSplitTexts) {
+      const int total = stop.total > 0 ? stop.total : contacts;
+      text = "Stopped: " + std::to_string(stop.written) + " of " + std::to_string(total) +
+             " contact files were written in" + std::string(kCrLf) + kCrLf + "\"" +
+             splitFolderFor(input_) + "\"";
+    }
+    ui_.showMessage(text, texts_.stoppedTitle, MessageIcon::Information);
+    ui_.setStatus(texts_.stoppedTitle);
+    ui_.setProgress(0, 0);
+    outcome_ = {RunOutcome::Kind::Stopped, stop.written, {}, text, {}};
+  }
+
+  // Runs one step; a failure it throws is reported as the branch's failure, a stop as a stop,
+  // and the branch ends.
   template <typename Step>
   bool attempt(Step&& step) {
     try {
       step();
       return true;
+    } catch (const RunStopped& stop) {
+      reportStopped(stop);
     } catch (const std::bad_alloc&) {
       reportFailure("There is not enough memory to read \"" + input_ + "\".");
     } catch (const std::exception& error) {
@@ -115,12 +143,17 @@ class Branch {
     int written = 0;
     if (!attempt([&] { written = operation(outputPath); })) return;
     if (written == 0) return reportFailure(std::string());
-    ui_.showMessage(texts_.successText + kCrLf + std::to_string(written) + texts_.countPhrase +
-                        kCrLf + kCrLf + "\"" + outputPath + "\"",
-                    texts_.successTitle, MessageIcon::Information);
+    ui_.setProgress(0, 0);
+    const std::string text = texts_.successText + std::string(kCrLf) + std::to_string(written) +
+                             texts_.countPhrase + kCrLf + kCrLf + "\"" + outputPath + "\"";
+    if (report.empty()) {
+      ui_.showMessage(text, texts_.successTitle, MessageIcon::Information);
+    } else {
+      ui_.showMessageWithReport(text, texts_.successTitle, MessageIcon::Information, report);
+    }
     ui_.setStatus(texts_.successStatus);
     ui_.openInFileBrowser(browseTarget(outputPath));
-    outcome_ = {RunOutcome::Kind::Done, written, outputPath, {}};
+    outcome_ = {RunOutcome::Kind::Done, written, outputPath, {}, report};
   }
 
  private:
@@ -145,6 +178,7 @@ bool verifyContacts(Branch& branch) {
       })) {
     return false;
   }
+  branch.contacts = count;
   if (count > 1) return true;
   branch.refuse(kNotMultipleContacts);
   return false;
@@ -156,10 +190,14 @@ RunOutcome runSplit(Branch branch) {
   const bool checkRedundancy = ui.redundancyCheckTicked();
   branch.runAndReport(
       [&](std::string& outputPath) {
-        return checkRedundancy
-                   ? SplitWithRedundancyCheck(branch.input(), outputPath, ui, branch.inputSize,
-                                              branch.io())
-                   : SplitContacts(branch.input(), outputPath, ui, branch.inputSize, branch.io());
+        if (!checkRedundancy) {
+          return SplitContacts(branch.input(), outputPath, ui, branch.inputSize, branch.io());
+        }
+        RedundancyReport report;
+        const int written = SplitWithRedundancyCheck(branch.input(), outputPath, ui,
+                                                     branch.inputSize, branch.io(), &report);
+        branch.report = report.text();
+        return written;
       },
       itself);
   return branch.outcome();
@@ -195,7 +233,7 @@ RunOutcome runMerge(Branch branch) {
   branch.ui().setStatus("Merging...");
   branch.runAndReport(
       [&](std::string& outputPath) {
-        return MergeFiles(folder, fileList, outputPath, branch.io());
+        return MergeFiles(folder, fileList, outputPath, branch.io(), &branch.ui());
       },
       folderWithSeparator);
   return branch.outcome();
@@ -206,7 +244,8 @@ RunOutcome runExport(Branch branch) {
   branch.ui().setStatus("Exporting...");
   branch.runAndReport(
       [&](std::string& outputPath) {
-        return ExportContactsToCsv(branch.input(), outputPath, branch.inputSize, branch.io());
+        return ExportContactsToCsv(branch.input(), outputPath, branch.inputSize, branch.io(),
+                                   &branch.ui());
       },
       itself);
   return branch.outcome();

@@ -15,12 +15,14 @@ struct RunOutcome {
     NotRun,   // nothing to work on: a cancelled choice, fewer than two files, an unknown mode
     Refused,  // "Nothing to Process": fewer than two contacts or files
     Failed,   // the operation wrote nothing usable, or a file or limit stopped it
+    Stopped,  // the person stopped it; count files were written (a split keeps them)
     Done,
   };
   Kind kind = Kind::NotRun;
   int count = 0;           // Done: contacts or files written
   std::string outputPath;  // Done: the folder or file written
   std::string reason;      // Refused, Failed: what the message said, without its title
+  std::string report;      // a split with the redundancy check: what the check did
 };
 
 // Runs one operation on what the input dialog returned (see FileSelection) and reports the

@@ -11,9 +11,16 @@ enum class MessageIcon { Information, Critical };
 enum class NamingMode { Numeric, ContactInfo };
 enum class RedundancyMode { Pass1Only, Pass1And2 };
 
+// Thrown out of yield() when the person asks a run to stop: the run ends in order at the next
+// contact. Whoever knows how far the run had come fills in the files written of the total.
+struct RunStopped {
+  int written = 0;
+  int total = 0;
+};
+
 // What the operations need from the person in front of the program. The main window implements
-// it; tests use a scripted fake. Option states are read anew each time, since the window may
-// change while a run goes on.
+// it; tests use a scripted fake. Option states are read once, when a run starts: the window
+// holds its options while the run goes on.
 class UserInterface {
  public:
   virtual ~UserInterface() = default;
@@ -21,13 +28,24 @@ class UserInterface {
   // The two lines of the status display.
   virtual void setStatus(const std::string& text) = 0;
   virtual void setCount(const std::string& text) = 0;
-  // Lets the window repaint and handle pending events. It may throw to abandon the run (the
-  // window does when the program is ended meanwhile): callers hold what they write in objects
-  // that remove it as the exception passes.
+  // Lets the window repaint and handle pending events. It may throw RunStopped when the person
+  // stops the run, or another exception to abandon it when the program is ended meanwhile:
+  // callers hold what they write in objects that remove it as the exception passes.
   virtual void yield() = 0;
+  // The phase under way has done so many steps of its total; a total of 0 hides the progress.
+  virtual void setProgress(int done, int total) {
+    (void)done;
+    (void)total;
+  }
 
   // A modal message box with an OK button. Texts use CR LF for line breaks.
   virtual void showMessage(const std::string& text, const std::string& title, MessageIcon icon) = 0;
+  // A success message that offers a report behind its details.
+  virtual void showMessageWithReport(const std::string& text, const std::string& title,
+                                     MessageIcon icon, const std::string& report) {
+    (void)report;
+    showMessage(text, title, icon);
+  }
   // A modal Yes/No question, Yes the default; true for Yes.
   virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
 
@@ -42,5 +60,11 @@ class UserInterface {
   // fields typed meanwhile. The contacts are not changed here; pass 2 applies the decision.
   virtual ConflictDecision askConflict(const PromptContext& context) = 0;
 };
+
+// One step of a phase of total steps: shows it and yields.
+inline void stepDone(UserInterface& ui, int done, int total) {
+  ui.setProgress(done, total);
+  ui.yield();
+}
 
 }  // namespace palvren

@@ -283,7 +283,7 @@ class ContactLoader {
 }  // namespace
 
 void LoadContacts(const std::string& fileName, ContactList& list, ContactTable& table,
-                  long long inputSize, FileIo& io) {
+                  long long inputSize, FileIo& io, UserInterface* ui) {
   LineReader reader(fileName, inputSize, io);
   ContactLoader loader(fileName, list, table);
   std::string_view line;
@@ -291,6 +291,7 @@ void LoadContacts(const std::string& fileName, ContactList& list, ContactTable& 
     if (!isContactBegin(line)) continue;
     loader.startContact(line);
     while (!isLoadEnd(line) && reader.readLine(line)) loader.addContactLine(line);
+    if (ui) ui->yield();
   }
 }
 

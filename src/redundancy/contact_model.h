@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/file_io.h"
+#include "platform/user_interface.h"
 
 namespace palvren {
 
@@ -129,8 +130,10 @@ class ContactList {
 // Throws OperationError when the file cannot be read, holds more than 32767 contacts, or a
 // contact has more than 32767 lines with a colon. No more than inputSize bytes are read (all of
 // the file when negative).
+// Yields to ui after each contact when one is given.
 void LoadContacts(const std::string& fileName, ContactList& list, ContactTable& table,
-                  long long inputSize = -1, FileIo& io = systemFileIo());
+                  long long inputSize = -1, FileIo& io = systemFileIo(),
+                  UserInterface* ui = nullptr);
 
 // The property name of a tag: its text before the first ";", upper-cased.
 std::string propertyName(std::string_view tag);

@@ -33,7 +33,8 @@ bool AreIdentical(const ContactRecord& a, const ContactRecord& b) {
   return true;
 }
 
-int RemoveIdenticalContacts(ContactList& list, ContactTable& table, UserInterface& ui) {
+int RemoveIdenticalContacts(ContactList& list, ContactTable& table, UserInterface& ui,
+                            RedundancyReport* report) {
   // Survivors are the first contact of each group of identical ones, in list order.
   std::unordered_multimap<std::size_t, int> survivorsByHash;
   std::vector<int> survivors;
@@ -50,6 +51,8 @@ int RemoveIdenticalContacts(ContactList& list, ContactTable& table, UserInterfac
     if (survivor >= 0) {
       ++duplicatesOf[survivor];
       removedPositions.push_back(position);
+      const int kept = survivors[std::size_t(survivor)];
+      if (report) report->identical(number, table[number], kept, table[kept]);
     } else {
       survivorsByHash.emplace(hash, static_cast<int>(survivors.size()));
       survivors.push_back(number);
@@ -62,7 +65,7 @@ int RemoveIdenticalContacts(ContactList& list, ContactTable& table, UserInterfac
   for (int i = 1; i <= size - 1; ++i) {
     ui.setStatus("PASS 1 - Checking Redundancies " + std::to_string(i) + " of " +
                  std::to_string(size));
-    ui.yield();
+    stepDone(ui, i, size);
     size -= duplicatesOf[i - 1];
   }
   for (auto it = removedPositions.rbegin(); it != removedPositions.rend(); ++it) {

@@ -2,6 +2,7 @@
 
 #include "platform/user_interface.h"
 #include "redundancy/contact_model.h"
+#include "redundancy/report.h"
 
 namespace palvren {
 
@@ -12,6 +13,8 @@ bool AreIdentical(const ContactRecord& a, const ContactRecord& b);
 // Pass 1: removes every contact identical to an earlier one; returns how many it removed.
 // Gives the same survivors and status texts as comparing every pair in list order, in linear
 // time: contacts are grouped by a hash of their content and compared only within a group.
-int RemoveIdenticalContacts(ContactList& list, ContactTable& table, UserInterface& ui);
+// Each removal is written to report when one is given.
+int RemoveIdenticalContacts(ContactList& list, ContactTable& table, UserInterface& ui,
+                            RedundancyReport* report = nullptr);
 
 }  // namespace palvren

@@ -25,6 +25,11 @@ struct ConflictDecision {
   ConflictDecision(ConflictChoice choice = ConflictChoice::KeepBoth) : answer(choice) {}
   ConflictChoice answer;
   std::vector<FieldEdit> edits;
+  // The same answer for every later conflict of this check, without asking (never for Keep
+  // Neither, which removes both contacts).
+  bool applyToRemaining = false;
+  // No more questions: this pair and every remaining one are kept as they are.
+  bool stopChecking = false;
 };
 
 // One conflict put to the person: the two contacts as they stand, their list positions, and the

@@ -22,7 +22,8 @@ std::string pass1Text(int removed) {
 }
 
 // Runs pass 2 when the user wants it after pass 1.
-void offerPass2(ContactList& list, ContactTable& table, int pass1Removed, UserInterface& ui) {
+void offerPass2(ContactList& list, ContactTable& table, int pass1Removed, UserInterface& ui,
+                RedundancyReport* report) {
   if (ui.redundancyMode() == RedundancyMode::Pass1Only) {
     ui.showMessage(pass1Text(pass1Removed), "Pass 1 Completed", MessageIcon::Information);
     return;
@@ -31,7 +32,7 @@ void offerPass2(ContactList& list, ContactTable& table, int pass1Removed, UserIn
                    "Pass 1 Completed")) {
     return;
   }
-  const int removed = MergeSimilarContacts(list, table, ui);
+  const int removed = MergeSimilarContacts(list, table, ui, report);
   ui.setStatus(removedText(removed));
   ui.showMessage(
       "Pass 2 redundancy operation removed " + std::to_string(removed) + " additional contacts.",
@@ -58,28 +59,44 @@ ContactLines writeRecord(const ContactRecord& record, LineWriter& output) {
 int writeContacts(const ContactList& list, const ContactTable& table, OutputFolder folder,
                   UserInterface& ui, FileIo& io) {
   const std::vector<int> numbers = list.numbers();
-  ContactFolderWriter writer(std::move(folder), static_cast<int>(numbers.size()), io);
-  for (int number : numbers) {
-    ContactLines lines = writeRecord(table[number], writer.startContact());
-    writer.finishContact(lines, ui.namingMode() == NamingMode::ContactInfo, ui);
+  const int count = static_cast<int>(numbers.size());
+  ContactFolderWriter writer(std::move(folder), count, io);
+  const bool named = ui.namingMode() == NamingMode::ContactInfo;
+  try {
+    for (int number : numbers) {
+      ContactLines lines = writeRecord(table[number], writer.startContact());
+      writer.finishContact(lines, named, ui);
+      stepDone(ui, writer.written(), count);
+    }
+  } catch (RunStopped& stop) {
+    stop.written = writer.written();
+    stop.total = count;
+    throw;
   }
   return writer.written();
 }
 
 }  // namespace
 
-int SplitWithRedundancyCheck(const std::string& inputFile, std::string& outputPath,
-                             UserInterface& ui, long long inputSize, FileIo& io) {
-  ContactTable table(1);
-  ContactList list;
+int CheckContacts(const std::string& inputFile, ContactList& list, ContactTable& table,
+                  UserInterface& ui, RedundancyReport* report, long long inputSize, FileIo& io) {
   showStatus(ui, "Loading File Data...");
-  LoadContacts(inputFile, list, table, inputSize, io);
+  LoadContacts(inputFile, list, table, inputSize, io, &ui);
   if (list.size() == 0) return 0;
   showStatus(ui, "Performing Contact Cleaner...");
   CleanContacts(table);
-  const int pass1Removed = RemoveIdenticalContacts(list, table, ui);
+  const int pass1Removed = RemoveIdenticalContacts(list, table, ui, report);
   ui.setStatus(removedText(pass1Removed));
-  offerPass2(list, table, pass1Removed, ui);
+  offerPass2(list, table, pass1Removed, ui, report);
+  return list.size();
+}
+
+int SplitWithRedundancyCheck(const std::string& inputFile, std::string& outputPath,
+                             UserInterface& ui, long long inputSize, FileIo& io,
+                             RedundancyReport* report) {
+  ContactTable table(1);
+  ContactList list;
+  if (CheckContacts(inputFile, list, table, ui, report, inputSize, io) == 0) return 0;
   showStatus(ui, "Writing Output Files...");
   std::optional<OutputFolder> folder = PrepareSplitFolder(inputFile);
   if (!folder) return 0;

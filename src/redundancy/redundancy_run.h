@@ -4,6 +4,8 @@
 
 #include "platform/file_io.h"
 #include "platform/user_interface.h"
+#include "redundancy/contact_model.h"
+#include "redundancy/report.h"
 
 namespace palvren {
 
@@ -12,8 +14,15 @@ namespace palvren {
 // single-contact files, named from their lines when that naming is selected. Returns the number
 // of files written; outputPath receives the folder.
 // No more than inputSize bytes of the input are read (all of it when negative).
+// What the check did is written to report when one is given.
 int SplitWithRedundancyCheck(const std::string& inputFile, std::string& outputPath,
                              UserInterface& ui, long long inputSize = -1,
-                             FileIo& io = systemFileIo());
+                             FileIo& io = systemFileIo(), RedundancyReport* report = nullptr);
+
+// The check alone, writing nothing: loads, cleans, runs pass 1 and (when wanted) pass 2 into
+// list and table (which hold only entry 0 on entry), and returns the number of contacts kept.
+int CheckContacts(const std::string& inputFile, ContactList& list, ContactTable& table,
+                  UserInterface& ui, RedundancyReport* report, long long inputSize = -1,
+                  FileIo& io = systemFileIo());
 
 }  // namespace palvren

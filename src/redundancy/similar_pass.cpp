@@ -69,8 +69,8 @@ class MergeJournal {
 
 class PairMerger {
  public:
-  PairMerger(ContactRecord& a, ContactRecord& b, int i, int j, UserInterface& ui)
-      : a_(a), b_(b), i_(i), j_(j), ui_(ui) {}
+  PairMerger(ContactRecord& a, ContactRecord& b, int i, int j, UserInterface& ui, CheckState& state)
+      : a_(a), b_(b), i_(i), j_(j), ui_(ui), state_(state) {}
 
   MergeOutcome run() {
     if (!firstWalk() || !secondWalk()) return outcome_;
@@ -80,11 +80,18 @@ class PairMerger {
  private:
   // Asks about tag and applies the answer; false when the merge stops.
   bool settle(const std::string& tag) {
-    const ConflictDecision decision = AskConflictChoice(a_, b_, i_, j_, tag, ui_);
+    const bool standing = state_.standingAnswer.has_value();
+    const ConflictDecision decision = standing ? ConflictDecision(*state_.standingAnswer)
+                                               : AskConflictChoice(a_, b_, i_, j_, tag, ui_);
+    if (state_.report) state_.report->answered(tag, decision, standing);
     for (const FieldEdit& edit : decision.edits) {
       if (applyFieldEdit(a_, b_, edit)) journal_.keepUserEdit(edit.tag);
     }
-    switch (decision.answer) {
+    if (decision.stopChecking) state_.stopped = true;
+    if (decision.applyToRemaining && decision.answer != ConflictChoice::KeepNeither) {
+      state_.standingAnswer = decision.answer;
+    }
+    switch (state_.stopped ? ConflictChoice::KeepBoth : decision.answer) {
       case ConflictChoice::KeepOption1:
         journal_.recordValue(b_, tag);
         b_.setValue(tag, a_.value(tag));
@@ -149,6 +156,7 @@ class PairMerger {
   int i_;
   int j_;
   UserInterface& ui_;
+  CheckState& state_;
   int endPosition_ = 0;
   MergeJournal journal_;
   MergeOutcome outcome_ = MergeOutcome::Merged;
@@ -287,6 +295,17 @@ class MatchIndex {
   std::vector<std::vector<std::pair<Buckets*, std::uint64_t>>> keysOfSlot_;
 };
 
+void reportOutcome(RedundancyReport& report, MergeOutcome outcome, int first, int second) {
+  switch (outcome) {
+    case MergeOutcome::Merged:
+      return report.merged(second);
+    case MergeOutcome::NotRedundant:
+      return report.keptBoth();
+    case MergeOutcome::DiscardBoth:
+      return report.removedBoth(first, second);
+  }
+}
+
 }  // namespace
 
 bool FindSharedTag(const ContactRecord& a, const ContactRecord& b, std::string_view prefix,
@@ -320,30 +339,60 @@ ConflictDecision AskConflictChoice(const ContactRecord& first, const ContactReco
   return ui.askConflict(PromptContext{&first, &second, firstPosition, secondPosition, tag});
 }
 
-MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, UserInterface& ui) {
-  return PairMerger(a, b, i, j, ui).run();
+MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, UserInterface& ui,
+                       CheckState& state) {
+  return PairMerger(a, b, i, j, ui, state).run();
 }
 
-int MergeSimilarContacts(ContactList& list, ContactTable& table, UserInterface& ui) {
+MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, UserInterface& ui) {
+  CheckState state;
+  return MergePair(a, b, i, j, ui, state);
+}
+
+std::string MatchReason(const ContactRecord& a, const ContactRecord& b) {
+  int k = 0;
+  if (FindSharedTag(a, b, "EMAIL", k) && a.valueAt(k).find('@') != std::string_view::npos) {
+    return "Same e-mail: " + std::string(a.valueAt(k));
+  }
+  int n = 0;
+  if (!FindSharedTag(a, b, "FN", n) && !FindSharedTag(a, b, "N", n)) return std::string();
+  const std::string name = ValueForDisplay(a.valueAt(n));
+  if (FindSharedTag(a, b, "TEL", k)) {
+    return "Same telephone and name: " + std::string(a.valueAt(k)) + ", " + name;
+  }
+  if (FindSharedTag(a, b, "ADR", k)) {
+    return "Same address and name: " + ValueForDisplay(a.valueAt(k)) + ", " + name;
+  }
+  return std::string();
+}
+
+int MergeSimilarContacts(ContactList& list, ContactTable& table, UserInterface& ui,
+                         RedundancyReport* report) {
+  CheckState state;
+  state.report = report;
   MatchIndex index(list.slotCount());
   for (int slot = 0; slot < list.slotCount(); ++slot) {
     if (list.slotAlive(slot)) index.add(slot, table[list.numberAtSlot(slot)]);
   }
   int removed = 0;
   int i = 1;
-  while (i <= list.size() - 1) {
+  while (i <= list.size() - 1 && !state.stopped) {
     ui.setStatus("PASS 2 - Checking Redundancies " + std::to_string(i) + " of " +
                  std::to_string(list.size()));
-    ui.yield();
+    stepDone(ui, i, list.size());
     const int aSlot = list.slotOfPosition(i);
     ContactRecord& a = table[list.numberAtSlot(aSlot)];
     bool discarded = false;
     int bSlot = aSlot;
-    while (!discarded && (bSlot = index.nextCandidate(a, bSlot)) >= 0) {
+    while (!discarded && !state.stopped && (bSlot = index.nextCandidate(a, bSlot)) >= 0) {
       ContactRecord& b = table[list.numberAtSlot(bSlot)];
       if (!IsSimilar(a, b)) continue;
       const int j = list.positionOfSlot(bSlot);
-      const MergeOutcome outcome = MergePair(a, b, i, j, ui);
+      const int aNumber = list.numberAtSlot(aSlot);
+      const int bNumber = list.numberAtSlot(bSlot);
+      if (report) report->matched(aNumber, a, bNumber, b, MatchReason(a, b));
+      const MergeOutcome outcome = MergePair(a, b, i, j, ui, state);
+      if (report) reportOutcome(*report, outcome, aNumber, bNumber);
       if (outcome == MergeOutcome::NotRedundant) {
         index.add(bSlot, b);
       } else {
@@ -364,6 +413,7 @@ int MergeSimilarContacts(ContactList& list, ContactTable& table, UserInterface& 
     }
     if (!discarded) ++i;
   }
+  if (report && state.stopped) report->stoppedChecking();
   return removed;
 }
 

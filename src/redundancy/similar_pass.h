@@ -1,10 +1,13 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "platform/user_interface.h"
 #include "redundancy/contact_model.h"
 #include "redundancy/prompt_context.h"
+#include "redundancy/report.h"
 
 namespace palvren {
 
@@ -24,14 +27,30 @@ ConflictDecision AskConflictChoice(const ContactRecord& first, const ContactReco
                                    int firstPosition, int secondPosition, const std::string& tag,
                                    UserInterface& ui);
 
+// Why a and b count as similar, in words: "Same e-mail: …", "Same telephone and name: …, …" or
+// "Same address and name: …, …"; empty when they do not.
+std::string MatchReason(const ContactRecord& a, const ContactRecord& b);
+
+// Where one check stands across its pairs: an answer given for all remaining conflicts, whether
+// the person stopped the questions, and the report being kept.
+struct CheckState {
+  std::optional<ConflictChoice> standingAnswer;
+  bool stopped = false;
+  RedundancyReport* report = nullptr;
+};
+
 // Merges b into a (list positions i and j), asking about every value the two hold differently.
 // "Keep Both" undoes what this merge itself wrote into either contact; values the user typed
-// into the conflict window stay as typed.
+// into the conflict window stay as typed. Stopping the questions keeps both as Keep Both does.
+MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, UserInterface& ui,
+                       CheckState& state);
 MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, UserInterface& ui);
 
 // Pass 2: merges similar contacts into the earlier one; returns how many contacts it removed.
 // Asks the same questions in the same order as comparing every pair in list order, but finds
-// each contact's candidates through an index of its e-mail, telephone and address values.
-int MergeSimilarContacts(ContactList& list, ContactTable& table, UserInterface& ui);
+// each contact's candidates through an index of what the match rule compares. Each pair matched
+// and what became of it is written to report when one is given.
+int MergeSimilarContacts(ContactList& list, ContactTable& table, UserInterface& ui,
+                         RedundancyReport* report = nullptr);
 
 }  // namespace palvren

@@ -6,6 +6,11 @@
 
 namespace palvren {
 
+namespace {
+// Lines read between two yields while counting, so that the window repaints in time.
+constexpr long long kLinesPerYield = 4096;
+}  // namespace
+
 int CountContacts(const std::string& path, UserInterface& ui, long long* size, FileIo& io) {
   int count = 0;
   if (fileExists(path)) {
@@ -14,8 +19,9 @@ int CountContacts(const std::string& path, UserInterface& ui, long long* size, F
     LineReader reader(path, -1, io);
     reader.shortenLongLines();
     std::string_view line;
-    while (reader.readLine(line)) {
+    for (long long lines = 1; reader.readLine(line); ++lines) {
       if (isContactBegin(line)) ++count;
+      if (lines % kLinesPerYield == 0) ui.yield();
     }
     if (size) *size = reader.sizeAtOpen();
   }

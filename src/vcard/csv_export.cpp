@@ -75,7 +75,8 @@ std::string headerField(std::string_view tag) {
 }
 
 void writeCsv(const OutputFolder& folder, const ContactItems& contacts, const ColumnTags& columns,
-              const std::vector<int>& itemColumns, FileIo& io) {
+              const std::vector<int>& itemColumns, FileIo& io, UserInterface* ui) {
+  const int rows = static_cast<int>(contacts.contactCount());
   LineWriter output(folder, "Contacts_Export.csv", io);
   std::string row;
   for (int c = 1; c <= columns.size(); ++c) {
@@ -88,6 +89,7 @@ void writeCsv(const OutputFolder& folder, const ContactItems& contacts, const Co
   for (int c = 0; c < columns.size(); ++c) emptyCells += kEmptyCell;
   std::vector<std::pair<int, std::size_t>> cells;  // (column, item) of one contact
   for (std::size_t contact = 0; contact < contacts.contactCount(); ++contact) {
+    if (ui) stepDone(*ui, static_cast<int>(contact), rows);
     cells.clear();
     for (std::size_t i = contacts.dataItemsBegin(contact); i < contacts.dataItemsEnd(contact);
          ++i) {
@@ -160,7 +162,8 @@ std::vector<int> BuildCsvColumns(const ContactItems& contacts, ColumnTags& colum
   return itemColumns;
 }
 
-ContactItems readContactItems(const std::string& inputFile, long long inputSize, FileIo& io) {
+ContactItems readContactItems(const std::string& inputFile, long long inputSize, FileIo& io,
+                              UserInterface* ui) {
   ContactItems contacts;
   ItemCollector collector(contacts, inputFile);
   LineReader reader(inputFile, inputSize, io);
@@ -176,19 +179,20 @@ ContactItems readContactItems(const std::string& inputFile, long long inputSize,
         break;
       }
     }
+    if (ui) ui->yield();
   }
   return contacts;
 }
 
 int ExportContactsToCsv(const std::string& inputFile, std::string& outputPath, long long inputSize,
-                        FileIo& io) {
+                        FileIo& io, UserInterface* ui) {
   std::optional<OutputFolder> folder = PrepareSplitFolder(inputFile);
   if (!folder) return 0;
   outputPath = folder->pathOf("Contacts_Export.csv");
-  ContactItems contacts = readContactItems(inputFile, inputSize, io);
+  ContactItems contacts = readContactItems(inputFile, inputSize, io, ui);
   ColumnTags columns;
   std::vector<int> itemColumns = BuildCsvColumns(contacts, columns);
-  writeCsv(*folder, contacts, columns, itemColumns, io);
+  writeCsv(*folder, contacts, columns, itemColumns, io, ui);
   return static_cast<int>(contacts.contactCount());
 }
 

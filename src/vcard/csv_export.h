@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/file_io.h"
+#include "platform/user_interface.h"
 
 namespace palvren {
 
@@ -58,11 +59,13 @@ std::vector<int> BuildCsvColumns(const ContactItems& contacts, ColumnTags& colum
 // Writes Contacts_Export.csv in the split folder beside inputFile. Returns the number of
 // contacts; outputPath receives the file's path. Throws OperationError on a failure or limit.
 // No more than inputSize bytes of the input are read (all of it when negative).
+// Shows its progress on ui, when one is given, and yields to it.
 int ExportContactsToCsv(const std::string& inputFile, std::string& outputPath,
-                        long long inputSize = -1, FileIo& io = systemFileIo());
+                        long long inputSize = -1, FileIo& io = systemFileIo(),
+                        UserInterface* ui = nullptr);
 
 // Reads the contact blocks of a file into items.
 ContactItems readContactItems(const std::string& inputFile, long long inputSize = -1,
-                              FileIo& io = systemFileIo());
+                              FileIo& io = systemFileIo(), UserInterface* ui = nullptr);
 
 }  // namespace palvren

@@ -13,13 +13,15 @@ namespace {
 
 // Copies every line of one file; returns the number of lines that read BEGIN:VCARD once
 // upper-cased (not trimmed).
-int copyLines(const std::string& path, LineWriter& output, FileIo& io) {
+int copyLines(const std::string& path, LineWriter& output, FileIo& io, UserInterface* ui) {
+  constexpr long long kLinesPerYield = 4096;  // a large file still lets the window repaint
   LineReader reader(path, -1, io);
   std::string_view line;
   int begins = 0;
-  while (reader.readLine(line)) {
+  for (long long lines = 1; reader.readLine(line); ++lines) {
     if (isMergeBegin(line)) ++begins;
     output.writeLine(line);
+    if (ui && lines % kLinesPerYield == 0) ui->yield();
   }
   return begins;
 }
@@ -40,7 +42,7 @@ std::string ParseMultiSelection(const std::string& selectedInput, FileList& file
 }
 
 int MergeFiles(const std::string& folder, const FileList& fileList, std::string& outputPath,
-               FileIo& io) {
+               FileIo& io, UserInterface* ui) {
   if (fileList.size() < 3) return 0;
   const std::string target = folder + "/" + CombinedFileName();
   for (std::size_t i = 1; i < fileList.size(); ++i) {
@@ -53,10 +55,12 @@ int MergeFiles(const std::string& folder, const FileList& fileList, std::string&
   outputPath = target;
   LineWriter output(target, io);
   long long count = 0;
+  const int files = static_cast<int>(fileList.size()) - 1;
   for (std::size_t i = 1; i < fileList.size(); ++i) {
+    if (ui) stepDone(*ui, static_cast<int>(i) - 1, files);
     const std::string path = folder + "/" + fileList[i];
     if (!hasVcfExtension(path)) continue;
-    count += copyLines(path, output, io);
+    count += copyLines(path, output, io, ui);
     checkLimit(count, "The merge", "contacts");
   }
   // A merge that copied no contact leaves an earlier combined file as it was.
@@ -76,9 +80,9 @@ int RecombineFolder(const std::string& folder, std::string& outputPath, UserInte
   int files = 0;
   for (const std::string& file : inputs) {
     ui.setStatus("Processing " + std::to_string(files + 1));
-    ui.yield();
+    stepDone(ui, files, static_cast<int>(inputs.size()));
     if (files > 0) output.writeLine("");
-    copyLines(file, output, io);
+    copyLines(file, output, io, &ui);
     ++files;
   }
   if (files > 0) output.commit();

@@ -20,8 +20,9 @@ std::string ParseMultiSelection(const std::string& selectedInput, FileList& file
 
 // Copies the .vcf files of fileList, in order, into the combined file in folder. Returns the
 // number of contact starts copied; 0 without writing when fewer than two names were given.
+// Shows its progress on ui, when one is given, and yields to it.
 int MergeFiles(const std::string& folder, const FileList& fileList, std::string& outputPath,
-               FileIo& io = systemFileIo());
+               FileIo& io = systemFileIo(), UserInterface* ui = nullptr);
 
 // Copies every .vcf file directly in folder (which ends with '/'), in name order, into the
 // combined file there, one empty line between files. Returns the number of files copied.

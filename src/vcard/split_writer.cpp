@@ -32,6 +32,19 @@ InputExtent checkSplitLimits(const std::string& inputFile, long long inputSize, 
   return {blocks, std::min(bounded.sizeAtOpen(), inputSize < 0 ? bounded.sizeAtOpen() : inputSize)};
 }
 
+// Copies one block, from its BEGIN line through its END line, into the next contact file.
+void writeBlock(std::string_view& line, LineReader& reader, ContactFolderWriter& writer, bool named,
+                UserInterface& ui) {
+  ContactLines contactLines(1);
+  LineWriter& output = writer.startContact();
+  output.writeLine("BEGIN:VCARD");
+  while (!isSplitEnd(line) && reader.readLine(line)) {
+    output.writeLine(line);
+    if (named) contactLines.emplace_back(line);
+  }
+  writer.finishContact(contactLines, named, ui);
+}
+
 }  // namespace
 
 int SplitContacts(const std::string& inputFile, std::string& outputPath, UserInterface& ui,
@@ -44,22 +57,20 @@ int SplitContacts(const std::string& inputFile, std::string& outputPath, UserInt
   LineReader reader(inputFile, extent.bytes, io);
   std::string_view line;
   int counter = 1;
-  while (counter <= extent.blocks && !reader.atEnd()) {
-    ui.setStatus("Processing " + std::to_string(counter));
-    ui.yield();
-    reader.readLine(line);
-    if (!isContactBegin(line)) continue;
-    // Nothing yields inside a block, so the option read here is the one in force after it.
-    const bool named = ui.namingMode() == NamingMode::ContactInfo;
-    ContactLines contactLines(1);
-    LineWriter& output = writer.startContact();
-    output.writeLine("BEGIN:VCARD");
-    while (!isSplitEnd(line) && reader.readLine(line)) {
-      output.writeLine(line);
-      if (named) contactLines.emplace_back(line);
+  const bool named = ui.namingMode() == NamingMode::ContactInfo;
+  try {
+    while (counter <= extent.blocks && !reader.atEnd()) {
+      ui.setStatus("Processing " + std::to_string(counter));
+      stepDone(ui, counter - 1, extent.blocks);
+      reader.readLine(line);
+      if (!isContactBegin(line)) continue;
+      writeBlock(line, reader, writer, named, ui);
+      ++counter;
     }
-    writer.finishContact(contactLines, named, ui);
-    ++counter;
+  } catch (RunStopped& stop) {
+    stop.written = writer.written();
+    stop.total = extent.blocks;
+    throw;
   }
   return counter - 1;
 }

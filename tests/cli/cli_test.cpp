@@ -162,6 +162,25 @@ TEST(Cli, EachConflictPolicySettlesTheSimilarPair) {
   }
 }
 
+TEST(Cli, TheCheckReportsWhatItDidAndADryRunWritesNothing) {
+  TempFolder folder;
+  folder.write("in.vcf", kSimilar);
+  Result dry =
+      run({"split", folder.file("in.vcf"), "--check", "2", "--conflicts", "first", "--dry-run"});
+  EXPECT_EQ(dry.status, 0) << dry.err;
+  EXPECT_NE(dry.out.find("Pass 2 matched contact 1 (Ann) and contact 2 (Ann Lee). Same e-mail"),
+            std::string::npos)
+      << dry.out;
+  EXPECT_NE(dry.out.find("2 contacts would be written; none was."), std::string::npos) << dry.out;
+  EXPECT_EQ(fileNames(folder.path()), std::vector<std::string>{"in.vcf"});
+  Result real = run({"split", folder.file("in.vcf"), "--check", "2", "--conflicts", "first",
+                     "--report", folder.file("report.txt")});
+  EXPECT_EQ(real.status, 0) << real.err;
+  EXPECT_NE(readBytes(folder.file("report.txt")).find("  merged; contact 2 removed"),
+            std::string::npos);
+  EXPECT_EQ(run({"split", folder.file("in.vcf"), "--dry-run"}).status, 2);  // needs --check
+}
+
 TEST(Cli, MergeRecombineExportAndCount) {
   TempFolder folder;
   folder.write("a.vcf", cards({{"FN:A"}, {"FN:B"}}));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -79,10 +80,22 @@ TEST_F(PromptWindowTest, EachButtonAnswersItsIndex) {
   for (int index = 0; index < 4; ++index) {
     auto window = makeWindow();
     window->show();
+    window->chkApplyToAll->setChecked(index % 2 == 1 || index == 3);
     window->cmdOption[index]->click();
     EXPECT_EQ(window->decision().answer, ConflictChoice(index));
+    // Keep Neither removes both contacts: never applied to the rest unseen.
+    EXPECT_EQ(window->decision().applyToRemaining, index == 1) << index;
     EXPECT_FALSE(window->isVisible());
   }
+}
+
+TEST_F(PromptWindowTest, StopCheckingKeepsBothAndEndsTheQuestions) {
+  auto window = makeWindow();
+  window->show();
+  window->cmdStopChecking->click();
+  EXPECT_EQ(window->decision().answer, ConflictChoice::KeepBoth);
+  EXPECT_TRUE(window->decision().stopChecking);
+  EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(PromptWindowTest, EscapeEnterAndClosingAnswerKeepBoth) {

@@ -39,6 +39,19 @@ class ScriptedDialogs : public WindowDialogs {
     if (whileAsking) whileAsking();
     return true;
   }
+  void messageWithReport(const std::string& text, const std::string& title, MessageIcon icon,
+                         const std::string& report) override {
+    message(text, title, icon);
+    reports.push_back(report);
+  }
+  bool confirm(const std::string& text, const std::string& title) override {
+    messages.push_back({text, title, MessageIcon::Information});
+    events.push_back("confirm:" + title);
+    if (confirmAnswers.empty()) return false;
+    const bool answer = confirmAnswers.front();
+    confirmAnswers.pop_front();
+    return answer;
+  }
   ConflictDecision conflict(const PromptContext& context) override {
     return conflictAnswer ? conflictAnswer(context) : ConflictDecision();
   }
@@ -54,6 +67,8 @@ class ScriptedDialogs : public WindowDialogs {
   std::function<void()> whileOpen;
   std::function<void()> whileAsking;
   std::function<ConflictDecision(const PromptContext&)> conflictAnswer;
+  std::deque<bool> confirmAnswers;
+  std::vector<std::string> reports;
 
   std::vector<SourceDialogSettings> dialogs;
   std::vector<Message> messages;

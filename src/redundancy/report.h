@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "redundancy/contact_model.h"
+#include "redundancy/prompt_context.h"
+
+namespace palvren {
+
+// What a redundancy run did, in words a person can check against the files written: each
+// contact pass 1 removed and the contact it was identical to, each pair pass 2 matched with the
+// rule that matched it, every answer given and every field typed, and what became of the pair.
+// Contacts are named by their number in the input and their FN (or first line).
+class RedundancyReport {
+ public:
+  RedundancyReport();
+
+  void identical(int removed, const ContactRecord& removedContact, int kept,
+                 const ContactRecord& keptContact);
+  void matched(int first, const ContactRecord& firstContact, int second,
+               const ContactRecord& secondContact, const std::string& reason);
+  void answered(const std::string& tag, const ConflictDecision& decision, bool standing);
+  void merged(int removed);
+  void keptBoth();
+  void removedBoth(int first, int second);
+  void stoppedChecking();
+
+  int identicalCount() const { return identical_; }
+  int mergedCount() const { return merged_; }
+  std::string text() const;
+
+ private:
+  std::vector<std::string> lines_;
+  int identical_ = 0;
+  int merged_ = 0;
+};
+
+// How a contact is named in the report: its number and its FN, or its first line.
+std::string ContactLabel(int number, const ContactRecord& contact);
+
+}  // namespace palvren
