@@ -33,13 +33,35 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
+double seconds(Clock::time_point since) {
+  return std::chrono::duration<double>(Clock::now() - since).count();
+}
+
 // Answers everything at once: Yes, "Keep Option 1" (or the answer given), numeric names, two
 // passes.
 class BenchUi : public UserInterface {
  public:
-  void setStatus(const std::string&) override {}
+  void setStatus(const std::string& text) override {
+    if (!watchCadence) return;
+    // One phase per status text, its counter left out: "PASS 1 - Checking Redundancies".
+    phase = text.substr(0, text.find_first_of("0123456789"));
+    if (gaps.empty() || gaps.back().first != phase) gaps.emplace_back(phase, 0.0);
+  }
   void setCount(const std::string&) override {}
-  void yield() override {}
+  void yield() override {
+    if (!watchCadence) return;
+    const auto now = Clock::now();
+    if (!gaps.empty()) {
+      gaps.back().second = std::max(gaps.back().second, seconds(lastYield));
+    }
+    lastYield = now;
+  }
+  // The longest time between two yields in each phase, in the order the phases came.
+  void printCadence() const {
+    for (const auto& [name, gap] : gaps) {
+      std::printf("    longest gap between yields in \"%s\": %.1f ms\n", name.c_str(), gap * 1000);
+    }
+  }
   void showMessage(const std::string&, const std::string&, MessageIcon) override {}
   bool askYesNo(const std::string&, const std::string&) override { return true; }
   void openInFileBrowser(const std::string&) override {}
@@ -52,11 +74,11 @@ class BenchUi : public UserInterface {
   }
   ConflictChoice answer = ConflictChoice::KeepOption1;
   int conflicts = 0;
+  bool watchCadence = false;
+  std::string phase;
+  std::vector<std::pair<std::string, double>> gaps;
+  Clock::time_point lastYield = Clock::now();
 };
-
-double seconds(Clock::time_point since) {
-  return std::chrono::duration<double>(Clock::now() - since).count();
-}
 
 double timed(const std::function<void()>& work) {
   auto start = Clock::now();
@@ -309,12 +331,14 @@ void benchRedundancyRun(const std::string& input, int rounds) {
     fs::remove_all(out);
     inChild("redundancy run", [&] {
       BenchUi ui;
+      ui.watchCadence = round == 1;
       std::string output;
       int written = 0;
       double run = timed([&] { written = SplitWithRedundancyCheck(input, output, ui); });
       std::printf(
           "  round %d: SplitWithRedundancyCheck: %.3f s, %d files written, %d questions answered\n",
           round, run, written, ui.conflicts);
+      if (ui.watchCadence) ui.printCadence();
     });
   }
 }

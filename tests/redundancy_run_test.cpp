@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "platform/errors.h"
 #include "redundancy/prompt_context.h"
 #include "support/fake_ui.h"
@@ -99,6 +101,21 @@ TEST(RedundancyRun, NamesFilesFromTheWrittenLines) {
   EXPECT_EQ(run.result, 4);
   EXPECT_EQ(fileNames(run.output),
             (std::vector<std::string>{"Ann-#1.vcf", "Ann.vcf", "John Doe.vcf", "contact0003.vcf"}));
+}
+
+TEST(RedundancyRun, EveryPhaseYieldsForEachContactSoTheWindowRepaintsInTime) {
+  std::string bytes;
+  for (int i = 0; i < 120; ++i) bytes += card({"FN:P" + std::to_string(i % 100)});
+  RedundancyCase run;
+  run.ui.redundancy = RedundancyMode::Pass1And2;
+  std::map<std::string, int> yieldsIn;
+  run.ui.onYield = [&] { ++yieldsIn[run.ui.status.substr(0, 14)]; };
+  run.split(bytes);
+  EXPECT_EQ(run.result, 100);
+  EXPECT_GE(yieldsIn["Loading File D"], 120);
+  EXPECT_GE(yieldsIn["PASS 1 - Check"], 99);  // its walk of the 100 it keeps
+  EXPECT_GE(yieldsIn["PASS 2 - Check"], 99);
+  EXPECT_GE(yieldsIn["Writing Output"], 100);
 }
 
 TEST(RedundancyRun, NoContactWritesNothing) {

@@ -1,6 +1,7 @@
 #include "app/window_port.h"
 
 #include <QCoreApplication>
+#include <memory>
 
 #include "app/main_window.h"
 #include "redundancy/prompt_context.h"
@@ -11,12 +12,19 @@ namespace {
 constexpr int kRepaintIntervalMs = 30;
 }  // namespace
 
-WindowPort::WindowPort(frmMain& window, WindowDialogs& dialogs)
+WindowPort::WindowPort(frmMain& window, WindowDialogs& dialogs, Clock clock)
     : window_(window),
       dialogs_(dialogs),
       naming_(window.namingMode()),
       redundancy_(window.redundancyMode()),
-      check_(window.redundancyCheckTicked()) {}
+      check_(window.redundancyCheckTicked()),
+      clock_(std::move(clock)) {
+  if (!clock_) {
+    auto timer = std::make_shared<QElapsedTimer>();
+    timer->start();
+    clock_ = [timer] { return timer->elapsed(); };
+  }
+}
 
 void WindowPort::setStatus(const std::string& text) { window_.showStatus(text); }
 void WindowPort::setCount(const std::string& text) { window_.showCount(text); }
@@ -24,9 +32,11 @@ void WindowPort::setCount(const std::string& text) { window_.showCount(text); }
 void WindowPort::yield() {
   if (window_.runAbandoned()) throw RunAbandoned{};
   if (window_.stopRequested()) throw RunStopped{};
-  if (sinceRepaint_.isValid() && sinceRepaint_.elapsed() < kRepaintIntervalMs) return;
+  const qint64 now = clock_();
+  if (lastRepaint_ >= 0 && now - lastRepaint_ < kRepaintIntervalMs) return;
   QCoreApplication::processEvents();
-  sinceRepaint_.start();
+  lastRepaint_ = now;
+  ++repaints_;
   if (window_.runAbandoned()) throw RunAbandoned{};
   if (window_.stopRequested()) throw RunStopped{};
 }

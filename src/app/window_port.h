@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <functional>
 
 #include "app/window_dialogs.h"
 #include "platform/user_interface.h"
@@ -13,8 +14,14 @@ class frmMain;
 // states, its dialogs, and a repaint at most every 30 ms. Lives for one run.
 class WindowPort : public UserInterface {
  public:
+  // Milliseconds from a fixed start; tests give a clock of their own.
+  using Clock = std::function<qint64()>;
+
   // Reads the window's options once: the run uses those it started with.
-  WindowPort(frmMain& window, WindowDialogs& dialogs);
+  WindowPort(frmMain& window, WindowDialogs& dialogs, Clock clock = {});
+
+  // How many times yield let the window repaint.
+  int repaints() const { return repaints_; }
 
   void setStatus(const std::string& text) override;
   void setCount(const std::string& text) override;
@@ -38,7 +45,9 @@ class WindowPort : public UserInterface {
   const NamingMode naming_;
   const RedundancyMode redundancy_;
   const bool check_;
-  QElapsedTimer sinceRepaint_;
+  Clock clock_;
+  qint64 lastRepaint_ = -1;
+  int repaints_ = 0;
 };
 
 }  // namespace palvren

@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "app/qt_text.h"
+#include "app/window_port.h"
 #include "gui/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
@@ -275,6 +276,18 @@ TEST_F(MainWindowTest, TheSuccessOfACheckOffersItsReport) {
             std::string::npos)
       << dialogs->reports[0];
   EXPECT_EQ(dialogs->messages.back().title, "vCard Split Successfull");
+}
+
+TEST_F(MainWindowTest, ARunRepaintsOnceThirtyMillisecondsHavePassed) {
+  qint64 now = 0;
+  WindowPort port(*window, *dialogs, [&] { return now; });
+  // Milliseconds at which the run yields, and the repaints counted after each.
+  const std::pair<qint64, int> steps[] = {{0, 1}, {29, 1}, {30, 2}, {45, 2}, {59, 2}, {60, 3}};
+  for (const auto& [at, repaints] : steps) {
+    now = at;
+    port.yield();
+    EXPECT_EQ(port.repaints(), repaints) << at;
+  }
 }
 
 TEST_F(MainWindowTest, MoreInfoAndTheMenusOpenTheirWindows) {
