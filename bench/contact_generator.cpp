@@ -55,7 +55,10 @@ std::string generateContacts(const GeneratorOptions& options) {
       fn = given + " " + family;
     }
     std::string card = "BEGIN:VCARD\r\nVERSION:3.0\r\n";
-    card += "N:" + family + ";" + given + ";;;\r\n";
+    // In the shapes, every other person has a name of their own; in the mix names repeat.
+    const std::string ownFamily =
+        options.shape == Shape::Mixed || annLee ? family : family + " " + std::to_string(n);
+    card += "N:" + ownFamily + ";" + given + ";;;\r\n";
     card += "FN:" + fn + "\r\n";
     card += "ORG:Company " + std::to_string(random() % 500) + "\r\n";
     card += "TITLE:Engineer\r\n";

@@ -44,7 +44,8 @@ class BenchUi : public UserInterface {
   void setStatus(const std::string& text) override {
     if (!watchCadence) return;
     // One phase per status text, its counter left out: "PASS 1 - Checking Redundancies".
-    phase = text.substr(0, text.find_first_of("0123456789"));
+    phase = text.rfind("PASS", 0) == 0 ? text.substr(0, 6)
+                                       : text.substr(0, text.find_first_of("0123456789"));
     if (gaps.empty() || gaps.back().first != phase) gaps.emplace_back(phase, 0.0);
   }
   void setCount(const std::string&) override {}

@@ -3,24 +3,32 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPalette>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QStyle>
+#include <QTemporaryDir>
+#include <functional>
 #include <iostream>
+#include <memory>
 
 #include "app/conflict_window.h"
 #include "app/info_windows.h"
 #include "app/main_window.h"
+#include "app/window_dialogs.h"
 #include "redundancy/contact_model.h"
 #include "redundancy/prompt_context.h"
 
 namespace {
 
-void save(QWidget& widget, const QString& folder, const QString& name) {
+void save(QWidget& widget, const QString& folder, const QString& name, bool hide = true) {
   widget.show();
   QApplication::processEvents();
   const QString path = folder + "/" + name;
   if (!widget.grab().save(path)) std::cerr << "cannot write " << path.toStdString() << "\n";
-  widget.hide();
+  if (hide) widget.hide();
 }
 
 palvren::ContactRecord contact(std::initializer_list<std::pair<const char*, const char*>> lines) {
@@ -30,6 +38,96 @@ palvren::ContactRecord contact(std::initializer_list<std::pair<const char*, cons
     record.setValue(tag, value);
   }
   return record;
+}
+
+// Picks a generated address book and takes pictures while the run goes on.
+class ShotDialogs : public palvren::WindowDialogs {
+ public:
+  ShotDialogs(QString input, std::function<void()> midRun)
+      : input_(std::move(input)), midRun_(std::move(midRun)) {}
+  void run(palvren::SourceDialogSettings& settings) override {
+    settings.fileName = input_.toStdString();
+  }
+  void message(const std::string&, const std::string&, palvren::MessageIcon) override {}
+  bool yesNo(const std::string&, const std::string&) override {
+    midRun_();  // at "continue to Pass 2?": the progress bar and Stop show
+    return true;
+  }
+  void messageWithReport(const std::string& text, const std::string&, palvren::MessageIcon,
+                         const std::string& report) override {
+    successText = text;
+    this->report = report;
+  }
+  bool confirm(const std::string&, const std::string&) override { return false; }
+  palvren::ConflictDecision conflict(const palvren::PromptContext&) override {
+    return palvren::ConflictChoice::KeepOption1;
+  }
+  void browse(const std::string&) override {}
+  void showAbout() override {}
+  void showRedundancyLogic() override {}
+
+  std::string successText;
+  std::string report;
+
+ private:
+  QString input_;
+  std::function<void()> midRun_;
+};
+
+QString addressBook(const QString& folder) {
+  const QString path = folder + "/contacts.vcf";
+  QFile file(path);
+  file.open(QIODevice::WriteOnly);
+  for (int i = 0; i < 3000; ++i) {
+    const QByteArray n = QByteArray::number(i % 2600);
+    file.write("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Person " + n + "\r\nEMAIL:person" + n +
+               "@example.org\r\nTEL;TYPE=CELL:+1 555 01" + QByteArray::number(i) +
+               "\r\nEND:VCARD\r\n");
+  }
+  return path;
+}
+
+QPalette darkPalette() {
+  QPalette dark;
+  dark.setColor(QPalette::Window, QColor(45, 45, 48));
+  dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+  dark.setColor(QPalette::Base, QColor(30, 30, 32));
+  dark.setColor(QPalette::AlternateBase, QColor(45, 45, 48));
+  dark.setColor(QPalette::Text, QColor(230, 230, 230));
+  dark.setColor(QPalette::Button, QColor(60, 60, 64));
+  dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+  dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+  dark.setColor(QPalette::HighlightedText, Qt::white);
+  dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 64));
+  dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+  return dark;
+}
+
+// The main window in the middle of a two-pass check, and the success message with its report.
+void runShots(const QString& folder, const QString& suffix) {
+  QTemporaryDir work;
+  const QString input = addressBook(work.path());
+  palvren::frmMain* windowSeen = nullptr;
+  auto owned = std::make_unique<ShotDialogs>(
+      input, [&] { save(*windowSeen, folder, "main_window_running" + suffix + ".png", false); });
+  ShotDialogs* dialogs = owned.get();
+  palvren::frmMain window(std::move(owned));
+  windowSeen = &window;
+  window.show();
+  window.findChild<QAbstractButton*>("chkRedundancyCheck")->click();
+  window.findChild<QAbstractButton*>("optRedunActions1")->click();
+  window.findChild<QAbstractButton*>("cmdRun")->click();
+  QMessageBox box(QMessageBox::Information, "vCard Split Successfull",
+                  QString::fromStdString(dialogs->successText).replace("\r\n", "\n"),
+                  QMessageBox::Ok, &window);
+  box.setDetailedText(QString::fromStdString(dialogs->report));
+  box.addButton("&Save Report...", QMessageBox::ActionRole);
+  box.show();
+  for (QAbstractButton* button : box.findChildren<QAbstractButton*>()) {
+    if (button->text().startsWith("Show Details")) button->click();
+  }
+  save(box, folder, "success_report" + suffix + ".png");
+  window.hide();
 }
 
 }  // namespace
@@ -65,5 +163,9 @@ int main(int argc, char** argv) {
   palvren::PromptContext context{&first, &second, 3, 7, "N"};
   palvren::frmPrompt prompt(context, &window);
   save(prompt, folder, "conflict_window.png");
+  runShots(folder, "");
+  QApplication::setStyle("Fusion");
+  QApplication::setPalette(darkPalette());
+  runShots(folder, "_dark");
   return 0;
 }

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <ctime>
 
 #include "platform/errors.h"
 #include "platform/file_system.h"
@@ -18,14 +19,22 @@ namespace {
 
 claim_hook::Hook claimHook = nullptr;
 
+// A name no other run uses: a random start drawn once per process, then a counter mixed in.
+// Exclusive creation makes it safe whatever stands in the folder; the randomness only keeps runs
+// from bumping into each other's names.
 std::string freshHiddenName() {
+  static const unsigned long long start = [] {
+    unsigned long long random = 0;
+    if (::getrandom(&random, sizeof random, GRND_NONBLOCK) != sizeof random) {
+      random = static_cast<unsigned long long>(::getpid()) << 32 ^
+               static_cast<unsigned long long>(std::time(nullptr));
+    }
+    return random;
+  }();
   static unsigned long long sequence = 0;
-  unsigned long long random = 0;
-  if (::getrandom(&random, sizeof random, GRND_NONBLOCK) != sizeof random) {
-    random = (static_cast<unsigned long long>(::getpid()) << 32) ^ ++sequence;
-  }
+  const unsigned long long mixed = (start + ++sequence) * 0x9e3779b97f4a7c15ULL;
   char name[40];
-  std::snprintf(name, sizeof name, ".palvren-%016llx.part", random ^ ++sequence);
+  std::snprintf(name, sizeof name, ".palvren-%016llx.part", mixed ^ (mixed >> 29));
   return name;
 }
 

@@ -41,6 +41,7 @@ int RemoveIdenticalContacts(ContactList& list, ContactTable& table, UserInterfac
   std::vector<int> duplicatesOf;  // per survivor index
   std::vector<int> removedPositions;
   for (int position = 1; position <= list.size(); ++position) {
+    if (position % 1024 == 0) ui.yield();
     const int number = list.numberAt(position);
     const std::size_t hash = contentHash(table[number]);
     int survivor = -1;

@@ -225,74 +225,101 @@ constexpr std::size_t kMaxPairs = 256;
 
 bool isWide(const MatchKeys& keys) { return keys.places.size() * keys.names.size() > kMaxPairs; }
 
-// Which contacts (by slot, in list order) can match which keys. Only contacts that can meet the
-// match rule share a key: a telephone shared by thousands under different names proposes none
-// of them. A contact is added again whenever its values may have changed; a key of an old value
-// merely proposes a candidate that the exact test then rejects.
+// Slots (places in the list, in list order) by key: the keys of every contact sorted once, and
+// the keys a contact gains later in a small map. A removed slot is skipped, not erased.
+class SlotsByKey {
+ public:
+  void collect(std::uint64_t key, int slot) { sorted_.push_back({key, slot}); }
+  void seal() {
+    std::sort(sorted_.begin(), sorted_.end());
+    sorted_.erase(std::unique(sorted_.begin(), sorted_.end()), sorted_.end());
+  }
+  void add(std::uint64_t key, int slot) {
+    std::vector<int>& slots = later_[key];
+    auto place = std::lower_bound(slots.begin(), slots.end(), slot);
+    if (place == slots.end() || *place != slot) slots.insert(place, slot);
+  }
+
+  // The first live slot after `after` under key, if it comes before next; next otherwise.
+  void closest(std::uint64_t key, int after, const std::vector<char>& removed, int& next) const {
+    for (auto it = std::lower_bound(sorted_.begin(), sorted_.end(), Entry{key, after + 1});
+         it != sorted_.end() && it->key == key && (next < 0 || it->slot < next); ++it) {
+      if (!removed[std::size_t(it->slot)]) next = it->slot;
+    }
+    auto found = later_.find(key);
+    if (found == later_.end()) return;
+    for (auto it = std::upper_bound(found->second.begin(), found->second.end(), after);
+         it != found->second.end() && (next < 0 || *it < next); ++it) {
+      if (!removed[std::size_t(*it)]) next = *it;
+    }
+  }
+
+ private:
+  struct Entry {
+    std::uint64_t key;
+    int slot;
+    auto operator<=>(const Entry&) const = default;
+  };
+  std::vector<Entry> sorted_;
+  std::unordered_map<std::uint64_t, std::vector<int>> later_;
+};
+
+// Which contacts can match which keys. Only contacts that can meet the match rule share a key:
+// a telephone shared by thousands under different names proposes none of them. A contact is
+// added again whenever its values may have changed; a key of an old value merely proposes a
+// candidate that the exact test then rejects.
 class MatchIndex {
  public:
-  explicit MatchIndex(int slots) : keysOfSlot_(std::size_t(slots)) {}
-
-  void add(int slot, const ContactRecord& contact) {
-    const MatchKeys keys = heldKeys(contact);
-    for (std::uint64_t key : keys.emails) insert(matching_, key, slot);
-    for (std::uint64_t place : keys.places) insert(places_, place, slot);
-    if (isWide(keys)) {
-      for (std::uint64_t place : keys.places) insert(widePlaces_, place, slot);
-      return;
+  MatchIndex(const ContactList& list, const ContactTable& table, UserInterface& ui)
+      : removed_(std::size_t(list.slotCount()), 0) {
+    for (int slot = 0; slot < list.slotCount(); ++slot) {
+      if (!list.slotAlive(slot)) continue;
+      index(slot, table[list.numberAtSlot(slot)], &SlotsByKey::collect);
+      if (slot % 1024 == 0) ui.yield();
     }
-    for (std::uint64_t place : keys.places) {
-      for (std::uint64_t name : keys.names) insert(matching_, combinedKey(place, name), slot);
-    }
+    for (SlotsByKey* slots : {&matching_, &widePlaces_, &places_}) slots->seal();
   }
 
-  void remove(int slot) {
-    for (const auto& [buckets, key] : keysOfSlot_[std::size_t(slot)]) {
-      std::vector<int>& bucket = (*buckets)[key];
-      bucket.erase(std::lower_bound(bucket.begin(), bucket.end(), slot));
-    }
-    keysOfSlot_[std::size_t(slot)].clear();
-  }
+  void add(int slot, const ContactRecord& contact) { index(slot, contact, &SlotsByKey::add); }
+  void remove(int slot) { removed_[std::size_t(slot)] = 1; }
 
-  // The first slot after `after` that may match a; -1 when there is none.
-  int nextCandidate(const ContactRecord& a, int after) const {
-    const MatchKeys keys = listedKeys(a);
+  // The first slot after `after` that may match the contact of these listed keys; -1 when none.
+  int nextCandidate(const MatchKeys& keys, int after) const {
     int next = -1;
-    for (std::uint64_t key : keys.emails) closest(matching_, key, after, next);
+    for (std::uint64_t key : keys.emails) matching_.closest(key, after, removed_, next);
     if (isWide(keys)) {
-      for (std::uint64_t place : keys.places) closest(places_, place, after, next);
+      for (std::uint64_t place : keys.places) places_.closest(place, after, removed_, next);
       return next;
     }
     for (std::uint64_t place : keys.places) {
-      closest(widePlaces_, place, after, next);
-      for (std::uint64_t name : keys.names)
-        closest(matching_, combinedKey(place, name), after, next);
+      widePlaces_.closest(place, after, removed_, next);
+      for (std::uint64_t name : keys.names) {
+        matching_.closest(combinedKey(place, name), after, removed_, next);
+      }
     }
     return next;
   }
 
  private:
-  using Buckets = std::unordered_map<std::uint64_t, std::vector<int>>;  // slots, ascending
+  using Insert = void (SlotsByKey::*)(std::uint64_t, int);
 
-  void insert(Buckets& buckets, std::uint64_t key, int slot) {
-    std::vector<int>& bucket = buckets[key];
-    auto place = std::lower_bound(bucket.begin(), bucket.end(), slot);
-    if (place != bucket.end() && *place == slot) return;
-    bucket.insert(place, slot);
-    keysOfSlot_[std::size_t(slot)].emplace_back(&buckets, key);
+  void index(int slot, const ContactRecord& contact, Insert insert) {
+    const MatchKeys keys = heldKeys(contact);
+    for (std::uint64_t key : keys.emails) (matching_.*insert)(key, slot);
+    for (std::uint64_t place : keys.places) (places_.*insert)(place, slot);
+    if (isWide(keys)) {
+      for (std::uint64_t place : keys.places) (widePlaces_.*insert)(place, slot);
+      return;
+    }
+    for (std::uint64_t place : keys.places) {
+      for (std::uint64_t name : keys.names) (matching_.*insert)(combinedKey(place, name), slot);
+    }
   }
 
-  static void closest(const Buckets& buckets, std::uint64_t key, int after, int& next) {
-    auto found = buckets.find(key);
-    if (found == buckets.end()) return;
-    auto slot = std::upper_bound(found->second.begin(), found->second.end(), after);
-    if (slot != found->second.end() && (next < 0 || *slot < next)) next = *slot;
-  }
-
-  Buckets matching_;    // e-mails, and place-and-name pairs of contacts that are not wide
-  Buckets widePlaces_;  // places of wide contacts, which any contact sharing a place looks up
-  Buckets places_;      // places of every contact, which a wide contact looks up
-  std::vector<std::vector<std::pair<Buckets*, std::uint64_t>>> keysOfSlot_;
+  SlotsByKey matching_;    // e-mails, and place-and-name pairs of contacts that are not wide
+  SlotsByKey widePlaces_;  // places of wide contacts, which any contact sharing a place looks up
+  SlotsByKey places_;      // places of every contact, which a wide contact looks up
+  std::vector<char> removed_;
 };
 
 void reportOutcome(RedundancyReport& report, MergeOutcome outcome, int first, int second) {
@@ -370,10 +397,7 @@ int MergeSimilarContacts(ContactList& list, ContactTable& table, UserInterface& 
                          RedundancyReport* report) {
   CheckState state;
   state.report = report;
-  MatchIndex index(list.slotCount());
-  for (int slot = 0; slot < list.slotCount(); ++slot) {
-    if (list.slotAlive(slot)) index.add(slot, table[list.numberAtSlot(slot)]);
-  }
+  MatchIndex index(list, table, ui);
   int removed = 0;
   int i = 1;
   while (i <= list.size() - 1 && !state.stopped) {
@@ -384,7 +408,8 @@ int MergeSimilarContacts(ContactList& list, ContactTable& table, UserInterface& 
     ContactRecord& a = table[list.numberAtSlot(aSlot)];
     bool discarded = false;
     int bSlot = aSlot;
-    while (!discarded && !state.stopped && (bSlot = index.nextCandidate(a, bSlot)) >= 0) {
+    MatchKeys aKeys = listedKeys(a);
+    while (!discarded && !state.stopped && (bSlot = index.nextCandidate(aKeys, bSlot)) >= 0) {
       ContactRecord& b = table[list.numberAtSlot(bSlot)];
       if (!IsSimilar(a, b)) continue;
       const int j = list.positionOfSlot(bSlot);
@@ -409,6 +434,7 @@ int MergeSimilarContacts(ContactList& list, ContactTable& table, UserInterface& 
         discarded = true;
       } else {
         index.add(aSlot, a);  // the merge may have given a new values
+        aKeys = listedKeys(a);
       }
     }
     if (!discarded) ++i;
