@@ -100,6 +100,9 @@ QPalette darkPalette() {
   dark.setColor(QPalette::HighlightedText, Qt::white);
   dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 64));
   dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    dark.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
+  }
   return dark;
 }
 

@@ -35,7 +35,8 @@ QPushButton* answerButton(QWidget* parent, const QString& caption, const QString
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(QString("cmdOption%1").arg(index));
   button->setToolTip(tip);
-  button->setStyleSheet("QPushButton { background-color: rgb(192, 255, 192); padding: 4px 10px; }");
+  button->setStyleSheet(
+      "QPushButton { background-color: rgb(192, 255, 192); color: black; padding: 4px 10px; }");
   button->setMinimumHeight(495 / kTwipsPerPixel);
   return button;
 }

@@ -108,7 +108,9 @@ frmMain::frmMain(std::unique_ptr<WindowDialogs> dialogs) : dialogs_(std::move(di
   cmdRun = new QPushButton("&Run Now", central);
   cmdRun->setObjectName("cmdRun");
   cmdRun->setToolTip("Split a multi-contact vCard into separate vCard files");
-  cmdRun->setStyleSheet("QPushButton { background-color: rgb(96, 200, 96); font-weight: bold; }");
+  // The text colour goes with the background: a dark scheme's light text is unreadable on green.
+  cmdRun->setStyleSheet(
+      "QPushButton { background-color: rgb(96, 200, 96); color: black; font-weight: bold; }");
   cmdRun->setMinimumHeight(px(495));
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, [this] {

@@ -277,7 +277,10 @@ class MatchIndex {
       index(slot, table[list.numberAtSlot(slot)], &SlotsByKey::collect);
       if (slot % 1024 == 0) ui.yield();
     }
-    for (SlotsByKey* slots : {&matching_, &widePlaces_, &places_}) slots->seal();
+    for (SlotsByKey* slots : {&matching_, &widePlaces_, &places_}) {
+      slots->seal();
+      ui.yield();
+    }
   }
 
   void add(int slot, const ContactRecord& contact) { index(slot, contact, &SlotsByKey::add); }
