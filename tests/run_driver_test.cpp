@@ -115,6 +115,35 @@ TEST(RunOperation, RunningOutOfMemoryIsAFailureSaidInWords) {
   }
 }
 
+TEST(RunOperation, AStopEndsTheRunInOrderAndSaysWhatWasWritten) {
+  TempFolder folder;
+  const std::string input = folder.write("in.vcf", contacts(10));
+  FakeUserInterface split;
+  split.onYield = [&] {
+    if (split.status == "Processing 4") throw RunStopped{};
+  };
+  const RunOutcome stopped = RunOperation(input, kSplit, split);
+  EXPECT_EQ(stopped.kind, RunOutcome::Kind::Stopped);
+  EXPECT_EQ(stopped.count, 3);
+  EXPECT_EQ(split.messages.back().text, "Stopped: 3 of 10 contact files were written in\r\n\r\n\"" +
+                                            folder.file("Split-vCards") + "\"");
+  EXPECT_EQ(split.messages.back().title, "vCard Split Stopped");
+  EXPECT_EQ(split.status, "vCard Split Stopped");
+  EXPECT_EQ(fileNames(folder.file("Split-vCards")),
+            (std::vector<std::string>{"contact0001.vcf", "contact0002.vcf", "contact0003.vcf"}));
+  EXPECT_TRUE(split.browsed.empty());
+
+  folder.write(CombinedFileName(), "earlier");
+  FakeUserInterface merge;
+  merge.onYield = [] { throw RunStopped{}; };
+  const std::string selection = folder.path() + std::string("\0in.vcf\0in.vcf", 14);
+  EXPECT_EQ(RunOperation(selection, kMerge, merge).kind, RunOutcome::Kind::Stopped);
+  EXPECT_EQ(merge.status, "vCard Merge Stopped");
+  EXPECT_EQ(readBytes(folder.file(CombinedFileName())), "earlier");
+  EXPECT_EQ(fileNames(folder.path()),
+            (std::vector<std::string>{CombinedFileName(), "Split-vCards", "in.vcf"}));
+}
+
 TEST(RunOperation, SplitOfABlocklessFileWithTwoStartsReportsFailure) {
   TempFolder folder;
   FakeUserInterface ui;

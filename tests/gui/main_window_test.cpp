@@ -195,6 +195,7 @@ TEST_F(MainWindowTest, RunNowSplitsTheChosenFileAndReports) {
 // What the person does at "continue to Pass 2?" of a two-pass split of two contacts, and how
 // the window and the disk stand afterwards.
 TEST_F(MainWindowTest, DuringARunTheOptionsAreHeldAndStopOrExitEndItInOrder) {
+  std::string folderPath;
   struct Case {
     const char* name;
     std::function<void()> action;
@@ -219,13 +220,20 @@ TEST_F(MainWindowTest, DuringARunTheOptionsAreHeldAndStopOrExitEndItInOrder) {
        2,
        false},
       {"Exit, then Yes", [this] { action("mnuExit")->trigger(); }, {true}, nullptr, 0, true},
+      {"a file in the way",
+       [&folder = folderPath] { testing::writeBytes(folder + "/Split-vCards", ""); },
+       {},
+       "vCard Split Failed",
+       0,
+       false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    TempFolder folder;
+    folderPath = folder.path();
     auto owned = std::make_unique<ScriptedDialogs>();
     dialogs = owned.get();
     window = std::make_unique<frmMain>(std::move(owned));
-    TempFolder folder;
     const std::string contacts =
         "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:B\r\nEND:VCARD\r\n";
     dialogs->choices = {folder.write("in.vcf", contacts)};
@@ -252,7 +260,8 @@ TEST_F(MainWindowTest, DuringARunTheOptionsAreHeldAndStopOrExitEndItInOrder) {
       EXPECT_EQ(label("statusPanel")->text(), c.status);
     }
     const std::string out = folder.file("Split-vCards");
-    EXPECT_EQ(std::filesystem::exists(out) ? testing::fileNames(out).size() : 0u, c.filesWritten);
+    EXPECT_EQ(std::filesystem::is_directory(out) ? testing::fileNames(out).size() : 0u,
+              c.filesWritten);
     EXPECT_EQ(testing::readBytes(folder.file("in.vcf")), contacts);
     if (std::string(c.name) == "Stop") {
       EXPECT_EQ(dialogs->messages.back().text.substr(0, 42),
