@@ -25,8 +25,9 @@ std::vector<std::string_view> keptTags(const ContactRecord& record, bool& repeat
 
 }  // namespace
 
-void CleanContacts(ContactTable& table) {
+void CleanContacts(ContactTable& table, UserInterface* ui) {
   for (std::size_t c = 1; c < table.size(); ++c) {
+    if (ui && c % 1024 == 0) ui->yield();
     bool repeated = false;
     const std::vector<std::string_view> kept = keptTags(table[c], repeated);
     if (repeated) table[c].setTagOrder(kept);

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/user_interface.h"
 #include "redundancy/contact_model.h"
 
 namespace palvren {
 
 // Reduces each contact's TagOrder to one ordinal per non-empty tag, at its first position.
 // TagValues, which already holds each tag's last value, is not changed.
-void CleanContacts(ContactTable& table);
+// Yields to ui, when one is given, every so many contacts.
+void CleanContacts(ContactTable& table, UserInterface* ui = nullptr);
 
 }  // namespace palvren

@@ -69,6 +69,7 @@ int RemoveIdenticalContacts(ContactList& list, ContactTable& table, UserInterfac
     stepDone(ui, i, size);
     size -= duplicatesOf[i - 1];
   }
+  ui.yield();
   for (auto it = removedPositions.rbegin(); it != removedPositions.rend(); ++it) {
     table[list.numberAt(*it)].clear();
     list.removeAt(*it);

@@ -84,7 +84,7 @@ int CheckContacts(const std::string& inputFile, ContactList& list, ContactTable&
   LoadContacts(inputFile, list, table, inputSize, io, &ui);
   if (list.size() == 0) return 0;
   showStatus(ui, "Performing Contact Cleaner...");
-  CleanContacts(table);
+  CleanContacts(table, &ui);
   const int pass1Removed = RemoveIdenticalContacts(list, table, ui, report);
   ui.setStatus(removedText(pass1Removed));
   offerPass2(list, table, pass1Removed, ui, report);
