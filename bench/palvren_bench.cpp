@@ -262,6 +262,43 @@ void benchPasses(const std::string& input) {
 
 void benchRedundancyRun(const std::string& input, int rounds);
 
+// A merge of three files with the check, two passes, beside a split with the check of the same
+// contacts in one file (the check's own cost is the floor).
+void benchMergeWithCheck(const std::string& input) {
+  std::printf("Merge with the check of %s cut into three files\n",
+              fs::path(input).filename().c_str());
+  const auto blocks = rawBlocks(readFile(input));
+  const fs::path folder = fs::path(input).parent_path() / "three";
+  fs::create_directories(folder);
+  std::vector<std::string> parts;
+  for (int part = 0; part < 3; ++part) {
+    std::string bytes;
+    for (std::size_t i = part; i < blocks.size(); i += 3) bytes += blocks[i];
+    parts.push_back((folder / ("part" + std::to_string(part) + ".vcf")).string());
+    writeFile(parts.back(), bytes);
+  }
+  for (int round = 1; round <= 2; ++round) {
+    inChild("split with the check", [&] {
+      BenchUi ui;
+      std::string output;
+      double time = timed([&] { SplitWithRedundancyCheck(input, output, ui); });
+      std::printf("  round %d: SplitWithRedundancyCheck of the one file: %.3f s\n", round, time);
+    });
+    fs::remove_all(fs::path(input).parent_path() / "Split-vCards");
+    inChild("merge with the check", [&] {
+      BenchUi ui;
+      JoinSummary summary;
+      int written = 0;
+      double time = timed([&] {
+        written = JoinWithRedundancyCheck(parts, (folder / "joined.vcf").string(), ui, summary);
+      });
+      std::printf("  round %d: JoinWithRedundancyCheck of the three: %.3f s, %d contacts written\n",
+                  round, time, written);
+    });
+  }
+  fs::remove_all(folder);
+}
+
 // Pass 2 alone, after loading, cleaning and pass 1, on one shape of address book.
 void benchPass2(const std::string& input, ConflictChoice answer) {
   inChild("pass 2", [&] {
@@ -393,6 +430,7 @@ int main(int argc, char** argv) {
   fs::remove_all(folder + "/wide");
   benchPasses(withDuplicates);
   benchRedundancyRun(withSimilar, 3);
+  benchMergeWithCheck(withSimilar);
   benchShapes(folder);
   fs::remove_all(folder);
   return 0;

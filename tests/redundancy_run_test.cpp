@@ -4,10 +4,13 @@
 
 #include <map>
 
+#include "driver/run_driver.h"
 #include "platform/errors.h"
 #include "redundancy/prompt_context.h"
 #include "support/fake_ui.h"
 #include "support/temp_folder.h"
+#include "vcard/merge_recombine.h"
+#include "vcard/selection.h"
 
 namespace palvren {
 namespace {
@@ -116,6 +119,42 @@ TEST(RedundancyRun, EveryPhaseYieldsForEachContactSoTheWindowRepaintsInTime) {
   EXPECT_GE(yieldsIn["PASS 1 - Check"], 99);  // its walk of the 100 it keeps
   EXPECT_GE(yieldsIn["PASS 2 - Check"], 99);
   EXPECT_GE(yieldsIn["Writing Output"], 100);
+}
+
+TEST(RedundancyRun, AMergeWithTheCheckWritesWhatASplitWithTheCheckOfThePlainMergeWould) {
+  const std::string a =
+      card({"FN:Ann", "EMAIL:ann@x.org", "TEL:1"}) + card({"FN:Bob"}) + card({"FN:Cy", "TEL:5"});
+  const std::string b = card({"FN:Bob"}) + card({"FN:Ann Lee", "EMAIL:ann@x.org", "TEL:2"}) +
+                        card({"FN:Di", "EMAIL:di@x.org"});
+  auto checking = [](FakeUserInterface& ui) {
+    ui.redundancyCheck = true;
+    ui.redundancy = RedundancyMode::Pass1And2;
+    ui.conflictPolicy = [](const PromptContext&) { return ConflictChoice::KeepOption2; };
+  };
+  TempFolder joined;
+  joined.write("a.vcf", a);
+  joined.write("b.vcf", b);
+  FakeUserInterface mergeUi;
+  checking(mergeUi);
+  const RunOutcome merged =
+      RunOperation(FileSelection{joined.path(), {"a.vcf", "b.vcf"}}.toText(), kMerge, mergeUi);
+  ASSERT_EQ(merged.kind, RunOutcome::Kind::Done) << merged.reason;
+  EXPECT_EQ(merged.count, 4);
+
+  TempFolder stepwise;
+  stepwise.write("a.vcf", a);
+  stepwise.write("b.vcf", b);
+  FakeUserInterface plainUi;
+  RunOperation(FileSelection{stepwise.path(), {"a.vcf", "b.vcf"}}.toText(), kMerge, plainUi);
+  FakeUserInterface splitUi;
+  checking(splitUi);
+  RunOperation(stepwise.file(CombinedFileName()), kSplit, splitUi);
+  std::string expected;
+  for (const std::string& name : fileNames(stepwise.file("Split-vCards"))) {
+    expected += readBytes(stepwise.file("Split-vCards/" + name));
+  }
+  EXPECT_EQ(readBytes(joined.file(CombinedFileName())), expected);
+  EXPECT_EQ(mergeUi.conflicts, splitUi.conflicts);
 }
 
 TEST(RedundancyRun, NoContactWritesNothing) {

@@ -310,9 +310,9 @@ void frmMain::Form_Load() {
 
 void frmMain::optStartWith_Click(int index) {
   for (int i = 0; i < 4; ++i) lblExecutionInfo[i]->setVisible(i == index);
-  const bool split = index == kSplit;
-  setAllEnabled({fraNaming, optNaming[0], optNaming[1], chkRedundancyCheck, cmdRedundancyInfo},
-                split);
+  // Naming is Split's alone; the redundancy check serves every operation but the export.
+  setAllEnabled({fraNaming, optNaming[0], optNaming[1]}, index == kSplit);
+  setAllEnabled({chkRedundancyCheck, cmdRedundancyInfo}, index != kExport);
 }
 
 void frmMain::chkRedundancyCheck_Click() {

@@ -13,6 +13,7 @@
 #include "platform/version.h"
 #include "redundancy/redundancy_run.h"
 #include "vcard/counting.h"
+#include "vcard/merge_recombine.h"
 #include "vcard/selection.h"
 
 namespace palvren {
@@ -24,8 +25,8 @@ const char kUsage[] =
     "       palvren-cli split FILE [--names number|contact] [--check none|1|2]\n"
     "                   [--conflicts ask|first|second|both|neither]\n"
     "                   [--report REPORT] [--dry-run]\n"
-    "       palvren-cli recombine FOLDER\n"
-    "       palvren-cli merge FILE FILE...\n"
+    "       palvren-cli recombine FOLDER [--check none|1|2] [--conflicts ...] [--report ...]\n"
+    "       palvren-cli merge FILE FILE... [--check none|1|2] [--conflicts ...] [--report ...]\n"
     "       palvren-cli export FILE\n"
     "       palvren-cli count FILE\n"
     "       palvren-cli --help | --version\n";
@@ -51,13 +52,17 @@ const std::map<std::string, std::string> kCommandHelp = {
      "  --report REPORT    with --check: write what the check removed and merged, and why\n"
      "  --dry-run          with --check: print that report and write no contact file\n"},
     {"recombine",
-     "usage: palvren-cli recombine FOLDER\n\n"
+     "usage: palvren-cli recombine FOLDER [--check none|1|2] [--conflicts POLICY]\n"
+     "                   [--report REPORT] [--dry-run]\n\n"
      "Joins every .vcf file directly in FOLDER, in name order, into one file named\n"
-     "mm-dd-yyyy_CONBINED_CONTACTS.vcf in that folder.\n"},
+     "mm-dd-yyyy_CONBINED_CONTACTS.vcf in that folder. With --check, the contacts of all\n"
+     "the files are checked as split checks them, and those that remain are written.\n"},
     {"merge",
-     "usage: palvren-cli merge FILE FILE...\n\n"
+     "usage: palvren-cli merge FILE FILE... [--check none|1|2] [--conflicts POLICY]\n"
+     "                   [--report REPORT] [--dry-run]\n\n"
      "Joins several vCard files of one folder, in the order given, into one file named\n"
-     "mm-dd-yyyy_CONBINED_CONTACTS.vcf in that folder.\n"},
+     "mm-dd-yyyy_CONBINED_CONTACTS.vcf in that folder. With --check, the contacts of all\n"
+     "the files are checked as split checks them, and those that remain are written.\n"},
     {"export",
      "usage: palvren-cli export FILE\n\n"
      "Writes Contacts_Export.csv in the folder Split-vCards beside FILE: one column per\n"
@@ -96,7 +101,11 @@ T choose(const std::string& option, const std::string& value,
 }
 
 void parseOption(Options& options, const std::string& option, const std::string& value) {
-  if (options.command != "split") throw UsageError{"unknown option '" + option + "'"};
+  const bool checks =
+      options.command == "split" || options.command == "merge" || options.command == "recombine";
+  if (!checks || (option == "--names" && options.command != "split")) {
+    throw UsageError{"unknown option '" + option + "'"};
+  }
   if (option == "--names") {
     options.naming = choose<NamingMode>(
         option, value, {{"number", NamingMode::Numeric}, {"contact", NamingMode::ContactInfo}});
@@ -124,7 +133,7 @@ Options parseArguments(const std::vector<std::string>& arguments, const Terminal
   }
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
-    if (argument == "--dry-run" && options.command == "split") {
+    if (argument == "--dry-run" && options.command != "export" && options.command != "count") {
       options.dryRun = true;
     } else if (argument.size() > 2 && argument.compare(0, 2, "--") == 0) {
       std::size_t equals = argument.find('=');
@@ -211,20 +220,34 @@ bool writeReport(const std::string& path, const std::string& report, Terminal& t
   }
 }
 
+// The files a merge or recombine with the check reads.
+std::vector<std::string> checkedInputs(const Options& options, const std::string& operand) {
+  if (options.command == "recombine") return RecombineInputs(folderSelectionText(operand));
+  FileList fileList(1);
+  const std::string folder = ParseMultiSelection(mergeSelection(options.operands), fileList);
+  return MergeInputs(folder, fileList);
+}
+
 // The check alone: what it would remove and merge, printed; no contact file is written.
-int dryRun(const std::string& operand, TerminalUserInterface& ui, Terminal& terminal) {
+int dryRun(const Options& options, const std::string& operand, TerminalUserInterface& ui,
+           Terminal& terminal) {
   try {
-    if (CountContacts(operand, ui) < 2) {
-      ui.showMessage(
-          "The selected vCard does not contain multiple contacts.\r\nPlease choose a "
-          "multiple-entry vCard file.",
-          "Nothing to Process", MessageIcon::Critical);
-      return kExitRefused;
-    }
     ContactTable table(1);
     ContactList list;
     RedundancyReport report;
-    const int kept = CheckContacts(operand, list, table, ui, &report);
+    int kept = 0;
+    if (options.command == "split") {
+      if (CountContacts(operand, ui) < 2) {
+        ui.showMessage(
+            "The selected vCard does not contain multiple contacts.\r\nPlease choose a "
+            "multiple-entry vCard file.",
+            "Nothing to Process", MessageIcon::Critical);
+        return kExitRefused;
+      }
+      kept = CheckContacts(operand, list, table, ui, &report);
+    } else {
+      kept = CheckFiles(checkedInputs(options, operand), list, table, ui, &report);
+    }
     ui.setStatus("");
     terminal.out << report.text() << kept << " contacts would be written; none was.\n";
     return kExitSuccess;
@@ -243,18 +266,18 @@ int runCommand(const Options& options, Terminal& terminal) {
   if (options.command == "recombine" && !folderExists(operand)) {
     throw UsageError{"'" + options.operands.front() + "' is not a folder"};
   }
-  if (options.dryRun) return dryRun(operand, ui, terminal);
+  if (options.dryRun) return dryRun(options, operand, ui, terminal);
   RunOutcome outcome;
   if (options.command == "split") outcome = RunOperation(operand, kSplit, ui);
-  if (!options.report.empty() && !outcome.report.empty()) {
-    if (!writeReport(options.report, outcome.report, terminal)) return kExitFailure;
-  }
   if (options.command == "export") outcome = RunOperation(operand, kExport, ui);
   if (options.command == "recombine") {
     outcome = RunOperation(folderSelectionText(operand), kRecombine, ui);
   }
   if (options.command == "merge") {
     outcome = RunOperation(mergeSelection(options.operands), kMerge, ui);
+  }
+  if (!options.report.empty() && !outcome.report.empty()) {
+    if (!writeReport(options.report, outcome.report, terminal)) return kExitFailure;
   }
   return exitStatusOf(outcome);
 }

@@ -86,6 +86,8 @@ class Branch {
   int contacts = 0;
   // What a redundancy check did, offered with the success message.
   std::string report;
+  // A check over several files: what it read, removed, merged and wrote, in one line.
+  std::string summary;
   RunOutcome outcome() const { return outcome_; }
 
   void refuse(const std::string& text) {
@@ -144,8 +146,9 @@ class Branch {
     if (!attempt([&] { written = operation(outputPath); })) return;
     if (written == 0) return reportFailure(std::string());
     ui_.setProgress(0, 0);
-    const std::string text = texts_.successText + std::string(kCrLf) + std::to_string(written) +
-                             texts_.countPhrase + kCrLf + kCrLf + "\"" + outputPath + "\"";
+    std::string text = texts_.successText + std::string(kCrLf) + std::to_string(written) +
+                       texts_.countPhrase + kCrLf + kCrLf + "\"" + outputPath + "\"";
+    if (!summary.empty()) text += std::string(kCrLf) + summary;
     if (report.empty()) {
       ui_.showMessage(text, texts_.successTitle, MessageIcon::Information);
     } else {
@@ -203,6 +206,17 @@ RunOutcome runSplit(Branch branch) {
   return branch.outcome();
 }
 
+// Merge or Recombine with the check: one file of the contacts that remain.
+int joinChecked(Branch& branch, const std::vector<std::string>& inputs, const std::string& target) {
+  RedundancyReport report;
+  JoinSummary summary;
+  const int written =
+      JoinWithRedundancyCheck(inputs, target, branch.ui(), summary, branch.io(), &report);
+  branch.report = report.text();
+  branch.summary = summary.text();
+  return written;
+}
+
 RunOutcome runRecombine(Branch branch) {
   if (branch.input() == kCancelledFolderSelection) return branch.outcome();
   const std::string folder = folderWithSeparator(branch.input());
@@ -213,9 +227,13 @@ RunOutcome runRecombine(Branch branch) {
     return branch.outcome();
   }
   branch.ui().setCount(std::to_string(files) + " vCard Files Found");
+  const bool checkRedundancy = branch.ui().redundancyCheckTicked();
   branch.runAndReport(
       [&](std::string& outputPath) {
-        return RecombineFolder(folder, outputPath, branch.ui(), branch.io());
+        if (!checkRedundancy) return RecombineFolder(folder, outputPath, branch.ui(), branch.io());
+        const std::vector<std::string> inputs = RecombineInputs(folder);
+        outputPath = folder + CombinedFileName();
+        return joinChecked(branch, inputs, outputPath) > 0 ? static_cast<int>(inputs.size()) : 0;
       },
       folderWithSeparator);
   return branch.outcome();
@@ -231,9 +249,14 @@ RunOutcome runMerge(Branch branch) {
   if (selected <= 1) return branch.outcome();
   branch.ui().setCount(std::to_string(selected) + " files selected");
   branch.ui().setStatus("Merging...");
+  const bool checkRedundancy = branch.ui().redundancyCheckTicked();
   branch.runAndReport(
       [&](std::string& outputPath) {
-        return MergeFiles(folder, fileList, outputPath, branch.io(), &branch.ui());
+        if (!checkRedundancy) {
+          return MergeFiles(folder, fileList, outputPath, branch.io(), &branch.ui());
+        }
+        outputPath = folder + "/" + CombinedFileName();
+        return joinChecked(branch, MergeInputs(folder, fileList), outputPath);
       },
       folderWithSeparator);
   return branch.outcome();

@@ -1,5 +1,6 @@
 #include "redundancy/redundancy_run.h"
 
+#include "platform/line_writer.h"
 #include "redundancy/cleaner.h"
 #include "redundancy/contact_model.h"
 #include "redundancy/identical_pass.h"
@@ -76,12 +77,9 @@ int writeContacts(const ContactList& list, const ContactTable& table, OutputFold
   return writer.written();
 }
 
-}  // namespace
-
-int CheckContacts(const std::string& inputFile, ContactList& list, ContactTable& table,
-                  UserInterface& ui, RedundancyReport* report, long long inputSize, FileIo& io) {
-  showStatus(ui, "Loading File Data...");
-  LoadContacts(inputFile, list, table, inputSize, io, &ui);
+// The check of contacts already loaded: cleaner, pass 1, pass 2 when wanted.
+int checkLoaded(ContactList& list, ContactTable& table, UserInterface& ui,
+                RedundancyReport* report) {
   if (list.size() == 0) return 0;
   showStatus(ui, "Performing Contact Cleaner...");
   CleanContacts(table, &ui);
@@ -89,6 +87,53 @@ int CheckContacts(const std::string& inputFile, ContactList& list, ContactTable&
   ui.setStatus(removedText(pass1Removed));
   offerPass2(list, table, pass1Removed, ui, report);
   return list.size();
+}
+
+}  // namespace
+
+int CheckContacts(const std::string& inputFile, ContactList& list, ContactTable& table,
+                  UserInterface& ui, RedundancyReport* report, long long inputSize, FileIo& io) {
+  showStatus(ui, "Loading File Data...");
+  LoadContacts(inputFile, list, table, inputSize, io, &ui);
+  return checkLoaded(list, table, ui, report);
+}
+
+int CheckFiles(const std::vector<std::string>& files, ContactList& list, ContactTable& table,
+               UserInterface& ui, RedundancyReport* report, FileIo& io) {
+  showStatus(ui, "Loading File Data...");
+  // Contacts are numbered on across the files, so the limit counts them all together.
+  for (const std::string& file : files) LoadContacts(file, list, table, -1, io, &ui);
+  return checkLoaded(list, table, ui, report);
+}
+
+int JoinWithRedundancyCheck(const std::vector<std::string>& files, const std::string& target,
+                            UserInterface& ui, JoinSummary& summary, FileIo& io,
+                            RedundancyReport* report) {
+  ContactTable table(1);
+  ContactList list;
+  RedundancyReport ownReport;
+  RedundancyReport& kept = report ? *report : ownReport;
+  const int count = CheckFiles(files, list, table, ui, &kept, io);
+  summary.read = static_cast<int>(table.size()) - 1;
+  summary.identical = kept.identicalCount();
+  summary.merged = kept.mergedCount();
+  if (count == 0) return 0;
+  showStatus(ui, "Writing Output Files...");
+  LineWriter output(target, io);
+  const std::vector<int> numbers = list.numbers();
+  for (std::size_t k = 0; k < numbers.size(); ++k) {
+    writeRecord(table[numbers[k]], output);
+    stepDone(ui, static_cast<int>(k) + 1, count);
+  }
+  output.commit();
+  summary.written = count;
+  return count;
+}
+
+std::string JoinSummary::text() const {
+  return std::to_string(read) + " contacts read, " + std::to_string(identical) +
+         " identical contacts removed, " + std::to_string(merged) + " similar contacts merged, " +
+         std::to_string(written) + " contacts written.";
 }
 
 int SplitWithRedundancyCheck(const std::string& inputFile, std::string& outputPath,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/file_io.h"
 #include "platform/user_interface.h"
@@ -18,6 +19,26 @@ namespace palvren {
 int SplitWithRedundancyCheck(const std::string& inputFile, std::string& outputPath,
                              UserInterface& ui, long long inputSize = -1,
                              FileIo& io = systemFileIo(), RedundancyReport* report = nullptr);
+
+// What a check over several files did, for the success message.
+struct JoinSummary {
+  int read = 0;
+  int identical = 0;
+  int merged = 0;
+  int written = 0;
+  std::string text() const;
+};
+
+// Merge or Recombine with the check: loads every file in order (the 32767 limit counts the
+// contacts of all of them), checks them as a split does, and writes the remaining contacts in
+// order into target, one file, which appears only whole. Returns the contacts written.
+int JoinWithRedundancyCheck(const std::vector<std::string>& files, const std::string& target,
+                            UserInterface& ui, JoinSummary& summary, FileIo& io = systemFileIo(),
+                            RedundancyReport* report = nullptr);
+
+// The check alone over several files, writing nothing; returns the contacts kept.
+int CheckFiles(const std::vector<std::string>& files, ContactList& list, ContactTable& table,
+               UserInterface& ui, RedundancyReport* report, FileIo& io = systemFileIo());
 
 // The check alone, writing nothing: loads, cleans, runs pass 1 and (when wanted) pass 2 into
 // list and table (which hold only entry 0 on entry), and returns the number of contacts kept.

@@ -41,26 +41,41 @@ std::string ParseMultiSelection(const std::string& selectedInput, FileList& file
   return selection.folder;
 }
 
+std::vector<std::string> MergeInputs(const std::string& folder, const FileList& fileList) {
+  std::vector<std::string> inputs;
+  for (std::size_t i = 1; i < fileList.size(); ++i) {
+    if (fileList[i] == CombinedFileName()) {
+      throw OperationError("\"" + folder + "/" + CombinedFileName() +
+                           "\" is the file this merge writes, so it cannot be merged too. Leave "
+                           "it out or rename it, then merge again.");
+    }
+    if (hasVcfExtension(fileList[i])) inputs.push_back(folder + "/" + fileList[i]);
+  }
+  return inputs;
+}
+
+std::vector<std::string> RecombineInputs(const std::string& folder) {
+  const std::string target = folder + CombinedFileName();
+  std::vector<std::string> inputs;
+  for (std::string& file : listFiles(folder)) {
+    if (file != target && hasVcfExtension(file)) inputs.push_back(std::move(file));
+  }
+  checkLimit(static_cast<long long>(inputs.size()), quoted(folder), ".vcf files");
+  return inputs;
+}
+
 int MergeFiles(const std::string& folder, const FileList& fileList, std::string& outputPath,
                FileIo& io, UserInterface* ui) {
   if (fileList.size() < 3) return 0;
   const std::string target = folder + "/" + CombinedFileName();
-  for (std::size_t i = 1; i < fileList.size(); ++i) {
-    if (fileList[i] == CombinedFileName()) {
-      throw OperationError("\"" + target +
-                           "\" is the file this merge writes, so it cannot be merged too. Leave "
-                           "it out or rename it, then merge again.");
-    }
-  }
+  const std::vector<std::string> inputs = MergeInputs(folder, fileList);
   outputPath = target;
   LineWriter output(target, io);
   long long count = 0;
-  const int files = static_cast<int>(fileList.size()) - 1;
-  for (std::size_t i = 1; i < fileList.size(); ++i) {
-    if (ui) stepDone(*ui, static_cast<int>(i) - 1, files);
-    const std::string path = folder + "/" + fileList[i];
-    if (!hasVcfExtension(path)) continue;
-    count += copyLines(path, output, io, ui);
+  const int files = static_cast<int>(inputs.size());
+  for (int i = 0; i < files; ++i) {
+    if (ui) stepDone(*ui, i, files);
+    count += copyLines(inputs[std::size_t(i)], output, io, ui);
     checkLimit(count, "The merge", "contacts");
   }
   // A merge that copied no contact leaves an earlier combined file as it was.
@@ -71,11 +86,7 @@ int MergeFiles(const std::string& folder, const FileList& fileList, std::string&
 int RecombineFolder(const std::string& folder, std::string& outputPath, UserInterface& ui,
                     FileIo& io) {
   const std::string target = folder + CombinedFileName();
-  std::vector<std::string> inputs;
-  for (std::string& file : listFiles(folder)) {
-    if (file != target && hasVcfExtension(file)) inputs.push_back(std::move(file));
-  }
-  checkLimit(static_cast<long long>(inputs.size()), quoted(folder), ".vcf files");
+  const std::vector<std::string> inputs = RecombineInputs(folder);
   LineWriter output(target, io);
   int files = 0;
   for (const std::string& file : inputs) {

@@ -18,6 +18,13 @@ std::string CombinedFileName();
 // returns, and fileList; names are kept exactly as given.
 std::string ParseMultiSelection(const std::string& selectedInput, FileList& fileList);
 
+// The paths of the .vcf files of fileList, in order. Refuses (OperationError) today's combined
+// file among them: it is the file the merge writes.
+std::vector<std::string> MergeInputs(const std::string& folder, const FileList& fileList);
+// The .vcf files directly in folder (which ends with '/'), in name order, without today's
+// combined file; refuses more than 32767 before anything is written.
+std::vector<std::string> RecombineInputs(const std::string& folder);
+
 // Copies the .vcf files of fileList, in order, into the combined file in folder. Returns the
 // number of contact starts copied; 0 without writing when fewer than two names were given.
 // Shows its progress on ui, when one is given, and yields to it.

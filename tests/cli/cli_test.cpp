@@ -179,6 +179,20 @@ TEST(Cli, TheCheckReportsWhatItDidAndADryRunWritesNothing) {
   EXPECT_NE(readBytes(folder.file("report.txt")).find("  merged; contact 2 removed"),
             std::string::npos);
   EXPECT_EQ(run({"split", folder.file("in.vcf"), "--dry-run"}).status, 2);  // needs --check
+
+  // Merge and recombine check the contacts of all their files together.
+  folder.write("more.vcf", cards({{"FN:Bob", "EMAIL:bob@x.org"}, {"FN:Cy"}}));
+  Result merged = run({"merge", "in.vcf", "more.vcf", "--check", "1"}, folder.path());
+  EXPECT_EQ(merged.status, 0) << merged.err;
+  EXPECT_NE(merged.out.find("5 contacts read, 1 identical contacts removed, 0 similar contacts "
+                            "merged, 4 contacts written."),
+            std::string::npos)
+      << merged.out;
+  EXPECT_EQ(readBytes(folder.file(CombinedFileName())), kSimilar + cards({{"FN:Cy"}}));
+  Result recombineDry =
+      run({"recombine", ".", "--check", "2", "--conflicts", "second", "--dry-run"},
+          folder.file("Split-vCards"));
+  EXPECT_EQ(recombineDry.status, 0) << recombineDry.err;
 }
 
 TEST(Cli, MergeRecombineExportAndCount) {

@@ -19,6 +19,8 @@
 #include "app/window_port.h"
 #include "gui/scripted_dialogs.h"
 #include "support/temp_folder.h"
+#include "vcard/merge_recombine.h"
+#include "vcard/selection.h"
 
 namespace palvren {
 namespace {
@@ -60,9 +62,9 @@ class MainWindowTest : public ::testing::Test {
             child("lblRedunOptions2"), option("optRedunActions", 0), option("optRedunActions", 1)};
   }
   std::vector<QWidget*> splitOnlyControls() {
-    return {child("fraNaming"), option("optNaming", 0), option("optNaming", 1), check(),
-            button("cmdRedundancyInfo")};
+    return {child("fraNaming"), option("optNaming", 0), option("optNaming", 1)};
   }
+  std::vector<QWidget*> checkControls() { return {check(), button("cmdRedundancyInfo")}; }
 
   ScriptedDialogs* dialogs;
   std::unique_ptr<frmMain> window;
@@ -97,6 +99,12 @@ TEST_F(MainWindowTest, OtherOperationsDisableSplitOptionsButKeepTheirStates) {
   window->show();
   click(check());
   click(option("optNaming", 1));
+  // The check serves Split, Recombine and Merge; naming is Split's alone.
+  for (int mode = 0; mode < 4; ++mode) {
+    click(option("optStartWith", mode));
+    for (QWidget* w : splitOnlyControls()) EXPECT_EQ(w->isEnabled(), mode == 0) << mode;
+    for (QWidget* w : checkControls()) EXPECT_EQ(w->isEnabled(), mode != 3) << mode;
+  }
   click(option("optStartWith", 2));
   for (int i = 0; i < 4; ++i) EXPECT_EQ(explanation(i)->isVisible(), i == 2);
   for (QWidget* w : splitOnlyControls()) EXPECT_FALSE(w->isEnabled());
@@ -271,6 +279,30 @@ TEST_F(MainWindowTest, DuringARunTheOptionsAreHeldAndStopOrExitEndItInOrder) {
       EXPECT_EQ(dialogs->messages.size(), 2u);  // the two questions; nothing after them
     }
   }
+}
+
+TEST_F(MainWindowTest, AMergeWithTheCheckWritesOneCleanFileAndOffersTheReport) {
+  TempFolder folder;
+  folder.write("a.vcf", "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:B\r\nEND:VCARD\r\n");
+  folder.write("b.vcf", "BEGIN:VCARD\r\nFN:B\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:C\r\nEND:VCARD\r\n");
+  dialogs->choices = {FileSelection{folder.path(), {"a.vcf", "b.vcf"}}.toText()};
+  window->show();
+  click(option("optStartWith", 2));
+  click(check());
+  click(button("cmdRun"));
+  EXPECT_EQ(testing::readBytes(folder.file(CombinedFileName())),
+            "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:B\r\nEND:VCARD\r\n"
+            "BEGIN:VCARD\r\nFN:C\r\nEND:VCARD\r\n");
+  ASSERT_EQ(dialogs->reports.size(), 1u);
+  EXPECT_NE(dialogs->reports[0].find("Pass 1 removed contact 3 (B): identical to contact 2 (B)"),
+            std::string::npos);
+  EXPECT_EQ(dialogs->messages.back().title, "vCard Merge Successfull");
+  EXPECT_NE(dialogs->messages.back().text.find(
+                "3 cards have been combined into...\r\n\r\n\"" + folder.file(CombinedFileName()) +
+                "\"\r\n4 contacts read, 1 identical contacts removed, 0 similar contacts "
+                "merged, 3 contacts written."),
+            std::string::npos)
+      << dialogs->messages.back().text;
 }
 
 TEST_F(MainWindowTest, TheSuccessOfACheckOffersItsReport) {
