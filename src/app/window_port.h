@@ -11,7 +11,7 @@ namespace palvren {
 class frmMain;
 
 // What a run started from the main window talks to: the window's status panels and option
-// states, its dialogs, and a repaint at most every 30 ms. Lives for one run.
+// states, its dialogs, and a repaint at most every 25 ms. Lives for one run.
 class WindowPort : public UserInterface {
  public:
   // Milliseconds from a fixed start; tests give a clock of their own.

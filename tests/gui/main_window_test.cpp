@@ -319,11 +319,11 @@ TEST_F(MainWindowTest, TheSuccessOfACheckOffersItsReport) {
   EXPECT_EQ(dialogs->messages.back().title, "vCard Split Successfull");
 }
 
-TEST_F(MainWindowTest, ARunRepaintsOnceThirtyMillisecondsHavePassed) {
+TEST_F(MainWindowTest, ARunRepaintsOnceTwentyFiveMillisecondsHavePassed) {
   qint64 now = 0;
   WindowPort port(*window, *dialogs, [&] { return now; });
   // Milliseconds at which the run yields, and the repaints counted after each.
-  const std::pair<qint64, int> steps[] = {{0, 1}, {29, 1}, {30, 2}, {45, 2}, {59, 2}, {60, 3}};
+  const std::pair<qint64, int> steps[] = {{0, 1}, {24, 1}, {25, 2}, {40, 2}, {49, 2}, {50, 3}};
   for (const auto& [at, repaints] : steps) {
     now = at;
     port.yield();
