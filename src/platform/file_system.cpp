@@ -27,11 +27,6 @@ bool folderExists(const std::string& path) {
   return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-bool entryExists(const std::string& path) {
-  struct stat info;
-  return !path.empty() && ::lstat(path.c_str(), &info) == 0;
-}
-
 int openRegularFile(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) throwFileError("open", path, errno);

@@ -9,9 +9,6 @@ namespace palvren {
 bool fileExists(const std::string& path);
 bool folderExists(const std::string& path);
 
-// Whether anything at all (a file, folder, link, even a dangling one, or FIFO) has that name.
-bool entryExists(const std::string& path);
-
 // Opens a regular file for reading (a link to one is followed) and returns its descriptor.
 // Anything else (a folder, FIFO or device) is refused with an OperationError at once, never
 // waited on.
