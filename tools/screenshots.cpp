@@ -170,5 +170,7 @@ int main(int argc, char** argv) {
   QApplication::setStyle("Fusion");
   QApplication::setPalette(darkPalette());
   runShots(folder, "_dark");
+  palvren::frmPrompt promptDark(context, &window);
+  save(promptDark, folder, "conflict_window_dark.png");
   return 0;
 }

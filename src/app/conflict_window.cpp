@@ -14,6 +14,7 @@
 #include "app/artwork.h"
 #include "app/qt_text.h"
 #include "platform/text.h"
+#include "redundancy/similar_pass.h"
 
 namespace palvren {
 
@@ -49,6 +50,7 @@ QLineEdit* valueBox(QWidget* parent, int index) {
   font.setPointSizeF(9.75);
   box->setFont(font);
   box->setReadOnly(true);
+  box->setFocusPolicy(Qt::ClickFocus);  // read, not typed in: Tab passes it by
   box->setMinimumWidth(4935 / kTwipsPerPixel);
   return box;
 }
@@ -83,7 +85,9 @@ frmPrompt::frmPrompt(const PromptContext& context, QWidget* parent, InputBox inp
   ListView1->setHeaderLabels({"Tags", "Option 1", "Option 2"});
   ListView1->setRootIsDecorated(false);
   ListView1->setAllColumnsShowFocus(true);
-  ListView1->setFixedSize(6855 / kTwipsPerPixel, 4215 / kTwipsPerPixel);
+  // Opens at its designed size; the table takes whatever the window grows by.
+  ListView1->setMinimumSize(6855 / kTwipsPerPixel, 4215 / kTwipsPerPixel);
+  ListView1->setTextElideMode(Qt::ElideRight);
   connect(ListView1, &QTreeWidget::itemDoubleClicked, this, [this] { ListView1_DblClick(); });
 
   auto* line = new QFrame(this);
@@ -119,7 +123,13 @@ frmPrompt::frmPrompt(const PromptContext& context, QWidget* parent, InputBox inp
     done(QDialog::Accepted);
   });
 
+  lblWhyMatched =
+      new QLabel(displayText(MatchReason(*context_.firstContact, *context_.secondContact)), this);
+  lblWhyMatched->setObjectName("lblWhyMatched");
+  lblWhyMatched->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
   auto* layout = new QVBoxLayout(this);
+  layout->addWidget(lblWhyMatched);
   layout->addWidget(ListView1);
   layout->addWidget(line);
   layout->addWidget(Label1);
@@ -140,7 +150,7 @@ frmPrompt::frmPrompt(const PromptContext& context, QWidget* parent, InputBox inp
   layout->addLayout(option2);
   layout->addLayout(bottom);
   layout->addLayout(control);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->setStretchFactor(ListView1, 1);
   Form_Load();
   Form_Activate();
 }
@@ -164,6 +174,7 @@ void frmPrompt::Form_Activate() {
     row->setData(0, kTagRole, QByteArray::fromStdString(tag));
     row->setText(1, displayText(ValueForDisplay(first.value(tag)), firstUtf8_));
     row->setText(2, displayText(ValueForDisplay(second.value(tag)), secondUtf8_));
+    for (int column = 0; column < 3; ++column) row->setToolTip(column, row->text(column));
     if (tag == context_.conflictTag && !conflictRow) conflictRow = row;
   }
   if (conflictRow) {
@@ -211,7 +222,11 @@ void frmPrompt::editRow(QTreeWidgetItem* row) {
   decision_.edits.push_back({tag, text});
   const QString shown = QString::fromStdString(std::string(trimSpaces(text)));
   row->setText(1, shown);
-  if (context_.secondContact->listsTag(tag)) row->setText(2, shown);
+  row->setToolTip(1, shown);
+  if (context_.secondContact->listsTag(tag)) {
+    row->setText(2, shown);
+    row->setToolTip(2, shown);
+  }
 }
 
 void frmPrompt::ListView1_DblClick() { editRow(ListView1->currentItem()); }

@@ -40,6 +40,8 @@ class frmPrompt : public QDialog {
   std::array<QLineEdit*, 2> txtOption;
   QLabel* Label1;
   QCheckBox* chkApplyToAll;
+  // Which rule matched the pair, in the report's words.
+  QLabel* lblWhyMatched;
   QPushButton* cmdStopChecking;
 
   // Edits the field of a row as a double-click does.

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -62,6 +63,24 @@ TEST_F(PromptWindowTest, ListsTheFirstContactsTagsBesideBothValues) {
   for (int i = 0; i < 6; ++i) EXPECT_EQ(row(*window, i)->text(0), tags[i]);
   EXPECT_EQ(row(*window, 2)->text(1), "Doe John");
   EXPECT_EQ(row(*window, 4)->text(2), "");  // the second contact has no TEL;CELL
+}
+
+TEST_F(PromptWindowTest, SaysWhyThePairMatchedAndGrowsWithItsWholeValuesInTooltips) {
+  first.setValue("EMAIL", "john@example.org");
+  first.appendTag("EMAIL");
+  second.setValue("EMAIL", "john@example.org");
+  second.appendTag("EMAIL");
+  first.setValue("TEL;CELL", "555 " + std::string(200, '1'));
+  auto window = makeWindow();
+  EXPECT_EQ(window->lblWhyMatched->text(), "Same e-mail: john@example.org");
+  EXPECT_EQ(row(*window, 4)->toolTip(1), QString::fromStdString("555 " + std::string(200, '1')));
+  window->show();
+  const QSize start = window->size();
+  window->resize(start + QSize(300, 200));
+  QApplication::processEvents();
+  EXPECT_EQ(window->size(), start + QSize(300, 200));
+  EXPECT_GT(window->ListView1->width(), start.width());
+  EXPECT_EQ(window->txtOption[0]->focusPolicy(), Qt::ClickFocus);  // not a tab stop
 }
 
 TEST_F(PromptWindowTest, MarksTheConflictingRow) {
