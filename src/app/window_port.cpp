@@ -30,13 +30,16 @@ void WindowPort::setStatus(const std::string& text) { window_.showStatus(text); 
 void WindowPort::setCount(const std::string& text) { window_.showCount(text); }
 
 void WindowPort::yield() {
-  if (window_.runAbandoned()) throw RunAbandoned{};
-  if (window_.stopRequested()) throw RunStopped{};
+  endIfAsked();
   const qint64 now = clock_();
   if (lastRepaint_ >= 0 && now - lastRepaint_ < kRepaintIntervalMs) return;
   QCoreApplication::processEvents();
   lastRepaint_ = now;
   ++repaints_;
+  endIfAsked();  // the events just handled may have been Stop or Exit
+}
+
+void WindowPort::endIfAsked() const {
   if (window_.runAbandoned()) throw RunAbandoned{};
   if (window_.stopRequested()) throw RunStopped{};
 }

@@ -40,6 +40,9 @@ class WindowPort : public UserInterface {
   ConflictDecision askConflict(const PromptContext& context) override;
 
  private:
+  // Throws what the person asked for: RunAbandoned after Exit, RunStopped after Stop.
+  void endIfAsked() const;
+
   frmMain& window_;
   WindowDialogs& dialogs_;
   const NamingMode naming_;

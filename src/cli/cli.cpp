@@ -238,10 +238,7 @@ int dryRun(const Options& options, const std::string& operand, TerminalUserInter
     int kept = 0;
     if (options.command == "split") {
       if (CountContacts(operand, ui) < 2) {
-        ui.showMessage(
-            "The selected vCard does not contain multiple contacts.\r\nPlease choose a "
-            "multiple-entry vCard file.",
-            "Nothing to Process", MessageIcon::Critical);
+        ui.showMessage(kNotMultipleContacts, "Nothing to Process", MessageIcon::Critical);
         return kExitRefused;
       }
       kept = CheckContacts(operand, list, table, ui, &report);

@@ -64,9 +64,6 @@ const BranchTexts kExportTexts{"vCard has not been successfully exported.",
                                "vCard Export Successfull",
                                "vCard Export Successful"};
 
-const char kNotMultipleContacts[] =
-    "The selected vCard does not contain multiple contacts.\r\n"
-    "Please choose a multiple-entry vCard file.";
 const char kNotMultipleFiles[] =
     "The selected location does not contain multiple vCard contact files.\r\n"
     "Please choose a path containing multiple vCards to be recombined.";

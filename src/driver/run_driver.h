@@ -9,6 +9,11 @@ namespace palvren {
 
 enum RunMode : int { kSplit = 0, kRecombine = 1, kMerge = 2, kExport = 3 };
 
+// The refusal of a file without two contacts, for Split, Export and a check's dry run.
+inline constexpr char kNotMultipleContacts[] =
+    "The selected vCard does not contain multiple contacts.\r\n"
+    "Please choose a multiple-entry vCard file.";
+
 // How a run ended.
 struct RunOutcome {
   enum class Kind {

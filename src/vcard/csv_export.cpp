@@ -62,16 +62,11 @@ void appendQuoted(std::string& row, std::string_view value) {
   row += '"';
 }
 
-std::string quotedCell(std::string_view value) {
-  std::string cell = "\"";
-  cell += replaceAll(value, "\"", "\"\"");
-  cell += '"';
-  return cell;
-}
-
 std::string headerField(std::string_view tag) {
   if (tag.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(tag);
-  return quotedCell(tag);
+  std::string field;
+  appendQuoted(field, tag);
+  return field;
 }
 
 void writeCsv(const OutputFolder& folder, const ContactItems& contacts, const ColumnTags& columns,

@@ -1,5 +1,7 @@
 #include "vcard/split_writer.h"
 
+#include <algorithm>
+
 #include "platform/errors.h"
 #include "platform/line_reader.h"
 #include "vcard/block_rules.h"
@@ -29,7 +31,8 @@ InputExtent checkSplitLimits(const std::string& inputFile, long long inputSize, 
                  "lines");
     }
   }
-  return {blocks, std::min(bounded.sizeAtOpen(), inputSize < 0 ? bounded.sizeAtOpen() : inputSize)};
+  const long long size = bounded.sizeAtOpen();
+  return {blocks, inputSize < 0 ? size : std::min(size, inputSize)};
 }
 
 // Copies one block, from its BEGIN line through its END line, into the next contact file.
