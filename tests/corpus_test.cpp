@@ -1,4 +1,6 @@
 // Every operation over real vCard files from other contact software's test suites.
+#include "support/corpus.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -14,21 +16,11 @@ namespace palvren {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::corpusFiles;
 using testing::FakeUserInterface;
 using testing::fileNames;
 using testing::readBytes;
 using testing::TempFolder;
-
-std::vector<fs::path> corpusFiles() {
-  std::vector<fs::path> files;
-  std::error_code error;
-  for (auto it = fs::recursive_directory_iterator(PALVREN_CORPUS_DIR, error);
-       !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
-    if (it->is_regular_file() && it->path().extension() == ".vcf") files.push_back(it->path());
-  }
-  std::sort(files.begin(), files.end());
-  return files;
-}
 
 std::string successLine(const FakeUserInterface& ui) {
   for (const auto& message : ui.messages) {
@@ -44,10 +36,7 @@ constexpr char kNothingSplit[] = "vCard has not been successfully split.";
 
 TEST(Corpus, EveryOperationEndsInOrderAndKeepsEveryContact) {
   const auto files = corpusFiles();
-  if (files.empty()) {
-    if (std::getenv("CI")) FAIL() << "no corpus at " << PALVREN_CORPUS_DIR;
-    GTEST_SKIP() << "no corpus at " << PALVREN_CORPUS_DIR;
-  }
+  PALVREN_REQUIRE_CORPUS(files);
   int splitFiles = 0;
   for (const fs::path& original : files) {
     SCOPED_TRACE(original.string());

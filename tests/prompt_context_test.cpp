@@ -59,7 +59,7 @@ TEST(PromptValues, AnEditChangesEachContactListingTheFieldInItsOwnEncoding) {
   EXPECT_TRUE(applyFieldEdit(first, second, {"FN", "Ren\xC3\xA9 \xE2\x82\xAC 5"}));
   EXPECT_EQ(first.value("FN"), "Ren\xC3\xA9 \xE2\x82\xAC 5");
   EXPECT_EQ(second.value("FN"), "Ren\xE9");
-  EXPECT_FALSE(encodeForContact(second, "\xE2\x82\xAC"));
+  EXPECT_FALSE(encodeForContact(second, "FN", "\xE2\x82\xAC"));
   // A field only the first contact lists is not slipped unlisted into the second.
   first.appendTag("ORG");
   EXPECT_TRUE(applyFieldEdit(first, second, {"ORG", "Acme"}));

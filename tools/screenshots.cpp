@@ -1,10 +1,12 @@
 // Renders the program's windows offscreen into PNG files, for the documentation.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 #include <QRadioButton>
@@ -31,7 +33,24 @@ void save(QWidget& widget, const QString& folder, const QString& name, bool hide
   if (hide) widget.hide();
 }
 
-palvren::ContactRecord contact(std::initializer_list<std::pair<const char*, const char*>> lines) {
+// A small drawn portrait, base64-encoded as a phone stores it.
+std::string portrait(QColor background, QColor face, const char* format) {
+  QImage image(96, 96, QImage::Format_RGB32);
+  image.fill(background);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(face);
+  painter.drawEllipse(QRectF(30, 14, 36, 40));
+  painter.drawEllipse(QRectF(14, 58, 68, 60));
+  painter.end();
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, format);
+  return buffer.data().toBase64().toStdString();
+}
+
+palvren::ContactRecord contact(std::initializer_list<std::pair<const char*, std::string>> lines) {
   palvren::ContactRecord record;
   for (const auto& [tag, value] : lines) {
     record.appendTag(tag);
@@ -150,20 +169,25 @@ int main(int argc, char** argv) {
   save(about, folder, "about.png");
   palvren::frmMore more(&window);
   save(more, folder, "redundancy_logic.png");
+  // A phone's pair: quoted-printable names and photos.
+  const char* name = "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE";
+  const char* photo = "PHOTO;ENCODING=BASE64;TYPE=JPEG";
   auto first = contact({{"BEGIN", "VCARD"},
-                        {"VERSION", "3.0"},
-                        {"N", "Doe;John;;;"},
-                        {"FN", "John Doe"},
-                        {"TEL;TYPE=CELL", "+1 555 0100"},
-                        {"EMAIL;TYPE=INTERNET", "john@example.org"},
+                        {"VERSION", "2.1"},
+                        {"N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE", "Br=C3=BCning;Jos=C3=A9;;;"},
+                        {name, "Jos=C3=A9 Br=C3=BCning"},
+                        {"TEL;CELL", "+49 162 2433834"},
+                        {"EMAIL;INTERNET", "jose.bruening@example.org"},
+                        {photo, portrait(QColor(120, 170, 220), QColor(250, 220, 190), "JPEG")},
                         {"END", "VCARD"}});
   auto second = contact({{"BEGIN", "VCARD"},
-                         {"VERSION", "3.0"},
-                         {"N", "Doe;Jon;;;"},
-                         {"FN", "Jon Doe"},
-                         {"EMAIL;TYPE=INTERNET", "john@example.org"},
+                         {"VERSION", "2.1"},
+                         {"N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE", "Bruning;Jose;;;"},
+                         {name, "Jose Bruning"},
+                         {"EMAIL;INTERNET", "jose.bruening@example.org"},
+                         {photo, portrait(QColor(230, 200, 120), QColor(140, 100, 70), "JPEG")},
                          {"END", "VCARD"}});
-  palvren::PromptContext context{&first, &second, 3, 7, "N"};
+  palvren::PromptContext context{&first, &second, 3, 7, name};
   palvren::frmPrompt prompt(context, &window);
   save(prompt, folder, "conflict_window.png");
   runShots(folder, "");

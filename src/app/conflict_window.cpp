@@ -3,11 +3,15 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QHeaderView>
+#include <QImage>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
+#include <QShortcut>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -15,6 +19,7 @@
 #include "app/qt_text.h"
 #include "platform/text.h"
 #include "redundancy/similar_pass.h"
+#include "vcard/value_decoding.h"
 
 namespace palvren {
 
@@ -22,6 +27,47 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 constexpr int kTagRole = Qt::UserRole;
+constexpr int kConflictRole = Qt::UserRole + 1;
+constexpr int kThumbnailHeight = 64;
+
+// Keeps the conflicting row red when it is selected: a pale red face with dark red text, which
+// reads in light and dark colour schemes alike.
+class ConflictRowDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (!index.data(kConflictRole).toBool()) return;
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+      option->palette.setColor(group, QPalette::Highlight, QColor(255, 205, 205));
+      option->palette.setColor(group, QPalette::HighlightedText, QColor(170, 0, 0));
+    }
+  }
+};
+
+// Shows a picture value as a thumbnail with its size in the tooltip; false when the value holds
+// no picture Qt can read, so that its text is shown instead.
+bool showPicture(QTreeWidgetItem* row, int column, std::string_view tag, std::string_view value) {
+  const std::optional<InlineImage> image = inlineImage(tag, value);
+  if (!image) return false;
+  QImage picture;
+  if (!picture.loadFromData(reinterpret_cast<const uchar*>(image->bytes.data()),
+                            qsizetype(image->bytes.size()), image->format.c_str())) {
+    return false;
+  }
+  const QString size = QString("%1 × %2").arg(picture.width()).arg(picture.height());
+  const QImage thumbnail = picture.height() > kThumbnailHeight
+                               ? picture.scaledToHeight(kThumbnailHeight, Qt::SmoothTransformation)
+                               : picture;
+  row->setIcon(column, QIcon(QPixmap::fromImage(thumbnail)));
+  row->setText(column, QString::fromStdString(image->format) + ", " + size);
+  row->setToolTip(column, QString("%1 image, %2 pixels, %3 bytes")
+                              .arg(QString::fromStdString(image->format), size)
+                              .arg(image->bytes.size()));
+  return true;
+}
 
 std::optional<QString> askWithInputDialog(QWidget* parent, const QString& prompt,
                                           const QString& title) {
@@ -88,7 +134,14 @@ frmPrompt::frmPrompt(const PromptContext& context, QWidget* parent, InputBox inp
   // Opens at its designed size; the table takes whatever the window grows by.
   ListView1->setMinimumSize(6855 / kTwipsPerPixel, 4215 / kTwipsPerPixel);
   ListView1->setTextElideMode(Qt::ElideRight);
+  ListView1->setIconSize(QSize(kThumbnailHeight * 3 / 2, kThumbnailHeight));
+  ListView1->setItemDelegate(new ConflictRowDelegate(ListView1));
   connect(ListView1, &QTreeWidget::itemDoubleClicked, this, [this] { ListView1_DblClick(); });
+  // F2, the usual key for editing, does from the keyboard what a double-click does.
+  auto* editKey = new QShortcut(QKeySequence(Qt::Key_F2), ListView1);
+  editKey->setContext(Qt::WidgetShortcut);
+  connect(editKey, &QShortcut::activated, this, [this] { ListView1_DblClick(); });
+  ListView1->setToolTip("Double-click a row, or press F2, to type its value for both contacts");
 
   auto* line = new QFrame(this);
   line->setFrameShape(QFrame::HLine);
@@ -151,6 +204,12 @@ frmPrompt::frmPrompt(const PromptContext& context, QWidget* parent, InputBox inp
   layout->addLayout(bottom);
   layout->addLayout(control);
   layout->setStretchFactor(ListView1, 1);
+  // Tab follows the window from top to bottom; the value boxes are read, not typed in.
+  QWidget* tabOrder[] = {ListView1,    cmdOption[1],  cmdOption[2],   cmdOption[0],
+                         cmdOption[3], chkApplyToAll, cmdStopChecking};
+  for (std::size_t i = 0; i + 1 < std::size(tabOrder); ++i) {
+    setTabOrder(tabOrder[i], tabOrder[i + 1]);
+  }
   Form_Load();
   Form_Activate();
 }
@@ -172,9 +231,9 @@ void frmPrompt::Form_Activate() {
     auto* row = new QTreeWidgetItem(ListView1);
     row->setText(0, displayText(TagDisplayName(tag)));
     row->setData(0, kTagRole, QByteArray::fromStdString(tag));
-    row->setText(1, displayText(ValueForDisplay(first.value(tag)), firstUtf8_));
-    row->setText(2, displayText(ValueForDisplay(second.value(tag)), secondUtf8_));
-    for (int column = 0; column < 3; ++column) row->setToolTip(column, row->text(column));
+    showField(row, 1, first, tag, firstUtf8_);
+    showField(row, 2, second, tag, secondUtf8_);
+    row->setToolTip(0, row->text(0));
     if (tag == context_.conflictTag && !conflictRow) conflictRow = row;
   }
   if (conflictRow) {
@@ -183,29 +242,23 @@ void frmPrompt::Form_Activate() {
     for (int column = 0; column < 3; ++column) {
       conflictRow->setFont(column, bold);
       conflictRow->setForeground(column, QColor(255, 0, 0));
+      conflictRow->setData(column, kConflictRole, true);
     }
     conflictRow->setIcon(0, conflictArrowIcon());
     ListView1->setCurrentItem(conflictRow);
     conflictRow->setSelected(true);
     txtOption[0]->setText(
-        displayText(ValueForDisplay(first.value(context_.conflictTag)), firstUtf8_));
+        QString::fromStdString(FieldForDisplay(first, context_.conflictTag, firstUtf8_)));
     txtOption[1]->setText(
-        displayText(ValueForDisplay(second.value(context_.conflictTag)), secondUtf8_));
+        QString::fromStdString(FieldForDisplay(second, context_.conflictTag, secondUtf8_)));
   }
 }
 
-std::optional<std::string> frmPrompt::refusalOfEdit(const std::string& tag,
-                                                    const std::string& text) const {
-  const ContactRecord* contacts[] = {context_.firstContact, context_.secondContact};
-  const int positions[] = {context_.firstPosition, context_.secondPosition};
-  for (int i = 0; i < 2; ++i) {
-    if (contacts[i]->listsTag(tag) && !encodeForContact(*contacts[i], text)) {
-      return "Contact (" + std::to_string(positions[i]) +
-             ") is written in ISO-8859-1 (Latin-1), which cannot hold every character typed. "
-             "Type the value with letters it can hold.";
-    }
-  }
-  return std::nullopt;
+void frmPrompt::showField(QTreeWidgetItem* row, int column, const ContactRecord& contact,
+                          std::string_view tag, bool contactUtf8) {
+  if (showPicture(row, column, tag, contact.value(tag))) return;
+  row->setText(column, QString::fromStdString(FieldForDisplay(contact, tag, contactUtf8)));
+  row->setToolTip(column, row->text(column));
 }
 
 void frmPrompt::editRow(QTreeWidgetItem* row) {
@@ -214,18 +267,21 @@ void frmPrompt::editRow(QTreeWidgetItem* row) {
   std::optional<QString> typed = inputBox_(prompt, "Update Existing Data Field");
   if (!typed || typed->isEmpty()) return;
   const std::string tag = row->data(0, kTagRole).toByteArray().toStdString();
-  const std::string text = typed->toStdString();
-  if (const std::optional<std::string> refusal = refusalOfEdit(tag, text)) {
-    notice_(QString::fromStdString(*refusal));
+  FieldEdit edit{tag, typed->toStdString()};
+  if (const std::optional<EditRefusal> refusal = refusalOfEdit(context_, edit)) {
+    notice_(QString("Contact (%1) keeps this field in %2, which cannot hold every character "
+                    "typed. Type the value with letters it can hold.")
+                .arg(refusal->position)
+                .arg(QString::fromStdString(refusal->charsetName)));
     return;
   }
-  decision_.edits.push_back({tag, text});
-  const QString shown = QString::fromStdString(std::string(trimSpaces(text)));
-  row->setText(1, shown);
-  row->setToolTip(1, shown);
-  if (context_.secondContact->listsTag(tag)) {
-    row->setText(2, shown);
-    row->setToolTip(2, shown);
+  const QString shown = QString::fromStdString(std::string(trimSpaces(edit.text)));
+  decision_.edits.push_back(std::move(edit));
+  for (int column : {1, 2}) {
+    if (column == 2 && !context_.secondContact->listsTag(tag)) break;
+    row->setIcon(column, QIcon());
+    row->setText(column, shown);
+    row->setToolTip(column, shown);
   }
 }
 

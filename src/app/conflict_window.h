@@ -52,7 +52,8 @@ class frmPrompt : public QDialog {
   void Form_Activate();
   void cmdOption_Click(int index);
   void ListView1_DblClick();
-  std::optional<std::string> refusalOfEdit(const std::string& tag, const std::string& text) const;
+  void showField(QTreeWidgetItem* row, int column, const ContactRecord& contact,
+                 std::string_view tag, bool contactUtf8);
 
   const PromptContext& context_;
   const bool firstUtf8_;

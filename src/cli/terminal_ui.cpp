@@ -62,7 +62,7 @@ std::string shownValue(const ContactRecord& contact, std::string_view tag,
   for (auto edit = decision.edits.rbegin(); edit != decision.edits.rend(); ++edit) {
     if (edit->tag == tag && contact.listsTag(tag)) return ValueForDisplay(trimSpaces(edit->text));
   }
-  return ValueForDisplay(contact.value(tag));
+  return FieldForDisplay(contact, tag, holdsUtf8(contact));
 }
 
 std::optional<ConflictChoice> choiceOf(const std::string& answer) {
@@ -145,14 +145,13 @@ void TerminalUserInterface::editField(const PromptContext& context, ConflictDeci
                 << "\" field here: " << std::flush;
   if (!std::getline(terminal_.in, line) || line.empty()) return;
   const std::string text = typedText(line);
-  for (const ContactRecord* contact : {context.firstContact, context.secondContact}) {
-    if (contact->listsTag(tag) && !encodeForContact(*contact, text)) {
-      terminal_.out << "Not taken: a contact written in ISO-8859-1 (Latin-1) cannot hold every "
-                       "character typed.\n";
-      return;
-    }
+  FieldEdit edit{tag, text};
+  if (const std::optional<EditRefusal> refusal = refusalOfEdit(context, edit)) {
+    terminal_.out << "Not taken: contact (" << refusal->position << ") keeps this field in "
+                  << refusal->charsetName << ", which cannot hold every character typed.\n";
+    return;
   }
-  decision.edits.push_back({tag, text});
+  decision.edits.push_back(std::move(edit));
 }
 
 ConflictDecision TerminalUserInterface::askConflict(const PromptContext& context) {

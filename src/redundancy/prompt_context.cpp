@@ -1,6 +1,7 @@
 #include "redundancy/prompt_context.h"
 
 #include "platform/text.h"
+#include "vcard/value_decoding.h"
 
 namespace palvren {
 
@@ -62,22 +63,9 @@ bool holdsUtf8(const ContactRecord& contact) {
   return true;
 }
 
-std::optional<std::string> encodeForContact(const ContactRecord& contact, std::string_view typed) {
-  if (!isValidUtf8(typed) || holdsUtf8(contact)) return std::string(typed);
-  std::string latin1;
-  latin1.reserve(typed.size());
-  for (std::size_t i = 0; i < typed.size(); ++i) {
-    const unsigned char lead = static_cast<unsigned char>(typed[i]);
-    if (lead < 0x80) {
-      latin1.push_back(char(lead));
-    } else if (lead == 0xC2 || lead == 0xC3) {
-      latin1.push_back(
-          char(((lead & 0x03) << 6) | (static_cast<unsigned char>(typed[++i]) & 0x3F)));
-    } else {
-      return std::nullopt;  // beyond U+00FF
-    }
-  }
-  return latin1;
+std::optional<std::string> encodeForContact(const ContactRecord& contact, std::string_view tag,
+                                            std::string_view typed) {
+  return encodeTypedValue(tag, typed, holdsUtf8(contact));
 }
 
 bool applyFieldEdit(ContactRecord& first, ContactRecord& second, const FieldEdit& edit) {
@@ -85,12 +73,34 @@ bool applyFieldEdit(ContactRecord& first, ContactRecord& second, const FieldEdit
   bool changed = false;
   for (ContactRecord* contact : {&first, &second}) {
     if (!contact->listsTag(edit.tag)) continue;
-    const std::optional<std::string> bytes = encodeForContact(*contact, edit.text);
+    const std::optional<std::string> bytes =
+        encodeForContact(*contact, edit.tag, trimSpaces(edit.text));
     if (!bytes) continue;
     contact->setValue(edit.tag, KeepTrailingSeparators(contact->value(edit.tag), *bytes));
     changed = true;
   }
   return changed;
+}
+
+std::optional<EditRefusal> refusalOfEdit(const PromptContext& context, const FieldEdit& edit) {
+  const ContactRecord* contacts[] = {context.firstContact, context.secondContact};
+  const int positions[] = {context.firstPosition, context.secondPosition};
+  for (int i = 0; i < 2; ++i) {
+    if (!contacts[i]->listsTag(edit.tag) || encodeForContact(*contacts[i], edit.tag, edit.text)) {
+      continue;
+    }
+    const bool windows1252 = charsetOf(edit.tag) == Charset::Windows1252;
+    return EditRefusal{positions[i], windows1252 ? "Windows-1252" : "ISO-8859-1 (Latin-1)"};
+  }
+  return std::nullopt;
+}
+
+std::string FieldForDisplay(const ContactRecord& contact, std::string_view tag, bool contactUtf8) {
+  const std::string_view value = contact.value(tag);
+  if (const std::optional<InlineImage> image = inlineImage(tag, value)) {
+    return image->format + " image, " + std::to_string(image->bytes.size()) + " bytes";
+  }
+  return ValueForDisplay(displayUtf8(tag, value, contactUtf8));
 }
 
 }  // namespace palvren

@@ -45,14 +45,28 @@ struct PromptContext {
 // Whether every value of a contact is valid UTF-8; a contact that is not is written in
 // ISO-8859-1, and an edit of it is stored so.
 bool holdsUtf8(const ContactRecord& contact);
-// A typed text (UTF-8) in the contact's own encoding; nothing when the contact is ISO-8859-1
-// and the text has a character beyond it. A text that is not valid UTF-8 is taken byte for byte.
-std::optional<std::string> encodeForContact(const ContactRecord& contact, std::string_view typed);
+// A typed text (UTF-8) as the contact stores the tag: in the tag's CHARSET or else the contact's
+// own encoding, quoted-printable when the tag is. Nothing when that character set cannot hold
+// the text. A text that is not valid UTF-8 is taken byte for byte.
+std::optional<std::string> encodeForContact(const ContactRecord& contact, std::string_view tag,
+                                            std::string_view typed);
 
 // Applies an edit to each of the two contacts that lists its tag: the value becomes the typed
-// text, in the contact's own encoding, keeping the contact's trailing separators. An empty text,
-// or one a contact cannot hold, changes nothing; returns whether either contact changed.
+// text, stored as that contact stores the tag, keeping the contact's trailing separators. An
+// empty text, or one a contact cannot hold, changes nothing; returns whether either changed.
 bool applyFieldEdit(ContactRecord& first, ContactRecord& second, const FieldEdit& edit);
+
+// Why an edit cannot be taken: the position of a contact listing the field whose character set
+// cannot hold the typed text, and that character set's name.
+struct EditRefusal {
+  int position = 0;
+  std::string charsetName;
+};
+std::optional<EditRefusal> refusalOfEdit(const PromptContext& context, const FieldEdit& edit);
+
+// The text shown for a contact's field: decoded for reading, separators as single spaces; a
+// picture is named, not spelled out.
+std::string FieldForDisplay(const ContactRecord& contact, std::string_view tag, bool contactUtf8);
 
 // The readable tag names, keys matched exactly: a constant table.
 class TagDisplayNameTable {

@@ -380,18 +380,19 @@ MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, UserInt
 }
 
 std::string MatchReason(const ContactRecord& a, const ContactRecord& b) {
+  const bool utf8 = holdsUtf8(a);
   int k = 0;
   if (FindSharedTag(a, b, "EMAIL", k) && a.valueAt(k).find('@') != std::string_view::npos) {
-    return "Same e-mail: " + std::string(a.valueAt(k));
+    return "Same e-mail: " + FieldForDisplay(a, a.tagAt(k), utf8);
   }
   int n = 0;
   if (!FindSharedTag(a, b, "FN", n) && !FindSharedTag(a, b, "N", n)) return std::string();
-  const std::string name = ValueForDisplay(a.valueAt(n));
+  const std::string name = FieldForDisplay(a, a.tagAt(n), utf8);
   if (FindSharedTag(a, b, "TEL", k)) {
-    return "Same telephone and name: " + std::string(a.valueAt(k)) + ", " + name;
+    return "Same telephone and name: " + FieldForDisplay(a, a.tagAt(k), utf8) + ", " + name;
   }
   if (FindSharedTag(a, b, "ADR", k)) {
-    return "Same address and name: " + ValueForDisplay(a.valueAt(k)) + ", " + name;
+    return "Same address and name: " + FieldForDisplay(a, a.tagAt(k), utf8) + ", " + name;
   }
   return std::string();
 }
