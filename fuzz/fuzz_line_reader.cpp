@@ -1,8 +1,30 @@
+// The line reader, and the value decoders on every line it gives: display text is always UTF-8,
+// and a text stored for a field reads back as typed.
 #include <cstdint>
 #include <cstdlib>
 
 #include "fuzz_support.h"
 #include "platform/line_reader.h"
+#include "platform/text.h"
+#include "vcard/value_decoding.h"
+
+namespace {
+
+void checkDecoders(std::string_view line) {
+  const std::size_t colon = line.find(':');
+  if (colon == std::string_view::npos) return;
+  const std::string_view tag = line.substr(0, colon);
+  const std::string_view value = line.substr(colon + 1);
+  for (bool contactUtf8 : {false, true}) {
+    const std::string shown = palvren::displayUtf8(tag, value, contactUtf8);
+    if (!palvren::isValidUtf8(shown)) std::abort();
+    const std::optional<std::string> stored = palvren::encodeTypedValue(tag, shown, contactUtf8);
+    if (stored && palvren::displayUtf8(tag, *stored, contactUtf8) != shown) std::abort();
+  }
+  (void)palvren::inlineImage(tag, value);
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   palvren::LineReader reader(palvren::fuzz::writeInput(data, size));
@@ -11,6 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   while (reader.readLine(line)) {
     if (line.find('\r') != std::string_view::npos) std::abort();  // a CR always ends a line
     total += line.size();
+    checkDecoders(line);
   }
   if (total > size) std::abort();
   return 0;
