@@ -24,6 +24,7 @@
 #include "redundancy/redundancy_run.h"
 #include "redundancy/similar_pass.h"
 #include "vcard/csv_export.h"
+#include "vcard/mapped_export.h"
 #include "vcard/merge_recombine.h"
 #include "vcard/split_writer.h"
 
@@ -190,6 +191,12 @@ void benchExport(const std::string& input) {
       double time = timed([&] { rows = ExportContactsToCsv(input, output); });
       std::printf("  round %d: ExportContactsToCsv: %d rows in %.3f s, CSV %.1f MB\n", round, rows,
                   time, megabytes(output));
+      for (ExportFormat format : {ExportFormat::Google, ExportFormat::Outlook}) {
+        double mapped = timed([&] { rows = ExportMappedCsv(input, format, output); });
+        std::printf("  round %d: ExportMappedCsv (%s): %d rows in %.3f s, CSV %.1f MB, %.2fx raw\n",
+                    round, std::string(ExportFormatTitle(format)).c_str(), rows, mapped,
+                    megabytes(output), mapped / time);
+      }
     });
     inChild("floor", [&] {
       const std::string bytes = readFile(csv);

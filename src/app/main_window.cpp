@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -22,6 +23,7 @@
 
 #include "app/artwork.h"
 #include "app/qt_text.h"
+#include "app/settings.h"
 #include "app/window_port.h"
 #include "driver/run_driver.h"
 
@@ -250,11 +252,34 @@ void frmMain::buildMenus() {
   mnuRun = entry(file, "&Run Now", "mnuRun", &frmMain::mnuRun_Click);
   file->addSeparator();
   mnuExit = entry(file, "E&xit", "mnuExit", &frmMain::mnuExit_Click);
+  buildOptionsMenu();
   QMenu* help = menuBar()->addMenu("&Help");
   help->setObjectName("mnuHelp");
   mnuRedunLogic = entry(help, "&Redundancy Logic", "mnuRedunLogic", &frmMain::mnuRedunLogic_Click);
   help->addSeparator();
   mnuAbout = entry(help, "&About", "mnuAbout", &frmMain::mnuAbout_Click);
+}
+
+// Options kept between sessions: the export format.
+void frmMain::buildOptionsMenu() {
+  QMenu* options = menuBar()->addMenu("&Options");
+  options->setObjectName("mnuOptions");
+  mnuExportFormat = options->addMenu("&Export Format");
+  mnuExportFormat->setObjectName("mnuExportFormat");
+  auto* group = new QActionGroup(this);
+  const std::pair<const char*, const char*> formats[] = {
+      {"&Raw (one column per tag)", "mnuFormatRaw"},
+      {"&Google Contacts", "mnuFormatGoogle"},
+      {"&Outlook", "mnuFormatOutlook"}};
+  const ExportFormat saved = savedExportFormat();
+  for (int i = 0; i < 3; ++i) {
+    mnuFormat[i] = mnuExportFormat->addAction(formats[i].first);
+    mnuFormat[i]->setObjectName(formats[i].second);
+    mnuFormat[i]->setCheckable(true);
+    mnuFormat[i]->setChecked(int(saved) == i);
+    group->addAction(mnuFormat[i]);
+    connect(mnuFormat[i], &QAction::triggered, this, [i] { saveExportFormat(ExportFormat(i)); });
+  }
 }
 
 void frmMain::buildStatusBar() {
@@ -361,6 +386,7 @@ void frmMain::setRunning(bool running) {
   stopRequested_ = false;
   cmdRun->setText(running ? "&Stop" : "&Run Now");
   mnuRun->setEnabled(!running);
+  mnuExportFormat->setEnabled(!running);
   fraStartWith->setEnabled(!running);
   if (running) {
     setAllEnabled({fraNaming, optNaming[0], optNaming[1], chkRedundancyCheck, fraRedunOptions,
@@ -415,5 +441,11 @@ RedundancyMode frmMain::redundancyMode() const {
   return optRedunActions[1]->isChecked() ? RedundancyMode::Pass1And2 : RedundancyMode::Pass1Only;
 }
 bool frmMain::redundancyCheckTicked() const { return chkRedundancyCheck->isChecked(); }
+ExportFormat frmMain::exportFormat() const {
+  for (int i = 0; i < 3; ++i) {
+    if (mnuFormat[i]->isChecked()) return ExportFormat(i);
+  }
+  return ExportFormat::Raw;
+}
 
 }  // namespace palvren

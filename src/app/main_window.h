@@ -37,6 +37,7 @@ class frmMain : public QMainWindow {
   NamingMode namingMode() const;
   RedundancyMode redundancyMode() const;
   bool redundancyCheckTicked() const;
+  ExportFormat exportFormat() const;
 
   // The two text panels of the status bar.
   void showStatus(const std::string& text);
@@ -57,6 +58,7 @@ class frmMain : public QMainWindow {
   QWidget* buildRunOptionFrame();
   void buildStatusBar();
   void buildMenus();
+  void buildOptionsMenu();
   void setTabOrder();
   void updateClock();
 
@@ -92,6 +94,9 @@ class frmMain : public QMainWindow {
   QAction* mnuExit;
   QAction* mnuRedunLogic;
   QAction* mnuAbout;
+  // Options > Export Format: Raw, Google Contacts, Outlook, in that order.
+  QMenu* mnuExportFormat;
+  std::array<QAction*, 3> mnuFormat;
 
   std::unique_ptr<WindowDialogs> dialogs_;
   SourceDialogSettings cdcSource_;

@@ -18,6 +18,7 @@ WindowPort::WindowPort(frmMain& window, WindowDialogs& dialogs, Clock clock)
       naming_(window.namingMode()),
       redundancy_(window.redundancyMode()),
       check_(window.redundancyCheckTicked()),
+      format_(window.exportFormat()),
       clock_(std::move(clock)) {
   if (!clock_) {
     auto timer = std::make_shared<QElapsedTimer>();

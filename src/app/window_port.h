@@ -36,6 +36,7 @@ class WindowPort : public UserInterface {
   void openInFileBrowser(const std::string& path) override;
   NamingMode namingMode() override;
   RedundancyMode redundancyMode() override;
+  ExportFormat exportFormat() override { return format_; }
   bool redundancyCheckTicked() override;
   ConflictDecision askConflict(const PromptContext& context) override;
 
@@ -48,6 +49,7 @@ class WindowPort : public UserInterface {
   const NamingMode naming_;
   const RedundancyMode redundancy_;
   const bool check_;
+  const ExportFormat format_;
   Clock clock_;
   qint64 lastRepaint_ = -1;
   int repaints_ = 0;

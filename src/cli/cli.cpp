@@ -27,7 +27,7 @@ const char kUsage[] =
     "                   [--report REPORT] [--dry-run]\n"
     "       palvren-cli recombine FOLDER [--check none|1|2] [--conflicts ...] [--report ...]\n"
     "       palvren-cli merge FILE FILE... [--check none|1|2] [--conflicts ...] [--report ...]\n"
-    "       palvren-cli export FILE\n"
+    "       palvren-cli export FILE [--format raw|google|outlook]\n"
     "       palvren-cli count FILE\n"
     "       palvren-cli --help | --version\n";
 
@@ -64,9 +64,15 @@ const std::map<std::string, std::string> kCommandHelp = {
      "mm-dd-yyyy_CONBINED_CONTACTS.vcf in that folder. With --check, the contacts of all\n"
      "the files are checked as split checks them, and those that remain are written.\n"},
     {"export",
-     "usage: palvren-cli export FILE\n\n"
-     "Writes Contacts_Export.csv in the folder Split-vCards beside FILE: one column per\n"
-     "property, one row per contact.\n"},
+     "usage: palvren-cli export FILE [--format raw|google|outlook]\n\n"
+     "Writes a CSV file of the contacts of FILE, one row per contact, in the folder\n"
+     "Split-vCards beside it.\n\n"
+     "  --format raw       Contacts_Export.csv: one column per property as written (the\n"
+     "                     default)\n"
+     "  --format google    Contacts_Google.csv: the columns Google Contacts imports, values\n"
+     "                     decoded to UTF-8\n"
+     "  --format outlook   Contacts_Outlook.csv: the columns Outlook imports, UTF-8 with a\n"
+     "                     byte-order mark\n"},
     {"count",
      "usage: palvren-cli count FILE\n\n"
      "Prints how many contacts FILE holds.\n"},
@@ -84,6 +90,7 @@ struct Options {
   ConflictPolicy conflicts = ConflictPolicy::Ask;
   std::string report;
   bool dryRun = false;
+  ExportFormat format = ExportFormat::Raw;
 };
 
 std::string absolutePath(const std::string& path) {
@@ -101,6 +108,13 @@ T choose(const std::string& option, const std::string& value,
 }
 
 void parseOption(Options& options, const std::string& option, const std::string& value) {
+  if (option == "--format" && options.command == "export") {
+    options.format = choose<ExportFormat>(option, value,
+                                          {{"raw", ExportFormat::Raw},
+                                           {"google", ExportFormat::Google},
+                                           {"outlook", ExportFormat::Outlook}});
+    return;
+  }
   const bool checks =
       options.command == "split" || options.command == "merge" || options.command == "recombine";
   if (!checks || (option == "--names" && options.command != "split")) {
@@ -256,6 +270,7 @@ int dryRun(const Options& options, const std::string& operand, TerminalUserInter
 
 int runCommand(const Options& options, Terminal& terminal) {
   TerminalUserInterface ui(terminal, options.naming, options.check, options.conflicts);
+  ui.setExportFormat(options.format);
   const std::string operand = absolutePath(options.operands.front());
   if (options.command == "count") {
     return countCommand(operand, options.operands.front(), ui, terminal);

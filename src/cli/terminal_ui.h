@@ -28,6 +28,8 @@ class TerminalUserInterface : public UserInterface {
     return check_ == 2 ? RedundancyMode::Pass1And2 : RedundancyMode::Pass1Only;
   }
   bool redundancyCheckTicked() override { return check_ > 0; }
+  ExportFormat exportFormat() override { return format_; }
+  void setExportFormat(ExportFormat format) { format_ = format; }
   ConflictDecision askConflict(const PromptContext& context) override;
 
   const std::string& countLine() const { return count_; }
@@ -41,6 +43,7 @@ class TerminalUserInterface : public UserInterface {
   NamingMode naming_;
   int check_;
   ConflictPolicy policy_;
+  ExportFormat format_ = ExportFormat::Raw;
   bool progressShown_ = false;
   std::string count_;
 };

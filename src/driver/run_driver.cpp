@@ -7,6 +7,7 @@
 #include "redundancy/redundancy_run.h"
 #include "vcard/counting.h"
 #include "vcard/csv_export.h"
+#include "vcard/mapped_export.h"
 #include "vcard/merge_recombine.h"
 #include "vcard/selection.h"
 #include "vcard/split_writer.h"
@@ -262,8 +263,16 @@ RunOutcome runMerge(Branch branch) {
 RunOutcome runExport(Branch branch) {
   if (!verifyContacts(branch)) return branch.outcome();
   branch.ui().setStatus("Exporting...");
+  const ExportFormat format = branch.ui().exportFormat();
+  if (format != ExportFormat::Raw) {
+    branch.summary = "Format: " + std::string(ExportFormatTitle(format)) + ".";
+  }
   branch.runAndReport(
       [&](std::string& outputPath) {
+        if (format != ExportFormat::Raw) {
+          return ExportMappedCsv(branch.input(), format, outputPath, branch.inputSize,
+                                 branch.io(), &branch.ui());
+        }
         return ExportContactsToCsv(branch.input(), outputPath, branch.inputSize, branch.io(),
                                    &branch.ui());
       },

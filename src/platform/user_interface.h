@@ -10,6 +10,8 @@ struct ConflictDecision;
 enum class MessageIcon { Information, Critical };
 enum class NamingMode { Numeric, ContactInfo };
 enum class RedundancyMode { Pass1Only, Pass1And2 };
+// What an export writes: one column per tag as read, or the columns an address book imports.
+enum class ExportFormat { Raw, Google, Outlook };
 
 // Thrown out of yield() when the person asks a run to stop: the run ends in order at the next
 // contact. Whoever knows how far the run had come fills in the files written of the total.
@@ -55,6 +57,7 @@ class UserInterface {
   virtual NamingMode namingMode() = 0;
   virtual RedundancyMode redundancyMode() = 0;
   virtual bool redundancyCheckTicked() = 0;
+  virtual ExportFormat exportFormat() { return ExportFormat::Raw; }
 
   // Puts one conflict of pass 2 to the person and returns the decision: the answer and the
   // fields typed meanwhile. The contacts are not changed here; pass 2 applies the decision.

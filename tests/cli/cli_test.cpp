@@ -112,6 +112,8 @@ TEST(Cli, UsageErrorsNameTheArgumentAndShowTheUsage) {
                                              {"split", "a.vcf", "--names", "letters"},
                                              {"count", "a", "b"},
                                              {"export", "a.vcf", "--check", "1"},
+                                             {"split", "a.vcf", "--format", "google"},
+                                             {"export", "a.vcf", "--format", "vcf"},
                                              {"merge", "a.vcf"},
                                              {"split", "a.vcf", "--check", "2"}}) {
     Result result = run(arguments);
@@ -217,6 +219,12 @@ TEST(Cli, MergeRecombineExportAndCount) {
   EXPECT_EQ(exported.status, 0);
   EXPECT_EQ(readBytes(folder.file("Split-vCards/Contacts_Export.csv")),
             crlfLines({"FN", "\"A\"", "\"B\"", "\"C\""}));
+  Result outlook = run({"export", folder.file(CombinedFileName()), "--format", "outlook"});
+  EXPECT_EQ(outlook.status, 0);
+  EXPECT_NE(outlook.out.find("Format: Outlook CSV."), std::string::npos) << outlook.out;
+  EXPECT_TRUE(readBytes(folder.file("Split-vCards/Contacts_Outlook.csv"))
+                  .starts_with("\xEF\xBB\xBF"
+                               "First Name,Middle Name,Last Name,"));
 
   Result split = run({"split", folder.file("a.vcf")});
   ASSERT_EQ(split.status, 0);

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -253,6 +254,7 @@ TEST_F(MainWindowTest, DuringARunTheOptionsAreHeldAndStopOrExitEndItInOrder) {
     dialogs->whileAsking = [&] {
       heldDuringRun = !child("fraStartWith")->isEnabled() && !check()->isEnabled() &&
                       !option("optNaming", 1)->isEnabled() && !action("mnuRun")->isEnabled() &&
+                      !child<QMenu>("mnuExportFormat")->isEnabled() &&
                       button("cmdRun")->isEnabled() && button("cmdRun")->text() == "&Stop" &&
                       action("mnuExit")->isEnabled();
       c.action();
@@ -303,6 +305,28 @@ TEST_F(MainWindowTest, AMergeWithTheCheckWritesOneCleanFileAndOffersTheReport) {
                 "merged, 3 contacts written."),
             std::string::npos)
       << dialogs->messages.back().text;
+}
+
+// The export format is an option kept between sessions; an export writes the chosen format and
+// its success message names it.
+TEST_F(MainWindowTest, TheChosenExportFormatIsKeptAndNamedOnSuccess) {
+  action("mnuFormatGoogle")->trigger();
+  EXPECT_EQ(window->exportFormat(), ExportFormat::Google);
+  frmMain second(std::make_unique<ScriptedDialogs>());
+  EXPECT_EQ(second.exportFormat(), ExportFormat::Google);  // saved for the next start
+  TempFolder folder;
+  dialogs->choices = {folder.write(
+      "in.vcf", "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:B\r\nEND:VCARD\r\n")};
+  window->show();
+  click(option("optStartWith", 3));
+  click(button("cmdRun"));
+  EXPECT_EQ(testing::fileNames(folder.file("Split-vCards")),
+            std::vector<std::string>{"Contacts_Google.csv"});
+  EXPECT_NE(dialogs->messages.back().text.find("\r\nFormat: Google Contacts CSV."),
+            std::string::npos)
+      << dialogs->messages.back().text;
+  action("mnuFormatRaw")->trigger();
+  EXPECT_EQ(frmMain(std::make_unique<ScriptedDialogs>()).exportFormat(), ExportFormat::Raw);
 }
 
 TEST_F(MainWindowTest, TheSuccessOfACheckOffersItsReport) {

@@ -1,0 +1,576 @@
+#include "vcard/mapped_export.h"
+
+#include <algorithm>
+#include <map>
+
+#include "platform/line_reader.h"
+#include "platform/line_writer.h"
+#include "platform/text.h"
+#include "vcard/block_rules.h"
+#include "vcard/contact_folder.h"
+#include "vcard/value_decoding.h"
+
+namespace palvren {
+
+namespace {
+
+std::string lowerAscii(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+  }
+  return lower;
+}
+
+// The types a tag gives its property: TYPE=a,b values and vCard 2.1 bare parameters.
+std::vector<std::string> typesOf(std::string_view tag) {
+  std::vector<std::string> types;
+  std::size_t start = tag.find(';');
+  while (start != std::string_view::npos) {
+    const std::size_t end = tag.find(';', start + 1);
+    const std::string_view parameter = tag.substr(start + 1, end - start - 1);
+    const std::size_t equals = parameter.find('=');
+    if (equals == std::string_view::npos) {
+      types.push_back(lowerAscii(trimSpaces(parameter)));
+    } else if (equalsUpper(trimSpaces(parameter.substr(0, equals)), "TYPE")) {
+      std::string_view list = trimSpaces(parameter.substr(equals + 1));
+      if (list.size() >= 2 && list.front() == '"' && list.back() == '"') {
+        list = list.substr(1, list.size() - 2);
+      }
+      while (!list.empty()) {
+        const std::size_t comma = list.find(',');
+        types.push_back(lowerAscii(trimSpaces(list.substr(0, comma))));
+        list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
+      }
+    }
+    start = end;
+  }
+  return types;
+}
+
+std::string propertyNameOf(std::string_view tag) {
+  std::string_view name = tag.substr(0, tag.find(';'));
+  const std::size_t dot = name.rfind('.');
+  if (dot != std::string_view::npos) name = name.substr(dot + 1);
+  return toUpperAscii(trimSpaces(name));
+}
+
+// Gathers one contact's property lines, joining folded and quoted-printable continuations.
+class PropertyCollector {
+ public:
+  void start() { raw_.clear(); }
+
+  void addLine(std::string_view line, const std::string& file, std::size_t contact) {
+    if (line.empty()) return;
+    if (!raw_.empty()) {
+      std::string& value = raw_.back().second;
+      if (line[0] == ' ' || line[0] == '\t') {
+        value.append(line.substr(1));
+        return;
+      }
+      if (isQuotedPrintable(raw_.back().first) && value.ends_with('=')) {
+        value.append(kCrLf);
+        value.append(line);
+        return;
+      }
+    }
+    const std::size_t colon = line.find(':');
+    if (colon == std::string_view::npos) {
+      if (!raw_.empty()) raw_.back().second.append(line);  // an unindented base64 line
+      return;
+    }
+    checkLimit(static_cast<long long>(raw_.size() + 1),
+               "Contact " + std::to_string(contact) + " of " + quoted(file), "lines");
+    raw_.emplace_back(std::string(trimSpaces(line.substr(0, colon))),
+                      std::string(line.substr(colon + 1)));
+  }
+
+  std::vector<MappedProperty> finish() const {
+    bool utf8 = true;
+    for (const auto& [tag, value] : raw_) utf8 = utf8 && isValidUtf8(value);
+    std::vector<MappedProperty> properties;
+    properties.reserve(raw_.size());
+    for (const auto& [tag, value] : raw_) {
+      // Line breaks inside a value become LF, as in every other cell.
+      const std::string text = replaceAll(displayUtf8(tag, value, utf8), kCrLf, "\n");
+      properties.push_back({tag, propertyNameOf(tag), typesOf(tag), std::string(trimSpaces(text))});
+    }
+    return properties;
+  }
+
+ private:
+  std::vector<std::pair<std::string, std::string>> raw_;
+};
+
+std::string kindOf(const MappedProperty& property) {
+  const bool fax = property.hasType("fax");
+  const bool work = property.hasType("work");
+  const bool home = property.hasType("home");
+  if (property.name == "TEL") {
+    if (property.hasType("cell") || property.hasType("mobile")) return "mobile";
+    if (property.hasType("pager")) return "pager";
+    if (fax) return work ? "work fax" : home ? "home fax" : "fax";
+  }
+  return work ? "work" : home ? "home" : "";
+}
+
+std::string withoutScheme(std::string_view value, std::string_view upperScheme) {
+  return std::string(startsWithUpper(value, upperScheme) ? value.substr(upperScheme.size())
+                                                         : value);
+}
+
+std::string normalizedBirthday(std::string_view value) {
+  const bool digits = value.size() == 8 && std::all_of(value.begin(), value.end(),
+                                                       [](char c) { return c >= '0' && c <= '9'; });
+  if (!digits) return std::string(value);
+  return std::string(value.substr(0, 4)) + "-" + std::string(value.substr(4, 2)) + "-" +
+         std::string(value.substr(6, 2));
+}
+
+std::string joinNonEmpty(const std::vector<std::string>& parts, std::string_view separator) {
+  std::string joined;
+  for (const std::string& part : parts) {
+    if (part.empty()) continue;
+    if (!joined.empty()) joined += separator;
+    joined += part;
+  }
+  return joined;
+}
+
+// ADR parts: PO box, extended, street, city, region, postal code, country.
+enum AddressPart { kPoBox, kExtended, kStreet, kCity, kRegion, kPostalCode, kCountry };
+
+std::string formattedAddress(const std::vector<std::string>& parts) {
+  return joinNonEmpty(
+      {joinNonEmpty({parts[kStreet], parts[kExtended], parts[kPoBox]}, "\n"),
+       joinNonEmpty({parts[kCity], parts[kRegion], parts[kPostalCode]}, " "), parts[kCountry]},
+      "\n");
+}
+
+std::string composedName(const std::array<std::string, 5>& name) {
+  return joinNonEmpty({name[3], name[1], name[2], name[0], name[4]}, " ");
+}
+
+void appendCell(std::string& row, std::string_view cell) {
+  if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
+    row.append(cell);
+    return;
+  }
+  row += '"';
+  for (char c : cell) {
+    if (c == '"') row += '"';
+    row += c;
+  }
+  row += '"';
+}
+
+std::string csvLine(const std::vector<std::string>& cells) {
+  std::string row;
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    if (i > 0) row += ',';
+    appendCell(row, cells[i]);
+  }
+  return row;
+}
+
+std::string notesOf(const MappedContact& contact, const std::vector<std::string>& more) {
+  std::vector<std::string> lines = {contact.note};
+  lines.insert(lines.end(), contact.other.begin(), contact.other.end());
+  lines.insert(lines.end(), more.begin(), more.end());
+  return joinNonEmpty(lines, "\n");
+}
+
+// Google Contacts' own "Google CSV" export: a numbered scheme its importer reads back, with as
+// many E-mail, Phone, Address and Website groups as the most any contact needs.
+std::string googleLabel(const MappedContact::Typed& typed, bool website) {
+  static const std::map<std::string, std::string> labels = {
+      {"home", "Home"},         {"work", "Work"},         {"mobile", "Mobile"},
+      {"work fax", "Work Fax"}, {"home fax", "Home Fax"}, {"fax", "Other Fax"},
+      {"pager", "Pager"}};
+  if (website && typed.kind == "home") return "Home Page";
+  const auto found = labels.find(typed.kind);
+  return found == labels.end() ? "Other" : found->second;
+}
+
+std::vector<std::string> googleLines(const std::vector<MappedContact>& contacts) {
+  std::size_t emails = 1, phones = 1, addresses = 1, websites = 1;
+  for (const MappedContact& c : contacts) {
+    emails = std::max(emails, c.emails.size());
+    phones = std::max(phones, c.phones.size());
+    addresses = std::max(addresses, c.addresses.size());
+    websites = std::max(websites, c.websites.size());
+  }
+  std::vector<std::string> header = {"Name",        "Given Name",  "Additional Name",
+                                     "Family Name", "Name Prefix", "Name Suffix",
+                                     "Nickname",    "Birthday",    "Notes"};
+  auto numbered = [&header](const char* group, std::size_t count,
+                            std::initializer_list<const char*> fields) {
+    for (std::size_t i = 1; i <= count; ++i) {
+      for (const char* field : fields) {
+        header.push_back(std::string(group) + " " + std::to_string(i) + " - " + field);
+      }
+    }
+  };
+  numbered("E-mail", emails, {"Type", "Value"});
+  numbered("Phone", phones, {"Type", "Value"});
+  numbered("Address", addresses,
+           {"Type", "Formatted", "Street", "City", "PO Box", "Region", "Postal Code", "Country",
+            "Extended Address"});
+  numbered("Organization", 1, {"Type", "Name", "Title", "Department"});
+  numbered("Website", websites, {"Type", "Value"});
+  std::vector<std::string> lines = {csvLine(header)};
+  for (const MappedContact& c : contacts) {
+    std::vector<std::string> row = {
+        c.formattedName.empty() ? composedName(c.name) : c.formattedName,
+        c.name[1],
+        c.name[2],
+        c.name[0],
+        c.name[3],
+        c.name[4],
+        c.nickname,
+        c.birthday,
+        notesOf(c, {})};
+    auto typedCells = [&row](const std::vector<MappedContact::Typed>& list, std::size_t count,
+                             bool website) {
+      for (std::size_t i = 0; i < count; ++i) {
+        if (i >= list.size()) {
+          row.insert(row.end(), 2, "");
+          continue;
+        }
+        row.push_back(googleLabel(list[i], website));
+        row.push_back(list[i].parts[0]);
+      }
+    };
+    typedCells(c.emails, emails, false);
+    typedCells(c.phones, phones, false);
+    for (std::size_t i = 0; i < addresses; ++i) {
+      if (i >= c.addresses.size()) {
+        row.insert(row.end(), 9, "");
+        continue;
+      }
+      const std::vector<std::string>& parts = c.addresses[i].parts;
+      row.insert(row.end(), {googleLabel(c.addresses[i], false), formattedAddress(parts),
+                             parts[kStreet], parts[kCity], parts[kPoBox], parts[kRegion],
+                             parts[kPostalCode], parts[kCountry], parts[kExtended]});
+    }
+    row.insert(row.end(), {"", c.organization, c.title, c.department});
+    typedCells(c.websites, websites, true);
+    lines.push_back(csvLine(row));
+  }
+  return lines;
+}
+
+// Outlook's "Comma Separated Values" export: fixed columns, one slot per kind of telephone and
+// address; what has no free slot is listed in Notes.
+const std::vector<std::string>& outlookHeader() {
+  static const std::vector<std::string> header = {"First Name",
+                                                  "Middle Name",
+                                                  "Last Name",
+                                                  "Title",
+                                                  "Suffix",
+                                                  "Nickname",
+                                                  "Company",
+                                                  "Department",
+                                                  "Job Title",
+                                                  "E-mail Address",
+                                                  "E-mail 2 Address",
+                                                  "E-mail 3 Address",
+                                                  "Mobile Phone",
+                                                  "Business Phone",
+                                                  "Business Fax",
+                                                  "Home Phone",
+                                                  "Home Fax",
+                                                  "Pager",
+                                                  "Other Phone",
+                                                  "Business Street",
+                                                  "Business City",
+                                                  "Business State",
+                                                  "Business Postal Code",
+                                                  "Business Country/Region",
+                                                  "Home Street",
+                                                  "Home City",
+                                                  "Home State",
+                                                  "Home Postal Code",
+                                                  "Home Country/Region",
+                                                  "Other Street",
+                                                  "Other City",
+                                                  "Other State",
+                                                  "Other Postal Code",
+                                                  "Other Country/Region",
+                                                  "Web Page",
+                                                  "Birthday",
+                                                  "Notes"};
+  return header;
+}
+
+class OutlookRow {
+ public:
+  OutlookRow() : cells_(outlookHeader().size()) {}
+
+  // Fills the first free column of those named; false when all are taken.
+  bool fill(std::initializer_list<const char*> columns, const std::string& value) {
+    for (const char* column : columns) {
+      std::string& cell = cells_[indexOf(column)];
+      if (!cell.empty()) continue;
+      cell = value;
+      return true;
+    }
+    return false;
+  }
+  void set(const std::string& column, const std::string& value) { cells_[indexOf(column)] = value; }
+  bool isFree(const std::string& column) const { return cells_[indexOf(column)].empty(); }
+  const std::vector<std::string>& cells() const { return cells_; }
+
+ private:
+  static std::size_t indexOf(std::string_view column) {
+    const auto& header = outlookHeader();
+    return std::size_t(std::find(header.begin(), header.end(), column) - header.begin());
+  }
+  std::vector<std::string> cells_;
+};
+
+std::string outlookPhoneColumn(const std::string& kind) {
+  static const std::map<std::string, std::string> columns = {
+      {"mobile", "Mobile Phone"}, {"work", "Business Phone"}, {"work fax", "Business Fax"},
+      {"fax", "Business Fax"},    {"home", "Home Phone"},     {"home fax", "Home Fax"},
+      {"pager", "Pager"}};
+  const auto found = columns.find(kind);
+  return found == columns.end() ? "Other Phone" : found->second;
+}
+
+std::vector<std::string> outlookCells(const MappedContact& c) {
+  OutlookRow row;
+  std::vector<std::string> notes;
+  const bool hasN = std::any_of(c.name.begin(), c.name.end(), [](auto& p) { return !p.empty(); });
+  row.set("First Name", hasN ? c.name[1] : c.formattedName);
+  row.set("Middle Name", c.name[2]);
+  row.set("Last Name", c.name[0]);
+  row.set("Title", c.name[3]);
+  row.set("Suffix", c.name[4]);
+  if (hasN && !c.formattedName.empty() && c.formattedName != composedName(c.name)) {
+    notes.push_back("Name: " + c.formattedName);
+  }
+  row.set("Nickname", c.nickname);
+  row.set("Company", c.organization);
+  row.set("Department", c.department);
+  row.set("Job Title", c.title);
+  row.set("Birthday", c.birthday);
+  for (const auto& email : c.emails) {
+    if (!row.fill({"E-mail Address", "E-mail 2 Address", "E-mail 3 Address"}, email.parts[0])) {
+      notes.push_back("E-mail: " + email.parts[0]);
+    }
+  }
+  for (const auto& phone : c.phones) {
+    const std::string column = outlookPhoneColumn(phone.kind);
+    if (!row.fill({column.c_str(), "Other Phone"}, phone.parts[0])) {
+      notes.push_back("Telephone" + (phone.kind.empty() ? "" : " (" + phone.kind + ")") + ": " +
+                      phone.parts[0]);
+    }
+  }
+  for (const auto& address : c.addresses) {
+    const std::string place = address.kind == "work"   ? "Business"
+                              : address.kind == "home" ? "Home"
+                                                       : "Other";
+    const std::string prefix = row.isFree(place + " Street") ? place
+                               : row.isFree("Other Street")  ? "Other"
+                                                             : "";
+    const std::vector<std::string>& parts = address.parts;
+    if (prefix.empty()) {
+      notes.push_back("Address: " + formattedAddress(parts));
+      continue;
+    }
+    row.set(prefix + " Street",
+            joinNonEmpty({parts[kStreet], parts[kExtended], parts[kPoBox]}, "\n"));
+    row.set(prefix + " City", parts[kCity]);
+    row.set(prefix + " State", parts[kRegion]);
+    row.set(prefix + " Postal Code", parts[kPostalCode]);
+    row.set(prefix + " Country/Region", parts[kCountry]);
+  }
+  for (const auto& website : c.websites) {
+    if (!row.fill({"Web Page"}, website.parts[0])) notes.push_back("Web page: " + website.parts[0]);
+  }
+  row.set("Notes", notesOf(c, notes));
+  return row.cells();
+}
+
+std::vector<std::string> outlookLines(const std::vector<MappedContact>& contacts) {
+  std::vector<std::string> lines = {"\xEF\xBB\xBF" + csvLine(outlookHeader())};
+  for (const MappedContact& c : contacts) lines.push_back(csvLine(outlookCells(c)));
+  return lines;
+}
+
+}  // namespace
+
+bool MappedProperty::hasType(std::string_view type) const {
+  return std::find(types.begin(), types.end(), type) != types.end();
+}
+
+std::string_view ExportFileName(ExportFormat format) {
+  switch (format) {
+    case ExportFormat::Google:
+      return "Contacts_Google.csv";
+    case ExportFormat::Outlook:
+      return "Contacts_Outlook.csv";
+    case ExportFormat::Raw:
+      break;
+  }
+  return "Contacts_Export.csv";
+}
+
+std::string_view ExportFormatTitle(ExportFormat format) {
+  switch (format) {
+    case ExportFormat::Google:
+      return "Google Contacts CSV";
+    case ExportFormat::Outlook:
+      return "Outlook CSV";
+    case ExportFormat::Raw:
+      break;
+  }
+  return "Raw (one column per tag)";
+}
+
+std::optional<ExportFormat> ExportFormatNamed(std::string_view name) {
+  if (name == "raw") return ExportFormat::Raw;
+  if (name == "google") return ExportFormat::Google;
+  if (name == "outlook") return ExportFormat::Outlook;
+  return std::nullopt;
+}
+
+std::vector<std::string> StructuredParts(std::string_view value) {
+  std::vector<std::string> parts(1);
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    if (value[i] == '\\' && i + 1 < value.size()) {
+      parts.back() += value.substr(i, 2);
+      ++i;
+    } else if (value[i] == ';') {
+      parts.emplace_back();
+    } else {
+      parts.back() += value[i];
+    }
+  }
+  for (std::string& part : parts) part = std::string(trimSpaces(UnescapeText(part)));
+  return parts;
+}
+
+std::string UnescapeText(std::string_view value) {
+  std::string text;
+  text.reserve(value.size());
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    const char next = i + 1 < value.size() ? value[i + 1] : '\0';
+    if (value[i] != '\\' ||
+        (next != 'n' && next != 'N' && next != ',' && next != ';' && next != '\\')) {
+      text += value[i];
+      continue;
+    }
+    text += (next == 'n' || next == 'N') ? '\n' : next;
+    ++i;
+  }
+  return text;
+}
+
+MappedContact MapContact(const std::vector<MappedProperty>& properties) {
+  MappedContact contact;
+  // The first such property fills the field; a later one is listed with the others.
+  auto firstInto = [](std::string& field, std::string text) {
+    if (!field.empty()) return false;
+    field = std::move(text);
+    return true;
+  };
+  for (const MappedProperty& p : properties) {
+    const std::string& name = p.name;
+    auto text = [&p] { return UnescapeText(p.value); };
+    bool placed = true;
+    if (name == "BEGIN" || name == "VERSION" || name == "PHOTO" || name == "LOGO") {
+      continue;  // the card's frame, and pictures, have no cell
+    } else if (name == "FN") {
+      placed = firstInto(contact.formattedName, text());
+    } else if (name == "N" && std::all_of(contact.name.begin(), contact.name.end(),
+                                          [](const std::string& s) { return s.empty(); })) {
+      std::vector<std::string> parts = StructuredParts(p.value);
+      parts.resize(std::max<std::size_t>(parts.size(), 5));
+      for (std::size_t k = 0; k < 5; ++k) contact.name[k] = parts[k];
+      for (std::size_t k = 5; k < parts.size(); ++k) {
+        contact.name[4] = joinNonEmpty({contact.name[4], parts[k]}, " ");
+      }
+    } else if (name == "NICKNAME") {
+      placed = firstInto(contact.nickname, text());
+    } else if (name == "ORG" && contact.organization.empty()) {
+      std::vector<std::string> parts = StructuredParts(p.value);
+      contact.organization = parts[0];
+      contact.department =
+          joinNonEmpty(std::vector<std::string>(parts.begin() + 1, parts.end()), ", ");
+    } else if (name == "TITLE") {
+      placed = firstInto(contact.title, text());
+    } else if (name == "BDAY") {
+      placed = firstInto(contact.birthday, normalizedBirthday(p.value));
+    } else if (name == "NOTE") {
+      contact.note = joinNonEmpty({contact.note, text()}, "\n");
+    } else if (name == "EMAIL") {
+      contact.emails.push_back({kindOf(p), {withoutScheme(text(), "MAILTO:")}});
+    } else if (name == "TEL") {
+      contact.phones.push_back({kindOf(p), {withoutScheme(text(), "TEL:")}});
+    } else if (name == "ADR") {
+      std::vector<std::string> parts = StructuredParts(p.value);
+      parts.resize(std::max<std::size_t>(parts.size(), 7));
+      for (std::size_t k = 7; k < parts.size(); ++k) {
+        parts[kCountry] = joinNonEmpty({parts[kCountry], parts[k]}, " ");
+      }
+      parts.resize(7);
+      contact.addresses.push_back({kindOf(p), std::move(parts)});
+    } else if (name == "URL") {
+      contact.websites.push_back({kindOf(p), {text()}});
+    } else {
+      placed = false;
+    }
+    if (!placed && !p.value.empty()) contact.other.push_back(p.tag + ": " + text());
+  }
+  return contact;
+}
+
+std::vector<std::string> MappedCsvLines(const std::vector<MappedContact>& contacts,
+                                        ExportFormat format) {
+  return format == ExportFormat::Outlook ? outlookLines(contacts) : googleLines(contacts);
+}
+
+std::vector<std::vector<MappedProperty>> ReadMappedProperties(const std::string& inputFile,
+                                                              long long inputSize, FileIo& io,
+                                                              UserInterface* ui) {
+  std::vector<std::vector<MappedProperty>> contacts;
+  PropertyCollector collector;
+  LineReader reader(inputFile, inputSize, io);
+  std::string_view line;
+  while (reader.readLine(line)) {
+    if (!isContactBegin(line)) continue;
+    checkLimit(static_cast<long long>(contacts.size() + 1), quoted(inputFile), "contacts");
+    collector.start();
+    while (reader.readLine(line) && !isExportEnd(line)) {
+      collector.addLine(line, inputFile, contacts.size() + 1);
+    }
+    contacts.push_back(collector.finish());
+    if (ui) ui->yield();
+  }
+  return contacts;
+}
+
+int ExportMappedCsv(const std::string& inputFile, ExportFormat format, std::string& outputPath,
+                    long long inputSize, FileIo& io, UserInterface* ui) {
+  std::optional<OutputFolder> folder = PrepareSplitFolder(inputFile);
+  if (!folder) return 0;
+  const std::string name(ExportFileName(format));
+  outputPath = folder->pathOf(name);
+  std::vector<MappedContact> contacts;
+  for (const auto& properties : ReadMappedProperties(inputFile, inputSize, io, ui)) {
+    contacts.push_back(MapContact(properties));
+  }
+  const std::vector<std::string> lines = MappedCsvLines(contacts, format);
+  LineWriter output(*folder, name, io);
+  const int rows = static_cast<int>(contacts.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (ui && i > 0) stepDone(*ui, static_cast<int>(i - 1), rows);
+    output.writeLine(lines[i]);
+  }
+  output.commit();
+  return rows;
+}
+
+}  // namespace palvren

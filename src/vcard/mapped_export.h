@@ -1,0 +1,71 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/file_io.h"
+#include "platform/user_interface.h"
+
+namespace palvren {
+
+// The file an export format writes in the split folder.
+std::string_view ExportFileName(ExportFormat format);
+// The format's name as menus and messages show it.
+std::string_view ExportFormatTitle(ExportFormat format);
+// The format named on the command line: "raw", "google" or "outlook".
+std::optional<ExportFormat> ExportFormatNamed(std::string_view name);
+
+// One property of a contact as read for a mapped export: its name without group, upper-cased;
+// its types, lower-cased; its value decoded to UTF-8 (escapes still in place).
+struct MappedProperty {
+  std::string tag;  // as written, group and parameters included
+  std::string name;
+  std::vector<std::string> types;
+  std::string value;
+
+  bool hasType(std::string_view type) const;
+};
+
+// A contact's properties, mapped to the fields address-book programs import.
+struct MappedContact {
+  struct Typed {
+    std::string kind;  // "home", "work", "mobile", "fax", "home fax", "work fax", "pager", ""
+    std::vector<std::string> parts;  // one part, or ADR's seven
+  };
+  std::string formattedName;
+  std::array<std::string, 5> name;  // family, given, additional, prefix, suffix
+  std::string nickname, organization, department, title, birthday, note;
+  std::vector<Typed> emails, phones, addresses, websites;
+  // Properties no column is for, one "TAG: value" line each.
+  std::vector<std::string> other;
+};
+
+// The parts of a structured value, split at unescaped ";" and unescaped.
+std::vector<std::string> StructuredParts(std::string_view value);
+// A text value unescaped: "\n" a line break; "\,", "\;", "\\" the character.
+std::string UnescapeText(std::string_view value);
+
+MappedContact MapContact(const std::vector<MappedProperty>& properties);
+
+// The CSV, header and rows, of the contacts in a mapped format (Google or Outlook): RFC 4180
+// quoting, CR LF row ends, every row as wide as the header.
+std::vector<std::string> MappedCsvLines(const std::vector<MappedContact>& contacts,
+                                        ExportFormat format);
+
+// Writes the mapped CSV of inputFile in the split folder beside it, named by ExportFileName;
+// returns the number of contacts. Throws OperationError on a failure or limit. No more than
+// inputSize bytes are read (all of the file when negative).
+int ExportMappedCsv(const std::string& inputFile, ExportFormat format, std::string& outputPath,
+                    long long inputSize = -1, FileIo& io = systemFileIo(),
+                    UserInterface* ui = nullptr);
+
+// Reads every contact of a file as properties, as ExportMappedCsv does.
+std::vector<std::vector<MappedProperty>> ReadMappedProperties(const std::string& inputFile,
+                                                              long long inputSize = -1,
+                                                              FileIo& io = systemFileIo(),
+                                                              UserInterface* ui = nullptr);
+
+}  // namespace palvren

@@ -1,0 +1,144 @@
+#include "vcard/mapped_export.h"
+
+#include <gtest/gtest.h>
+
+#include "support/corpus.h"
+#include "support/temp_folder.h"
+
+namespace palvren {
+namespace {
+
+using testing::readBytes;
+using testing::TempFolder;
+
+// The rows of a CSV text, each a list of cells, read as RFC 4180 says.
+std::vector<std::vector<std::string>> parseCsv(std::string_view text) {
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
+  bool quoted = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    std::string& cell = rows.back().back();
+    if (quoted) {
+      if (c != '"') {
+        cell += c;
+      } else if (i + 1 < text.size() && text[i + 1] == '"') {
+        cell += '"';
+        ++i;
+      } else {
+        quoted = false;
+      }
+    } else if (c == '"') {
+      quoted = true;
+    } else if (c == ',') {
+      rows.back().emplace_back();
+    } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+      ++i;
+      if (i + 1 < text.size()) rows.emplace_back(1);
+    } else {
+      cell += c;
+    }
+  }
+  return rows;
+}
+
+// A hand-written address book (a 2.1 phone card with quoted-printable in three charsets, a 3.0
+// desktop card, a 4.0 server card) and the CSV each mapped format must give, checked by hand.
+TEST(MappedExport, WritesTheExpectedCsvForEachFormat) {
+  const std::string fixture = std::string(PALVREN_TEST_DATA) + "/export_profiles/";
+  for (const auto& [format, expected] :
+       {std::pair{ExportFormat::Google, "google.csv"}, {ExportFormat::Outlook, "outlook.csv"}}) {
+    SCOPED_TRACE(expected);
+    TempFolder folder;
+    const std::string input =
+        folder.write("address_book.vcf", readBytes(fixture + "address_book.vcf"));
+    std::string output;
+    EXPECT_EQ(ExportMappedCsv(input, format, output), 3);
+    EXPECT_EQ(output, folder.path() + "/Split-vCards/" + std::string(ExportFileName(format)));
+    const std::string written = readBytes(output);
+    EXPECT_EQ(written, readBytes(fixture + expected));
+    EXPECT_EQ(written.starts_with("\xEF\xBB\xBF"), format == ExportFormat::Outlook);
+    const auto rows = parseCsv(written);
+    ASSERT_EQ(rows.size(), 4u);
+    for (const auto& row : rows) EXPECT_EQ(row.size(), rows[0].size());
+  }
+}
+
+// A formatted name may be spread over the name's cells: each of its words must be there.
+std::vector<std::string> wordsOf(std::string_view text) {
+  std::vector<std::string> words(1);
+  for (char c : text) {
+    if (c == ' ' || c == ',') {
+      if (!words.back().empty()) words.emplace_back();
+    } else {
+      words.back() += c;
+    }
+  }
+  if (words.back().empty()) words.pop_back();
+  return words;
+}
+
+// What a cell must hold of a property's value for nothing to be lost.
+std::vector<std::string> expectedTexts(const MappedProperty& property) {
+  if (property.name == "N" || property.name == "ADR" || property.name == "ORG") {
+    return StructuredParts(property.value);
+  }
+  std::string text = UnescapeText(property.value);
+  if (property.name == "FN") return wordsOf(text);
+  for (std::string_view scheme : {"mailto:", "MAILTO:", "tel:", "TEL:"}) {
+    if (text.starts_with(scheme)) text.erase(0, scheme.size());
+  }
+  return {text};
+}
+
+std::string withoutDashes(std::string text) {
+  std::erase(text, '-');
+  return text;
+}
+
+// Over real address books: every property but the card's frame and its pictures lands in some
+// cell of its contact's row, in both mapped formats.
+TEST(MappedExport, NoPropertyOfARealContactIsDropped) {
+  const auto files = testing::corpusFiles();
+  PALVREN_REQUIRE_CORPUS(files);
+  int checked = 0;
+  for (const auto& file : files) {
+    SCOPED_TRACE(file.string());
+    std::vector<std::vector<MappedProperty>> contacts;
+    try {
+      contacts = ReadMappedProperties(file.string());
+    } catch (const std::exception&) {
+      continue;  // a file over the limits is refused before anything is written
+    }
+    std::vector<MappedContact> mapped;
+    for (const auto& properties : contacts) mapped.push_back(MapContact(properties));
+    for (ExportFormat format : {ExportFormat::Google, ExportFormat::Outlook}) {
+      std::string csv;
+      for (const std::string& line : MappedCsvLines(mapped, format)) csv += line + "\r\n";
+      const auto rows = parseCsv(csv);
+      ASSERT_EQ(rows.size(), contacts.size() + 1);
+      for (std::size_t c = 0; c < contacts.size(); ++c) {
+        ASSERT_EQ(rows[c + 1].size(), rows[0].size());
+        std::string row;
+        for (const std::string& cell : rows[c + 1]) row += cell + "\x1F";
+        for (const MappedProperty& property : contacts[c]) {
+          if (property.name == "BEGIN" || property.name == "VERSION" || property.name == "PHOTO" ||
+              property.name == "LOGO") {
+            continue;
+          }
+          for (const std::string& text : expectedTexts(property)) {
+            const bool found = property.name == "BDAY"
+                                   ? withoutDashes(row).find(withoutDashes(text)) != row.npos
+                                   : row.find(text) != std::string::npos;
+            EXPECT_TRUE(found) << "contact " << c + 1 << ": " << property.tag << ": " << text;
+            ++checked;
+          }
+        }
+      }
+    }
+  }
+  EXPECT_GT(checked, 1000);
+}
+
+}  // namespace
+}  // namespace palvren
