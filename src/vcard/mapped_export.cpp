@@ -23,8 +23,8 @@ std::string lowerAscii(std::string_view text) {
 }
 
 // The types a tag gives its property: TYPE=a,b values and vCard 2.1 bare parameters.
-std::vector<std::string> typesOf(std::string_view tag) {
-  std::vector<std::string> types;
+void typesOf(std::string_view tag, std::vector<std::string>& types) {
+  types.clear();
   std::size_t start = tag.find(';');
   while (start != std::string_view::npos) {
     const std::size_t end = tag.find(';', start + 1);
@@ -45,7 +45,6 @@ std::vector<std::string> typesOf(std::string_view tag) {
     }
     start = end;
   }
-  return types;
 }
 
 std::string propertyNameOf(std::string_view tag) {
@@ -58,17 +57,17 @@ std::string propertyNameOf(std::string_view tag) {
 // Gathers one contact's property lines, joining folded and quoted-printable continuations.
 class PropertyCollector {
  public:
-  void start() { raw_.clear(); }
+  void start() { count_ = 0; }
 
   void addLine(std::string_view line, const std::string& file, std::size_t contact) {
     if (line.empty()) return;
-    if (!raw_.empty()) {
-      std::string& value = raw_.back().second;
+    if (count_ > 0) {
+      std::string& value = raw_[count_ - 1].second;
       if (line[0] == ' ' || line[0] == '\t') {
         value.append(line.substr(1));
         return;
       }
-      if (isQuotedPrintable(raw_.back().first) && value.ends_with('=')) {
+      if (isQuotedPrintable(raw_[count_ - 1].first) && value.ends_with('=')) {
         value.append(kCrLf);
         value.append(line);
         return;
@@ -76,30 +75,50 @@ class PropertyCollector {
     }
     const std::size_t colon = line.find(':');
     if (colon == std::string_view::npos) {
-      if (!raw_.empty()) raw_.back().second.append(line);  // an unindented base64 line
+      if (count_ > 0) raw_[count_ - 1].second.append(line);  // an unindented base64 line
       return;
     }
-    checkLimit(static_cast<long long>(raw_.size() + 1),
+    checkLimit(static_cast<long long>(count_ + 1),
                "Contact " + std::to_string(contact) + " of " + quoted(file), "lines");
-    raw_.emplace_back(std::string(trimSpaces(line.substr(0, colon))),
-                      std::string(line.substr(colon + 1)));
+    // Earlier contacts' strings are reused: a large file costs few allocations.
+    if (count_ == raw_.size()) raw_.emplace_back();
+    raw_[count_].first.assign(trimSpaces(line.substr(0, colon)));
+    raw_[count_].second.assign(line.substr(colon + 1));
+    ++count_;
   }
 
-  std::vector<MappedProperty> finish() const {
+  // The contact's properties, decoded; valid until the next contact starts.
+  const std::vector<MappedProperty>& finish() {
     bool utf8 = true;
-    for (const auto& [tag, value] : raw_) utf8 = utf8 && isValidUtf8(value);
-    std::vector<MappedProperty> properties;
-    properties.reserve(raw_.size());
-    for (const auto& [tag, value] : raw_) {
-      // Line breaks inside a value become LF, as in every other cell.
-      const std::string text = replaceAll(displayUtf8(tag, value, utf8), kCrLf, "\n");
-      properties.push_back({tag, propertyNameOf(tag), typesOf(tag), std::string(trimSpaces(text))});
+    for (std::size_t i = 0; i < count_; ++i) utf8 = utf8 && isValidUtf8(raw_[i].second);
+    properties_.resize(count_);
+    for (std::size_t i = 0; i < count_; ++i) {
+      const auto& [tag, value] = raw_[i];
+      MappedProperty& property = properties_[i];
+      property.tag = tag;
+      property.name = propertyNameOf(tag);
+      typesOf(tag, property.types);
+      setValueText(property.value, tag, value, utf8);
     }
-    return properties;
+    return properties_;
   }
 
  private:
+  // The value as text: decoded, its line breaks LF as in every other cell, trimmed. A plain
+  // UTF-8 value on one line, the common case, is taken as it stands.
+  static void setValueText(std::string& text, std::string_view tag, std::string_view value,
+                           bool utf8) {
+    if (utf8 && value.find('\r') == std::string_view::npos &&
+        parameterOf(tag, "ENCODING").empty() && parameterOf(tag, "CHARSET").empty()) {
+      text.assign(trimSpaces(value));
+      return;
+    }
+    text.assign(trimSpaces(replaceAll(displayUtf8(tag, value, utf8), kCrLf, "\n")));
+  }
+
   std::vector<std::pair<std::string, std::string>> raw_;
+  std::size_t count_ = 0;
+  std::vector<MappedProperty> properties_;
 };
 
 std::string kindOf(const MappedProperty& property) {
@@ -164,13 +183,29 @@ void appendCell(std::string& row, std::string_view cell) {
   row += '"';
 }
 
-std::string csvLine(const std::vector<std::string>& cells) {
-  std::string row;
-  for (std::size_t i = 0; i < cells.size(); ++i) {
-    if (i > 0) row += ',';
-    appendCell(row, cells[i]);
+// One CSV row, cell by cell.
+class CsvRow {
+ public:
+  CsvRow& operator<<(std::string_view cell) {
+    if (cells_++ > 0) row_ += ',';
+    appendCell(row_, cell);
+    return *this;
   }
-  return row;
+  void skip(std::size_t cells) {
+    row_.append(cells, ',');
+    cells_ += cells;
+  }
+  std::string take() { return std::move(row_); }
+
+ private:
+  std::string row_;
+  std::size_t cells_ = 0;
+};
+
+std::string csvLine(const std::vector<std::string>& cells) {
+  CsvRow row;
+  for (const std::string& cell : cells) row << cell;
+  return row.take();
 }
 
 std::string notesOf(const MappedContact& contact, const std::vector<std::string>& more) {
@@ -182,17 +217,19 @@ std::string notesOf(const MappedContact& contact, const std::vector<std::string>
 
 // Google Contacts' own "Google CSV" export: a numbered scheme its importer reads back, with as
 // many E-mail, Phone, Address and Website groups as the most any contact needs.
-std::string googleLabel(const MappedContact::Typed& typed, bool website) {
-  static const std::map<std::string, std::string> labels = {
+std::string_view googleLabel(const MappedContact::Typed& typed, bool website) {
+  static constexpr std::pair<std::string_view, std::string_view> kLabels[] = {
       {"home", "Home"},         {"work", "Work"},         {"mobile", "Mobile"},
       {"work fax", "Work Fax"}, {"home fax", "Home Fax"}, {"fax", "Other Fax"},
       {"pager", "Pager"}};
   if (website && typed.kind == "home") return "Home Page";
-  const auto found = labels.find(typed.kind);
-  return found == labels.end() ? "Other" : found->second;
+  for (const auto& [kind, label] : kLabels) {
+    if (kind == typed.kind) return label;
+  }
+  return "Other";
 }
 
-std::vector<std::string> googleLines(const std::vector<MappedContact>& contacts) {
+void googleLines(const std::vector<MappedContact>& contacts, const CsvLineSink& sink) {
   std::size_t emails = 1, phones = 1, addresses = 1, websites = 1;
   for (const MappedContact& c : contacts) {
     emails = std::max(emails, c.emails.size());
@@ -218,46 +255,30 @@ std::vector<std::string> googleLines(const std::vector<MappedContact>& contacts)
             "Extended Address"});
   numbered("Organization", 1, {"Type", "Name", "Title", "Department"});
   numbered("Website", websites, {"Type", "Value"});
-  std::vector<std::string> lines = {csvLine(header)};
+  sink(csvLine(header));
   for (const MappedContact& c : contacts) {
-    std::vector<std::string> row = {
-        c.formattedName.empty() ? composedName(c.name) : c.formattedName,
-        c.name[1],
-        c.name[2],
-        c.name[0],
-        c.name[3],
-        c.name[4],
-        c.nickname,
-        c.birthday,
-        notesOf(c, {})};
+    CsvRow row;
+    row << (c.formattedName.empty() ? composedName(c.name) : c.formattedName) << c.name[1]
+        << c.name[2] << c.name[0] << c.name[3] << c.name[4] << c.nickname << c.birthday
+        << notesOf(c, {});
     auto typedCells = [&row](const std::vector<MappedContact::Typed>& list, std::size_t count,
                              bool website) {
-      for (std::size_t i = 0; i < count; ++i) {
-        if (i >= list.size()) {
-          row.insert(row.end(), 2, "");
-          continue;
-        }
-        row.push_back(googleLabel(list[i], website));
-        row.push_back(list[i].parts[0]);
-      }
+      for (const auto& typed : list) row << googleLabel(typed, website) << typed.parts[0];
+      row.skip(2 * (count - list.size()));
     };
     typedCells(c.emails, emails, false);
     typedCells(c.phones, phones, false);
-    for (std::size_t i = 0; i < addresses; ++i) {
-      if (i >= c.addresses.size()) {
-        row.insert(row.end(), 9, "");
-        continue;
-      }
-      const std::vector<std::string>& parts = c.addresses[i].parts;
-      row.insert(row.end(), {googleLabel(c.addresses[i], false), formattedAddress(parts),
-                             parts[kStreet], parts[kCity], parts[kPoBox], parts[kRegion],
-                             parts[kPostalCode], parts[kCountry], parts[kExtended]});
+    for (const auto& address : c.addresses) {
+      const std::vector<std::string>& parts = address.parts;
+      row << googleLabel(address, false) << formattedAddress(parts) << parts[kStreet]
+          << parts[kCity] << parts[kPoBox] << parts[kRegion] << parts[kPostalCode]
+          << parts[kCountry] << parts[kExtended];
     }
-    row.insert(row.end(), {"", c.organization, c.title, c.department});
+    row.skip(9 * (addresses - c.addresses.size()));
+    row << "" << c.organization << c.title << c.department;
     typedCells(c.websites, websites, true);
-    lines.push_back(csvLine(row));
+    sink(row.take());
   }
-  return lines;
 }
 
 // Outlook's "Comma Separated Values" export: fixed columns, one slot per kind of telephone and
@@ -393,10 +414,9 @@ std::vector<std::string> outlookCells(const MappedContact& c) {
   return row.cells();
 }
 
-std::vector<std::string> outlookLines(const std::vector<MappedContact>& contacts) {
-  std::vector<std::string> lines = {"\xEF\xBB\xBF" + csvLine(outlookHeader())};
-  for (const MappedContact& c : contacts) lines.push_back(csvLine(outlookCells(c)));
-  return lines;
+void outlookLines(const std::vector<MappedContact>& contacts, const CsvLineSink& sink) {
+  sink("\xEF\xBB\xBF" + csvLine(outlookHeader()));
+  for (const MappedContact& c : contacts) sink(csvLine(outlookCells(c)));
 }
 
 }  // namespace
@@ -527,29 +547,28 @@ MappedContact MapContact(const std::vector<MappedProperty>& properties) {
   return contact;
 }
 
-std::vector<std::string> MappedCsvLines(const std::vector<MappedContact>& contacts,
-                                        ExportFormat format) {
-  return format == ExportFormat::Outlook ? outlookLines(contacts) : googleLines(contacts);
+void WriteMappedCsv(const std::vector<MappedContact>& contacts, ExportFormat format,
+                    const CsvLineSink& sink) {
+  if (format == ExportFormat::Outlook) return outlookLines(contacts, sink);
+  googleLines(contacts, sink);
 }
 
-std::vector<std::vector<MappedProperty>> ReadMappedProperties(const std::string& inputFile,
-                                                              long long inputSize, FileIo& io,
-                                                              UserInterface* ui) {
-  std::vector<std::vector<MappedProperty>> contacts;
+void ForEachMappedContact(const std::string& inputFile, const ContactSink& sink,
+                          long long inputSize, FileIo& io, UserInterface* ui) {
   PropertyCollector collector;
   LineReader reader(inputFile, inputSize, io);
   std::string_view line;
+  std::size_t contacts = 0;
   while (reader.readLine(line)) {
     if (!isContactBegin(line)) continue;
-    checkLimit(static_cast<long long>(contacts.size() + 1), quoted(inputFile), "contacts");
+    checkLimit(static_cast<long long>(++contacts), quoted(inputFile), "contacts");
     collector.start();
     while (reader.readLine(line) && !isExportEnd(line)) {
-      collector.addLine(line, inputFile, contacts.size() + 1);
+      collector.addLine(line, inputFile, contacts);
     }
-    contacts.push_back(collector.finish());
+    sink(collector.finish());
     if (ui) ui->yield();
   }
-  return contacts;
 }
 
 int ExportMappedCsv(const std::string& inputFile, ExportFormat format, std::string& outputPath,
@@ -559,16 +578,20 @@ int ExportMappedCsv(const std::string& inputFile, ExportFormat format, std::stri
   const std::string name(ExportFileName(format));
   outputPath = folder->pathOf(name);
   std::vector<MappedContact> contacts;
-  for (const auto& properties : ReadMappedProperties(inputFile, inputSize, io, ui)) {
-    contacts.push_back(MapContact(properties));
-  }
-  const std::vector<std::string> lines = MappedCsvLines(contacts, format);
+  ForEachMappedContact(
+      inputFile,
+      [&contacts](const std::vector<MappedProperty>& properties) {
+        contacts.push_back(MapContact(properties));
+      },
+      inputSize, io, ui);
   LineWriter output(*folder, name, io);
   const int rows = static_cast<int>(contacts.size());
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (ui && i > 0) stepDone(*ui, static_cast<int>(i - 1), rows);
-    output.writeLine(lines[i]);
-  }
+  int line = 0;
+  WriteMappedCsv(contacts, format, [&](std::string_view text) {
+    if (ui && line > 0) stepDone(*ui, line - 1, rows);
+    output.writeLine(text);
+    ++line;
+  });
   output.commit();
   return rows;
 }

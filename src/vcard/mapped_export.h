@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,10 +51,11 @@ std::string UnescapeText(std::string_view value);
 
 MappedContact MapContact(const std::vector<MappedProperty>& properties);
 
-// The CSV, header and rows, of the contacts in a mapped format (Google or Outlook): RFC 4180
-// quoting, CR LF row ends, every row as wide as the header.
-std::vector<std::string> MappedCsvLines(const std::vector<MappedContact>& contacts,
-                                        ExportFormat format);
+// The CSV, header and rows, of the contacts in a mapped format (Google or Outlook), a line at a
+// time without its line end: RFC 4180 quoting, every row as wide as the header.
+using CsvLineSink = std::function<void(std::string_view line)>;
+void WriteMappedCsv(const std::vector<MappedContact>& contacts, ExportFormat format,
+                    const CsvLineSink& sink);
 
 // Writes the mapped CSV of inputFile in the split folder beside it, named by ExportFileName;
 // returns the number of contacts. Throws OperationError on a failure or limit. No more than
@@ -62,10 +64,11 @@ int ExportMappedCsv(const std::string& inputFile, ExportFormat format, std::stri
                     long long inputSize = -1, FileIo& io = systemFileIo(),
                     UserInterface* ui = nullptr);
 
-// Reads every contact of a file as properties, as ExportMappedCsv does.
-std::vector<std::vector<MappedProperty>> ReadMappedProperties(const std::string& inputFile,
-                                                              long long inputSize = -1,
-                                                              FileIo& io = systemFileIo(),
-                                                              UserInterface* ui = nullptr);
+// Reads the contacts of a file as ExportMappedCsv does, giving each one's properties to sink;
+// they are valid until sink returns.
+using ContactSink = std::function<void(const std::vector<MappedProperty>& properties)>;
+void ForEachMappedContact(const std::string& inputFile, const ContactSink& sink,
+                          long long inputSize = -1, FileIo& io = systemFileIo(),
+                          UserInterface* ui = nullptr);
 
 }  // namespace palvren
