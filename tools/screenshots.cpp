@@ -187,7 +187,7 @@ int main(int argc, char** argv) {
                          {"EMAIL;INTERNET", "jose.bruening@example.org"},
                          {photo, portrait(QColor(230, 200, 120), QColor(140, 100, 70), "JPEG")},
                          {"END", "VCARD"}});
-  palvren::PromptContext context{&first, &second, 3, 7, name};
+  palvren::PromptContext context{&first, &second, 3, 7, name, {}};
   palvren::frmPrompt prompt(context, &window);
   save(prompt, folder, "conflict_window.png");
   runShots(folder, "");

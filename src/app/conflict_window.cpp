@@ -176,8 +176,11 @@ frmPrompt::frmPrompt(const PromptContext& context, QWidget* parent, InputBox inp
     done(QDialog::Accepted);
   });
 
-  lblWhyMatched =
-      new QLabel(displayText(MatchReason(*context_.firstContact, *context_.secondContact)), this);
+  lblWhyMatched = new QLabel(
+      QString::fromStdString(context_.whyMatched.empty()
+                                 ? MatchReason(*context_.firstContact, *context_.secondContact)
+                                 : context_.whyMatched),
+      this);
   lblWhyMatched->setObjectName("lblWhyMatched");
   lblWhyMatched->setTextInteractionFlags(Qt::TextSelectableByMouse);
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "redundancy/match_rule.h"
+
 namespace palvren {
 
 struct PromptContext;
@@ -58,6 +60,8 @@ class UserInterface {
   virtual RedundancyMode redundancyMode() = 0;
   virtual bool redundancyCheckTicked() = 0;
   virtual ExportFormat exportFormat() { return ExportFormat::Raw; }
+  // How pass 2 matches contacts; exact unless the person chose otherwise.
+  virtual MatchRule matchRule() { return MatchRule(); }
 
   // Puts one conflict of pass 2 to the person and returns the decision: the answer and the
   // fields typed meanwhile. The contacts are not changed here; pass 2 applies the decision.

@@ -40,6 +40,8 @@ struct PromptContext {
   int firstPosition = 0;
   int secondPosition = 0;
   std::string conflictTag;
+  // Which rule matched the pair, in the report's words; empty when not told.
+  std::string whyMatched;
 };
 
 // Whether every value of a contact is valid UTF-8; a contact that is not is written in

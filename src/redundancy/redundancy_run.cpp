@@ -29,7 +29,11 @@ void offerPass2(ContactList& list, ContactTable& table, int pass1Removed, UserIn
     ui.showMessage(pass1Text(pass1Removed), "Pass 1 Completed", MessageIcon::Information);
     return;
   }
-  if (!ui.askYesNo(pass1Text(pass1Removed) + "\r\nWould you like to continue to Pass 2?",
+  const MatchRule rule = ui.matchRule();
+  // A saved tolerant rule changes what merges: the question says it is in force.
+  const std::string matching =
+      rule.tolerant ? "\r\nPass 2 matches contacts " + rule.description() + "." : "";
+  if (!ui.askYesNo(pass1Text(pass1Removed) + matching + "\r\nWould you like to continue to Pass 2?",
                    "Pass 1 Completed")) {
     return;
   }

@@ -32,9 +32,15 @@ std::string ContactLabel(int number, const ContactRecord& contact) {
   return "contact " + std::to_string(number) + " (" + replaceAll(name, "\r\n", " ") + ")";
 }
 
-RedundancyReport::RedundancyReport() {
-  lines_.push_back(
-      "Matching: exact (the same e-mail, or the same telephone or address and the same name)");
+RedundancyReport::RedundancyReport() { setRule(MatchRule()); }
+
+void RedundancyReport::setRule(const MatchRule& rule) {
+  const std::string line = "Matching: " + rule.description();
+  if (lines_.empty()) {
+    lines_.push_back(line);
+  } else {
+    lines_[0] = line;
+  }
 }
 
 void RedundancyReport::identical(int removed, const ContactRecord& removedContact, int kept,

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "redundancy/contact_model.h"
+#include "redundancy/match_rule.h"
 #include "redundancy/prompt_context.h"
 
 namespace palvren {
@@ -15,6 +16,9 @@ namespace palvren {
 class RedundancyReport {
  public:
   RedundancyReport();
+
+  // Names the match rule in force on the report's first line.
+  void setRule(const MatchRule& rule);
 
   void identical(int removed, const ContactRecord& removedContact, int kept,
                  const ContactRecord& keptContact);

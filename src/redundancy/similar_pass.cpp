@@ -7,6 +7,7 @@
 
 #include "platform/text.h"
 #include "vcard/block_rules.h"
+#include "vcard/value_decoding.h"
 
 namespace palvren {
 
@@ -81,8 +82,9 @@ class PairMerger {
   // Asks about tag and applies the answer; false when the merge stops.
   bool settle(const std::string& tag) {
     const bool standing = state_.standingAnswer.has_value();
-    const ConflictDecision decision = standing ? ConflictDecision(*state_.standingAnswer)
-                                               : AskConflictChoice(a_, b_, i_, j_, tag, ui_);
+    const ConflictDecision decision =
+        standing ? ConflictDecision(*state_.standingAnswer)
+                 : AskConflictChoice(a_, b_, i_, j_, tag, ui_, state_.whyMatched);
     if (state_.report) state_.report->answered(tag, decision, standing);
     for (const FieldEdit& edit : decision.edits) {
       if (applyFieldEdit(a_, b_, edit)) journal_.keepUserEdit(edit.tag);
@@ -190,7 +192,28 @@ std::uint64_t combinedKey(std::uint64_t place, std::uint64_t name) {
   return (place ^ (name * 0xc2b2ae3d27d4eb4fULL)) * 0x165667b19e3779f9ULL + 1;
 }
 
-void addKey(MatchKeys& keys, std::string_view tag, std::string_view value) {
+// Under the tolerant rule a value is keyed by its field and folded form.
+void addFoldedKey(MatchKeys& keys, std::string_view tag, std::string_view value,
+                  const MatchRule& rule, bool utf8) {
+  const MatchField field = matchFieldOf(tag);
+  if (field == MatchField::Other || value.empty()) return;
+  const std::string folded = foldedValue(field, displayUtf8(tag, value, utf8), rule);
+  if (folded.empty()) return;
+  const std::uint64_t key = pairKey(std::to_string(int(field)), folded);
+  switch (field) {
+    case MatchField::Email:
+      return keys.emails.push_back(key);
+    case MatchField::Telephone:
+    case MatchField::Address:
+      return keys.places.push_back(key);
+    default:
+      return keys.names.push_back(key);
+  }
+}
+
+void addKey(MatchKeys& keys, std::string_view tag, std::string_view value, const MatchRule& rule,
+            bool utf8) {
+  if (rule.tolerant) return addFoldedKey(keys, tag, value, rule, utf8);
   if (value.empty()) return;
   switch (kindOf(tag)) {
     case Kind::Email:
@@ -205,17 +228,20 @@ void addKey(MatchKeys& keys, std::string_view tag, std::string_view value) {
 }
 
 // The keys of the values a contact holds: what a contact found as a candidate offers.
-MatchKeys heldKeys(const ContactRecord& contact) {
+MatchKeys heldKeys(const ContactRecord& contact, const MatchRule& rule) {
   MatchKeys keys;
-  for (const auto& [tag, value] : contact.tagValues()) addKey(keys, tag, value);
+  const bool utf8 = !rule.tolerant || holdsUtf8(contact);
+  for (const auto& [tag, value] : contact.tagValues()) addKey(keys, tag, value, rule, utf8);
   return keys;
 }
 
 // The keys of the entries a contact lists: what the exact test compares for the first contact.
-MatchKeys listedKeys(const ContactRecord& contact) {
+MatchKeys listedKeys(const ContactRecord& contact, const MatchRule& rule) {
   MatchKeys keys;
-  for (int k = 1; k <= contact.orderCount(); ++k)
-    addKey(keys, contact.tagAt(k), contact.valueAt(k));
+  const bool utf8 = !rule.tolerant || holdsUtf8(contact);
+  for (int k = 1; k <= contact.orderCount(); ++k) {
+    addKey(keys, contact.tagAt(k), contact.valueAt(k), rule, utf8);
+  }
   return keys;
 }
 
@@ -270,8 +296,9 @@ class SlotsByKey {
 // candidate that the exact test then rejects.
 class MatchIndex {
  public:
-  MatchIndex(const ContactList& list, const ContactTable& table, UserInterface& ui)
-      : removed_(std::size_t(list.slotCount()), 0) {
+  MatchIndex(const ContactList& list, const ContactTable& table, UserInterface& ui,
+             const MatchRule& rule)
+      : rule_(rule), removed_(std::size_t(list.slotCount()), 0) {
     for (int slot = 0; slot < list.slotCount(); ++slot) {
       if (!list.slotAlive(slot)) continue;
       index(slot, table[list.numberAtSlot(slot)], &SlotsByKey::collect);
@@ -307,7 +334,7 @@ class MatchIndex {
   using Insert = void (SlotsByKey::*)(std::uint64_t, int);
 
   void index(int slot, const ContactRecord& contact, Insert insert) {
-    const MatchKeys keys = heldKeys(contact);
+    const MatchKeys keys = heldKeys(contact, rule_);
     for (std::uint64_t key : keys.emails) (matching_.*insert)(key, slot);
     for (std::uint64_t place : keys.places) (places_.*insert)(place, slot);
     if (isWide(keys)) {
@@ -319,6 +346,7 @@ class MatchIndex {
     }
   }
 
+  const MatchRule& rule_;
   SlotsByKey matching_;    // e-mails, and place-and-name pairs of contacts that are not wide
   SlotsByKey widePlaces_;  // places of wide contacts, which any contact sharing a place looks up
   SlotsByKey places_;      // places of every contact, which a wide contact looks up
@@ -365,8 +393,9 @@ bool IsSimilar(const ContactRecord& a, const ContactRecord& b) {
 
 ConflictDecision AskConflictChoice(const ContactRecord& first, const ContactRecord& second,
                                    int firstPosition, int secondPosition, const std::string& tag,
-                                   UserInterface& ui) {
-  return ui.askConflict(PromptContext{&first, &second, firstPosition, secondPosition, tag});
+                                   UserInterface& ui, const std::string& whyMatched) {
+  return ui.askConflict(
+      PromptContext{&first, &second, firstPosition, secondPosition, tag, whyMatched});
 }
 
 MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, UserInterface& ui,
@@ -397,11 +426,89 @@ std::string MatchReason(const ContactRecord& a, const ContactRecord& b) {
   return std::string();
 }
 
+namespace {
+
+// A value of a contact under the tolerant rule: its text for display and its folded form.
+struct FoldedEntry {
+  std::string shown;
+  std::string folded;
+};
+
+// The entries of a field a contact lists (or, for the second contact, holds), folded.
+std::vector<FoldedEntry> foldedEntries(const ContactRecord& contact, MatchField field,
+                                       const MatchRule& rule, bool listed) {
+  std::vector<FoldedEntry> entries;
+  const bool utf8 = holdsUtf8(contact);
+  auto consider = [&](std::string_view tag, std::string_view value) {
+    if (value.empty() || matchFieldOf(tag) != field) return;
+    std::string shown = displayUtf8(tag, value, utf8);
+    std::string folded = foldedValue(field, shown, rule);
+    if (folded.empty()) return;
+    if (field == MatchField::Email && folded.find('@') == std::string::npos) return;
+    entries.push_back({std::string(trimSpaces(ValueForDisplay(shown))), std::move(folded)});
+  };
+  if (listed) {
+    for (int k = 1; k <= contact.orderCount(); ++k) consider(contact.tagAt(k), contact.valueAt(k));
+  } else {
+    for (const auto& [tag, value] : contact.tagValues()) consider(tag, value);
+  }
+  return entries;
+}
+
+// The first entry of a's field whose folded form one of b's entries has: "a = b" in words, or
+// a alone when both read the same; nothing when none is shared.
+std::optional<std::string> sharedFolded(const ContactRecord& a, const ContactRecord& b,
+                                        MatchField field, const MatchRule& rule) {
+  const std::vector<FoldedEntry> theirs = foldedEntries(b, field, rule, false);
+  if (theirs.empty()) return std::nullopt;
+  for (const FoldedEntry& mine : foldedEntries(a, field, rule, true)) {
+    for (const FoldedEntry& other : theirs) {
+      if (mine.folded != other.folded) continue;
+      return mine.shown == other.shown ? mine.shown : mine.shown + " = " + other.shown;
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> sharedFoldedName(const ContactRecord& a, const ContactRecord& b,
+                                            const MatchRule& rule) {
+  std::optional<std::string> name = sharedFolded(a, b, MatchField::FormattedName, rule);
+  return name ? name : sharedFolded(a, b, MatchField::Name, rule);
+}
+
+std::string tolerantReason(const ContactRecord& a, const ContactRecord& b, const MatchRule& rule) {
+  if (auto email = sharedFolded(a, b, MatchField::Email, rule)) {
+    return "Same e-mail ignoring case: " + *email;
+  }
+  const std::optional<std::string> name = sharedFoldedName(a, b, rule);
+  if (!name) return std::string();
+  if (auto telephone = sharedFolded(a, b, MatchField::Telephone, rule)) {
+    return "Same telephone by its digits and name folded: " + *telephone + ", " + *name;
+  }
+  if (auto address = sharedFolded(a, b, MatchField::Address, rule)) {
+    return "Same address ignoring case and spacing and name folded: " + *address + ", " + *name;
+  }
+  return std::string();
+}
+
+}  // namespace
+
+bool IsSimilar(const ContactRecord& a, const ContactRecord& b, const MatchRule& rule) {
+  if (!rule.tolerant) return IsSimilar(a, b);
+  return !tolerantReason(a, b, rule).empty();
+}
+
+std::string MatchReason(const ContactRecord& a, const ContactRecord& b, const MatchRule& rule) {
+  return rule.tolerant ? tolerantReason(a, b, rule) : MatchReason(a, b);
+}
+
 int MergeSimilarContacts(ContactList& list, ContactTable& table, UserInterface& ui,
                          RedundancyReport* report) {
   CheckState state;
   state.report = report;
-  MatchIndex index(list, table, ui);
+  state.rule = ui.matchRule();
+  if (report) report->setRule(state.rule);
+  MatchIndex index(list, table, ui, state.rule);
   int removed = 0;
   int i = 1;
   while (i <= list.size() - 1 && !state.stopped) {
@@ -412,14 +519,15 @@ int MergeSimilarContacts(ContactList& list, ContactTable& table, UserInterface& 
     ContactRecord& a = table[list.numberAtSlot(aSlot)];
     bool discarded = false;
     int bSlot = aSlot;
-    MatchKeys aKeys = listedKeys(a);
+    MatchKeys aKeys = listedKeys(a, state.rule);
     while (!discarded && !state.stopped && (bSlot = index.nextCandidate(aKeys, bSlot)) >= 0) {
       ContactRecord& b = table[list.numberAtSlot(bSlot)];
-      if (!IsSimilar(a, b)) continue;
+      if (!IsSimilar(a, b, state.rule)) continue;
       const int j = list.positionOfSlot(bSlot);
       const int aNumber = list.numberAtSlot(aSlot);
       const int bNumber = list.numberAtSlot(bSlot);
-      if (report) report->matched(aNumber, a, bNumber, b, MatchReason(a, b));
+      state.whyMatched = MatchReason(a, b, state.rule);
+      if (report) report->matched(aNumber, a, bNumber, b, state.whyMatched);
       const MergeOutcome outcome = MergePair(a, b, i, j, ui, state);
       if (report) reportOutcome(*report, outcome, aNumber, bNumber);
       if (outcome == MergeOutcome::NotRedundant) {
@@ -438,7 +546,7 @@ int MergeSimilarContacts(ContactList& list, ContactTable& table, UserInterface& 
         discarded = true;
       } else {
         index.add(aSlot, a);  // the merge may have given a new values
-        aKeys = listedKeys(a);
+        aKeys = listedKeys(a, state.rule);
       }
     }
     if (!discarded) ++i;

@@ -21,19 +21,27 @@ bool FindSharedTag(const ContactRecord& a, const ContactRecord& b, std::string_v
 // A HIT: a shared e-mail address containing "@", or a shared telephone number or address
 // together with a shared formatted name or name.
 bool IsSimilar(const ContactRecord& a, const ContactRecord& b);
+// The same under a rule: exactly as above, or tolerantly with values folded and properties
+// compared by their name alone.
+bool IsSimilar(const ContactRecord& a, const ContactRecord& b, const MatchRule& rule);
 
 // Puts one conflict to the user and returns the decision.
 ConflictDecision AskConflictChoice(const ContactRecord& first, const ContactRecord& second,
                                    int firstPosition, int secondPosition, const std::string& tag,
-                                   UserInterface& ui);
+                                   UserInterface& ui, const std::string& whyMatched = {});
 
 // Why a and b count as similar, in words: "Same e-mail: …", "Same telephone and name: …, …" or
 // "Same address and name: …, …"; empty when they do not.
 std::string MatchReason(const ContactRecord& a, const ContactRecord& b);
+// Under the tolerant rule the folded forms that met are named: "Same telephone by its digits and
+// name folded: +44 20 7946 0000 = 020 7946 0000, Lee, Ann = Ann Lee".
+std::string MatchReason(const ContactRecord& a, const ContactRecord& b, const MatchRule& rule);
 
 // Where one check stands across its pairs: an answer given for all remaining conflicts, whether
 // the person stopped the questions, and the report being kept.
 struct CheckState {
+  MatchRule rule;
+  std::string whyMatched;  // of the pair being merged
   std::optional<ConflictChoice> standingAnswer;
   bool stopped = false;
   RedundancyReport* report = nullptr;

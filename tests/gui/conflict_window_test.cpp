@@ -32,7 +32,7 @@ class PromptWindowTest : public ::testing::Test {
                                {"FN", "John Doe"},
                                {"ORG", "Only here"},
                                {"END", "VCARD"}});
-  PromptContext context{&first, &second, 3, 7, "N"};
+  PromptContext context{&first, &second, 3, 7, "N", {}};
   std::vector<QString> prompts;
   std::vector<QString> notices;
   std::optional<QString> typed;
@@ -282,7 +282,7 @@ TEST(PromptWindowCorpus, ShowingRealContactsChangesNoByte) {
       const std::string conflictTag(
           table[std::size_t(k)].orderCount() > 0 ? table[std::size_t(k)].tagAt(1) : "");
       PromptContext context{&table[std::size_t(k)], &table[std::size_t(other)], k, other,
-                            conflictTag};
+                            conflictTag, {}};
       frmPrompt window(context, nullptr);
       ASSERT_EQ(window.ListView1->topLevelItemCount(), table[std::size_t(k)].orderCount());
       window.cmdOption[0]->click();

@@ -51,6 +51,7 @@ class FakeUserInterface : public UserInterface {
   NamingMode namingMode() override { return naming; }
   RedundancyMode redundancyMode() override { return redundancy; }
   bool redundancyCheckTicked() override { return redundancyCheck; }
+  MatchRule matchRule() override { return rule; }
   ConflictDecision askConflict(const PromptContext& context) override {
     conflicts.push_back({context.conflictTag, context.firstPosition, context.secondPosition});
     return conflictPolicy ? conflictPolicy(context) : ConflictDecision();
@@ -67,6 +68,7 @@ class FakeUserInterface : public UserInterface {
   NamingMode naming = NamingMode::Numeric;
   RedundancyMode redundancy = RedundancyMode::Pass1Only;
   bool redundancyCheck = false;
+  MatchRule rule;
   std::deque<bool> yesNoAnswers;
   std::function<ConflictDecision(const PromptContext&)> conflictPolicy;
   std::function<void()> onYield;
