@@ -78,6 +78,10 @@ class ShotDialogs : public palvren::WindowDialogs {
     this->report = report;
   }
   bool confirm(const std::string&, const std::string&) override { return false; }
+  std::optional<std::string> askText(const std::string&, const std::string&,
+                                     const std::string&) override {
+    return std::nullopt;
+  }
   palvren::ConflictDecision conflict(const palvren::PromptContext&) override {
     return palvren::ConflictChoice::KeepOption1;
   }

@@ -264,6 +264,20 @@ void frmMain::buildMenus() {
 void frmMain::buildOptionsMenu() {
   QMenu* options = menuBar()->addMenu("&Options");
   options->setObjectName("mnuOptions");
+  matchRule_ = savedMatchRule();
+  mnuTolerantMatching =
+      options->addAction("&Tolerant Matching (case, spacing, accents, number format)");
+  mnuTolerantMatching->setObjectName("mnuTolerantMatching");
+  mnuTolerantMatching->setCheckable(true);
+  mnuTolerantMatching->setChecked(matchRule_.tolerant);
+  connect(mnuTolerantMatching, &QAction::toggled, this, [this](bool on) {
+    matchRule_.tolerant = on;
+    saveMatchRule(matchRule_);
+  });
+  mnuCountryCode = options->addAction("Default &Country Code...");
+  mnuCountryCode->setObjectName("mnuCountryCode");
+  connect(mnuCountryCode, &QAction::triggered, this, &frmMain::mnuCountryCode_Click);
+  options->addSeparator();
   mnuExportFormat = options->addMenu("&Export Format");
   mnuExportFormat->setObjectName("mnuExportFormat");
   auto* group = new QActionGroup(this);
@@ -280,6 +294,25 @@ void frmMain::buildOptionsMenu() {
     group->addAction(mnuFormat[i]);
     connect(mnuFormat[i], &QAction::triggered, this, [i] { saveExportFormat(ExportFormat(i)); });
   }
+}
+
+// The calling code read as the trunk "0" of national numbers when matching tolerantly.
+void frmMain::mnuCountryCode_Click() {
+  std::optional<std::string> typed = dialogs_->askText(
+      "Country calling code for national numbers (digits, such as 44 or 1); empty for none:",
+      "Default Country Code", matchRule_.countryCode);
+  if (!typed) return;
+  std::string digits;
+  for (char c : *typed) {
+    if (c >= '0' && c <= '9') digits += c;
+  }
+  if (digits.size() > 3) {
+    dialogs_->message("A country calling code has one to three digits.", "Default Country Code",
+                      MessageIcon::Critical);
+    return;
+  }
+  matchRule_.countryCode = digits;
+  saveMatchRule(matchRule_);
 }
 
 void frmMain::buildStatusBar() {
@@ -387,6 +420,8 @@ void frmMain::setRunning(bool running) {
   cmdRun->setText(running ? "&Stop" : "&Run Now");
   mnuRun->setEnabled(!running);
   mnuExportFormat->setEnabled(!running);
+  mnuTolerantMatching->setEnabled(!running);
+  mnuCountryCode->setEnabled(!running);
   fraStartWith->setEnabled(!running);
   if (running) {
     setAllEnabled({fraNaming, optNaming[0], optNaming[1], chkRedundancyCheck, fraRedunOptions,

@@ -38,6 +38,7 @@ class frmMain : public QMainWindow {
   RedundancyMode redundancyMode() const;
   bool redundancyCheckTicked() const;
   ExportFormat exportFormat() const;
+  const MatchRule& matchRule() const { return matchRule_; }
 
   // The two text panels of the status bar.
   void showStatus(const std::string& text);
@@ -59,6 +60,7 @@ class frmMain : public QMainWindow {
   void buildStatusBar();
   void buildMenus();
   void buildOptionsMenu();
+  void mnuCountryCode_Click();
   void setTabOrder();
   void updateClock();
 
@@ -97,6 +99,9 @@ class frmMain : public QMainWindow {
   // Options > Export Format: Raw, Google Contacts, Outlook, in that order.
   QMenu* mnuExportFormat;
   std::array<QAction*, 3> mnuFormat;
+  QAction* mnuTolerantMatching;
+  QAction* mnuCountryCode;
+  MatchRule matchRule_;
 
   std::unique_ptr<WindowDialogs> dialogs_;
   SourceDialogSettings cdcSource_;

@@ -6,6 +6,8 @@ namespace palvren {
 
 namespace {
 constexpr char kExportFormatKey[] = "export/format";
+constexpr char kTolerantKey[] = "matching/tolerant";
+constexpr char kCountryCodeKey[] = "matching/countryCode";
 }  // namespace
 
 std::unique_ptr<QSettings> userSettings() {
@@ -23,6 +25,20 @@ void saveExportFormat(ExportFormat format) {
                      : format == ExportFormat::Outlook ? "outlook"
                                                        : "raw";
   userSettings()->setValue(kExportFormatKey, name);
+}
+
+MatchRule savedMatchRule() {
+  const auto settings = userSettings();
+  MatchRule rule;
+  rule.tolerant = settings->value(kTolerantKey, false).toBool();
+  rule.countryCode = settings->value(kCountryCodeKey, "").toString().toStdString();
+  return rule;
+}
+
+void saveMatchRule(const MatchRule& rule) {
+  const auto settings = userSettings();
+  settings->setValue(kTolerantKey, rule.tolerant);
+  settings->setValue(kCountryCodeKey, QString::fromStdString(rule.countryCode));
 }
 
 }  // namespace palvren

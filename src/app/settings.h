@@ -13,4 +13,7 @@ std::unique_ptr<QSettings> userSettings();
 ExportFormat savedExportFormat();
 void saveExportFormat(ExportFormat format);
 
+MatchRule savedMatchRule();
+void saveMatchRule(const MatchRule& rule);
+
 }  // namespace palvren

@@ -3,6 +3,8 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -68,6 +70,16 @@ bool QtWindowDialogs::confirm(const std::string& text, const std::string& title)
                   QMessageBox::Yes | QMessageBox::No, window_);
   box.setDefaultButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtWindowDialogs::askText(const std::string& prompt,
+                                                    const std::string& title,
+                                                    const std::string& initial) {
+  bool accepted = false;
+  const QString text = QInputDialog::getText(window_, displayText(title), displayText(prompt),
+                                             QLineEdit::Normal, displayText(initial), &accepted);
+  if (!accepted) return std::nullopt;
+  return text.toStdString();
 }
 
 ConflictDecision QtWindowDialogs::conflict(const PromptContext& context) {

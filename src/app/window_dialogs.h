@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "app/source_dialog.h"
@@ -23,6 +24,9 @@ class WindowDialogs : public SourceDialogRunner {
                                  MessageIcon icon, const std::string& report) = 0;
   // A Yes/No question whose default is No: for what cannot be undone.
   virtual bool confirm(const std::string& text, const std::string& title) = 0;
+  // A line of text typed in answer to a prompt, starting from initial; nothing when cancelled.
+  virtual std::optional<std::string> askText(const std::string& prompt, const std::string& title,
+                                             const std::string& initial) = 0;
   virtual ConflictDecision conflict(const PromptContext& context) = 0;
   virtual void browse(const std::string& path) = 0;
   virtual void showAbout() = 0;
@@ -38,6 +42,8 @@ class QtWindowDialogs : public WindowDialogs {
   void messageWithReport(const std::string& text, const std::string& title, MessageIcon icon,
                          const std::string& report) override;
   bool confirm(const std::string& text, const std::string& title) override;
+  std::optional<std::string> askText(const std::string& prompt, const std::string& title,
+                                     const std::string& initial) override;
   ConflictDecision conflict(const PromptContext& context) override;
   void browse(const std::string& path) override;
   void showAbout() override;

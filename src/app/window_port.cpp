@@ -19,6 +19,7 @@ WindowPort::WindowPort(frmMain& window, WindowDialogs& dialogs, Clock clock)
       redundancy_(window.redundancyMode()),
       check_(window.redundancyCheckTicked()),
       format_(window.exportFormat()),
+      rule_(window.matchRule()),
       clock_(std::move(clock)) {
   if (!clock_) {
     auto timer = std::make_shared<QElapsedTimer>();

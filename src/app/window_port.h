@@ -37,6 +37,7 @@ class WindowPort : public UserInterface {
   NamingMode namingMode() override;
   RedundancyMode redundancyMode() override;
   ExportFormat exportFormat() override { return format_; }
+  MatchRule matchRule() override { return rule_; }
   bool redundancyCheckTicked() override;
   ConflictDecision askConflict(const PromptContext& context) override;
 
@@ -50,6 +51,7 @@ class WindowPort : public UserInterface {
   const RedundancyMode redundancy_;
   const bool check_;
   const ExportFormat format_;
+  const MatchRule rule_;
   Clock clock_;
   qint64 lastRepaint_ = -1;
   int repaints_ = 0;

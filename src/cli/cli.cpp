@@ -24,7 +24,8 @@ const char kUsage[] =
     "usage: palvren-cli <command> [options]\n"
     "       palvren-cli split FILE [--names number|contact] [--check none|1|2]\n"
     "                   [--conflicts ask|first|second|both|neither]\n"
-    "                   [--report REPORT] [--dry-run]\n"
+    "                   [--report REPORT] [--dry-run] [--match exact|tolerant]\n"
+    "                   [--country-code N]\n"
     "       palvren-cli recombine FOLDER [--check none|1|2] [--conflicts ...] [--report ...]\n"
     "       palvren-cli merge FILE FILE... [--check none|1|2] [--conflicts ...] [--report ...]\n"
     "       palvren-cli export FILE [--format raw|google|outlook]\n"
@@ -50,7 +51,12 @@ const std::map<std::string, std::string> kCommandHelp = {
      "                     asking, 'a' applies the next answer to all remaining conflicts\n"
      "                     and 's' stops the questions, keeping both of every remaining pair\n"
      "  --report REPORT    with --check: write what the check removed and merged, and why\n"
-     "  --dry-run          with --check: print that report and write no contact file\n"},
+     "  --dry-run          with --check: print that report and write no contact file\n"
+     "  --match exact      pass 2 compares the same tag holding the same text (the default)\n"
+     "  --match tolerant   pass 2 compares e-mails without case, telephone numbers by\n"
+     "                     their digits, addresses without case or extra spaces, and names\n"
+     "                     without case, accents, punctuation or Last, First order\n"
+     "  --country-code N   with --match tolerant: a national number's leading 0 reads as +N\n"},
     {"recombine",
      "usage: palvren-cli recombine FOLDER [--check none|1|2] [--conflicts POLICY]\n"
      "                   [--report REPORT] [--dry-run]\n\n"
@@ -91,6 +97,7 @@ struct Options {
   std::string report;
   bool dryRun = false;
   ExportFormat format = ExportFormat::Raw;
+  MatchRule rule;
 };
 
 std::string absolutePath(const std::string& path) {
@@ -134,6 +141,13 @@ void parseOption(Options& options, const std::string& option, const std::string&
                                                 {"neither", ConflictPolicy::Neither}});
   } else if (option == "--report") {
     options.report = value;
+  } else if (option == "--match") {
+    options.rule.tolerant = choose<bool>(option, value, {{"exact", false}, {"tolerant", true}});
+  } else if (option == "--country-code") {
+    const bool digits = !value.empty() && value.size() <= 3 &&
+                        value.find_first_not_of("0123456789") == std::string::npos;
+    if (!digits) throw UsageError{"invalid value '" + value + "' for " + option};
+    options.rule.countryCode = value;
   } else {
     throw UsageError{"unknown option '" + option + "'"};
   }
@@ -271,6 +285,7 @@ int dryRun(const Options& options, const std::string& operand, TerminalUserInter
 int runCommand(const Options& options, Terminal& terminal) {
   TerminalUserInterface ui(terminal, options.naming, options.check, options.conflicts);
   ui.setExportFormat(options.format);
+  ui.setMatchRule(options.rule);
   const std::string operand = absolutePath(options.operands.front());
   if (options.command == "count") {
     return countCommand(operand, options.operands.front(), ui, terminal);

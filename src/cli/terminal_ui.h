@@ -30,6 +30,8 @@ class TerminalUserInterface : public UserInterface {
   bool redundancyCheckTicked() override { return check_ > 0; }
   ExportFormat exportFormat() override { return format_; }
   void setExportFormat(ExportFormat format) { format_ = format; }
+  MatchRule matchRule() override { return rule_; }
+  void setMatchRule(const MatchRule& rule) { rule_ = rule; }
   ConflictDecision askConflict(const PromptContext& context) override;
 
   const std::string& countLine() const { return count_; }
@@ -44,6 +46,7 @@ class TerminalUserInterface : public UserInterface {
   int check_;
   ConflictPolicy policy_;
   ExportFormat format_ = ExportFormat::Raw;
+  MatchRule rule_;
   bool progressShown_ = false;
   std::string count_;
 };

@@ -182,6 +182,28 @@ TEST(Cli, TheCheckReportsWhatItDidAndADryRunWritesNothing) {
             std::string::npos);
   EXPECT_EQ(run({"split", folder.file("in.vcf"), "--dry-run"}).status, 2);  // needs --check
 
+  // The tolerant rule finds what the exact one misses, and says which rule was in force.
+  folder.write("varied.vcf",
+               "BEGIN:VCARD\r\nFN:Lee, Ann\r\nTEL:020 7946 0000\r\nEND:VCARD\r\n"
+               "BEGIN:VCARD\r\nFN:Ann Lee\r\nTEL:+44 20 7946 0000\r\nEND:VCARD\r\n");
+  Result exact = run(
+      {"split", folder.file("varied.vcf"), "--check", "2", "--conflicts", "first", "--dry-run"});
+  EXPECT_NE(exact.out.find("2 contacts would be written"), std::string::npos) << exact.out;
+  Result tolerant = run({"split", folder.file("varied.vcf"), "--check", "2", "--conflicts", "first",
+                         "--dry-run", "--match", "tolerant", "--country-code", "44"});
+  EXPECT_NE(tolerant.out.find("Matching: tolerant (case, spacing, accents, number format), "
+                              "default country code +44"),
+            std::string::npos)
+      << tolerant.out;
+  EXPECT_NE(tolerant.out.find("Same telephone by its digits and name folded: 020 7946 0000 = "
+                              "+44 20 7946 0000, Lee, Ann = Ann Lee"),
+            std::string::npos)
+      << tolerant.out;
+  EXPECT_NE(tolerant.out.find("1 contacts would be written"), std::string::npos);
+  EXPECT_EQ(
+      run({"split", "a.vcf", "--check", "2", "--conflicts", "first", "--country-code", "x"}).status,
+      2);
+
   // Merge and recombine check the contacts of all their files together.
   folder.write("more.vcf", cards({{"FN:Bob", "EMAIL:bob@x.org"}, {"FN:Cy"}}));
   Result merged = run({"merge", "in.vcf", "more.vcf", "--check", "1"}, folder.path());

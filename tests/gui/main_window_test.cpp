@@ -329,6 +329,21 @@ TEST_F(MainWindowTest, TheChosenExportFormatIsKeptAndNamedOnSuccess) {
   EXPECT_EQ(frmMain(std::make_unique<ScriptedDialogs>()).exportFormat(), ExportFormat::Raw);
 }
 
+TEST_F(MainWindowTest, TheMatchRuleIsKeptAndTheCountryCodeTakesDigitsOnly) {
+  action("mnuTolerantMatching")->trigger();
+  dialogs->typedText = "+44";
+  action("mnuCountryCode")->trigger();
+  EXPECT_TRUE(window->matchRule().tolerant);
+  EXPECT_EQ(window->matchRule().countryCode, "44");
+  dialogs->typedText = "12345";
+  action("mnuCountryCode")->trigger();
+  EXPECT_EQ(window->matchRule().countryCode, "44");
+  EXPECT_EQ(dialogs->messages.back().title, "Default Country Code");
+  frmMain second(std::make_unique<ScriptedDialogs>());
+  EXPECT_TRUE(second.matchRule().tolerant);
+  EXPECT_EQ(second.matchRule().countryCode, "44");
+}
+
 TEST_F(MainWindowTest, TheSuccessOfACheckOffersItsReport) {
   TempFolder folder;
   dialogs->choices = {folder.write(

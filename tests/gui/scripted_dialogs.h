@@ -59,6 +59,10 @@ class ScriptedDialogs : public WindowDialogs {
     browsed.push_back(path);
     events.push_back("browse:" + path);
   }
+  std::optional<std::string> askText(const std::string&, const std::string&,
+                                     const std::string&) override {
+    return typedText;
+  }
   void showAbout() override { ++aboutShown; }
   void showRedundancyLogic() override { ++logicShown; }
 
@@ -75,6 +79,7 @@ class ScriptedDialogs : public WindowDialogs {
   std::vector<std::string> browsed;
   std::vector<std::string> events;
   int aboutShown = 0;
+  std::optional<std::string> typedText;
   int logicShown = 0;
 };
 
