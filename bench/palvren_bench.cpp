@@ -68,6 +68,7 @@ class BenchUi : public UserInterface {
   bool askYesNo(const std::string&, const std::string&) override { return true; }
   void openInFileBrowser(const std::string&) override {}
   NamingMode namingMode() override { return NamingMode::Numeric; }
+  MatchRule matchRule() override { return rule; }
   RedundancyMode redundancyMode() override { return RedundancyMode::Pass1And2; }
   bool redundancyCheckTicked() override { return true; }
   ConflictDecision askConflict(const PromptContext&) override {
@@ -76,6 +77,7 @@ class BenchUi : public UserInterface {
   }
   ConflictChoice answer = ConflictChoice::KeepOption1;
   int conflicts = 0;
+  MatchRule rule;
   bool watchCadence = false;
   std::string phase;
   std::vector<std::pair<std::string, double>> gaps;
@@ -307,10 +309,12 @@ void benchMergeWithCheck(const std::string& input) {
 }
 
 // Pass 2 alone, after loading, cleaning and pass 1, on one shape of address book.
-void benchPass2(const std::string& input, ConflictChoice answer) {
-  inChild("pass 2", [&] {
+void benchPass2(const std::string& input, ConflictChoice answer, bool tolerant = false) {
+  inChild(tolerant ? "pass 2, tolerant" : "pass 2, exact", [&] {
     BenchUi ui;
     ui.answer = answer;
+    ui.rule.tolerant = tolerant;
+    ui.rule.countryCode = tolerant ? "44" : "";
     ContactTable table(1);
     ContactList list;
     LoadContacts(input, list, table);
@@ -319,8 +323,8 @@ void benchPass2(const std::string& input, ConflictChoice answer) {
     const int contacts = list.size();
     int removed = 0;
     double pass2 = timed([&] { removed = MergeSimilarContacts(list, table, ui); });
-    std::printf("  MergeSimilarContacts on %d contacts: %.3f s, %d removed, %d questions\n",
-                contacts, pass2, removed, ui.conflicts);
+    std::printf("  MergeSimilarContacts (%s) on %d contacts: %.3f s, %d removed, %d questions\n",
+                tolerant ? "tolerant" : "exact", contacts, pass2, removed, ui.conflicts);
   });
 }
 
@@ -339,6 +343,7 @@ void benchShapes(const std::string& folder) {
     writeFile(input, generateContacts(options));
     std::printf("Shape %s (%.1f MB)\n", name, megabytes(input));
     benchPass2(input, ConflictChoice::KeepOption1);
+    benchPass2(input, ConflictChoice::KeepOption1, true);
     benchRedundancyRun(input, 1);
     fs::remove_all(folder + "/" + name);
   }
