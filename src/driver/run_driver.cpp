@@ -270,8 +270,8 @@ RunOutcome runExport(Branch branch) {
   branch.runAndReport(
       [&](std::string& outputPath) {
         if (format != ExportFormat::Raw) {
-          return ExportMappedCsv(branch.input(), format, outputPath, branch.inputSize,
-                                 branch.io(), &branch.ui());
+          return ExportMappedCsv(branch.input(), format, outputPath, branch.inputSize, branch.io(),
+                                 &branch.ui());
         }
         return ExportContactsToCsv(branch.input(), outputPath, branch.inputSize, branch.io(),
                                    &branch.ui());

@@ -281,8 +281,8 @@ TEST(PromptWindowCorpus, ShowingRealContactsChangesNoByte) {
       const int other = k + 1 < int(table.size()) ? k + 1 : k;
       const std::string conflictTag(
           table[std::size_t(k)].orderCount() > 0 ? table[std::size_t(k)].tagAt(1) : "");
-      PromptContext context{&table[std::size_t(k)], &table[std::size_t(other)], k, other,
-                            conflictTag, {}};
+      PromptContext context{
+          &table[std::size_t(k)], &table[std::size_t(other)], k, other, conflictTag, {}};
       frmPrompt window(context, nullptr);
       ASSERT_EQ(window.ListView1->topLevelItemCount(), table[std::size_t(k)].orderCount());
       window.cmdOption[0]->click();
