@@ -5,11 +5,15 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -26,6 +30,8 @@
 #include "app/settings.h"
 #include "app/window_port.h"
 #include "driver/run_driver.h"
+#include "platform/file_system.h"
+#include "vcard/selection.h"
 
 namespace palvren {
 
@@ -121,6 +127,7 @@ frmMain::frmMain(std::unique_ptr<WindowDialogs> dialogs) : dialogs_(std::move(di
   grid->addWidget(cmdRun, 2, 0, 1, 2);
   setCentralWidget(central);
   buildMenus();
+  setAcceptDrops(true);
   buildStatusBar();
   setTabOrder();
   connect(cmdRun, &QPushButton::clicked, this, &frmMain::cmdRun_Click);
@@ -388,8 +395,53 @@ int frmMain::currentRunMode() const {
 }
 
 std::string frmMain::SelectInput(int runMode) {
+  std::string selected = palvren::SelectInput(runMode, cdcSource_, *dialogs_, startFolder());
+  if (!selected.empty() && selected != kCancelledFolderSelection) {
+    const bool several = selected.find('\0') != std::string::npos;
+    saveLastFolder(runMode == kRecombine ? folderSelectionText(selected)
+                   : several             ? FileSelection::fromText(selected).folder
+                                         : parentFolder(selected));
+  }
+  return selected;
+}
+
+std::string frmMain::startFolder() const {
+  const std::string last = savedLastFolder();
+  if (!last.empty() && folderExists(last)) return last;
   const std::string programFolder = pathBytes(QCoreApplication::applicationDirPath());
-  return palvren::SelectInput(runMode, cdcSource_, *dialogs_, programFolder);
+  if (fileExists(programFolder + "/sample_contacts.vcf")) return programFolder;
+  return pathBytes(QDir::homePath());
+}
+
+void frmMain::holdPaths(const std::vector<std::string>& paths) {
+  if (paths.empty()) return;
+  if (running_) {
+    showStatus("A run is in progress: stop it or let it finish, then hand over the files again.");
+    return;
+  }
+  held_ = HoldPaths(paths, currentRunMode());
+  if (held_.runMode >= 0) {
+    optStartWith[std::size_t(held_.runMode)]->setChecked(true);
+    optStartWith_Click(held_.runMode);
+    saveLastFolder(held_.folder);
+  }
+  showStatus(held_.status);
+}
+
+// Files and folders dragged from the file browser are held as the next input.
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+  if (running_ || !event->mimeData()->hasUrls()) return;
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (!url.isLocalFile()) return;
+  }
+  event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+  std::vector<std::string> paths;
+  for (const QUrl& url : event->mimeData()->urls()) paths.push_back(pathBytes(url.toLocalFile()));
+  holdPaths(paths);
+  event->acceptProposedAction();
 }
 
 void frmMain::cmdRun_Click() {
@@ -401,7 +453,10 @@ void frmMain::cmdRun_Click() {
   const int runMode = currentRunMode();
   setRunning(true);
   try {
-    const std::string selected = SelectInput(runMode);
+    // Held paths stand in for the dialog once, if they suit the operation still selected.
+    const bool useHeld = held_.runMode == runMode;
+    const std::string selected = useHeld ? held_.selection : SelectInput(runMode);
+    held_ = HeldInput();
     WindowPort port(*this, *dialogs_);
     if (!selected.empty()) RunOperation(selected, runMode, port);
   } catch (const RunAbandoned&) {

@@ -7,9 +7,12 @@
 
 #include "app/source_dialog.h"
 #include "app/window_dialogs.h"
+#include "driver/held_input.h"
 #include "platform/user_interface.h"
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -27,6 +30,14 @@ class frmMain : public QMainWindow {
  public:
   explicit frmMain(std::unique_ptr<WindowDialogs> dialogs = nullptr);
   ~frmMain() override;
+
+  // Holds paths handed to the program as the next run's input: selects the operation that fits
+  // and says what is held. While a run goes on nothing is taken, and the status says so.
+  void holdPaths(const std::vector<std::string>& paths);
+  const HeldInput& heldInput() const { return held_; }
+  // Where the next file dialog starts: the folder of the last choice, else the program's own
+  // folder when the sample file is there (a build tree), else the home folder.
+  std::string startFolder() const;
 
   std::string SelectInput(int runMode);
   int currentRunMode() const;
@@ -51,6 +62,8 @@ class frmMain : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void Form_Load();
@@ -102,6 +115,7 @@ class frmMain : public QMainWindow {
   QAction* mnuTolerantMatching;
   QAction* mnuCountryCode;
   MatchRule matchRule_;
+  HeldInput held_;
 
   std::unique_ptr<WindowDialogs> dialogs_;
   SourceDialogSettings cdcSource_;

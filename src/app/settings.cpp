@@ -1,11 +1,13 @@
 #include "app/settings.h"
 
+#include "app/qt_text.h"
 #include "vcard/mapped_export.h"
 
 namespace palvren {
 
 namespace {
 constexpr char kExportFormatKey[] = "export/format";
+constexpr char kLastFolderKey[] = "dialogs/lastFolder";
 constexpr char kTolerantKey[] = "matching/tolerant";
 constexpr char kCountryCodeKey[] = "matching/countryCode";
 }  // namespace
@@ -25,6 +27,15 @@ void saveExportFormat(ExportFormat format) {
                      : format == ExportFormat::Outlook ? "outlook"
                                                        : "raw";
   userSettings()->setValue(kExportFormatKey, name);
+}
+
+std::string savedLastFolder() {
+  return pathBytes(userSettings()->value(kLastFolderKey, "").toString());
+}
+
+void saveLastFolder(std::string folder) {
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  if (!folder.empty()) userSettings()->setValue(kLastFolderKey, pathText(folder));
 }
 
 MatchRule savedMatchRule() {

@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <memory>
+#include <string>
 
 #include "platform/user_interface.h"
 
@@ -12,6 +13,10 @@ std::unique_ptr<QSettings> userSettings();
 
 ExportFormat savedExportFormat();
 void saveExportFormat(ExportFormat format);
+
+// The folder of the last file or folder chosen; empty before the first choice.
+std::string savedLastFolder();
+void saveLastFolder(std::string folder);
 
 MatchRule savedMatchRule();
 void saveMatchRule(const MatchRule& rule);

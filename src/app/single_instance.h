@@ -2,21 +2,36 @@
 
 #include <QLockFile>
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <memory>
+
+class QLocalServer;
 
 namespace palvren {
 
 // Held for the life of the first copy of the program. The lock file records the holder's
-// process, so a lock left by a copy that crashed does not keep the user out.
+// process, so a lock left by a copy that crashed does not keep the user out. The first copy
+// listens on a local socket beside the lock; a later copy hands it the paths it was given and
+// ends, and the first copy brings its window forward.
 class SingleInstance {
  public:
   explicit SingleInstance(const QString& lockPath);
+  ~SingleInstance();
   bool anotherIsRunning() const { return !acquired_; }
+
+  // In a later copy: gives paths (empty for none) to the first copy. False when it cannot be
+  // reached in time.
+  bool handOver(const QStringList& paths) const;
+  // In the first copy: calls receiver with the paths each later copy hands over.
+  void listen(std::function<void(const QStringList&)> receiver);
 
   static QString defaultLockPath();
 
  private:
+  QString socketPath_;
   std::unique_ptr<QLockFile> lock_;
+  std::unique_ptr<QLocalServer> server_;
   bool acquired_ = false;
 };
 

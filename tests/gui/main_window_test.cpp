@@ -6,18 +6,23 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QUrl>
 #include <deque>
 #include <functional>
 
 #include "app/qt_text.h"
 #include "app/window_port.h"
+#include "driver/run_driver.h"
 #include "gui/scripted_dialogs.h"
 #include "support/temp_folder.h"
 #include "vcard/merge_recombine.h"
@@ -137,18 +142,90 @@ TEST_F(MainWindowTest, EachModeSetsItsDialogAndCancelReturnsItsPreset) {
       {"Select a multiple-contact vCard file to export",
        "vCard File (*.vcf)|*.vcf|All Files (*.*)|*.*", false, false, ""},
   };
-  const std::string programFolder = pathBytes(QCoreApplication::applicationDirPath());
+  // The first dialog starts in the home folder (no sample file beside the test), each later one
+  // in the folder of the last choice.
+  TempFolder folder;
+  const std::string picked = folder.write("picked.vcf", "");
+  std::string start = pathBytes(QDir::homePath());
   for (int mode = 0; mode < 4; ++mode) {
-    dialogs->choices = {"/somewhere/else/picked.vcf", ScriptedDialogs::kCancel};
-    EXPECT_EQ(window->SelectInput(mode), "/somewhere/else/picked.vcf");
+    const std::string choice = mode == kRecombine ? folderSelectionText(folder.path()) : picked;
+    dialogs->choices = {choice, ScriptedDialogs::kCancel};
+    window->SelectInput(mode);
+    EXPECT_EQ(dialogs->dialogs.back().initialFolder, start) << mode;
+    start = folder.path();
     EXPECT_EQ(window->SelectInput(mode), expected[mode].cancelled) << mode;
     const SourceDialogSettings& shown = dialogs->dialogs.back();
     EXPECT_EQ(shown.title, expected[mode].title);
     EXPECT_EQ(shown.filter, expected[mode].filter);  // Recombine keeps the earlier filter
     EXPECT_EQ(shown.multiSelect, expected[mode].multi);
     EXPECT_EQ(shown.pickFolder, expected[mode].folder);
-    EXPECT_EQ(shown.initialFolder, programFolder);
+    EXPECT_EQ(shown.initialFolder, folder.path());
   }
+  // Kept for the next start.
+  EXPECT_EQ(frmMain(std::make_unique<ScriptedDialogs>()).startFolder(), folder.path());
+}
+
+// Files and folders dropped on the window (or named on the command line) are held for Run Now,
+// with the operation that fits selected.
+TEST_F(MainWindowTest, DroppedPathsAreHeldForRunNowOnce) {
+  TempFolder folder;
+  TempFolder other;
+  const std::string twoContacts =
+      "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:B\r\nEND:VCARD\r\n";
+  const std::string a = folder.write("a.vcf", twoContacts);
+  const std::string b = folder.write("b.vcf", twoContacts);
+  const std::string elsewhere = other.write("c.vcf", twoContacts);
+  struct Case {
+    std::vector<std::string> paths;
+    int selectedBefore;
+    int mode;
+    const char* status;
+  };
+  const Case cases[] = {
+      {{a}, kSplit, kSplit, "Holding \"a.vcf\": click Run Now to split it."},
+      {{a}, kExport, kExport, "Holding \"a.vcf\": click Run Now to export it."},
+      {{a, b}, kSplit, kMerge, "click Run Now to merge them."},
+      {{folder.path()}, kSplit, kRecombine, "click Run Now to recombine its files."},
+      {{a, elsewhere},
+       kMerge,
+       -1,
+       "Files from several folders cannot be merged together; nothing is held."},
+  };
+  window->show();
+  for (const Case& c : cases) {
+    click(option("optStartWith", c.selectedBefore));
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const std::string& path : c.paths) urls << QUrl::fromLocalFile(pathText(path));
+    data.setUrls(urls);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    // Sent straight to the window: the application delivers drops only during a real drag.
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    static_cast<QObject*>(window.get())->event(&enter);
+    EXPECT_TRUE(enter.isAccepted());
+    static_cast<QObject*>(window.get())->event(&drop);
+    EXPECT_EQ(window->heldInput().runMode, c.mode) << c.status;
+    if (c.mode >= 0) {
+      EXPECT_EQ(window->currentRunMode(), c.mode);
+    }
+    EXPECT_TRUE(label("statusPanel")->text().endsWith(c.status))
+        << label("statusPanel")->text().toStdString();
+  }
+  QMimeData web;
+  web.setUrls({QUrl("https://example.org/a.vcf")});
+  QDragEnterEvent remote(QPoint(10, 10), Qt::CopyAction, &web, Qt::LeftButton, Qt::NoModifier);
+  static_cast<QObject*>(window.get())->event(&remote);
+  EXPECT_FALSE(remote.isAccepted());  // only files of this machine
+  // Run Now takes what is held without asking; the next run asks again.
+  window->show();
+  window->holdPaths({a});
+  const std::size_t asked = dialogs->dialogs.size();
+  click(button("cmdRun"));
+  EXPECT_EQ(dialogs->dialogs.size(), asked);
+  EXPECT_EQ(dialogs->messages.back().title, "vCard Split Successfull");
+  dialogs->choices = {ScriptedDialogs::kCancel};
+  click(button("cmdRun"));
+  EXPECT_EQ(dialogs->dialogs.size(), asked + 1);
 }
 
 TEST_F(MainWindowTest, RecombineFirstUseHasTheAllFilesFilter) {

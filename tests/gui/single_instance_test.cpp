@@ -13,13 +13,15 @@
 namespace palvren {
 namespace {
 
-std::unique_ptr<QProcess> startProgram(const QString& runtimeFolder) {
+std::unique_ptr<QProcess> startProgram(const QString& runtimeFolder,
+                                       const QStringList& arguments = {}) {
   auto process = std::make_unique<QProcess>();
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("XDG_RUNTIME_DIR", runtimeFolder);
+  environment.insert("XDG_CONFIG_HOME", runtimeFolder + "/config");
   environment.insert("QT_QPA_PLATFORM", "offscreen");
   process->setProcessEnvironment(environment);
-  process->start(PALVREN_EXECUTABLE, {});
+  process->start(PALVREN_EXECUTABLE, arguments);
   return process;
 }
 
@@ -50,6 +52,29 @@ TEST(SingleInstance, ASecondCopyEndsAtOnceAndAStaleLockDoesNotBlock) {
   EXPECT_FALSE(third->waitForFinished(1500));  // it runs: the stale lock did not stop it
   third->kill();
   third->waitForFinished();
+}
+
+TEST(SingleInstance, ASecondStartHandsItsFilesToTheFirstWindow) {
+  testing::TempFolder folder;
+  const QString runtime = QString::fromStdString(folder.path());
+  ::chmod(folder.path().c_str(), 0700);
+  const QString file = QString::fromStdString(folder.write("contacts.vcf", "BEGIN:VCARD\r\n"));
+  auto first = startProgram(runtime);
+  ASSERT_TRUE(first->waitForStarted());
+  ASSERT_TRUE(waitForFile(runtime + "/palvren.socket"));
+  auto second = startProgram(runtime, {file});
+  ASSERT_TRUE(second->waitForFinished(10000));
+  EXPECT_EQ(second->exitCode(), 0);
+  QByteArray said;
+  for (int i = 0; i < 200 && !said.contains(file.toUtf8()); ++i) {
+    first->waitForReadyRead(25);
+    said += first->readAllStandardError();
+  }
+  EXPECT_TRUE(said.contains("took over 1 path(s) from a second start, first " + file.toUtf8()))
+      << said.toStdString();
+  EXPECT_EQ(first->state(), QProcess::Running);
+  first->kill();
+  first->waitForFinished();
 }
 
 TEST(SingleInstance, TheLockIsHeldOnceInOneProcessToo) {
