@@ -118,7 +118,10 @@ frmMain::frmMain(std::unique_ptr<WindowDialogs> dialogs) : dialogs_(std::move(di
   cmdRun->setToolTip("Split a multi-contact vCard into separate vCard files");
   // The text colour goes with the background: a dark scheme's light text is unreadable on green.
   cmdRun->setStyleSheet(
-      "QPushButton { background-color: rgb(96, 200, 96); color: black; font-weight: bold; }");
+      "QPushButton { background-color: rgb(96, 200, 96); color: black; font-weight: bold;"
+      " border: 1px solid rgb(40, 110, 40); border-radius: 3px; }"
+      // Keyboard focus shows as a thick dark frame, plain on the green in any colour scheme.
+      "QPushButton:focus { border: 3px solid rgb(0, 40, 120); }");
   cmdRun->setMinimumHeight(px(495));
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, [this] {
@@ -139,10 +142,10 @@ frmMain::~frmMain() = default;
 QWidget* frmMain::buildStartWithFrame() {
   fraStartWith = namedFrame("What to Do", "fraStartWith");
   auto* layout = new QVBoxLayout(fraStartWith);
-  const char* captions[4] = {"Multiple-Contact vCard to Individual vCard Split",
-                             "Recombine Single vCard Files into Mutiple-Contact File",
-                             "Merge Multiple vCard Files Together",
-                             "Export Multiple-Contact vCard File to Raw CSV"};
+  const char* captions[4] = {"&Multiple-Contact vCard to Individual vCard Split",
+                             "R&ecombine Single vCard Files into Mutiple-Contact File",
+                             "Mer&ge Multiple vCard Files Together",
+                             "E&xport Multiple-Contact vCard File to Raw CSV"};
   for (int i = 0; i < 4; ++i) {
     optStartWith[i] = new QRadioButton(captions[i], fraStartWith);
     optStartWith[i]->setObjectName(QString("optStartWith%1").arg(i));
@@ -213,10 +216,10 @@ QWidget* frmMain::buildRunOptionFrame() {
 
   fraNaming = namedFrame("vCard Naming Options", "fraNaming", fraRunOption);
   auto* naming = new QVBoxLayout(fraNaming);
-  optNaming[0] = new QRadioButton("Name vCards Numerically", fraNaming);
+  optNaming[0] = new QRadioButton("Name vCards &Numerically", fraNaming);
   optNaming[0]->setToolTip(
       "Every vCard file will be named per its index without reguard to contents");
-  optNaming[1] = new QRadioButton(" Name vCards from Contact Info", fraNaming);
+  optNaming[1] = new QRadioButton(" Name vCards from &Contact Info", fraNaming);
   optNaming[1]->setToolTip(
       "vCard files will be named per the first valid field in the following sequence: Formatted "
       "Name, Name, Title, Email");
@@ -230,9 +233,9 @@ QWidget* frmMain::buildRunOptionFrame() {
   auto* checkRow = new QHBoxLayout;
   checkRow->setContentsMargins(0, 0, 0, 0);
   checkRow->addWidget(new ArrowHead(fraRunOption));
-  chkRedundancyCheck = new QCheckBox("Check for Redundancies", fraRunOption);
+  chkRedundancyCheck = new QCheckBox("Check for Re&dundancies", fraRunOption);
   chkRedundancyCheck->setObjectName("chkRedundancyCheck");
-  cmdRedundancyInfo = new QPushButton("More Info", fraRunOption);
+  cmdRedundancyInfo = new QPushButton("More &Info", fraRunOption);
   cmdRedundancyInfo->setObjectName("cmdRedundancyInfo");
   checkRow->addWidget(chkRedundancyCheck);
   checkRow->addWidget(cmdRedundancyInfo);

@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
@@ -19,6 +20,7 @@
 #include <QUrl>
 #include <deque>
 #include <functional>
+#include <map>
 
 #include "app/qt_text.h"
 #include "app/window_port.h"
@@ -90,6 +92,29 @@ TEST_F(MainWindowTest, StartsWithSplitSelectedAndTheDesignStates) {
   EXPECT_EQ(label("statusPanel")->text(), "Please Choose Options and Click Run...");
   EXPECT_EQ(label("countPanel")->text(), "No Card");
   EXPECT_FALSE(label("clockPanel")->text().isEmpty());
+}
+
+// Every operation, option and command has its own access key, clashing with no menu's.
+TEST_F(MainWindowTest, AccessKeysAreDistinct) {
+  auto key = [](const QString& text) {
+    const qsizetype at = text.indexOf('&');
+    return at < 0 || at + 1 >= text.size() ? QChar() : text[at + 1].toLower();
+  };
+  std::map<QChar, QString> taken;
+  auto claim = [&](const QString& text) {
+    const QChar letter = key(text);
+    ASSERT_FALSE(letter.isNull()) << text.toStdString() << " has no access key";
+    EXPECT_TRUE(taken.emplace(letter, text).second)
+        << text.toStdString() << " clashes with " << taken[letter].toStdString();
+  };
+  for (QAction* menu : window->menuBar()->actions()) claim(menu->text());
+  for (int i = 0; i < 4; ++i) claim(option("optStartWith", i)->text());
+  for (int i = 0; i < 2; ++i) claim(option("optNaming", i)->text());
+  claim(check()->text());
+  claim(button("cmdRedundancyInfo")->text());
+  claim("&Run Now");
+  claim("&Stop");
+  EXPECT_EQ(button("cmdRun")->text(), "&Run Now");
 }
 
 TEST_F(MainWindowTest, TickingTheCheckEnablesTheRedundancyOptions) {
