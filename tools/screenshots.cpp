@@ -164,6 +164,15 @@ int main(int argc, char** argv) {
   QDir().mkpath(folder);
   palvren::frmMain window;
   save(window, folder, "main_window.png");
+  {
+    // After a file is dropped on the window (or named on the command line).
+    QTemporaryDir held;
+    const QString file = held.path() + "/phone-contacts.vcf";
+    QFile(file).open(QIODevice::WriteOnly);
+    palvren::frmMain dropped(std::make_unique<ShotDialogs>(QString(), [] {}));
+    dropped.holdPaths({file.toStdString()});
+    save(dropped, folder, "main_window_held.png");
+  }
   for (const char* name : {"chkRedundancyCheck", "optRedunActions1", "optNaming1"}) {
     window.findChild<QAbstractButton*>(name)->click();
   }
