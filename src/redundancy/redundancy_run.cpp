@@ -32,7 +32,7 @@ void offerPass2(ContactList& list, ContactTable& table, int pass1Removed, UserIn
   const MatchRule rule = ui.matchRule();
   // A saved tolerant rule changes what merges: the question says it is in force.
   const std::string matching =
-      rule.tolerant ? "\r\nPass 2 matches contacts " + rule.description() + "." : "";
+      rule.tolerant ? "\r\nMatching for Pass 2: " + rule.description() + "." : "";
   if (!ui.askYesNo(pass1Text(pass1Removed) + matching + "\r\nWould you like to continue to Pass 2?",
                    "Pass 1 Completed")) {
     return;

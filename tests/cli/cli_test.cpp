@@ -200,6 +200,8 @@ TEST(Cli, TheCheckReportsWhatItDidAndADryRunWritesNothing) {
             std::string::npos)
       << tolerant.out;
   EXPECT_NE(tolerant.out.find("1 contacts would be written"), std::string::npos);
+  EXPECT_NE(tolerant.out.find("Matching for Pass 2: tolerant"), std::string::npos);  // asked
+  EXPECT_EQ(exact.out.find("Matching for Pass 2"), std::string::npos);
   EXPECT_EQ(
       run({"split", "a.vcf", "--check", "2", "--conflicts", "first", "--country-code", "x"}).status,
       2);
