@@ -1,5 +1,6 @@
-// Split (plain, named, and with the redundancy check's loader, cleaner, both passes and writer)
-// and the CSV export, through the run driver, on any bytes.
+// Split (plain, named, and with the redundancy check's loader, cleaner, both passes with either
+// match rule, and writer) and the CSV export in each format, through the run driver, on any
+// bytes.
 #include <cstdint>
 #include <cstdlib>
 

@@ -51,6 +51,18 @@ class FuzzUserInterface : public UserInterface {
     return (seed_ & 4) ? RedundancyMode::Pass1And2 : RedundancyMode::Pass1Only;
   }
   bool redundancyCheckTicked() override { return seed_ & 8; }
+  ExportFormat exportFormat() override {
+    const uint32_t format = (seed_ >> 5) & 3;
+    return format == 0   ? ExportFormat::Raw
+           : format == 2 ? ExportFormat::Outlook
+                         : ExportFormat::Google;
+  }
+  MatchRule matchRule() override {
+    MatchRule rule;
+    rule.tolerant = seed_ & 128;
+    if (seed_ & 32) rule.countryCode = "44";
+    return rule;
+  }
   ConflictDecision askConflict(const PromptContext& context) override {
     const uint32_t mix = seed_ + uint32_t(context.firstPosition) * 7 +
                          uint32_t(context.secondPosition) * 3 +
