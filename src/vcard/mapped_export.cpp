@@ -229,14 +229,23 @@ std::string_view googleLabel(const MappedContact::Typed& typed, bool website) {
   return "Other";
 }
 
-void googleLines(const std::vector<MappedContact>& contacts, const CsvLineSink& sink) {
+// How many numbered groups of each kind the header has: the most any contact needs, at least one.
+struct GoogleGroups {
   std::size_t emails = 1, phones = 1, addresses = 1, websites = 1;
+};
+
+GoogleGroups googleGroups(const std::vector<MappedContact>& contacts) {
+  GoogleGroups groups;
   for (const MappedContact& c : contacts) {
-    emails = std::max(emails, c.emails.size());
-    phones = std::max(phones, c.phones.size());
-    addresses = std::max(addresses, c.addresses.size());
-    websites = std::max(websites, c.websites.size());
+    groups.emails = std::max(groups.emails, c.emails.size());
+    groups.phones = std::max(groups.phones, c.phones.size());
+    groups.addresses = std::max(groups.addresses, c.addresses.size());
+    groups.websites = std::max(groups.websites, c.websites.size());
   }
+  return groups;
+}
+
+std::vector<std::string> googleHeader(const GoogleGroups& groups) {
   std::vector<std::string> header = {"Name",        "Given Name",  "Additional Name",
                                      "Family Name", "Name Prefix", "Name Suffix",
                                      "Nickname",    "Birthday",    "Notes"};
@@ -248,37 +257,44 @@ void googleLines(const std::vector<MappedContact>& contacts, const CsvLineSink& 
       }
     }
   };
-  numbered("E-mail", emails, {"Type", "Value"});
-  numbered("Phone", phones, {"Type", "Value"});
-  numbered("Address", addresses,
+  numbered("E-mail", groups.emails, {"Type", "Value"});
+  numbered("Phone", groups.phones, {"Type", "Value"});
+  numbered("Address", groups.addresses,
            {"Type", "Formatted", "Street", "City", "PO Box", "Region", "Postal Code", "Country",
             "Extended Address"});
   numbered("Organization", 1, {"Type", "Name", "Title", "Department"});
-  numbered("Website", websites, {"Type", "Value"});
-  sink(csvLine(header));
-  for (const MappedContact& c : contacts) {
-    CsvRow row;
-    row << (c.formattedName.empty() ? composedName(c.name) : c.formattedName) << c.name[1]
-        << c.name[2] << c.name[0] << c.name[3] << c.name[4] << c.nickname << c.birthday
-        << notesOf(c, {});
-    auto typedCells = [&row](const std::vector<MappedContact::Typed>& list, std::size_t count,
-                             bool website) {
-      for (const auto& typed : list) row << googleLabel(typed, website) << typed.parts[0];
-      row.skip(2 * (count - list.size()));
-    };
-    typedCells(c.emails, emails, false);
-    typedCells(c.phones, phones, false);
-    for (const auto& address : c.addresses) {
-      const std::vector<std::string>& parts = address.parts;
-      row << googleLabel(address, false) << formattedAddress(parts) << parts[kStreet]
-          << parts[kCity] << parts[kPoBox] << parts[kRegion] << parts[kPostalCode]
-          << parts[kCountry] << parts[kExtended];
-    }
-    row.skip(9 * (addresses - c.addresses.size()));
-    row << "" << c.organization << c.title << c.department;
-    typedCells(c.websites, websites, true);
-    sink(row.take());
+  numbered("Website", groups.websites, {"Type", "Value"});
+  return header;
+}
+
+std::string googleRow(const MappedContact& c, const GoogleGroups& groups) {
+  CsvRow row;
+  row << (c.formattedName.empty() ? composedName(c.name) : c.formattedName) << c.name[1]
+      << c.name[2] << c.name[0] << c.name[3] << c.name[4] << c.nickname << c.birthday
+      << notesOf(c, {});
+  auto typedCells = [&row](const std::vector<MappedContact::Typed>& list, std::size_t count,
+                           bool website) {
+    for (const auto& typed : list) row << googleLabel(typed, website) << typed.parts[0];
+    row.skip(2 * (count - list.size()));
+  };
+  typedCells(c.emails, groups.emails, false);
+  typedCells(c.phones, groups.phones, false);
+  for (const auto& address : c.addresses) {
+    const std::vector<std::string>& parts = address.parts;
+    row << googleLabel(address, false) << formattedAddress(parts) << parts[kStreet] << parts[kCity]
+        << parts[kPoBox] << parts[kRegion] << parts[kPostalCode] << parts[kCountry]
+        << parts[kExtended];
   }
+  row.skip(9 * (groups.addresses - c.addresses.size()));
+  row << "" << c.organization << c.title << c.department;
+  typedCells(c.websites, groups.websites, true);
+  return row.take();
+}
+
+void googleLines(const std::vector<MappedContact>& contacts, const CsvLineSink& sink) {
+  const GoogleGroups groups = googleGroups(contacts);
+  sink(csvLine(googleHeader(groups)));
+  for (const MappedContact& c : contacts) sink(googleRow(c, groups));
 }
 
 // Outlook's "Comma Separated Values" export: fixed columns, one slot per kind of telephone and
@@ -359,9 +375,8 @@ std::string outlookPhoneColumn(const std::string& kind) {
   return found == columns.end() ? "Other Phone" : found->second;
 }
 
-std::vector<std::string> outlookCells(const MappedContact& c) {
-  OutlookRow row;
-  std::vector<std::string> notes;
+// The name's cells; an FN the parts do not spell is noted.
+void outlookName(OutlookRow& row, const MappedContact& c, std::vector<std::string>& notes) {
   const bool hasN = std::any_of(c.name.begin(), c.name.end(), [](auto& p) { return !p.empty(); });
   row.set("First Name", hasN ? c.name[1] : c.formattedName);
   row.set("Middle Name", c.name[2]);
@@ -371,16 +386,9 @@ std::vector<std::string> outlookCells(const MappedContact& c) {
   if (hasN && !c.formattedName.empty() && c.formattedName != composedName(c.name)) {
     notes.push_back("Name: " + c.formattedName);
   }
-  row.set("Nickname", c.nickname);
-  row.set("Company", c.organization);
-  row.set("Department", c.department);
-  row.set("Job Title", c.title);
-  row.set("Birthday", c.birthday);
-  for (const auto& email : c.emails) {
-    if (!row.fill({"E-mail Address", "E-mail 2 Address", "E-mail 3 Address"}, email.parts[0])) {
-      notes.push_back("E-mail: " + email.parts[0]);
-    }
-  }
+}
+
+void outlookPhones(OutlookRow& row, const MappedContact& c, std::vector<std::string>& notes) {
   for (const auto& phone : c.phones) {
     const std::string column = outlookPhoneColumn(phone.kind);
     if (!row.fill({column.c_str(), "Other Phone"}, phone.parts[0])) {
@@ -388,6 +396,11 @@ std::vector<std::string> outlookCells(const MappedContact& c) {
                       phone.parts[0]);
     }
   }
+}
+
+// Business, Home and Other each take one address; a work or home address whose place is taken
+// goes to Other, and what finds no place to the notes.
+void outlookAddresses(OutlookRow& row, const MappedContact& c, std::vector<std::string>& notes) {
   for (const auto& address : c.addresses) {
     const std::string place = address.kind == "work"   ? "Business"
                               : address.kind == "home" ? "Home"
@@ -407,6 +420,24 @@ std::vector<std::string> outlookCells(const MappedContact& c) {
     row.set(prefix + " Postal Code", parts[kPostalCode]);
     row.set(prefix + " Country/Region", parts[kCountry]);
   }
+}
+
+std::vector<std::string> outlookCells(const MappedContact& c) {
+  OutlookRow row;
+  std::vector<std::string> notes;
+  outlookName(row, c, notes);
+  row.set("Nickname", c.nickname);
+  row.set("Company", c.organization);
+  row.set("Department", c.department);
+  row.set("Job Title", c.title);
+  row.set("Birthday", c.birthday);
+  for (const auto& email : c.emails) {
+    if (!row.fill({"E-mail Address", "E-mail 2 Address", "E-mail 3 Address"}, email.parts[0])) {
+      notes.push_back("E-mail: " + email.parts[0]);
+    }
+  }
+  outlookPhones(row, c, notes);
+  outlookAddresses(row, c, notes);
   for (const auto& website : c.websites) {
     if (!row.fill({"Web Page"}, website.parts[0])) notes.push_back("Web page: " + website.parts[0]);
   }
@@ -488,61 +519,77 @@ std::string UnescapeText(std::string_view value) {
   return text;
 }
 
+namespace {
+
+// A structured value's first `count` parts; parts beyond them are joined into the last.
+std::vector<std::string> partsOf(std::string_view value, std::size_t count) {
+  std::vector<std::string> parts = StructuredParts(value);
+  parts.resize(std::max(parts.size(), count));
+  for (std::size_t k = count; k < parts.size(); ++k) {
+    parts[count - 1] = joinNonEmpty({parts[count - 1], parts[k]}, " ");
+  }
+  parts.resize(count);
+  return parts;
+}
+
+// The first such property fills the field; a later one is listed with the others.
+bool fillOnce(std::string& field, std::string text) {
+  if (!field.empty()) return false;
+  field = std::move(text);
+  return true;
+}
+
+// Puts a property into its field; false when no field is for it.
+bool placeProperty(MappedContact& contact, const MappedProperty& p) {
+  const std::string& name = p.name;
+  if (name == "FN") return fillOnce(contact.formattedName, UnescapeText(p.value));
+  if (name == "NICKNAME") return fillOnce(contact.nickname, UnescapeText(p.value));
+  if (name == "TITLE") return fillOnce(contact.title, UnescapeText(p.value));
+  if (name == "BDAY") return fillOnce(contact.birthday, normalizedBirthday(p.value));
+  if (name == "N") {
+    const bool first = std::all_of(contact.name.begin(), contact.name.end(),
+                                   [](const std::string& part) { return part.empty(); });
+    if (!first) return false;
+    const std::vector<std::string> parts = partsOf(p.value, 5);
+    std::copy(parts.begin(), parts.end(), contact.name.begin());
+    return true;
+  }
+  if (name == "ORG") {
+    if (!contact.organization.empty()) return false;
+    const std::vector<std::string> parts = StructuredParts(p.value);
+    contact.organization = parts[0];
+    contact.department =
+        joinNonEmpty(std::vector<std::string>(parts.begin() + 1, parts.end()), ", ");
+    return true;
+  }
+  if (name == "NOTE") {
+    contact.note = joinNonEmpty({contact.note, UnescapeText(p.value)}, "\n");
+  } else if (name == "EMAIL") {
+    contact.emails.push_back({kindOf(p), {withoutScheme(UnescapeText(p.value), "MAILTO:")}});
+  } else if (name == "TEL") {
+    contact.phones.push_back({kindOf(p), {withoutScheme(UnescapeText(p.value), "TEL:")}});
+  } else if (name == "ADR") {
+    contact.addresses.push_back({kindOf(p), partsOf(p.value, 7)});
+  } else if (name == "URL") {
+    contact.websites.push_back({kindOf(p), {UnescapeText(p.value)}});
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 MappedContact MapContact(const std::vector<MappedProperty>& properties) {
   MappedContact contact;
-  // The first such property fills the field; a later one is listed with the others.
-  auto firstInto = [](std::string& field, std::string text) {
-    if (!field.empty()) return false;
-    field = std::move(text);
-    return true;
-  };
   for (const MappedProperty& p : properties) {
-    const std::string& name = p.name;
-    auto text = [&p] { return UnescapeText(p.value); };
-    bool placed = true;
-    if (name == "BEGIN" || name == "VERSION" || name == "PHOTO" || name == "LOGO") {
-      continue;  // the card's frame, and pictures, have no cell
-    } else if (name == "FN") {
-      placed = firstInto(contact.formattedName, text());
-    } else if (name == "N" && std::all_of(contact.name.begin(), contact.name.end(),
-                                          [](const std::string& s) { return s.empty(); })) {
-      std::vector<std::string> parts = StructuredParts(p.value);
-      parts.resize(std::max<std::size_t>(parts.size(), 5));
-      for (std::size_t k = 0; k < 5; ++k) contact.name[k] = parts[k];
-      for (std::size_t k = 5; k < parts.size(); ++k) {
-        contact.name[4] = joinNonEmpty({contact.name[4], parts[k]}, " ");
-      }
-    } else if (name == "NICKNAME") {
-      placed = firstInto(contact.nickname, text());
-    } else if (name == "ORG" && contact.organization.empty()) {
-      std::vector<std::string> parts = StructuredParts(p.value);
-      contact.organization = parts[0];
-      contact.department =
-          joinNonEmpty(std::vector<std::string>(parts.begin() + 1, parts.end()), ", ");
-    } else if (name == "TITLE") {
-      placed = firstInto(contact.title, text());
-    } else if (name == "BDAY") {
-      placed = firstInto(contact.birthday, normalizedBirthday(p.value));
-    } else if (name == "NOTE") {
-      contact.note = joinNonEmpty({contact.note, text()}, "\n");
-    } else if (name == "EMAIL") {
-      contact.emails.push_back({kindOf(p), {withoutScheme(text(), "MAILTO:")}});
-    } else if (name == "TEL") {
-      contact.phones.push_back({kindOf(p), {withoutScheme(text(), "TEL:")}});
-    } else if (name == "ADR") {
-      std::vector<std::string> parts = StructuredParts(p.value);
-      parts.resize(std::max<std::size_t>(parts.size(), 7));
-      for (std::size_t k = 7; k < parts.size(); ++k) {
-        parts[kCountry] = joinNonEmpty({parts[kCountry], parts[k]}, " ");
-      }
-      parts.resize(7);
-      contact.addresses.push_back({kindOf(p), std::move(parts)});
-    } else if (name == "URL") {
-      contact.websites.push_back({kindOf(p), {text()}});
-    } else {
-      placed = false;
+    // The card's frame, and pictures, have no cell.
+    if (p.name == "BEGIN" || p.name == "VERSION" || p.name == "PHOTO" || p.name == "LOGO") {
+      continue;
     }
-    if (!placed && !p.value.empty()) contact.other.push_back(p.tag + ": " + text());
+    if (!placeProperty(contact, p) && !p.value.empty()) {
+      contact.other.push_back(p.tag + ": " + UnescapeText(p.value));
+    }
   }
   return contact;
 }
