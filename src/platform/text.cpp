@@ -10,6 +10,23 @@ std::string toUpperAscii(std::string_view text) {
   return result;
 }
 
+std::string toLowerAscii(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) c = lowerAscii(c);
+  return result;
+}
+
+char32_t nextCodePoint(std::string_view text, std::size_t& i) {
+  const unsigned char lead = static_cast<unsigned char>(text[i++]);
+  if (lead < 0x80) return lead;
+  const int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
+  char32_t code = lead & (0x3F >> more);
+  for (int k = 0; k < more && i < text.size(); ++k) {
+    code = (code << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
+  }
+  return code;
+}
+
 std::string_view trimSpaces(std::string_view text) {
   std::size_t begin = 0;
   std::size_t end = text.size();

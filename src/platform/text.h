@@ -10,6 +10,8 @@ constexpr std::string_view kCrLf = "\r\n";
 // ASCII-only upper-casing: bytes of other scripts pass unchanged.
 inline char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 std::string toUpperAscii(std::string_view text);
+inline char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+std::string toLowerAscii(std::string_view text);
 
 // Removes leading and trailing spaces (code 32) only; tabs stay.
 std::string_view trimSpaces(std::string_view text);
@@ -27,6 +29,9 @@ bool isValidUtf8(std::string_view text);
 std::size_t characterCount(std::string_view text);
 // The first n characters (in the sense of characterCount).
 std::string_view firstCharacters(std::string_view text, std::size_t n);
+
+// The code point at i of valid UTF-8, moving i past it.
+char32_t nextCodePoint(std::string_view text, std::size_t& i);
 
 // "0000" number format: at least four digits, zero-padded.
 std::string fourDigits(int number);

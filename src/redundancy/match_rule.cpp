@@ -3,7 +3,7 @@
 #include <array>
 
 #include "platform/text.h"
-#include "vcard/mapped_export.h"
+#include "vcard/value_decoding.h"
 
 namespace palvren {
 
@@ -25,30 +25,12 @@ constexpr std::array<const char*, 192> kLatinFolds = {
     "w", "w", "y",  "y",  "y", "z", "z",  "z",  "z",  "z", "z", "s",
 };
 
-// The code point at i of valid UTF-8, moving i past it.
-char32_t nextCodePoint(std::string_view text, std::size_t& i) {
-  const unsigned char lead = static_cast<unsigned char>(text[i++]);
-  if (lead < 0x80) return lead;
-  const int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
-  char32_t code = lead & (0x3F >> more);
-  for (int k = 0; k < more && i < text.size(); ++k) {
-    code = (code << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
-  }
-  return code;
-}
-
 bool isAsciiAlphanumeric(char32_t c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
 void appendSpace(std::string& folded) {
   if (!folded.empty() && folded.back() != ' ') folded += ' ';
-}
-
-std::string_view bareName(std::string_view tag) {
-  std::string_view name = tag.substr(0, tag.find(';'));
-  const std::size_t dot = name.rfind('.');
-  return trimSpaces(dot == std::string_view::npos ? name : name.substr(dot + 1));
 }
 
 }  // namespace
@@ -62,7 +44,7 @@ std::string MatchRule::description() const {
 }
 
 MatchField matchFieldOf(std::string_view tag) {
-  const std::string_view name = bareName(tag);
+  const std::string_view name = ungroupedName(tag);
   if (equalsUpper(name, "EMAIL")) return MatchField::Email;
   if (equalsUpper(name, "TEL")) return MatchField::Telephone;
   if (equalsUpper(name, "ADR")) return MatchField::Address;
@@ -79,7 +61,7 @@ std::string foldText(std::string_view utf8) {
     const std::size_t start = i;
     const char32_t c = valid ? nextCodePoint(utf8, i) : static_cast<unsigned char>(utf8[i++]);
     if (isAsciiAlphanumeric(c)) {
-      folded += char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+      folded += lowerAscii(char(c));
     } else if (c >= 0xC0 && c < 0x180) {
       const char* latin = kLatinFolds[c - 0xC0];
       if (latin[0] == ' ') {
@@ -100,11 +82,7 @@ std::string foldText(std::string_view utf8) {
 std::string foldEmail(std::string_view value) {
   std::string_view address = trimSpaces(value);
   if (startsWithUpper(address, "MAILTO:")) address = trimSpaces(address.substr(7));
-  std::string folded(address);
-  for (char& c : folded) {
-    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-  }
-  return folded;
+  return toLowerAscii(address);
 }
 
 std::string foldTelephone(std::string_view value, std::string_view countryCode) {
@@ -135,7 +113,7 @@ std::string foldAddress(std::string_view value) {
       if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
         if (!spaced.empty() && spaced.back() != ' ') spaced += ' ';
       } else {
-        spaced += (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+        spaced += lowerAscii(c);
       }
     }
     if (!spaced.empty() && spaced.back() == ' ') spaced.pop_back();

@@ -14,44 +14,21 @@ namespace palvren {
 
 namespace {
 
-std::string lowerAscii(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-  }
-  return lower;
-}
-
 // The types a tag gives its property: TYPE=a,b values and vCard 2.1 bare parameters.
 void typesOf(std::string_view tag, std::vector<std::string>& types) {
   types.clear();
-  std::size_t start = tag.find(';');
-  while (start != std::string_view::npos) {
-    const std::size_t end = tag.find(';', start + 1);
-    const std::string_view parameter = tag.substr(start + 1, end - start - 1);
-    const std::size_t equals = parameter.find('=');
-    if (equals == std::string_view::npos) {
-      types.push_back(lowerAscii(trimSpaces(parameter)));
-    } else if (equalsUpper(trimSpaces(parameter.substr(0, equals)), "TYPE")) {
-      std::string_view list = trimSpaces(parameter.substr(equals + 1));
-      if (list.size() >= 2 && list.front() == '"' && list.back() == '"') {
-        list = list.substr(1, list.size() - 2);
-      }
-      while (!list.empty()) {
-        const std::size_t comma = list.find(',');
-        types.push_back(lowerAscii(trimSpaces(list.substr(0, comma))));
-        list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
+  forEachParameter(tag, [&types](std::string_view name, std::string_view value) {
+    if (name.empty()) {
+      types.push_back(toLowerAscii(value));
+    } else if (equalsUpper(name, "TYPE")) {
+      while (!value.empty()) {
+        const std::size_t comma = value.find(',');
+        types.push_back(toLowerAscii(trimSpaces(value.substr(0, comma))));
+        value = comma == std::string_view::npos ? std::string_view() : value.substr(comma + 1);
       }
     }
-    start = end;
-  }
-}
-
-std::string propertyNameOf(std::string_view tag) {
-  std::string_view name = tag.substr(0, tag.find(';'));
-  const std::size_t dot = name.rfind('.');
-  if (dot != std::string_view::npos) name = name.substr(dot + 1);
-  return toUpperAscii(trimSpaces(name));
+    return false;
+  });
 }
 
 // Gathers one contact's property lines, joining folded and quoted-printable continuations.
@@ -96,7 +73,7 @@ class PropertyCollector {
       const auto& [tag, value] = raw_[i];
       MappedProperty& property = properties_[i];
       property.tag = tag;
-      property.name = propertyNameOf(tag);
+      property.name = toUpperAscii(ungroupedName(tag));
       typesOf(tag, property.types);
       setValueText(property.value, tag, value, utf8);
     }
@@ -485,38 +462,6 @@ std::optional<ExportFormat> ExportFormatNamed(std::string_view name) {
   if (name == "google") return ExportFormat::Google;
   if (name == "outlook") return ExportFormat::Outlook;
   return std::nullopt;
-}
-
-std::vector<std::string> StructuredParts(std::string_view value) {
-  std::vector<std::string> parts(1);
-  for (std::size_t i = 0; i < value.size(); ++i) {
-    if (value[i] == '\\' && i + 1 < value.size()) {
-      parts.back() += value.substr(i, 2);
-      ++i;
-    } else if (value[i] == ';') {
-      parts.emplace_back();
-    } else {
-      parts.back() += value[i];
-    }
-  }
-  for (std::string& part : parts) part = std::string(trimSpaces(UnescapeText(part)));
-  return parts;
-}
-
-std::string UnescapeText(std::string_view value) {
-  std::string text;
-  text.reserve(value.size());
-  for (std::size_t i = 0; i < value.size(); ++i) {
-    const char next = i + 1 < value.size() ? value[i + 1] : '\0';
-    if (value[i] != '\\' ||
-        (next != 'n' && next != 'N' && next != ',' && next != ';' && next != '\\')) {
-      text += value[i];
-      continue;
-    }
-    text += (next == 'n' || next == 'N') ? '\n' : next;
-    ++i;
-  }
-  return text;
 }
 
 namespace {

@@ -9,6 +9,7 @@
 
 #include "platform/file_io.h"
 #include "platform/user_interface.h"
+#include "vcard/value_decoding.h"
 
 namespace palvren {
 
@@ -43,11 +44,6 @@ struct MappedContact {
   // Properties no column is for, one "TAG: value" line each.
   std::vector<std::string> other;
 };
-
-// The parts of a structured value, split at unescaped ";" and unescaped.
-std::vector<std::string> StructuredParts(std::string_view value);
-// A text value unescaped: "\n" a line break; "\,", "\;", "\\" the character.
-std::string UnescapeText(std::string_view value);
 
 MappedContact MapContact(const std::vector<MappedProperty>& properties);
 

@@ -28,17 +28,6 @@ void appendUtf8(std::string& out, char32_t code) {
   }
 }
 
-// The code point at i of valid UTF-8, moving i past it.
-char32_t nextCodePoint(std::string_view text, std::size_t& i) {
-  const unsigned char lead = static_cast<unsigned char>(text[i++]);
-  if (lead < 0x80) return lead;
-  const int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
-  char32_t code = lead & (0x3F >> more);
-  for (int k = 0; k < more; ++k)
-    code = (code << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
-  return code;
-}
-
 std::optional<char> windows1252Byte(char32_t code) {
   if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return char(code);
   for (std::size_t k = 0; k < kWindows1252High.size(); ++k) {
@@ -68,13 +57,6 @@ bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool isBase64Encoded(std::string_view tag) {
   const std::string_view encoding = parameterOf(tag, "ENCODING");
   return equalsUpper(encoding, "BASE64") || equalsUpper(encoding, "B");
-}
-
-// The property name without its group: "item1.PHOTO;TYPE=JPEG" gives "PHOTO".
-std::string_view bareName(std::string_view tag) {
-  std::string_view name = tag.substr(0, tag.find(';'));
-  const std::size_t dot = name.rfind('.');
-  return dot == std::string_view::npos ? name : name.substr(dot + 1);
 }
 
 std::optional<std::string> imageFormat(std::string_view bytes) {
@@ -114,28 +96,43 @@ Charset charsetNamed(std::string_view name) {
   return Charset::Unknown;
 }
 
-std::string_view parameterOf(std::string_view tag, std::string_view upperName) {
+std::string_view ungroupedName(std::string_view tag) {
+  std::string_view name = tag.substr(0, tag.find(';'));
+  const std::size_t dot = name.rfind('.');
+  return trimSpaces(dot == std::string_view::npos ? name : name.substr(dot + 1));
+}
+
+void forEachParameter(std::string_view tag, const ParameterVisitor& visit) {
   std::size_t start = tag.find(';');
   while (start != std::string_view::npos) {
     const std::size_t end = tag.find(';', start + 1);
     const std::string_view parameter = tag.substr(start + 1, end - start - 1);
     const std::size_t equals = parameter.find('=');
     if (equals == std::string_view::npos) {
-      // vCard 2.1 names encodings bare.
-      if (upperName == "ENCODING" &&
-          (equalsUpper(parameter, "QUOTED-PRINTABLE") || equalsUpper(parameter, "BASE64"))) {
-        return parameter;
-      }
-    } else if (equalsUpper(trimSpaces(parameter.substr(0, equals)), upperName)) {
+      if (visit({}, trimSpaces(parameter))) return;
+    } else {
       std::string_view value = trimSpaces(parameter.substr(equals + 1));
       if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
         value = value.substr(1, value.size() - 2);
       }
-      return value;
+      if (visit(trimSpaces(parameter.substr(0, equals)), value)) return;
     }
     start = end;
   }
-  return {};
+}
+
+std::string_view parameterOf(std::string_view tag, std::string_view upperName) {
+  std::string_view found;
+  forEachParameter(tag, [&](std::string_view name, std::string_view value) {
+    // vCard 2.1 names encodings bare.
+    const bool bareEncoding =
+        name.empty() && upperName == "ENCODING" &&
+        (equalsUpper(value, "QUOTED-PRINTABLE") || equalsUpper(value, "BASE64"));
+    if (!bareEncoding && (name.empty() || !equalsUpper(name, upperName))) return false;
+    found = value;
+    return true;
+  });
+  return found;
 }
 
 bool isQuotedPrintable(std::string_view tag) {
@@ -282,7 +279,7 @@ std::optional<std::string> encodeTypedValue(std::string_view tag, std::string_vi
 }
 
 std::optional<InlineImage> inlineImage(std::string_view tag, std::string_view value) {
-  const std::string name = toUpperAscii(bareName(tag));
+  const std::string name = toUpperAscii(ungroupedName(tag));
   if (name != "PHOTO" && name != "LOGO") return std::nullopt;
   const std::optional<std::string_view> payload = base64Payload(tag, value);
   if (!payload) return std::nullopt;
@@ -291,6 +288,38 @@ std::optional<InlineImage> inlineImage(std::string_view tag, std::string_view va
   std::optional<std::string> format = imageFormat(*bytes);
   if (!format) return std::nullopt;
   return InlineImage{std::move(*format), std::move(*bytes)};
+}
+
+std::vector<std::string> StructuredParts(std::string_view value) {
+  std::vector<std::string> parts(1);
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    if (value[i] == '\\' && i + 1 < value.size()) {
+      parts.back() += value.substr(i, 2);
+      ++i;
+    } else if (value[i] == ';') {
+      parts.emplace_back();
+    } else {
+      parts.back() += value[i];
+    }
+  }
+  for (std::string& part : parts) part = std::string(trimSpaces(UnescapeText(part)));
+  return parts;
+}
+
+std::string UnescapeText(std::string_view value) {
+  std::string text;
+  text.reserve(value.size());
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    const char next = i + 1 < value.size() ? value[i + 1] : '\0';
+    if (value[i] != '\\' ||
+        (next != 'n' && next != 'N' && next != ',' && next != ';' && next != '\\')) {
+      text += value[i];
+      continue;
+    }
+    text += (next == 'n' || next == 'N') ? '\n' : next;
+    ++i;
+  }
+  return text;
 }
 
 }  // namespace palvren

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace palvren {
 
@@ -14,6 +16,14 @@ enum class Charset { Unknown, Utf8, Latin1, Windows1252 };
 
 // The character set a CHARSET parameter names; Unknown for one not listed here.
 Charset charsetNamed(std::string_view name);
+
+// The property name of a tag without its group: "item1.PHOTO;TYPE=JPEG" gives "PHOTO".
+std::string_view ungroupedName(std::string_view tag);
+
+// Calls visit with each parameter of a tag in order, name and value trimmed and the value
+// unquoted; a vCard 2.1 bare parameter has an empty name. Stops when visit returns true.
+using ParameterVisitor = std::function<bool(std::string_view name, std::string_view value)>;
+void forEachParameter(std::string_view tag, const ParameterVisitor& visit);
 
 // The value of a tag's parameter ("ENCODING", "CHARSET"), compared without case; a vCard 2.1
 // bare parameter (";QUOTED-PRINTABLE", ";BASE64") counts as the value of ENCODING. Empty when
@@ -33,6 +43,11 @@ std::string encodeQuotedPrintable(std::string_view bytes);
 // Base64 undone, white space and line ends skipped; nothing when a character or the padding
 // is not base64.
 std::optional<std::string> decodeBase64(std::string_view text);
+
+// The parts of a structured value, split at unescaped ";" and unescaped.
+std::vector<std::string> StructuredParts(std::string_view value);
+// A text value unescaped: "\n" a line break; "\,", "\;", "\\" the character.
+std::string UnescapeText(std::string_view value);
 
 // Bytes of a character set as UTF-8. UTF-8 and Unknown pass unchanged.
 std::string toUtf8(std::string_view bytes, Charset from);
