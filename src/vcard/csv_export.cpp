@@ -50,22 +50,9 @@ class ItemCollector {
 
 constexpr std::string_view kEmptyCell = ",\"\"";
 
-// Appends value as one quoted cell, its quotes doubled.
-void appendQuoted(std::string& row, std::string_view value) {
-  row += '"';
-  for (std::size_t quote; (quote = value.find('"')) != std::string_view::npos;) {
-    row.append(value.substr(0, quote + 1));
-    row += '"';
-    value.remove_prefix(quote + 1);
-  }
-  row.append(value);
-  row += '"';
-}
-
 std::string headerField(std::string_view tag) {
-  if (tag.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(tag);
   std::string field;
-  appendQuoted(field, tag);
+  appendCsvField(field, tag);
   return field;
 }
 
@@ -111,6 +98,25 @@ void writeCsv(const OutputFolder& folder, const ContactItems& contacts, const Co
 }
 
 }  // namespace
+
+void appendQuoted(std::string& row, std::string_view value) {
+  row += '"';
+  for (std::size_t quote; (quote = value.find('"')) != std::string_view::npos;) {
+    row.append(value.substr(0, quote + 1));
+    row += '"';
+    value.remove_prefix(quote + 1);
+  }
+  row.append(value);
+  row += '"';
+}
+
+void appendCsvField(std::string& row, std::string_view value) {
+  if (value.find_first_of(",\"\r\n") == std::string_view::npos) {
+    row.append(value);
+  } else {
+    appendQuoted(row, value);
+  }
+}
 
 std::size_t ContactItems::dataItemsEnd(std::size_t c) const {
   std::size_t end = c + 1 < firstItem.size() ? firstItem[c + 1] : items.size();

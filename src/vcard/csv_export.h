@@ -47,6 +47,11 @@ class ColumnTags {
   std::unordered_map<std::string_view, int> index_;
 };
 
+// Appends value as one quoted cell, its quotes doubled.
+void appendQuoted(std::string& row, std::string_view value);
+// Appends value as a cell, quoted only when it holds a comma, quote or line end (RFC 4180).
+void appendCsvField(std::string& row, std::string_view value);
+
 // Text before and after an item's first colon, each trimmed of spaces.
 std::string_view itemTag(std::string_view item);
 std::string_view itemValue(std::string_view item);

@@ -8,6 +8,7 @@
 #include "platform/text.h"
 #include "vcard/block_rules.h"
 #include "vcard/contact_folder.h"
+#include "vcard/csv_export.h"
 #include "vcard/value_decoding.h"
 
 namespace palvren {
@@ -147,25 +148,12 @@ std::string composedName(const std::array<std::string, 5>& name) {
   return joinNonEmpty({name[3], name[1], name[2], name[0], name[4]}, " ");
 }
 
-void appendCell(std::string& row, std::string_view cell) {
-  if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
-    row.append(cell);
-    return;
-  }
-  row += '"';
-  for (char c : cell) {
-    if (c == '"') row += '"';
-    row += c;
-  }
-  row += '"';
-}
-
 // One CSV row, cell by cell.
 class CsvRow {
  public:
   CsvRow& operator<<(std::string_view cell) {
     if (cells_++ > 0) row_ += ',';
-    appendCell(row_, cell);
+    appendCsvField(row_, cell);
     return *this;
   }
   void skip(std::size_t cells) {
