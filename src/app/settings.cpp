@@ -23,10 +23,9 @@ ExportFormat savedExportFormat() {
 }
 
 void saveExportFormat(ExportFormat format) {
-  const char* name = format == ExportFormat::Google    ? "google"
-                     : format == ExportFormat::Outlook ? "outlook"
-                                                       : "raw";
-  userSettings()->setValue(kExportFormatKey, name);
+  userSettings()->setValue(
+      kExportFormatKey,
+      QString::fromUtf8(ExportFormatKey(format).data(), qsizetype(ExportFormatKey(format).size())));
 }
 
 std::string savedLastFolder() {

@@ -13,6 +13,7 @@
 #include "platform/version.h"
 #include "redundancy/redundancy_run.h"
 #include "vcard/counting.h"
+#include "vcard/mapped_export.h"
 #include "vcard/merge_recombine.h"
 #include "vcard/selection.h"
 
@@ -116,10 +117,9 @@ T choose(const std::string& option, const std::string& value,
 
 void parseOption(Options& options, const std::string& option, const std::string& value) {
   if (option == "--format" && options.command == "export") {
-    options.format = choose<ExportFormat>(option, value,
-                                          {{"raw", ExportFormat::Raw},
-                                           {"google", ExportFormat::Google},
-                                           {"outlook", ExportFormat::Outlook}});
+    const std::optional<ExportFormat> format = ExportFormatNamed(value);
+    if (!format) throw UsageError{"invalid value '" + value + "' for " + option};
+    options.format = *format;
     return;
   }
   const bool checks =

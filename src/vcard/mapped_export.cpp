@@ -421,34 +421,36 @@ bool MappedProperty::hasType(std::string_view type) const {
   return std::find(types.begin(), types.end(), type) != types.end();
 }
 
-std::string_view ExportFileName(ExportFormat format) {
-  switch (format) {
-    case ExportFormat::Google:
-      return "Contacts_Google.csv";
-    case ExportFormat::Outlook:
-      return "Contacts_Outlook.csv";
-    case ExportFormat::Raw:
-      break;
+namespace {
+
+// Each format's name on the command line and in the settings, its title, and its file.
+struct FormatNames {
+  ExportFormat format;
+  std::string_view key, title, fileName;
+};
+constexpr FormatNames kFormats[] = {
+    {ExportFormat::Raw, "raw", "Raw (one column per tag)", "Contacts_Export.csv"},
+    {ExportFormat::Google, "google", "Google Contacts CSV", "Contacts_Google.csv"},
+    {ExportFormat::Outlook, "outlook", "Outlook CSV", "Contacts_Outlook.csv"},
+};
+
+const FormatNames& namesOf(ExportFormat format) {
+  for (const FormatNames& names : kFormats) {
+    if (names.format == format) return names;
   }
-  return "Contacts_Export.csv";
+  return kFormats[0];
 }
 
-std::string_view ExportFormatTitle(ExportFormat format) {
-  switch (format) {
-    case ExportFormat::Google:
-      return "Google Contacts CSV";
-    case ExportFormat::Outlook:
-      return "Outlook CSV";
-    case ExportFormat::Raw:
-      break;
-  }
-  return "Raw (one column per tag)";
-}
+}  // namespace
+
+std::string_view ExportFileName(ExportFormat format) { return namesOf(format).fileName; }
+std::string_view ExportFormatTitle(ExportFormat format) { return namesOf(format).title; }
+std::string_view ExportFormatKey(ExportFormat format) { return namesOf(format).key; }
 
 std::optional<ExportFormat> ExportFormatNamed(std::string_view name) {
-  if (name == "raw") return ExportFormat::Raw;
-  if (name == "google") return ExportFormat::Google;
-  if (name == "outlook") return ExportFormat::Outlook;
+  for (const FormatNames& names : kFormats) {
+    if (names.key == name) return names.format;
+  }
   return std::nullopt;
 }
 

@@ -17,7 +17,8 @@ namespace palvren {
 std::string_view ExportFileName(ExportFormat format);
 // The format's name as menus and messages show it.
 std::string_view ExportFormatTitle(ExportFormat format);
-// The format named on the command line: "raw", "google" or "outlook".
+// The format's name on the command line and in the settings: "raw", "google" or "outlook".
+std::string_view ExportFormatKey(ExportFormat format);
 std::optional<ExportFormat> ExportFormatNamed(std::string_view name);
 
 // One property of a contact as read for a mapped export: its name without group, upper-cased;
