@@ -428,67 +428,96 @@ std::string MatchReason(const ContactRecord& a, const ContactRecord& b) {
 
 namespace {
 
-// A value of a contact under the tolerant rule: its text for display and its folded form.
+// A value of a contact under the tolerant rule: its decoded text and its folded form.
 struct FoldedEntry {
-  std::string shown;
+  std::string text;
   std::string folded;
 };
 
-// The entries of a field a contact lists (or, for the second contact, holds), folded.
-std::vector<FoldedEntry> foldedEntries(const ContactRecord& contact, MatchField field,
-                                       const MatchRule& rule, bool listed) {
-  std::vector<FoldedEntry> entries;
-  const bool utf8 = holdsUtf8(contact);
-  auto consider = [&](std::string_view tag, std::string_view value) {
-    if (value.empty() || matchFieldOf(tag) != field) return;
-    std::string shown = displayUtf8(tag, value, utf8);
-    std::string folded = foldedValue(field, shown, rule);
-    if (folded.empty()) return;
-    if (field == MatchField::Email && folded.find('@') == std::string::npos) return;
-    entries.push_back({std::string(trimSpaces(ValueForDisplay(shown))), std::move(folded)});
-  };
-  if (listed) {
-    for (int k = 1; k <= contact.orderCount(); ++k) consider(contact.tagAt(k), contact.valueAt(k));
-  } else {
-    for (const auto& [tag, value] : contact.tagValues()) consider(tag, value);
-  }
-  return entries;
+std::string shownText(const std::string& text) {
+  return std::string(trimSpaces(ValueForDisplay(text)));
 }
 
-// The first entry of a's field whose folded form one of b's entries has: "a = b" in words, or
-// a alone when both read the same; nothing when none is shared.
-std::optional<std::string> sharedFolded(const ContactRecord& a, const ContactRecord& b,
-                                        MatchField field, const MatchRule& rule) {
-  const std::vector<FoldedEntry> theirs = foldedEntries(b, field, rule, false);
-  if (theirs.empty()) return std::nullopt;
-  for (const FoldedEntry& mine : foldedEntries(a, field, rule, true)) {
-    for (const FoldedEntry& other : theirs) {
-      if (mine.folded != other.folded) continue;
-      return mine.shown == other.shown ? mine.shown : mine.shown + " = " + other.shown;
+// Two contacts compared under the tolerant rule; each one's encoding is read once.
+class TolerantComparison {
+ public:
+  TolerantComparison(const ContactRecord& a, const ContactRecord& b, const MatchRule& rule)
+      : a_(a), b_(b), rule_(rule), aUtf8_(holdsUtf8(a)), bUtf8_(holdsUtf8(b)) {}
+
+  // Which rule matched, in words; empty when none did.
+  std::string reason() const {
+    if (auto email = shared(MatchField::Email)) return "Same e-mail ignoring case: " + *email;
+    std::optional<std::string> name = shared(MatchField::FormattedName);
+    if (!name) name = shared(MatchField::Name);
+    if (!name) return std::string();
+    if (auto telephone = shared(MatchField::Telephone)) {
+      return "Same telephone by its digits and name folded: " + *telephone + ", " + *name;
     }
+    if (auto address = shared(MatchField::Address)) {
+      return "Same address ignoring case and spacing and name folded: " + *address + ", " + *name;
+    }
+    return std::string();
   }
-  return std::nullopt;
-}
 
-std::optional<std::string> sharedFoldedName(const ContactRecord& a, const ContactRecord& b,
-                                            const MatchRule& rule) {
-  std::optional<std::string> name = sharedFolded(a, b, MatchField::FormattedName, rule);
-  return name ? name : sharedFolded(a, b, MatchField::Name, rule);
-}
+ private:
+  // The entries of a field a contact lists (or, for the second contact, holds), folded.
+  std::vector<FoldedEntry> entries(const ContactRecord& contact, bool utf8, MatchField field,
+                                   bool listed) const {
+    std::vector<FoldedEntry> found;
+    auto consider = [&](std::string_view tag, std::string_view value) {
+      if (value.empty() || matchFieldOf(tag) != field) return;
+      std::string text = displayUtf8(tag, value, utf8);
+      std::string folded = foldedValue(field, text, rule_);
+      if (folded.empty()) return;
+      if (field == MatchField::Email && folded.find('@') == std::string::npos) return;
+      found.push_back({std::move(text), std::move(folded)});
+    };
+    if (listed) {
+      for (int k = 1; k <= contact.orderCount(); ++k)
+        consider(contact.tagAt(k), contact.valueAt(k));
+    } else {
+      for (const auto& [tag, value] : contact.tagValues()) consider(tag, value);
+    }
+    return found;
+  }
+
+  // The first entry of a's field whose folded form one of b's entries has: "a = b" in words,
+  // or a alone when both read the same; nothing when none is shared.
+  std::optional<std::string> shared(MatchField field) const {
+    const std::vector<FoldedEntry> theirs = entries(b_, bUtf8_, field, false);
+    if (theirs.empty()) return std::nullopt;
+    for (const FoldedEntry& mine : entries(a_, aUtf8_, field, true)) {
+      for (const FoldedEntry& other : theirs) {
+        if (mine.folded != other.folded) continue;
+        const std::string first = shownText(mine.text);
+        const std::string second = shownText(other.text);
+        return first == second ? first : first + " = " + second;
+      }
+    }
+    return std::nullopt;
+  }
+
+  const ContactRecord& a_;
+  const ContactRecord& b_;
+  const MatchRule& rule_;
+  const bool aUtf8_;
+  const bool bUtf8_;
+};
 
 std::string tolerantReason(const ContactRecord& a, const ContactRecord& b, const MatchRule& rule) {
-  if (auto email = sharedFolded(a, b, MatchField::Email, rule)) {
-    return "Same e-mail ignoring case: " + *email;
+  return TolerantComparison(a, b, rule).reason();
+}
+
+// Whether a and b match under the rule, and why, from one comparison.
+std::optional<std::string> matchOf(const ContactRecord& a, const ContactRecord& b,
+                                   const MatchRule& rule) {
+  if (rule.tolerant) {
+    std::string reason = tolerantReason(a, b, rule);
+    if (reason.empty()) return std::nullopt;
+    return reason;
   }
-  const std::optional<std::string> name = sharedFoldedName(a, b, rule);
-  if (!name) return std::string();
-  if (auto telephone = sharedFolded(a, b, MatchField::Telephone, rule)) {
-    return "Same telephone by its digits and name folded: " + *telephone + ", " + *name;
-  }
-  if (auto address = sharedFolded(a, b, MatchField::Address, rule)) {
-    return "Same address ignoring case and spacing and name folded: " + *address + ", " + *name;
-  }
-  return std::string();
+  if (!IsSimilar(a, b)) return std::nullopt;
+  return MatchReason(a, b);
 }
 
 }  // namespace
@@ -522,11 +551,12 @@ int MergeSimilarContacts(ContactList& list, ContactTable& table, UserInterface& 
     MatchKeys aKeys = listedKeys(a, state.rule);
     while (!discarded && !state.stopped && (bSlot = index.nextCandidate(aKeys, bSlot)) >= 0) {
       ContactRecord& b = table[list.numberAtSlot(bSlot)];
-      if (!IsSimilar(a, b, state.rule)) continue;
+      std::optional<std::string> match = matchOf(a, b, state.rule);
+      if (!match) continue;
       const int j = list.positionOfSlot(bSlot);
       const int aNumber = list.numberAtSlot(aSlot);
       const int bNumber = list.numberAtSlot(bSlot);
-      state.whyMatched = MatchReason(a, b, state.rule);
+      state.whyMatched = std::move(*match);
       if (report) report->matched(aNumber, a, bNumber, b, state.whyMatched);
       const MergeOutcome outcome = MergePair(a, b, i, j, ui, state);
       if (report) reportOutcome(*report, outcome, aNumber, bNumber);
