@@ -1,16 +1,19 @@
 #include "app/single_instance.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QThread>
 
 namespace palvren {
 
 namespace {
 
-constexpr int kHandOverMilliseconds = 3000;
+constexpr int kHandOverMilliseconds = 5000;
+constexpr int kRetryMilliseconds = 50;
 
 // Paths travel as UTF-8, each ended by a NUL, which no path holds.
 QByteArray encodePaths(const QStringList& paths) {
@@ -27,6 +30,19 @@ QStringList decodePaths(const QByteArray& bytes) {
   return paths;
 }
 
+// The first copy takes the lock before its window exists and only listens once it does, so a
+// start right after it may find no socket yet: try again until the time is up.
+bool connectWithin(QLocalSocket& socket, const QString& path, int milliseconds) {
+  QDeadlineTimer deadline(milliseconds);
+  for (;;) {
+    socket.connectToServer(path);
+    if (socket.waitForConnected(static_cast<int>(deadline.remainingTime()))) return true;
+    if (deadline.hasExpired()) return false;
+    socket.abort();
+    QThread::msleep(kRetryMilliseconds);
+  }
+}
+
 }  // namespace
 
 SingleInstance::SingleInstance(const QString& lockPath)
@@ -40,8 +56,7 @@ SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::handOver(const QStringList& paths) const {
   QLocalSocket socket;
-  socket.connectToServer(socketPath_);
-  if (!socket.waitForConnected(kHandOverMilliseconds)) return false;
+  if (!connectWithin(socket, socketPath_, kHandOverMilliseconds)) return false;
   socket.write(encodePaths(paths));
   if (socket.bytesToWrite() > 0 && !socket.waitForBytesWritten(kHandOverMilliseconds)) {
     return false;

@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QThread>
+#include <atomic>
+#include <thread>
 
 #include "support/temp_folder.h"
 
@@ -75,6 +79,31 @@ TEST(SingleInstance, ASecondStartHandsItsFilesToTheFirstWindow) {
   EXPECT_EQ(first->state(), QProcess::Running);
   first->kill();
   first->waitForFinished();
+}
+
+// The first copy holds the lock before it listens; a start in between must wait for it.
+TEST(SingleInstance, AStartBeforeTheFirstListensStillHandsOver) {
+  testing::TempFolder folder;
+  const QString path = QString::fromStdString(folder.path()) + "/x.lock";
+  SingleInstance first(path);
+  SingleInstance second(path);
+  ASSERT_TRUE(second.anotherIsRunning());
+  std::atomic<bool> handedOver{false};
+  std::atomic<bool> done{false};
+  std::thread later([&] {
+    handedOver = second.handOver({"/contacts/a.vcf"});
+    done = true;
+  });
+  QThread::msleep(400);
+  QStringList received;
+  first.listen([&received](const QStringList& paths) { received = paths; });
+  QDeadlineTimer deadline(10000);
+  while ((!done || received.isEmpty()) && !deadline.hasExpired()) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 25);
+  }
+  later.join();
+  EXPECT_TRUE(handedOver);
+  EXPECT_EQ(received, QStringList{"/contacts/a.vcf"});
 }
 
 TEST(SingleInstance, TheLockIsHeldOnceInOneProcessToo) {
