@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QRegularExpression>
@@ -50,6 +51,9 @@ SingleInstance::SingleInstance(const QString& lockPath)
       lock_(std::make_unique<QLockFile>(lockPath)) {
   lock_->setStaleLockTime(0);  // stale only when its process is gone, however old
   acquired_ = lock_->tryLock(0);
+  // A lock that cannot be made at all (a folder we may not write) says nothing of another
+  // copy: this one runs alone rather than not at all.
+  anotherHoldsLock_ = !acquired_ && lock_->error() == QLockFile::LockFailedError;
 }
 
 SingleInstance::~SingleInstance() = default;
@@ -93,8 +97,15 @@ void SingleInstance::listen(std::function<void(const QStringList&)> receiver) {
 
 QString SingleInstance::defaultLockPath() {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-  if (folder.isEmpty()) folder = QDir::tempPath();
-  QDir().mkpath(folder);
+  // No private runtime folder (unset and squatted, or another user's): use the user's own cache
+  // folder, never the shared temporary one, where another user could hold the lock and be
+  // handed this user's paths.
+  if (folder.isEmpty()) {
+    folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/palvren";
+    if (QDir().mkpath(folder)) {
+      QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+  }
   return folder + "/palvren.lock";
 }
 

@@ -18,7 +18,7 @@ class SingleInstance {
  public:
   explicit SingleInstance(const QString& lockPath);
   ~SingleInstance();
-  bool anotherIsRunning() const { return !acquired_; }
+  bool anotherIsRunning() const { return anotherHoldsLock_; }
 
   // In a later copy: gives paths (empty for none) to the first copy. False when it cannot be
   // reached in time.
@@ -33,6 +33,7 @@ class SingleInstance {
   std::unique_ptr<QLockFile> lock_;
   std::unique_ptr<QLocalServer> server_;
   bool acquired_ = false;
+  bool anotherHoldsLock_ = false;
 };
 
 }  // namespace palvren

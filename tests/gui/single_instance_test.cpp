@@ -1,16 +1,21 @@
 #include "app/single_instance.h"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QThread>
 #include <atomic>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "support/temp_folder.h"
 
@@ -106,11 +111,43 @@ TEST(SingleInstance, AStartBeforeTheFirstListensStillHandsOver) {
   EXPECT_EQ(received, QStringList{"/contacts/a.vcf"});
 }
 
-TEST(SingleInstance, TheLockIsHeldOnceInOneProcessToo) {
+TEST(SingleInstance, OnlyALockHeldByAnotherCopyCountsAsAnother) {
   testing::TempFolder folder;
   const QString path = QString::fromStdString(folder.path()) + "/x.lock";
-  SingleInstance first(path);
-  EXPECT_FALSE(first.anotherIsRunning());
+  {
+    SingleInstance first(path);
+    EXPECT_FALSE(first.anotherIsRunning());
+    EXPECT_TRUE(SingleInstance(path).anotherIsRunning());  // held once in one process too
+  }
+  // A lock that cannot be made (its folder is a file) must not keep the program from starting.
+  const QString file = QString::fromStdString(folder.write("plain", ""));
+  EXPECT_FALSE(SingleInstance(file + "/x.lock").anotherIsRunning());
+}
+
+// With no runtime folder set, Qt makes one in the temporary folder, and gives none when that is
+// someone else's. The lock must then stay out of the shared temporary folder.
+TEST(SingleInstance, WithoutAPrivateRuntimeFolderTheLockIsInTheUsersCache) {
+  const passwd* user = ::getpwuid(::geteuid());
+  if (::geteuid() != 0 || user == nullptr) GTEST_SKIP() << "needs a folder owned by another user";
+  testing::TempFolder folder;
+  const QString temporary = QString::fromStdString(folder.path());
+  const QString squatted = temporary + "/runtime-" + QString::fromLocal8Bit(user->pw_name);
+  const QString cache = temporary + "/cache";
+  ASSERT_TRUE(QDir().mkpath(squatted));
+  ASSERT_EQ(::chown(squatted.toUtf8().constData(), 65534, 65534), 0);
+  const std::pair<const char*, QByteArray> changed[] = {
+      {"XDG_RUNTIME_DIR", {}}, {"XDG_CACHE_HOME", cache.toUtf8()}, {"TMPDIR", temporary.toUtf8()}};
+  std::vector<std::pair<const char*, QByteArray>> saved;
+  for (const auto& [name, value] : changed) {
+    saved.emplace_back(name, qgetenv(name));
+    value.isNull() ? qunsetenv(name) : qputenv(name, value);
+  }
+  const QString lock = SingleInstance::defaultLockPath();
+  for (const auto& [name, value] : saved) value.isNull() ? qunsetenv(name) : qputenv(name, value);
+  EXPECT_EQ(lock, cache + "/palvren/palvren.lock");
+  struct stat status {};
+  ASSERT_EQ(::stat((cache + "/palvren").toUtf8().constData(), &status), 0);
+  EXPECT_EQ(status.st_mode & 0777, 0700u);
 }
 
 }  // namespace
