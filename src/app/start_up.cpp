@@ -31,7 +31,11 @@ int Main(int argc, char** argv) {
   }
   SingleInstance instance(SingleInstance::defaultLockPath());
   // A second start hands its files to the window already open; that copy comes forward.
-  if (instance.anotherIsRunning()) return instance.handOver(paths) ? 0 : 1;
+  if (instance.anotherIsRunning()) {
+    if (instance.handOver(paths)) return 0;
+    qWarning("palvren: another copy is running but did not answer; close it and start again");
+    return 1;
+  }
   frmMain window;
   instance.listen([&window](const QStringList& handed) {
     if (window.isMinimized()) window.showNormal();
