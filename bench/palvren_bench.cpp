@@ -66,6 +66,9 @@ class BenchUi : public UserInterface {
   }
   void showMessage(const std::string&, const std::string&, MessageIcon) override {}
   bool askYesNo(const std::string&, const std::string&) override { return true; }
+  EarlierResultAnswer askEarlierResult(const EarlierResult&) override {
+    return EarlierResultAnswer::Reuse;
+  }
   void openInFileBrowser(const std::string&) override {}
   NamingMode namingMode() override { return NamingMode::Numeric; }
   MatchRule matchRule() override { return rule; }
@@ -298,9 +301,8 @@ void benchMergeWithCheck(const std::string& input) {
       BenchUi ui;
       JoinSummary summary;
       int written = 0;
-      double time = timed([&] {
-        written = JoinWithRedundancyCheck(parts, (folder / "joined.vcf").string(), ui, summary);
-      });
+      std::string target = (folder / "joined.vcf").string();
+      double time = timed([&] { written = JoinWithRedundancyCheck(parts, target, ui, summary); });
       std::printf("  round %d: JoinWithRedundancyCheck of the three: %.3f s, %d contacts written\n",
                   round, time, written);
     });

@@ -43,6 +43,9 @@ class FuzzUserInterface : public UserInterface {
   void yield() override {}
   void showMessage(const std::string&, const std::string&, MessageIcon) override {}
   bool askYesNo(const std::string&, const std::string&) override { return seed_ & 1; }
+  EarlierResultAnswer askEarlierResult(const EarlierResult&) override {
+    return static_cast<EarlierResultAnswer>(seed_ % 3);
+  }
   void openInFileBrowser(const std::string&) override {}
   NamingMode namingMode() override {
     return (seed_ & 2) ? NamingMode::ContactInfo : NamingMode::Numeric;

@@ -118,6 +118,7 @@ TEST(RecombineFolder, JoinsVcfFilesInNameOrderWithABlankLineBetween) {
   folder.write("notes.txt", "no");
   folder.write("01-01-2000_CONBINED_CONTACTS.vcf", contacts(1, "old day"));
   folder.write(CombinedFileName(), "today's output, never read");
+  folder.write(numberedName(CombinedFileName(), 2), "today's second output, never read");
   FakeUserInterface ui;
   std::string output;
   EXPECT_EQ(RecombineFolder(folder.path() + "/", output, ui), 4);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/file_system.h"
 #include "platform/line_writer.h"
 #include "redundancy/prompt_context.h"
 #include "support/allocation_watch.h"
@@ -238,6 +239,60 @@ TEST(RunOperation, MergeFailureUsesTheSharedProcessingTitle) {
   EXPECT_EQ(ui.messages[0].title, "vCard Processing Failed");
   EXPECT_NE(ui.messages[0].text.find("gone.vcf"), std::string::npos);
   EXPECT_EQ(ui.status, "vCard Merge Failed");
+}
+
+// An earlier result is never replaced or mixed in unasked: the person is asked first, and each
+// answer writes where it says.
+TEST(RunOperation, AnEarlierResultIsReplacedOrMixedInOnlyWhenThePersonSaysSo) {
+  TempFolder folder;
+  const std::string input = folder.write("in.vcf", contacts(3));
+  FakeUserInterface first;
+  RunOperation(input, kSplit, first);
+  EXPECT_TRUE(first.earlierResults.empty());
+
+  FakeUserInterface fresh;
+  fresh.earlierAnswers = {EarlierResultAnswer::WriteFresh};
+  const RunOutcome freshOutcome = RunOperation(input, kSplit, fresh);
+  ASSERT_EQ(fresh.earlierResults.size(), 1u);
+  EXPECT_EQ(fresh.earlierResults[0].freshButton, "Write to \"Split-vCards (2)\"");
+  EXPECT_EQ(fresh.earlierResults[0].reuseButton, "Add to \"Split-vCards\"");
+  EXPECT_EQ(freshOutcome.outputPath, folder.file("Split-vCards (2)"));
+  EXPECT_NE(fresh.messages.back().text.find("\"" + folder.file("Split-vCards (2)") + "\""),
+            std::string::npos);
+  EXPECT_EQ(fileNames(folder.file("Split-vCards (2)")).size(), 3u);
+
+  FakeUserInterface added;
+  added.earlierAnswers = {EarlierResultAnswer::Reuse};
+  RunOperation(input, kSplit, added);
+  EXPECT_EQ(fileNames(folder.file("Split-vCards")),
+            (std::vector<std::string>{"contact0001.vcf", "contact0002.vcf", "contact0003.vcf",
+                                      "contact0004.vcf", "contact0005.vcf", "contact0006.vcf"}));
+
+  FakeUserInterface exported;
+  RunOperation(input, kExport, exported);
+  folder.write(CombinedFileName(), "earlier merge");
+  const std::string selection = folder.path() + std::string("\0in.vcf\0in.vcf", 14);
+  for (const int mode : {kSplit, kExport, kMerge}) {
+    FakeUserInterface cancelled;
+    cancelled.earlierAnswers = {EarlierResultAnswer::Cancel};
+    const RunOutcome outcome = RunOperation(mode == kMerge ? selection : input, mode, cancelled);
+    EXPECT_EQ(outcome.kind, RunOutcome::Kind::NotRun) << mode;
+    EXPECT_EQ(cancelled.earlierResults.size(), 1u) << mode;
+    EXPECT_TRUE(cancelled.browsed.empty()) << mode;
+  }
+  EXPECT_EQ(fileNames(folder.file("Split-vCards")).size(), 7u);  // six contacts, one CSV
+  EXPECT_EQ(readBytes(folder.file(CombinedFileName())), "earlier merge");
+
+  FakeUserInterface keepBoth;
+  keepBoth.earlierAnswers = {EarlierResultAnswer::WriteFresh};
+  const RunOutcome both = RunOperation(selection, kMerge, keepBoth);
+  ASSERT_EQ(keepBoth.earlierResults.size(), 1u);
+  EXPECT_EQ(keepBoth.earlierResults[0].reuseButton, "Replace");
+  EXPECT_EQ(keepBoth.earlierResults[0].freshButton, "Keep Both");
+  const std::string second = folder.file(numberedName(CombinedFileName(), 2));
+  EXPECT_EQ(both.outputPath, second);
+  EXPECT_EQ(readBytes(folder.file(CombinedFileName())), "earlier merge");
+  EXPECT_EQ(readBytes(second), contacts(3) + contacts(3));
 }
 
 TEST(RunOperation, UnknownModeDoesNothing) {

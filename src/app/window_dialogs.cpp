@@ -72,6 +72,23 @@ bool QtWindowDialogs::confirm(const std::string& text, const std::string& title)
   return box.exec() == QMessageBox::Yes;
 }
 
+int QtWindowDialogs::choose(const std::string& text, const std::string& title,
+                            const std::vector<std::string>& buttons) {
+  QMessageBox box(QMessageBox::Question, displayText(title), messageText(text), QMessageBox::Cancel,
+                  window_);
+  std::vector<QPushButton*> shown;
+  for (const std::string& button : buttons) {
+    shown.push_back(box.addButton(displayText(button), QMessageBox::AcceptRole));
+  }
+  if (!shown.empty()) box.setDefaultButton(shown.front());
+  box.setEscapeButton(QMessageBox::Cancel);
+  box.exec();
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    if (box.clickedButton() == shown[i]) return static_cast<int>(i);
+  }
+  return -1;
+}
+
 std::optional<std::string> QtWindowDialogs::askText(const std::string& prompt,
                                                     const std::string& title,
                                                     const std::string& initial) {

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/source_dialog.h"
 #include "platform/user_interface.h"
@@ -22,6 +23,10 @@ class WindowDialogs : public SourceDialogRunner {
   // A success message whose details hold a report, with a button that saves it.
   virtual void messageWithReport(const std::string& text, const std::string& title,
                                  MessageIcon icon, const std::string& report) = 0;
+  // A question answered by one of buttons, the first the default: the index of the one
+  // clicked, or -1 when it was closed or cancelled.
+  virtual int choose(const std::string& text, const std::string& title,
+                     const std::vector<std::string>& buttons) = 0;
   // A Yes/No question whose default is No: for what cannot be undone.
   virtual bool confirm(const std::string& text, const std::string& title) = 0;
   // A line of text typed in answer to a prompt, starting from initial; nothing when cancelled.
@@ -42,6 +47,8 @@ class QtWindowDialogs : public WindowDialogs {
   void messageWithReport(const std::string& text, const std::string& title, MessageIcon icon,
                          const std::string& report) override;
   bool confirm(const std::string& text, const std::string& title) override;
+  int choose(const std::string& text, const std::string& title,
+             const std::vector<std::string>& buttons) override;
   std::optional<std::string> askText(const std::string& prompt, const std::string& title,
                                      const std::string& initial) override;
   ConflictDecision conflict(const PromptContext& context) override;

@@ -61,6 +61,18 @@ bool WindowPort::askYesNo(const std::string& text, const std::string& title) {
   return dialogs_.yesNo(text, title);
 }
 
+EarlierResultAnswer WindowPort::askEarlierResult(const EarlierResult& earlier) {
+  // A new folder comes first for a split (nothing mixed in); replacing first for a file, as the
+  // desktop's own file dialogs ask.
+  const bool freshFirst = earlier.folder;
+  const std::vector<std::string> buttons =
+      freshFirst ? std::vector{earlier.freshButton, earlier.reuseButton}
+                 : std::vector{earlier.reuseButton, earlier.freshButton};
+  const int chosen = dialogs_.choose(earlier.text, earlier.title, buttons);
+  if (chosen < 0) return EarlierResultAnswer::Cancel;
+  return (chosen == 0) == freshFirst ? EarlierResultAnswer::WriteFresh : EarlierResultAnswer::Reuse;
+}
+
 void WindowPort::openInFileBrowser(const std::string& path) { dialogs_.browse(path); }
 NamingMode WindowPort::namingMode() { return naming_; }
 RedundancyMode WindowPort::redundancyMode() { return redundancy_; }

@@ -33,6 +33,7 @@ class WindowPort : public UserInterface {
                              const std::string& report) override;
   void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
   bool askYesNo(const std::string& text, const std::string& title) override;
+  EarlierResultAnswer askEarlierResult(const EarlierResult& earlier) override;
   void openInFileBrowser(const std::string& path) override;
   NamingMode namingMode() override;
   RedundancyMode redundancyMode() override;

@@ -99,7 +99,29 @@ struct Options {
   bool dryRun = false;
   ExportFormat format = ExportFormat::Raw;
   MatchRule rule;
+  EarlierPolicy earlier = EarlierPolicy::Unsaid;
 };
+
+// The flags that say what to do where an earlier result stands, by command.
+bool parseEarlierFlag(Options& options, const std::string& argument) {
+  const bool split = options.command == "split";
+  const bool file =
+      options.command == "merge" || options.command == "recombine" || options.command == "export";
+  EarlierPolicy policy = EarlierPolicy::Unsaid;
+  if ((split && argument == "--new-folder") || (file && argument == "--keep-both")) {
+    policy = EarlierPolicy::WriteFresh;
+  } else if ((split && argument == "--add") || (file && argument == "--replace")) {
+    policy = EarlierPolicy::Reuse;
+  } else {
+    return false;
+  }
+  if (options.earlier != EarlierPolicy::Unsaid && options.earlier != policy) {
+    throw UsageError{"choose one of " +
+                     std::string(split ? "--new-folder and --add" : "--replace and --keep-both")};
+  }
+  options.earlier = policy;
+  return true;
+}
 
 std::string absolutePath(const std::string& path) {
   std::error_code error;
@@ -163,6 +185,8 @@ Options parseArguments(const std::vector<std::string>& arguments, const Terminal
     const std::string& argument = arguments[i];
     if (argument == "--dry-run" && options.command != "export" && options.command != "count") {
       options.dryRun = true;
+    } else if (parseEarlierFlag(options, argument)) {
+      continue;
     } else if (argument.size() > 2 && argument.compare(0, 2, "--") == 0) {
       std::size_t equals = argument.find('=');
       if (equals != std::string::npos) {
@@ -286,6 +310,7 @@ int runCommand(const Options& options, Terminal& terminal) {
   TerminalUserInterface ui(terminal, options.naming, options.check, options.conflicts);
   ui.setExportFormat(options.format);
   ui.setMatchRule(options.rule);
+  ui.setEarlierPolicy(options.earlier);
   const std::string operand = absolutePath(options.operands.front());
   if (options.command == "count") {
     return countCommand(operand, options.operands.front(), ui, terminal);

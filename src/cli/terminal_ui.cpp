@@ -111,6 +111,25 @@ bool TerminalUserInterface::askYesNo(const std::string& text, const std::string&
   return true;
 }
 
+EarlierResultAnswer TerminalUserInterface::askEarlierResult(const EarlierResult& earlier) {
+  if (earlier_ == EarlierPolicy::WriteFresh) return EarlierResultAnswer::WriteFresh;
+  if (earlier_ == EarlierPolicy::Reuse) return EarlierResultAnswer::Reuse;
+  clearProgress();
+  const std::string where = "\"" + terminalSafe(earlier.path) + "\"";
+  const std::string fresh = "\"" + terminalSafe(earlier.freshName) + "\"";
+  if (earlier.folder) {
+    terminal_.err << "palvren-cli: " << where
+                  << " already holds files of an earlier run; nothing was written.\n"
+                  << "Give --new-folder to write into " << fresh
+                  << ", or --add to add the new files to it.\n";
+  } else {
+    terminal_.err << "palvren-cli: " << where << " already exists; nothing was written.\n"
+                  << "Give --replace to replace it, or --keep-both to write the new file as "
+                  << fresh << ".\n";
+  }
+  return EarlierResultAnswer::Cancel;
+}
+
 void TerminalUserInterface::showConflict(const PromptContext& context,
                                          const ConflictDecision& decision) {
   const ContactRecord& first = *context.firstContact;

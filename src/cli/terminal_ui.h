@@ -9,6 +9,10 @@
 namespace palvren {
 
 enum class ConflictPolicy { Ask, First, Second, Both, Neither };
+// What the command line said to do where an earlier result stands: nothing (the run stops and
+// says which options there are), write fresh (--new-folder, --keep-both), or reuse (--add,
+// --replace).
+enum class EarlierPolicy { Unsaid, WriteFresh, Reuse };
 
 // The user interface of a headless run: messages are printed, progress is one line updated in
 // place on a terminal, questions are answered by the chosen options or at the terminal.
@@ -22,6 +26,8 @@ class TerminalUserInterface : public UserInterface {
   void yield() override {}
   void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
   bool askYesNo(const std::string& text, const std::string& title) override;
+  EarlierResultAnswer askEarlierResult(const EarlierResult& earlier) override;
+  void setEarlierPolicy(EarlierPolicy policy) { earlier_ = policy; }
   void openInFileBrowser(const std::string&) override {}
   NamingMode namingMode() override { return naming_; }
   RedundancyMode redundancyMode() override {
@@ -47,6 +53,7 @@ class TerminalUserInterface : public UserInterface {
   ConflictPolicy policy_;
   ExportFormat format_ = ExportFormat::Raw;
   MatchRule rule_;
+  EarlierPolicy earlier_ = EarlierPolicy::Unsaid;
   bool progressShown_ = false;
   std::string count_;
 };

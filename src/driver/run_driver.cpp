@@ -3,6 +3,7 @@
 #include <functional>
 #include <new>
 
+#include "driver/earlier_results.h"
 #include "platform/errors.h"
 #include "redundancy/redundancy_run.h"
 #include "vcard/counting.h"
@@ -86,7 +87,26 @@ class Branch {
   std::string report;
   // A check over several files: what it read, removed, merged and wrote, in one line.
   std::string summary;
+  // Where the output goes, as the person chose where an earlier result stood.
+  OutputPlan plan;
   RunOutcome outcome() const { return outcome_; }
+
+  // The person cancelled at the question about an earlier result: nothing is written.
+  void cancel() {
+    ui_.setStatus("Nothing was written.");
+    ui_.setProgress(0, 0);
+    outcome_ = {};
+  }
+
+  // Settles the plan where an earlier result stands; false when the person cancelled.
+  bool settle(const std::optional<OutputPlan>& chosen) {
+    if (!chosen) {
+      cancel();
+      return false;
+    }
+    plan = *chosen;
+    return true;
+  }
 
   void refuse(const std::string& text) {
     ui_.showMessage(text, "Nothing to Process", MessageIcon::Critical);
@@ -110,7 +130,7 @@ class Branch {
       const int total = stop.total > 0 ? stop.total : contacts;
       text = "Stopped: " + std::to_string(stop.written) + " of " + std::to_string(total) +
              " contact files were written in" + std::string(kCrLf) + kCrLf + "\"" +
-             splitFolderFor(input_) + "\"";
+             splitFolderFor(input_, plan) + "\"";
     }
     ui_.showMessage(text, texts_.stoppedTitle, MessageIcon::Information);
     ui_.setStatus(texts_.stoppedTitle);
@@ -188,15 +208,17 @@ bool verifyContacts(Branch& branch) {
 RunOutcome runSplit(Branch branch) {
   if (!verifyContacts(branch)) return branch.outcome();
   UserInterface& ui = branch.ui();
+  if (!branch.settle(planSplitFolder(branch.input(), ui))) return branch.outcome();
   const bool checkRedundancy = ui.redundancyCheckTicked();
   branch.runAndReport(
       [&](std::string& outputPath) {
         if (!checkRedundancy) {
-          return SplitContacts(branch.input(), outputPath, ui, branch.inputSize, branch.io());
+          return SplitContacts(branch.input(), outputPath, ui, branch.inputSize, branch.io(),
+                               branch.plan);
         }
         RedundancyReport report;
-        const int written = SplitWithRedundancyCheck(branch.input(), outputPath, ui,
-                                                     branch.inputSize, branch.io(), &report);
+        const int written = SplitWithRedundancyCheck(
+            branch.input(), outputPath, ui, branch.inputSize, branch.io(), &report, branch.plan);
         branch.report = report.text();
         return written;
       },
@@ -205,11 +227,11 @@ RunOutcome runSplit(Branch branch) {
 }
 
 // Merge or Recombine with the check: one file of the contacts that remain.
-int joinChecked(Branch& branch, const std::vector<std::string>& inputs, const std::string& target) {
+int joinChecked(Branch& branch, const std::vector<std::string>& inputs, std::string& target) {
   RedundancyReport report;
   JoinSummary summary;
-  const int written =
-      JoinWithRedundancyCheck(inputs, target, branch.ui(), summary, branch.io(), &report);
+  const int written = JoinWithRedundancyCheck(inputs, target, branch.ui(), summary, branch.io(),
+                                              &report, branch.plan);
   branch.report = report.text();
   branch.summary = summary.text();
   return written;
@@ -225,10 +247,16 @@ RunOutcome runRecombine(Branch branch) {
     return branch.outcome();
   }
   branch.ui().setCount(std::to_string(files) + " vCard Files Found");
+  if (!branch.settle(
+          planResultFile(folder.substr(0, folder.size() - 1), CombinedFileName(), branch.ui()))) {
+    return branch.outcome();
+  }
   const bool checkRedundancy = branch.ui().redundancyCheckTicked();
   branch.runAndReport(
       [&](std::string& outputPath) {
-        if (!checkRedundancy) return RecombineFolder(folder, outputPath, branch.ui(), branch.io());
+        if (!checkRedundancy) {
+          return RecombineFolder(folder, outputPath, branch.ui(), branch.io(), branch.plan);
+        }
         const std::vector<std::string> inputs = RecombineInputs(folder);
         outputPath = folder + CombinedFileName();
         return joinChecked(branch, inputs, outputPath) > 0 ? static_cast<int>(inputs.size()) : 0;
@@ -246,15 +274,18 @@ RunOutcome runMerge(Branch branch) {
   const int selected = static_cast<int>(fileList.size()) - 1;
   if (selected <= 1) return branch.outcome();
   branch.ui().setCount(std::to_string(selected) + " files selected");
+  if (!branch.settle(planResultFile(folder, CombinedFileName(), branch.ui()))) {
+    return branch.outcome();
+  }
   branch.ui().setStatus("Merging...");
   const bool checkRedundancy = branch.ui().redundancyCheckTicked();
   branch.runAndReport(
       [&](std::string& outputPath) {
         if (!checkRedundancy) {
-          return MergeFiles(folder, fileList, outputPath, branch.io(), &branch.ui());
+          return MergeFiles(folder, fileList, outputPath, branch.io(), &branch.ui(), branch.plan);
         }
         outputPath = folder + "/" + CombinedFileName();
-        return joinChecked(branch, MergeInputs(folder, fileList), outputPath);
+        return joinChecked(branch, MergeInputs(folder, fileList, branch.plan), outputPath);
       },
       folderWithSeparator);
   return branch.outcome();
@@ -262,8 +293,12 @@ RunOutcome runMerge(Branch branch) {
 
 RunOutcome runExport(Branch branch) {
   if (!verifyContacts(branch)) return branch.outcome();
-  branch.ui().setStatus("Exporting...");
   const ExportFormat format = branch.ui().exportFormat();
+  if (!branch.settle(planResultFile(splitFolderFor(branch.input()),
+                                    std::string(ExportFileName(format)), branch.ui()))) {
+    return branch.outcome();
+  }
+  branch.ui().setStatus("Exporting...");
   if (format != ExportFormat::Raw) {
     branch.summary = "Format: " + std::string(ExportFormatTitle(format)) + ".";
   }
@@ -271,10 +306,10 @@ RunOutcome runExport(Branch branch) {
       [&](std::string& outputPath) {
         if (format != ExportFormat::Raw) {
           return ExportMappedCsv(branch.input(), format, outputPath, branch.inputSize, branch.io(),
-                                 &branch.ui());
+                                 &branch.ui(), branch.plan);
         }
         return ExportContactsToCsv(branch.input(), outputPath, branch.inputSize, branch.io(),
-                                   &branch.ui());
+                                   &branch.ui(), branch.plan);
       },
       itself);
   return branch.outcome();

@@ -6,7 +6,7 @@
 
 namespace palvren {
 
-// The reads and writes of file contents, behind one seam: the operations take one, so that
+// The creation, reads and writes of files, behind one seam: the operations take one, so that
 // tests can hand them a disk that fails as a full or failing one would.
 class FileIo {
  public:
@@ -14,6 +14,8 @@ class FileIo {
   // As read(2) and write(2): the count done, or -1 with errno set.
   virtual ssize_t read(int fd, void* buffer, std::size_t size);
   virtual ssize_t write(int fd, const void* data, std::size_t size);
+  // As openat(2) creating a file: the descriptor, or -1 with errno set.
+  virtual int create(int folder, const char* name, int flags, mode_t mode);
 };
 
 // The system's own reads and writes.

@@ -67,6 +67,54 @@ bool hasVcfExtension(const std::string& path) {
          (extension[2] | 0x20) == 'f';
 }
 
+namespace {
+// Where " (n)" goes: before the extension of a name that has one, else at the end.
+std::size_t numberPlace(const std::string& name) {
+  const std::size_t dot = name.rfind('.');
+  return dot == std::string::npos || dot == 0 ? name.size() : dot;
+}
+}  // namespace
+
+std::string numberedName(const std::string& name, int number) {
+  if (number <= 1) return name;
+  const std::size_t place = numberPlace(name);
+  return name.substr(0, place) + " (" + std::to_string(number) + ")" + name.substr(place);
+}
+
+int numberOfName(const std::string& name, const std::string& base) {
+  if (name == base) return 1;
+  const std::size_t place = numberPlace(base);
+  const std::string head = base.substr(0, place) + " (";
+  const std::string tail = ")" + base.substr(place);
+  if (name.size() <= head.size() + tail.size() || name.compare(0, head.size(), head) != 0 ||
+      name.compare(name.size() - tail.size(), tail.size(), tail) != 0) {
+    return 0;
+  }
+  const std::string digits = name.substr(head.size(), name.size() - head.size() - tail.size());
+  if (digits.size() > 9 || digits[0] == '0' ||
+      digits.find_first_not_of("0123456789") != std::string::npos) {
+    return 0;
+  }
+  return std::stoi(digits);
+}
+
+bool pathTaken(const std::string& path) {
+  struct stat info;
+  return ::lstat(path.c_str(), &info) == 0;
+}
+
+int firstFreeNumber(const std::string& folder, const std::string& name) {
+  int number = 2;
+  while (pathTaken(folder + "/" + numberedName(name, number))) ++number;
+  return number;
+}
+
+bool folderHoldsEntries(const std::string& folder) {
+  std::error_code error;
+  std::filesystem::directory_iterator entries(folder, error);
+  return !error && entries != std::filesystem::directory_iterator();
+}
+
 std::vector<std::string> listFiles(const std::string& folder) {
   std::vector<std::string> names;
   std::error_code error;

@@ -25,6 +25,18 @@ std::string baseNameOf(const std::string& path);
 // Whether the extension, upper-cased, reads VCF.
 bool hasVcfExtension(const std::string& path);
 
+// The name with " (number)" before its extension ("a.vcf" -> "a (2).vcf", "Folder" ->
+// "Folder (2)"); number 1 is the name itself.
+std::string numberedName(const std::string& name, int number);
+// The number numberedName gave name from base: 1 for base itself, 0 when it is neither.
+int numberOfName(const std::string& name, const std::string& base);
+// Whether anything at all (a link too) stands at path.
+bool pathTaken(const std::string& path);
+// The first numberedName of name, from 2 up, that nothing in folder stands at.
+int firstFreeNumber(const std::string& folder, const std::string& name);
+// Whether folder holds any entry at all.
+bool folderHoldsEntries(const std::string& folder);
+
 // Full paths of the regular files directly inside folder, in byte order of their names.
 // Throws OperationError when the folder cannot be read.
 std::vector<std::string> listFiles(const std::string& folder);

@@ -16,9 +16,7 @@ constexpr std::size_t kFlushSize = 64 * 1024;
 
 LineWriter::LineWriter(const OutputFolder& folder, std::string name, FileIo& io)
     : io_(io), folder_(&folder), name_(std::move(name)) {
-  fd_ = folder_->createTemporary(name_, temporary_);
-  pendingSlot_ = pending_files::remember(folder_->descriptor(), temporary_);
-  buffer_.reserve(kFlushSize);
+  open();
 }
 
 LineWriter::LineWriter(const std::string& path, FileIo& io)
@@ -26,7 +24,12 @@ LineWriter::LineWriter(const std::string& path, FileIo& io)
       ownFolder_(OutputFolder::holding(path)),
       folder_(&*ownFolder_),
       name_(fileNameOf(path)) {
-  fd_ = folder_->createTemporary(name_, temporary_);
+  open();
+}
+
+void LineWriter::open() {
+  const pending_files::InterruptsHeld held;
+  fd_ = folder_->createTemporary(name_, temporary_, io_);
   pendingSlot_ = pending_files::remember(folder_->descriptor(), temporary_);
   buffer_.reserve(kFlushSize);
 }

@@ -41,6 +41,7 @@ class LineWriter {
   const OutputFolder& folder() const { return *folder_; }
 
  private:
+  void open();
   void flush();
   void writeOut(const char* data, std::size_t size);
   void close();

@@ -98,11 +98,12 @@ std::string OutputFolder::pathOf(const std::string& name) const {
   return path_.back() == '/' ? path_ + name : path_ + "/" + name;
 }
 
-int OutputFolder::createTemporary(const std::string& forName, std::string& temporary) const {
+int OutputFolder::createTemporary(const std::string& forName, std::string& temporary,
+                                  FileIo& io) const {
   for (int attempt = 0; attempt < 100; ++attempt) {
     temporary = freshHiddenName();
-    const int fd = ::openat(fd_, temporary.c_str(),
-                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    const int fd = io.create(fd_, temporary.c_str(),
+                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd >= 0) return fd;
     if (errno != EEXIST) throwFileError("create", pathOf(forName), errno);
   }

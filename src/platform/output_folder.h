@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/file_io.h"
+
 namespace palvren {
 
 // A folder the program writes into, held open for the whole run: every file is created inside
@@ -32,7 +34,8 @@ class OutputFolder {
 
   // Creates a new empty file under a fresh hidden name, to become the file forName; returns
   // its descriptor (open for writing) and sets temporary. Throws OperationError naming forName.
-  int createTemporary(const std::string& forName, std::string& temporary) const;
+  int createTemporary(const std::string& forName, std::string& temporary,
+                      FileIo& io = systemFileIo()) const;
   // Moves from to name, replacing what stands there (never through a link: a link at name is
   // itself replaced). Throws OperationError naming the target.
   void replace(const std::string& from, const std::string& name) const;

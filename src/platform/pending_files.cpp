@@ -1,6 +1,7 @@
 #include "platform/pending_files.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -49,6 +50,15 @@ void removeAll() {
     if (folder >= 0) ::unlinkat(folder, slot.name, 0);
   }
 }
+
+InterruptsHeld::InterruptsHeld() {
+  sigset_t interrupts;
+  sigemptyset(&interrupts);
+  for (int signalNumber : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&interrupts, signalNumber);
+  pthread_sigmask(SIG_BLOCK, &interrupts, &previous_);
+}
+
+InterruptsHeld::~InterruptsHeld() { pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
 
 void removeOnInterrupt() {
   for (int signalNumber : {SIGINT, SIGTERM, SIGHUP}) std::signal(signalNumber, onSignal);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <csignal>
 #include <string>
 
 namespace palvren {
@@ -15,6 +16,19 @@ void forget(int slot);
 
 // Removes every remembered file. Safe to call from a signal handler.
 void removeAll();
+
+// Holds back SIGINT, SIGTERM and SIGHUP while it lives, so that a file is never created without
+// being remembered: a signal that arrives meanwhile is handled once both are done.
+class InterruptsHeld {
+ public:
+  InterruptsHeld();
+  ~InterruptsHeld();
+  InterruptsHeld(const InterruptsHeld&) = delete;
+  InterruptsHeld& operator=(const InterruptsHeld&) = delete;
+
+ private:
+  sigset_t previous_;
+};
 
 // Makes SIGINT, SIGTERM and SIGHUP remove the remembered files, then end the program as the
 // signal would have.

@@ -22,6 +22,18 @@ struct RunStopped {
   int total = 0;
 };
 
+// An earlier result standing where a run is about to write, and the question put about it.
+struct EarlierResult {
+  bool folder = false;    // a split folder that holds files; else a result file
+  std::string path;       // what stands there
+  std::string freshName;  // the next free numbered name beside it
+  std::string text;       // the question
+  std::string title;
+  std::string freshButton;  // write under freshName
+  std::string reuseButton;  // add to the folder, or replace the file
+};
+enum class EarlierResultAnswer { Cancel, WriteFresh, Reuse };
+
 // What the operations need from the person in front of the program. The main window implements
 // it; tests use a scripted fake. Option states are read once, when a run starts: the window
 // holds its options while the run goes on.
@@ -52,6 +64,8 @@ class UserInterface {
   }
   // A modal Yes/No question, Yes the default; true for Yes.
   virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
+  // What to do where an earlier result stands; asked before anything is written.
+  virtual EarlierResultAnswer askEarlierResult(const EarlierResult& earlier) = 0;
 
   // Fire and forget: shows a folder, or opens a file with its associated program.
   virtual void openInFileBrowser(const std::string& path) = 0;

@@ -1,5 +1,6 @@
 #include "redundancy/redundancy_run.h"
 
+#include "platform/file_system.h"
 #include "platform/line_writer.h"
 #include "redundancy/cleaner.h"
 #include "redundancy/contact_model.h"
@@ -62,10 +63,10 @@ ContactLines writeRecord(const ContactRecord& record, LineWriter& output) {
 }
 
 int writeContacts(const ContactList& list, const ContactTable& table, OutputFolder folder,
-                  UserInterface& ui, FileIo& io) {
+                  UserInterface& ui, FileIo& io, int firstNumber) {
   const std::vector<int> numbers = list.numbers();
   const int count = static_cast<int>(numbers.size());
-  ContactFolderWriter writer(std::move(folder), count, io);
+  ContactFolderWriter writer(std::move(folder), count, io, firstNumber);
   const bool named = ui.namingMode() == NamingMode::ContactInfo;
   try {
     for (int number : numbers) {
@@ -110,9 +111,9 @@ int CheckFiles(const std::vector<std::string>& files, ContactList& list, Contact
   return checkLoaded(list, table, ui, report);
 }
 
-int JoinWithRedundancyCheck(const std::vector<std::string>& files, const std::string& target,
+int JoinWithRedundancyCheck(const std::vector<std::string>& files, std::string& target,
                             UserInterface& ui, JoinSummary& summary, FileIo& io,
-                            RedundancyReport* report) {
+                            RedundancyReport* report, const OutputPlan& plan) {
   ContactTable table(1);
   ContactList list;
   RedundancyReport ownReport;
@@ -123,13 +124,14 @@ int JoinWithRedundancyCheck(const std::vector<std::string>& files, const std::st
   summary.merged = kept.mergedCount();
   if (count == 0) return 0;
   showStatus(ui, "Writing Output Files...");
-  LineWriter output(target, io);
+  const std::string baseName = fileNameOf(target);
+  LineWriter output(parentFolder(target) + "/" + numberedName(baseName, plan.resultNumber), io);
   const std::vector<int> numbers = list.numbers();
   for (std::size_t k = 0; k < numbers.size(); ++k) {
     writeRecord(table[numbers[k]], output);
     stepDone(ui, static_cast<int>(k) + 1, count);
   }
-  output.commit();
+  target = commitResult(output, baseName, plan);
   summary.written = count;
   return count;
 }
@@ -142,15 +144,15 @@ std::string JoinSummary::text() const {
 
 int SplitWithRedundancyCheck(const std::string& inputFile, std::string& outputPath,
                              UserInterface& ui, long long inputSize, FileIo& io,
-                             RedundancyReport* report) {
+                             RedundancyReport* report, const OutputPlan& plan) {
   ContactTable table(1);
   ContactList list;
   if (CheckContacts(inputFile, list, table, ui, report, inputSize, io) == 0) return 0;
   showStatus(ui, "Writing Output Files...");
-  std::optional<OutputFolder> folder = PrepareSplitFolder(inputFile);
+  std::optional<OutputFolder> folder = PrepareSplitFolder(inputFile, plan);
   if (!folder) return 0;
   outputPath = folder->path();
-  return writeContacts(list, table, std::move(*folder), ui, io);
+  return writeContacts(list, table, std::move(*folder), ui, io, plan.firstContactNumber);
 }
 
 }  // namespace palvren

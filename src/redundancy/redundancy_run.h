@@ -7,6 +7,7 @@
 #include "platform/user_interface.h"
 #include "redundancy/contact_model.h"
 #include "redundancy/report.h"
+#include "vcard/output_plan.h"
 
 namespace palvren {
 
@@ -16,9 +17,11 @@ namespace palvren {
 // of files written; outputPath receives the folder.
 // No more than inputSize bytes of the input are read (all of it when negative).
 // What the check did is written to report when one is given.
+// The folder and the first number are the plan's.
 int SplitWithRedundancyCheck(const std::string& inputFile, std::string& outputPath,
                              UserInterface& ui, long long inputSize = -1,
-                             FileIo& io = systemFileIo(), RedundancyReport* report = nullptr);
+                             FileIo& io = systemFileIo(), RedundancyReport* report = nullptr,
+                             const OutputPlan& plan = {});
 
 // What a check over several files did, for the success message.
 struct JoinSummary {
@@ -31,10 +34,11 @@ struct JoinSummary {
 
 // Merge or Recombine with the check: loads every file in order (the 32767 limit counts the
 // contacts of all of them), checks them as a split does, and writes the remaining contacts in
-// order into target, one file, which appears only whole. Returns the contacts written.
-int JoinWithRedundancyCheck(const std::vector<std::string>& files, const std::string& target,
+// order into target (numbered as the plan says), one file, which appears only whole. Returns the
+// contacts written; target receives the path written.
+int JoinWithRedundancyCheck(const std::vector<std::string>& files, std::string& target,
                             UserInterface& ui, JoinSummary& summary, FileIo& io = systemFileIo(),
-                            RedundancyReport* report = nullptr);
+                            RedundancyReport* report = nullptr, const OutputPlan& plan = {});
 
 // The check alone over several files, writing nothing; returns the contacts kept.
 int CheckFiles(const std::vector<std::string>& files, ContactList& list, ContactTable& table,

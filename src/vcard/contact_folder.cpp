@@ -1,26 +1,44 @@
 #include "vcard/contact_folder.h"
 
+#include <algorithm>
+
 #include "platform/file_system.h"
 #include "platform/text.h"
 
 namespace palvren {
 
-std::string splitFolderFor(const std::string& inputFile) {
+std::string splitFolderFor(const std::string& inputFile, const OutputPlan& plan) {
   const std::string parent =
       inputFile.find('/') == std::string::npos ? "." : parentFolder(inputFile);
-  return parent + "/Split-vCards";
+  return parent + "/" + splitFolderName(plan);
 }
 
-std::optional<OutputFolder> PrepareSplitFolder(const std::string& inputFile) {
+std::optional<OutputFolder> PrepareSplitFolder(const std::string& inputFile,
+                                               const OutputPlan& plan) {
   if (!fileExists(inputFile)) return std::nullopt;
-  const std::string folder = splitFolderFor(inputFile);
-  return OutputFolder::subfolder(parentFolder(folder), fileNameOf(folder));
+  const std::string parent = parentFolder(splitFolderFor(inputFile));
+  OutputPlan fresh = plan;
+  for (;;) {
+    bool created = false;
+    OutputFolder folder = OutputFolder::subfolder(parent, splitFolderName(fresh), &created);
+    if (created || fresh.splitFolderNumber <= 1) return folder;
+    ++fresh.splitFolderNumber;  // another run made it meanwhile: its files are not mixed in
+  }
 }
 
 namespace {
 constexpr std::string_view kPrefix = "contact";
 constexpr std::string_view kExtension = ".vcf";
 }  // namespace
+
+int highestContactNumber(const std::string& folder) {
+  int highest = 0;
+  if (!folderExists(folder)) return 0;
+  for (const std::string& file : listFiles(folder)) {
+    highest = std::max(highest, numberOfContactName(fileNameOf(file)));
+  }
+  return highest;
+}
 
 std::string numberedContactName(int number) {
   return std::string(kPrefix) + fourDigits(number) + std::string(kExtension);
@@ -42,8 +60,13 @@ int numberOfContactName(std::string_view name) {
   return numberedContactName(number) == name ? number : 0;
 }
 
-ContactFolderWriter::ContactFolderWriter(OutputFolder folder, int contacts, FileIo& io)
-    : folder_(std::move(folder)), io_(io), naming_(contacts) {}
+ContactFolderWriter::ContactFolderWriter(OutputFolder folder, int contacts, FileIo& io,
+                                         int firstNumber)
+    : folder_(std::move(folder)),
+      io_(io),
+      naming_(firstNumber - 1 + contacts),
+      firstNumber_(firstNumber),
+      number_(firstNumber - 1) {}
 
 LineWriter& ContactFolderWriter::startContact() {
   current_.reset();

@@ -7,16 +7,21 @@
 #include "platform/output_folder.h"
 #include "platform/user_interface.h"
 #include "vcard/naming.h"
+#include "vcard/output_plan.h"
 
 namespace palvren {
 
-// The folder "Split-vCards" beside inputFile (not created).
-std::string splitFolderFor(const std::string& inputFile);
+// The folder "Split-vCards" (numbered as the plan says) beside inputFile (not created).
+std::string splitFolderFor(const std::string& inputFile, const OutputPlan& plan = {});
 
 // The folder "Split-vCards" beside inputFile, created when missing; nothing when inputFile does
 // not exist. Throws OperationError when the folder cannot be created or something other than a
-// folder (a file, a link) has its name.
-std::optional<OutputFolder> PrepareSplitFolder(const std::string& inputFile);
+// folder (a file, a link) has its name. A numbered folder of the plan is made anew: where one
+// stands already, the next free number is taken.
+std::optional<OutputFolder> PrepareSplitFolder(const std::string& inputFile,
+                                               const OutputPlan& plan = {});
+// The highest number of a numbered contact file in folder; 0 when there is none.
+int highestContactNumber(const std::string& folder);
 
 // The numbered name of contact file number (contact0001.vcf, ...).
 std::string numberedContactName(int number);
@@ -28,10 +33,12 @@ int numberOfContactName(std::string_view name);
 class ContactFolderWriter {
  public:
   // For at most contacts files, into the folder PrepareSplitFolder gives.
-  ContactFolderWriter(OutputFolder folder, int contacts, FileIo& io = systemFileIo());
+  // Numbered from firstNumber.
+  ContactFolderWriter(OutputFolder folder, int contacts, FileIo& io = systemFileIo(),
+                      int firstNumber = 1);
 
   const std::string& folderPath() const { return folder_.path(); }
-  int written() const { return number_ - (current_ ? 1 : 0); }
+  int written() const { return number_ - firstNumber_ + 1 - (current_ ? 1 : 0); }
 
   // The file of the next contact: write its lines, then call finishContact.
   LineWriter& startContact();
@@ -44,6 +51,7 @@ class ContactFolderWriter {
   FileIo& io_;
   NamingSession naming_;
   std::optional<LineWriter> current_;
+  int firstNumber_ = 1;
   int number_ = 0;
 };
 

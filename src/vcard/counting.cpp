@@ -3,6 +3,7 @@
 #include "platform/file_system.h"
 #include "platform/line_reader.h"
 #include "vcard/block_rules.h"
+#include "vcard/merge_recombine.h"
 
 namespace palvren {
 
@@ -33,7 +34,7 @@ int CountVcfFiles(const std::string& folder) {
   if (!folderExists(folder)) return 0;
   int count = 0;
   for (const std::string& file : listFiles(folder)) {
-    if (hasVcfExtension(file)) ++count;
+    if (hasVcfExtension(file) && !isCombinedFileName(fileNameOf(file))) ++count;
   }
   return count;
 }

@@ -13,7 +13,8 @@ namespace palvren {
 int CountContacts(const std::string& path, UserInterface& ui, long long* size = nullptr,
                   FileIo& io = systemFileIo());
 
-// Number of files with a .vcf extension (any case) directly inside folder.
+// Number of files with a .vcf extension (any case) directly inside folder, but for the combined
+// files a recombine writes (which it does not read).
 int CountVcfFiles(const std::string& folder);
 
 }  // namespace palvren

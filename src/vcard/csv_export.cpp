@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/errors.h"
+#include "platform/file_system.h"
 #include "platform/line_reader.h"
 #include "platform/line_writer.h"
 #include "platform/text.h"
@@ -56,10 +57,13 @@ std::string headerField(std::string_view tag) {
   return field;
 }
 
-void writeCsv(const OutputFolder& folder, const ContactItems& contacts, const ColumnTags& columns,
-              const std::vector<int>& itemColumns, FileIo& io, UserInterface* ui) {
+const char kExportName[] = "Contacts_Export.csv";
+
+std::string writeCsv(const OutputFolder& folder, const ContactItems& contacts,
+                     const ColumnTags& columns, const std::vector<int>& itemColumns, FileIo& io,
+                     UserInterface* ui, const OutputPlan& plan) {
   const int rows = static_cast<int>(contacts.contactCount());
-  LineWriter output(folder, "Contacts_Export.csv", io);
+  LineWriter output(folder, numberedName(kExportName, plan.resultNumber), io);
   std::string row;
   for (int c = 1; c <= columns.size(); ++c) {
     if (c > 1) row += ',';
@@ -94,7 +98,7 @@ void writeCsv(const OutputFolder& folder, const ContactItems& contacts, const Co
     // The first cell has no comma before it.
     output.writeLine(std::string_view(row).substr(row.empty() ? 0 : 1));
   }
-  output.commit();
+  return commitResult(output, kExportName, plan);
 }
 
 }  // namespace
@@ -186,14 +190,14 @@ ContactItems readContactItems(const std::string& inputFile, long long inputSize,
 }
 
 int ExportContactsToCsv(const std::string& inputFile, std::string& outputPath, long long inputSize,
-                        FileIo& io, UserInterface* ui) {
+                        FileIo& io, UserInterface* ui, const OutputPlan& plan) {
   std::optional<OutputFolder> folder = PrepareSplitFolder(inputFile);
   if (!folder) return 0;
-  outputPath = folder->pathOf("Contacts_Export.csv");
+  outputPath = folder->pathOf(numberedName(kExportName, plan.resultNumber));
   ContactItems contacts = readContactItems(inputFile, inputSize, io, ui);
   ColumnTags columns;
   std::vector<int> itemColumns = BuildCsvColumns(contacts, columns);
-  writeCsv(*folder, contacts, columns, itemColumns, io, ui);
+  outputPath = writeCsv(*folder, contacts, columns, itemColumns, io, ui, plan);
   return static_cast<int>(contacts.contactCount());
 }
 

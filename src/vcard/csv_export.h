@@ -8,6 +8,7 @@
 
 #include "platform/file_io.h"
 #include "platform/user_interface.h"
+#include "vcard/output_plan.h"
 
 namespace palvren {
 
@@ -65,9 +66,10 @@ std::vector<int> BuildCsvColumns(const ContactItems& contacts, ColumnTags& colum
 // contacts; outputPath receives the file's path. Throws OperationError on a failure or limit.
 // No more than inputSize bytes of the input are read (all of it when negative).
 // Shows its progress on ui, when one is given, and yields to it.
+// The file's name is numbered, and an earlier one replaced, as the plan says.
 int ExportContactsToCsv(const std::string& inputFile, std::string& outputPath,
                         long long inputSize = -1, FileIo& io = systemFileIo(),
-                        UserInterface* ui = nullptr);
+                        UserInterface* ui = nullptr, const OutputPlan& plan = {});
 
 // Reads the contact blocks of a file into items.
 ContactItems readContactItems(const std::string& inputFile, long long inputSize = -1,

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "platform/file_system.h"
 #include "platform/line_reader.h"
 #include "platform/line_writer.h"
 #include "platform/text.h"
@@ -554,11 +555,11 @@ void ForEachMappedContact(const std::string& inputFile, const ContactSink& sink,
 }
 
 int ExportMappedCsv(const std::string& inputFile, ExportFormat format, std::string& outputPath,
-                    long long inputSize, FileIo& io, UserInterface* ui) {
+                    long long inputSize, FileIo& io, UserInterface* ui, const OutputPlan& plan) {
   std::optional<OutputFolder> folder = PrepareSplitFolder(inputFile);
   if (!folder) return 0;
   const std::string name(ExportFileName(format));
-  outputPath = folder->pathOf(name);
+  outputPath = folder->pathOf(numberedName(name, plan.resultNumber));
   std::vector<MappedContact> contacts;
   ForEachMappedContact(
       inputFile,
@@ -566,7 +567,7 @@ int ExportMappedCsv(const std::string& inputFile, ExportFormat format, std::stri
         contacts.push_back(MapContact(properties));
       },
       inputSize, io, ui);
-  LineWriter output(*folder, name, io);
+  LineWriter output(*folder, numberedName(name, plan.resultNumber), io);
   const int rows = static_cast<int>(contacts.size());
   int line = 0;
   WriteMappedCsv(contacts, format, [&](std::string_view text) {
@@ -574,7 +575,7 @@ int ExportMappedCsv(const std::string& inputFile, ExportFormat format, std::stri
     output.writeLine(text);
     ++line;
   });
-  output.commit();
+  outputPath = commitResult(output, name, plan);
   return rows;
 }
 

@@ -9,6 +9,7 @@
 
 #include "platform/file_io.h"
 #include "platform/user_interface.h"
+#include "vcard/output_plan.h"
 #include "vcard/value_decoding.h"
 
 namespace palvren {
@@ -57,9 +58,10 @@ void WriteMappedCsv(const std::vector<MappedContact>& contacts, ExportFormat for
 // Writes the mapped CSV of inputFile in the split folder beside it, named by ExportFileName;
 // returns the number of contacts. Throws OperationError on a failure or limit. No more than
 // inputSize bytes are read (all of the file when negative).
+// The file's name is numbered, and an earlier one replaced, as the plan says.
 int ExportMappedCsv(const std::string& inputFile, ExportFormat format, std::string& outputPath,
                     long long inputSize = -1, FileIo& io = systemFileIo(),
-                    UserInterface* ui = nullptr);
+                    UserInterface* ui = nullptr, const OutputPlan& plan = {});
 
 // Reads the contacts of a file as ExportMappedCsv does, giving each one's properties to sink;
 // they are valid until sink returns.

@@ -32,6 +32,10 @@ int copyLines(const std::string& path, LineWriter& output, FileIo& io, UserInter
 // for it. It stays as it is.
 std::string CombinedFileName() { return localDateText() + "_CONBINED_CONTACTS.vcf"; }
 
+bool isCombinedFileName(const std::string& name) {
+  return numberOfName(name, CombinedFileName()) > 0;
+}
+
 std::string ParseMultiSelection(const std::string& selectedInput, FileList& fileList) {
   if (selectedInput.empty()) return std::string();
   FileSelection selection = FileSelection::fromText(selectedInput);
@@ -41,10 +45,11 @@ std::string ParseMultiSelection(const std::string& selectedInput, FileList& file
   return selection.folder;
 }
 
-std::vector<std::string> MergeInputs(const std::string& folder, const FileList& fileList) {
+std::vector<std::string> MergeInputs(const std::string& folder, const FileList& fileList,
+                                     const OutputPlan& plan) {
   std::vector<std::string> inputs;
   for (std::size_t i = 1; i < fileList.size(); ++i) {
-    if (fileList[i] == CombinedFileName()) {
+    if (plan.replaceResult && fileList[i] == numberedName(CombinedFileName(), plan.resultNumber)) {
       throw OperationError("\"" + folder + "/" + CombinedFileName() +
                            "\" is the file this merge writes, so it cannot be merged too. Leave "
                            "it out or rename it, then merge again.");
@@ -55,22 +60,22 @@ std::vector<std::string> MergeInputs(const std::string& folder, const FileList& 
 }
 
 std::vector<std::string> RecombineInputs(const std::string& folder) {
-  const std::string target = folder + CombinedFileName();
   std::vector<std::string> inputs;
   for (std::string& file : listFiles(folder)) {
-    if (file != target && hasVcfExtension(file)) inputs.push_back(std::move(file));
+    if (!isCombinedFileName(fileNameOf(file)) && hasVcfExtension(file)) {
+      inputs.push_back(std::move(file));
+    }
   }
   checkLimit(static_cast<long long>(inputs.size()), quoted(folder), ".vcf files");
   return inputs;
 }
 
 int MergeFiles(const std::string& folder, const FileList& fileList, std::string& outputPath,
-               FileIo& io, UserInterface* ui) {
+               FileIo& io, UserInterface* ui, const OutputPlan& plan) {
   if (fileList.size() < 3) return 0;
-  const std::string target = folder + "/" + CombinedFileName();
-  const std::vector<std::string> inputs = MergeInputs(folder, fileList);
-  outputPath = target;
-  LineWriter output(target, io);
+  const std::vector<std::string> inputs = MergeInputs(folder, fileList, plan);
+  LineWriter output(folder + "/" + numberedName(CombinedFileName(), plan.resultNumber), io);
+  outputPath = output.path();
   long long count = 0;
   const int files = static_cast<int>(inputs.size());
   for (int i = 0; i < files; ++i) {
@@ -79,15 +84,15 @@ int MergeFiles(const std::string& folder, const FileList& fileList, std::string&
     checkLimit(count, "The merge", "contacts");
   }
   // A merge that copied no contact leaves an earlier combined file as it was.
-  if (count > 0) output.commit();
+  if (count > 0) outputPath = commitResult(output, CombinedFileName(), plan);
   return static_cast<int>(count);
 }
 
 int RecombineFolder(const std::string& folder, std::string& outputPath, UserInterface& ui,
-                    FileIo& io) {
-  const std::string target = folder + CombinedFileName();
+                    FileIo& io, const OutputPlan& plan) {
   const std::vector<std::string> inputs = RecombineInputs(folder);
-  LineWriter output(target, io);
+  LineWriter output(folder + numberedName(CombinedFileName(), plan.resultNumber), io);
+  outputPath = output.path();
   int files = 0;
   for (const std::string& file : inputs) {
     ui.setStatus("Processing " + std::to_string(files + 1));
@@ -96,8 +101,7 @@ int RecombineFolder(const std::string& folder, std::string& outputPath, UserInte
     copyLines(file, output, io, &ui);
     ++files;
   }
-  if (files > 0) output.commit();
-  outputPath = target;
+  if (files > 0) outputPath = commitResult(output, CombinedFileName(), plan);
   return files;
 }
 

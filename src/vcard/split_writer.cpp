@@ -51,12 +51,12 @@ void writeBlock(std::string_view& line, LineReader& reader, ContactFolderWriter&
 }  // namespace
 
 int SplitContacts(const std::string& inputFile, std::string& outputPath, UserInterface& ui,
-                  long long inputSize, FileIo& io) {
+                  long long inputSize, FileIo& io, const OutputPlan& plan) {
   const InputExtent extent = checkSplitLimits(inputFile, inputSize, io);
-  std::optional<OutputFolder> folder = PrepareSplitFolder(inputFile);
+  std::optional<OutputFolder> folder = PrepareSplitFolder(inputFile, plan);
   if (!folder) return 0;
   outputPath = folder->path();
-  ContactFolderWriter writer(std::move(*folder), extent.blocks, io);
+  ContactFolderWriter writer(std::move(*folder), extent.blocks, io, plan.firstContactNumber);
   LineReader reader(inputFile, extent.bytes, io);
   std::string_view line;
   int counter = 1;

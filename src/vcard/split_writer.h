@@ -14,7 +14,9 @@ namespace palvren {
 // lines before anything is written. No more than inputSize bytes are read (the size an earlier
 // reading of the run saw; all of the file when negative): what is appended to the input while
 // the split runs is not read.
+// The folder and the first number are the plan's.
 int SplitContacts(const std::string& inputFile, std::string& outputPath, UserInterface& ui,
-                  long long inputSize = -1, FileIo& io = systemFileIo());
+                  long long inputSize = -1, FileIo& io = systemFileIo(),
+                  const OutputPlan& plan = {});
 
 }  // namespace palvren

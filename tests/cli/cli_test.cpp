@@ -250,7 +250,13 @@ TEST(Cli, MergeRecombineExportAndCount) {
                   .starts_with("\xEF\xBB\xBF"
                                "First Name,Middle Name,Last Name,"));
 
-  Result split = run({"split", folder.file("a.vcf")});
+  // The exports made Split-vCards: a split stops before writing until told where to go.
+  Result stopped = run({"split", folder.file("a.vcf")});
+  EXPECT_EQ(stopped.status, 2);
+  EXPECT_NE(stopped.err.find("--new-folder"), std::string::npos) << stopped.err;
+  EXPECT_NE(stopped.err.find("--add"), std::string::npos) << stopped.err;
+  EXPECT_EQ(fileNames(folder.file("Split-vCards")).size(), 2u);
+  Result split = run({"split", folder.file("a.vcf"), "--add"});
   ASSERT_EQ(split.status, 0);
   Result recombined = run({"recombine", "."}, folder.file("Split-vCards"));
   EXPECT_EQ(recombined.status, 0) << recombined.err;

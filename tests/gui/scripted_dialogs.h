@@ -52,6 +52,16 @@ class ScriptedDialogs : public WindowDialogs {
     confirmAnswers.pop_front();
     return answer;
   }
+  int choose(const std::string& text, const std::string& title,
+             const std::vector<std::string>& buttons) override {
+    messages.push_back({text, title, MessageIcon::Information});
+    events.push_back("choose:" + title);
+    chosenAmong.push_back(buttons);
+    if (chooseAnswers.empty()) return 0;
+    const int answer = chooseAnswers.front();
+    chooseAnswers.pop_front();
+    return answer;
+  }
   ConflictDecision conflict(const PromptContext& context) override {
     return conflictAnswer ? conflictAnswer(context) : ConflictDecision();
   }
@@ -72,6 +82,8 @@ class ScriptedDialogs : public WindowDialogs {
   std::function<void()> whileAsking;
   std::function<ConflictDecision(const PromptContext&)> conflictAnswer;
   std::deque<bool> confirmAnswers;
+  std::deque<int> chooseAnswers;  // the first button when none is left
+  std::vector<std::vector<std::string>> chosenAmong;
   std::vector<std::string> reports;
 
   std::vector<SourceDialogSettings> dialogs;

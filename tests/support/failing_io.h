@@ -13,12 +13,19 @@ class FailingFileIo : public FileIo {
  public:
   static FailingFileIo failingReadsAfter(long long bytes) { return FailingFileIo(bytes, -1); }
   static FailingFileIo failingWritesAfter(long long bytes) { return FailingFileIo(-1, bytes); }
+  // Every write succeeds in writing nothing, as write(2) may on a full device.
+  static FailingFileIo writingNothing() {
+    FailingFileIo io(-1, -1);
+    io.writesNothing_ = true;
+    return io;
+  }
 
   ssize_t read(int fd, void* buffer, std::size_t size) override {
     return spend(readBudget_, EIO, size,
                  [&](std::size_t n) { return FileIo::read(fd, buffer, n); });
   }
   ssize_t write(int fd, const void* data, std::size_t size) override {
+    if (writesNothing_) return 0;
     return spend(writeBudget_, ENOSPC, size,
                  [&](std::size_t n) { return FileIo::write(fd, data, n); });
   }
@@ -41,6 +48,7 @@ class FailingFileIo : public FileIo {
 
   long long readBudget_;
   long long writeBudget_;
+  bool writesNothing_ = false;
 };
 
 }  // namespace palvren::testing

@@ -44,6 +44,14 @@ class FakeUserInterface : public UserInterface {
     yesNoAnswers.pop_front();
     return answer;
   }
+  EarlierResultAnswer askEarlierResult(const EarlierResult& earlier) override {
+    earlierResults.push_back(earlier);
+    events.push_back("earlier:" + earlier.title);
+    if (earlierAnswers.empty()) return EarlierResultAnswer::Reuse;
+    const EarlierResultAnswer answer = earlierAnswers.front();
+    earlierAnswers.pop_front();
+    return answer;
+  }
   void openInFileBrowser(const std::string& path) override {
     browsed.push_back(path);
     events.push_back("browse:" + path);
@@ -70,6 +78,8 @@ class FakeUserInterface : public UserInterface {
   bool redundancyCheck = false;
   MatchRule rule;
   std::deque<bool> yesNoAnswers;
+  // Where an earlier result stands; the answer is Reuse, today's behaviour, when none is left.
+  std::deque<EarlierResultAnswer> earlierAnswers;
   std::function<ConflictDecision(const PromptContext&)> conflictPolicy;
   std::function<void()> onYield;
 
@@ -80,6 +90,7 @@ class FakeUserInterface : public UserInterface {
   std::vector<std::string> events;
   std::vector<Message> messages;
   std::vector<Message> questions;
+  std::vector<EarlierResult> earlierResults;
   std::vector<std::string> browsed;
   std::vector<Conflict> conflicts;
   int yields = 0;
