@@ -121,40 +121,55 @@ TEST(RedundancyRun, EveryPhaseYieldsForEachContactSoTheWindowRepaintsInTime) {
   EXPECT_GE(yieldsIn["Writing Output"], 100);
 }
 
+// Also when a file ends inside a contact: what the plain merge joins to that contact stays in
+// it, and every contact written ends with its END line.
 TEST(RedundancyRun, AMergeWithTheCheckWritesWhatASplitWithTheCheckOfThePlainMergeWould) {
-  const std::string a =
-      card({"FN:Ann", "EMAIL:ann@x.org", "TEL:1"}) + card({"FN:Bob"}) + card({"FN:Cy", "TEL:5"});
-  const std::string b = card({"FN:Bob"}) + card({"FN:Ann Lee", "EMAIL:ann@x.org", "TEL:2"}) +
-                        card({"FN:Di", "EMAIL:di@x.org"});
-  auto checking = [](FakeUserInterface& ui) {
-    ui.redundancyCheck = true;
-    ui.redundancy = RedundancyMode::Pass1And2;
-    ui.conflictPolicy = [](const PromptContext&) { return ConflictChoice::KeepOption2; };
-  };
-  TempFolder joined;
-  joined.write("a.vcf", a);
-  joined.write("b.vcf", b);
-  FakeUserInterface mergeUi;
-  checking(mergeUi);
-  const RunOutcome merged =
-      RunOperation(FileSelection{joined.path(), {"a.vcf", "b.vcf"}}.toText(), kMerge, mergeUi);
-  ASSERT_EQ(merged.kind, RunOutcome::Kind::Done) << merged.reason;
-  EXPECT_EQ(merged.count, 4);
+  for (const bool unterminated : {false, true}) {
+    std::string a =
+        card({"FN:Ann", "EMAIL:ann@x.org", "TEL:1"}) + card({"FN:Bob"}) + card({"FN:Cy", "TEL:5"});
+    std::string b = card({"FN:Bob"}) + card({"FN:Ann Lee", "EMAIL:ann@x.org", "TEL:2"}) +
+                    card({"FN:Di", "EMAIL:di@x.org"});
+    if (unterminated) {
+      a += crlfLines({"BEGIN:VCARD", "FN:Eve"});
+      b = crlfLines({"NOTE:joined to Eve", "END:VCARD"}) + b + crlfLines({"BEGIN:VCARD", "FN:Zed"});
+    }
+    auto checking = [](FakeUserInterface& ui) {
+      ui.redundancyCheck = true;
+      ui.redundancy = RedundancyMode::Pass1And2;
+      ui.conflictPolicy = [](const PromptContext&) { return ConflictChoice::KeepOption2; };
+    };
+    TempFolder joined;
+    joined.write("a.vcf", a);
+    joined.write("b.vcf", b);
+    FakeUserInterface mergeUi;
+    checking(mergeUi);
+    const RunOutcome merged =
+        RunOperation(FileSelection{joined.path(), {"a.vcf", "b.vcf"}}.toText(), kMerge, mergeUi);
+    ASSERT_EQ(merged.kind, RunOutcome::Kind::Done) << merged.reason;
+    EXPECT_EQ(merged.count, unterminated ? 6 : 4);
 
-  TempFolder stepwise;
-  stepwise.write("a.vcf", a);
-  stepwise.write("b.vcf", b);
-  FakeUserInterface plainUi;
-  RunOperation(FileSelection{stepwise.path(), {"a.vcf", "b.vcf"}}.toText(), kMerge, plainUi);
-  FakeUserInterface splitUi;
-  checking(splitUi);
-  RunOperation(stepwise.file(CombinedFileName()), kSplit, splitUi);
-  std::string expected;
-  for (const std::string& name : fileNames(stepwise.file("Split-vCards"))) {
-    expected += readBytes(stepwise.file("Split-vCards/" + name));
+    TempFolder stepwise;
+    stepwise.write("a.vcf", a);
+    stepwise.write("b.vcf", b);
+    FakeUserInterface plainUi;
+    RunOperation(FileSelection{stepwise.path(), {"a.vcf", "b.vcf"}}.toText(), kMerge, plainUi);
+    FakeUserInterface splitUi;
+    checking(splitUi);
+    RunOperation(stepwise.file(CombinedFileName()), kSplit, splitUi);
+    std::string expected;
+    for (const std::string& name : fileNames(stepwise.file("Split-vCards"))) {
+      const std::string contact = readBytes(stepwise.file("Split-vCards/" + name));
+      EXPECT_TRUE(contact.ends_with("END:VCARD\r\n")) << contact;
+      expected += contact;
+    }
+    const std::string written = readBytes(joined.file(CombinedFileName()));
+    EXPECT_EQ(written, expected);
+    EXPECT_EQ(mergeUi.conflicts, splitUi.conflicts);
+    if (unterminated) {
+      EXPECT_NE(written.find(crlfLines({"FN:Eve", "NOTE:joined to Eve", "END:VCARD"})),
+                std::string::npos);
+    }
   }
-  EXPECT_EQ(readBytes(joined.file(CombinedFileName())), expected);
-  EXPECT_EQ(mergeUi.conflicts, splitUi.conflicts);
 }
 
 TEST(RedundancyRun, NoContactWritesNothing) {

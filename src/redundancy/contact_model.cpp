@@ -243,6 +243,14 @@ class ContactLoader {
   ContactLoader(const std::string& fileName, ContactList& list, ContactTable& table)
       : fileName_(fileName), list_(list), table_(table) {}
 
+  // Goes on with the last contact loaded, which an earlier file left without its END line.
+  void continueLastContact() {
+    record_ = &table_[list_.numberAt(list_.size())];
+    const int count = record_->orderCount();
+    currentTag_.assign(count > 0 ? record_->tagAt(count) : std::string_view());
+    colonLines_ = count;
+  }
+
   void startContact(std::string_view beginLine) {
     const int number = list_.size() + 1;
     checkLimit(number, quoted(fileName_), "contacts");
@@ -282,17 +290,37 @@ class ContactLoader {
 
 }  // namespace
 
-void LoadContacts(const std::string& fileName, ContactList& list, ContactTable& table,
-                  long long inputSize, FileIo& io, UserInterface* ui) {
+bool LoadContacts(const std::string& fileName, ContactList& list, ContactTable& table,
+                  long long inputSize, FileIo& io, UserInterface* ui, bool continuesContact) {
   LineReader reader(fileName, inputSize, io);
   ContactLoader loader(fileName, list, table);
   std::string_view line;
-  while (reader.readLine(line)) {
+  bool open = false;
+  bool pending = reader.readLine(line);
+  if (continuesContact && list.size() > 0) {
+    // What a plain merge would join to the open contact joins it here too, up to its END.
+    loader.continueLastContact();
+    open = true;
+    for (; pending && !isContactBegin(line); pending = reader.readLine(line)) {
+      loader.addContactLine(line);
+      if (isLoadEnd(line)) {
+        open = false;
+        pending = reader.readLine(line);
+        break;
+      }
+    }
+  }
+  for (; pending; pending = reader.readLine(line)) {
     if (!isContactBegin(line)) continue;
     loader.startContact(line);
-    while (!isLoadEnd(line) && reader.readLine(line)) loader.addContactLine(line);
+    open = true;
+    while (open && reader.readLine(line)) {
+      loader.addContactLine(line);
+      open = !isLoadEnd(line);
+    }
     if (ui) ui->yield();
   }
+  return open;
 }
 
 }  // namespace palvren

@@ -130,10 +130,12 @@ class ContactList {
 // Throws OperationError when the file cannot be read, holds more than 32767 contacts, or a
 // contact has more than 32767 lines with a colon. No more than inputSize bytes are read (all of
 // the file when negative).
-// Yields to ui after each contact when one is given.
-void LoadContacts(const std::string& fileName, ContactList& list, ContactTable& table,
+// Yields to ui after each contact when one is given. With continuesContact, the lines before the
+// file's first BEGIN continue the last contact of the table, as they would in a plain merge.
+// Returns whether the file ended inside a contact (before its END line).
+bool LoadContacts(const std::string& fileName, ContactList& list, ContactTable& table,
                   long long inputSize = -1, FileIo& io = systemFileIo(),
-                  UserInterface* ui = nullptr);
+                  UserInterface* ui = nullptr, bool continuesContact = false);
 
 // The property name of a tag: its text before the first ";", upper-cased.
 std::string propertyName(std::string_view tag);

@@ -6,6 +6,7 @@
 #include "redundancy/contact_model.h"
 #include "redundancy/identical_pass.h"
 #include "redundancy/similar_pass.h"
+#include "vcard/block_rules.h"
 #include "vcard/contact_folder.h"
 
 namespace palvren {
@@ -45,19 +46,26 @@ void offerPass2(ContactList& list, ContactTable& table, int pass1Removed, UserIn
       "Pass 2 Completed", MessageIcon::Information);
 }
 
-// Writes one record's lines (those with a tag and a value) and collects them for naming.
+// Writes one record's lines (those with a tag and a value) and collects them for naming. A
+// contact whose file ended before its END line is closed, so that it is read back as itself.
 ContactLines writeRecord(const ContactRecord& record, LineWriter& output) {
   ContactLines lines(1);
   const int count = record.orderCount();
+  bool ended = false;
   for (int k = 1; k <= count; ++k) {
     const std::string_view tag = record.tagAt(k);
     const std::string_view value = record.valueAt(k);
     if (tag.empty() || value.empty()) continue;
+    ended = ended || isEndTag(tag);
     std::string line;
     line.reserve(tag.size() + 1 + value.size());
     line.append(tag).append(":").append(value);
     output.writeLine(line);
     lines.push_back(std::move(line));
+  }
+  if (!ended) {
+    output.writeLine("END:VCARD");
+    lines.emplace_back("END:VCARD");
   }
   return lines;
 }
@@ -107,7 +115,8 @@ int CheckFiles(const std::vector<std::string>& files, ContactList& list, Contact
                UserInterface& ui, RedundancyReport* report, FileIo& io) {
   showStatus(ui, "Loading File Data...");
   // Contacts are numbered on across the files, so the limit counts them all together.
-  for (const std::string& file : files) LoadContacts(file, list, table, -1, io, &ui);
+  bool open = false;
+  for (const std::string& file : files) open = LoadContacts(file, list, table, -1, io, &ui, open);
   return checkLoaded(list, table, ui, report);
 }
 
