@@ -1,15 +1,19 @@
 #include "cli/cli.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <map>
 #include <new>
 #include <ostream>
 
+#include "cli/report_target.h"
 #include "cli/terminal_ui.h"
 #include "driver/run_driver.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
 #include "platform/line_writer.h"
+#include "platform/text.h"
 #include "platform/version.h"
 #include "redundancy/redundancy_run.h"
 #include "vcard/counting.h"
@@ -25,53 +29,81 @@ const char kUsage[] =
     "usage: palvren-cli <command> [options]\n"
     "       palvren-cli split FILE [--names number|contact] [--check none|1|2]\n"
     "                   [--conflicts ask|first|second|both|neither]\n"
-    "                   [--report REPORT] [--dry-run] [--match exact|tolerant]\n"
-    "                   [--country-code N]\n"
-    "       palvren-cli recombine FOLDER [--check none|1|2] [--conflicts ...] [--report ...]\n"
-    "       palvren-cli merge FILE FILE... [--check none|1|2] [--conflicts ...] [--report ...]\n"
-    "       palvren-cli export FILE [--format raw|google|outlook]\n"
+    "                   [--match exact|tolerant] [--country-code N]\n"
+    "                   [--report REPORT|-] [--dry-run] [--new-folder | --add]\n"
+    "       palvren-cli recombine FOLDER [--check none|1|2] [--conflicts ...] [--match ...]\n"
+    "                   [--country-code N] [--report ...] [--dry-run]\n"
+    "                   [--replace | --keep-both]\n"
+    "       palvren-cli merge FILE FILE... [--check none|1|2] [--conflicts ...] [--match ...]\n"
+    "                   [--country-code N] [--report ...] [--dry-run]\n"
+    "                   [--replace | --keep-both]\n"
+    "       palvren-cli export FILE [--format raw|google|outlook] [--replace | --keep-both]\n"
     "       palvren-cli count FILE\n"
     "       palvren-cli --help | --version\n";
+
+// The options of a check, shared by split, recombine and merge.
+#define PALVREN_CHECK_OPTIONS                                                                \
+  "  --check none       copy every contact as it is (the default)\n"                         \
+  "  --check 1          clean each contact and remove identical contacts first\n"            \
+  "  --check 2          also merge similar contacts (same e-mail, or same telephone or\n"    \
+  "                     address and the same name)\n"                                        \
+  "  --conflicts POLICY how to settle differing values when merging similar contacts:\n"     \
+  "                     ask (at the terminal, the default), first, second,\n"                \
+  "                     both (they are different people), neither (drop both);\n"            \
+  "                     asking, 'a' applies the next answer to all remaining conflicts\n"    \
+  "                     and 's' stops the questions, keeping both of every remaining pair\n" \
+  "  --match exact      pass 2 compares the same tag holding the same text (the default)\n"  \
+  "  --match tolerant   pass 2 compares e-mails without case, telephone numbers by\n"        \
+  "                     their digits, addresses without case or extra spaces, and names\n"   \
+  "                     without case, accents, punctuation or Last, First order\n"           \
+  "  --country-code N   with --match tolerant: a national number's leading 0 reads as +N\n"  \
+  "  --report REPORT    with --check: write what the check removed and merged, and why;\n"   \
+  "                     '-' writes it to standard output. An input or an output of the\n"    \
+  "                     run is refused as REPORT before anything runs\n"                     \
+  "  --dry-run          with --check: print that report and write no contact file\n"
+
+// What a merge, recombine or export does where its file's name is taken.
+#define PALVREN_EARLIER_FILE_OPTIONS                                                     \
+  "  --replace          replace a file of the same name that an earlier run wrote\n"     \
+  "  --keep-both        keep it, and write the new file as NAME (2), (3), ...\n"         \
+  "                     (without either, a run whose name is taken writes nothing and\n" \
+  "                     exits 2)\n"
 
 const std::map<std::string, std::string> kCommandHelp = {
     {"split",
      "usage: palvren-cli split FILE [--names number|contact] [--check none|1|2]\n"
      "                   [--conflicts ask|first|second|both|neither]\n"
-     "                   [--report REPORT] [--dry-run]\n\n"
+     "                   [--match exact|tolerant] [--country-code N]\n"
+     "                   [--report REPORT|-] [--dry-run] [--new-folder | --add]\n\n"
      "Splits a multiple-contact vCard file into one file per contact, in the folder\n"
      "Split-vCards beside it.\n\n"
      "  --names number     contact0001.vcf, contact0002.vcf, ... (the default)\n"
-     "  --names contact    named from each contact's formatted name, name, title or e-mail\n"
-     "  --check none       copy every contact as it is (the default)\n"
-     "  --check 1          clean each contact and remove identical contacts first\n"
-     "  --check 2          also merge similar contacts (same e-mail, or same telephone or\n"
-     "                     address and the same name)\n"
-     "  --conflicts POLICY how to settle differing values when merging similar contacts:\n"
-     "                     ask (at the terminal, the default), first, second,\n"
-     "                     both (they are different people), neither (drop both);\n"
-     "                     asking, 'a' applies the next answer to all remaining conflicts\n"
-     "                     and 's' stops the questions, keeping both of every remaining pair\n"
-     "  --report REPORT    with --check: write what the check removed and merged, and why\n"
-     "  --dry-run          with --check: print that report and write no contact file\n"
-     "  --match exact      pass 2 compares the same tag holding the same text (the default)\n"
-     "  --match tolerant   pass 2 compares e-mails without case, telephone numbers by\n"
-     "                     their digits, addresses without case or extra spaces, and names\n"
-     "                     without case, accents, punctuation or Last, First order\n"
-     "  --country-code N   with --match tolerant: a national number's leading 0 reads as +N\n"},
+     "  --names contact    named from each contact's formatted name, name, title or "
+     "e-mail\n" PALVREN_CHECK_OPTIONS
+     "  --new-folder       when Split-vCards already holds files, write into the next free\n"
+     "                     Split-vCards (2), (3), ...\n"
+     "  --add              when Split-vCards already holds files, add to them, numbered after\n"
+     "                     the highest contactNNNN.vcf there (without either, a split into a\n"
+     "                     folder that holds files writes nothing and exits 2)\n"},
     {"recombine",
      "usage: palvren-cli recombine FOLDER [--check none|1|2] [--conflicts POLICY]\n"
-     "                   [--report REPORT] [--dry-run]\n\n"
+     "                   [--match exact|tolerant] [--country-code N]\n"
+     "                   [--report REPORT|-] [--dry-run] [--replace | --keep-both]\n\n"
      "Joins every .vcf file directly in FOLDER, in name order, into one file named\n"
-     "mm-dd-yyyy_CONBINED_CONTACTS.vcf in that folder. With --check, the contacts of all\n"
-     "the files are checked as split checks them, and those that remain are written.\n"},
+     "mm-dd-yyyy_CONBINED_CONTACTS.vcf in that folder; today's combined files, numbered or\n"
+     "not, are not read. With --check, the contacts of all the files are checked as split\n"
+     "checks them, and those that remain are written.\n\n" PALVREN_CHECK_OPTIONS
+         PALVREN_EARLIER_FILE_OPTIONS},
     {"merge",
      "usage: palvren-cli merge FILE FILE... [--check none|1|2] [--conflicts POLICY]\n"
-     "                   [--report REPORT] [--dry-run]\n\n"
+     "                   [--match exact|tolerant] [--country-code N]\n"
+     "                   [--report REPORT|-] [--dry-run] [--replace | --keep-both]\n\n"
      "Joins several vCard files of one folder, in the order given, into one file named\n"
      "mm-dd-yyyy_CONBINED_CONTACTS.vcf in that folder. With --check, the contacts of all\n"
-     "the files are checked as split checks them, and those that remain are written.\n"},
+     "the files are checked as split checks them, and those that remain are "
+     "written.\n\n" PALVREN_CHECK_OPTIONS PALVREN_EARLIER_FILE_OPTIONS},
     {"export",
-     "usage: palvren-cli export FILE [--format raw|google|outlook]\n\n"
+     "usage: palvren-cli export FILE [--format raw|google|outlook] [--replace | --keep-both]\n\n"
      "Writes a CSV file of the contacts of FILE, one row per contact, in the folder\n"
      "Split-vCards beside it.\n\n"
      "  --format raw       Contacts_Export.csv: one column per property as written (the\n"
@@ -79,11 +111,14 @@ const std::map<std::string, std::string> kCommandHelp = {
      "  --format google    Contacts_Google.csv: the columns Google Contacts imports, values\n"
      "                     decoded to UTF-8\n"
      "  --format outlook   Contacts_Outlook.csv: the columns Outlook imports, UTF-8 with a\n"
-     "                     byte-order mark\n"},
+     "                     byte-order mark\n" PALVREN_EARLIER_FILE_OPTIONS},
     {"count",
      "usage: palvren-cli count FILE\n\n"
      "Prints how many contacts FILE holds.\n"},
 };
+
+#undef PALVREN_CHECK_OPTIONS
+#undef PALVREN_EARLIER_FILE_OPTIONS
 
 struct UsageError {
   std::string message;
@@ -243,7 +278,7 @@ int exitStatusOf(const RunOutcome& outcome) {
 int countCommand(const std::string& operand, const std::string& given, TerminalUserInterface& ui,
                  Terminal& terminal) {
   if (!fileExists(operand)) {
-    terminal.err << "palvren-cli: '" << given << "' is not a file\n";
+    terminal.err << "palvren-cli: '" << escapeControls(given) << "' is not a file\n";
     return kExitRefused;
   }
   try {
@@ -251,23 +286,35 @@ int countCommand(const std::string& operand, const std::string& given, TerminalU
     ui.setStatus("");
     terminal.out << contacts << "\n";
   } catch (const std::bad_alloc&) {
-    terminal.err << "There is not enough memory to read \"" << operand << "\".\n";
+    terminal.err << "There is not enough memory to read \"" << escapeControls(operand) << "\".\n";
     return kExitFailure;
   } catch (const OperationError& error) {
-    terminal.err << error.what() << "\n";
+    terminal.err << escapeControlsByLine(error.what()) << "\n";
     return kExitFailure;
   }
   return kExitSuccess;
 }
 
+// Writes the report to standard output ("-"), into a device or FIFO that stands at path (never
+// replacing it), or as a new whole file at path.
 bool writeReport(const std::string& path, const std::string& report, Terminal& terminal) {
   try {
-    LineWriter output(absolutePath(path));
+    if (path == "-") {
+      terminal.out << report;
+      return true;
+    }
+    const std::string target = absolutePath(path);
+    struct stat info;
+    if (::stat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+      writeIntoSpecialFile(target, report);
+      return true;
+    }
+    LineWriter output(target);
     output.writeText(report);
     output.commit();
     return true;
   } catch (const OperationError& error) {
-    terminal.err << error.what() << "\n";
+    terminal.err << escapeControlsByLine(error.what()) << "\n";
     return false;
   }
 }
@@ -298,12 +345,50 @@ int dryRun(const Options& options, const std::string& operand, TerminalUserInter
       kept = CheckFiles(checkedInputs(options, operand), list, table, ui, &report);
     }
     ui.setStatus("");
-    terminal.out << report.text() << kept << " contacts would be written; none was.\n";
+    const std::string text =
+        report.text() + std::to_string(kept) + " contacts would be written; none was.\n";
+    if (options.report != "-") terminal.out << text;
+    if (!options.report.empty() && !writeReport(options.report, text, terminal)) {
+      return kExitFailure;
+    }
     return kExitSuccess;
   } catch (const std::exception& error) {
-    terminal.err << error.what() << "\n";
+    terminal.err << escapeControlsByLine(error.what()) << "\n";
     return kExitFailure;
   }
+}
+
+// The files of a run that its report must never replace.
+RunFiles runFilesOf(const Options& options, const std::string& operand) {
+  RunFiles files;
+  if (options.command == "split") {
+    files.inputs = {operand};
+    files.splitBeside = parentFolder(operand);
+  } else if (options.command == "merge") {
+    for (const std::string& file : options.operands) files.inputs.push_back(absolutePath(file));
+    files.outputFolder = parentFolder(files.inputs.front());
+  } else if (options.command == "recombine") {
+    for (const std::string& file : listFiles(operand)) {
+      if (hasVcfExtension(file)) files.inputs.push_back(file);
+    }
+    files.outputFolder = operand;
+  }
+  return files;
+}
+
+// Refuses, before anything runs, a report that would replace an input or an output.
+bool reportTargetRefused(const Options& options, const std::string& operand, Terminal& terminal) {
+  if (options.report.empty() || options.report == "-") return false;
+  std::string refusal;
+  try {
+    refusal = reportRefusal(absolutePath(options.report), runFilesOf(options, operand));
+  } catch (const OperationError& error) {
+    refusal = error.what();
+  }
+  if (refusal.empty()) return false;
+  terminal.err << "palvren-cli: the report cannot be written to '" << escapeControls(options.report)
+               << "': " << escapeControlsByLine(refusal) << "; nothing was run.\n";
+  return true;
 }
 
 int runCommand(const Options& options, Terminal& terminal) {
@@ -318,6 +403,7 @@ int runCommand(const Options& options, Terminal& terminal) {
   if (options.command == "recombine" && !folderExists(operand)) {
     throw UsageError{"'" + options.operands.front() + "' is not a folder"};
   }
+  if (reportTargetRefused(options, operand, terminal)) return kExitRefused;
   if (options.dryRun) return dryRun(options, operand, ui, terminal);
   RunOutcome outcome;
   if (options.command == "split") outcome = RunOperation(operand, kSplit, ui);
@@ -365,7 +451,7 @@ int runCli(const std::vector<std::string>& arguments, Terminal& terminal) {
   try {
     return runCommand(parseArguments(arguments, terminal), terminal);
   } catch (const UsageError& error) {
-    terminal.err << "palvren-cli: " << error.message << "\n" << kUsage;
+    terminal.err << "palvren-cli: " << escapeControls(error.message) << "\n" << kUsage;
     return kExitRefused;
   }
 }

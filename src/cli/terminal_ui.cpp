@@ -13,32 +13,10 @@ namespace palvren {
 
 namespace {
 
-std::string plainLines(const std::string& text) { return replaceAll(text, "\r\n", "\n"); }
+// A message as the terminal shows it: its lines, each with its control characters escaped.
+std::string plainLines(const std::string& text) { return escapeControlsByLine(text); }
 
-// Contact data as the terminal may show it: control characters (escape sequences, line breaks)
-// are written as \xNN, so that data cannot redraw the screen the person is choosing from.
-std::string terminalSafe(std::string_view text) {
-  const bool utf8 = isValidUtf8(text);
-  std::string safe;
-  safe.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    const bool c1InUtf8 = utf8 && c == 0xC2 && i + 1 < text.size() &&
-                          static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
-                          static_cast<unsigned char>(text[i + 1]) <= 0x9F;
-    if (c1InUtf8) ++i;
-    const unsigned char shown = c1InUtf8 ? static_cast<unsigned char>(text[i]) : c;
-    if (c1InUtf8 || c < 0x20 || c == 0x7F || (!utf8 && c >= 0x80 && c <= 0x9F)) {
-      static const char kHex[] = "0123456789ABCDEF";
-      safe += "\\x";
-      safe.push_back(kHex[shown >> 4]);
-      safe.push_back(kHex[shown & 15]);
-    } else {
-      safe.push_back(char(c));
-    }
-  }
-  return safe;
-}
+std::string terminalSafe(std::string_view text) { return escapeControls(text); }
 
 // A typed line as UTF-8: a terminal that sends other bytes is taken to send ISO-8859-1.
 std::string typedText(const std::string& line) {
@@ -83,7 +61,7 @@ std::string cell(const std::string& text, std::size_t width) {
 
 void TerminalUserInterface::setStatus(const std::string& text) {
   if (!terminal_.errIsTerminal) return;
-  terminal_.err << "\r" << text << "\x1b[K" << std::flush;
+  terminal_.err << "\r" << escapeControls(text) << "\x1b[K" << std::flush;
   progressShown_ = true;
 }
 

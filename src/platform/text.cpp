@@ -122,4 +122,42 @@ std::string fourDigits(int number) {
   return buffer;
 }
 
+std::string escapeControls(std::string_view text) {
+  const bool utf8 = isValidUtf8(text);
+  std::string safe;
+  safe.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    const bool c1InUtf8 = utf8 && c == 0xC2 && i + 1 < text.size() &&
+                          static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                          static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+    if (c1InUtf8) ++i;
+    const unsigned char shown = c1InUtf8 ? static_cast<unsigned char>(text[i]) : c;
+    if (c1InUtf8 || c < 0x20 || c == 0x7F || (!utf8 && c >= 0x80 && c <= 0x9F)) {
+      static const char kHex[] = "0123456789ABCDEF";
+      safe += "\\x";
+      safe.push_back(kHex[shown >> 4]);
+      safe.push_back(kHex[shown & 15]);
+    } else {
+      safe.push_back(char(c));
+    }
+  }
+  return safe;
+}
+
+std::string escapeControlsByLine(std::string_view text) {
+  std::string shown;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    shown += escapeControls(line);
+    if (end < text.size()) shown += '\n';
+    start = end + 1;
+  }
+  return shown;
+}
+
 }  // namespace palvren

@@ -25,6 +25,12 @@ bool startsWithUpper(std::string_view text, std::string_view upperPrefix);
 std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
 
 bool isValidUtf8(std::string_view text);
+
+// Text as a terminal or a saved report may show it: control characters (escape sequences, line
+// breaks, C1 codes) written as \xNN, so that data cannot redraw a screen or write a clipboard.
+std::string escapeControls(std::string_view text);
+// The same for each line of a text (lines end in LF or CR LF), lines joined by LF.
+std::string escapeControlsByLine(std::string_view text);
 // Number of characters: code points when the text is valid UTF-8, bytes otherwise.
 std::size_t characterCount(std::string_view text);
 // The first n characters (in the sense of characterCount).

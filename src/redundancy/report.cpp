@@ -84,7 +84,7 @@ void RedundancyReport::stoppedChecking() {
 
 std::string RedundancyReport::text() const {
   std::string text;
-  for (const std::string& line : lines_) text += line + "\n";
+  for (const std::string& line : lines_) text += escapeControls(line) + "\n";
   return text;
 }
 

@@ -1,8 +1,10 @@
 // palvren-cli run as a process on files in a temporary folder.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "platform/file_system.h"
 #include "support/temp_folder.h"
 #include "vcard/merge_recombine.h"
 
@@ -162,6 +164,66 @@ TEST(Cli, EachConflictPolicySettlesTheSimilarPair) {
     EXPECT_EQ(fileNames(folder.file("Split-vCards")), c.files) << c.policy;
     EXPECT_EQ(readBytes(folder.file("Split-vCards/contact0001.vcf")), c.first) << c.policy;
   }
+}
+
+// A report never replaces what the run reads or writes, goes into a device or FIFO without
+// replacing it, and shows control characters of the contacts escaped.
+TEST(Cli, TheReportNeverReplacesDataAndShowsNoRawControlCharacters) {
+  TempFolder folder;
+  folder.write("in.vcf", kSimilar);
+  const std::string zed = "FN:Zed \x1b]52;c;AAAA\x07";
+  folder.write("b.vcf", cards({{zed}, {zed}}));
+  const std::vector<std::string> check{"--check", "2", "--conflicts", "first"};
+  auto split = [&](std::vector<std::string> more) {
+    std::vector<std::string> arguments{"split", folder.file("in.vcf")};
+    arguments.insert(arguments.end(), check.begin(), check.end());
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    return run(arguments);
+  };
+  ASSERT_EQ(split({}).status, 0);
+  folder.write("Split-vCards/notes.txt", "mine");
+  for (const std::string& target :
+       {folder.file("in.vcf"), folder.file("Split-vCards/contact0001.vcf"),
+        folder.file("Split-vCards/new.txt")}) {
+    const std::string before = pathTaken(target) ? readBytes(target) : "";
+    Result refused = split({"--report", target, "--add"});
+    EXPECT_EQ(refused.status, 2) << target;
+    EXPECT_NE(refused.err.find("the report cannot be written to"), std::string::npos) << target;
+    EXPECT_EQ(pathTaken(target) ? readBytes(target) : "", before) << target;
+  }
+  Result merged = run(
+      {"merge", "in.vcf", "b.vcf", "--check", "1", "--report", CombinedFileName(), "--keep-both"},
+      folder.path());
+  EXPECT_EQ(merged.status, 2) << merged.err;
+  EXPECT_FALSE(pathTaken(folder.file(CombinedFileName())));
+
+  ::mkfifo(folder.file("fifo").c_str(), 0600);
+  const pid_t reader = ::fork();
+  if (reader == 0) {
+    const std::string read = readBytes(folder.file("fifo"));
+    ::_exit(read.find("Matching: exact") != std::string::npos ? 0 : 1);
+  }
+  EXPECT_EQ(split({"--report", folder.file("fifo"), "--dry-run"}).status, 0);
+  int status = -1;
+  ::waitpid(reader, &status, 0);
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  struct stat info;
+  ASSERT_EQ(::lstat(folder.file("fifo").c_str(), &info), 0);
+  EXPECT_TRUE(S_ISFIFO(info.st_mode));
+
+  Result dry = split({"--report", folder.file("dry.txt"), "--dry-run"});
+  EXPECT_EQ(dry.status, 0) << dry.err;
+  EXPECT_NE(readBytes(folder.file("dry.txt")).find("contacts would be written"), std::string::npos);
+  Result toOutput = split({"--report", "-", "--dry-run"});
+  EXPECT_NE(toOutput.out.find("Matching: exact"), std::string::npos);
+
+  Result escaped = run({"merge", "in.vcf", "b.vcf", "--check", "1", "--dry-run"}, folder.path());
+  EXPECT_EQ(escaped.status, 0) << escaped.err;
+  EXPECT_EQ(escaped.out.find('\x1b'), std::string::npos);
+  EXPECT_NE(escaped.out.find("Zed \\x1B]52;c;AAAA\\x07"), std::string::npos) << escaped.out;
+  Result named = run({"count", folder.file("no\x1b]0;title\x07.vcf")});
+  EXPECT_EQ(named.err.find('\x1b'), std::string::npos) << named.err;
+  EXPECT_NE(named.err.find("\\x1B"), std::string::npos) << named.err;
 }
 
 TEST(Cli, TheCheckReportsWhatItDidAndADryRunWritesNothing) {

@@ -1,0 +1,77 @@
+#include "cli/report_target.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/errors.h"
+#include "platform/file_system.h"
+#include "vcard/merge_recombine.h"
+
+namespace palvren {
+
+namespace {
+
+// A file's identity, links followed; nothing when nothing is there.
+struct Identity {
+  dev_t device = 0;
+  ino_t inode = 0;
+  bool exists = false;
+  bool operator==(const Identity& other) const {
+    return exists && other.exists && device == other.device && inode == other.inode;
+  }
+};
+
+Identity identityOf(const std::string& path) {
+  struct stat info;
+  if (::stat(path.empty() ? "/" : path.c_str(), &info) != 0) return {};
+  return {info.st_dev, info.st_ino, true};
+}
+
+bool namesSplitFolder(const std::string& name) { return numberOfName(name, "Split-vCards") > 0; }
+
+}  // namespace
+
+std::string reportRefusal(const std::string& path, const RunFiles& files) {
+  const Identity report = identityOf(path);
+  for (const std::string& input : files.inputs) {
+    if (report == identityOf(input)) return "it is an input of this run";
+  }
+  const std::string folder = parentFolder(path);
+  if (!files.splitBeside.empty() && namesSplitFolder(fileNameOf(folder)) &&
+      identityOf(parentFolder(folder)) == identityOf(files.splitBeside)) {
+    return "it lies in the folder a split writes its contact files into";
+  }
+  if (!files.outputFolder.empty() && isCombinedFileName(fileNameOf(path)) &&
+      identityOf(folder) == identityOf(files.outputFolder)) {
+    return "it is the combined file this run writes";
+  }
+  return std::string();
+}
+
+void writeIntoSpecialFile(const std::string& path, const std::string& text) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) throwFileError("write", path, errno);
+  struct stat info;
+  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode) || S_ISREG(info.st_mode)) {
+    ::close(fd);
+    throwFileError("write", path, EISDIR);
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  std::size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t written = ::write(fd, text.data() + done, text.size() - done);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      const int error = written < 0 ? errno : ENOSPC;
+      ::close(fd);
+      throwFileError("write", path, error);
+    }
+    done += static_cast<std::size_t>(written);
+  }
+  if (::close(fd) != 0) throwFileError("write", path, errno);
+}
+
+}  // namespace palvren

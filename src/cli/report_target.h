@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace palvren {
+
+// What a run's report may not be written over: the files the run reads, the folder a split
+// writes (a folder named Split-vCards, numbered or not, beside the input), and the combined
+// file a merge or recombine writes in outputFolder.
+struct RunFiles {
+  std::vector<std::string> inputs;
+  std::string splitBeside;   // a split: the input's folder
+  std::string outputFolder;  // a merge or recombine: the folder of the combined file
+};
+
+// Why the report may not go to path (absolute); "" when it may.
+std::string reportRefusal(const std::string& path, const RunFiles& files);
+
+// Writes text into the device or FIFO at path, which stays as it is; a FIFO that no one reads
+// is refused at once rather than waited on. Throws OperationError.
+void writeIntoSpecialFile(const std::string& path, const std::string& text);
+
+}  // namespace palvren
