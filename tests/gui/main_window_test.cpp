@@ -301,6 +301,17 @@ TEST_F(MainWindowTest, RunNowSplitsTheChosenFileAndReports) {
   EXPECT_EQ(label("countPanel")->text(), "vCard Count = 3 Cards");
   EXPECT_EQ(dialogs->browsed, std::vector<std::string>{folder.file("Split-vCards")});
   EXPECT_EQ(testing::fileNames(folder.file("Split-vCards")).size(), 3u);
+
+  // Again: the window asks, a new folder first; then adding, then cancelling.
+  dialogs->choices = {folder.file("in.vcf"), folder.file("in.vcf"), folder.file("in.vcf")};
+  dialogs->chooseAnswers = {0, 1, -1};
+  for (int run = 0; run < 3; ++run) click(button("cmdRun"));
+  ASSERT_EQ(dialogs->chosenAmong.size(), 3u);
+  EXPECT_EQ(dialogs->chosenAmong[0],
+            (std::vector<std::string>{"Write to \"Split-vCards (2)\"", "Add to \"Split-vCards\""}));
+  EXPECT_EQ(testing::fileNames(folder.file("Split-vCards (2)")).size(), 3u);
+  EXPECT_EQ(testing::fileNames(folder.file("Split-vCards")).size(), 6u);
+  EXPECT_EQ(dialogs->browsed.size(), 3u);
 }
 
 // What the person does at "continue to Pass 2?" of a two-pass split of two contacts, and how
