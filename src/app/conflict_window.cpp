@@ -107,8 +107,6 @@ frmPrompt::frmPrompt(const PromptContext& context, QWidget* parent, InputBox inp
                      Notice notice)
     : QDialog(parent),
       context_(context),
-      firstUtf8_(holdsUtf8(*context.firstContact)),
-      secondUtf8_(holdsUtf8(*context.secondContact)),
       inputBox_(std::move(inputBox)),
       notice_(std::move(notice)) {
   setObjectName("frmPrompt");
@@ -234,8 +232,8 @@ void frmPrompt::Form_Activate() {
     auto* row = new QTreeWidgetItem(ListView1);
     row->setText(0, displayText(TagDisplayName(tag)));
     row->setData(0, kTagRole, QByteArray::fromStdString(tag));
-    showField(row, 1, first, tag, firstUtf8_);
-    showField(row, 2, second, tag, secondUtf8_);
+    showField(row, 1, first, tag);
+    showField(row, 2, second, tag);
     row->setToolTip(0, row->text(0));
     if (tag == context_.conflictTag && !conflictRow) conflictRow = row;
   }
@@ -250,17 +248,15 @@ void frmPrompt::Form_Activate() {
     conflictRow->setIcon(0, conflictArrowIcon());
     ListView1->setCurrentItem(conflictRow);
     conflictRow->setSelected(true);
-    txtOption[0]->setText(
-        QString::fromStdString(FieldForDisplay(first, context_.conflictTag, firstUtf8_)));
-    txtOption[1]->setText(
-        QString::fromStdString(FieldForDisplay(second, context_.conflictTag, secondUtf8_)));
+    txtOption[0]->setText(QString::fromStdString(FieldForDisplay(first, context_.conflictTag)));
+    txtOption[1]->setText(QString::fromStdString(FieldForDisplay(second, context_.conflictTag)));
   }
 }
 
 void frmPrompt::showField(QTreeWidgetItem* row, int column, const ContactRecord& contact,
-                          std::string_view tag, bool contactUtf8) {
+                          std::string_view tag) {
   if (showPicture(row, column, tag, contact.value(tag))) return;
-  row->setText(column, QString::fromStdString(FieldForDisplay(contact, tag, contactUtf8)));
+  row->setText(column, QString::fromStdString(FieldForDisplay(contact, tag)));
   row->setToolTip(column, row->text(column));
 }
 

@@ -53,11 +53,9 @@ class frmPrompt : public QDialog {
   void cmdOption_Click(int index);
   void ListView1_DblClick();
   void showField(QTreeWidgetItem* row, int column, const ContactRecord& contact,
-                 std::string_view tag, bool contactUtf8);
+                 std::string_view tag);
 
   const PromptContext& context_;
-  const bool firstUtf8_;
-  const bool secondUtf8_;
   InputBox inputBox_;
   Notice notice_;
   ConflictDecision decision_;

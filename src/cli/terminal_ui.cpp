@@ -40,7 +40,7 @@ std::string shownValue(const ContactRecord& contact, std::string_view tag,
   for (auto edit = decision.edits.rbegin(); edit != decision.edits.rend(); ++edit) {
     if (edit->tag == tag && contact.listsTag(tag)) return ValueForDisplay(trimSpaces(edit->text));
   }
-  return FieldForDisplay(contact, tag, holdsUtf8(contact));
+  return FieldForDisplay(contact, tag);
 }
 
 std::optional<ConflictChoice> choiceOf(const std::string& answer) {

@@ -56,16 +56,9 @@ std::string KeepTrailingSeparators(std::string_view oldValue, std::string_view t
   return std::string(trimSpaces(typed)) + std::string(separators, ';');
 }
 
-bool holdsUtf8(const ContactRecord& contact) {
-  for (const auto& [tag, value] : contact.tagValues()) {
-    if (!isValidUtf8(value)) return false;
-  }
-  return true;
-}
-
 std::optional<std::string> encodeForContact(const ContactRecord& contact, std::string_view tag,
                                             std::string_view typed) {
-  return encodeTypedValue(tag, typed, holdsUtf8(contact));
+  return encodeTypedValue(tag, typed, contact.value(tag));
 }
 
 bool applyFieldEdit(ContactRecord& first, ContactRecord& second, const FieldEdit& edit) {
@@ -89,18 +82,19 @@ std::optional<EditRefusal> refusalOfEdit(const PromptContext& context, const Fie
     if (!contacts[i]->listsTag(edit.tag) || encodeForContact(*contacts[i], edit.tag, edit.text)) {
       continue;
     }
-    const bool windows1252 = charsetOf(edit.tag) == Charset::Windows1252;
-    return EditRefusal{positions[i], windows1252 ? "Windows-1252" : "ISO-8859-1 (Latin-1)"};
+    const std::string_view charset = storageCharset(edit.tag, contacts[i]->value(edit.tag));
+    return EditRefusal{positions[i],
+                       charset == "windows-1252" ? "Windows-1252" : std::string(charset)};
   }
   return std::nullopt;
 }
 
-std::string FieldForDisplay(const ContactRecord& contact, std::string_view tag, bool contactUtf8) {
+std::string FieldForDisplay(const ContactRecord& contact, std::string_view tag) {
   const std::string_view value = contact.value(tag);
   if (const std::optional<InlineImage> image = inlineImage(tag, value)) {
     return image->format + " image, " + std::to_string(image->bytes.size()) + " bytes";
   }
-  return ValueForDisplay(displayUtf8(tag, value, contactUtf8));
+  return ValueForDisplay(displayUtf8(tag, value));
 }
 
 }  // namespace palvren

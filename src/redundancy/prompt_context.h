@@ -44,11 +44,8 @@ struct PromptContext {
   std::string whyMatched;
 };
 
-// Whether every value of a contact is valid UTF-8; a contact that is not is written in
-// ISO-8859-1, and an edit of it is stored so.
-bool holdsUtf8(const ContactRecord& contact);
-// A typed text (UTF-8) as the contact stores the tag: in the tag's CHARSET or else the contact's
-// own encoding, quoted-printable when the tag is. Nothing when that character set cannot hold
+// A typed text (UTF-8) as the contact stores the tag: in the character set its value is in
+// (storageCharset), quoted-printable when the tag is. Nothing when that character set cannot hold
 // the text. A text that is not valid UTF-8 is taken byte for byte.
 std::optional<std::string> encodeForContact(const ContactRecord& contact, std::string_view tag,
                                             std::string_view typed);
@@ -68,7 +65,7 @@ std::optional<EditRefusal> refusalOfEdit(const PromptContext& context, const Fie
 
 // The text shown for a contact's field: decoded for reading, separators as single spaces; a
 // picture is named, not spelled out.
-std::string FieldForDisplay(const ContactRecord& contact, std::string_view tag, bool contactUtf8);
+std::string FieldForDisplay(const ContactRecord& contact, std::string_view tag);
 
 // The readable tag names, keys matched exactly: a constant table.
 class TagDisplayNameTable {

@@ -194,10 +194,10 @@ std::uint64_t combinedKey(std::uint64_t place, std::uint64_t name) {
 
 // Under the tolerant rule a value is keyed by its field and folded form.
 void addFoldedKey(MatchKeys& keys, std::string_view tag, std::string_view value,
-                  const MatchRule& rule, bool utf8) {
+                  const MatchRule& rule) {
   const MatchField field = matchFieldOf(tag);
   if (field == MatchField::Other || value.empty()) return;
-  const std::string folded = foldedValue(field, displayUtf8(tag, value, utf8), rule);
+  const std::string folded = foldedValue(field, displayUtf8(tag, value), rule);
   if (folded.empty()) return;
   const std::uint64_t key = pairKey(std::to_string(int(field)), folded);
   switch (field) {
@@ -211,9 +211,8 @@ void addFoldedKey(MatchKeys& keys, std::string_view tag, std::string_view value,
   }
 }
 
-void addKey(MatchKeys& keys, std::string_view tag, std::string_view value, const MatchRule& rule,
-            bool utf8) {
-  if (rule.tolerant) return addFoldedKey(keys, tag, value, rule, utf8);
+void addKey(MatchKeys& keys, std::string_view tag, std::string_view value, const MatchRule& rule) {
+  if (rule.tolerant) return addFoldedKey(keys, tag, value, rule);
   if (value.empty()) return;
   switch (kindOf(tag)) {
     case Kind::Email:
@@ -230,17 +229,15 @@ void addKey(MatchKeys& keys, std::string_view tag, std::string_view value, const
 // The keys of the values a contact holds: what a contact found as a candidate offers.
 MatchKeys heldKeys(const ContactRecord& contact, const MatchRule& rule) {
   MatchKeys keys;
-  const bool utf8 = !rule.tolerant || holdsUtf8(contact);
-  for (const auto& [tag, value] : contact.tagValues()) addKey(keys, tag, value, rule, utf8);
+  for (const auto& [tag, value] : contact.tagValues()) addKey(keys, tag, value, rule);
   return keys;
 }
 
 // The keys of the entries a contact lists: what the exact test compares for the first contact.
 MatchKeys listedKeys(const ContactRecord& contact, const MatchRule& rule) {
   MatchKeys keys;
-  const bool utf8 = !rule.tolerant || holdsUtf8(contact);
   for (int k = 1; k <= contact.orderCount(); ++k) {
-    addKey(keys, contact.tagAt(k), contact.valueAt(k), rule, utf8);
+    addKey(keys, contact.tagAt(k), contact.valueAt(k), rule);
   }
   return keys;
 }
@@ -409,19 +406,18 @@ MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, UserInt
 }
 
 std::string MatchReason(const ContactRecord& a, const ContactRecord& b) {
-  const bool utf8 = holdsUtf8(a);
   int k = 0;
   if (FindSharedTag(a, b, "EMAIL", k) && a.valueAt(k).find('@') != std::string_view::npos) {
-    return "Same e-mail: " + FieldForDisplay(a, a.tagAt(k), utf8);
+    return "Same e-mail: " + FieldForDisplay(a, a.tagAt(k));
   }
   int n = 0;
   if (!FindSharedTag(a, b, "FN", n) && !FindSharedTag(a, b, "N", n)) return std::string();
-  const std::string name = FieldForDisplay(a, a.tagAt(n), utf8);
+  const std::string name = FieldForDisplay(a, a.tagAt(n));
   if (FindSharedTag(a, b, "TEL", k)) {
-    return "Same telephone and name: " + FieldForDisplay(a, a.tagAt(k), utf8) + ", " + name;
+    return "Same telephone and name: " + FieldForDisplay(a, a.tagAt(k)) + ", " + name;
   }
   if (FindSharedTag(a, b, "ADR", k)) {
-    return "Same address and name: " + FieldForDisplay(a, a.tagAt(k), utf8) + ", " + name;
+    return "Same address and name: " + FieldForDisplay(a, a.tagAt(k)) + ", " + name;
   }
   return std::string();
 }
@@ -442,7 +438,7 @@ std::string shownText(const std::string& text) {
 class TolerantComparison {
  public:
   TolerantComparison(const ContactRecord& a, const ContactRecord& b, const MatchRule& rule)
-      : a_(a), b_(b), rule_(rule), aUtf8_(holdsUtf8(a)), bUtf8_(holdsUtf8(b)) {}
+      : a_(a), b_(b), rule_(rule) {}
 
   // Which rule matched, in words; empty when none did.
   std::string reason() const {
@@ -461,12 +457,12 @@ class TolerantComparison {
 
  private:
   // The entries of a field a contact lists (or, for the second contact, holds), folded.
-  std::vector<FoldedEntry> entries(const ContactRecord& contact, bool utf8, MatchField field,
+  std::vector<FoldedEntry> entries(const ContactRecord& contact, MatchField field,
                                    bool listed) const {
     std::vector<FoldedEntry> found;
     auto consider = [&](std::string_view tag, std::string_view value) {
       if (value.empty() || matchFieldOf(tag) != field) return;
-      std::string text = displayUtf8(tag, value, utf8);
+      std::string text = displayUtf8(tag, value);
       std::string folded = foldedValue(field, text, rule_);
       if (folded.empty()) return;
       if (field == MatchField::Email && folded.find('@') == std::string::npos) return;
@@ -484,9 +480,9 @@ class TolerantComparison {
   // The first entry of a's field whose folded form one of b's entries has: "a = b" in words,
   // or a alone when both read the same; nothing when none is shared.
   std::optional<std::string> shared(MatchField field) const {
-    const std::vector<FoldedEntry> theirs = entries(b_, bUtf8_, field, false);
+    const std::vector<FoldedEntry> theirs = entries(b_, field, false);
     if (theirs.empty()) return std::nullopt;
-    for (const FoldedEntry& mine : entries(a_, aUtf8_, field, true)) {
+    for (const FoldedEntry& mine : entries(a_, field, true)) {
       for (const FoldedEntry& other : theirs) {
         if (mine.folded != other.folded) continue;
         const std::string first = shownText(mine.text);
@@ -500,8 +496,6 @@ class TolerantComparison {
   const ContactRecord& a_;
   const ContactRecord& b_;
   const MatchRule& rule_;
-  const bool aUtf8_;
-  const bool bUtf8_;
 };
 
 std::string tolerantReason(const ContactRecord& a, const ContactRecord& b, const MatchRule& rule) {

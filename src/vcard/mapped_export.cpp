@@ -68,8 +68,6 @@ class PropertyCollector {
 
   // The contact's properties, decoded; valid until the next contact starts.
   const std::vector<MappedProperty>& finish() {
-    bool utf8 = true;
-    for (std::size_t i = 0; i < count_; ++i) utf8 = utf8 && isValidUtf8(raw_[i].second);
     properties_.resize(count_);
     for (std::size_t i = 0; i < count_; ++i) {
       const auto& [tag, value] = raw_[i];
@@ -77,7 +75,7 @@ class PropertyCollector {
       property.tag = tag;
       property.name = toUpperAscii(ungroupedName(tag));
       typesOf(tag, property.types);
-      setValueText(property.value, tag, value, utf8);
+      setValueText(property.value, tag, value);
     }
     return properties_;
   }
@@ -85,14 +83,13 @@ class PropertyCollector {
  private:
   // The value as text: decoded, its line breaks LF as in every other cell, trimmed. A plain
   // UTF-8 value on one line, the common case, is taken as it stands.
-  static void setValueText(std::string& text, std::string_view tag, std::string_view value,
-                           bool utf8) {
-    if (utf8 && value.find('\r') == std::string_view::npos &&
+  static void setValueText(std::string& text, std::string_view tag, std::string_view value) {
+    if (value.find('\r') == std::string_view::npos && isValidUtf8(value) &&
         parameterOf(tag, "ENCODING").empty() && parameterOf(tag, "CHARSET").empty()) {
       text.assign(trimSpaces(value));
       return;
     }
-    text.assign(trimSpaces(replaceAll(displayUtf8(tag, value, utf8), kCrLf, "\n")));
+    text.assign(trimSpaces(replaceAll(displayUtf8(tag, value), kCrLf, "\n")));
   }
 
   std::vector<std::pair<std::string, std::string>> raw_;

@@ -1,7 +1,12 @@
 #include "vcard/value_decoding.h"
 
-#include <array>
+#include <unicode/ucnv.h>
+#include <unicode/ucnv_cb.h>
+#include <unicode/ustring.h>
+
 #include <cstdint>
+#include <memory>
+#include <unordered_map>
 
 #include "platform/text.h"
 
@@ -9,31 +14,88 @@ namespace palvren {
 
 namespace {
 
-// Windows-1252 at 0x80..0x9F; the five unassigned places keep their C1 control.
-constexpr std::array<std::uint16_t, 32> kWindows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void appendUtf8(std::string& out, char32_t code) {
-  if (code < 0x80) {
-    out.push_back(char(code));
-  } else if (code < 0x800) {
-    out.push_back(char(0xC0 | (code >> 6)));
-    out.push_back(char(0x80 | (code & 0x3F)));
-  } else {
-    out.push_back(char(0xE0 | (code >> 12)));
-    out.push_back(char(0x80 | ((code >> 6) & 0x3F)));
-    out.push_back(char(0x80 | (code & 0x3F)));
+// ICU converters, one per character set name, opened once per thread and kept: a run decodes
+// many values of the same few sets. Bytes a set does not define are not an error: in a
+// single-byte set each becomes the code point of its own value (a C1 control at 0x80..0x9F), in
+// any other a U+FFFD, so that decoding always gives text.
+void keepUndefinedBytes(const void* context, UConverterToUnicodeArgs* args, const char* codeUnits,
+                        int32_t length, UConverterCallbackReason reason, UErrorCode* error) {
+  if (reason > UCNV_IRREGULAR) return;
+  *error = U_ZERO_ERROR;
+  if (context == nullptr) {
+    const UChar replacement = 0xFFFD;
+    ucnv_cbToUWriteUChars(args, &replacement, 1, 0, error);
+    return;
+  }
+  for (int32_t i = 0; i < length && U_SUCCESS(*error); ++i) {
+    const UChar own = static_cast<unsigned char>(codeUnits[i]);
+    ucnv_cbToUWriteUChars(args, &own, 1, 0, error);
   }
 }
 
-std::optional<char> windows1252Byte(char32_t code) {
-  if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return char(code);
-  for (std::size_t k = 0; k < kWindows1252High.size(); ++k) {
-    if (kWindows1252High[k] == code) return char(0x80 + k);
+struct ConverterCloser {
+  void operator()(UConverter* converter) const { ucnv_close(converter); }
+};
+using Converter = std::unique_ptr<UConverter, ConverterCloser>;
+
+// The converter of a charset name; nullptr for a name ICU does not know.
+UConverter* converterFor(std::string_view name) {
+  thread_local std::unordered_map<std::string, Converter> converters;
+  std::string key(trimSpaces(name));
+  if (key.empty()) return nullptr;
+  auto found = converters.find(key);
+  if (found != converters.end()) return found->second.get();
+  UErrorCode error = U_ZERO_ERROR;
+  Converter converter(ucnv_open(key.c_str(), &error));
+  if (U_FAILURE(error)) converter.reset();
+  if (converter) {
+    static const char kSingleByte = 1;
+    const void* context = ucnv_getMaxCharSize(converter.get()) == 1 ? &kSingleByte : nullptr;
+    UConverterToUCallback oldCallback;
+    const void* oldContext;
+    ucnv_setToUCallBack(converter.get(), keepUndefinedBytes, context, &oldCallback, &oldContext,
+                        &error);
+    UConverterFromUCallback oldFrom;
+    ucnv_setFromUCallBack(converter.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, &oldFrom,
+                          &oldContext, &error);
+    if (U_FAILURE(error)) converter.reset();
   }
-  return std::nullopt;
+  return converters.emplace(std::move(key), std::move(converter)).first->second.get();
+}
+
+bool isUtf8Converter(UConverter* converter) {
+  UErrorCode error = U_ZERO_ERROR;
+  return std::string_view(ucnv_getName(converter, &error)) == "UTF-8";
+}
+
+bool hasHighByte(std::string_view bytes) {
+  for (char c : bytes) {
+    if (static_cast<unsigned char>(c) >= 0x80) return true;
+  }
+  return false;
+}
+
+std::string utf16ToUtf8(const std::u16string& text) {
+  UErrorCode error = U_ZERO_ERROR;
+  int32_t length = 0;
+  u_strToUTF8WithSub(nullptr, 0, &length, text.data(), int32_t(text.size()), 0xFFFD, nullptr,
+                     &error);
+  std::string utf8(std::size_t(length), '\0');
+  error = U_ZERO_ERROR;
+  u_strToUTF8WithSub(utf8.data(), length, &length, text.data(), int32_t(text.size()), 0xFFFD,
+                     nullptr, &error);
+  return utf8;
+}
+
+std::string decodeWith(UConverter* converter, std::string_view bytes) {
+  ucnv_reset(converter);
+  std::u16string text(bytes.size() * 2 + 4, u'\0');
+  UErrorCode error = U_ZERO_ERROR;
+  const int32_t length = ucnv_toUChars(converter, text.data(), int32_t(text.size()), bytes.data(),
+                                       int32_t(bytes.size()), &error);
+  if (U_FAILURE(error)) return std::string();
+  text.resize(std::size_t(length));
+  return utf16ToUtf8(text);
 }
 
 int hexDigit(char c) {
@@ -82,19 +144,7 @@ std::optional<std::string_view> base64Payload(std::string_view tag, std::string_
 
 }  // namespace
 
-Charset charsetNamed(std::string_view name) {
-  const std::string upper = toUpperAscii(trimSpaces(name));
-  if (upper == "UTF-8" || upper == "UTF8" || upper == "US-ASCII" || upper == "ASCII") {
-    return Charset::Utf8;
-  }
-  if (upper == "ISO-8859-1" || upper == "ISO8859-1" || upper == "LATIN1" || upper == "ISO_8859-1") {
-    return Charset::Latin1;
-  }
-  if (upper == "WINDOWS-1252" || upper == "CP1252" || upper == "CP-1252") {
-    return Charset::Windows1252;
-  }
-  return Charset::Unknown;
-}
+bool isKnownCharset(std::string_view name) { return converterFor(name) != nullptr; }
 
 std::string_view ungroupedName(std::string_view tag) {
   std::string_view name = tag.substr(0, tag.find(';'));
@@ -139,7 +189,7 @@ bool isQuotedPrintable(std::string_view tag) {
   return equalsUpper(parameterOf(tag, "ENCODING"), "QUOTED-PRINTABLE");
 }
 
-Charset charsetOf(std::string_view tag) { return charsetNamed(parameterOf(tag, "CHARSET")); }
+std::string_view charsetOf(std::string_view tag) { return parameterOf(tag, "CHARSET"); }
 
 std::string unfold(std::string_view value) {
   std::string joined;
@@ -221,59 +271,61 @@ std::optional<std::string> decodeBase64(std::string_view text) {
   return bytes;
 }
 
-std::string toUtf8(std::string_view bytes, Charset from) {
-  if (from != Charset::Latin1 && from != Charset::Windows1252) return std::string(bytes);
-  std::string text;
-  text.reserve(bytes.size() * 2);
-  for (char byte : bytes) {
-    const unsigned char c = static_cast<unsigned char>(byte);
-    if (from == Charset::Windows1252 && c >= 0x80 && c < 0xA0) {
-      appendUtf8(text, kWindows1252High[c - 0x80]);
-    } else {
-      appendUtf8(text, c);
-    }
+std::string toUtf8(std::string_view bytes, std::string_view charset) {
+  if (!hasHighByte(bytes) && charset.empty()) return std::string(bytes);
+  if (hasHighByte(bytes) && isValidUtf8(bytes)) return std::string(bytes);
+  UConverter* converter = converterFor(charset);
+  const bool utf8 = isValidUtf8(bytes);
+  if (converter == nullptr && utf8) return std::string(bytes);
+  // A set that is not there, or UTF-8 declared over bytes that are not: what old address books
+  // wrote without saying so.
+  if (converter == nullptr || (!utf8 && isUtf8Converter(converter))) {
+    converter = converterFor("windows-1252");
   }
-  return text;
+  return decodeWith(converter, bytes);
 }
 
-std::optional<std::string> fromUtf8(std::string_view utf8, Charset to) {
-  if (to != Charset::Latin1 && to != Charset::Windows1252) return std::string(utf8);
+std::optional<std::string> fromUtf8(std::string_view utf8, std::string_view charset) {
+  UConverter* converter = converterFor(charset);
+  if (converter == nullptr) return std::string(utf8);
   if (!isValidUtf8(utf8)) return std::nullopt;
-  std::string bytes;
-  bytes.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size();) {
-    const char32_t code = nextCodePoint(utf8, i);
-    if (to == Charset::Latin1) {
-      if (code > 0xFF) return std::nullopt;
-      bytes.push_back(char(code));
-    } else {
-      const std::optional<char> byte = windows1252Byte(code);
-      if (!byte) return std::nullopt;
-      bytes.push_back(*byte);
-    }
-  }
+  UErrorCode error = U_ZERO_ERROR;
+  int32_t length = 0;
+  u_strFromUTF8(nullptr, 0, &length, utf8.data(), int32_t(utf8.size()), &error);
+  std::u16string text(std::size_t(length), u'\0');
+  error = U_ZERO_ERROR;
+  u_strFromUTF8(text.data(), length, &length, utf8.data(), int32_t(utf8.size()), &error);
+  ucnv_reset(converter);
+  std::string bytes(text.size() * std::size_t(ucnv_getMaxCharSize(converter)) + 8, '\0');
+  error = U_ZERO_ERROR;
+  const int32_t written = ucnv_fromUChars(converter, bytes.data(), int32_t(bytes.size()),
+                                          text.data(), int32_t(text.size()), &error);
+  if (U_FAILURE(error)) return std::nullopt;
+  bytes.resize(std::size_t(written));
   return bytes;
 }
 
-std::string displayUtf8(std::string_view tag, std::string_view value, bool contactUtf8) {
-  const bool quoted = isQuotedPrintable(tag);
-  const std::string bytes = quoted ? decodeQuotedPrintable(unfold(value)) : unfold(value);
-  Charset charset = charsetOf(tag);
-  if (charset == Charset::Unknown || (charset == Charset::Utf8 && !isValidUtf8(bytes))) {
-    const bool utf8 = quoted ? isValidUtf8(bytes) : contactUtf8 && isValidUtf8(bytes);
-    charset = utf8 ? Charset::Utf8 : Charset::Latin1;
-  }
-  return toUtf8(bytes, charset);
+std::string decodedBytes(std::string_view tag, std::string_view value) {
+  // Soft line breaks first: a line after one may start with a blank that belongs to the text.
+  return isQuotedPrintable(tag) ? unfold(decodeQuotedPrintable(value)) : unfold(value);
+}
+
+std::string displayUtf8(std::string_view tag, std::string_view value) {
+  return toUtf8(decodedBytes(tag, value), charsetOf(tag));
+}
+
+std::string_view storageCharset(std::string_view tag, std::string_view original) {
+  const std::string bytes = decodedBytes(tag, original);
+  const bool utf8 = isValidUtf8(bytes);
+  if (hasHighByte(bytes) && utf8) return "UTF-8";
+  if (isKnownCharset(charsetOf(tag))) return charsetOf(tag);
+  return utf8 ? "UTF-8" : "windows-1252";
 }
 
 std::optional<std::string> encodeTypedValue(std::string_view tag, std::string_view typed,
-                                            bool contactUtf8) {
+                                            std::string_view original) {
   std::optional<std::string> bytes = std::string(typed);
-  if (isValidUtf8(typed)) {
-    Charset charset = charsetOf(tag);
-    if (charset == Charset::Unknown) charset = contactUtf8 ? Charset::Utf8 : Charset::Latin1;
-    bytes = fromUtf8(typed, charset);
-  }
+  if (isValidUtf8(typed)) bytes = fromUtf8(typed, storageCharset(tag, original));
   if (bytes && isQuotedPrintable(tag)) return encodeQuotedPrintable(*bytes);
   return bytes;
 }

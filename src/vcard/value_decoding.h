@@ -12,10 +12,8 @@ namespace palvren {
 // base64 undone, and bytes of a declared character set turned into UTF-8. Nothing here changes
 // what is written; the writers keep the bytes they read.
 
-enum class Charset { Unknown, Utf8, Latin1, Windows1252 };
-
-// The character set a CHARSET parameter names; Unknown for one not listed here.
-Charset charsetNamed(std::string_view name);
+// Whether a character set name (a CHARSET parameter's value) is one this program can read.
+bool isKnownCharset(std::string_view name);
 
 // The property name of a tag without its group: "item1.PHOTO;TYPE=JPEG" gives "PHOTO".
 std::string_view ungroupedName(std::string_view tag);
@@ -30,7 +28,8 @@ void forEachParameter(std::string_view tag, const ParameterVisitor& visit);
 // the tag has none.
 std::string_view parameterOf(std::string_view tag, std::string_view upperName);
 bool isQuotedPrintable(std::string_view tag);
-Charset charsetOf(std::string_view tag);
+// The CHARSET a tag declares, as written; empty when none.
+std::string_view charsetOf(std::string_view tag);
 
 // Lines folded with a leading space or tab joined again (the CR LF and that one character go).
 std::string unfold(std::string_view value);
@@ -49,21 +48,31 @@ std::vector<std::string> StructuredParts(std::string_view value);
 // A text value unescaped: "\n" a line break; "\,", "\;", "\\" the character.
 std::string UnescapeText(std::string_view value);
 
-// Bytes of a character set as UTF-8. UTF-8 and Unknown pass unchanged.
-std::string toUtf8(std::string_view bytes, Charset from);
-// UTF-8 text in a character set; nothing when a character does not exist in it.
-std::optional<std::string> fromUtf8(std::string_view utf8, Charset to);
+// Bytes as UTF-8 text, decided for this value alone: bytes that are valid UTF-8 holding a
+// multi-byte character are UTF-8 (whatever is declared); otherwise the declared charset, when it
+// is known; otherwise UTF-8 when valid, else Windows-1252. Never fails: a byte a charset does not
+// define becomes its own code point (single-byte sets) or U+FFFD.
+std::string toUtf8(std::string_view bytes, std::string_view charset);
+// UTF-8 text in a character set; nothing when a character does not exist in it. An unknown or
+// empty name gives the text as it is.
+std::optional<std::string> fromUtf8(std::string_view utf8, std::string_view charset);
 
-// The text of a value for display, always UTF-8: unfolded, quoted-printable decoded, and read in
-// the tag's CHARSET. Without one, plain values are read in the contact's own encoding
-// (contactUtf8) and decoded quoted-printable bytes as UTF-8 when they are valid UTF-8.
-std::string displayUtf8(std::string_view tag, std::string_view value, bool contactUtf8);
+// The bytes a value carries: quoted-printable undone (soft line breaks first) when the tag says
+// so, and folded lines joined.
+std::string decodedBytes(std::string_view tag, std::string_view value);
+// The text of a value for display, always UTF-8: decodedBytes read as toUtf8 decides with the
+// tag's CHARSET.
+std::string displayUtf8(std::string_view tag, std::string_view value);
 
-// The bytes to store for a text typed in UTF-8: in the tag's CHARSET, else the contact's
-// encoding, and quoted-printable again when the tag says so. Nothing when the character set
+// The character set a typed text is stored in for a field now holding original: UTF-8 when
+// original is multi-byte UTF-8, else the tag's known CHARSET, else UTF-8 when original is valid
+// UTF-8 and Windows-1252 when it is not.
+std::string_view storageCharset(std::string_view tag, std::string_view original);
+// The bytes to store for a text typed in UTF-8 into a field holding original: in
+// storageCharset, quoted-printable again when the tag says so. Nothing when that character set
 // cannot hold the text. A typed text that is not valid UTF-8 is taken byte for byte.
 std::optional<std::string> encodeTypedValue(std::string_view tag, std::string_view typed,
-                                            bool contactUtf8);
+                                            std::string_view original);
 
 // A picture carried in a PHOTO or LOGO value: base64 (2.1 ENCODING=BASE64, 3.0 ENCODING=b, or a
 // data: URI) holding JPEG, PNG or GIF data.

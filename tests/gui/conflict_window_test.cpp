@@ -244,15 +244,15 @@ TEST_F(PromptWindowTest, ACancelledOrEmptyEditChangesNothing) {
 
 TEST_F(PromptWindowTest, EachContactShowsInItsOwnEncodingAndRefusesWhatItCannotHold) {
   first.setValue("FN", "Jos\xC3\xA9");
-  second.setValue("FN", "Jos\xE9");  // not UTF-8: this contact is ISO-8859-1
+  second.setValue("FN", "Jos\xE9");  // not UTF-8: this field is Windows-1252
   context.conflictTag = "FN";
   auto window = makeWindow();
   EXPECT_EQ(window->txtOption[0]->text(), QString::fromUtf8("Jos\xC3\xA9"));
   EXPECT_EQ(window->txtOption[1]->text(), QString::fromUtf8("Jos\xC3\xA9"));
-  typed = QString::fromUtf8("Ren\xC3\xA9 \xE2\x82\xAC 5");
+  typed = QString::fromUtf8("Ren\xC3\xA9 \xCE\xA9 5");
   window->editRow(row(*window, 3));
   ASSERT_EQ(notices.size(), 1u);
-  EXPECT_TRUE(notices[0].startsWith("Contact (7) keeps this field in ISO-8859-1"))
+  EXPECT_TRUE(notices[0].startsWith("Contact (7) keeps this field in Windows-1252"))
       << notices[0].toStdString();
   EXPECT_TRUE(window->decision().edits.empty());
   EXPECT_EQ(row(*window, 3)->text(2), QString::fromUtf8("Jos\xC3\xA9"));
