@@ -69,7 +69,13 @@ TEST(NameFromContactLines, TriesFormattedNameThenNameThenTitleThenEmail) {
   };
   const Case cases[] = {
       {{"FN:", "N:Doe;John;;;"}, "John Doe"},
-      {{"FN;CHARSET=UTF-8:Skipped", "N:Doe;John;;;"}, "John Doe"},
+      // FN and N are read whatever their parameters, decoded, and named in UTF-8.
+      {{"FN;CHARSET=UTF-8:Read", "N:Doe;John;;;"}, "Read"},
+      {{"TITLE:Sales", "FN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:Am=E9lie B=", "=E9"},
+       "Am\xC3\xA9lie B\xC3\xA9"},
+      {{"N;ENCODING=QUOTED-PRINTABLE;CHARSET=UTF-8:Bianchi;Am=C3=A9lie;;;"},
+       "Am\xC3\xA9lie Bianchi"},
+      {{"FN:Ren\xE9 M\xFCller"}, "Ren\xC3\xA9 M\xC3\xBCller"},
       {{"N:Doe;John;Q;Dr.;Jr.", "FN:Johnny"}, "Johnny"},
       {{"TITLE:Manager", "EMAIL:boss@example.org"}, "Manager"},
       {{"EMAIL;TYPE=INTERNET:ann.lee@example.org"}, "ann.lee"},

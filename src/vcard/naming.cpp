@@ -8,17 +8,13 @@
 #include "platform/text.h"
 #include "vcard/block_rules.h"
 #include "vcard/contact_folder.h"
+#include "vcard/value_decoding.h"
 
 namespace palvren {
 
 namespace {
 
 constexpr std::size_t kPathLimit = 255;
-
-std::string valueAfterColon(const std::string& line) {
-  std::size_t colon = line.find(':');
-  return colon == std::string::npos ? std::string() : line.substr(colon + 1);
-}
 
 // Reads an optionally signed whole number; false when the text is anything else.
 bool readNumber(std::string_view text, long long& number) {
@@ -103,21 +99,52 @@ bool RenameToContactName(LineWriter& written, const ContactLines& contactLines, 
   return true;
 }
 
+namespace {
+
+// The property a line starts, as the naming rules read it: FN and N with any group and
+// parameters, TITLE bare, EMAIL with anything after it. A line starting with a blank continues
+// the one before and starts nothing.
+bool startsProperty(const std::string& line, std::string_view key) {
+  const std::size_t colon = line.find(':');
+  if (colon == std::string::npos || line.empty() || line[0] == ' ' || line[0] == '\t') {
+    return false;
+  }
+  if (key == "FN" || key == "N") {
+    return equalsUpper(ungroupedName(std::string_view(line).substr(0, colon)), key);
+  }
+  return startsWithUpper(line, key);
+}
+
+// The decoded text of the property starting at line i, with the lines a quoted-printable soft
+// break joins to it.
+std::string decodedValueAt(const ContactLines& contactLines, std::size_t i) {
+  const std::string& line = contactLines[i];
+  const std::size_t colon = line.find(':');
+  const std::string_view tag = std::string_view(line).substr(0, colon);
+  std::string value = line.substr(colon + 1);
+  if (isQuotedPrintable(tag)) {
+    while (value.ends_with('=') && ++i < contactLines.size()) value += "\r\n" + contactLines[i];
+  }
+  return displayUtf8(tag, value);
+}
+
+}  // namespace
+
 std::string NameFromContactLines(const ContactLines& contactLines) {
   struct Rule {
     std::string_view key;
     std::string (*result)(std::string_view cleaned);
   };
   static const Rule rules[] = {
-      {"FN:", [](std::string_view v) { return std::string(v); }},
-      {"N:", [](std::string_view v) { return SwapFirstWord(v); }},
+      {"FN", [](std::string_view v) { return std::string(v); }},
+      {"N", [](std::string_view v) { return SwapFirstWord(v); }},
       {"TITLE:", [](std::string_view v) { return std::string(v); }},
       {"EMAIL", [](std::string_view v) { return EmailLocalPart(v); }},
   };
   for (const Rule& rule : rules) {
     for (std::size_t i = 1; i < contactLines.size(); ++i) {
-      if (!startsWithUpper(contactLines[i], rule.key)) continue;
-      std::string cleaned = CleanNameText(valueAfterColon(contactLines[i]));
+      if (!startsProperty(contactLines[i], rule.key)) continue;
+      std::string cleaned = CleanNameText(decodedValueAt(contactLines, i));
       if (!cleaned.empty()) return rule.result(cleaned);
     }
   }
