@@ -125,14 +125,14 @@ TEST(HostileInput, StrangeButReadableFilesAreProcessed) {
   }
 }
 
-TEST(HostileInput, Latin1NamesBecomeFileNamesByteForByte) {
+TEST(HostileInput, Latin1NamesBecomeUtf8FileNames) {
   TempFolder folder;
   FakeUserInterface ui;
   ui.naming = NamingMode::ContactInfo;
   RunOperation(folder.write("in.vcf", "BEGIN:VCARD\r\nFN:Jos\xE9\r\nEND:VCARD\r\n" + contacts(1)),
                kSplit, ui);
   EXPECT_EQ(fileNames(folder.file("Split-vCards")),
-            (std::vector<std::string>{"Jos\xE9.vcf", "Person 1.vcf"}));
+            (std::vector<std::string>{"Jos\xC3\xA9.vcf", "Person 1.vcf"}));
 }
 
 TEST(HostileInput, TheLimitsAreRefusedBeforeAnythingIsWritten) {
