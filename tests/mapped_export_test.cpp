@@ -64,6 +64,45 @@ TEST(MappedExport, WritesTheExpectedCsvForEachFormat) {
   }
 }
 
+// What a spreadsheet would run is written as text, telephone numbers stay numbers, and one
+// contact never widens the table past ten of a kind: the rest goes to its notes and is counted.
+TEST(MappedExport, NoLiveFormulasAndNoUnboundedColumns) {
+  std::vector<MappedProperty> properties = {
+      {"FN", "FN", {}, "=HYPERLINK(\"http://x\",\"y\")"},
+      {"NICKNAME", "NICKNAME", {}, "@SUM(1)"},
+      {"TITLE", "TITLE", {}, "-5"},
+      {"NOTE", "NOTE", {}, "\tnote"},
+      {"TEL", "TEL", {}, "+44 (20) 7946-0000"},
+      {"TEL", "TEL", {}, "-1-800-FLOWERS"},
+  };
+  for (int i = 1; i <= 12; ++i) {
+    properties.push_back({"EMAIL", "EMAIL", {}, "p" + std::to_string(i) + "@example.org"});
+  }
+  for (ExportFormat format : {ExportFormat::Google, ExportFormat::Outlook}) {
+    std::string csv;
+    const std::size_t moved =
+        WriteMappedCsv({MapContact(properties)}, format, [&csv](std::string_view line) {
+          csv += line;
+          csv += "\r\n";
+        });
+    const auto rows = parseCsv(csv.starts_with("\xEF\xBB\xBF") ? csv.substr(3) : csv);
+    ASSERT_EQ(rows.size(), 2u);
+    std::string cells;
+    for (const std::string& cell : rows[1]) cells += cell + "\x1F";
+    for (const char* text :
+         {"'=HYPERLINK(\"http://x\",\"y\")", "'@SUM(1)", "'-5", "\x1F+44 (20) 7946-0000"}) {
+      EXPECT_NE(cells.find(text), std::string::npos) << text << " in " << cells;
+    }
+    if (format == ExportFormat::Google) {
+      EXPECT_EQ(moved, 2u);
+      EXPECT_NE(std::find(rows[0].begin(), rows[0].end(), "E-mail 10 - Value"), rows[0].end());
+      EXPECT_EQ(std::find(rows[0].begin(), rows[0].end(), "E-mail 11 - Value"), rows[0].end());
+      EXPECT_NE(cells.find("Other: p12@example.org"), std::string::npos);
+      EXPECT_NE(cells.find("'-1-800-FLOWERS"), std::string::npos);
+    }
+  }
+}
+
 // A formatted name may be spread over the name's cells: each of its words must be there.
 std::vector<std::string> wordsOf(std::string_view text) {
   std::vector<std::string> words(1);

@@ -305,8 +305,14 @@ RunOutcome runExport(Branch branch) {
   branch.runAndReport(
       [&](std::string& outputPath) {
         if (format != ExportFormat::Raw) {
-          return ExportMappedCsv(branch.input(), format, outputPath, branch.inputSize, branch.io(),
-                                 &branch.ui(), branch.plan);
+          std::size_t moved = 0;
+          const int rows = ExportMappedCsv(branch.input(), format, outputPath, branch.inputSize,
+                                           branch.io(), &branch.ui(), branch.plan, &moved);
+          if (moved > 0) {
+            branch.summary += " " + std::to_string(moved) +
+                              " values past the tenth of their kind were written to Notes.";
+          }
+          return rows;
         }
         return ExportContactsToCsv(branch.input(), outputPath, branch.inputSize, branch.io(),
                                    &branch.ui(), branch.plan);

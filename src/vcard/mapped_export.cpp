@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <stdexcept>
 
 #include "platform/file_system.h"
 #include "platform/line_reader.h"
@@ -146,11 +147,39 @@ std::string composedName(const std::array<std::string, 5>& name) {
   return joinNonEmpty({name[3], name[1], name[2], name[0], name[4]}, " ");
 }
 
+// Whether a cell starting with "+" or "-" is a telephone number: only digits, spaces and
+// "( ) - . /" after it, at least three digits.
+bool isTelephoneLike(std::string_view cell) {
+  std::size_t digits = 0;
+  for (char c : cell.substr(1)) {
+    if (c >= '0' && c <= '9') {
+      ++digits;
+    } else if (std::string_view(" ()-./").find(c) == std::string_view::npos) {
+      return false;
+    }
+  }
+  return digits >= 3;
+}
+
+// A spreadsheet opening the file would take a cell starting with "=", "+", "-", "@", TAB or CR
+// for a formula and run it: such a cell is written with a leading "'", which spreadsheets show
+// as text. Telephone numbers stay as they are.
+bool needsFormulaGuard(std::string_view cell) {
+  if (cell.empty() || std::string_view("=+-@\t\r").find(cell[0]) == std::string_view::npos) {
+    return false;
+  }
+  return !((cell[0] == '+' || cell[0] == '-') && isTelephoneLike(cell));
+}
+
 // One CSV row, cell by cell.
 class CsvRow {
  public:
   CsvRow& operator<<(std::string_view cell) {
     if (cells_++ > 0) row_ += ',';
+    if (needsFormulaGuard(cell)) {
+      guarded_.assign("'").append(cell);
+      cell = guarded_;
+    }
     appendCsvField(row_, cell);
     return *this;
   }
@@ -162,6 +191,7 @@ class CsvRow {
 
  private:
   std::string row_;
+  std::string guarded_;
   std::size_t cells_ = 0;
 };
 
@@ -178,8 +208,12 @@ std::string notesOf(const MappedContact& contact, const std::vector<std::string>
   return joinNonEmpty(lines, "\n");
 }
 
-// Google Contacts' own "Google CSV" export: a numbered scheme its importer reads back, with as
-// many E-mail, Phone, Address and Website groups as the most any contact needs.
+// Google Contacts' own "Google CSV" export, in the layout its exports have today (seen in
+// exports people keep beside their code, 2024-2026): First Name, Middle Name, Last Name, the
+// phonetic names, Name Prefix, Name Suffix, Nickname, File As, Organization Name / Title /
+// Department, Birthday, Notes, Photo, Labels, then numbered "E-mail n - Label / Value",
+// "Phone n - Label / Value", "Address n - Label / Formatted / Street / City / PO Box / Region /
+// Postal Code / Country / Extended Address" and "Website n - Label / Value" groups.
 std::string_view googleLabel(const MappedContact::Typed& typed, bool website) {
   static constexpr std::pair<std::string_view, std::string_view> kLabels[] = {
       {"home", "Home"},         {"work", "Work"},         {"mobile", "Mobile"},
@@ -192,26 +226,47 @@ std::string_view googleLabel(const MappedContact::Typed& typed, bool website) {
   return "Other";
 }
 
-// How many numbered groups of each kind the header has: the most any contact needs, at least one.
+// The most of each numbered group one contact writes; the rest go to its notes.
+constexpr std::size_t kGoogleGroupLimit = 10;
+
+// How many numbered groups of each kind the header has: the most any contact needs, at least
+// one, at most kGoogleGroupLimit.
 struct GoogleGroups {
   std::size_t emails = 1, phones = 1, addresses = 1, websites = 1;
 };
 
 GoogleGroups googleGroups(const std::vector<MappedContact>& contacts) {
   GoogleGroups groups;
+  auto widen = [](std::size_t& count, std::size_t needed) {
+    count = std::max(count, std::min(needed, kGoogleGroupLimit));
+  };
   for (const MappedContact& c : contacts) {
-    groups.emails = std::max(groups.emails, c.emails.size());
-    groups.phones = std::max(groups.phones, c.phones.size());
-    groups.addresses = std::max(groups.addresses, c.addresses.size());
-    groups.websites = std::max(groups.websites, c.websites.size());
+    widen(groups.emails, c.emails.size());
+    widen(groups.phones, c.phones.size());
+    widen(groups.addresses, c.addresses.size());
+    widen(groups.websites, c.websites.size());
   }
   return groups;
 }
 
 std::vector<std::string> googleHeader(const GoogleGroups& groups) {
-  std::vector<std::string> header = {"Name",        "Given Name",  "Additional Name",
-                                     "Family Name", "Name Prefix", "Name Suffix",
-                                     "Nickname",    "Birthday",    "Notes"};
+  std::vector<std::string> header = {"First Name",
+                                     "Middle Name",
+                                     "Last Name",
+                                     "Phonetic First Name",
+                                     "Phonetic Middle Name",
+                                     "Phonetic Last Name",
+                                     "Name Prefix",
+                                     "Name Suffix",
+                                     "Nickname",
+                                     "File As",
+                                     "Organization Name",
+                                     "Organization Title",
+                                     "Organization Department",
+                                     "Birthday",
+                                     "Notes",
+                                     "Photo",
+                                     "Labels"};
   auto numbered = [&header](const char* group, std::size_t count,
                             std::initializer_list<const char*> fields) {
     for (std::size_t i = 1; i <= count; ++i) {
@@ -220,44 +275,70 @@ std::vector<std::string> googleHeader(const GoogleGroups& groups) {
       }
     }
   };
-  numbered("E-mail", groups.emails, {"Type", "Value"});
-  numbered("Phone", groups.phones, {"Type", "Value"});
+  numbered("E-mail", groups.emails, {"Label", "Value"});
+  numbered("Phone", groups.phones, {"Label", "Value"});
   numbered("Address", groups.addresses,
-           {"Type", "Formatted", "Street", "City", "PO Box", "Region", "Postal Code", "Country",
+           {"Label", "Formatted", "Street", "City", "PO Box", "Region", "Postal Code", "Country",
             "Extended Address"});
-  numbered("Organization", 1, {"Type", "Name", "Title", "Department"});
-  numbered("Website", groups.websites, {"Type", "Value"});
+  numbered("Website", groups.websites, {"Label", "Value"});
   return header;
 }
 
-std::string googleRow(const MappedContact& c, const GoogleGroups& groups) {
+// What of a contact the numbered groups have no room for, one "Label: value" line each.
+std::vector<std::string> googleOverflow(const MappedContact& c) {
+  std::vector<std::string> lines;
+  auto overflow = [&lines](const std::vector<MappedContact::Typed>& list, bool website,
+                           bool address) {
+    for (std::size_t i = kGoogleGroupLimit; i < list.size(); ++i) {
+      const std::string value = address ? formattedAddress(list[i].parts) : list[i].parts[0];
+      lines.push_back(std::string(googleLabel(list[i], website)) + ": " + value);
+    }
+  };
+  overflow(c.emails, false, false);
+  overflow(c.phones, false, false);
+  overflow(c.addresses, false, true);
+  overflow(c.websites, true, false);
+  return lines;
+}
+
+std::string googleRow(const MappedContact& c, const GoogleGroups& groups, std::size_t& moved) {
+  const bool hasN = std::any_of(c.name.begin(), c.name.end(), [](auto& p) { return !p.empty(); });
+  const std::vector<std::string> overflow = googleOverflow(c);
+  moved += overflow.size();
   CsvRow row;
-  row << (c.formattedName.empty() ? composedName(c.name) : c.formattedName) << c.name[1]
-      << c.name[2] << c.name[0] << c.name[3] << c.name[4] << c.nickname << c.birthday
-      << notesOf(c, {});
+  row << (hasN ? c.name[1] : c.formattedName) << c.name[2] << c.name[0];
+  row.skip(3);  // phonetic names
+  row << c.name[3] << c.name[4] << c.nickname
+      << (hasN && c.formattedName != composedName(c.name) ? c.formattedName : "") << c.organization
+      << c.title << c.department << c.birthday << notesOf(c, overflow);
+  row.skip(2);  // photo, labels
   auto typedCells = [&row](const std::vector<MappedContact::Typed>& list, std::size_t count,
                            bool website) {
-    for (const auto& typed : list) row << googleLabel(typed, website) << typed.parts[0];
-    row.skip(2 * (count - list.size()));
+    const std::size_t shown = std::min(list.size(), count);
+    for (std::size_t i = 0; i < shown; ++i)
+      row << googleLabel(list[i], website) << list[i].parts[0];
+    row.skip(2 * (count - shown));
   };
   typedCells(c.emails, groups.emails, false);
   typedCells(c.phones, groups.phones, false);
-  for (const auto& address : c.addresses) {
-    const std::vector<std::string>& parts = address.parts;
-    row << googleLabel(address, false) << formattedAddress(parts) << parts[kStreet] << parts[kCity]
-        << parts[kPoBox] << parts[kRegion] << parts[kPostalCode] << parts[kCountry]
+  const std::size_t addresses = std::min(c.addresses.size(), groups.addresses);
+  for (std::size_t i = 0; i < addresses; ++i) {
+    const std::vector<std::string>& parts = c.addresses[i].parts;
+    row << googleLabel(c.addresses[i], false) << formattedAddress(parts) << parts[kStreet]
+        << parts[kCity] << parts[kPoBox] << parts[kRegion] << parts[kPostalCode] << parts[kCountry]
         << parts[kExtended];
   }
-  row.skip(9 * (groups.addresses - c.addresses.size()));
-  row << "" << c.organization << c.title << c.department;
+  row.skip(9 * (groups.addresses - addresses));
   typedCells(c.websites, groups.websites, true);
   return row.take();
 }
 
-void googleLines(const std::vector<MappedContact>& contacts, const CsvLineSink& sink) {
+std::size_t googleLines(const std::vector<MappedContact>& contacts, const CsvLineSink& sink) {
   const GoogleGroups groups = googleGroups(contacts);
   sink(csvLine(googleHeader(groups)));
-  for (const MappedContact& c : contacts) sink(googleRow(c, groups));
+  std::size_t moved = 0;
+  for (const MappedContact& c : contacts) sink(googleRow(c, groups, moved));
+  return moved;
 }
 
 // Outlook's "Comma Separated Values" export: fixed columns, one slot per kind of telephone and
@@ -324,7 +405,9 @@ class OutlookRow {
  private:
   static std::size_t indexOf(std::string_view column) {
     const auto& header = outlookHeader();
-    return std::size_t(std::find(header.begin(), header.end(), column) - header.begin());
+    const auto found = std::find(header.begin(), header.end(), column);
+    if (found == header.end()) throw std::logic_error("no Outlook column " + std::string(column));
+    return std::size_t(found - header.begin());
   }
   std::vector<std::string> cells_;
 };
@@ -458,8 +541,11 @@ namespace {
 std::vector<std::string> partsOf(std::string_view value, std::size_t count) {
   std::vector<std::string> parts = StructuredParts(value);
   parts.resize(std::max(parts.size(), count));
+  std::string& last = parts[count - 1];
   for (std::size_t k = count; k < parts.size(); ++k) {
-    parts[count - 1] = joinNonEmpty({parts[count - 1], parts[k]}, " ");
+    if (parts[k].empty()) continue;
+    if (!last.empty()) last += ' ';
+    last += parts[k];  // appended in place: a value of many parts is joined in linear time
   }
   parts.resize(count);
   return parts;
@@ -527,10 +613,18 @@ MappedContact MapContact(const std::vector<MappedProperty>& properties) {
   return contact;
 }
 
-void WriteMappedCsv(const std::vector<MappedContact>& contacts, ExportFormat format,
-                    const CsvLineSink& sink) {
-  if (format == ExportFormat::Outlook) return outlookLines(contacts, sink);
-  googleLines(contacts, sink);
+std::size_t WriteMappedCsv(const std::vector<MappedContact>& contacts, ExportFormat format,
+                           const CsvLineSink& sink) {
+  switch (format) {
+    case ExportFormat::Outlook:
+      outlookLines(contacts, sink);
+      return 0;
+    case ExportFormat::Google:
+      return googleLines(contacts, sink);
+    case ExportFormat::Raw:
+      break;
+  }
+  throw std::logic_error("WriteMappedCsv: the raw format is not a mapped one");
 }
 
 void ForEachMappedContact(const std::string& inputFile, const ContactSink& sink,
@@ -552,7 +646,8 @@ void ForEachMappedContact(const std::string& inputFile, const ContactSink& sink,
 }
 
 int ExportMappedCsv(const std::string& inputFile, ExportFormat format, std::string& outputPath,
-                    long long inputSize, FileIo& io, UserInterface* ui, const OutputPlan& plan) {
+                    long long inputSize, FileIo& io, UserInterface* ui, const OutputPlan& plan,
+                    std::size_t* movedToNotes) {
   std::optional<OutputFolder> folder = PrepareSplitFolder(inputFile);
   if (!folder) return 0;
   const std::string name(ExportFileName(format));
@@ -567,12 +662,13 @@ int ExportMappedCsv(const std::string& inputFile, ExportFormat format, std::stri
   LineWriter output(*folder, numberedName(name, plan.resultNumber), io);
   const int rows = static_cast<int>(contacts.size());
   int line = 0;
-  WriteMappedCsv(contacts, format, [&](std::string_view text) {
+  const std::size_t moved = WriteMappedCsv(contacts, format, [&](std::string_view text) {
     if (ui && line > 0) stepDone(*ui, line - 1, rows);
     output.writeLine(text);
     ++line;
   });
   outputPath = commitResult(output, name, plan);
+  if (movedToNotes) *movedToNotes = moved;
   return rows;
 }
 

@@ -52,16 +52,20 @@ MappedContact MapContact(const std::vector<MappedProperty>& properties);
 // The CSV, header and rows, of the contacts in a mapped format (Google or Outlook), a line at a
 // time without its line end: RFC 4180 quoting, every row as wide as the header.
 using CsvLineSink = std::function<void(std::string_view line)>;
-void WriteMappedCsv(const std::vector<MappedContact>& contacts, ExportFormat format,
-                    const CsvLineSink& sink);
+// Cells that a spreadsheet would run as a formula get a leading "'". Returns how many values had
+// no numbered column (past the tenth of their kind in the Google format) and went to the notes.
+std::size_t WriteMappedCsv(const std::vector<MappedContact>& contacts, ExportFormat format,
+                           const CsvLineSink& sink);
 
 // Writes the mapped CSV of inputFile in the split folder beside it, named by ExportFileName;
 // returns the number of contacts. Throws OperationError on a failure or limit. No more than
 // inputSize bytes are read (all of the file when negative).
-// The file's name is numbered, and an earlier one replaced, as the plan says.
+// The file's name is numbered, and an earlier one replaced, as the plan says. movedToNotes, when
+// given, receives how many values went to the notes for want of a column.
 int ExportMappedCsv(const std::string& inputFile, ExportFormat format, std::string& outputPath,
                     long long inputSize = -1, FileIo& io = systemFileIo(),
-                    UserInterface* ui = nullptr, const OutputPlan& plan = {});
+                    UserInterface* ui = nullptr, const OutputPlan& plan = {},
+                    std::size_t* movedToNotes = nullptr);
 
 // Reads the contacts of a file as ExportMappedCsv does, giving each one's properties to sink;
 // they are valid until sink returns.
