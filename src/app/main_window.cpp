@@ -26,6 +26,7 @@
 #include <QVBoxLayout>
 
 #include "app/artwork.h"
+#include "app/elided_label.h"
 #include "app/qt_text.h"
 #include "app/settings.h"
 #include "app/window_port.h"
@@ -91,8 +92,8 @@ QLabel* blueLabel(const QString& text, QWidget* parent) {
   return label;
 }
 
-QLabel* statusPanelLabel(const QString& text, int widthTwips, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
+ElidedLabel* statusPanelLabel(const QString& text, int widthTwips, QWidget* parent) {
+  auto* label = new ElidedLabel(text, parent);
   label->setFrameShape(QFrame::Panel);
   label->setFrameShadow(QFrame::Sunken);
   label->setMinimumWidth(px(widthTwips));
@@ -348,7 +349,7 @@ void frmMain::buildStatusBar() {
   clock->start(1000);
 }
 
-void frmMain::updateClock() { clockPanel->setText(QTime::currentTime().toString("HH:mm")); }
+void frmMain::updateClock() { clockPanel->setFullText(QTime::currentTime().toString("HH:mm")); }
 
 void frmMain::setTabOrder() {
   QList<QWidget*> order = {optStartWith[0],
@@ -524,8 +525,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
   }
 }
 
-void frmMain::showStatus(const std::string& text) { statusPanel->setText(displayText(text)); }
-void frmMain::showCount(const std::string& text) { countPanel->setText(displayText(text)); }
+void frmMain::showStatus(const std::string& text) { statusPanel->setFullText(displayText(text)); }
+void frmMain::showCount(const std::string& text) { countPanel->setFullText(displayText(text)); }
 
 NamingMode frmMain::namingMode() const {
   return optNaming[1]->isChecked() ? NamingMode::ContactInfo : NamingMode::Numeric;

@@ -16,6 +16,10 @@ class QDropEvent;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+
+namespace palvren {
+class ElidedLabel;
+}
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -101,9 +105,9 @@ class frmMain : public QMainWindow {
   QCheckBox* chkRedundancyCheck;
   QPushButton* cmdRedundancyInfo;
   QPushButton* cmdRun;
-  QLabel* statusPanel;
-  QLabel* countPanel;
-  QLabel* clockPanel;
+  ElidedLabel* statusPanel;
+  ElidedLabel* countPanel;
+  ElidedLabel* clockPanel;
   QProgressBar* progressBar;
   QAction* mnuRun;
   QAction* mnuExit;

@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QRegularExpression>
@@ -15,6 +16,9 @@ namespace {
 
 constexpr int kHandOverMilliseconds = 5000;
 constexpr int kRetryMilliseconds = 50;
+// What one hand-over may bring: more is not what a file browser sends, and is dropped whole.
+constexpr qsizetype kMostHandOverBytes = 1024 * 1024;
+constexpr qsizetype kMostHandOverPaths = 1000;
 
 // Paths travel as UTF-8, each ended by a NUL, which no path holds.
 QByteArray encodePaths(const QStringList& paths) {
@@ -23,13 +27,24 @@ QByteArray encodePaths(const QStringList& paths) {
   return bytes;
 }
 
-QStringList decodePaths(const QByteArray& bytes) {
+}  // namespace
+
+QStringList SingleInstance::decodeHandOver(const QByteArray& bytes) {
   QStringList paths;
+  if (bytes.size() > kMostHandOverBytes) return paths;
   for (const QByteArray& part : bytes.split('\0')) {
-    if (!part.isEmpty()) paths << QString::fromUtf8(part);
+    if (paths.size() == kMostHandOverPaths) break;
+    const QString path = QString::fromUtf8(part);
+    const QFileInfo info(path);
+    // Only what a file browser hands over: absolute paths of files and folders that exist.
+    if (!part.isEmpty() && QDir::isAbsolutePath(path) && (info.isFile() || info.isDir())) {
+      paths << path;
+    }
   }
   return paths;
 }
+
+namespace {
 
 // The first copy takes the lock before its window exists and only listens once it does, so a
 // start right after it may find no socket yet: try again until the time is up.
@@ -83,12 +98,17 @@ void SingleInstance::listen(std::function<void(const QStringList&)> receiver) {
                    [this, receiver = std::move(receiver)] {
                      while (QLocalSocket* socket = server_->nextPendingConnection()) {
                        auto received = std::make_shared<QByteArray>();
-                       QObject::connect(socket, &QLocalSocket::readyRead, socket,
-                                        [socket, received] { *received += socket->readAll(); });
+                       // A sender past the limit is cut off at once: nothing it sent is held.
+                       auto take = [socket, received] {
+                         if (received->size() > kMostHandOverBytes) return;
+                         *received += socket->read(kMostHandOverBytes + 1 - received->size());
+                         if (received->size() > kMostHandOverBytes) socket->abort();
+                       };
+                       QObject::connect(socket, &QLocalSocket::readyRead, socket, take);
                        QObject::connect(socket, &QLocalSocket::disconnected, socket,
-                                        [socket, received, receiver] {
-                                          *received += socket->readAll();
-                                          receiver(decodePaths(*received));
+                                        [socket, received, receiver, take] {
+                                          take();
+                                          receiver(decodeHandOver(*received));
                                           socket->deleteLater();
                                         });
                      }

@@ -27,6 +27,9 @@ class SingleInstance {
   void listen(std::function<void(const QStringList&)> receiver);
 
   static QString defaultLockPath();
+  // The paths a hand-over brings, as the first copy takes them: nothing from one of more than
+  // 1 MiB, at most 1000, and only absolute paths of files and folders that exist.
+  static QStringList decodeHandOver(const QByteArray& bytes);
 
  private:
   QString socketPath_;

@@ -22,6 +22,7 @@
 #include <functional>
 #include <map>
 
+#include "app/elided_label.h"
 #include "app/qt_text.h"
 #include "app/window_port.h"
 #include "driver/run_driver.h"
@@ -89,7 +90,7 @@ TEST_F(MainWindowTest, StartsWithSplitSelectedAndTheDesignStates) {
   EXPECT_TRUE(option("optNaming", 0)->isChecked());
   EXPECT_TRUE(option("optRedunActions", 0)->isChecked());
   EXPECT_FALSE(check()->isChecked());
-  EXPECT_EQ(label("statusPanel")->text(), "Please Choose Options and Click Run...");
+  EXPECT_EQ(label("statusPanel")->toolTip(), "Please Choose Options and Click Run...");
   EXPECT_EQ(label("countPanel")->text(), "No Card");
   EXPECT_FALSE(label("clockPanel")->text().isEmpty());
 }
@@ -233,9 +234,20 @@ TEST_F(MainWindowTest, DroppedPathsAreHeldForRunNowOnce) {
     if (c.mode >= 0) {
       EXPECT_EQ(window->currentRunMode(), c.mode);
     }
-    EXPECT_TRUE(label("statusPanel")->text().endsWith(c.status))
-        << label("statusPanel")->text().toStdString();
+    EXPECT_TRUE(label("statusPanel")->toolTip().endsWith(c.status))
+        << label("statusPanel")->toolTip().toStdString();
   }
+  // A status too long for its panel is cut at a word, never mid-word, and never widens it.
+  const QFontMetrics metrics(label("statusPanel")->font());
+  const QString full = "Holding 2 files of \"Contacts\": click Run Now to merge them.";
+  const QString cut =
+      elidedAtWord(full, metrics,
+                   metrics.horizontalAdvance(QString::fromUtf8("Holding 2 files of\xE2\x80\xA6")));
+  EXPECT_EQ(cut, QString::fromUtf8("Holding 2 files of\xE2\x80\xA6"));
+  EXPECT_EQ(elidedAtWord(full, metrics, metrics.horizontalAdvance(full)), full);
+  const int before = window->width();
+  window->holdPaths({folder.path() + "/" + std::string(300, 'x') + " " + std::string(300, 'y')});
+  EXPECT_EQ(window->width(), before);
   QMimeData web;
   web.setUrls({QUrl("https://example.org/a.vcf")});
   QDragEnterEvent remote(QPoint(10, 10), Qt::CopyAction, &web, Qt::LeftButton, Qt::NoModifier);
@@ -265,7 +277,7 @@ TEST_F(MainWindowTest, ACancelledRunChangesNothing) {
   }
   EXPECT_EQ(dialogs->dialogs.size(), 4u);
   EXPECT_TRUE(dialogs->messages.empty());
-  EXPECT_EQ(label("statusPanel")->text(), "Please Choose Options and Click Run...");
+  EXPECT_EQ(label("statusPanel")->toolTip(), "Please Choose Options and Click Run...");
   EXPECT_EQ(label("countPanel")->text(), "No Card");
 }
 
@@ -297,7 +309,7 @@ TEST_F(MainWindowTest, RunNowSplitsTheChosenFileAndReports) {
   click(button("cmdRun"));
   ASSERT_EQ(dialogs->messages.size(), 1u);
   EXPECT_EQ(dialogs->messages[0].title, "vCard Split Successfull");
-  EXPECT_EQ(label("statusPanel")->text(), "vCard Split Successful");
+  EXPECT_EQ(label("statusPanel")->toolTip(), "vCard Split Successful");
   EXPECT_EQ(label("countPanel")->text(), "vCard Count = 3 Cards");
   EXPECT_EQ(dialogs->browsed, std::vector<std::string>{folder.file("Split-vCards")});
   EXPECT_EQ(testing::fileNames(folder.file("Split-vCards")).size(), 3u);
@@ -380,7 +392,7 @@ TEST_F(MainWindowTest, DuringARunTheOptionsAreHeldAndStopOrExitEndItInOrder) {
     EXPECT_TRUE(option("optRedunActions", 1)->isEnabled());
     EXPECT_FALSE(child<QProgressBar>("progressBar")->isVisible());
     if (c.status) {
-      EXPECT_EQ(label("statusPanel")->text(), c.status);
+      EXPECT_EQ(label("statusPanel")->toolTip(), c.status);
     }
     const std::string out = folder.file("Split-vCards");
     EXPECT_EQ(std::filesystem::is_directory(out) ? testing::fileNames(out).size() : 0u,

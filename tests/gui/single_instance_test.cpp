@@ -90,13 +90,14 @@ TEST(SingleInstance, ASecondStartHandsItsFilesToTheFirstWindow) {
 TEST(SingleInstance, AStartBeforeTheFirstListensStillHandsOver) {
   testing::TempFolder folder;
   const QString path = QString::fromStdString(folder.path()) + "/x.lock";
+  const QString file = QString::fromStdString(folder.write("a.vcf", "x"));
   SingleInstance first(path);
   SingleInstance second(path);
   ASSERT_TRUE(second.anotherIsRunning());
   std::atomic<bool> handedOver{false};
   std::atomic<bool> done{false};
   std::thread later([&] {
-    handedOver = second.handOver({"/contacts/a.vcf"});
+    handedOver = second.handOver({file});
     done = true;
   });
   QThread::msleep(400);
@@ -108,7 +109,23 @@ TEST(SingleInstance, AStartBeforeTheFirstListensStillHandsOver) {
   }
   later.join();
   EXPECT_TRUE(handedOver);
-  EXPECT_EQ(received, QStringList{"/contacts/a.vcf"});
+  EXPECT_EQ(received, QStringList{file});
+}
+
+// A hand-over is bounded: a flood is dropped whole, and only what a file browser would send is
+// taken (absolute paths of files and folders that exist).
+TEST(SingleInstance, AHandOverIsBoundedAndTakesOnlyRealPaths) {
+  palvren::testing::TempFolder folder;
+  const QString file = QString::fromStdString(folder.write("a.vcf", "x"));
+  const QString here = QString::fromStdString(folder.path());
+  QByteArray bytes =
+      (file + '\0' + "relative.vcf" + '\0' + here + "/gone.vcf" + '\0' + here).toUtf8();
+  EXPECT_EQ(SingleInstance::decodeHandOver(bytes), (QStringList{file, here}));
+  QByteArray many;
+  for (int i = 0; i < 1500; ++i) many += file.toUtf8() + '\0';
+  EXPECT_EQ(SingleInstance::decodeHandOver(many).size(), 1000);
+  QByteArray flood = file.toUtf8() + '\0' + QByteArray(1024 * 1024, 'x');
+  EXPECT_TRUE(SingleInstance::decodeHandOver(flood).isEmpty());
 }
 
 TEST(SingleInstance, OnlyALockHeldByAnotherCopyCountsAsAnother) {
