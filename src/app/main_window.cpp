@@ -136,6 +136,11 @@ frmMain::frmMain(std::unique_ptr<WindowDialogs> dialogs) : dialogs_(std::move(di
   setTabOrder();
   connect(cmdRun, &QPushButton::clicked, this, &frmMain::cmdRun_Click);
   Form_Load();
+  if (!settingsUsable()) {
+    statusPanel->setFullText("\"" + settingsFilePath() +
+                             "\" is not a regular file: the options start at their defaults and "
+                             "are not saved.");
+  }
 }
 
 frmMain::~frmMain() = default;

@@ -1,5 +1,11 @@
 #include "app/settings.h"
 
+#include <sys/stat.h>
+
+#include <QFile>
+#include <QStandardPaths>
+#include <cerrno>
+
 #include "app/qt_text.h"
 #include "vcard/mapped_export.h"
 
@@ -17,38 +23,66 @@ std::unique_ptr<QSettings> userSettings() {
                                      "palvren");
 }
 
+// Where QSettings keeps a user's INI settings, found without opening them.
+QString settingsFilePath() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+         "/palvren/palvren.ini";
+}
+
+bool settingsUsable() {
+  // Looked at without opening it: a FIFO there would never answer a read, and a folder or device
+  // holds no settings. A file not there yet is made on the first save.
+  struct stat info;
+  const QByteArray path = QFile::encodeName(settingsFilePath());
+  if (::stat(path.constData(), &info) != 0) return errno == ENOENT;
+  return S_ISREG(info.st_mode);
+}
+
+namespace {
+// A value read back, or the default when the file cannot be used.
+QVariant readSetting(const char* key, const QVariant& fallback) {
+  if (!settingsUsable()) return fallback;
+  return userSettings()->value(key, fallback);
+}
+
+void writeSetting(const char* key, const QVariant& value) {
+  if (settingsUsable()) userSettings()->setValue(key, value);
+}
+}  // namespace
+
 ExportFormat savedExportFormat() {
-  const QString name = userSettings()->value(kExportFormatKey, "raw").toString();
+  const QString name = readSetting(kExportFormatKey, "raw").toString();
   return ExportFormatNamed(name.toStdString()).value_or(ExportFormat::Raw);
 }
 
 void saveExportFormat(ExportFormat format) {
-  userSettings()->setValue(
-      kExportFormatKey,
-      QString::fromUtf8(ExportFormatKey(format).data(), qsizetype(ExportFormatKey(format).size())));
+  writeSetting(kExportFormatKey, QString::fromUtf8(ExportFormatKey(format).data(),
+                                                   qsizetype(ExportFormatKey(format).size())));
 }
 
 std::string savedLastFolder() {
-  return pathBytes(userSettings()->value(kLastFolderKey, "").toString());
+  const std::string folder = pathBytes(readSetting(kLastFolderKey, "").toString());
+  return folder.starts_with('/') ? folder : std::string();
 }
 
 void saveLastFolder(std::string folder) {
   while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-  if (!folder.empty()) userSettings()->setValue(kLastFolderKey, pathText(folder));
+  if (!folder.empty()) writeSetting(kLastFolderKey, pathText(folder));
 }
 
 MatchRule savedMatchRule() {
-  const auto settings = userSettings();
   MatchRule rule;
-  rule.tolerant = settings->value(kTolerantKey, false).toBool();
-  rule.countryCode = settings->value(kCountryCodeKey, "").toString().toStdString();
+  rule.tolerant = readSetting(kTolerantKey, false).toBool();
+  // Checked as the command line checks it: one to three digits, or none.
+  const std::string code = readSetting(kCountryCodeKey, "").toString().toStdString();
+  const bool digits = code.size() <= 3 && code.find_first_not_of("0123456789") == std::string::npos;
+  if (digits) rule.countryCode = code;
   return rule;
 }
 
 void saveMatchRule(const MatchRule& rule) {
-  const auto settings = userSettings();
-  settings->setValue(kTolerantKey, rule.tolerant);
-  settings->setValue(kCountryCodeKey, QString::fromStdString(rule.countryCode));
+  writeSetting(kTolerantKey, rule.tolerant);
+  writeSetting(kCountryCodeKey, QString::fromStdString(rule.countryCode));
 }
 
 }  // namespace palvren

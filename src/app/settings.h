@@ -10,6 +10,10 @@ namespace palvren {
 
 // The person's saved choices, in the desktop's per-user configuration folder.
 std::unique_ptr<QSettings> userSettings();
+QString settingsFilePath();
+// Whether the settings file can be read and written: a regular file, or none yet. Anything else
+// at its name (a FIFO, a folder, a device) is never opened, and every option keeps its default.
+bool settingsUsable();
 
 ExportFormat savedExportFormat();
 void saveExportFormat(ExportFormat format);

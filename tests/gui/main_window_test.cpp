@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -24,6 +25,7 @@
 
 #include "app/elided_label.h"
 #include "app/qt_text.h"
+#include "app/settings.h"
 #include "app/window_port.h"
 #include "driver/run_driver.h"
 #include "gui/scripted_dialogs.h"
@@ -467,6 +469,21 @@ TEST_F(MainWindowTest, TheMatchRuleIsKeptAndTheCountryCodeTakesDigitsOnly) {
   frmMain second(std::make_unique<ScriptedDialogs>());
   EXPECT_TRUE(second.matchRule().tolerant);
   EXPECT_EQ(second.matchRule().countryCode, "44");
+
+  // A value written into the file by hand is checked as the command line checks it.
+  userSettings()->setValue("matching/countryCode", "44; rm");
+  EXPECT_EQ(frmMain(std::make_unique<ScriptedDialogs>()).matchRule().countryCode, "");
+  // A settings file that is not a regular file is never opened: defaults, said on the status.
+  const QString file = settingsFilePath();
+  EXPECT_EQ(file, userSettings()->fileName());
+  ASSERT_TRUE(QFile::remove(file));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+  {
+    frmMain fifo(std::make_unique<ScriptedDialogs>());
+    EXPECT_FALSE(fifo.matchRule().tolerant);
+    EXPECT_TRUE(fifo.findChild<QLabel*>("statusPanel")->toolTip().contains("not a regular file"));
+  }
+  QFile::remove(file);
 }
 
 TEST_F(MainWindowTest, TheSuccessOfACheckOffersItsReport) {
