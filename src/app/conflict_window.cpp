@@ -1,9 +1,11 @@
 #include "app/conflict_window.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QFrame>
 #include <QHeaderView>
 #include <QImage>
+#include <QImageReader>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,15 +54,19 @@ class ConflictRowDelegate : public QStyledItemDelegate {
 bool showPicture(QTreeWidgetItem* row, int column, std::string_view tag, std::string_view value) {
   const std::optional<InlineImage> image = inlineImage(tag, value);
   if (!image) return false;
-  QImage picture;
-  if (!picture.loadFromData(reinterpret_cast<const uchar*>(image->bytes.data()),
-                            qsizetype(image->bytes.size()), image->format.c_str())) {
-    return false;
+  QByteArray bytes = QByteArray::fromRawData(image->bytes.data(), qsizetype(image->bytes.size()));
+  QBuffer buffer(&bytes);
+  QImageReader reader(&buffer, image->format.c_str());
+  // The size is read from the header; a large picture is decoded straight at the row's height
+  // (a JPEG scales while it decodes), never whole and then shrunk.
+  const QSize full = reader.size();
+  if (!full.isValid()) return false;
+  if (full.height() > kThumbnailHeight) {
+    reader.setScaledSize(full.scaled(full.width(), kThumbnailHeight, Qt::KeepAspectRatio));
   }
-  const QString size = QString("%1 × %2").arg(picture.width()).arg(picture.height());
-  const QImage thumbnail = picture.height() > kThumbnailHeight
-                               ? picture.scaledToHeight(kThumbnailHeight, Qt::SmoothTransformation)
-                               : picture;
+  const QImage thumbnail = reader.read();
+  if (thumbnail.isNull()) return false;
+  const QString size = QString("%1 × %2").arg(full.width()).arg(full.height());
   row->setIcon(column, QIcon(QPixmap::fromImage(thumbnail)));
   row->setText(column, QString::fromStdString(image->format) + ", " + size);
   row->setToolTip(column, QString("%1 image, %2 pixels, %3 bytes")
