@@ -101,6 +101,18 @@ TEST(MappedExport, NoLiveFormulasAndNoUnboundedColumns) {
       EXPECT_NE(cells.find("'-1-800-FLOWERS"), std::string::npos);
     }
   }
+  // The mobile types as 3.0 (CELL), 4.0 and Google's own exports (MOBILE) and 2.1 write them.
+  TempFolder folder;
+  const std::string input =
+      folder.write("types.vcf",
+                   "BEGIN:VCARD\r\nTEL;TYPE=MOBILE:1\r\nTEL;TYPE=cell:2\r\nTEL;CELL:3\r\n"
+                   "TEL;TYPE=\"work,voice\":4\r\nEND:VCARD\r\n");
+  std::vector<MappedContact> mapped;
+  ForEachMappedContact(input, [&mapped](const auto& p) { mapped.push_back(MapContact(p)); });
+  ASSERT_EQ(mapped.size(), 1u);
+  std::vector<std::string> kinds;
+  for (const auto& phone : mapped[0].phones) kinds.push_back(phone.kind);
+  EXPECT_EQ(kinds, (std::vector<std::string>{"mobile", "mobile", "mobile", "work"}));
 }
 
 // A formatted name may be spread over the name's cells: each of its words must be there.

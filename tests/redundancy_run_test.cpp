@@ -172,6 +172,64 @@ TEST(RedundancyRun, AMergeWithTheCheckWritesWhatASplitWithTheCheckOfThePlainMerg
   }
 }
 
+// A checked recombine says how many files it read, shows its writing to the last contact, reports
+// what the person typed, and writes no file when no contact is left.
+TEST(RedundancyRun, AJoinCountsFilesReportsEditsAndWritesNothingWhenNoneIsLeft) {
+  TempFolder folder;
+  folder.write("a.vcf", card({"FN:Ann", "EMAIL:ann@x.org", "TEL:1"}));
+  folder.write("b.vcf", card({"FN:Ann", "EMAIL:ann@x.org", "TEL:2"}));
+  folder.write("c.vcf", card({"FN:Ann", "EMAIL:ann@x.org", "TEL:1"}));
+  FakeUserInterface ui;
+  ui.redundancyCheck = true;
+  ui.redundancy = RedundancyMode::Pass1And2;
+  ui.conflictPolicy = [](const PromptContext&) {
+    ConflictDecision decision(ConflictChoice::KeepOption1);
+    decision.edits = {{"TEL", "99"}};
+    return decision;
+  };
+  const RunOutcome recombined = RunOperation(folder.path() + "/", kRecombine, ui);
+  ASSERT_EQ(recombined.kind, RunOutcome::Kind::Done) << recombined.reason;
+  EXPECT_EQ(recombined.count, 3);  // files read, not the one contact written
+  EXPECT_NE(ui.messages.back().text.find("3 total files have been combined"), std::string::npos);
+  EXPECT_NE(recombined.report.find("TEL typed: 99"), std::string::npos) << recombined.report;
+  EXPECT_EQ(readBytes(folder.file(CombinedFileName())),
+            card({"FN:Ann", "EMAIL:ann@x.org", "TEL:99"}));
+  std::vector<std::pair<int, int>> shown;
+  for (const auto& step : ui.progress) {
+    if (step.second > 0) shown.push_back(step);
+  }
+  ASSERT_FALSE(shown.empty());
+  EXPECT_EQ(shown.back(), (std::pair<int, int>{1, 1}));  // the written contact counted
+
+  TempFolder none;
+  none.write("a.vcf", card({"FN:Ann", "EMAIL:ann@x.org", "TEL:1"}));
+  none.write("b.vcf", card({"FN:Ann", "EMAIL:ann@x.org", "TEL:2"}));
+  FakeUserInterface neither;
+  neither.redundancyCheck = true;
+  neither.redundancy = RedundancyMode::Pass1And2;
+  neither.conflictPolicy = [](const PromptContext&) { return ConflictChoice::KeepNeither; };
+  const RunOutcome empty =
+      RunOperation(FileSelection{none.path(), {"a.vcf", "b.vcf"}}.toText(), kMerge, neither);
+  EXPECT_EQ(empty.kind, RunOutcome::Kind::Failed);
+  EXPECT_EQ(fileNames(none.path()), (std::vector<std::string>{"a.vcf", "b.vcf"}));
+}
+
+// A checked split stopped while it writes counts what it meant to write, not what it read.
+TEST(RedundancyRun, AStopWhileWritingCountsTheContactsLeftToWrite) {
+  TempFolder folder;
+  const std::string input =
+      folder.write("in.vcf", card({"FN:A"}) + card({"FN:A"}) + card({"FN:B"}));
+  FakeUserInterface ui;
+  ui.redundancyCheck = true;
+  int writingYields = 0;
+  ui.onYield = [&] {
+    if (ui.status == "Writing Output Files..." && ++writingYields == 2) throw RunStopped{};
+  };
+  const RunOutcome stopped = RunOperation(input, kSplit, ui);
+  EXPECT_EQ(stopped.kind, RunOutcome::Kind::Stopped);
+  EXPECT_EQ(ui.messages.back().text.substr(0, 40), "Stopped: 1 of 2 contact files were writt");
+}
+
 TEST(RedundancyRun, NoContactWritesNothing) {
   RedundancyCase run;
   run.split("FN:nobody\r\n");

@@ -218,6 +218,7 @@ TEST_F(MainWindowTest, DroppedPathsAreHeldForRunNowOnce) {
        kMerge,
        -1,
        "Files from several folders cannot be merged together; nothing is held."},
+      {{folder.path(), a}, kSplit, -1, "is not a file or folder; nothing is held."},
   };
   window->show();
   for (const Case& c : cases) {

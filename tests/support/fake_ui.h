@@ -28,6 +28,7 @@ class FakeUserInterface : public UserInterface {
     count = text;
     events.push_back("count:" + text);
   }
+  void setProgress(int done, int total) override { progress.emplace_back(done, total); }
   void yield() override {
     ++yields;
     if (onYield) onYield();
@@ -93,6 +94,7 @@ class FakeUserInterface : public UserInterface {
   std::vector<EarlierResult> earlierResults;
   std::vector<std::string> browsed;
   std::vector<Conflict> conflicts;
+  std::vector<std::pair<int, int>> progress;
   int yields = 0;
 };
 
