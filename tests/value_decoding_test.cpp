@@ -67,6 +67,7 @@ TEST(ValueDecoding, ReadsEachValueInItsOwnCharacterSet) {
   const Case cases[] = {
       {"ADR;ENCODING=QUOTED-PRINTABLE", ";;3 Main=\r\n St", ";;3 Main St"},
       {"ADR;ENCODING=QUOTED-PRINTABLE", ";;3 Main=\r\n\tSt", ";;3 Main\tSt"},
+      {"NOTE", "first\r\n\tsecond\r\n third", "firstsecondthird"},
       {"FN;ENCODING=QUOTED-PRINTABLE", "Jos=C3=A9 Lee", "Jos\xC3\xA9 Lee"},
       {"FN", "Jos\xC3\xA9 Lee", "Jos\xC3\xA9 Lee"},
       {"N;CHARSET=ISO-8859-1", "M\xC3\xBCller", "M\xC3\xBCller"},
