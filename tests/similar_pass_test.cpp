@@ -67,20 +67,21 @@ TEST(SimilarContacts, TheTolerantRuleFoldsWhatPeopleWriteDifferently) {
     Lines second;
     bool hit;
     const char* reason;
+    const char* countryCode = "";
   };
   const Case cases[] = {
       {"e-mail case, mailto and parameters",
        {{"EMAIL;TYPE=HOME", "ANN@Example.org"}},
        {{"item1.EMAIL;INTERNET", " mailto:ann@example.org"}},
        true,
-       "Same e-mail ignoring case: ANN@Example.org = mailto:ann@example.org"},
+       "Same e-mail ignoring case: ANN@Example.org = mailto:ann@example.org (ann@example.org)"},
       {"e-mail without at", {{"EMAIL", "Ann"}}, {{"EMAIL", "ann"}}, false, ""},
       {"telephone format and Last, First",
        {{"FN", "Lee, Ann"}, {"TEL;CELL", "+1 (555) 010-0100"}},
        {{"FN", "Ann Lee"}, {"TEL", "+15550100100"}},
        true,
-       "Same telephone by its digits and name folded: +1 (555) 010-0100 = +15550100100, Lee, "
-       "Ann = Ann Lee"},
+       "Same telephone number and name folded: +1 (555) 010-0100 = +15550100100 (+15550100100), "
+       "Lee, Ann = Ann Lee (ann lee)"},
       {"00 is +",
        {{"FN", "A"}, {"TEL", "0044 20 7946 0000"}},
        {{"FN", "a"}, {"TEL", "+44 20 7946 0000"}},
@@ -112,15 +113,88 @@ TEST(SimilarContacts, TheTolerantRuleFoldsWhatPeopleWriteDifferently) {
        true,
        nullptr},
       {"quoted-printable name",
-       {{"FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE", "Jos=C3=A9"}, {"TEL", "1"}},
-       {{"FN", "JOSE"}, {"TEL", "1"}},
+       {{"FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE", "Jos=C3=A9"}, {"TEL", "555 0100"}},
+       {{"FN", "JOSE"}, {"TEL", "5550100"}},
        true,
        nullptr},
       {"N by its parts",
-       {{"N", "Lee;Ann;;Dr.;"}, {"TEL", "1"}},
-       {{"N;CHARSET=UTF-8", "LEE;ann"}, {"TEL", "1"}},
+       {{"N", "Lee;Ann;;Dr.;"}, {"TEL", "555 0100"}},
+       {{"N;CHARSET=UTF-8", "LEE;ann"}, {"TEL", "5550100"}},
        true,
        nullptr},
+      // Different people kept apart.
+      {"vanity numbers keep their letters",
+       {{"FN", "A"}, {"TEL", "1-800-FLOWERS"}},
+       {{"FN", "A"}, {"TEL", "1-800-GO-FEDEX"}},
+       false,
+       ""},
+      {"an extension is not more digits",
+       {{"FN", "A"}, {"TEL", "+44 20 7946 0000 x12"}},
+       {{"FN", "A"}, {"TEL", "+44 20 7946 000012"}},
+       false,
+       ""},
+      {"a lone 0 is no number",
+       {{"FN", "A"}, {"TEL", "0"}},
+       {{"FN", "A"}, {"TEL", "+44"}},
+       false,
+       "",
+       "44"},
+      {"a placeholder e-mail",
+       {{"FN", "Ann"}, {"EMAIL", "@"}},
+       {{"FN", "Bob"}, {"EMAIL", "@"}},
+       false,
+       ""},
+      {"an e-mail without a dotted domain",
+       {{"EMAIL", "info@localhost"}},
+       {{"EMAIL", "INFO@localhost"}},
+       false,
+       ""},
+      {"two formatted names decide over a shared family name",
+       {{"FN", "Ann Lee"}, {"N", "Lee;;;;"}, {"TEL", "555 0100"}},
+       {{"FN", "Bob Lee"}, {"N", "Lee;;;;"}, {"TEL", "5550100"}},
+       false,
+       ""},
+      {"a family name alone never matches",
+       {{"N", "Lee;;;;"}, {"TEL", "555 0100"}},
+       {{"N", "Lee;;;;"}, {"TEL", "5550100"}},
+       false,
+       ""},
+      {"another script is not spelled in Latin",
+       {{"FN", "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD"}, {"TEL", "555 0100"}},
+       {{"FN", "Ivan"}, {"TEL", "5550100"}},
+       false,
+       ""},
+      // The same person found.
+      {"case beyond ASCII",
+       {{"FN", "\xD0\x98\xD0\x92\xD0\x90\xD0\x9D M\xC3\x9CLLER"}, {"TEL", "555 0100"}},
+       {{"FN", "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD m\xC3\xBCller"}, {"TEL", "5550100"}},
+       true,
+       nullptr},
+      {"an address in capitals",
+       {{"FN", "A"}, {"ADR", ";;1 Hauptstr.;M\xC3\x9CNCHEN"}},
+       {{"FN", "a"}, {"ADR", ";;1  hauptstr.;M\xC3\xBCnchen;;"}},
+       true,
+       nullptr},
+      {"curly apostrophe and decomposed accent",
+       {{"FN",
+         "Jos\xC3\xA9 O\xE2\x80\x99"
+         "Brien"},
+        {"TEL", "555 0100"}},
+       {{"FN", "Jose\xCC\x81 O'Brien"}, {"TEL", "5550100"}},
+       true,
+       nullptr},
+      {"the (0) of an international number",
+       {{"FN", "A"}, {"TEL", "+44 (0) 20 7946 0000"}},
+       {{"FN", "A"}, {"TEL", "+44 20 7946 0000"}},
+       true,
+       nullptr},
+      {"an Italian number keeps its 0",
+       {{"FN", "A"}, {"TEL", "+39 06 1234 5678"}},
+       {{"FN", "A"}, {"TEL", "06 1234 5678"}},
+       true,
+       "Same telephone number and name folded: +39 06 1234 5678 = 06 1234 5678 (+390612345678), "
+       "A",
+       "39"},
       {"N does not match NOTE",
        {{"TEL", "1"}, {"NOTE", "x"}},
        {{"TEL", "1"}, {"NOTE", "x"}},
@@ -130,6 +204,7 @@ TEST(SimilarContacts, TheTolerantRuleFoldsWhatPeopleWriteDifferently) {
   for (const Case& c : cases) {
     MatchRule rule;
     rule.tolerant = true;
+    rule.countryCode = c.countryCode;
     const ContactRecord a = card(c.first);
     const ContactRecord b = card(c.second);
     EXPECT_EQ(IsSimilar(a, b, rule), c.hit) << c.name;
@@ -145,7 +220,8 @@ TEST(SimilarContacts, TheTolerantRuleFoldsWhatPeopleWriteDifferently) {
   const ContactRecord international = card({{"FN", "A"}, {"TEL", "+44 20 7946 0000"}});
   EXPECT_TRUE(IsSimilar(national, international, british));
   EXPECT_EQ(MatchReason(national, international, british),
-            "Same telephone by its digits and name folded: 020 7946 0000 = +44 20 7946 0000, A");
+            "Same telephone number and name folded: 020 7946 0000 = +44 20 7946 0000 "
+            "(+442079460000), A");
 }
 
 TEST(SimilarContacts, HitRulesNeedTheSameTagAndForPhonesAndAddressesAName) {
@@ -157,9 +233,9 @@ TEST(SimilarContacts, HitRulesNeedTheSameTagAndForPhonesAndAddressesAName) {
   };
   const Case cases[] = {
       {"email without at", {{"EMAIL", "noat"}}, {{"EMAIL", "noat"}}, false},
-      {"email other type", {{"EMAIL;HOME", "a@x"}}, {{"EMAIL;WORK", "a@x"}}, false},
-      {"email other case", {{"EMAIL;INTERNET", "a@x"}}, {{"email;internet", "a@x"}}, false},
-      {"grouped email", {{"item1.EMAIL", "a@x"}}, {{"item1.EMAIL", "a@x"}}, false},
+      {"email other type", {{"EMAIL;HOME", "a@x.org"}}, {{"EMAIL;WORK", "a@x.org"}}, false},
+      {"email other case", {{"EMAIL;INTERNET", "a@x.org"}}, {{"email;internet", "a@x.org"}}, false},
+      {"grouped email", {{"item1.EMAIL", "a@x.org"}}, {{"item1.EMAIL", "a@x.org"}}, false},
       {"phone and name",
        {{"N", "Doe;A"}, {"TEL;CELL", "1"}},
        {{"N", "Doe;A"}, {"TEL;CELL", "1"}},
@@ -195,10 +271,12 @@ TEST(SimilarContacts, HitRulesNeedTheSameTagAndForPhonesAndAddressesAName) {
   }
 }
 
-TEST(SimilarContacts, OnlyTheFirstSharedEmailCounts) {
-  auto a = card({{"EMAIL", "noat"}, {"EMAIL;WORK", "a@x"}});
-  auto b = card({{"EMAIL", "noat"}, {"EMAIL;WORK", "a@x"}});
-  EXPECT_FALSE(IsSimilar(a, b));
+// A shared e-mail that is no address (no "@", no dotted domain) does not hide a real one.
+TEST(SimilarContacts, APlausibleSharedEmailCounts) {
+  auto a = card({{"EMAIL", "noat"}, {"EMAIL;HOME", "x@localhost"}, {"EMAIL;WORK", "a@x.org"}});
+  auto b = card({{"EMAIL", "noat"}, {"EMAIL;HOME", "x@localhost"}, {"EMAIL;WORK", "a@x.org"}});
+  EXPECT_TRUE(IsSimilar(a, b));
+  EXPECT_FALSE(IsSimilar(card({{"EMAIL", "x@localhost"}}), card({{"EMAIL", "x@localhost"}})));
   int ordinal = 0;
   EXPECT_TRUE(FindSharedTag(a, b, "EMAIL", ordinal));
   EXPECT_EQ(ordinal, 1);
@@ -211,12 +289,12 @@ TEST(SimilarContacts, AsksAboutEveryTagBothListWithDifferentValues) {
          {"FN", "A"},
          {"NOTE", ""},
          {"TITLE", "Boss"},
-         {"EMAIL", "a@x"},
+         {"EMAIL", "a@x.org"},
          {"END", "VCARD"}});
   p.add({{"BEGIN", "VCARD"},
          {"VERSION", "3.0"},
          {"FN", "A"},
-         {"EMAIL", "a@x"},
+         {"EMAIL", "a@x.org"},
          {"NOTE", "text"},
          {"TITLE", ""},
          {"ORG", "Acme"},
@@ -232,7 +310,7 @@ TEST(SimilarContacts, AsksAboutEveryTagBothListWithDifferentValues) {
                                         {"FN", "A"},
                                         {"NOTE", "text"},
                                         {"TITLE", "Boss"},
-                                        {"EMAIL", "a@x"},
+                                        {"EMAIL", "a@x.org"},
                                         {"ORG", "Acme"},
                                         {"URL", "u"},
                                         {"END", "VCARD"}}));
@@ -240,17 +318,18 @@ TEST(SimilarContacts, AsksAboutEveryTagBothListWithDifferentValues) {
 
 TEST(SimilarContacts, BothEmptyValuesStayListedOnce) {
   Pass2 p;
-  p.add(person("A", {{"EMAIL", "a@x"}, {"NOTE", ""}}));
-  p.add(person("A", {{"EMAIL", "a@x"}, {"NOTE", ""}}));
+  p.add(person("A", {{"EMAIL", "a@x.org"}, {"NOTE", ""}}));
+  p.add(person("A", {{"EMAIL", "a@x.org"}, {"NOTE", ""}}));
   EXPECT_EQ(p.run(), 1);
   EXPECT_TRUE(p.ui.conflicts.empty());
-  EXPECT_EQ(written(p.table[1]), written(card(person("A", {{"EMAIL", "a@x"}, {"NOTE", ""}}))));
+  EXPECT_EQ(written(p.table[1]), written(card(person("A", {{"EMAIL", "a@x.org"}, {"NOTE", ""}}))));
 }
 
 TEST(SimilarContacts, KeepBothUndoesWhatTheMergeWroteButKeepsEdits) {
   Pass2 p;
-  p.add(person("Ann", {{"EMAIL", "a@x"}, {"TEL", "1"}, {"N", "Lee;Ann;;;"}}));
-  p.add(person("Annie", {{"EMAIL", "a@x"}, {"TEL", "2"}, {"N", "Lee;Annie;;;"}, {"ORG", "Acme"}}));
+  p.add(person("Ann", {{"EMAIL", "a@x.org"}, {"TEL", "1"}, {"N", "Lee;Ann;;;"}}));
+  p.add(person("Annie",
+               {{"EMAIL", "a@x.org"}, {"TEL", "2"}, {"N", "Lee;Annie;;;"}, {"ORG", "Acme"}}));
   const Lines secondBefore = written(p.table[2]);
   int question = 0;
   p.ui.conflictPolicy = [&](const PromptContext&) {
@@ -279,8 +358,8 @@ TEST(SimilarContacts, KeepBothUndoesWhatTheMergeWroteButKeepsEdits) {
 
 TEST(SimilarContacts, AFieldTypedAfterTheMergeAddedItStaysListedThroughKeepBoth) {
   Pass2 p;
-  p.add(person("Ann", {{"EMAIL", "a@x"}, {"TEL", "9"}}));
-  p.add(person("Ann", {{"EMAIL", "a@x"}, {"ORG", "Acme"}, {"NOTE", "n"}}));
+  p.add(person("Ann", {{"EMAIL", "a@x.org"}, {"TEL", "9"}}));
+  p.add(person("Ann", {{"EMAIL", "a@x.org"}, {"ORG", "Acme"}, {"NOTE", "n"}}));
   p.add(person("Ann", {{"TEL", "9"}, {"ORG", "Other"}}));
   p.table[1].setValue("NOTE", "m");  // held but not listed: asked after ORG was added
   int question = 0;
@@ -295,14 +374,14 @@ TEST(SimilarContacts, AFieldTypedAfterTheMergeAddedItStaysListedThroughKeepBoth)
   EXPECT_EQ(p.ui.conflicts,
             (std::vector<FakeUserInterface::Conflict>{{"NOTE", 1, 2}, {"ORG", 1, 3}}));
   EXPECT_EQ(written(p.table[1]),
-            written(card(person("Ann", {{"EMAIL", "a@x"}, {"TEL", "9"}, {"ORG", "Other"}}))));
+            written(card(person("Ann", {{"EMAIL", "a@x.org"}, {"TEL", "9"}, {"ORG", "Other"}}))));
   EXPECT_EQ(p.table[2].value("ORG"), "Acme Ltd");
 }
 
 TEST(SimilarContacts, KeepBothAfterTheSecondWalkRemovesTheTagsItAdded) {
   Pass2 p;
-  p.add(person("A", {{"EMAIL", "a@x"}}));
-  p.add(person("A", {{"EMAIL", "a@x"}, {"ORG", "Acme"}, {"TITLE", "t"}, {"NOTE", "n"}}));
+  p.add(person("A", {{"EMAIL", "a@x.org"}}));
+  p.add(person("A", {{"EMAIL", "a@x.org"}, {"ORG", "Acme"}, {"TITLE", "t"}, {"NOTE", "n"}}));
   p.table[1].setValue("NOTE", "m");  // held but not listed: asked in the second walk
   const Lines before = written(p.table[1]);
   p.answers({ConflictChoice::KeepBoth});
@@ -334,7 +413,7 @@ TEST(SimilarContacts, AnAnswerForAllOrAStopEndsTheQuestionsAndTheReportSaysSo) {
   };
   for (const Case& c : cases) {
     Pass2 p;
-    for (const char* name : {"A", "B", "C", "D"}) p.add(person(name, {{"EMAIL", "a@x"}}));
+    for (const char* name : {"A", "B", "C", "D"}) p.add(person(name, {{"EMAIL", "a@x.org"}}));
     const ContactTable before = p.table;
     int asked = 0;
     p.ui.conflictPolicy = [&](const PromptContext&) {
@@ -344,7 +423,7 @@ TEST(SimilarContacts, AnAnswerForAllOrAStopEndsTheQuestionsAndTheReportSaysSo) {
     EXPECT_EQ(MergeSimilarContacts(p.list, p.table, p.ui, &report), c.removed) << c.name;
     EXPECT_EQ(p.ui.conflicts.size(), c.questions) << c.name;
     EXPECT_NE(
-        report.text().find("Pass 2 matched contact 1 (A) and contact 2 (B). Same e-mail: a@x"),
+        report.text().find("Pass 2 matched contact 1 (A) and contact 2 (B). Same e-mail: a@x.org"),
         std::string::npos)
         << report.text();
     EXPECT_NE(report.text().find(c.reported), std::string::npos) << c.name << "\n" << report.text();
@@ -356,10 +435,10 @@ TEST(SimilarContacts, AnAnswerForAllOrAStopEndsTheQuestionsAndTheReportSaysSo) {
 
 TEST(SimilarContacts, KeepNeitherRemovesBothAndComparesTheNextContact) {
   Pass2 p;
-  p.add(person("A", {{"EMAIL", "a@x"}}));
-  p.add(person("B", {{"EMAIL", "a@x"}}));
-  p.add(person("C", {{"EMAIL", "c@x"}}));
-  p.add(person("D", {{"EMAIL", "c@x"}}));
+  p.add(person("A", {{"EMAIL", "a@x.org"}}));
+  p.add(person("B", {{"EMAIL", "a@x.org"}}));
+  p.add(person("C", {{"EMAIL", "c@x.org"}}));
+  p.add(person("D", {{"EMAIL", "c@x.org"}}));
   p.answers({ConflictChoice::KeepNeither, ConflictChoice::KeepOption1});
   EXPECT_EQ(p.run(), 3);
   EXPECT_EQ(p.list.numbers(), std::vector<int>{3});
@@ -370,8 +449,8 @@ TEST(SimilarContacts, KeepNeitherRemovesBothAndComparesTheNextContact) {
 
 TEST(SimilarContacts, AMergedContactGoesOnAbsorbingWithItsMergedData) {
   Pass2 p;
-  p.add(person("A", {{"EMAIL", "a@x"}}));
-  p.add(person("A", {{"EMAIL", "a@x"}, {"TEL", "5"}, {"N", "Doe"}}));
+  p.add(person("A", {{"EMAIL", "a@x.org"}}));
+  p.add(person("A", {{"EMAIL", "a@x.org"}, {"TEL", "5"}, {"N", "Doe"}}));
   p.add(person("X", {{"N", "Doe"}, {"TEL", "5"}}));  // similar only to the merged first
   p.answers({ConflictChoice::KeepOption1});
   EXPECT_EQ(p.run(), 2);
@@ -381,16 +460,20 @@ TEST(SimilarContacts, AMergedContactGoesOnAbsorbingWithItsMergedData) {
 
 TEST(SimilarContacts, NewTagsGoBeforeEndInAnyCaseOrLastWithoutIt) {
   const std::pair<Lines, Lines> cases[] = {
-      {{{"BEGIN", "VCARD"}, {"EMAIL", "a@x"}},
-       {{"BEGIN", "VCARD"}, {"EMAIL", "a@x"}, {"ORG", "Acme"}, {"END", "VCARD"}}},
+      {{{"BEGIN", "VCARD"}, {"EMAIL", "a@x.org"}},
+       {{"BEGIN", "VCARD"}, {"EMAIL", "a@x.org"}, {"ORG", "Acme"}, {"END", "VCARD"}}},
       // The second's END is another tag than "end", so it is added too, before the first's.
-      {{{"BEGIN", "VCARD"}, {"EMAIL", "a@x"}, {"end", "vcard"}},
-       {{"BEGIN", "VCARD"}, {"EMAIL", "a@x"}, {"ORG", "Acme"}, {"END", "VCARD"}, {"end", "vcard"}}},
+      {{{"BEGIN", "VCARD"}, {"EMAIL", "a@x.org"}, {"end", "vcard"}},
+       {{"BEGIN", "VCARD"},
+        {"EMAIL", "a@x.org"},
+        {"ORG", "Acme"},
+        {"END", "VCARD"},
+        {"end", "vcard"}}},
   };
   for (const auto& [first, merged] : cases) {
     Pass2 p;
     p.add(first);
-    p.add({{"BEGIN", "VCARD"}, {"EMAIL", "a@x"}, {"ORG", "Acme"}, {"END", "VCARD"}});
+    p.add({{"BEGIN", "VCARD"}, {"EMAIL", "a@x.org"}, {"ORG", "Acme"}, {"END", "VCARD"}});
     EXPECT_EQ(p.run(), 1);
     EXPECT_EQ(written(p.table[1]), merged);
   }

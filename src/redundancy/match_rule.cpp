@@ -1,6 +1,13 @@
 #include "redundancy/match_rule.h"
 
-#include <array>
+#include <phonenumbers/phonenumberutil.h>
+#include <unicode/normalizer2.h>
+#include <unicode/translit.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+
+#include <memory>
+#include <unordered_map>
 
 #include "platform/text.h"
 #include "vcard/value_decoding.h"
@@ -9,28 +16,127 @@ namespace palvren {
 
 namespace {
 
-// U+00C0 to U+017F (Latin-1 letters and Latin Extended-A) as lower-case ASCII without accents;
-// the two signs among them (multiplication, division) as spaces.
-constexpr std::array<const char*, 192> kLatinFolds = {
-    "a", "a", "a",  "a",  "a", "a", "ae", "c",  "e",  "e", "e", "e", "i",  "i",  "i", "i", "d", "n",
-    "o", "o", "o",  "o",  "o", " ", "o",  "u",  "u",  "u", "u", "y", "th", "ss", "a", "a", "a", "a",
-    "a", "a", "ae", "c",  "e", "e", "e",  "e",  "i",  "i", "i", "i", "d",  "n",  "o", "o", "o", "o",
-    "o", " ", "o",  "u",  "u", "u", "u",  "y",  "th", "y", "a", "a", "a",  "a",  "a", "a", "c", "c",
-    "c", "c", "c",  "c",  "c", "c", "d",  "d",  "d",  "d", "e", "e", "e",  "e",  "e", "e", "e", "e",
-    "e", "e", "g",  "g",  "g", "g", "g",  "g",  "g",  "g", "h", "h", "h",  "h",  "i", "i", "i", "i",
-    "i", "i", "i",  "i",  "i", "i", "ij", "ij", "j",  "j", "k", "k", "k",  "l",  "l", "l", "l", "l",
-    "l", "l", "l",  "l",  "l", "n", "n",  "n",  "n",  "n", "n", "n", "n",  "n",  "o", "o", "o", "o",
-    "o", "o", "oe", "oe", "r", "r", "r",  "r",  "r",  "r", "s", "s", "s",  "s",  "s", "s", "s", "s",
-    "t", "t", "t",  "t",  "t", "t", "u",  "u",  "u",  "u", "u", "u", "u",  "u",  "u", "u", "u", "u",
-    "w", "w", "y",  "y",  "y", "z", "z",  "z",  "z",  "z", "z", "s",
-};
+using i18n::phonenumbers::PhoneNumber;
+using i18n::phonenumbers::PhoneNumberUtil;
 
-bool isAsciiAlphanumeric(char32_t c) {
+bool isAscii(std::string_view text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+bool isAsciiAlphanumeric(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+bool isAsciiWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// What folding leaves of a character: itself, nothing but a space (punctuation, symbols and
+// white space), as ICU's categories say.
+bool foldsToSpace(UChar32 c) {
+  return (U_GET_GC_MASK(c) & (U_GC_P_MASK | U_GC_S_MASK)) != 0 || u_isUWhiteSpace(c);
 }
 
 void appendSpace(std::string& folded) {
   if (!folded.empty() && folded.back() != ' ') folded += ' ';
+}
+
+void trimTrailingSpace(std::string& folded) {
+  if (!folded.empty() && folded.back() == ' ') folded.pop_back();
+}
+
+// The Latin-ASCII transliterator, made once per thread: making one costs far more than using it.
+icu::Transliterator& latinToAscii() {
+  thread_local std::unique_ptr<icu::Transliterator> transliterator = [] {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::Transliterator> made(
+        icu::Transliterator::createInstance("Latin-ASCII", UTRANS_FORWARD, status));
+    return U_SUCCESS(status) ? std::move(made) : nullptr;
+  }();
+  return *transliterator;
+}
+
+icu::UnicodeString unicodeOf(std::string_view utf8) {
+  return icu::UnicodeString::fromUTF8(icu::StringPiece(utf8.data(), int32_t(utf8.size())));
+}
+
+icu::UnicodeString normalizedNfkc(const icu::UnicodeString& text) {
+  UErrorCode status = U_ZERO_ERROR;
+  const icu::Normalizer2* nfkc = icu::Normalizer2::getNFKCInstance(status);
+  if (U_FAILURE(status)) return text;
+  icu::UnicodeString normalized = nfkc->normalize(text, status);
+  return U_SUCCESS(status) ? normalized : text;
+}
+
+// Case folded text with runs of white space as one space; punctuation kept.
+std::string foldCaseAndSpacing(std::string_view utf8) {
+  std::string folded;
+  if (isAscii(utf8)) {
+    for (char c : utf8) {
+      if (isAsciiWhiteSpace(c)) {
+        appendSpace(folded);
+      } else {
+        folded += lowerAscii(c);
+      }
+    }
+  } else {
+    icu::UnicodeString text = normalizedNfkc(unicodeOf(utf8));
+    text.foldCase();
+    icu::UnicodeString spaced;
+    for (int32_t i = 0; i < text.length();) {
+      const UChar32 c = text.char32At(i);
+      i += U16_LENGTH(c);
+      if (u_isUWhiteSpace(c)) {
+        if (spaced.length() > 0 && spaced.charAt(spaced.length() - 1) != u' ') spaced.append(u' ');
+      } else {
+        spaced.append(c);
+      }
+    }
+    spaced.toUTF8String(folded);
+  }
+  if (!folded.empty() && folded.front() == ' ') folded.erase(0, 1);
+  trimTrailingSpace(folded);
+  return folded;
+}
+
+PhoneNumberUtil& phoneNumbers() { return *PhoneNumberUtil::GetInstance(); }
+
+// The region libphonenumber reads national numbers in for a calling code; "ZZ" (none) without.
+std::string regionOf(std::string_view countryCode) {
+  if (countryCode.empty() || countryCode.size() > 3) return "ZZ";
+  std::string region;
+  phoneNumbers().GetRegionCodeForCountryCode(std::stoi(std::string(countryCode)), &region);
+  return region;
+}
+
+// A number libphonenumber cannot read: its "+", digits and letters (a vanity number keeps its
+// words), when it has seven digits or more.
+std::string telephoneText(std::string_view number) {
+  std::string key;
+  int digits = 0;
+  for (char c : number) {
+    if (c == '+' && key.empty()) key += c;
+    if (isAsciiAlphanumeric(c)) key += upperAscii(c);
+    if (c >= '0' && c <= '9') ++digits;
+  }
+  return digits >= 7 ? key : std::string();
+}
+
+std::string telephoneKey(std::string_view value, std::string_view countryCode) {
+  std::string number(trimSpaces(value));
+  if (startsWithUpper(number, "TEL:")) number.erase(0, 4);
+  number = std::string(trimSpaces(number));
+  if (number.starts_with("00")) number.replace(0, 2, "+");
+  PhoneNumber parsed;
+  const auto error = phoneNumbers().Parse(number, regionOf(countryCode), &parsed);
+  if (error != PhoneNumberUtil::NO_PARSING_ERROR || !phoneNumbers().IsPossibleNumber(parsed)) {
+    return telephoneText(number);
+  }
+  std::string key;
+  phoneNumbers().Format(parsed, PhoneNumberUtil::E164, &key);
+  if (parsed.has_extension() && !parsed.extension().empty()) key += ";ext=" + parsed.extension();
+  return key;
 }
 
 }  // namespace
@@ -56,69 +162,68 @@ MatchField matchFieldOf(std::string_view tag) {
 std::string foldText(std::string_view utf8) {
   std::string folded;
   folded.reserve(utf8.size());
-  const bool valid = isValidUtf8(utf8);
-  for (std::size_t i = 0; i < utf8.size();) {
-    const std::size_t start = i;
-    const char32_t c = valid ? nextCodePoint(utf8, i) : static_cast<unsigned char>(utf8[i++]);
-    if (isAsciiAlphanumeric(c)) {
-      folded += lowerAscii(char(c));
-    } else if (c >= 0xC0 && c < 0x180) {
-      const char* latin = kLatinFolds[c - 0xC0];
-      if (latin[0] == ' ') {
+  if (isAscii(utf8)) {
+    // What the steps below give for ASCII, without them: the common case stays fast.
+    for (char c : utf8) {
+      if (isAsciiAlphanumeric(c) ||
+          (static_cast<unsigned char>(c) < 0x20 && !isAsciiWhiteSpace(c)) || c == 0x7F) {
+        folded += lowerAscii(c);
+      } else {
+        appendSpace(folded);
+      }
+    }
+  } else {
+    icu::UnicodeString text = normalizedNfkc(unicodeOf(utf8));
+    latinToAscii().transliterate(text);
+    text.foldCase();
+    for (int32_t i = 0; i < text.length();) {
+      const UChar32 c = text.char32At(i);
+      i += U16_LENGTH(c);
+      if (foldsToSpace(c)) {
         appendSpace(folded);
       } else {
-        folded += latin;
+        icu::UnicodeString(c).toUTF8String(folded);
       }
-    } else if (c < 0xC0) {
-      appendSpace(folded);  // ASCII and Latin-1 punctuation, symbols and spaces
-    } else {
-      folded.append(utf8.substr(start, i - start));  // another script: kept as written
     }
   }
-  if (!folded.empty() && folded.back() == ' ') folded.pop_back();
+  if (!folded.empty() && folded.front() == ' ') folded.erase(0, 1);
+  trimTrailingSpace(folded);
   return folded;
+}
+
+bool isPlausibleEmail(std::string_view value) {
+  std::string_view address = trimSpaces(value);
+  if (startsWithUpper(address, "MAILTO:")) address = trimSpaces(address.substr(7));
+  const std::size_t at = address.rfind('@');
+  if (at == std::string_view::npos || at == 0) return false;
+  const std::string_view domain = address.substr(at + 1);
+  const std::size_t dot = domain.find('.');
+  return dot != std::string_view::npos && dot > 0 && domain.back() != '.';
 }
 
 std::string foldEmail(std::string_view value) {
   std::string_view address = trimSpaces(value);
   if (startsWithUpper(address, "MAILTO:")) address = trimSpaces(address.substr(7));
-  return toLowerAscii(address);
+  std::string folded = foldCaseAndSpacing(address);
+  std::erase(folded, ' ');
+  return isPlausibleEmail(folded) ? folded : std::string();
 }
 
 std::string foldTelephone(std::string_view value, std::string_view countryCode) {
-  std::string_view number = trimSpaces(value);
-  if (startsWithUpper(number, "TEL:")) number = number.substr(4);
-  std::string digits;
-  bool international = false;
-  for (char c : number) {
-    if (c == '+' && digits.empty()) international = true;
-    if (c >= '0' && c <= '9') digits += c;
-  }
-  if (digits.empty()) return digits;
-  if (!international && digits.starts_with("00")) {
-    international = true;
-    digits.erase(0, 2);
-  } else if (!international && !countryCode.empty() && digits.starts_with("0")) {
-    international = true;
-    digits = std::string(countryCode) + digits.substr(1);  // the national trunk "0"
-  }
-  return international ? "+" + digits : digits;
+  // Reading a number costs tens of microseconds, and a check reads each one several times.
+  thread_local std::unordered_map<std::string, std::string> known;
+  std::string question = std::string(countryCode) + '\0' + std::string(value);
+  const auto found = known.find(question);
+  if (found != known.end()) return found->second;
+  if (known.size() > 200000) known.clear();
+  std::string key = telephoneKey(value, countryCode);
+  known.emplace(std::move(question), key);
+  return key;
 }
 
 std::string foldAddress(std::string_view value) {
   std::string folded;
-  for (const std::string& part : StructuredParts(value)) {
-    std::string spaced;
-    for (char c : part) {
-      if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
-        if (!spaced.empty() && spaced.back() != ' ') spaced += ' ';
-      } else {
-        spaced += lowerAscii(c);
-      }
-    }
-    if (!spaced.empty() && spaced.back() == ' ') spaced.pop_back();
-    folded += spaced + ';';
-  }
+  for (const std::string& part : StructuredParts(value)) folded += foldCaseAndSpacing(part) + ';';
   // Trailing empty parts say nothing: "1 Road;Town" and "1 Road;Town;;" are one address.
   while (!folded.empty() && folded.back() == ';') folded.pop_back();
   return folded;
@@ -133,6 +238,8 @@ std::string foldFormattedName(std::string_view value) {
 std::string foldStructuredName(std::string_view value) {
   std::vector<std::string> parts = StructuredParts(value);
   parts.resize(std::max<std::size_t>(parts.size(), 3));
+  // A family name alone is shared by a whole family: it never matches by itself.
+  if (foldText(parts[1]).empty()) return std::string();
   return foldText(parts[1] + " " + parts[2] + " " + parts[0]);
 }
 

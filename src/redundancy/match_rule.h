@@ -7,8 +7,9 @@ namespace palvren {
 
 // How pass 2 tells that two contacts are the same person: exactly, by the same tag holding the
 // same text, or tolerantly, by the property name alone with values folded (e-mails without case,
-// telephone numbers by their digits, addresses without case or extra spaces, names without case,
-// accents, punctuation or "Last, First" order).
+// telephone numbers as libphonenumber reads them, addresses without case or extra spaces, names
+// without case, accents, punctuation or "Last, First" order). Under the tolerant rule, when both
+// contacts have a formatted name those decide; N decides only when one of them has none.
 struct MatchRule {
   bool tolerant = false;
   // Digits of the default country calling code: with it, a national number's trunk "0" reads
@@ -23,16 +24,24 @@ struct MatchRule {
 enum class MatchField { Email, Telephone, Address, FormattedName, Name, Other };
 MatchField matchFieldOf(std::string_view tag);
 
-// Lower case, Latin accents removed, punctuation as spaces, runs of spaces folded; UTF-8 in and
-// out. Letters of other scripts are kept as they are.
+// Text as the tolerant rule compares it, through ICU: NFKC, Latin letters as ASCII (accents
+// removed; ø, ł, æ, ß, curly quotes spelled out), full case folding, every punctuation mark and
+// symbol as a space, runs of spaces as one. UTF-8 in and out; other scripts keep their letters.
 std::string foldText(std::string_view utf8);
+// Whether a value (a "mailto:" allowed) is an e-mail address that can match: a local part, "@",
+// and a domain with a dot in it.
+bool isPlausibleEmail(std::string_view value);
+// Case folded, without spaces or "mailto:"; empty when it is no plausible address.
 std::string foldEmail(std::string_view value);
-// "+" and the digits; empty when there are no digits.
+// The number in E.164 (with ";ext=" and its extension) as libphonenumber reads it, a leading
+// "00" as "+" and a national number in the region of the country code; a number it cannot read
+// keeps its "+", digits and letters when it has seven digits or more; else empty.
 std::string foldTelephone(std::string_view value, std::string_view countryCode);
+// The parts case folded with their spacing folded, trailing empty parts left out.
 std::string foldAddress(std::string_view value);
 // A formatted name, "Last, First" read as "First Last".
 std::string foldFormattedName(std::string_view value);
-// N: given, additional and family name in that order.
+// N: given, additional and family name in that order; empty without a given name.
 std::string foldStructuredName(std::string_view value);
 
 // The folded form the tolerant rule compares for a value (already decoded to UTF-8); empty when

@@ -378,11 +378,25 @@ bool FindSharedTag(const ContactRecord& a, const ContactRecord& b, std::string_v
   return false;
 }
 
+namespace {
+// The first e-mail entry of a that b holds under the same tag, and that is a plausible address.
+bool findSharedEmail(const ContactRecord& a, const ContactRecord& b, int& ordinal) {
+  const int count = a.orderCount();
+  for (int k = 1; k <= count; ++k) {
+    const std::string_view tag = a.tagAt(k);
+    const std::string_view value = a.valueAt(k);
+    if (hasPropertyName(tag, "EMAIL") && value == b.value(tag) && isPlausibleEmail(value)) {
+      ordinal = k;
+      return true;
+    }
+  }
+  return false;
+}
+}  // namespace
+
 bool IsSimilar(const ContactRecord& a, const ContactRecord& b) {
   int k = 0;
-  if (FindSharedTag(a, b, "EMAIL", k) && a.value(a.tagAt(k)).find('@') != std::string_view::npos) {
-    return true;
-  }
+  if (findSharedEmail(a, b, k)) return true;
   auto sharedName = [&] { return FindSharedTag(a, b, "FN", k) || FindSharedTag(a, b, "N", k); };
   if (FindSharedTag(a, b, "TEL", k) && sharedName()) return true;
   return FindSharedTag(a, b, "ADR", k) && sharedName();
@@ -407,7 +421,7 @@ MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, UserInt
 
 std::string MatchReason(const ContactRecord& a, const ContactRecord& b) {
   int k = 0;
-  if (FindSharedTag(a, b, "EMAIL", k) && a.valueAt(k).find('@') != std::string_view::npos) {
+  if (findSharedEmail(a, b, k)) {
     return "Same e-mail: " + FieldForDisplay(a, a.tagAt(k));
   }
   int n = 0;
@@ -443,11 +457,14 @@ class TolerantComparison {
   // Which rule matched, in words; empty when none did.
   std::string reason() const {
     if (auto email = shared(MatchField::Email)) return "Same e-mail ignoring case: " + *email;
-    std::optional<std::string> name = shared(MatchField::FormattedName);
-    if (!name) name = shared(MatchField::Name);
+    // Two formatted names decide; a name's parts only when one contact has no formatted name.
+    const bool bothFormatted = !entries(a_, MatchField::FormattedName, true).empty() &&
+                               !entries(b_, MatchField::FormattedName, false).empty();
+    const std::optional<std::string> name =
+        shared(bothFormatted ? MatchField::FormattedName : MatchField::Name);
     if (!name) return std::string();
     if (auto telephone = shared(MatchField::Telephone)) {
-      return "Same telephone by its digits and name folded: " + *telephone + ", " + *name;
+      return "Same telephone number and name folded: " + *telephone + ", " + *name;
     }
     if (auto address = shared(MatchField::Address)) {
       return "Same address ignoring case and spacing and name folded: " + *address + ", " + *name;
@@ -465,7 +482,6 @@ class TolerantComparison {
       std::string text = displayUtf8(tag, value);
       std::string folded = foldedValue(field, text, rule_);
       if (folded.empty()) return;
-      if (field == MatchField::Email && folded.find('@') == std::string::npos) return;
       found.push_back({std::move(text), std::move(folded)});
     };
     if (listed) {
@@ -477,8 +493,8 @@ class TolerantComparison {
     return found;
   }
 
-  // The first entry of a's field whose folded form one of b's entries has: "a = b" in words,
-  // or a alone when both read the same; nothing when none is shared.
+  // The first entry of a's field whose folded form one of b's entries has: "a = b (folded)" in
+  // words, or a alone when both read the same; nothing when none is shared.
   std::optional<std::string> shared(MatchField field) const {
     const std::vector<FoldedEntry> theirs = entries(b_, field, false);
     if (theirs.empty()) return std::nullopt;
@@ -487,7 +503,7 @@ class TolerantComparison {
         if (mine.folded != other.folded) continue;
         const std::string first = shownText(mine.text);
         const std::string second = shownText(other.text);
-        return first == second ? first : first + " = " + second;
+        return first == second ? first : first + " = " + second + " (" + mine.folded + ")";
       }
     }
     return std::nullopt;

@@ -47,8 +47,8 @@ TEST(TerminalSession, AskShowsBothContactsAndTakesAnEditAndAnAnswer) {
 
 TEST(TerminalSession, ClosedInputKeepsBoth) {
   TempFolder folder;
-  folder.write("in.vcf", crlfLines({"BEGIN:VCARD", "FN:A", "EMAIL:a@x", "END:VCARD", "BEGIN:VCARD",
-                                    "FN:B", "EMAIL:a@x", "END:VCARD"}));
+  folder.write("in.vcf", crlfLines({"BEGIN:VCARD", "FN:A", "EMAIL:a@x.org", "END:VCARD",
+                                    "BEGIN:VCARD", "FN:B", "EMAIL:a@x.org", "END:VCARD"}));
   std::istringstream in("");
   std::ostringstream out;
   std::ostringstream err;
