@@ -254,6 +254,25 @@ std::string foldTelephone(std::string_view value, std::string_view countryCode) 
   return key;
 }
 
+std::vector<std::string> telephoneTails(std::string_view value) {
+  // The keypad's letters: ABC 2, DEF 3, GHI 4, JKL 5, MNO 6, PQRS 7, TUV 8, WXYZ 9.
+  static constexpr char kKeypad[] = "22233344455566677778889999";
+  constexpr std::size_t kLongTail = 7, kShortest = 4, kMostPrefix = 6;
+  std::string digits;
+  for (char c : value) {
+    c = upperAscii(c);
+    if (c >= '0' && c <= '9') digits += c;
+    if (c >= 'A' && c <= 'Z') digits += kKeypad[c - 'A'];
+  }
+  std::vector<std::string> tails;
+  if (digits.size() >= kLongTail) tails.push_back(digits.substr(digits.size() - kLongTail));
+  for (std::size_t length = kShortest; length < kLongTail && length <= digits.size(); ++length) {
+    if (digits.size() - length <= kMostPrefix)
+      tails.push_back(digits.substr(digits.size() - length));
+  }
+  return tails;
+}
+
 std::string foldAddress(std::string_view value) {
   std::string folded;
   for (const std::string& part : StructuredParts(value)) folded += foldCaseAndSpacing(part) + ';';

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace palvren {
 
@@ -37,6 +38,13 @@ std::string foldEmail(std::string_view value);
 // "00" as "+" and a national number in the region of the country code; a number it cannot read
 // keeps its "+", digits and letters when it has seven digits or more; else empty.
 std::string foldTelephone(std::string_view value, std::string_view countryCode);
+// Coarse keys that every spelling of one number shares, for finding candidates cheaply: tails of
+// the digits it holds (letters read as a telephone keypad reads them). However a number is
+// written, its digits end with its national number and extension, after at most six digits of
+// international, trunk or carrier prefix; so its last seven digits, and for a short national
+// number (four to six digits) the tails that leave at most six digits before them, are shared.
+// Numbers sharing a key may still differ: foldTelephone decides.
+std::vector<std::string> telephoneTails(std::string_view value);
 // The parts case folded with their spacing folded, trailing empty parts left out.
 std::string foldAddress(std::string_view value);
 // A formatted name, "Last, First" read as "First Last".

@@ -197,7 +197,15 @@ void addFoldedKey(MatchKeys& keys, std::string_view tag, std::string_view value,
                   const MatchRule& rule) {
   const MatchField field = matchFieldOf(tag);
   if (field == MatchField::Other || value.empty()) return;
-  const std::string folded = foldedValue(field, displayUtf8(tag, value), rule);
+  const std::string text = displayUtf8(tag, value);
+  if (field == MatchField::Telephone) {
+    // Numbers are found by cheap keys every spelling shares; reading them is for the comparison.
+    for (const std::string& tail : telephoneTails(text)) {
+      keys.places.push_back(pairKey(std::to_string(int(field)), tail));
+    }
+    return;
+  }
+  const std::string folded = foldedValue(field, text, rule);
   if (folded.empty()) return;
   const std::uint64_t key = pairKey(std::to_string(int(field)), folded);
   switch (field) {
