@@ -191,6 +191,18 @@ TEST(SimilarContacts, TheTolerantRuleFoldsWhatPeopleWriteDifferently) {
        {{"FN", "A"}, {"TEL", "+44 20 7946 0000"}},
        true,
        nullptr},
+      {"a short national number",
+       {{"FN", "A"}, {"TEL", "+298 123456"}},
+       {{"FN", "A"}, {"TEL", "123456"}},
+       true,
+       nullptr,
+       "298"},
+      {"an extension however it is written",
+       {{"FN", "A"}, {"TEL", "+1 650 253 0000 ext. 12"}},
+       {{"FN", "A"}, {"TEL", "(650) 253-0000 x12"}},
+       true,
+       nullptr,
+       "1"},
       {"an Italian number keeps its 0",
        {{"FN", "A"}, {"TEL", "+39 06 1234 5678"}},
        {{"FN", "A"}, {"TEL", "06 1234 5678"}},
@@ -215,6 +227,13 @@ TEST(SimilarContacts, TheTolerantRuleFoldsWhatPeopleWriteDifferently) {
       EXPECT_EQ(MatchReason(a, b, rule), c.reason) << c.name;
     }
     EXPECT_FALSE(IsSimilar(a, b) && !IsSimilar(a, b, rule)) << c.name;  // it only widens
+    // The pass finds through its index exactly the pairs the rule matches.
+    Pass2 p;
+    p.ui.rule = rule;
+    p.ui.conflictPolicy = [](const PromptContext&) { return ConflictChoice::KeepOption1; };
+    p.add(c.first);
+    p.add(c.second);
+    EXPECT_EQ(p.run(), c.hit ? 1 : 0) << c.name;
   }
   MatchRule british;
   british.tolerant = true;

@@ -7,6 +7,7 @@
 #include <unicode/unistr.h>
 #include <unicode/uscript.h>
 
+#include <algorithm>
 #include <memory>
 #include <unordered_map>
 
@@ -254,22 +255,37 @@ std::string foldTelephone(std::string_view value, std::string_view countryCode) 
   return key;
 }
 
-std::vector<std::string> telephoneTails(std::string_view value) {
-  // The keypad's letters: ABC 2, DEF 3, GHI 4, JKL 5, MNO 6, PQRS 7, TUV 8, WXYZ 9.
-  static constexpr char kKeypad[] = "22233344455566677778889999";
+namespace {
+void addTails(const std::string& digits, std::vector<std::string>& tails) {
   constexpr std::size_t kLongTail = 7, kShortest = 4, kMostPrefix = 6;
-  std::string digits;
+  auto add = [&](std::size_t length) {
+    std::string tail = digits.substr(digits.size() - length);
+    if (std::find(tails.begin(), tails.end(), tail) == tails.end()) tails.push_back(tail);
+  };
+  if (digits.size() >= kLongTail) add(kLongTail);
+  for (std::size_t length = kShortest; length < kLongTail && length <= digits.size(); ++length) {
+    if (digits.size() - length <= kMostPrefix) add(length);
+  }
+}
+}  // namespace
+
+std::vector<std::string> telephoneTails(std::string_view value) {
+  // Letters are a vanity number's digits (ABC 2, DEF 3, GHI 4, JKL 5, MNO 6, PQRS 7, TUV 8,
+  // WXYZ 9) or an extension's marker ("ext.", "x"): the tails of both readings are keys.
+  static constexpr char kKeypad[] = "22233344455566677778889999";
+  std::string keypad;
+  std::string plain;
   for (char c : value) {
     c = upperAscii(c);
-    if (c >= '0' && c <= '9') digits += c;
-    if (c >= 'A' && c <= 'Z') digits += kKeypad[c - 'A'];
+    if (c >= '0' && c <= '9') {
+      keypad += c;
+      plain += c;
+    }
+    if (c >= 'A' && c <= 'Z') keypad += kKeypad[c - 'A'];
   }
   std::vector<std::string> tails;
-  if (digits.size() >= kLongTail) tails.push_back(digits.substr(digits.size() - kLongTail));
-  for (std::size_t length = kShortest; length < kLongTail && length <= digits.size(); ++length) {
-    if (digits.size() - length <= kMostPrefix)
-      tails.push_back(digits.substr(digits.size() - length));
-  }
+  addTails(keypad, tails);
+  addTails(plain, tails);
   return tails;
 }
 

@@ -192,6 +192,12 @@ std::uint64_t combinedKey(std::uint64_t place, std::uint64_t name) {
   return (place ^ (name * 0xc2b2ae3d27d4eb4fULL)) * 0x165667b19e3779f9ULL + 1;
 }
 
+// The field's part of a tolerant key.
+std::string_view fieldKey(MatchField field) {
+  static constexpr std::string_view kKeys[] = {"0", "1", "2", "3", "4", "5"};
+  return kKeys[int(field)];
+}
+
 // Under the tolerant rule a value is keyed by its field and folded form.
 void addFoldedKey(MatchKeys& keys, std::string_view tag, std::string_view value,
                   const MatchRule& rule) {
@@ -201,13 +207,13 @@ void addFoldedKey(MatchKeys& keys, std::string_view tag, std::string_view value,
   if (field == MatchField::Telephone) {
     // Numbers are found by cheap keys every spelling shares; reading them is for the comparison.
     for (const std::string& tail : telephoneTails(text)) {
-      keys.places.push_back(pairKey(std::to_string(int(field)), tail));
+      keys.places.push_back(pairKey(fieldKey(field), tail));
     }
     return;
   }
   const std::string folded = foldedValue(field, text, rule);
   if (folded.empty()) return;
-  const std::uint64_t key = pairKey(std::to_string(int(field)), folded);
+  const std::uint64_t key = pairKey(fieldKey(field), folded);
   switch (field) {
     case MatchField::Email:
       return keys.emails.push_back(key);
@@ -273,10 +279,12 @@ class SlotsByKey {
 
   // The first live slot after `after` under key, if it comes before next; next otherwise.
   void closest(std::uint64_t key, int after, const std::vector<char>& removed, int& next) const {
+    if (sorted_.empty() && later_.empty()) return;  // no wide contact, the common case
     for (auto it = std::lower_bound(sorted_.begin(), sorted_.end(), Entry{key, after + 1});
          it != sorted_.end() && it->key == key && (next < 0 || it->slot < next); ++it) {
       if (!removed[std::size_t(it->slot)]) next = it->slot;
     }
+    if (later_.empty()) return;
     auto found = later_.find(key);
     if (found == later_.end()) return;
     for (auto it = std::upper_bound(found->second.begin(), found->second.end(), after);
