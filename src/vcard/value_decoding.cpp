@@ -311,6 +311,12 @@ std::string decodedBytes(std::string_view tag, std::string_view value) {
 }
 
 std::string displayUtf8(std::string_view tag, std::string_view value) {
+  // A plain ASCII value on one line, the common case, reads as it stands.
+  if (value.find('\r') == std::string_view::npos && !hasHighByte(value) &&
+      (tag.find(';') == std::string_view::npos ||
+       (parameterOf(tag, "ENCODING").empty() && charsetOf(tag).empty()))) {
+    return std::string(value);
+  }
   return toUtf8(decodedBytes(tag, value), charsetOf(tag));
 }
 
