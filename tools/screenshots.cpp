@@ -78,6 +78,9 @@ class ShotDialogs : public palvren::WindowDialogs {
     this->report = report;
   }
   bool confirm(const std::string&, const std::string&) override { return false; }
+  int choose(const std::string&, const std::string&, const std::vector<std::string>&) override {
+    return 0;
+  }
   std::optional<std::string> askText(const std::string&, const std::string&,
                                      const std::string&) override {
     return std::nullopt;
@@ -87,7 +90,7 @@ class ShotDialogs : public palvren::WindowDialogs {
   }
   void browse(const std::string&) override {}
   void showAbout() override {}
-  void showRedundancyLogic() override {}
+  void showRedundancyLogic(const palvren::MatchRule&) override {}
 
   std::string successText;
   std::string report;
@@ -180,7 +183,7 @@ int main(int argc, char** argv) {
   window.show();
   palvren::frmAbout about(&window);
   save(about, folder, "about.png");
-  palvren::frmMore more(&window);
+  palvren::frmMore more(&window, palvren::MatchRule());
   save(more, folder, "redundancy_logic.png");
   // A phone's pair: quoted-printable names and photos.
   const char* name = "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE";

@@ -66,7 +66,7 @@ means:
 any of:
 <ol type="a" style="margin-left: 24px;">
 <li>two contacts with an identical, valid e-mail address for the same tag (valid meaning that the
-data contains the "@" character);</li>
+data holds a name, the "@" character and a domain with a dot, as in ann@example.org);</li>
 <li>two contacts with identical telephone numbers for the same tag, where
 <ol type="i" style="margin-left: 24px;"><li>a name HIT must also exist, that is identical NAME
 or FORMATTED NAME fields;</li></ol></li>
@@ -76,6 +76,24 @@ or FORMATTED NAME fields;</li></ol></li>
 </ol>
 <p>Wherever two similar contacts hold different data in the same field, you are asked which value
 to keep, whether the two are different people after all, or whether neither is worth keeping.</p>
+</div>)";
+
+// Said after the exact rule when Options › Tolerant Matching is on.
+const char kTolerantText[] = R"(
+<div style="font-family: Calibri, Carlito, sans-serif; font-size: 10pt;">
+<p><b><u>Tolerant Matching (in force)</u></b></p>
+<p>Pass 2 compares fields by their name alone, whatever their type or group, and compares values
+as a person reads them:</p>
+<ol type="a" style="margin-left: 24px;">
+<li>e-mail addresses without case, spaces or "mailto:";</li>
+<li>telephone numbers as the international number they stand for (0044 as +44, an extension
+kept apart%1); a number that cannot be read that way is compared by its digits and letters,
+when it has at least seven digits;</li>
+<li>addresses without case or extra spaces;</li>
+<li>names without case, accents, punctuation or "Last, First" order. When both contacts have a
+formatted name, those decide; the name's parts decide only when one of them has none, and a
+family name alone never matches.</li>
+</ol>
 </div>)";
 
 QPushButton* okButton(QDialog* dialog) {
@@ -154,10 +172,17 @@ void frmAbout::Form_Load() { lblVersion->setText(versionText()); }
 
 void frmAbout::cmdOK_Click() { accept(); }
 
-frmMore::frmMore(QWidget* parent) : QDialog(parent) {
+frmMore::frmMore(QWidget* parent, const MatchRule& rule) : QDialog(parent) {
   setObjectName("frmMore");
   setUpWindow(this, "Redundancy Operation Logic Explanation");
   RichTextBox1 = richText(this, twips(180, 240, 9135, 5895), kRedundancyText);
+  if (rule.tolerant) {
+    const QString national = rule.countryCode.empty()
+                                 ? QString()
+                                 : QString("; a national number is read as one of +%1")
+                                       .arg(QString::fromStdString(rule.countryCode));
+    RichTextBox1->append(QString(kTolerantText).arg(national));
+  }
   cmdOK = okButton(this);
   connect(cmdOK, &QPushButton::clicked, this, &frmMore::cmdOK_Click);
 }

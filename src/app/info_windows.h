@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "redundancy/match_rule.h"
+
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -31,7 +33,8 @@ class frmAbout : public QDialog {
 class frmMore : public QDialog {
   Q_OBJECT
  public:
-  explicit frmMore(QWidget* parent);
+  // The rule in force is described after the exact one.
+  frmMore(QWidget* parent, const MatchRule& rule);
   QPushButton* cmdOK;
   QTextBrowser* RichTextBox1;
 

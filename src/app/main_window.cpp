@@ -507,7 +507,7 @@ void frmMain::showProgress(int done, int total) {
 }
 
 void frmMain::mnuRun_Click() { cmdRun_Click(); }
-void frmMain::cmdRedundancyInfo_Click() { dialogs_->showRedundancyLogic(); }
+void frmMain::cmdRedundancyInfo_Click() { dialogs_->showRedundancyLogic(matchRule_); }
 void frmMain::mnuRedunLogic_Click() { cmdRedundancyInfo_Click(); }
 void frmMain::mnuAbout_Click() { dialogs_->showAbout(); }
 

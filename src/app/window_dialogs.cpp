@@ -111,6 +111,8 @@ void QtWindowDialogs::browse(const std::string& path) {
 
 void QtWindowDialogs::showAbout() { openModal(new frmAbout(window_)); }
 
-void QtWindowDialogs::showRedundancyLogic() { openModal(new frmMore(window_)); }
+void QtWindowDialogs::showRedundancyLogic(const MatchRule& rule) {
+  openModal(new frmMore(window_, rule));
+}
 
 }  // namespace palvren

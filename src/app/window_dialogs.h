@@ -35,7 +35,7 @@ class WindowDialogs : public SourceDialogRunner {
   virtual ConflictDecision conflict(const PromptContext& context) = 0;
   virtual void browse(const std::string& path) = 0;
   virtual void showAbout() = 0;
-  virtual void showRedundancyLogic() = 0;
+  virtual void showRedundancyLogic(const MatchRule& rule) = 0;
 };
 
 class QtWindowDialogs : public WindowDialogs {
@@ -54,7 +54,7 @@ class QtWindowDialogs : public WindowDialogs {
   ConflictDecision conflict(const PromptContext& context) override;
   void browse(const std::string& path) override;
   void showAbout() override;
-  void showRedundancyLogic() override;
+  void showRedundancyLogic(const MatchRule& rule) override;
 
  private:
   void saveReport(const std::string& report);

@@ -37,7 +37,7 @@ TEST(InfoWindows, AboutShowsThisReleasesVersion) {
 
 TEST(InfoWindows, OkEnterAndEscapeCloseThem) {
   for (int key : {int(Qt::Key_Return), int(Qt::Key_Escape), -1}) {
-    frmMore more(nullptr);
+    frmMore more(nullptr, MatchRule());
     more.show();
     QApplication::processEvents();
     if (key < 0) {
@@ -71,6 +71,15 @@ TEST(InfoWindows, MoreInfoAndTheMenuOpenTheSameModalExplanation) {
     QApplication::processEvents();
     EXPECT_EQ(openDialog("frmMore"), nullptr);
   }
+  // The rule in force is explained: the tolerant one only when it is on.
+  EXPECT_FALSE(first.contains("Tolerant Matching (in force)"));
+  MatchRule tolerant;
+  tolerant.tolerant = true;
+  tolerant.countryCode = "44";
+  const QString explained =
+      frmMore(nullptr, tolerant).findChild<QTextBrowser*>("RichTextBox1")->toPlainText();
+  EXPECT_TRUE(explained.contains("Tolerant Matching (in force)"));
+  EXPECT_TRUE(explained.contains("one of +44"));
   window.findChild<QAction*>("mnuAbout")->trigger();
   QDialog* about = openDialog("frmAbout");
   ASSERT_NE(about, nullptr);

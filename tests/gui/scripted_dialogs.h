@@ -74,7 +74,10 @@ class ScriptedDialogs : public WindowDialogs {
     return typedText;
   }
   void showAbout() override { ++aboutShown; }
-  void showRedundancyLogic() override { ++logicShown; }
+  void showRedundancyLogic(const MatchRule& rule) override {
+    ++logicShown;
+    logicRule = rule;
+  }
 
   static constexpr const char* kCancel = "<cancel>";
   std::deque<std::string> choices;
@@ -93,6 +96,7 @@ class ScriptedDialogs : public WindowDialogs {
   int aboutShown = 0;
   std::optional<std::string> typedText;
   int logicShown = 0;
+  MatchRule logicRule;
 };
 
 }  // namespace palvren::testing
