@@ -247,15 +247,6 @@ MatchKeys heldKeys(const ContactRecord& contact, const MatchRule& rule) {
   return keys;
 }
 
-// The keys of the entries a contact lists: what the exact test compares for the first contact.
-MatchKeys listedKeys(const ContactRecord& contact, const MatchRule& rule) {
-  MatchKeys keys;
-  for (int k = 1; k <= contact.orderCount(); ++k) {
-    addKey(keys, contact.tagAt(k), contact.valueAt(k), rule);
-  }
-  return keys;
-}
-
 // A contact with more place-and-name pairs than this is indexed by its places alone, so that a
 // hostile contact of thousands of numbers and names cannot make the index quadratic.
 constexpr std::size_t kMaxPairs = 256;
@@ -311,7 +302,9 @@ class MatchIndex {
  public:
   MatchIndex(const ContactList& list, const ContactTable& table, UserInterface& ui,
              const MatchRule& rule)
-      : rule_(rule), removed_(std::size_t(list.slotCount()), 0) {
+      : rule_(rule),
+        removed_(std::size_t(list.slotCount()), 0),
+        keys_(std::size_t(list.slotCount())) {
     for (int slot = 0; slot < list.slotCount(); ++slot) {
       if (!list.slotAlive(slot)) continue;
       index(slot, table[list.numberAtSlot(slot)], &SlotsByKey::collect);
@@ -324,7 +317,14 @@ class MatchIndex {
   }
 
   void add(int slot, const ContactRecord& contact) { index(slot, contact, &SlotsByKey::add); }
-  void remove(int slot) { removed_[std::size_t(slot)] = 1; }
+  void remove(int slot) {
+    removed_[std::size_t(slot)] = 1;
+    keys_[std::size_t(slot)] = MatchKeys();
+  }
+  // The keys a contact was last indexed by: what it looks its candidates up with. (They are the
+  // keys of every value it holds, which include those of the entries it lists: a key more
+  // merely proposes a candidate the comparison rejects.)
+  const MatchKeys& keysOf(int slot) const { return keys_[std::size_t(slot)]; }
 
   // The first slot after `after` that may match the contact of these listed keys; -1 when none.
   int nextCandidate(const MatchKeys& keys, int after) const {
@@ -347,7 +347,8 @@ class MatchIndex {
   using Insert = void (SlotsByKey::*)(std::uint64_t, int);
 
   void index(int slot, const ContactRecord& contact, Insert insert) {
-    const MatchKeys keys = heldKeys(contact, rule_);
+    MatchKeys& keys = keys_[std::size_t(slot)];
+    keys = heldKeys(contact, rule_);
     for (std::uint64_t key : keys.emails) (matching_.*insert)(key, slot);
     for (std::uint64_t place : keys.places) (places_.*insert)(place, slot);
     if (isWide(keys)) {
@@ -364,6 +365,7 @@ class MatchIndex {
   SlotsByKey widePlaces_;  // places of wide contacts, which any contact sharing a place looks up
   SlotsByKey places_;      // places of every contact, which a wide contact looks up
   std::vector<char> removed_;
+  std::vector<MatchKeys> keys_;  // by slot
 };
 
 void reportOutcome(RedundancyReport& report, MergeOutcome outcome, int first, int second) {
@@ -574,7 +576,7 @@ int MergeSimilarContacts(ContactList& list, ContactTable& table, UserInterface& 
     ContactRecord& a = table[list.numberAtSlot(aSlot)];
     bool discarded = false;
     int bSlot = aSlot;
-    MatchKeys aKeys = listedKeys(a, state.rule);
+    MatchKeys aKeys = index.keysOf(aSlot);
     while (!discarded && !state.stopped && (bSlot = index.nextCandidate(aKeys, bSlot)) >= 0) {
       ContactRecord& b = table[list.numberAtSlot(bSlot)];
       std::optional<std::string> match = matchOf(a, b, state.rule);
@@ -602,7 +604,7 @@ int MergeSimilarContacts(ContactList& list, ContactTable& table, UserInterface& 
         discarded = true;
       } else {
         index.add(aSlot, a);  // the merge may have given a new values
-        aKeys = listedKeys(a, state.rule);
+        aKeys = index.keysOf(aSlot);
       }
     }
     if (!discarded) ++i;
