@@ -53,10 +53,11 @@ const char kUsage[] =
   "                     asking, 'a' applies the next answer to all remaining conflicts\n"    \
   "                     and 's' stops the questions, keeping both of every remaining pair\n" \
   "  --match exact      pass 2 compares the same tag holding the same text (the default)\n"  \
-  "  --match tolerant   pass 2 compares e-mails without case, telephone numbers by\n"        \
-  "                     their digits, addresses without case or extra spaces, and names\n"   \
-  "                     without case, accents, punctuation or Last, First order\n"           \
-  "  --country-code N   with --match tolerant: a national number's leading 0 reads as +N\n"  \
+  "  --match tolerant   pass 2 compares e-mails without case, telephone numbers as the\n"    \
+  "                     international number they stand for, addresses without case or\n"    \
+  "                     extra spaces, and names without case, accents, punctuation or\n"     \
+  "                     Last, First order\n"                                                 \
+  "  --country-code N   with --match tolerant: a national number is read as one of +N\n"     \
   "  --report REPORT    with --check: write what the check removed and merged, and why;\n"   \
   "                     '-' writes it to standard output. An input or an output of the\n"    \
   "                     run is refused as REPORT before anything runs\n"                     \
