@@ -61,13 +61,20 @@ bool showPicture(QTreeWidgetItem* row, int column, std::string_view tag, std::st
   // (a JPEG scales while it decodes), never whole and then shrunk.
   const QSize full = reader.size();
   if (!full.isValid()) return false;
-  if (full.height() > kThumbnailHeight) {
-    reader.setScaledSize(full.scaled(full.width(), kThumbnailHeight, Qt::KeepAspectRatio));
+  // Only JPEG decodes at a smaller size; a huge picture of another format would have to be
+  // decoded whole (half a second and more each), so it is named without a thumbnail.
+  constexpr qint64 kMostPixelsDecoded = 16'000'000;
+  const bool decoded =
+      image->format == "JPEG" || qint64(full.width()) * full.height() <= kMostPixelsDecoded;
+  if (decoded) {
+    if (full.height() > kThumbnailHeight) {
+      reader.setScaledSize(full.scaled(full.width(), kThumbnailHeight, Qt::KeepAspectRatio));
+    }
+    const QImage thumbnail = reader.read();
+    if (thumbnail.isNull()) return false;
+    row->setIcon(column, QIcon(QPixmap::fromImage(thumbnail)));
   }
-  const QImage thumbnail = reader.read();
-  if (thumbnail.isNull()) return false;
   const QString size = QString("%1 × %2").arg(full.width()).arg(full.height());
-  row->setIcon(column, QIcon(QPixmap::fromImage(thumbnail)));
   row->setText(column, QString::fromStdString(image->format) + ", " + size);
   row->setToolTip(column, QString("%1 image, %2 pixels, %3 bytes")
                               .arg(QString::fromStdString(image->format), size)

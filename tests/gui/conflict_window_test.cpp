@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -155,6 +157,18 @@ TEST_F(PromptWindowTest, ShowsPicturesAsThumbnailsAndEncodedTextDecoded) {
   EXPECT_EQ(second.value(photo), before.value(photo));
   ASSERT_TRUE(applyFieldEdit(first, second, window->decision().edits.at(0)));
   EXPECT_EQ(second.value(fn), "Ren=C3=A9");
+  // A picture too large to decode quickly is named from its header, without a thumbnail.
+  QImage huge(4001, 4001, QImage::Format_RGB32);
+  huge.fill(Qt::gray);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  huge.save(&buffer, "PNG");
+  second.setValue(photo, bytes.toBase64().toStdString());
+  auto large = makeWindow();
+  QTreeWidgetItem* named = row(*large, first.ordinalOf(photo) - 1);
+  EXPECT_TRUE(named->icon(2).isNull());
+  EXPECT_EQ(named->text(2), QString::fromUtf8("PNG, 4001 \xC3\x97 4001"));
 }
 
 TEST_F(PromptWindowTest, MarksTheConflictingRow) {
