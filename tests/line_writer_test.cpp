@@ -81,22 +81,29 @@ class SignalOnCreate : public FileIo {
   }
 };
 
+// The file being written, aside or at its own name, is gone after an interrupting signal,
+// whether the signal comes while it is written or the moment it is created.
 TEST(LineWriter, AnInterruptedProgramLeavesNoPartialFile) {
-  for (const bool atCreation : {false, true}) {
-    TempFolder folder;
-    const pid_t child = ::fork();
-    if (child == 0) {
-      pending_files::removeOnInterrupt();
-      SignalOnCreate signalling;
-      LineWriter writer(folder.file("contact0001.vcf"), atCreation ? signalling : systemFileIo());
-      writer.writeLine(std::string(100000, 'x'));  // past the buffer: on disk already
-      ::raise(SIGTERM);
-      ::_exit(0);
+  using Placement = LineWriter::Placement;
+  for (const Placement placement : {Placement::Temporary, Placement::InPlaceWhereFree}) {
+    for (const bool atCreation : {false, true}) {
+      TempFolder folder;
+      const pid_t child = ::fork();
+      if (child == 0) {
+        pending_files::removeOnInterrupt();
+        SignalOnCreate signalling;
+        const OutputFolder output(folder.path());
+        LineWriter writer(output, "contact0001.vcf", atCreation ? signalling : systemFileIo(),
+                          placement);
+        writer.writeLine(std::string(100000, 'x'));  // past the buffer: on disk already
+        ::raise(SIGTERM);
+        ::_exit(0);
+      }
+      int status = 0;
+      ::waitpid(child, &status, 0);
+      EXPECT_TRUE(WIFSIGNALED(status)) << atCreation;
+      EXPECT_EQ(testing::fileNames(folder.path()), std::vector<std::string>{}) << atCreation;
     }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFSIGNALED(status)) << atCreation;
-    EXPECT_EQ(testing::fileNames(folder.path()), std::vector<std::string>{}) << atCreation;
   }
 }
 

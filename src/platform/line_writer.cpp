@@ -1,5 +1,6 @@
 #include "platform/line_writer.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -14,9 +15,10 @@ namespace {
 constexpr std::size_t kFlushSize = 64 * 1024;
 }  // namespace
 
-LineWriter::LineWriter(const OutputFolder& folder, std::string name, FileIo& io)
+LineWriter::LineWriter(const OutputFolder& folder, std::string name, FileIo& io,
+                       Placement placement)
     : io_(io), folder_(&folder), name_(std::move(name)) {
-  open();
+  open(placement);
 }
 
 LineWriter::LineWriter(const std::string& path, FileIo& io)
@@ -24,12 +26,20 @@ LineWriter::LineWriter(const std::string& path, FileIo& io)
       ownFolder_(OutputFolder::holding(path)),
       folder_(&*ownFolder_),
       name_(fileNameOf(path)) {
-  open();
+  open(Placement::Temporary);
 }
 
-void LineWriter::open() {
+void LineWriter::open(Placement placement) {
   const pending_files::InterruptsHeld held;
-  fd_ = folder_->createTemporary(name_, temporary_, io_);
+  if (placement == Placement::InPlaceWhereFree) {
+    fd_ = io_.create(folder_->descriptor(), name_.c_str(),
+                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd_ < 0 && errno != EEXIST) throwFileError("create", path(), errno);
+    inPlace_ = fd_ >= 0;
+    if (inPlace_) temporary_ = name_;
+  }
+  // Where something stands at the name, it stays intact until the whole file replaces it.
+  if (!inPlace_) fd_ = folder_->createTemporary(name_, temporary_, io_);
   pendingSlot_ = pending_files::remember(folder_->descriptor(), temporary_);
   buffer_.reserve(kFlushSize);
 }
@@ -77,7 +87,7 @@ void LineWriter::close() {
 
 void LineWriter::commit() {
   close();
-  folder_->replace(temporary_, name_);
+  if (!inPlace_ || temporary_ != name_) folder_->replace(temporary_, name_);
   settle();
 }
 
@@ -92,6 +102,7 @@ int LineWriter::commitAs(const std::string& name) {
   const int error = folder_->claim(temporary_, name);
   if (error == 0) {
     name_ = name;
+    temporary_ = name;
     settle();
   }
   return error;

@@ -18,8 +18,15 @@ namespace palvren {
 // it wrote.
 class LineWriter {
  public:
+  // Where the lines are written until commit: a fresh hidden file, moved into place whole; or,
+  // where no file has the name, the file of that name itself, created exclusively (one file
+  // among many, where the move would cost as much as the writing; it is removed if the writer is
+  // dropped, but a crash of the whole machine may leave it short).
+  enum class Placement { Temporary, InPlaceWhereFree };
+
   // A file named name in folder, which must outlive the writer.
-  LineWriter(const OutputFolder& folder, std::string name, FileIo& io = systemFileIo());
+  LineWriter(const OutputFolder& folder, std::string name, FileIo& io = systemFileIo(),
+             Placement placement = Placement::Temporary);
   // A file at path, in a folder the user chose.
   explicit LineWriter(const std::string& path, FileIo& io = systemFileIo());
   ~LineWriter();
@@ -41,7 +48,7 @@ class LineWriter {
   const OutputFolder& folder() const { return *folder_; }
 
  private:
-  void open();
+  void open(Placement placement);
   void flush();
   void writeOut(const char* data, std::size_t size);
   void close();
@@ -55,6 +62,7 @@ class LineWriter {
   int fd_ = -1;
   int pendingSlot_ = -1;
   bool committed_ = false;
+  bool inPlace_ = false;
   std::string buffer_;
 };
 

@@ -78,7 +78,7 @@ int writeContacts(const ContactList& list, const ContactTable& table, OutputFold
   const bool named = ui.namingMode() == NamingMode::ContactInfo;
   try {
     for (int number : numbers) {
-      ContactLines lines = writeRecord(table[number], writer.startContact());
+      ContactLines lines = writeRecord(table[number], writer.startContact(named));
       writer.finishContact(lines, named, ui);
       stepDone(ui, writer.written(), count);
     }

@@ -68,9 +68,11 @@ ContactFolderWriter::ContactFolderWriter(OutputFolder folder, int contacts, File
       firstNumber_(firstNumber),
       number_(firstNumber - 1) {}
 
-LineWriter& ContactFolderWriter::startContact() {
+LineWriter& ContactFolderWriter::startContact(bool named) {
   current_.reset();
-  current_.emplace(folder_, numberedContactName(++number_), io_);
+  current_.emplace(
+      folder_, numberedContactName(++number_), io_,
+      named ? LineWriter::Placement::Temporary : LineWriter::Placement::InPlaceWhereFree);
   naming_.startContact(number_);
   return *current_;
 }

@@ -40,8 +40,9 @@ class ContactFolderWriter {
   const std::string& folderPath() const { return folder_.path(); }
   int written() const { return number_ - firstNumber_ + 1 - (current_ ? 1 : 0); }
 
-  // The file of the next contact: write its lines, then call finishContact.
-  LineWriter& startContact();
+  // The file of the next contact: write its lines, then call finishContact. A file to be named
+  // from its lines is written aside; a numbered one straight at its name where it is free.
+  LineWriter& startContact(bool named = false);
   // Puts the contact's file in place: under a name from its lines when named (unless none can
   // be had), otherwise under its number, replacing an earlier file of that number.
   void finishContact(const ContactLines& lines, bool named, UserInterface& ui);

@@ -39,7 +39,7 @@ InputExtent checkSplitLimits(const std::string& inputFile, long long inputSize, 
 void writeBlock(std::string_view& line, LineReader& reader, ContactFolderWriter& writer, bool named,
                 UserInterface& ui) {
   ContactLines contactLines(1);
-  LineWriter& output = writer.startContact();
+  LineWriter& output = writer.startContact(named);
   output.writeLine("BEGIN:VCARD");
   while (!isSplitEnd(line) && reader.readLine(line)) {
     output.writeLine(line);
