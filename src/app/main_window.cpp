@@ -65,15 +65,25 @@ const char* const kExplanations[4] = {
     "parsed or concatenated by the user.",
 };
 
+// The blue of the explanatory lines and the arrow, readable on the window's own background:
+// the plain blue on a light one, a light blue on a dark one (each above 4.5:1).
+QColor explanationBlue(const QPalette& palette) {
+  return palette.color(QPalette::Window).lightness() < 128 ? QColor(0x8A, 0xB4, 0xF8)
+                                                           : QColor(Qt::blue);
+}
+
 // Two short blue lines forming an arrowhead that points at the redundancy check box.
 class ArrowHead : public QWidget {
  public:
-  explicit ArrowHead(QWidget* parent) : QWidget(parent) { setFixedSize(px(240) + 2, px(600) + 2); }
+  explicit ArrowHead(QWidget* parent) : QWidget(parent) {
+    setObjectName("arrowHead");
+    setFixedSize(px(240) + 2, px(600) + 2);
+  }
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    painter.setPen(QPen(Qt::blue, 1));
+    painter.setPen(QPen(explanationBlue(palette()), 2));
     painter.drawLine(0, 0, px(240), px(240));
     painter.drawLine(0, px(600), px(240), px(360));
   }
@@ -83,12 +93,17 @@ void setAllEnabled(std::initializer_list<QWidget*> widgets, bool enabled) {
   for (QWidget* widget : widgets) widget->setEnabled(enabled);
 }
 
+void paintBlue(QLabel* label, const QPalette& window) {
+  QPalette palette = label->palette();
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    palette.setColor(group, QPalette::WindowText, explanationBlue(window));
+  }
+  label->setPalette(palette);
+}
+
 QLabel* blueLabel(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::Active, QPalette::WindowText, Qt::blue);
-  palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::blue);
-  label->setPalette(palette);
+  paintBlue(label, parent->palette());
   return label;
 }
 
@@ -183,6 +198,12 @@ QWidget* frmMain::buildRedundancyFrame() {
   layout->addWidget(lblRedunOptions[1]);
   layout->addWidget(optRedunActions[1]);
   layout->addWidget(lblRedunOptions[2]);
+  lblTolerant =
+      blueLabel("Tolerant Matching is on: Pass 2 ignores case, spacing, accents and number format.",
+                fraRedunOptions);
+  lblTolerant->setObjectName("lblTolerant");
+  lblTolerant->setWordWrap(true);
+  layout->addWidget(lblTolerant);
   for (QLabel* label : {lblRedunOptions[1], lblRedunOptions[2]}) label->setIndent(px(240));
   for (int i = 0; i < 3; ++i)
     lblRedunOptions[i]->setObjectName(QString("lblRedunOptions%1").arg(i));
@@ -286,8 +307,11 @@ void frmMain::buildOptionsMenu() {
   mnuTolerantMatching->setObjectName("mnuTolerantMatching");
   mnuTolerantMatching->setCheckable(true);
   mnuTolerantMatching->setChecked(matchRule_.tolerant);
+  lblTolerant->setVisible(matchRule_.tolerant);
   connect(mnuTolerantMatching, &QAction::toggled, this, [this](bool on) {
     matchRule_.tolerant = on;
+    lblTolerant->setVisible(on);
+    fitToContents();
     saveMatchRule(matchRule_);
   });
   mnuCountryCode = options->addAction("Default &Country Code...");
@@ -371,10 +395,17 @@ void frmMain::setTabOrder() {
   for (int i = 0; i + 1 < order.size(); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
-void frmMain::Form_Load() {
-  // Fixed size, centred on the screen; the Run button spans both columns.
+// The window's fixed size follows what it shows (the tolerant line comes and goes).
+void frmMain::fitToContents() {
+  setMinimumSize(0, 0);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   adjustSize();
   setFixedSize(sizeHint());
+}
+
+void frmMain::Form_Load() {
+  // Fixed size, centred on the screen; the Run button spans both columns.
+  fitToContents();
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
   }
@@ -444,6 +475,15 @@ void frmMain::dragEnterEvent(QDragEnterEvent* event) {
     if (!url.isLocalFile()) return;
   }
   event->acceptProposedAction();
+}
+
+// A palette change (a light or dark scheme chosen on the desktop) recolours the explanations.
+void frmMain::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::PaletteChange) return;
+  for (QLabel* label : {lblRedunOptions[1], lblRedunOptions[2], lblTolerant}) {
+    paintBlue(label, palette());
+  }
 }
 
 void frmMain::dropEvent(QDropEvent* event) {

@@ -68,9 +68,11 @@ class frmMain : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void Form_Load();
+  void fitToContents();
   QWidget* buildStartWithFrame();
   QWidget* buildRedundancyFrame();
   QWidget* buildRunOptionFrame();
@@ -97,6 +99,7 @@ class frmMain : public QMainWindow {
   std::array<QRadioButton*, 2> optNaming;
   std::array<QRadioButton*, 2> optRedunActions;
   std::array<QLabel*, 3> lblRedunOptions;
+  QLabel* lblTolerant;
   std::array<QLabel*, 4> lblExecutionInfo;
   QGroupBox* fraStartWith;
   QGroupBox* fraRedunOptions;

@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QUrl>
+#include <cmath>
 #include <deque>
 #include <functional>
 #include <map>
@@ -485,6 +486,55 @@ TEST_F(MainWindowTest, TheMatchRuleIsKeptAndTheCountryCodeTakesDigitsOnly) {
     EXPECT_TRUE(fifo.findChild<QLabel*>("statusPanel")->toolTip().contains("not a regular file"));
   }
   QFile::remove(file);
+}
+
+// WCAG's contrast ratio of two colours.
+double contrast(QColor a, QColor b) {
+  auto luminance = [](QColor c) {
+    auto linear = [](double v) {
+      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The strongest contrast of any pixel of a widget, as painted, against the window's background.
+double strongestContrast(QWidget& window, QWidget* widget) {
+  const QImage image = window.grab().toImage();
+  const QRect area(widget->mapTo(&window, QPoint(0, 0)), widget->size());
+  const QColor background = window.palette().color(QPalette::Window);
+  double strongest = 1;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      strongest = std::max(strongest, contrast(image.pixelColor(x, y), background));
+    }
+  }
+  return strongest;
+}
+
+// The blue explanations, the tolerant line and the arrow read at 4.5:1 in a light and a dark
+// scheme; the tolerant line shows only while the rule is on.
+TEST_F(MainWindowTest, ExplanationsReadInLightAndDarkPalettesAndSayTheRuleInForce) {
+  EXPECT_TRUE(window->findChild<QLabel*>("lblTolerant")->isHidden());
+  action("mnuTolerantMatching")->trigger();
+  EXPECT_FALSE(window->findChild<QLabel*>("lblTolerant")->isHidden());
+  click(check());  // the options are enabled, as the person reads them
+  for (const bool dark : {false, true}) {
+    QPalette palette;
+    palette.setColor(QPalette::Window, dark ? QColor(0x22, 0x20, 0x20) : QColor(0xF0, 0xF0, 0xF0));
+    palette.setColor(QPalette::WindowText, dark ? Qt::white : Qt::black);
+    window->setPalette(palette);
+    window->show();
+    QApplication::processEvents();
+    for (const char* name : {"lblRedunOptions1", "lblRedunOptions2", "lblTolerant", "arrowHead"}) {
+      QWidget* widget = window->findChild<QWidget*>(name);
+      ASSERT_NE(widget, nullptr) << name;
+      EXPECT_GE(strongestContrast(*window, widget), 4.5) << name << (dark ? " dark" : " light");
+    }
+  }
+  action("mnuTolerantMatching")->trigger();
 }
 
 TEST_F(MainWindowTest, TheSuccessOfACheckOffersItsReport) {
