@@ -73,7 +73,7 @@ class ShotDialogs : public palvren::WindowDialogs {
     return true;
   }
   void messageWithReport(const std::string& text, const std::string&, palvren::MessageIcon,
-                         const std::string& report) override {
+                         const std::string& report, const std::string&) override {
     successText = text;
     this->report = report;
   }

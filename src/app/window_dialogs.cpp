@@ -41,20 +41,37 @@ bool QtWindowDialogs::yesNo(const std::string& text, const std::string& title) {
 }
 
 void QtWindowDialogs::messageWithReport(const std::string& text, const std::string& title,
-                                        MessageIcon icon, const std::string& report) {
+                                        MessageIcon icon, const std::string& report,
+                                        const std::string& outputPath) {
   QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
                   displayText(title), messageText(text), QMessageBox::Ok, window_);
   box.setDetailedText(displayText(report));
   QPushButton* save = box.addButton("&Save Report...", QMessageBox::ActionRole);
   box.setDefaultButton(QMessageBox::Ok);
-  // Saving leaves the message open, so the person can still read the details.
-  while (box.exec(), box.clickedButton() == save) saveReport(report);
+  box.setEscapeButton(QMessageBox::Ok);
+  // Saving leaves the message open, so the person can still read the details; OK has the focus
+  // again, so that Enter closes it.
+  while (box.exec(), box.clickedButton() == save) {
+    saveReport(report, outputPath);
+    box.button(QMessageBox::Ok)->setFocus();
+  }
 }
 
-void QtWindowDialogs::saveReport(const std::string& report) {
-  const QString chosen =
-      QFileDialog::getSaveFileName(window_, "Save Report", QDir::homePath() + "/palvren-report.txt",
-                                   "Text Files (*.txt);;All Files (*)");
+std::string suggestedReportPath(const std::string& outputPath) {
+  std::string path = outputPath;
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  if (path.empty()) return pathBytes(QDir::homePath()) + "/palvren-report.txt";
+  const std::size_t slash = path.rfind('/');
+  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  const std::size_t dot = name.rfind('.');
+  if (dot != std::string::npos && dot > 0) name.erase(dot);
+  return path.substr(0, slash == std::string::npos ? 0 : slash + 1) + name + "-report.txt";
+}
+
+void QtWindowDialogs::saveReport(const std::string& report, const std::string& outputPath) {
+  const QString chosen = QFileDialog::getSaveFileName(window_, "Save Report",
+                                                      pathText(suggestedReportPath(outputPath)),
+                                                      "Text Files (*.txt);;All Files (*)");
   if (chosen.isEmpty()) return;
   try {
     LineWriter output(pathBytes(chosen));

@@ -21,8 +21,10 @@ class WindowDialogs : public SourceDialogRunner {
   virtual void message(const std::string& text, const std::string& title, MessageIcon icon) = 0;
   virtual bool yesNo(const std::string& text, const std::string& title) = 0;
   // A success message whose details hold a report, with a button that saves it.
+  // Its save dialog starts beside outputPath.
   virtual void messageWithReport(const std::string& text, const std::string& title,
-                                 MessageIcon icon, const std::string& report) = 0;
+                                 MessageIcon icon, const std::string& report,
+                                 const std::string& outputPath) = 0;
   // A question answered by one of buttons, the first the default: the index of the one
   // clicked, or -1 when it was closed or cancelled.
   virtual int choose(const std::string& text, const std::string& title,
@@ -38,6 +40,10 @@ class WindowDialogs : public SourceDialogRunner {
   virtual void showRedundancyLogic(const MatchRule& rule) = 0;
 };
 
+// Where the report of a run that wrote outputPath is offered to be saved: beside it, named after
+// it ("Split-vCards-report.txt"); the home folder when there is no output.
+std::string suggestedReportPath(const std::string& outputPath);
+
 class QtWindowDialogs : public WindowDialogs {
  public:
   explicit QtWindowDialogs(QWidget* window) : window_(window), files_(window) {}
@@ -45,7 +51,7 @@ class QtWindowDialogs : public WindowDialogs {
   void message(const std::string& text, const std::string& title, MessageIcon icon) override;
   bool yesNo(const std::string& text, const std::string& title) override;
   void messageWithReport(const std::string& text, const std::string& title, MessageIcon icon,
-                         const std::string& report) override;
+                         const std::string& report, const std::string& outputPath) override;
   bool confirm(const std::string& text, const std::string& title) override;
   int choose(const std::string& text, const std::string& title,
              const std::vector<std::string>& buttons) override;
@@ -57,7 +63,7 @@ class QtWindowDialogs : public WindowDialogs {
   void showRedundancyLogic(const MatchRule& rule) override;
 
  private:
-  void saveReport(const std::string& report);
+  void saveReport(const std::string& report, const std::string& outputPath);
 
   QWidget* window_;
   QtSourceDialogRunner files_;

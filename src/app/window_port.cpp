@@ -49,8 +49,9 @@ void WindowPort::endIfAsked() const {
 void WindowPort::setProgress(int done, int total) { window_.showProgress(done, total); }
 
 void WindowPort::showMessageWithReport(const std::string& text, const std::string& title,
-                                       MessageIcon icon, const std::string& report) {
-  dialogs_.messageWithReport(text, title, icon, report);
+                                       MessageIcon icon, const std::string& report,
+                                       const std::string& outputPath) {
+  dialogs_.messageWithReport(text, title, icon, report, outputPath);
 }
 
 void WindowPort::showMessage(const std::string& text, const std::string& title, MessageIcon icon) {

@@ -30,7 +30,7 @@ class WindowPort : public UserInterface {
   void yield() override;
   void setProgress(int done, int total) override;
   void showMessageWithReport(const std::string& text, const std::string& title, MessageIcon icon,
-                             const std::string& report) override;
+                             const std::string& report, const std::string& outputPath) override;
   void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
   bool askYesNo(const std::string& text, const std::string& title) override;
   EarlierResultAnswer askEarlierResult(const EarlierResult& earlier) override;

@@ -170,7 +170,8 @@ class Branch {
     if (report.empty()) {
       ui_.showMessage(text, texts_.successTitle, MessageIcon::Information);
     } else {
-      ui_.showMessageWithReport(text, texts_.successTitle, MessageIcon::Information, report);
+      ui_.showMessageWithReport(text, texts_.successTitle, MessageIcon::Information, report,
+                                outputPath);
     }
     ui_.setStatus(texts_.successStatus);
     ui_.openInFileBrowser(browseTarget(outputPath));

@@ -56,10 +56,13 @@ class UserInterface {
 
   // A modal message box with an OK button. Texts use CR LF for line breaks.
   virtual void showMessage(const std::string& text, const std::string& title, MessageIcon icon) = 0;
-  // A success message that offers a report behind its details.
+  // A success message that offers a report behind its details, to be saved beside outputPath
+  // (what the run wrote).
   virtual void showMessageWithReport(const std::string& text, const std::string& title,
-                                     MessageIcon icon, const std::string& report) {
+                                     MessageIcon icon, const std::string& report,
+                                     const std::string& outputPath) {
     (void)report;
+    (void)outputPath;
     showMessage(text, title, icon);
   }
   // A modal Yes/No question, Yes the default; true for Yes.

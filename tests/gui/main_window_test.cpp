@@ -27,6 +27,7 @@
 #include "app/elided_label.h"
 #include "app/qt_text.h"
 #include "app/settings.h"
+#include "app/window_dialogs.h"
 #include "app/window_port.h"
 #include "driver/run_driver.h"
 #include "gui/scripted_dialogs.h"
@@ -549,6 +550,14 @@ TEST_F(MainWindowTest, TheSuccessOfACheckOffersItsReport) {
             std::string::npos)
       << dialogs->reports[0];
   EXPECT_EQ(dialogs->messages.back().title, "vCard Split Successfull");
+  // The report is offered beside what the run wrote, named after it.
+  ASSERT_EQ(dialogs->reportBeside.size(), 1u);
+  EXPECT_EQ(dialogs->reportBeside[0], folder.file("Split-vCards"));
+  EXPECT_EQ(suggestedReportPath(folder.file("Split-vCards")),
+            folder.file("Split-vCards-report.txt"));
+  EXPECT_EQ(suggestedReportPath(folder.file("12-08-2026_CONBINED_CONTACTS.vcf")),
+            folder.file("12-08-2026_CONBINED_CONTACTS-report.txt"));
+  EXPECT_EQ(suggestedReportPath(""), pathBytes(QDir::homePath()) + "/palvren-report.txt");
 }
 
 TEST_F(MainWindowTest, ARunRepaintsOnceTwentyFiveMillisecondsHavePassed) {

@@ -40,9 +40,10 @@ class ScriptedDialogs : public WindowDialogs {
     return true;
   }
   void messageWithReport(const std::string& text, const std::string& title, MessageIcon icon,
-                         const std::string& report) override {
+                         const std::string& report, const std::string& outputPath) override {
     message(text, title, icon);
     reports.push_back(report);
+    reportBeside.push_back(outputPath);
   }
   bool confirm(const std::string& text, const std::string& title) override {
     messages.push_back({text, title, MessageIcon::Information});
@@ -88,6 +89,7 @@ class ScriptedDialogs : public WindowDialogs {
   std::deque<int> chooseAnswers;  // the first button when none is left
   std::vector<std::vector<std::string>> chosenAmong;
   std::vector<std::string> reports;
+  std::vector<std::string> reportBeside;
 
   std::vector<SourceDialogSettings> dialogs;
   std::vector<Message> messages;
