@@ -210,6 +210,9 @@ QWidget* frmMain::buildRedundancyFrame() {
   for (int i = 0; i < 2; ++i)
     optRedunActions[i]->setObjectName(QString("optRedunActions%1").arg(i));
   optRedunActions[0]->setChecked(true);
+  for (QRadioButton* passes : optRedunActions) {
+    connect(passes, &QRadioButton::toggled, this, [this] { saveChoices(); });
+  }
   return fraRedunOptions;
 }
 
@@ -255,6 +258,9 @@ QWidget* frmMain::buildRunOptionFrame() {
     naming->addWidget(optNaming[i]);
   }
   optNaming[0]->setChecked(true);
+  for (QRadioButton* naming : optNaming) {
+    connect(naming, &QRadioButton::toggled, this, [this] { saveChoices(); });
+  }
   layout->addWidget(fraNaming);
 
   auto* checkRow = new QHBoxLayout;
@@ -409,11 +415,26 @@ void frmMain::Form_Load() {
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
   }
-  optStartWith_Click(0);
-  chkRedundancyCheck_Click();  // unticked at start: the redundancy options start disabled
+  // The choices of the last session, the first time the design's: Split, numbered, unticked,
+  // one pass.
+  const WindowChoices choices = savedWindowChoices();
+  optStartWith[std::size_t(choices.operation)]->setChecked(true);
+  optNaming[std::size_t(choices.naming)]->setChecked(true);
+  chkRedundancyCheck->setChecked(choices.check);
+  optRedunActions[std::size_t(choices.passes - 1)]->setChecked(true);
+  loaded_ = true;
+  optStartWith_Click(choices.operation);
+  chkRedundancyCheck_Click();
+}
+
+void frmMain::saveChoices() {
+  if (!loaded_) return;
+  saveWindowChoices({currentRunMode() < 0 ? 0 : currentRunMode(), optNaming[1]->isChecked() ? 1 : 0,
+                     chkRedundancyCheck->isChecked(), optRedunActions[1]->isChecked() ? 2 : 1});
 }
 
 void frmMain::optStartWith_Click(int index) {
+  saveChoices();
   for (int i = 0; i < 4; ++i) lblExecutionInfo[i]->setVisible(i == index);
   // Naming is Split's alone; the redundancy check serves every operation but the export.
   setAllEnabled({fraNaming, optNaming[0], optNaming[1]}, index == kSplit);
@@ -421,6 +442,7 @@ void frmMain::optStartWith_Click(int index) {
 }
 
 void frmMain::chkRedundancyCheck_Click() {
+  saveChoices();
   const bool on = chkRedundancyCheck->isChecked();
   setAllEnabled({fraRedunOptions, lblRedunOptions[0], lblRedunOptions[1], lblRedunOptions[2],
                  optRedunActions[0], optRedunActions[1]},

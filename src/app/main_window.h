@@ -73,6 +73,8 @@ class frmMain : public QMainWindow {
  private:
   void Form_Load();
   void fitToContents();
+  // Keeps the operation, naming, check box and passes for the next session.
+  void saveChoices();
   QWidget* buildStartWithFrame();
   QWidget* buildRedundancyFrame();
   QWidget* buildRunOptionFrame();
@@ -127,6 +129,7 @@ class frmMain : public QMainWindow {
   std::unique_ptr<WindowDialogs> dialogs_;
   SourceDialogSettings cdcSource_;
   bool running_ = false;
+  bool loaded_ = false;  // the saved choices are shown: from now on changes are saved
   bool abandoned_ = false;
   bool stopRequested_ = false;
 };

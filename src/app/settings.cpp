@@ -16,6 +16,10 @@ constexpr char kExportFormatKey[] = "export/format";
 constexpr char kLastFolderKey[] = "dialogs/lastFolder";
 constexpr char kTolerantKey[] = "matching/tolerant";
 constexpr char kCountryCodeKey[] = "matching/countryCode";
+constexpr char kOperationKey[] = "window/operation";
+constexpr char kNamingKey[] = "window/naming";
+constexpr char kCheckKey[] = "window/check";
+constexpr char kPassesKey[] = "window/passes";
 }  // namespace
 
 std::unique_ptr<QSettings> userSettings() {
@@ -83,6 +87,28 @@ MatchRule savedMatchRule() {
 void saveMatchRule(const MatchRule& rule) {
   writeSetting(kTolerantKey, rule.tolerant);
   writeSetting(kCountryCodeKey, QString::fromStdString(rule.countryCode));
+}
+
+WindowChoices savedWindowChoices() {
+  WindowChoices choices;
+  // Each value is taken only when it is one the window offers.
+  auto number = [](const char* key, int lowest, int highest, int fallback) {
+    bool read = false;
+    const int value = readSetting(key, fallback).toInt(&read);
+    return read && value >= lowest && value <= highest ? value : fallback;
+  };
+  choices.operation = number(kOperationKey, 0, 3, 0);
+  choices.naming = number(kNamingKey, 0, 1, 0);
+  choices.check = readSetting(kCheckKey, false).toBool();
+  choices.passes = number(kPassesKey, 1, 2, 1);
+  return choices;
+}
+
+void saveWindowChoices(const WindowChoices& choices) {
+  writeSetting(kOperationKey, choices.operation);
+  writeSetting(kNamingKey, choices.naming);
+  writeSetting(kCheckKey, choices.check);
+  writeSetting(kPassesKey, choices.passes);
 }
 
 }  // namespace palvren

@@ -25,4 +25,14 @@ void saveLastFolder(std::string folder);
 MatchRule savedMatchRule();
 void saveMatchRule(const MatchRule& rule);
 
+// The main window's choices: the operation, the naming, the check box and the passes.
+struct WindowChoices {
+  int operation = 0;  // RunMode
+  int naming = 0;     // 0 numbered, 1 from contact information
+  bool check = false;
+  int passes = 1;  // 1 or 2
+};
+WindowChoices savedWindowChoices();
+void saveWindowChoices(const WindowChoices& choices);
+
 }  // namespace palvren

@@ -44,6 +44,7 @@ using testing::TempFolder;
 class MainWindowTest : public ::testing::Test {
  protected:
   MainWindowTest() {
+    userSettings()->remove("window");  // each test starts from the design's choices
     auto owned = std::make_unique<ScriptedDialogs>();
     dialogs = owned.get();
     window = std::make_unique<frmMain>(std::move(owned));
@@ -100,6 +101,31 @@ TEST_F(MainWindowTest, StartsWithSplitSelectedAndTheDesignStates) {
 }
 
 // Every operation, option and command has its own access key, clashing with no menu's.
+// The operation, naming, check box and passes come back in the next session; held paths still
+// choose the operation they fit.
+TEST_F(MainWindowTest, TheWindowsChoicesAreKeptBetweenSessions) {
+  window->show();
+  click(option("optStartWith", kMerge));
+  click(check());
+  click(option("optRedunActions", 1));
+  click(option("optStartWith", kSplit));
+  click(option("optNaming", 1));
+  {
+    frmMain next(std::make_unique<ScriptedDialogs>());
+    EXPECT_EQ(next.currentRunMode(), kSplit);
+    EXPECT_EQ(next.namingMode(), NamingMode::ContactInfo);
+    EXPECT_TRUE(next.redundancyCheckTicked());
+    EXPECT_EQ(next.redundancyMode(), RedundancyMode::Pass1And2);
+    EXPECT_TRUE(next.findChild<QWidget*>("optRedunActions1")->isEnabled());
+    TempFolder folder;
+    next.holdPaths({folder.path()});
+    EXPECT_EQ(next.currentRunMode(), kRecombine);
+  }
+  EXPECT_EQ(frmMain(std::make_unique<ScriptedDialogs>()).currentRunMode(), kRecombine);
+  userSettings()->setValue("window/operation", 9);  // not one the window offers
+  EXPECT_EQ(frmMain(std::make_unique<ScriptedDialogs>()).currentRunMode(), kSplit);
+}
+
 TEST_F(MainWindowTest, AccessKeysAreDistinct) {
   auto key = [](const QString& text) {
     const qsizetype at = text.indexOf('&');
@@ -370,6 +396,7 @@ TEST_F(MainWindowTest, DuringARunTheOptionsAreHeldAndStopOrExitEndItInOrder) {
     SCOPED_TRACE(c.name);
     TempFolder folder;
     folderPath = folder.path();
+    userSettings()->remove("window");
     auto owned = std::make_unique<ScriptedDialogs>();
     dialogs = owned.get();
     window = std::make_unique<frmMain>(std::move(owned));
