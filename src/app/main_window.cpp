@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
@@ -561,9 +562,31 @@ void frmMain::setRunning(bool running) {
   chkRedundancyCheck_Click();
 }
 
+static QString progressPhase(const QString& status) {
+  static const std::pair<const char*, const char*> kPhases[] = {
+      {"Verifying Input File", "Counting"},
+      {"Loading File Data", "Loading"},
+      {"Performing Contact Cleaner", "Cleaning"},
+      {"PASS 1", "Pass 1:"},
+      {"PASS 2", "Pass 2:"},
+      {"Writing Output Files", "Writing"},
+      {"Processing", "Writing"},
+      {"Exporting", "Exporting"},
+      {"Merging", "Merging"}};
+  for (const auto& [start, phase] : kPhases) {
+    if (status.startsWith(QLatin1String(start))) return phase;
+  }
+  return QString();
+}
+
 void frmMain::showProgress(int done, int total) {
   progressBar->setVisible(total > 0);
   if (total <= 0) return;
+  // The bar names its phase, with the counts as the person's locale writes them.
+  const QString phase = progressPhase(statusPanel->fullText());
+  const QLocale locale;
+  progressBar->setFormat((phase.isEmpty() ? QString() : phase + " ") + locale.toString(done) +
+                         " of " + locale.toString(total));
   progressBar->setRange(0, total);
   progressBar->setValue(done);
 }

@@ -58,7 +58,8 @@ class frmMain : public QMainWindow {
   // The two text panels of the status bar.
   void showStatus(const std::string& text);
   void showCount(const std::string& text);
-  // The progress bar beside them: done of total, hidden for a total of 0.
+  // The progress bar beside them: done of total, named by the phase the status line says,
+  // hidden for a total of 0.
   void showProgress(int done, int total);
   // Whether the person ended the program, or asked the run to stop, while a run goes on.
   bool runAbandoned() const { return abandoned_; }

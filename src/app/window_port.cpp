@@ -59,10 +59,12 @@ void WindowPort::showMessage(const std::string& text, const std::string& title, 
 }
 
 bool WindowPort::askYesNo(const std::string& text, const std::string& title) {
+  window_.showProgress(0, 0);  // no phase runs while a question waits
   return dialogs_.yesNo(text, title);
 }
 
 EarlierResultAnswer WindowPort::askEarlierResult(const EarlierResult& earlier) {
+  window_.showProgress(0, 0);
   // A new folder comes first for a split (nothing mixed in); replacing first for a file, as the
   // desktop's own file dialogs ask.
   const bool freshFirst = earlier.folder;
@@ -80,6 +82,7 @@ RedundancyMode WindowPort::redundancyMode() { return redundancy_; }
 bool WindowPort::redundancyCheckTicked() { return check_; }
 
 ConflictDecision WindowPort::askConflict(const PromptContext& context) {
+  window_.showProgress(0, 0);
   return dialogs_.conflict(context);
 }
 

@@ -11,6 +11,7 @@
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -597,6 +598,28 @@ TEST_F(MainWindowTest, ARunRepaintsOnceTwentyFiveMillisecondsHavePassed) {
     port.yield();
     EXPECT_EQ(port.repaints(), repaints) << at;
   }
+}
+
+// The progress bar names the phase the status line is in, counts as the locale writes them, and
+// shows nothing while a question waits.
+TEST_F(MainWindowTest, TheProgressBarNamesItsPhaseAndHidesWhileAsking) {
+  window->show();
+  WindowPort port(*window, *dialogs);
+  auto* bar = child<QProgressBar>("progressBar");
+  const QLocale locale;
+  const std::pair<const char*, QString> phases[] = {
+      {"Loading File Data...", "Loading"},
+      {"PASS 2 - Checking Redundancies 4 of 31", "Pass 2:"},
+      {"Writing Output Files...", "Writing"},
+      {"Processing 12", "Writing"}};
+  for (const auto& [status, phase] : phases) {
+    port.setStatus(status);
+    port.setProgress(4000, 31000);
+    EXPECT_TRUE(bar->isVisible()) << status;
+    EXPECT_EQ(bar->format(), phase + " " + locale.toString(4000) + " of " + locale.toString(31000));
+  }
+  port.askYesNo("Would you like to continue to Pass 2?", "Pass 1 Completed");
+  EXPECT_FALSE(bar->isVisible());
 }
 
 TEST_F(MainWindowTest, MoreInfoAndTheMenusOpenTheirWindows) {
