@@ -160,4 +160,11 @@ std::string escapeControlsByLine(std::string_view text) {
   return shown;
 }
 
+bool isAscii(std::string_view text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
 }  // namespace palvren

@@ -25,6 +25,8 @@ bool startsWithUpper(std::string_view text, std::string_view upperPrefix);
 std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
 
 bool isValidUtf8(std::string_view text);
+// Whether every byte is below 0x80.
+bool isAscii(std::string_view text);
 
 // Text as a terminal or a saved report may show it: control characters (escape sequences, line
 // breaks, C1 codes) written as \xNN, so that data cannot redraw a screen or write a clipboard.

@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "redundancy/match_rule.h"
-
 namespace palvren {
 
 struct PromptContext;
@@ -14,6 +12,18 @@ enum class NamingMode { Numeric, ContactInfo };
 enum class RedundancyMode { Pass1Only, Pass1And2 };
 // What an export writes: one column per tag as read, or the columns an address book imports.
 enum class ExportFormat { Raw, Google, Outlook };
+
+// How pass 2 tells that two contacts are the same person: exactly, by the same tag holding the
+// same text, or tolerantly, by the property name alone with values folded (e-mails without case,
+// telephone numbers as libphonenumber reads them, addresses without case or extra spaces, names
+// without case, accents, punctuation or "Last, First" order). Under the tolerant rule, when both
+// contacts have a formatted name those decide; N decides only when one of them has none.
+struct MatchRule {
+  bool tolerant = false;
+  // Digits of the default country calling code: with it, a national number is read as one of
+  // that country ("020 7946 0000" as "+44 20 7946 0000" for 44). Empty: none.
+  std::string countryCode;
+};
 
 // Thrown out of yield() when the person asks a run to stop: the run ends in order at the next
 // contact. Whoever knows how far the run had come fills in the files written of the total.

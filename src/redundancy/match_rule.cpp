@@ -21,13 +21,6 @@ namespace {
 using i18n::phonenumbers::PhoneNumber;
 using i18n::phonenumbers::PhoneNumberUtil;
 
-bool isAscii(std::string_view text) {
-  for (char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  }
-  return true;
-}
-
 bool isAsciiAlphanumeric(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
@@ -176,11 +169,11 @@ std::string telephoneKey(std::string_view value, std::string_view countryCode) {
 
 }  // namespace
 
-std::string MatchRule::description() const {
-  if (!tolerant)
+std::string matchRuleDescription(const MatchRule& rule) {
+  if (!rule.tolerant)
     return "exact (the same e-mail, or the same telephone or address and the same name)";
   std::string text = "tolerant (case, spacing, accents, number format)";
-  if (!countryCode.empty()) text += ", default country code +" + countryCode;
+  if (!rule.countryCode.empty()) text += ", default country code +" + rule.countryCode;
   return text;
 }
 

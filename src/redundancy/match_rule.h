@@ -4,22 +4,12 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/user_interface.h"
+
 namespace palvren {
 
-// How pass 2 tells that two contacts are the same person: exactly, by the same tag holding the
-// same text, or tolerantly, by the property name alone with values folded (e-mails without case,
-// telephone numbers as libphonenumber reads them, addresses without case or extra spaces, names
-// without case, accents, punctuation or "Last, First" order). Under the tolerant rule, when both
-// contacts have a formatted name those decide; N decides only when one of them has none.
-struct MatchRule {
-  bool tolerant = false;
-  // Digits of the default country calling code: with it, a national number's trunk "0" reads
-  // as this code ("020 7946 0000" as "+44 20 7946 0000" for 44). Empty: none.
-  std::string countryCode;
-
-  // The rule in words, for questions and the report.
-  std::string description() const;
-};
+// The rule in words, for questions and the report.
+std::string matchRuleDescription(const MatchRule& rule);
 
 // What a property is to the tolerant rule, by its name without group or parameters.
 enum class MatchField { Email, Telephone, Address, FormattedName, Name, Other };

@@ -5,6 +5,7 @@
 #include "redundancy/cleaner.h"
 #include "redundancy/contact_model.h"
 #include "redundancy/identical_pass.h"
+#include "redundancy/match_rule.h"
 #include "redundancy/similar_pass.h"
 #include "vcard/block_rules.h"
 #include "vcard/contact_folder.h"
@@ -34,7 +35,7 @@ void offerPass2(ContactList& list, ContactTable& table, int pass1Removed, UserIn
   const MatchRule rule = ui.matchRule();
   // A saved tolerant rule changes what merges: the question says it is in force.
   const std::string matching =
-      rule.tolerant ? "\r\nMatching for Pass 2: " + rule.description() + "." : "";
+      rule.tolerant ? "\r\nMatching for Pass 2: " + matchRuleDescription(rule) + "." : "";
   if (!ui.askYesNo(pass1Text(pass1Removed) + matching + "\r\nWould you like to continue to Pass 2?",
                    "Pass 1 Completed")) {
     return;

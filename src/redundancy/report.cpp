@@ -35,7 +35,7 @@ std::string ContactLabel(int number, const ContactRecord& contact) {
 RedundancyReport::RedundancyReport() { setRule(MatchRule()); }
 
 void RedundancyReport::setRule(const MatchRule& rule) {
-  const std::string line = "Matching: " + rule.description();
+  const std::string line = "Matching: " + matchRuleDescription(rule);
   if (lines_.empty()) {
     lines_.push_back(line);
   } else {

@@ -68,13 +68,6 @@ bool isUtf8Converter(UConverter* converter) {
   return std::string_view(ucnv_getName(converter, &error)) == "UTF-8";
 }
 
-bool hasHighByte(std::string_view bytes) {
-  for (char c : bytes) {
-    if (static_cast<unsigned char>(c) >= 0x80) return true;
-  }
-  return false;
-}
-
 std::string utf16ToUtf8(const std::u16string& text) {
   UErrorCode error = U_ZERO_ERROR;
   int32_t length = 0;
@@ -272,8 +265,8 @@ std::optional<std::string> decodeBase64(std::string_view text) {
 }
 
 std::string toUtf8(std::string_view bytes, std::string_view charset) {
-  if (!hasHighByte(bytes) && charset.empty()) return std::string(bytes);
-  if (hasHighByte(bytes) && isValidUtf8(bytes)) return std::string(bytes);
+  if (isAscii(bytes) && charset.empty()) return std::string(bytes);
+  if (!isAscii(bytes) && isValidUtf8(bytes)) return std::string(bytes);
   UConverter* converter = converterFor(charset);
   const bool utf8 = isValidUtf8(bytes);
   if (converter == nullptr && utf8) return std::string(bytes);
@@ -312,7 +305,7 @@ std::string decodedBytes(std::string_view tag, std::string_view value) {
 
 std::string displayUtf8(std::string_view tag, std::string_view value) {
   // A plain ASCII value on one line, the common case, reads as it stands.
-  if (value.find('\r') == std::string_view::npos && !hasHighByte(value) &&
+  if (value.find('\r') == std::string_view::npos && isAscii(value) &&
       (tag.find(';') == std::string_view::npos ||
        (parameterOf(tag, "ENCODING").empty() && charsetOf(tag).empty()))) {
     return std::string(value);
@@ -323,7 +316,7 @@ std::string displayUtf8(std::string_view tag, std::string_view value) {
 std::string_view storageCharset(std::string_view tag, std::string_view original) {
   const std::string bytes = decodedBytes(tag, original);
   const bool utf8 = isValidUtf8(bytes);
-  if (hasHighByte(bytes) && utf8) return "UTF-8";
+  if (!isAscii(bytes) && utf8) return "UTF-8";
   if (isKnownCharset(charsetOf(tag))) return charsetOf(tag);
   return utf8 ? "UTF-8" : "windows-1252";
 }
