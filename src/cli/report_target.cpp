@@ -1,12 +1,7 @@
 #include "cli/report_target.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
-
-#include "platform/errors.h"
 #include "platform/file_system.h"
 #include "vcard/merge_recombine.h"
 
@@ -49,29 +44,6 @@ std::string reportRefusal(const std::string& path, const RunFiles& files) {
     return "it is the combined file this run writes";
   }
   return std::string();
-}
-
-void writeIntoSpecialFile(const std::string& path, const std::string& text) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) throwFileError("write", path, errno);
-  struct stat info;
-  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode) || S_ISREG(info.st_mode)) {
-    ::close(fd);
-    throwFileError("write", path, EISDIR);
-  }
-  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  std::size_t done = 0;
-  while (done < text.size()) {
-    const ssize_t written = ::write(fd, text.data() + done, text.size() - done);
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) {
-      const int error = written < 0 ? errno : ENOSPC;
-      ::close(fd);
-      throwFileError("write", path, error);
-    }
-    done += static_cast<std::size_t>(written);
-  }
-  if (::close(fd) != 0) throwFileError("write", path, errno);
 }
 
 }  // namespace palvren

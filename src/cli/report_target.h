@@ -17,8 +17,4 @@ struct RunFiles {
 // Why the report may not go to path (absolute); "" when it may.
 std::string reportRefusal(const std::string& path, const RunFiles& files);
 
-// Writes text into the device or FIFO at path, which stays as it is; a FIFO that no one reads
-// is refused at once rather than waited on. Throws OperationError.
-void writeIntoSpecialFile(const std::string& path, const std::string& text);
-
 }  // namespace palvren

@@ -37,6 +37,10 @@ int firstFreeNumber(const std::string& folder, const std::string& name);
 // Whether folder holds any entry at all.
 bool folderHoldsEntries(const std::string& folder);
 
+// Writes text into the device or FIFO at path, which stays as it is; a FIFO that no one reads
+// is refused at once rather than waited on. Throws OperationError.
+void writeIntoSpecialFile(const std::string& path, const std::string& text);
+
 // Full paths of the regular files directly inside folder, in byte order of their names.
 // Throws OperationError when the folder cannot be read.
 std::vector<std::string> listFiles(const std::string& folder);
