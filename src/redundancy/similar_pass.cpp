@@ -476,10 +476,10 @@ class TolerantComparison {
   std::string reason() const {
     if (auto email = shared(MatchField::Email)) return "Same e-mail ignoring case: " + *email;
     // Two formatted names decide; a name's parts only when one contact has no formatted name.
-    const bool bothFormatted = !entries(a_, MatchField::FormattedName, true).empty() &&
-                               !entries(b_, MatchField::FormattedName, false).empty();
+    const std::vector<FoldedEntry> mine = entries(a_, MatchField::FormattedName, true);
+    const std::vector<FoldedEntry> theirs = entries(b_, MatchField::FormattedName, false);
     const std::optional<std::string> name =
-        shared(bothFormatted ? MatchField::FormattedName : MatchField::Name);
+        !mine.empty() && !theirs.empty() ? sharedOf(mine, theirs) : shared(MatchField::Name);
     if (!name) return std::string();
     if (auto telephone = shared(MatchField::Telephone)) {
       return "Same telephone number and name folded: " + *telephone + ", " + *name;
@@ -516,12 +516,17 @@ class TolerantComparison {
   std::optional<std::string> shared(MatchField field) const {
     const std::vector<FoldedEntry> theirs = entries(b_, field, false);
     if (theirs.empty()) return std::nullopt;
-    for (const FoldedEntry& mine : entries(a_, field, true)) {
+    return sharedOf(entries(a_, field, true), theirs);
+  }
+
+  static std::optional<std::string> sharedOf(const std::vector<FoldedEntry>& mine,
+                                             const std::vector<FoldedEntry>& theirs) {
+    for (const FoldedEntry& entry : mine) {
       for (const FoldedEntry& other : theirs) {
-        if (mine.folded != other.folded) continue;
-        const std::string first = shownText(mine.text);
+        if (entry.folded != other.folded) continue;
+        const std::string first = shownText(entry.text);
         const std::string second = shownText(other.text);
-        return first == second ? first : first + " = " + second + " (" + mine.folded + ")";
+        return first == second ? first : first + " = " + second + " (" + entry.folded + ")";
       }
     }
     return std::nullopt;
