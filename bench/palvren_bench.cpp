@@ -40,7 +40,7 @@ double seconds(Clock::time_point since) {
 
 // Answers everything at once: Yes, "Keep Option 1" (or the answer given), numeric names, two
 // passes.
-class BenchUi : public UserInterface {
+class BenchUi : public CheckInterface {
  public:
   void setStatus(const std::string& text) override {
     if (!watchCadence) return;
@@ -66,14 +66,8 @@ class BenchUi : public UserInterface {
   }
   void showMessage(const std::string&, const std::string&, MessageIcon) override {}
   bool askYesNo(const std::string&, const std::string&) override { return true; }
-  EarlierResultAnswer askEarlierResult(const EarlierResult&) override {
-    return EarlierResultAnswer::Reuse;
-  }
-  void openInFileBrowser(const std::string&) override {}
-  NamingMode namingMode() override { return NamingMode::Numeric; }
-  MatchRule matchRule() override { return rule; }
-  RedundancyMode redundancyMode() override { return RedundancyMode::Pass1And2; }
-  bool redundancyCheckTicked() override { return true; }
+  // Two passes under the rule.
+  CheckOptions options() const { return {RedundancyMode::Pass1And2, rule}; }
   ConflictDecision askConflict(const PromptContext&) override {
     ++conflicts;
     return answer;
@@ -177,7 +171,8 @@ void benchSplit(const std::string& folder, const std::string& input) {
       BenchUi ui;
       std::string output;
       int written = 0;
-      double split = timed([&] { written = SplitContacts(input, output, ui); });
+      double split =
+          timed([&] { written = SplitContacts(OpenInput(input), ui, NamingMode::Numeric).count; });
       std::printf("  round %d: SplitContacts: %d files in %.3f s, %.0f contacts/s\n", round,
                   written, split, written / split);
     });
@@ -193,13 +188,13 @@ void benchExport(const std::string& input) {
     inChild("export", [&] {
       std::string output;
       int rows = 0;
-      double time = timed([&] { rows = ExportContactsToCsv(input, output); });
+      double time = timed([&] { rows = ExportContactsToCsv(OpenInput(input)).count; });
       std::printf("  round %d: ExportContactsToCsv: %d rows in %.3f s, CSV %.1f MB\n", round, rows,
                   time, megabytes(output));
       for (ExportFormat format : {ExportFormat::Google, ExportFormat::Outlook}) {
-        double mapped = timed([&] { rows = ExportMappedCsv(input, format, output); });
+        double mapped = timed([&] { rows = ExportMappedCsv(OpenInput(input), format).count; });
         std::printf("  round %d: ExportMappedCsv (%s): %d rows in %.3f s, CSV %.1f MB, %.2fx raw\n",
-                    round, std::string(ExportFormatTitle(format)).c_str(), rows, mapped,
+                    round, std::string(exportFormatInfo(format).title).c_str(), rows, mapped,
                     megabytes(output), mapped / time);
       }
     });
@@ -228,7 +223,7 @@ void benchRecombine(const std::string& splitFolder) {
     BenchUi ui;
     std::string output;
     int files = 0;
-    double time = timed([&] { files = RecombineFolder(splitFolder + "/", output, ui); });
+    double time = timed([&] { files = RecombineFolder(splitFolder + "/", ui).count; });
     std::printf("  RecombineFolder: %d files in %.3f s\n", files, time);
     fs::remove(output);
   });
@@ -266,7 +261,7 @@ void benchPasses(const std::string& input) {
     int removed = 0;
     double pass1 = timed([&] { removed = RemoveIdenticalContacts(list, table, ui); });
     std::printf("  RemoveIdenticalContacts: %.3f s, %d removed\n", pass1, removed);
-    double pass2 = timed([&] { removed = MergeSimilarContacts(list, table, ui); });
+    double pass2 = timed([&] { removed = MergeSimilarContacts(list, table, ui, ui.rule); });
     std::printf("  MergeSimilarContacts (no prompt needed): %.3f s, %d removed, %d questions\n",
                 pass2, removed, ui.conflicts);
   });
@@ -293,7 +288,9 @@ void benchMergeWithCheck(const std::string& input) {
     inChild("split with the check", [&] {
       BenchUi ui;
       std::string output;
-      double time = timed([&] { SplitWithRedundancyCheck(input, output, ui); });
+      double time = timed([&] {
+        SplitWithRedundancyCheck(OpenInput(input), ui, ui.options(), NamingMode::Numeric);
+      });
       std::printf("  round %d: SplitWithRedundancyCheck of the one file: %.3f s\n", round, time);
     });
     fs::remove_all(fs::path(input).parent_path() / "Split-vCards");
@@ -302,7 +299,9 @@ void benchMergeWithCheck(const std::string& input) {
       JoinSummary summary;
       int written = 0;
       std::string target = (folder / "joined.vcf").string();
-      double time = timed([&] { written = JoinWithRedundancyCheck(parts, target, ui, summary); });
+      double time = timed([&] {
+        written = JoinWithRedundancyCheck(parts, target, ui, ui.options(), summary).count;
+      });
       std::printf("  round %d: JoinWithRedundancyCheck of the three: %.3f s, %d contacts written\n",
                   round, time, written);
     });
@@ -324,7 +323,7 @@ void benchPass2(const std::string& input, ConflictChoice answer, bool tolerant =
     RemoveIdenticalContacts(list, table, ui);
     const int contacts = list.size();
     int removed = 0;
-    double pass2 = timed([&] { removed = MergeSimilarContacts(list, table, ui); });
+    double pass2 = timed([&] { removed = MergeSimilarContacts(list, table, ui, ui.rule); });
     std::printf("  MergeSimilarContacts (%s) on %d contacts: %.3f s, %d removed, %d questions\n",
                 tolerant ? "tolerant" : "exact", contacts, pass2, removed, ui.conflicts);
   });
@@ -377,7 +376,7 @@ void benchRedundancyRun(const std::string& input, int rounds) {
     inChild("plain split", [&] {
       BenchUi ui;
       std::string output;
-      double split = timed([&] { SplitContacts(input, output, ui); });
+      double split = timed([&] { SplitContacts(OpenInput(input), ui, NamingMode::Numeric); });
       std::printf("  round %d: plain SplitContacts of the same file: %.3f s\n", round, split);
     });
     fs::remove_all(out);
@@ -386,7 +385,10 @@ void benchRedundancyRun(const std::string& input, int rounds) {
       ui.watchCadence = round == 1;
       std::string output;
       int written = 0;
-      double run = timed([&] { written = SplitWithRedundancyCheck(input, output, ui); });
+      double run = timed([&] {
+        written =
+            SplitWithRedundancyCheck(OpenInput(input), ui, ui.options(), NamingMode::Numeric).count;
+      });
       std::printf(
           "  round %d: SplitWithRedundancyCheck: %.3f s, %d files written, %d questions answered\n",
           round, run, written, ui.conflicts);

@@ -24,7 +24,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   palvren::EmailLocalPart(text);
   std::string next = palvren::NextUniqueName("/folder/" + text);
   for (int i = 0; i < 3 && !next.empty(); ++i) next = palvren::NextUniqueName(next);
-  palvren::FileList list(1);
-  palvren::ParseMultiSelection(text, list);
+  palvren::FileSelection::fromText(text);
   return 0;
 }

@@ -11,6 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;
   const std::string input = palvren::fuzz::writeInput(data + 1, size - 1);
   palvren::fuzz::FuzzUserInterface ui(data[0]);
-  palvren::RunOperation(input, (data[0] & 16) ? palvren::kExport : palvren::kSplit, ui);
+  const palvren::RunMode mode = (data[0] & 16) ? palvren::RunMode::Export : palvren::RunMode::Split;
+  palvren::runOperation(palvren::RunInput::file(input), ui.options(mode), ui);
   return 0;
 }

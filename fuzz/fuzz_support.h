@@ -7,7 +7,8 @@
 #include <fstream>
 #include <string>
 
-#include "platform/user_interface.h"
+#include "driver/run_options.h"
+#include "driver/user_interface.h"
 #include "redundancy/prompt_context.h"
 
 namespace palvren::fuzz {
@@ -47,24 +48,21 @@ class FuzzUserInterface : public UserInterface {
     return static_cast<EarlierResultAnswer>(seed_ % 3);
   }
   void openInFileBrowser(const std::string&) override {}
-  NamingMode namingMode() override {
-    return (seed_ & 2) ? NamingMode::ContactInfo : NamingMode::Numeric;
-  }
-  RedundancyMode redundancyMode() override {
-    return (seed_ & 4) ? RedundancyMode::Pass1And2 : RedundancyMode::Pass1Only;
-  }
-  bool redundancyCheckTicked() override { return seed_ & 8; }
-  ExportFormat exportFormat() override {
+  // The options of a run of mode.
+  RunOptions options(RunMode mode) const {
+    RunOptions options;
+    options.mode = mode;
+    options.naming = (seed_ & 2) ? NamingMode::ContactInfo : NamingMode::Numeric;
+    options.checkOptions.passes =
+        (seed_ & 4) ? RedundancyMode::Pass1And2 : RedundancyMode::Pass1Only;
+    options.check = seed_ & 8;
     const uint32_t format = (seed_ >> 5) & 3;
-    return format == 0   ? ExportFormat::Raw
-           : format == 2 ? ExportFormat::Outlook
-                         : ExportFormat::Google;
-  }
-  MatchRule matchRule() override {
-    MatchRule rule;
-    rule.tolerant = seed_ & 128;
-    if (seed_ & 32) rule.countryCode = "44";
-    return rule;
+    options.format = format == 0   ? ExportFormat::Raw
+                     : format == 2 ? ExportFormat::Outlook
+                                   : ExportFormat::Google;
+    options.checkOptions.rule.tolerant = seed_ & 128;
+    if (seed_ & 32) options.checkOptions.rule.countryCode = "44";
+    return options;
   }
   ConflictDecision askConflict(const PromptContext& context) override {
     const uint32_t mix = seed_ + uint32_t(context.firstPosition) * 7 +

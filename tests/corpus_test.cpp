@@ -44,10 +44,10 @@ TEST(Corpus, EveryOperationEndsInOrderAndKeepsEveryContact) {
     const std::string bytes = readBytes(original.string());
     const std::string input = folder.write("input.vcf", bytes);
     FakeUserInterface counter;
-    const int contacts = CountContacts(input, counter);
+    const int contacts = CountContacts(OpenInput::ifPresent(input), counter);
 
     FakeUserInterface split;
-    RunOperation(input, kSplit, split);
+    runSelected(input, RunMode::Split, split);
     const std::string out = folder.file("Split-vCards");
     if (contacts >= 2) {
       // A block ends only at an exact END line, so one file may hold several contacts; but
@@ -56,7 +56,7 @@ TEST(Corpus, EveryOperationEndsInOrderAndKeepsEveryContact) {
       int startsWritten = 0;
       for (const std::string& name : written) {
         FakeUserInterface quiet;
-        startsWritten += CountContacts(out + "/" + name, quiet);
+        startsWritten += CountContacts(OpenInput::ifPresent(out + "/" + name), quiet);
       }
       EXPECT_EQ(startsWritten, contacts);
       EXPECT_EQ(split.status, "vCard Split Successful");
@@ -64,7 +64,7 @@ TEST(Corpus, EveryOperationEndsInOrderAndKeepsEveryContact) {
 
       if (written.size() >= 2) {
         FakeUserInterface recombine;
-        RunOperation(out + "/", kRecombine, recombine);
+        runSelected(out + "/", RunMode::Recombine, recombine);
         EXPECT_EQ(recombine.status, "vCard Recombination Successful");
         EXPECT_EQ(
             recombine.messages.at(0).text.find(std::to_string(written.size()) + " total files"),
@@ -72,7 +72,7 @@ TEST(Corpus, EveryOperationEndsInOrderAndKeepsEveryContact) {
       }
 
       FakeUserInterface exportUi;
-      RunOperation(input, kExport, exportUi);
+      runSelected(input, RunMode::Export, exportUi);
       EXPECT_EQ(exportUi.status, "vCard Export Successful");
       EXPECT_FALSE(successLine(exportUi).empty());
     } else {
@@ -87,7 +87,7 @@ TEST(Corpus, EveryOperationEndsInOrderAndKeepsEveryContact) {
       checked.conflictPolicy = [](const PromptContext& c) {
         return ConflictChoice((c.firstPosition + int(c.conflictTag.size())) % 4);
       };
-      const RunOutcome outcome = RunOperation(input, kSplit, checked);
+      const RunOutcome outcome = runSelected(input, RunMode::Split, checked);
       if (contacts < 2) {
         EXPECT_EQ(outcome.kind, RunOutcome::Kind::Refused);
         continue;
@@ -103,9 +103,9 @@ TEST(Corpus, EveryOperationEndsInOrderAndKeepsEveryContact) {
     }
 
     FakeUserInterface merge;
-    RunOperation(
+    runSelected(
         folder.path() + std::string(1, '\0') + "input.vcf" + std::string(1, '\0') + "input.vcf",
-        kMerge, merge);
+        RunMode::Merge, merge);
     if (contacts > 0) {
       EXPECT_EQ(merge.status, "vCard Merge Successful");
     }

@@ -3,22 +3,22 @@
 #include <gtest/gtest.h>
 
 #include "support/allocation_watch.h"
-#include "support/fake_ui.h"
+#include "support/fake_progress.h"
 #include "support/temp_folder.h"
 
 namespace palvren {
 namespace {
 
-using testing::FakeUserInterface;
+using testing::FakeProgress;
 using testing::TempFolder;
 
-int count(const std::string& bytes, FakeUserInterface& ui) {
+int count(const std::string& bytes, FakeProgress& ui) {
   TempFolder folder;
-  return CountContacts(folder.write("in.vcf", bytes), ui);
+  return CountContacts(OpenInput::ifPresent(folder.write("in.vcf", bytes)), ui);
 }
 
 TEST(CountContacts, CountsWholeBeginLinesAfterUpperCasingAndTrimming) {
-  FakeUserInterface ui;
+  FakeProgress ui;
   EXPECT_EQ(count("begin:vcard\r\n  BEGIN:VCARD  \r\n", ui), 2);
   EXPECT_EQ(count("BEGIN:VCARD;X=1\r\nxBEGIN:VCARD\r\nBEGIN:VCARD\t\r\n", ui), 0);
   EXPECT_EQ(count("BEGIN:VCARD\r\nBEGIN:VCARD\r\n", ui), 2);  // no END looked for
@@ -34,17 +34,17 @@ TEST(CountContacts, ALineWithoutEndIsCountedInLittleMemory) {
       {"BEGIN:" + spaces + "VCARD\r", 0},
   };
   for (const auto& [bytes, expected] : cases) {
-    FakeUserInterface ui;
+    FakeProgress ui;
     TempFolder folder;
     const std::string path = folder.write("in.vcf", bytes);
     testing::AllocationWatch watch;
-    EXPECT_EQ(CountContacts(path, ui), expected) << bytes.substr(0, 20);
+    EXPECT_EQ(CountContacts(OpenInput::ifPresent(path), ui), expected) << bytes.substr(0, 20);
     EXPECT_LE(watch.largest(), 2u * 1024 * 1024);
   }
 }
 
 TEST(CountContacts, ReadsUnixAndByteOrderMarkedFiles) {
-  FakeUserInterface ui;
+  FakeProgress ui;
   EXPECT_EQ(count("BEGIN:VCARD\nFN:a\nEND:VCARD\nBEGIN:VCARD\nEND:VCARD\n", ui), 2);
   EXPECT_EQ(count("\xEF\xBB\xBF"
                   "BEGIN:VCARD\r\nEND:VCARD\r\nBEGIN:VCARD\r\n",
@@ -53,7 +53,7 @@ TEST(CountContacts, ReadsUnixAndByteOrderMarkedFiles) {
 }
 
 TEST(CountContacts, ReportsOnBothStatusLines) {
-  FakeUserInterface ui;
+  FakeProgress ui;
   count("BEGIN:VCARD\r\nBEGIN:VCARD\r\nBEGIN:VCARD\r\n", ui);
   EXPECT_EQ(ui.events, (std::vector<std::string>{"status:Verifying Input File...",
                                                  "count:vCard Count = 3 Cards"}));
@@ -62,10 +62,10 @@ TEST(CountContacts, ReportsOnBothStatusLines) {
 
 TEST(CountContacts, MissingFileOrFolderCountsZeroAndLeavesTheStatusLine) {
   TempFolder folder;
-  FakeUserInterface ui;
+  FakeProgress ui;
   ui.setStatus("before");
-  EXPECT_EQ(CountContacts(folder.file("missing.vcf"), ui), 0);
-  EXPECT_EQ(CountContacts(folder.path(), ui), 0);
+  EXPECT_EQ(CountContacts(OpenInput::ifPresent(folder.file("missing.vcf")), ui), 0);
+  EXPECT_EQ(CountContacts(OpenInput::ifPresent(folder.path()), ui), 0);
   EXPECT_EQ(ui.status, "before");
   EXPECT_EQ(ui.count, "vCard Count = 0 Cards");
 }

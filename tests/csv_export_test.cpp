@@ -15,11 +15,11 @@ using testing::TempFolder;
 std::string exportCsv(const std::string& bytes, int expectedCount) {
   TempFolder folder;
   std::string input = folder.write("in.vcf", bytes);
-  std::string output;
-  EXPECT_EQ(ExportContactsToCsv(input, output), expectedCount);
-  EXPECT_EQ(output, folder.file("Split-vCards/Contacts_Export.csv"));
+  const Written exported = ExportContactsToCsv(OpenInput(input));
+  EXPECT_EQ(exported.count, expectedCount);
+  EXPECT_EQ(exported.path, folder.file("Split-vCards/Contacts_Export.csv"));
   EXPECT_EQ(readBytes(input), bytes);
-  return readBytes(output);
+  return readBytes(exported.path);
 }
 
 TEST(CsvExport, OneColumnPerTagAndOneQuotedRowPerContact) {
@@ -83,8 +83,7 @@ TEST(CsvExport, MoreThan32767DistinctTagsAreRefused) {
   std::string bytes = "BEGIN:VCARD\r";
   for (int i = 0; i < 32768; ++i) bytes += "X-" + std::to_string(i) + ":v\r";
   std::string input = folder.write("in.vcf", bytes);
-  std::string output;
-  EXPECT_THROW(ExportContactsToCsv(input, output), OperationError);
+  EXPECT_THROW(ExportContactsToCsv(OpenInput(input)), OperationError);
 }
 
 TEST(FindColumn, FindsExactTagsOnly) {

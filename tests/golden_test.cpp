@@ -80,18 +80,16 @@ TEST_P(Golden, SplitPassOneAndExportGiveTheExpectedBytes) {
 
   TempFolder plain;
   FakeUserInterface ui;
-  std::string output;
-  SplitContacts(plain.write("in.vcf", bytes), output, ui);
-  compareFolder(expected + "/split", output, update);
+  const Written split = SplitContacts(OpenInput(plain.write("in.vcf", bytes)), ui, ui.naming);
+  compareFolder(expected + "/split", split.path, update);
 
   TempFolder checked;
-  std::string checkedOutput;
-  SplitWithRedundancyCheck(checked.write("in.vcf", bytes), checkedOutput, ui);
-  compareFolder(expected + "/pass1", checkedOutput, update);
+  const Written pass1 = SplitWithRedundancyCheck(OpenInput(checked.write("in.vcf", bytes)), ui,
+                                                 ui.checkOptions(), ui.naming);
+  compareFolder(expected + "/pass1", pass1.path, update);
 
   TempFolder exported;
-  std::string csv;
-  ExportContactsToCsv(exported.write("in.vcf", bytes), csv);
+  const std::string csv = ExportContactsToCsv(OpenInput(exported.write("in.vcf", bytes))).path;
   if (update) fs::copy_file(csv, expected + "/export.csv", fs::copy_options::overwrite_existing);
   const std::string want = readBytes(expected + "/export.csv");
   EXPECT_EQ(want, readBytes(csv)) << firstDifference(want, readBytes(csv));

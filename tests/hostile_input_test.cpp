@@ -38,17 +38,17 @@ std::string contacts(int n, const std::string& extra = "") {
 // The four ways a file can be split or exported: plain, named, and with both redundancy checks.
 struct Variant {
   const char* name;
-  int mode;
+  RunMode mode;
   bool check;
   RedundancyMode redundancy;
   NamingMode naming;
 };
 const Variant kFileOperations[] = {
-    {"split", kSplit, false, RedundancyMode::Pass1Only, NamingMode::Numeric},
-    {"split named", kSplit, false, RedundancyMode::Pass1Only, NamingMode::ContactInfo},
-    {"split pass 1", kSplit, true, RedundancyMode::Pass1Only, NamingMode::ContactInfo},
-    {"split pass 2", kSplit, true, RedundancyMode::Pass1And2, NamingMode::Numeric},
-    {"export", kExport, false, RedundancyMode::Pass1Only, NamingMode::Numeric},
+    {"split", RunMode::Split, false, RedundancyMode::Pass1Only, NamingMode::Numeric},
+    {"split named", RunMode::Split, false, RedundancyMode::Pass1Only, NamingMode::ContactInfo},
+    {"split pass 1", RunMode::Split, true, RedundancyMode::Pass1Only, NamingMode::ContactInfo},
+    {"split pass 2", RunMode::Split, true, RedundancyMode::Pass1And2, NamingMode::Numeric},
+    {"export", RunMode::Export, false, RedundancyMode::Pass1Only, NamingMode::Numeric},
 };
 
 FakeUserInterface runVariant(const Variant& v, const std::string& input,
@@ -59,7 +59,7 @@ FakeUserInterface runVariant(const Variant& v, const std::string& input,
   ui.naming = v.naming;
   ui.conflictPolicy = [](const PromptContext& c) { return ConflictChoice(c.firstPosition % 4); };
   const std::string before = readBytes(input);
-  RunOperation(input, v.mode, ui, io);
+  runSelected(input, v.mode, ui, io);
   EXPECT_EQ(readBytes(input), before) << v.name << ": the input changed";
   return ui;
 }
@@ -129,8 +129,8 @@ TEST(HostileInput, Latin1NamesBecomeUtf8FileNames) {
   TempFolder folder;
   FakeUserInterface ui;
   ui.naming = NamingMode::ContactInfo;
-  RunOperation(folder.write("in.vcf", "BEGIN:VCARD\r\nFN:Jos\xE9\r\nEND:VCARD\r\n" + contacts(1)),
-               kSplit, ui);
+  runSelected(folder.write("in.vcf", "BEGIN:VCARD\r\nFN:Jos\xE9\r\nEND:VCARD\r\n" + contacts(1)),
+              RunMode::Split, ui);
   EXPECT_EQ(fileNames(folder.file("Split-vCards")),
             (std::vector<std::string>{"Jos\xC3\xA9.vcf", "Person 1.vcf"}));
 }
@@ -160,7 +160,7 @@ TEST(HostileInput, TheLimitsAreRefusedBeforeAnythingIsWritten) {
 TEST(HostileInput, The32767thContactIsStillSplit) {
   TempFolder folder;
   FakeUserInterface ui;
-  RunOperation(folder.write("in.vcf", contacts(32767)), kSplit, ui);
+  runSelected(folder.write("in.vcf", contacts(32767)), RunMode::Split, ui);
   EXPECT_EQ(ui.status, "vCard Split Successful");
   EXPECT_EQ(readBytes(folder.file("Split-vCards/contact32767.vcf")),
             crlfLines({"BEGIN:VCARD", "FN:Person 32767", "END:VCARD"}));
@@ -174,11 +174,11 @@ TEST(HostileInput, FoldersAndFilesInTheWrongPlace) {
   }
   const std::string file = folder.write("file.vcf", contacts(2));
   FakeUserInterface recombine;
-  RunOperation(file + "/", kRecombine, recombine);
+  runSelected(file + "/", RunMode::Recombine, recombine);
   EXPECT_TRUE(refusedAsNothing(recombine));
   FakeUserInterface merge;
-  RunOperation(folder.path() + std::string(1, '\0') + "dir.vcf" + std::string(1, '\0') + "file.vcf",
-               kMerge, merge);
+  runSelected(folder.path() + std::string(1, '\0') + "dir.vcf" + std::string(1, '\0') + "file.vcf",
+              RunMode::Merge, merge);
   EXPECT_TRUE(failedNaming(merge, "dir.vcf"));
   EXPECT_EQ(fileNames(folder.path()), (std::vector<std::string>{"dir.vcf", "file.vcf"}));
 }
@@ -215,13 +215,13 @@ TEST(HostileInput, LinksFifosAndFoldersInTheWayNeitherRedirectNorHang) {
 
   // A FIFO as an input is refused at once.
   ASSERT_EQ(::mkfifo(folder.file("pipe.vcf").c_str(), 0600), 0);
-  for (int mode : {kSplit, kExport}) {
+  for (RunMode mode : {RunMode::Split, RunMode::Export}) {
     FakeUserInterface ui;
-    EXPECT_EQ(RunOperation(folder.file("pipe.vcf"), mode, ui).kind, RunOutcome::Kind::Refused);
+    EXPECT_EQ(runSelected(folder.file("pipe.vcf"), mode, ui).kind, RunOutcome::Kind::Refused);
   }
   FakeUserInterface merge;
-  RunOperation(FileSelection{folder.path(), {"contact0001.vcf", "pipe.vcf"}}.toText(), kMerge,
-               merge);
+  runSelected(FileSelection{folder.path(), {"contact0001.vcf", "pipe.vcf"}}.toText(),
+              RunMode::Merge, merge);
   EXPECT_TRUE(failedNaming(merge, "pipe.vcf\": it is not a regular file"))
       << merge.messages.back().text;
 }
@@ -238,10 +238,10 @@ TEST(HostileInput, AFileGrowingWhileItIsSplitIsTakenAsItWasAtTheStart) {
       std::ofstream grow(input, std::ios::app | std::ios::binary);
       grow << "BEGIN:VCARD\r\nFN:contact0001\r\nEND:VCARD\r\n" << contacts(40000);
     };
-    const RunOutcome outcome = RunOperation(input, v.mode, ui);
+    const RunOutcome outcome = runSelected(input, v.mode, ui);
     EXPECT_EQ(outcome.kind, RunOutcome::Kind::Done) << v.name << ": " << outcome.reason;
     EXPECT_EQ(outcome.count, 3) << v.name;
-    if (v.mode == kExport) continue;
+    if (v.mode == RunMode::Export) continue;
     const auto names = fileNames(folder.file("Split-vCards"));
     EXPECT_EQ(names.size(), 3u) << v.name;
     EXPECT_EQ(readBytes(folder.file("Split-vCards/" + names.front())),
@@ -260,7 +260,7 @@ TEST(HostileInput, AnUnreadableFileIsReportedByNameAndReason) {
     for (long long budget : {0LL, size + 4000, 2 * size + 4000}) {
       auto disk = testing::FailingFileIo::failingReadsAfter(budget);
       FakeUserInterface ui = runVariant(v, input, disk);
-      const bool readsTwiceMore = v.mode == kSplit && !v.check;
+      const bool readsTwiceMore = v.mode == RunMode::Split && !v.check;
       if (budget <= size + 4000 || readsTwiceMore) {
         EXPECT_TRUE(failedNaming(ui, input + "\": Input/output error"))
             << v.name << " after " << budget;
@@ -300,7 +300,7 @@ TEST(HostileInput, AFullDiskDuringSplitAndExportLeavesNoHalfWrittenFile) {
   const std::string input = folder.file("disk/in.vcf");
   testing::writeBytes(input, contacts(150, "NOTE:" + std::string(900, 'n') + "\r\n"));
   FakeUserInterface split;
-  RunOperation(input, kSplit, split);
+  runSelected(input, RunMode::Split, split);
   EXPECT_TRUE(failedNaming(split, "No space left on device")) << split.messages.back().text;
   EXPECT_EQ(split.status, "vCard Split Failed");
   for (const std::string& name : fileNames(folder.file("disk/Split-vCards"))) {
@@ -313,7 +313,7 @@ TEST(HostileInput, AFullDiskDuringSplitAndExportLeavesNoHalfWrittenFile) {
   testing::writeBytes(folder.file("disk/Split-vCards/Contacts_Export.csv"), "earlier good export");
   testing::writeBytes(folder.file("disk/filler"), std::string(150 * 1024, 'f'));
   FakeUserInterface exportUi;
-  RunOperation(input, kExport, exportUi);
+  runSelected(input, RunMode::Export, exportUi);
   EXPECT_TRUE(failedNaming(exportUi, "No space left on device"));
   EXPECT_EQ(exportUi.status, "vCard Export Failed");
   EXPECT_EQ(readBytes(folder.file("disk/Split-vCards/Contacts_Export.csv")), "earlier good export");
@@ -336,7 +336,7 @@ TEST(HostileInput, AReadOnlyFolderIsReported) {
   }
   FakeUserInterface recombine;
   testing::writeBytes(folder.file("x"), "");  // outside the disk: still writable
-  RunOperation(folder.path() + "/disk/", kRecombine, recombine);
+  runSelected(folder.path() + "/disk/", RunMode::Recombine, recombine);
   EXPECT_TRUE(refusedAsNothing(recombine));
 }
 
@@ -351,12 +351,12 @@ TEST(HostileInput, AwkwardPathsWork) {
     EXPECT_NE(ui.status.find("Successful"), std::string::npos) << v.name;
   }
   FakeUserInterface merge;
-  RunOperation(awkward + std::string(1, '\0') + "-in put \"x\".vcf" + std::string(1, '\0') +
-                   "-in put \"x\".vcf",
-               kMerge, merge);
+  runSelected(awkward + std::string(1, '\0') + "-in put \"x\".vcf" + std::string(1, '\0') +
+                  "-in put \"x\".vcf",
+              RunMode::Merge, merge);
   EXPECT_EQ(merge.status, "vCard Merge Successful");
   FakeUserInterface recombine;
-  RunOperation(awkward + "/Split-vCards/", kRecombine, recombine);
+  runSelected(awkward + "/Split-vCards/", RunMode::Recombine, recombine);
   EXPECT_EQ(recombine.status, "vCard Recombination Successful");
 }
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/fake_ui.h"
+#include "support/fake_check.h"
 #include "support/random_contacts.h"
 #include "support/records.h"
 
@@ -11,7 +11,7 @@ namespace {
 
 constexpr auto card = testing::recordOf;
 
-using testing::FakeUserInterface;
+using testing::FakeCheck;
 
 ContactList listOf(int n) {
   ContactList list;
@@ -44,7 +44,7 @@ TEST(RemoveIdenticalContacts, KeepsTheFirstOfEachIdenticalGroup) {
                      card({{"BEGIN", "VCARD"}, {"FN", "B"}, {"END", "VCARD"}}),
                      card({{"BEGIN", "VCARD"}, {"FN", "A"}, {"END", "VCARD"}})};
   ContactList list = listOf(3);
-  FakeUserInterface ui;
+  FakeCheck ui;
   EXPECT_EQ(RemoveIdenticalContacts(list, table, ui), 1);
   EXPECT_EQ(list.numbers(), (std::vector<int>{1, 2}));
   EXPECT_TRUE(table[3].empty());
@@ -60,7 +60,7 @@ TEST(RemoveIdenticalContacts, CaseOrderAndSkippedLinesMakeContactsDifferent) {
                      card({{"FN", "Ann"}, {"tel;cell", "1"}}),
                      card({{"FN", "Ann"}, {"TEL;CELL", "1"}, {"NOTE", ""}})};
   ContactList list = listOf(5);
-  FakeUserInterface ui;
+  FakeCheck ui;
   EXPECT_EQ(RemoveIdenticalContacts(list, table, ui), 0);
   EXPECT_EQ(list.size(), 5);
 }
@@ -68,7 +68,7 @@ TEST(RemoveIdenticalContacts, CaseOrderAndSkippedLinesMakeContactsDifferent) {
 TEST(RemoveIdenticalContacts, OneContactSetsNoStatus) {
   ContactTable table{ContactRecord(), card({{"FN", "A"}})};
   ContactList list = listOf(1);
-  FakeUserInterface ui;
+  FakeCheck ui;
   EXPECT_EQ(RemoveIdenticalContacts(list, table, ui), 0);
   EXPECT_TRUE(ui.statuses.empty());
 }
@@ -82,7 +82,7 @@ TEST(RemoveIdenticalContacts, AgreesWithThePairwiseWalkOnRandomSets) {
     ContactList list = listOf(n);
     std::vector<int> plainList(n);
     for (int i = 0; i < n; ++i) plainList[i] = i + 1;
-    FakeUserInterface ui;
+    FakeCheck ui;
     std::vector<std::string> plainStatuses;
     RedundancyReport report;
     const int removed = RemoveIdenticalContacts(list, fast, ui, &report);

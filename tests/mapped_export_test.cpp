@@ -52,10 +52,11 @@ TEST(MappedExport, WritesTheExpectedCsvForEachFormat) {
     TempFolder folder;
     const std::string input =
         folder.write("address_book.vcf", readBytes(fixture + "address_book.vcf"));
-    std::string output;
-    EXPECT_EQ(ExportMappedCsv(input, format, output), 3);
-    EXPECT_EQ(output, folder.path() + "/Split-vCards/" + std::string(ExportFileName(format)));
-    const std::string written = readBytes(output);
+    const Written exported = ExportMappedCsv(OpenInput(input), format);
+    EXPECT_EQ(exported.count, 3);
+    EXPECT_EQ(exported.path,
+              folder.path() + "/Split-vCards/" + std::string(exportFormatInfo(format).fileName));
+    const std::string written = readBytes(exported.path);
     EXPECT_EQ(written, readBytes(fixture + expected));
     EXPECT_EQ(written.starts_with("\xEF\xBB\xBF"), format == ExportFormat::Outlook);
     const auto rows = parseCsv(written);
@@ -108,7 +109,8 @@ TEST(MappedExport, NoLiveFormulasAndNoUnboundedColumns) {
                    "BEGIN:VCARD\r\nTEL;TYPE=MOBILE:1\r\nTEL;TYPE=cell:2\r\nTEL;CELL:3\r\n"
                    "TEL;TYPE=\"work,voice\":4\r\nEND:VCARD\r\n");
   std::vector<MappedContact> mapped;
-  ForEachMappedContact(input, [&mapped](const auto& p) { mapped.push_back(MapContact(p)); });
+  ForEachMappedContact(OpenInput(input),
+                       [&mapped](const auto& p) { mapped.push_back(MapContact(p)); });
   ASSERT_EQ(mapped.size(), 1u);
   std::vector<std::string> kinds;
   for (const auto& phone : mapped[0].phones) kinds.push_back(phone.kind);
@@ -157,7 +159,7 @@ TEST(MappedExport, NoPropertyOfARealContactIsDropped) {
     SCOPED_TRACE(file.string());
     std::vector<std::vector<MappedProperty>> contacts;
     try {
-      ForEachMappedContact(file.string(),
+      ForEachMappedContact(OpenInput(file.string()),
                            [&contacts](const auto& properties) { contacts.push_back(properties); });
     } catch (const std::exception&) {
       continue;  // a file over the limits is refused before anything is written

@@ -7,7 +7,7 @@
 #include "platform/file_system.h"
 #include "platform/line_writer.h"
 #include "support/failing_io.h"
-#include "support/fake_ui.h"
+#include "support/fake_progress.h"
 #include "support/temp_folder.h"
 #include "vcard/selection.h"
 
@@ -15,7 +15,7 @@ namespace palvren {
 namespace {
 
 using testing::crlfLines;
-using testing::FakeUserInterface;
+using testing::FakeProgress;
 using testing::fileNames;
 using testing::readBytes;
 using testing::TempFolder;
@@ -27,29 +27,31 @@ std::string contacts(int n, const std::string& name) {
   return text;
 }
 
-TEST(ParseMultiSelection, SplitsTheFolderFromTheNames) {
-  FileList list(1);
-  EXPECT_EQ(ParseMultiSelection(std::string("C:/dir\0a.vcf\0b.vcf", 18), list), "C:/dir");
-  EXPECT_EQ(list, (FileList{"", "a.vcf", "b.vcf"}));
-  EXPECT_EQ(ParseMultiSelection(std::string("/d\0 a.vcf \0  b c.vcf  ", 22), list), "/d");
-  EXPECT_EQ(list, (FileList{"", " a.vcf ", "  b c.vcf  "}));  // names exactly as given
+TEST(FileSelection, SplitsTheFolderFromTheNames) {
+  using Names = std::vector<std::string>;
+  FileSelection read = FileSelection::fromText(std::string("C:/dir\0a.vcf\0b.vcf", 18));
+  EXPECT_EQ(read.folder, "C:/dir");
+  EXPECT_EQ(read.names, (Names{"a.vcf", "b.vcf"}));
+  read = FileSelection::fromText(std::string("/d\0 a.vcf \0  b c.vcf  ", 22));
+  EXPECT_EQ(read.folder, "/d");
+  EXPECT_EQ(read.names, (Names{" a.vcf ", "  b c.vcf  "}));  // names exactly as given
   const FileSelection selection{"/d", {" a.vcf", "b.vcf "}};
-  EXPECT_EQ(ParseMultiSelection(selection.toText(), list), "/d");
-  EXPECT_EQ(list, (FileList{"", " a.vcf", "b.vcf "}));
+  read = FileSelection::fromText(selection.toText());
+  EXPECT_EQ(read.folder, "/d");
+  EXPECT_EQ(read.names, (Names{" a.vcf", "b.vcf "}));
   for (const char* folder : {"/a/b", "/a/b/", "/a/b//"}) {
     EXPECT_EQ(folderSelectionText(folder), "/a/b/") << folder;
   }
   EXPECT_EQ(folderSelectionText("/"), "/");
 }
 
-TEST(ParseMultiSelection, TextWithoutNamesGivesNoNames) {
-  FileList list{"", "stale"};
-  EXPECT_EQ(ParseMultiSelection("", list), "");
-  EXPECT_EQ(list, (FileList{"", "stale"}));  // untouched for an empty text
-  EXPECT_EQ(ParseMultiSelection("/home/a/one.vcf", list), "/home/a/one.vcf");
-  EXPECT_EQ(list, FileList{""});
-  EXPECT_EQ(ParseMultiSelection(std::string("/d\0only.vcf", 11), list), "/d");
-  EXPECT_EQ(list, FileList{""});
+TEST(FileSelection, TextWithoutNamesGivesNoNames) {
+  EXPECT_EQ(FileSelection::fromText("").folder, "");
+  EXPECT_TRUE(FileSelection::fromText("").names.empty());
+  EXPECT_EQ(FileSelection::fromText("/home/a/one.vcf").folder, "/home/a/one.vcf");
+  EXPECT_TRUE(FileSelection::fromText("/home/a/one.vcf").names.empty());
+  EXPECT_EQ(FileSelection::fromText(std::string("/d\0only.vcf", 11)).folder, "/d");
+  EXPECT_TRUE(FileSelection::fromText(std::string("/d\0only.vcf", 11)).names.empty());
 }
 
 TEST(CombinedFileName, StartsWithTodaysDate) {
@@ -64,18 +66,18 @@ TEST(MergeFiles, JoinsTheFilesInSelectionOrderAndCountsBeginLines) {
   folder.write("b.VCF", contacts(3, "b") + "  BEGIN:VCARD\r\nbegin:vcard\r\ntrailer");
   folder.write("c.vcf", contacts(1, "c"));
   folder.write("skip.txt", contacts(5, "t"));
-  std::string output;
-  EXPECT_EQ(MergeFiles(folder.path(), {"", "c.vcf", "a.vcf", "skip.txt", "b.VCF"}, output), 7);
-  EXPECT_EQ(output, folder.path() + "/" + CombinedFileName());
-  EXPECT_EQ(readBytes(output), contacts(1, "c") + contacts(2, "a") + contacts(3, "b") +
-                                   "  BEGIN:VCARD\r\nbegin:vcard\r\ntrailer\r\n");
+  const Written merged = MergeFiles({folder.path(), {"c.vcf", "a.vcf", "skip.txt", "b.VCF"}});
+  EXPECT_EQ(merged.count, 7);
+  EXPECT_EQ(merged.path, folder.path() + "/" + CombinedFileName());
+  EXPECT_EQ(readBytes(merged.path), contacts(1, "c") + contacts(2, "a") + contacts(3, "b") +
+                                        "  BEGIN:VCARD\r\nbegin:vcard\r\ntrailer\r\n");
 }
 
 TEST(MergeFiles, FewerThanTwoNamesWriteNothing) {
   TempFolder folder;
-  std::string output = "untouched";
-  EXPECT_EQ(MergeFiles(folder.path(), {"", "a.vcf"}, output), 0);
-  EXPECT_EQ(output, "untouched");
+  const Written merged = MergeFiles({folder.path(), {"a.vcf"}});
+  EXPECT_EQ(merged.count, 0);
+  EXPECT_EQ(merged.path, "");
   EXPECT_TRUE(fileNames(folder.path()).empty());
 }
 
@@ -83,9 +85,7 @@ TEST(MergeFiles, SelectingTodaysCombinedFileStopsAndLeavesItAsItWas) {
   TempFolder folder;
   folder.write(CombinedFileName(), contacts(2, "old"));
   folder.write("new.vcf", contacts(1, "new"));
-  std::string output;
-  EXPECT_THROW(MergeFiles(folder.path(), {"", CombinedFileName(), "new.vcf"}, output),
-               OperationError);
+  EXPECT_THROW(MergeFiles({folder.path(), {CombinedFileName(), "new.vcf"}}), OperationError);
   EXPECT_EQ(readBytes(folder.file(CombinedFileName())), contacts(2, "old"));
   EXPECT_EQ(fileNames(folder.path()), (std::vector<std::string>{CombinedFileName(), "new.vcf"}));
 }
@@ -96,16 +96,15 @@ TEST(MergeFiles, AFailedMergeLeavesTheEarlierOutputAsItWas) {
   folder.write("a.vcf", contacts(1, "a"));
   folder.write("empty.vcf", "");
   ASSERT_EQ(::mkfifo(folder.file("pipe.vcf").c_str(), 0600), 0);
-  std::string output;
   for (const char* missing : {"gone.vcf", " a.vcf", "pipe.vcf"}) {
     try {
-      MergeFiles(folder.path(), {"", "a.vcf", missing}, output);
+      MergeFiles({folder.path(), {"a.vcf", missing}});
       ADD_FAILURE() << missing;
     } catch (const OperationError& error) {
       EXPECT_NE(std::string(error.what()).find(missing), std::string::npos) << error.what();
     }
   }
-  EXPECT_EQ(MergeFiles(folder.path(), {"", "empty.vcf", "empty.vcf"}, output), 0);
+  EXPECT_EQ(MergeFiles({folder.path(), {"empty.vcf", "empty.vcf"}}).count, 0);
   EXPECT_EQ(readBytes(folder.file(CombinedFileName())), "earlier good file");
   EXPECT_EQ(fileNames(folder.path()).size(), 4u);
 }
@@ -119,12 +118,12 @@ TEST(RecombineFolder, JoinsVcfFilesInNameOrderWithABlankLineBetween) {
   folder.write("01-01-2000_CONBINED_CONTACTS.vcf", contacts(1, "old day"));
   folder.write(CombinedFileName(), "today's output, never read");
   folder.write(numberedName(CombinedFileName(), 2), "today's second output, never read");
-  FakeUserInterface ui;
-  std::string output;
-  EXPECT_EQ(RecombineFolder(folder.path() + "/", output, ui), 4);
-  EXPECT_EQ(output, folder.path() + "/" + CombinedFileName());
-  EXPECT_EQ(readBytes(output), contacts(1, "old day") + "\r\n" + contacts(1, "a") + "\r\n" +
-                                   contacts(1, "b") + "\r\n" + contacts(1, "c"));
+  FakeProgress ui;
+  const Written recombined = RecombineFolder(folder.path() + "/", ui);
+  EXPECT_EQ(recombined.count, 4);
+  EXPECT_EQ(recombined.path, folder.path() + "/" + CombinedFileName());
+  EXPECT_EQ(readBytes(recombined.path), contacts(1, "old day") + "\r\n" + contacts(1, "a") +
+                                            "\r\n" + contacts(1, "b") + "\r\n" + contacts(1, "c"));
   EXPECT_EQ(ui.statuses, (std::vector<std::string>{"Processing 1", "Processing 2", "Processing 3",
                                                    "Processing 4"}));
 }
@@ -132,9 +131,8 @@ TEST(RecombineFolder, JoinsVcfFilesInNameOrderWithABlankLineBetween) {
 TEST(RecombineFolder, RefusesMoreFilesThanItCanCountBeforeWriting) {
   TempFolder folder;
   for (int i = 0; i <= 32767; ++i) folder.write(std::to_string(i) + ".vcf", "");
-  FakeUserInterface ui;
-  std::string output;
-  EXPECT_THROW(RecombineFolder(folder.path() + "/", output, ui), OperationError);
+  FakeProgress ui;
+  EXPECT_THROW(RecombineFolder(folder.path() + "/", ui), OperationError);
   EXPECT_TRUE(ui.statuses.empty());
   EXPECT_EQ(fileNames(folder.path()).size(), 32768u);
 }
@@ -144,10 +142,9 @@ TEST(RecombineFolder, FullDiskLeavesTheEarlierOutputInPlace) {
   folder.write("a.vcf", contacts(50, "a"));
   folder.write("b.vcf", contacts(50, "b"));
   folder.write(CombinedFileName(), "earlier");
-  FakeUserInterface ui;
-  std::string output;
+  FakeProgress ui;
   auto disk = testing::FailingFileIo::failingWritesAfter(100);
-  EXPECT_THROW(RecombineFolder(folder.path() + "/", output, ui, disk), OperationError);
+  EXPECT_THROW(RecombineFolder(folder.path() + "/", ui, disk), OperationError);
   EXPECT_EQ(readBytes(folder.file(CombinedFileName())), "earlier");
   EXPECT_EQ(fileNames(folder.path()).size(), 3u);
 }

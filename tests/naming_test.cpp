@@ -6,14 +6,14 @@
 #include <filesystem>
 
 #include "platform/text.h"
-#include "support/fake_ui.h"
+#include "support/fake_progress.h"
 #include "support/temp_folder.h"
 #include "vcard/contact_folder.h"
 
 namespace palvren {
 namespace {
 
-using testing::FakeUserInterface;
+using testing::FakeProgress;
 using testing::fileNames;
 using testing::readBytes;
 using testing::TempFolder;
@@ -103,7 +103,7 @@ class RenameTest : public ::testing::Test {
   }
   TempFolder folder;
   OutputFolder output{folder.path()};
-  FakeUserInterface ui;
+  FakeProgress ui;
   NamingSession session{9};
   int written = 0;
 };
@@ -186,7 +186,7 @@ TEST(RenameToContactName, ALongAccentedNameIsCutToFit) {
   std::string longName(200, 'x');
   for (int i = 0; i < 30; ++i) longName += "\xC3\xA9";  // 230 characters but 260 bytes
   OutputFolder output(root.path());
-  FakeUserInterface ui;
+  FakeProgress ui;
   NamingSession session(1);
   LineWriter writer(output, numberedContactName(1));
   EXPECT_TRUE(RenameToContactName(writer, {"", "FN:" + longName}, ui, session));

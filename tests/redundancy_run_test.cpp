@@ -36,7 +36,10 @@ struct RedundancyCase {
 
   void split(const std::string& bytes) {
     std::string input = folder.write("in.vcf", bytes);
-    result = SplitWithRedundancyCheck(input, output, ui);
+    const Written written =
+        SplitWithRedundancyCheck(OpenInput(input), ui, ui.checkOptions(), ui.naming);
+    result = written.count;
+    output = written.path;
     EXPECT_EQ(readBytes(input), bytes);
   }
   std::string file(const std::string& name) const { return readBytes(output + "/" + name); }
@@ -143,8 +146,8 @@ TEST(RedundancyRun, AMergeWithTheCheckWritesWhatASplitWithTheCheckOfThePlainMerg
     joined.write("b.vcf", b);
     FakeUserInterface mergeUi;
     checking(mergeUi);
-    const RunOutcome merged =
-        RunOperation(FileSelection{joined.path(), {"a.vcf", "b.vcf"}}.toText(), kMerge, mergeUi);
+    const RunOutcome merged = runSelected(FileSelection{joined.path(), {"a.vcf", "b.vcf"}}.toText(),
+                                          RunMode::Merge, mergeUi);
     ASSERT_EQ(merged.kind, RunOutcome::Kind::Done) << merged.reason;
     EXPECT_EQ(merged.count, unterminated ? 6 : 4);
 
@@ -152,10 +155,11 @@ TEST(RedundancyRun, AMergeWithTheCheckWritesWhatASplitWithTheCheckOfThePlainMerg
     stepwise.write("a.vcf", a);
     stepwise.write("b.vcf", b);
     FakeUserInterface plainUi;
-    RunOperation(FileSelection{stepwise.path(), {"a.vcf", "b.vcf"}}.toText(), kMerge, plainUi);
+    runSelected(FileSelection{stepwise.path(), {"a.vcf", "b.vcf"}}.toText(), RunMode::Merge,
+                plainUi);
     FakeUserInterface splitUi;
     checking(splitUi);
-    RunOperation(stepwise.file(CombinedFileName()), kSplit, splitUi);
+    runSelected(stepwise.file(CombinedFileName()), RunMode::Split, splitUi);
     std::string expected;
     for (const std::string& name : fileNames(stepwise.file("Split-vCards"))) {
       const std::string contact = readBytes(stepwise.file("Split-vCards/" + name));
@@ -187,7 +191,7 @@ TEST(RedundancyRun, AJoinCountsFilesReportsEditsAndWritesNothingWhenNoneIsLeft) 
     decision.edits = {{"TEL", "99"}};
     return decision;
   };
-  const RunOutcome recombined = RunOperation(folder.path() + "/", kRecombine, ui);
+  const RunOutcome recombined = runSelected(folder.path() + "/", RunMode::Recombine, ui);
   ASSERT_EQ(recombined.kind, RunOutcome::Kind::Done) << recombined.reason;
   EXPECT_EQ(recombined.count, 3);  // files read, not the one contact written
   EXPECT_NE(ui.messages.back().text.find("3 total files have been combined"), std::string::npos);
@@ -209,7 +213,7 @@ TEST(RedundancyRun, AJoinCountsFilesReportsEditsAndWritesNothingWhenNoneIsLeft) 
   neither.redundancy = RedundancyMode::Pass1And2;
   neither.conflictPolicy = [](const PromptContext&) { return ConflictChoice::KeepNeither; };
   const RunOutcome empty =
-      RunOperation(FileSelection{none.path(), {"a.vcf", "b.vcf"}}.toText(), kMerge, neither);
+      runSelected(FileSelection{none.path(), {"a.vcf", "b.vcf"}}.toText(), RunMode::Merge, neither);
   EXPECT_EQ(empty.kind, RunOutcome::Kind::Failed);
   EXPECT_EQ(fileNames(none.path()), (std::vector<std::string>{"a.vcf", "b.vcf"}));
 }
@@ -225,7 +229,7 @@ TEST(RedundancyRun, AStopWhileWritingCountsTheContactsLeftToWrite) {
   ui.onYield = [&] {
     if (ui.status == "Writing Output Files..." && ++writingYields == 2) throw RunStopped{};
   };
-  const RunOutcome stopped = RunOperation(input, kSplit, ui);
+  const RunOutcome stopped = runSelected(input, RunMode::Split, ui);
   EXPECT_EQ(stopped.kind, RunOutcome::Kind::Stopped);
   EXPECT_EQ(ui.messages.back().text.substr(0, 40), "Stopped: 1 of 2 contact files were writt");
 }

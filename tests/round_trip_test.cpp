@@ -97,10 +97,10 @@ TEST(RoundTrip, SplitThenRecombineGivesBackEveryContactInOrder) {
     TempFolder folder;
     auto contacts = randomContacts(random, 2 + int(random() % 30));
     FakeUserInterface ui;
-    RunOperation(folder.write("in.vcf", joined(contacts)), kSplit, ui);
+    runSelected(folder.write("in.vcf", joined(contacts)), RunMode::Split, ui);
     ASSERT_EQ(ui.status, "vCard Split Successful");
     FakeUserInterface recombine;
-    RunOperation(folder.file("Split-vCards/"), kRecombine, recombine);
+    runSelected(folder.file("Split-vCards/"), RunMode::Recombine, recombine);
     std::string expected;
     for (std::size_t c = 0; c < contacts.size(); ++c)
       expected += (c ? "\r\n" : "") + crlfLines(contacts[c]);
@@ -123,7 +123,7 @@ TEST(RoundTrip, MergeHoldsExactlyTheLinesOfItsFiles) {
     selection += std::string(1, '\0') + name;
   }
   FakeUserInterface ui;
-  RunOperation(selection, kMerge, ui);
+  runSelected(selection, RunMode::Merge, ui);
   EXPECT_EQ(readBytes(folder.file(CombinedFileName())), expected);
   EXPECT_NE(ui.messages.at(0).text.find(std::to_string(begins) + " cards"), std::string::npos);
 }
@@ -133,10 +133,10 @@ TEST(RoundTrip, ExportHasOneRowPerContactWithTheLastValueOfEachTag) {
     std::mt19937 random(seed);
     TempFolder folder;
     auto contacts = randomContacts(random, 2 + int(random() % 20));
-    std::string output;
     const std::string input = folder.write("in.vcf", joined(contacts));
-    ASSERT_EQ(ExportContactsToCsv(input, output), int(contacts.size()));
-    auto rows = parseCsv(readBytes(output));
+    const Written exported = ExportContactsToCsv(OpenInput(input));
+    ASSERT_EQ(exported.count, int(contacts.size()));
+    auto rows = parseCsv(readBytes(exported.path));
     ASSERT_EQ(rows.size(), contacts.size() + 1) << seed;
     const auto& header = rows[0];
     for (std::size_t c = 0; c < contacts.size(); ++c) {

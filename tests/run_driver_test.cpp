@@ -30,7 +30,7 @@ std::string contacts(int n) {
 TEST(RunOperation, SplitReportsMessageThenStatusThenBrowser) {
   TempFolder folder;
   FakeUserInterface ui;
-  RunOperation(folder.write("in.vcf", contacts(12)), kSplit, ui);
+  runSelected(folder.write("in.vcf", contacts(12)), RunMode::Split, ui);
   const std::string out = folder.file("Split-vCards");
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text,
@@ -49,11 +49,11 @@ TEST(RunOperation, SplitReportsMessageThenStatusThenBrowser) {
 
 TEST(RunOperation, SplitAndExportRefuseFewerThanTwoContacts) {
   TempFolder folder;
-  for (int mode : {kSplit, kExport}) {
+  for (RunMode mode : {RunMode::Split, RunMode::Export}) {
     for (const std::string& input :
          {folder.write("one.vcf", contacts(1)), folder.file("missing.vcf"), folder.path()}) {
       FakeUserInterface ui;
-      RunOperation(input, mode, ui);
+      runSelected(input, mode, ui);
       ASSERT_EQ(ui.messages.size(), 1u);
       EXPECT_EQ(ui.messages[0].text,
                 "The selected vCard does not contain multiple contacts.\r\n"
@@ -70,7 +70,7 @@ TEST(RunOperation, SplitWithTheCheckTickedUsesTheRedundancyRun) {
   TempFolder folder;
   FakeUserInterface ui;
   ui.redundancyCheck = true;
-  RunOperation(folder.write("in.vcf", contacts(2) + contacts(2)), kSplit, ui);
+  runSelected(folder.write("in.vcf", contacts(2) + contacts(2)), RunMode::Split, ui);
   ASSERT_EQ(ui.messages.size(), 2u);
   EXPECT_EQ(ui.messages[0].title, "Pass 1 Completed");
   EXPECT_EQ(ui.messages[1].text.substr(0, 40), "vCard has been split successfully.\r\n2 fi");
@@ -82,7 +82,7 @@ TEST(RunOperation, FailuresNameTheFileAndReasonAndSetTheFailureStatus) {
   FakeUserInterface ui;
   const std::string input = folder.write("in.vcf", contacts(3));
   auto disk = testing::FailingFileIo::failingWritesAfter(20);
-  const RunOutcome outcome = RunOperation(input, kSplit, ui, disk);
+  const RunOutcome outcome = runSelected(input, RunMode::Split, ui, disk);
   EXPECT_EQ(outcome.kind, RunOutcome::Kind::Failed);
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].title, "vCard Split Failed");
@@ -101,12 +101,12 @@ TEST(RunOperation, RunningOutOfMemoryIsAFailureSaidInWords) {
   TempFolder folder;
   const std::string input =
       folder.write("in.vcf", "BEGIN:VCARD\rBEGIN:VCARD\rNOTE:" + std::string(3000000, 'x'));
-  for (int mode : {kSplit, kExport}) {
+  for (RunMode mode : {RunMode::Split, RunMode::Export}) {
     FakeUserInterface ui;
     RunOutcome outcome;
     {
       testing::AllocationWatch watch(1024 * 1024);
-      outcome = RunOperation(input, mode, ui);
+      outcome = runSelected(input, mode, ui);
     }
     EXPECT_EQ(outcome.kind, RunOutcome::Kind::Failed);
     ASSERT_EQ(ui.messages.size(), 1u);
@@ -123,7 +123,7 @@ TEST(RunOperation, AStopEndsTheRunInOrderAndSaysWhatWasWritten) {
   split.onYield = [&] {
     if (split.status == "Processing 4") throw RunStopped{};
   };
-  const RunOutcome stopped = RunOperation(input, kSplit, split);
+  const RunOutcome stopped = runSelected(input, RunMode::Split, split);
   EXPECT_EQ(stopped.kind, RunOutcome::Kind::Stopped);
   EXPECT_EQ(stopped.count, 3);
   EXPECT_EQ(split.messages.back().text, "Stopped: 3 of 10 contact files were written in\r\n\r\n\"" +
@@ -138,7 +138,7 @@ TEST(RunOperation, AStopEndsTheRunInOrderAndSaysWhatWasWritten) {
   FakeUserInterface merge;
   merge.onYield = [] { throw RunStopped{}; };
   const std::string selection = folder.path() + std::string("\0in.vcf\0in.vcf", 14);
-  EXPECT_EQ(RunOperation(selection, kMerge, merge).kind, RunOutcome::Kind::Stopped);
+  EXPECT_EQ(runSelected(selection, RunMode::Merge, merge).kind, RunOutcome::Kind::Stopped);
   EXPECT_EQ(merge.status, "vCard Merge Stopped");
   EXPECT_EQ(readBytes(folder.file(CombinedFileName())), "earlier");
   EXPECT_EQ(fileNames(folder.path()),
@@ -152,7 +152,7 @@ TEST(RunOperation, SplitOfABlocklessFileWithTwoStartsReportsFailure) {
   // block: the count passes, the split fails with its reason.
   std::string bytes = "BEGIN:VCARD\rEND:VCARD\rBEGIN:VCARD\r";
   for (int i = 0; i < 32768; ++i) bytes += "X:1\r";
-  RunOperation(folder.write("in.vcf", bytes), kSplit, ui);
+  runSelected(folder.write("in.vcf", bytes), RunMode::Split, ui);
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].title, "vCard Split Failed");
   EXPECT_NE(ui.messages[0].text.find("32767"), std::string::npos);
@@ -161,7 +161,7 @@ TEST(RunOperation, SplitOfABlocklessFileWithTwoStartsReportsFailure) {
 TEST(RunOperation, ExportOpensTheCsvFileItself) {
   TempFolder folder;
   FakeUserInterface ui;
-  RunOperation(folder.write("in.vcf", contacts(3)), kExport, ui);
+  runSelected(folder.write("in.vcf", contacts(3)), RunMode::Export, ui);
   const std::string csv = folder.file("Split-vCards/Contacts_Export.csv");
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text,
@@ -179,7 +179,7 @@ TEST(RunOperation, RecombineCountsFilesAndOpensTheFolder) {
   folder.write("a.vcf", contacts(1));
   folder.write("b.vcf", contacts(1));
   FakeUserInterface ui;
-  RunOperation(folder.path() + "/", kRecombine, ui);
+  runSelected(folder.path() + "/", RunMode::Recombine, ui);
   const std::string output = folder.path() + "/" + CombinedFileName();
   EXPECT_EQ(ui.events.front(), "count:2 vCard Files Found");
   ASSERT_EQ(ui.messages.size(), 1u);
@@ -195,11 +195,11 @@ TEST(RunOperation, RecombineCountsFilesAndOpensTheFolder) {
 TEST(RunOperation, RecombineCancelAndTooFewFiles) {
   TempFolder folder;
   FakeUserInterface cancelled;
-  RunOperation("*.*", kRecombine, cancelled);
+  runSelected("*.*", RunMode::Recombine, cancelled);
   EXPECT_TRUE(cancelled.events.empty());
   folder.write("a.vcf", contacts(1));
   FakeUserInterface one;
-  RunOperation(folder.file("anything"), kRecombine, one);
+  runSelected(folder.file("anything"), RunMode::Recombine, one);
   ASSERT_EQ(one.messages.size(), 1u);
   EXPECT_EQ(one.messages[0].text,
             "The selected location does not contain multiple vCard contact "
@@ -213,10 +213,10 @@ TEST(RunOperation, MergeJoinsTheSelectionAndEndsSilentlyForOneFile) {
   folder.write("a.vcf", contacts(2));
   folder.write("b.vcf", contacts(3));
   FakeUserInterface single;
-  RunOperation(folder.file("a.vcf"), kMerge, single);
+  runSelected(folder.file("a.vcf"), RunMode::Merge, single);
   EXPECT_TRUE(single.events.empty());
   FakeUserInterface ui;
-  RunOperation(folder.path() + std::string("\0a.vcf\0b.vcf", 12), kMerge, ui);
+  runSelected(folder.path() + std::string("\0a.vcf\0b.vcf", 12), RunMode::Merge, ui);
   const std::string output = folder.path() + "/" + CombinedFileName();
   EXPECT_EQ(ui.events[0], "count:2 files selected");
   EXPECT_EQ(ui.events[1], "status:Merging...");
@@ -234,7 +234,7 @@ TEST(RunOperation, MergeFailureUsesTheSharedProcessingTitle) {
   TempFolder folder;
   folder.write("a.vcf", contacts(2));
   FakeUserInterface ui;
-  RunOperation(folder.path() + std::string("\0a.vcf\0gone.vcf", 15), kMerge, ui);
+  runSelected(folder.path() + std::string("\0a.vcf\0gone.vcf", 15), RunMode::Merge, ui);
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].title, "vCard Processing Failed");
   EXPECT_NE(ui.messages[0].text.find("gone.vcf"), std::string::npos);
@@ -247,12 +247,12 @@ TEST(RunOperation, AnEarlierResultIsReplacedOrMixedInOnlyWhenThePersonSaysSo) {
   TempFolder folder;
   const std::string input = folder.write("in.vcf", contacts(3));
   FakeUserInterface first;
-  RunOperation(input, kSplit, first);
+  runSelected(input, RunMode::Split, first);
   EXPECT_TRUE(first.earlierResults.empty());
 
   FakeUserInterface fresh;
   fresh.earlierAnswers = {EarlierResultAnswer::WriteFresh};
-  const RunOutcome freshOutcome = RunOperation(input, kSplit, fresh);
+  const RunOutcome freshOutcome = runSelected(input, RunMode::Split, fresh);
   ASSERT_EQ(fresh.earlierResults.size(), 1u);
   EXPECT_EQ(fresh.earlierResults[0].freshButton, "Write to \"Split-vCards (2)\"");
   EXPECT_EQ(fresh.earlierResults[0].reuseButton, "Add to \"Split-vCards\"");
@@ -263,29 +263,30 @@ TEST(RunOperation, AnEarlierResultIsReplacedOrMixedInOnlyWhenThePersonSaysSo) {
 
   FakeUserInterface added;
   added.earlierAnswers = {EarlierResultAnswer::Reuse};
-  RunOperation(input, kSplit, added);
+  runSelected(input, RunMode::Split, added);
   EXPECT_EQ(fileNames(folder.file("Split-vCards")),
             (std::vector<std::string>{"contact0001.vcf", "contact0002.vcf", "contact0003.vcf",
                                       "contact0004.vcf", "contact0005.vcf", "contact0006.vcf"}));
 
   FakeUserInterface exported;
-  RunOperation(input, kExport, exported);
+  runSelected(input, RunMode::Export, exported);
   folder.write(CombinedFileName(), "earlier merge");
   const std::string selection = folder.path() + std::string("\0in.vcf\0in.vcf", 14);
-  for (const int mode : {kSplit, kExport, kMerge}) {
+  for (const RunMode mode : {RunMode::Split, RunMode::Export, RunMode::Merge}) {
     FakeUserInterface cancelled;
     cancelled.earlierAnswers = {EarlierResultAnswer::Cancel};
-    const RunOutcome outcome = RunOperation(mode == kMerge ? selection : input, mode, cancelled);
-    EXPECT_EQ(outcome.kind, RunOutcome::Kind::NotRun) << mode;
-    EXPECT_EQ(cancelled.earlierResults.size(), 1u) << mode;
-    EXPECT_TRUE(cancelled.browsed.empty()) << mode;
+    const RunOutcome outcome =
+        runSelected(mode == RunMode::Merge ? selection : input, mode, cancelled);
+    EXPECT_EQ(outcome.kind, RunOutcome::Kind::NotRun) << int(mode);
+    EXPECT_EQ(cancelled.earlierResults.size(), 1u) << int(mode);
+    EXPECT_TRUE(cancelled.browsed.empty()) << int(mode);
   }
   EXPECT_EQ(fileNames(folder.file("Split-vCards")).size(), 7u);  // six contacts, one CSV
   EXPECT_EQ(readBytes(folder.file(CombinedFileName())), "earlier merge");
 
   FakeUserInterface keepBoth;
   keepBoth.earlierAnswers = {EarlierResultAnswer::WriteFresh};
-  const RunOutcome both = RunOperation(selection, kMerge, keepBoth);
+  const RunOutcome both = runSelected(selection, RunMode::Merge, keepBoth);
   ASSERT_EQ(keepBoth.earlierResults.size(), 1u);
   EXPECT_EQ(keepBoth.earlierResults[0].reuseButton, "Replace");
   EXPECT_EQ(keepBoth.earlierResults[0].freshButton, "Keep Both");
@@ -297,7 +298,7 @@ TEST(RunOperation, AnEarlierResultIsReplacedOrMixedInOnlyWhenThePersonSaysSo) {
 
 TEST(RunOperation, UnknownModeDoesNothing) {
   FakeUserInterface ui;
-  RunOperation("/x", 4, ui);
+  runSelected("/x", static_cast<RunMode>(4), ui);
   EXPECT_TRUE(ui.events.empty());
 }
 

@@ -6,7 +6,7 @@
 
 #include "redundancy/cleaner.h"
 #include "redundancy/match_rule.h"
-#include "support/fake_ui.h"
+#include "support/fake_check.h"
 #include "support/random_contacts.h"
 #include "support/records.h"
 
@@ -15,7 +15,7 @@ namespace {
 
 constexpr auto card = testing::recordOf;
 
-using testing::FakeUserInterface;
+using testing::FakeCheck;
 using testing::Lines;
 
 Lines written(const ContactRecord& record) {
@@ -28,13 +28,13 @@ Lines written(const ContactRecord& record) {
 struct Pass2 {
   ContactTable table{ContactRecord()};
   ContactList list;
-  FakeUserInterface ui;
+  FakeCheck ui;
 
   void add(const Lines& lines) {
     table.push_back(card(lines));
     list.append(static_cast<int>(table.size()) - 1);
   }
-  int run() { return MergeSimilarContacts(list, table, ui); }
+  int run() { return MergeSimilarContacts(list, table, ui, ui.rule); }
   // Answers in order, then Keep Both.
   void answers(std::vector<ConflictChoice> script) {
     ui.conflictPolicy = [script, next = std::size_t(0)](const PromptContext&) mutable {
@@ -56,7 +56,7 @@ TEST(SimilarContacts, SharedEmailWithAnAtSignIsAHit) {
   p.add(person("Ann Lee", {{"EMAIL;INTERNET", "ann@x.org"}}));
   p.answers({ConflictChoice::KeepOption2});
   EXPECT_EQ(p.run(), 1);
-  EXPECT_EQ(p.ui.conflicts, (std::vector<FakeUserInterface::Conflict>{{"FN", 1, 2}}));
+  EXPECT_EQ(p.ui.conflicts, (std::vector<FakeCheck::Conflict>{{"FN", 1, 2}}));
   EXPECT_EQ(p.list.numbers(), std::vector<int>{1});
   EXPECT_EQ(p.table[1].value("FN"), "Ann Lee");
   EXPECT_TRUE(p.table[2].empty());
@@ -350,8 +350,8 @@ TEST(SimilarContacts, AsksAboutEveryTagBothListWithDifferentValues) {
   p.answers(
       {ConflictChoice::KeepOption1, ConflictChoice::KeepOption2, ConflictChoice::KeepOption1});
   EXPECT_EQ(p.run(), 1);
-  EXPECT_EQ(p.ui.conflicts, (std::vector<FakeUserInterface::Conflict>{
-                                {"VERSION", 1, 2}, {"NOTE", 1, 2}, {"TITLE", 1, 2}}));
+  EXPECT_EQ(p.ui.conflicts,
+            (std::vector<FakeCheck::Conflict>{{"VERSION", 1, 2}, {"NOTE", 1, 2}, {"TITLE", 1, 2}}));
   EXPECT_EQ(written(p.table[1]), (Lines{{"BEGIN", "VCARD"},
                                         {"VERSION", "2.1"},
                                         {"FN", "A"},
@@ -418,8 +418,7 @@ TEST(SimilarContacts, AFieldTypedAfterTheMergeAddedItStaysListedThroughKeepBoth)
     return decision;
   };
   EXPECT_EQ(p.run(), 1);
-  EXPECT_EQ(p.ui.conflicts,
-            (std::vector<FakeUserInterface::Conflict>{{"NOTE", 1, 2}, {"ORG", 1, 3}}));
+  EXPECT_EQ(p.ui.conflicts, (std::vector<FakeCheck::Conflict>{{"NOTE", 1, 2}, {"ORG", 1, 3}}));
   EXPECT_EQ(written(p.table[1]),
             written(card(person("Ann", {{"EMAIL", "a@x.org"}, {"TEL", "9"}, {"ORG", "Other"}}))));
   EXPECT_EQ(p.table[2].value("ORG"), "Acme Ltd");
@@ -467,7 +466,7 @@ TEST(SimilarContacts, AnAnswerForAllOrAStopEndsTheQuestionsAndTheReportSaysSo) {
       return ++asked == 1 ? c.first : ConflictDecision(ConflictChoice::KeepOption1);
     };
     RedundancyReport report;
-    EXPECT_EQ(MergeSimilarContacts(p.list, p.table, p.ui, &report), c.removed) << c.name;
+    EXPECT_EQ(MergeSimilarContacts(p.list, p.table, p.ui, p.ui.rule, &report), c.removed) << c.name;
     EXPECT_EQ(p.ui.conflicts.size(), c.questions) << c.name;
     EXPECT_NE(
         report.text().find("Pass 2 matched contact 1 (A) and contact 2 (B). Same e-mail: a@x.org"),
@@ -489,7 +488,7 @@ TEST(SimilarContacts, KeepNeitherRemovesBothAndComparesTheNextContact) {
   p.answers({ConflictChoice::KeepNeither, ConflictChoice::KeepOption1});
   EXPECT_EQ(p.run(), 3);
   EXPECT_EQ(p.list.numbers(), std::vector<int>{3});
-  EXPECT_EQ(p.ui.conflicts, (std::vector<FakeUserInterface::Conflict>{{"FN", 1, 2}, {"FN", 1, 2}}));
+  EXPECT_EQ(p.ui.conflicts, (std::vector<FakeCheck::Conflict>{{"FN", 1, 2}, {"FN", 1, 2}}));
   EXPECT_EQ(p.ui.statuses, (std::vector<std::string>{"PASS 2 - Checking Redundancies 1 of 4",
                                                      "PASS 2 - Checking Redundancies 1 of 2"}));
 }
@@ -536,7 +535,7 @@ TEST(SimilarContacts, EmptyAndSingleListsSetNoStatus) {
 }
 
 // The walk over every remaining pair, written out plainly.
-int pairwiseWalk(std::vector<int>& list, ContactTable& table, UserInterface& ui,
+int pairwiseWalk(std::vector<int>& list, ContactTable& table, CheckInterface& ui,
                  const MatchRule& rule = {}) {
   int removed = 0;
   std::size_t i = 0;
@@ -627,12 +626,12 @@ TEST(SimilarContacts, AgreesWithThePairwiseWalkOnRandomSets) {
       list.append(c);
       plainList.push_back(c);
     }
-    FakeUserInterface fastUi;
-    FakeUserInterface plainUi;
+    FakeCheck fastUi;
+    FakeCheck plainUi;
     fastUi.conflictPolicy = plainUi.conflictPolicy = scriptedAnswer;
     fastUi.rule = rule;
     RedundancyReport report;
-    const int removed = MergeSimilarContacts(list, fast, fastUi, &report);
+    const int removed = MergeSimilarContacts(list, fast, fastUi, fastUi.rule, &report);
     ASSERT_EQ(report.mergedCount(), removed) << "seed " << seed;  // the report misses none
     ASSERT_EQ(removed, pairwiseWalk(plainList, plain, plainUi, rule)) << "seed " << seed;
     ASSERT_EQ(fastUi.conflicts, plainUi.conflicts) << "seed " << seed;

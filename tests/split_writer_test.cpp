@@ -5,14 +5,14 @@
 #include "platform/errors.h"
 #include "platform/line_writer.h"
 #include "support/failing_io.h"
-#include "support/fake_ui.h"
+#include "support/fake_progress.h"
 #include "support/temp_folder.h"
 
 namespace palvren {
 namespace {
 
 using testing::crlfLines;
-using testing::FakeUserInterface;
+using testing::FakeProgress;
 using testing::fileNames;
 using testing::readBytes;
 using testing::TempFolder;
@@ -22,17 +22,16 @@ struct SplitResult {
   std::string folder;
 };
 
-SplitResult split(const TempFolder& folder, const std::string& bytes, FakeUserInterface& ui,
+SplitResult split(const TempFolder& folder, const std::string& bytes, FakeProgress& ui,
                   FileIo& io = systemFileIo()) {
   std::string input = folder.write("in.vcf", bytes);
-  SplitResult result{0, ""};
-  result.count = SplitContacts(input, result.folder, ui, -1, io);
-  return result;
+  const Written written = SplitContacts(OpenInput(input), ui, NamingMode::Numeric, io);
+  return {written.count, written.path};
 }
 
 TEST(SplitWriter, CopiesEachBlockIntoANumberedFileWithCrLf) {
   TempFolder folder;
-  FakeUserInterface ui;
+  FakeProgress ui;
   auto result = split(folder,
                       "junk before\nBEGIN:VCARD\nFN:Ann\n  spaced  \nEND:VCARD\n\n"
                       "between\nBEGIN:VCARD\nFN:Bob\nEND:VCARD",
@@ -49,7 +48,7 @@ TEST(SplitWriter, CopiesEachBlockIntoANumberedFileWithCrLf) {
 
 TEST(SplitWriter, BeginLineIsNormalisedButEndMustMatchExactly) {
   TempFolder folder;
-  FakeUserInterface ui;
+  FakeProgress ui;
   auto result = split(folder,
                       crlfLines({"  begin:Vcard ", "FN:A", "end:vcard", "END:VCARD ", "BEGIN:VCARD",
                                  "FN:B", "END:VCARD", "BEGIN:VCARD", "FN:C", "END:VCARD"}),
@@ -65,7 +64,7 @@ TEST(SplitWriter, BeginLineIsNormalisedButEndMustMatchExactly) {
 
 TEST(SplitWriter, NestedBlockEndsTheOuterOneAndTheRestIsSkipped) {
   TempFolder folder;
-  FakeUserInterface ui;
+  FakeProgress ui;
   auto result =
       split(folder,
             crlfLines({"BEGIN:VCARD", "FN:Outer", "AGENT:", "BEGIN:VCARD", "FN:Inner", "END:VCARD",
@@ -81,7 +80,7 @@ TEST(SplitWriter, NestedBlockEndsTheOuterOneAndTheRestIsSkipped) {
 
 TEST(SplitWriter, InputEndingInsideABlockKeepsThePartialContact) {
   TempFolder folder;
-  FakeUserInterface ui;
+  FakeProgress ui;
   auto result =
       split(folder, crlfLines({"BEGIN:VCARD", "FN:A", "END:VCARD", "BEGIN:VCARD", "FN:Cut"}), ui);
   EXPECT_EQ(result.count, 2);
@@ -90,7 +89,7 @@ TEST(SplitWriter, InputEndingInsideABlockKeepsThePartialContact) {
 
 TEST(SplitWriter, StatusCountsTheContactLookedFor) {
   TempFolder folder;
-  FakeUserInterface ui;
+  FakeProgress ui;
   split(folder, crlfLines({"x", "BEGIN:VCARD", "END:VCARD", "", "BEGIN:VCARD", "END:VCARD"}), ui);
   EXPECT_EQ(ui.statuses, (std::vector<std::string>{"Processing 1", "Processing 1", "Processing 2",
                                                    "Processing 2"}));
@@ -98,7 +97,7 @@ TEST(SplitWriter, StatusCountsTheContactLookedFor) {
 
 TEST(SplitWriter, NumbersPastTenThousandAndReusesTheFolder) {
   TempFolder folder;
-  FakeUserInterface ui;
+  FakeProgress ui;
   std::string many;
   for (int i = 0; i < 10000; ++i) many += "BEGIN:VCARD\r\nFN:x\r\nEND:VCARD\r\n";
   std::filesystem::create_directory(folder.file("Split-vCards"));
@@ -115,7 +114,7 @@ TEST(SplitWriter, NumbersPastTenThousandAndReusesTheFolder) {
 
 TEST(SplitWriter, NoBlockWritesNothingButPreparesTheFolder) {
   TempFolder folder;
-  FakeUserInterface ui;
+  FakeProgress ui;
   auto result = split(folder, "nothing here\r\n", ui);
   EXPECT_EQ(result.count, 0);
   EXPECT_TRUE(fileNames(result.folder).empty());
@@ -123,7 +122,7 @@ TEST(SplitWriter, NoBlockWritesNothingButPreparesTheFolder) {
 
 TEST(SplitWriter, RefusesMoreContactsOrLinesThanItCanNumberBeforeWriting) {
   TempFolder folder;
-  FakeUserInterface ui;
+  FakeProgress ui;
   std::string tooMany;
   for (int i = 0; i < 32768; ++i) tooMany += "BEGIN:VCARD\rEND:VCARD\r";
   EXPECT_THROW(split(folder, tooMany, ui), OperationError);
@@ -142,7 +141,7 @@ TEST(SplitWriter, RefusesMoreContactsOrLinesThanItCanNumberBeforeWriting) {
 
 TEST(SplitWriter, FullDiskStopsWithAnErrorAndNoHalfWrittenContact) {
   TempFolder folder;
-  FakeUserInterface ui;
+  FakeProgress ui;
   const std::string bytes = crlfLines(
       {"BEGIN:VCARD", "FN:A", "END:VCARD", "BEGIN:VCARD", "FN:B with a longer line", "END:VCARD"});
   auto disk = testing::FailingFileIo::failingWritesAfter(40);
@@ -153,7 +152,7 @@ TEST(SplitWriter, FullDiskStopsWithAnErrorAndNoHalfWrittenContact) {
 
 TEST(SplitWriter, AFailedWriteLeavesAnEarlierFileOfTheSameNameIntact) {
   TempFolder folder;
-  FakeUserInterface ui;
+  FakeProgress ui;
   std::filesystem::create_directory(folder.file("Split-vCards"));
   folder.write("Split-vCards/contact0001.vcf", "earlier good file");
   auto disk = testing::FailingFileIo::failingWritesAfter(5);

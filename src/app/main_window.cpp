@@ -328,18 +328,18 @@ void frmMain::buildOptionsMenu() {
   mnuExportFormat = options->addMenu("&Export Format");
   mnuExportFormat->setObjectName("mnuExportFormat");
   auto* group = new QActionGroup(this);
-  const std::pair<const char*, const char*> formats[] = {
-      {"&Raw (one column per tag)", "mnuFormatRaw"},
-      {"&Google Contacts", "mnuFormatGoogle"},
-      {"&Outlook", "mnuFormatOutlook"}};
   const ExportFormat saved = savedExportFormat();
-  for (int i = 0; i < 3; ++i) {
-    mnuFormat[i] = mnuExportFormat->addAction(formats[i].first);
-    mnuFormat[i]->setObjectName(formats[i].second);
-    mnuFormat[i]->setCheckable(true);
-    mnuFormat[i]->setChecked(int(saved) == i);
-    group->addAction(mnuFormat[i]);
-    connect(mnuFormat[i], &QAction::triggered, this, [i] { saveExportFormat(ExportFormat(i)); });
+  for (const ExportFormatInfo& format : exportFormats()) {
+    QAction* action = mnuExportFormat->addAction(
+        QString::fromUtf8(format.menuCaption.data(), qsizetype(format.menuCaption.size())));
+    QString key = QString::fromUtf8(format.key.data(), qsizetype(format.key.size()));
+    action->setObjectName("mnuFormat" + key.left(1).toUpper() + key.mid(1));
+    action->setCheckable(true);
+    action->setChecked(format.format == saved);
+    group->addAction(action);
+    const ExportFormat chosen = format.format;
+    connect(action, &QAction::triggered, this, [chosen] { saveExportFormat(chosen); });
+    mnuFormat.push_back(action);
   }
 }
 
@@ -430,7 +430,7 @@ void frmMain::Form_Load() {
 
 void frmMain::saveChoices() {
   if (!loaded_) return;
-  saveWindowChoices({currentRunMode() < 0 ? 0 : currentRunMode(), optNaming[1]->isChecked() ? 1 : 0,
+  saveWindowChoices({static_cast<int>(currentRunMode()), optNaming[1]->isChecked() ? 1 : 0,
                      chkRedundancyCheck->isChecked(), optRedunActions[1]->isChecked() ? 2 : 1});
 }
 
@@ -438,8 +438,9 @@ void frmMain::optStartWith_Click(int index) {
   saveChoices();
   for (int i = 0; i < 4; ++i) lblExecutionInfo[i]->setVisible(i == index);
   // Naming is Split's alone; the redundancy check serves every operation but the export.
-  setAllEnabled({fraNaming, optNaming[0], optNaming[1]}, index == kSplit);
-  setAllEnabled({chkRedundancyCheck, cmdRedundancyInfo}, index != kExport);
+  const RunMode mode = static_cast<RunMode>(index);
+  setAllEnabled({fraNaming, optNaming[0], optNaming[1]}, mode == RunMode::Split);
+  setAllEnabled({chkRedundancyCheck, cmdRedundancyInfo}, mode != RunMode::Export);
 }
 
 void frmMain::chkRedundancyCheck_Click() {
@@ -450,22 +451,28 @@ void frmMain::chkRedundancyCheck_Click() {
                 on);
 }
 
-int frmMain::currentRunMode() const {
+RunMode frmMain::currentRunMode() const {
   for (int i = 0; i < 3; ++i) {
-    if (optStartWith[i]->isChecked()) return i;
+    if (optStartWith[i]->isChecked()) return static_cast<RunMode>(i);
   }
-  return kExport;
+  return RunMode::Export;
 }
 
-std::string frmMain::SelectInput(int runMode) {
-  std::string selected = palvren::SelectInput(runMode, cdcSource_, *dialogs_, startFolder());
-  if (!selected.empty() && selected != kCancelledFolderSelection) {
-    const bool several = selected.find('\0') != std::string::npos;
-    saveLastFolder(runMode == kRecombine ? folderSelectionText(selected)
-                   : several             ? FileSelection::fromText(selected).folder
-                                         : parentFolder(selected));
+RunInput frmMain::selectInput(RunMode mode) {
+  const RunInput input =
+      inputOfSelection(SelectInput(mode, cdcSource_, *dialogs_, startFolder()), mode);
+  switch (input.kind) {
+    case RunInput::Kind::File:
+      saveLastFolder(parentFolder(input.path));
+      break;
+    case RunInput::Kind::Files:
+    case RunInput::Kind::Folder:
+      saveLastFolder(input.path);
+      break;
+    case RunInput::Kind::None:
+      break;
   }
-  return selected;
+  return input;
 }
 
 std::string frmMain::startFolder() const {
@@ -482,10 +489,11 @@ void frmMain::holdPaths(const std::vector<std::string>& paths) {
     showStatus("A run is in progress: stop it or let it finish, then hand over the files again.");
     return;
   }
-  held_ = HoldPaths(paths, currentRunMode());
-  if (held_.runMode >= 0) {
-    optStartWith[std::size_t(held_.runMode)]->setChecked(true);
-    optStartWith_Click(held_.runMode);
+  held_ = palvren::holdPaths(paths, currentRunMode());
+  if (held_.holds()) {
+    const int index = static_cast<int>(held_.mode);
+    optStartWith[std::size_t(index)]->setChecked(true);
+    optStartWith_Click(index);
     saveLastFolder(held_.folder);
   }
   showStatus(held_.status);
@@ -522,15 +530,15 @@ void frmMain::cmdRun_Click() {
     stopRequested_ = true;
     return;
   }
-  const int runMode = currentRunMode();
+  const RunOptions options = runOptions();
   setRunning(true);
   try {
     // Held paths stand in for the dialog once, if they suit the operation still selected.
-    const bool useHeld = held_.runMode == runMode;
-    const std::string selected = useHeld ? held_.selection : SelectInput(runMode);
+    const bool useHeld = held_.holds() && held_.mode == options.mode;
+    const RunInput input = useHeld ? held_.input : selectInput(options.mode);
     held_ = HeldInput();
     WindowPort port(*this, *dialogs_);
-    if (!selected.empty()) RunOperation(selected, runMode, port);
+    if (input.kind != RunInput::Kind::None) runOperation(input, options, port);
   } catch (const RunAbandoned&) {
     setRunning(false);
     QCoreApplication::quit();
@@ -558,7 +566,7 @@ void frmMain::setRunning(bool running) {
     return;
   }
   showProgress(0, 0);
-  optStartWith_Click(currentRunMode());
+  optStartWith_Click(static_cast<int>(currentRunMode()));
   chkRedundancyCheck_Click();
 }
 
@@ -626,10 +634,20 @@ RedundancyMode frmMain::redundancyMode() const {
 }
 bool frmMain::redundancyCheckTicked() const { return chkRedundancyCheck->isChecked(); }
 ExportFormat frmMain::exportFormat() const {
-  for (int i = 0; i < 3; ++i) {
-    if (mnuFormat[i]->isChecked()) return ExportFormat(i);
+  for (std::size_t i = 0; i < mnuFormat.size(); ++i) {
+    if (mnuFormat[i]->isChecked()) return exportFormats()[i].format;
   }
   return ExportFormat::Raw;
+}
+
+RunOptions frmMain::runOptions() const {
+  RunOptions options;
+  options.mode = currentRunMode();
+  options.naming = namingMode();
+  options.check = redundancyCheckTicked();
+  options.checkOptions = {redundancyMode(), matchRule_};
+  options.format = exportFormat();
+  return options;
 }
 
 }  // namespace palvren

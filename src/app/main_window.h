@@ -8,7 +8,8 @@
 #include "app/source_dialog.h"
 #include "app/window_dialogs.h"
 #include "driver/held_input.h"
-#include "platform/user_interface.h"
+#include "driver/run_input.h"
+#include "driver/run_options.h"
 
 class QAction;
 class QDragEnterEvent;
@@ -43,8 +44,9 @@ class frmMain : public QMainWindow {
   // folder when the sample file is there (a build tree), else the home folder.
   std::string startFolder() const;
 
-  std::string SelectInput(int runMode);
-  int currentRunMode() const;
+  // Asks for the input of mode with its file dialog; nothing when the person cancels.
+  RunInput selectInput(RunMode mode);
+  RunMode currentRunMode() const;
   bool isRunning() const { return running_; }
   const SourceDialogSettings& sourceDialog() const { return cdcSource_; }
 
@@ -54,6 +56,8 @@ class frmMain : public QMainWindow {
   bool redundancyCheckTicked() const;
   ExportFormat exportFormat() const;
   const MatchRule& matchRule() const { return matchRule_; }
+  // Everything a run started now would do, read at once.
+  RunOptions runOptions() const;
 
   // The two text panels of the status bar.
   void showStatus(const std::string& text);
@@ -121,7 +125,7 @@ class frmMain : public QMainWindow {
   QAction* mnuAbout;
   // Options > Export Format: Raw, Google Contacts, Outlook, in that order.
   QMenu* mnuExportFormat;
-  std::array<QAction*, 3> mnuFormat;
+  std::vector<QAction*> mnuFormat;
   QAction* mnuTolerantMatching;
   QAction* mnuCountryCode;
   MatchRule matchRule_;

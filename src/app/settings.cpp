@@ -56,12 +56,12 @@ void writeSetting(const char* key, const QVariant& value) {
 
 ExportFormat savedExportFormat() {
   const QString name = readSetting(kExportFormatKey, "raw").toString();
-  return ExportFormatNamed(name.toStdString()).value_or(ExportFormat::Raw);
+  return exportFormatNamed(name.toStdString()).value_or(ExportFormat::Raw);
 }
 
 void saveExportFormat(ExportFormat format) {
-  writeSetting(kExportFormatKey, QString::fromUtf8(ExportFormatKey(format).data(),
-                                                   qsizetype(ExportFormatKey(format).size())));
+  writeSetting(kExportFormatKey, QString::fromUtf8(exportFormatInfo(format).key.data(),
+                                                   qsizetype(exportFormatInfo(format).key.size())));
 }
 
 std::string savedLastFolder() {

@@ -4,7 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/user_interface.h"
+#include "redundancy/check_options.h"
+#include "vcard/export_formats.h"
 
 namespace palvren {
 

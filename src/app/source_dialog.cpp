@@ -4,7 +4,7 @@
 #include <QFileInfo>
 
 #include "app/qt_text.h"
-#include "driver/run_driver.h"
+#include "driver/run_options.h"
 #include "vcard/selection.h"
 
 namespace palvren {
@@ -55,25 +55,25 @@ void QtSourceDialogRunner::run(SourceDialogSettings& settings) {
   }
 }
 
-std::string SelectInput(int runMode, SourceDialogSettings& cdcSource, SourceDialogRunner& runner,
-                        const std::string& programFolder) {
-  cdcSource.multiSelect = runMode == kMerge;
-  cdcSource.pickFolder = runMode == kRecombine;
+std::string SelectInput(RunMode runMode, SourceDialogSettings& cdcSource,
+                        SourceDialogRunner& runner, const std::string& programFolder) {
+  cdcSource.multiSelect = runMode == RunMode::Merge;
+  cdcSource.pickFolder = runMode == RunMode::Recombine;
   switch (runMode) {
-    case kSplit:
+    case RunMode::Split:
       cdcSource.title = "Select a multiple-contact vCard file to split";
       break;
-    case kRecombine:
+    case RunMode::Recombine:
       cdcSource.title = "Select the parent folder containing, single-contact vCard files";
       break;
-    case kMerge:
+    case RunMode::Merge:
       cdcSource.title = "Select several multiple-contact vCard files to merge";
       break;
-    default:
+    case RunMode::Export:
       cdcSource.title = "Select a multiple-contact vCard file to export";
       break;
   }
-  if (runMode == kRecombine) {
+  if (runMode == RunMode::Recombine) {
     if (cdcSource.filter.empty()) cdcSource.filter = "All Files (*.*)|*.*";
     cdcSource.fileName = kCancelledFolderSelection;
   } else {

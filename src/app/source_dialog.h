@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "driver/run_options.h"
+
 class QWidget;
 
 namespace palvren {
@@ -41,7 +43,7 @@ class QtSourceDialogRunner : public SourceDialogRunner {
 constexpr char kVcardFilter[] = "vCard File (*.vcf)|*.vcf|All Files (*.*)|*.*";
 
 // Sets the dialog for the mode, shows it and returns its file name ("" when empty).
-std::string SelectInput(int runMode, SourceDialogSettings& cdcSource, SourceDialogRunner& runner,
-                        const std::string& programFolder);
+std::string SelectInput(RunMode runMode, SourceDialogSettings& cdcSource,
+                        SourceDialogRunner& runner, const std::string& programFolder);
 
 }  // namespace palvren

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/source_dialog.h"
-#include "platform/user_interface.h"
+#include "driver/user_interface.h"
 
 class QWidget;
 

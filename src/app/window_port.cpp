@@ -13,14 +13,7 @@ constexpr int kRepaintIntervalMs = 25;  // with yields at most ~23 ms apart: rep
 }  // namespace
 
 WindowPort::WindowPort(frmMain& window, WindowDialogs& dialogs, Clock clock)
-    : window_(window),
-      dialogs_(dialogs),
-      naming_(window.namingMode()),
-      redundancy_(window.redundancyMode()),
-      check_(window.redundancyCheckTicked()),
-      format_(window.exportFormat()),
-      rule_(window.matchRule()),
-      clock_(std::move(clock)) {
+    : window_(window), dialogs_(dialogs), clock_(std::move(clock)) {
   if (!clock_) {
     auto timer = std::make_shared<QElapsedTimer>();
     timer->start();
@@ -77,9 +70,6 @@ EarlierResultAnswer WindowPort::askEarlierResult(const EarlierResult& earlier) {
 }
 
 void WindowPort::openInFileBrowser(const std::string& path) { dialogs_.browse(path); }
-NamingMode WindowPort::namingMode() { return naming_; }
-RedundancyMode WindowPort::redundancyMode() { return redundancy_; }
-bool WindowPort::redundancyCheckTicked() { return check_; }
 
 ConflictDecision WindowPort::askConflict(const PromptContext& context) {
   window_.showProgress(0, 0);

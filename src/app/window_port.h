@@ -4,20 +4,19 @@
 #include <functional>
 
 #include "app/window_dialogs.h"
-#include "platform/user_interface.h"
+#include "driver/user_interface.h"
 
 namespace palvren {
 
 class frmMain;
 
-// What a run started from the main window talks to: the window's status panels and option
-// states, its dialogs, and a repaint at most every 25 ms. Lives for one run.
+// What a run started from the main window talks to: the window's status panels, its dialogs,
+// and a repaint at most every 25 ms. Lives for one run.
 class WindowPort : public UserInterface {
  public:
   // Milliseconds from a fixed start; tests give a clock of their own.
   using Clock = std::function<qint64()>;
 
-  // Reads the window's options once: the run uses those it started with.
   WindowPort(frmMain& window, WindowDialogs& dialogs, Clock clock = {});
 
   // How many times yield let the window repaint.
@@ -35,11 +34,6 @@ class WindowPort : public UserInterface {
   bool askYesNo(const std::string& text, const std::string& title) override;
   EarlierResultAnswer askEarlierResult(const EarlierResult& earlier) override;
   void openInFileBrowser(const std::string& path) override;
-  NamingMode namingMode() override;
-  RedundancyMode redundancyMode() override;
-  ExportFormat exportFormat() override { return format_; }
-  MatchRule matchRule() override { return rule_; }
-  bool redundancyCheckTicked() override;
   ConflictDecision askConflict(const PromptContext& context) override;
 
  private:
@@ -48,11 +42,6 @@ class WindowPort : public UserInterface {
 
   frmMain& window_;
   WindowDialogs& dialogs_;
-  const NamingMode naming_;
-  const RedundancyMode redundancy_;
-  const bool check_;
-  const ExportFormat format_;
-  const MatchRule rule_;
   Clock clock_;
   qint64 lastRepaint_ = -1;
   int repaints_ = 0;

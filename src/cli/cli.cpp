@@ -17,7 +17,7 @@
 #include "platform/version.h"
 #include "redundancy/redundancy_run.h"
 #include "vcard/counting.h"
-#include "vcard/mapped_export.h"
+#include "vcard/export_formats.h"
 #include "vcard/merge_recombine.h"
 #include "vcard/selection.h"
 
@@ -135,7 +135,7 @@ struct Options {
   bool dryRun = false;
   ExportFormat format = ExportFormat::Raw;
   MatchRule rule;
-  EarlierPolicy earlier = EarlierPolicy::Unsaid;
+  EarlierPolicy earlier = EarlierPolicy::Ask;
 };
 
 // The flags that say what to do where an earlier result stands, by command.
@@ -143,7 +143,7 @@ bool parseEarlierFlag(Options& options, const std::string& argument) {
   const bool split = options.command == "split";
   const bool file =
       options.command == "merge" || options.command == "recombine" || options.command == "export";
-  EarlierPolicy policy = EarlierPolicy::Unsaid;
+  EarlierPolicy policy = EarlierPolicy::Ask;
   if ((split && argument == "--new-folder") || (file && argument == "--keep-both")) {
     policy = EarlierPolicy::WriteFresh;
   } else if ((split && argument == "--add") || (file && argument == "--replace")) {
@@ -151,7 +151,7 @@ bool parseEarlierFlag(Options& options, const std::string& argument) {
   } else {
     return false;
   }
-  if (options.earlier != EarlierPolicy::Unsaid && options.earlier != policy) {
+  if (options.earlier != EarlierPolicy::Ask && options.earlier != policy) {
     throw UsageError{"choose one of " +
                      std::string(split ? "--new-folder and --add" : "--replace and --keep-both")};
   }
@@ -175,7 +175,7 @@ T choose(const std::string& option, const std::string& value,
 
 void parseOption(Options& options, const std::string& option, const std::string& value) {
   if (option == "--format" && options.command == "export") {
-    const std::optional<ExportFormat> format = ExportFormatNamed(value);
+    const std::optional<ExportFormat> format = exportFormatNamed(value);
     if (!format) throw UsageError{"invalid value '" + value + "' for " + option};
     options.format = *format;
     return;
@@ -250,16 +250,33 @@ Options parseArguments(const std::vector<std::string>& arguments, const Terminal
   return options;
 }
 
-std::string mergeSelection(const std::vector<std::string>& files) {
-  FileSelection selection{parentFolder(absolutePath(files.front())), {}};
-  for (const std::string& file : files) {
-    const std::string path = absolutePath(file);
-    if (parentFolder(path) != selection.folder) {
-      throw UsageError{"merge: '" + file + "' is not in " + selection.folder};
+// The files to merge, all of one folder.
+FileSelection mergeSelection(const std::vector<std::string>& files) {
+  std::vector<std::string> paths;
+  for (const std::string& file : files) paths.push_back(absolutePath(file));
+  std::optional<FileSelection> selection = filesOfOneFolder(paths);
+  if (selection) return *selection;
+  const std::string folder = parentFolder(paths.front());
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (parentFolder(paths[i]) != folder) {
+      throw UsageError{"merge: '" + files[i] + "' is not in " + folder};
     }
-    selection.names.push_back(fileNameOf(path));
   }
-  return selection.toText();
+  return {};
+}
+
+// What the run was asked to do, as the options the driver takes.
+RunOptions runOptionsOf(const Options& options, RunMode mode) {
+  RunOptions run;
+  run.mode = mode;
+  run.naming = options.naming;
+  run.check = options.check > 0;
+  run.checkOptions.passes =
+      options.check == 2 ? RedundancyMode::Pass1And2 : RedundancyMode::Pass1Only;
+  run.checkOptions.rule = options.rule;
+  run.format = options.format;
+  run.earlierResults = options.earlier;
+  return run;
 }
 
 int exitStatusOf(const RunOutcome& outcome) {
@@ -283,7 +300,7 @@ int countCommand(const std::string& operand, const std::string& given, TerminalU
     return kExitRefused;
   }
   try {
-    const int contacts = CountContacts(operand, ui);
+    const int contacts = CountContacts(OpenInput::ifPresent(operand), ui);
     ui.setStatus("");
     terminal.out << contacts << "\n";
   } catch (const std::bad_alloc&) {
@@ -323,9 +340,7 @@ bool writeReport(const std::string& path, const std::string& report, Terminal& t
 // The files a merge or recombine with the check reads.
 std::vector<std::string> checkedInputs(const Options& options, const std::string& operand) {
   if (options.command == "recombine") return RecombineInputs(folderSelectionText(operand));
-  FileList fileList(1);
-  const std::string folder = ParseMultiSelection(mergeSelection(options.operands), fileList);
-  return MergeInputs(folder, fileList);
+  return MergeInputs(mergeSelection(options.operands));
 }
 
 // The check alone: what it would remove and merge, printed; no contact file is written.
@@ -335,15 +350,17 @@ int dryRun(const Options& options, const std::string& operand, TerminalUserInter
     ContactTable table(1);
     ContactList list;
     RedundancyReport report;
+    const CheckOptions checks = runOptionsOf(options, RunMode::Split).checkOptions;
     int kept = 0;
     if (options.command == "split") {
-      if (CountContacts(operand, ui) < 2) {
+      const std::optional<OpenInput> input = OpenInput::ifPresent(operand);
+      if (CountContacts(input, ui) < 2) {
         ui.showMessage(kNotMultipleContacts, "Nothing to Process", MessageIcon::Critical);
         return kExitRefused;
       }
-      kept = CheckContacts(operand, list, table, ui, &report);
+      kept = CheckContacts(*input, list, table, ui, checks, &report);
     } else {
-      kept = CheckFiles(checkedInputs(options, operand), list, table, ui, &report);
+      kept = CheckFiles(checkedInputs(options, operand), list, table, ui, checks, &report);
     }
     ui.setStatus("");
     const std::string text =
@@ -393,10 +410,7 @@ bool reportTargetRefused(const Options& options, const std::string& operand, Ter
 }
 
 int runCommand(const Options& options, Terminal& terminal) {
-  TerminalUserInterface ui(terminal, options.naming, options.check, options.conflicts);
-  ui.setExportFormat(options.format);
-  ui.setMatchRule(options.rule);
-  ui.setEarlierPolicy(options.earlier);
+  TerminalUserInterface ui(terminal, options.conflicts);
   const std::string operand = absolutePath(options.operands.front());
   if (options.command == "count") {
     return countCommand(operand, options.operands.front(), ui, terminal);
@@ -407,13 +421,19 @@ int runCommand(const Options& options, Terminal& terminal) {
   if (reportTargetRefused(options, operand, terminal)) return kExitRefused;
   if (options.dryRun) return dryRun(options, operand, ui, terminal);
   RunOutcome outcome;
-  if (options.command == "split") outcome = RunOperation(operand, kSplit, ui);
-  if (options.command == "export") outcome = RunOperation(operand, kExport, ui);
+  if (options.command == "split") {
+    outcome = runOperation(RunInput::file(operand), runOptionsOf(options, RunMode::Split), ui);
+  }
+  if (options.command == "export") {
+    outcome = runOperation(RunInput::file(operand), runOptionsOf(options, RunMode::Export), ui);
+  }
   if (options.command == "recombine") {
-    outcome = RunOperation(folderSelectionText(operand), kRecombine, ui);
+    outcome =
+        runOperation(RunInput::folder(operand), runOptionsOf(options, RunMode::Recombine), ui);
   }
   if (options.command == "merge") {
-    outcome = RunOperation(mergeSelection(options.operands), kMerge, ui);
+    outcome = runOperation(RunInput::files(mergeSelection(options.operands)),
+                           runOptionsOf(options, RunMode::Merge), ui);
   }
   if (!options.report.empty() && !outcome.report.empty()) {
     if (!writeReport(options.report, outcome.report, terminal)) return kExitFailure;

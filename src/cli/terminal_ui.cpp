@@ -65,7 +65,7 @@ void TerminalUserInterface::setStatus(const std::string& text) {
   progressShown_ = true;
 }
 
-void TerminalUserInterface::setCount(const std::string& text) { count_ = text; }
+void TerminalUserInterface::setCount(const std::string&) {}
 
 void TerminalUserInterface::clearProgress() {
   if (!progressShown_) return;
@@ -90,8 +90,6 @@ bool TerminalUserInterface::askYesNo(const std::string& text, const std::string&
 }
 
 EarlierResultAnswer TerminalUserInterface::askEarlierResult(const EarlierResult& earlier) {
-  if (earlier_ == EarlierPolicy::WriteFresh) return EarlierResultAnswer::WriteFresh;
-  if (earlier_ == EarlierPolicy::Reuse) return EarlierResultAnswer::Reuse;
   clearProgress();
   const std::string where = "\"" + terminalSafe(earlier.path) + "\"";
   const std::string fresh = "\"" + terminalSafe(earlier.freshName) + "\"";

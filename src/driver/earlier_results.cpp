@@ -9,9 +9,25 @@ namespace {
 constexpr char kCrLf[] = "\r\n";
 
 std::string quotedName(const std::string& name) { return "\"" + name + "\""; }
+
+// The answer the options already give, else the person's.
+EarlierResultAnswer answerFor(const EarlierResult& earlier, EarlierPolicy policy,
+                              UserInterface& ui) {
+  switch (policy) {
+    case EarlierPolicy::WriteFresh:
+      return EarlierResultAnswer::WriteFresh;
+    case EarlierPolicy::Reuse:
+      return EarlierResultAnswer::Reuse;
+    case EarlierPolicy::Ask:
+      break;
+  }
+  return ui.askEarlierResult(earlier);
+}
+
 }  // namespace
 
-std::optional<OutputPlan> planSplitFolder(const std::string& inputFile, UserInterface& ui) {
+std::optional<OutputPlan> planSplitFolder(const std::string& inputFile, EarlierPolicy policy,
+                                          UserInterface& ui) {
   const std::string folder = splitFolderFor(inputFile);
   OutputPlan plan;
   if (!folderExists(folder) || !folderHoldsEntries(folder)) return plan;
@@ -27,7 +43,7 @@ std::optional<OutputPlan> planSplitFolder(const std::string& inputFile, UserInte
                  "Write this split into a new folder, or add its files to that one?";
   earlier.freshButton = "Write to " + quotedName(earlier.freshName);
   earlier.reuseButton = "Add to " + quotedName(name);
-  switch (ui.askEarlierResult(earlier)) {
+  switch (answerFor(earlier, policy, ui)) {
     case EarlierResultAnswer::WriteFresh:
       plan.splitFolderNumber = fresh;
       return plan;
@@ -41,7 +57,7 @@ std::optional<OutputPlan> planSplitFolder(const std::string& inputFile, UserInte
 }
 
 std::optional<OutputPlan> planResultFile(const std::string& folder, const std::string& name,
-                                         UserInterface& ui) {
+                                         EarlierPolicy policy, UserInterface& ui) {
   OutputPlan plan;
   plan.replaceResult = false;
   const std::string path = folder + "/" + name;
@@ -56,7 +72,7 @@ std::optional<OutputPlan> planResultFile(const std::string& folder, const std::s
                  quotedName(earlier.freshName) + "?";
   earlier.freshButton = "Keep Both";
   earlier.reuseButton = "Replace";
-  switch (ui.askEarlierResult(earlier)) {
+  switch (answerFor(earlier, policy, ui)) {
     case EarlierResultAnswer::WriteFresh:
       plan.resultNumber = fresh;
       return plan;

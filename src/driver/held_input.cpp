@@ -1,6 +1,5 @@
 #include "driver/held_input.h"
 
-#include "driver/run_driver.h"
 #include "platform/file_system.h"
 #include "vcard/selection.h"
 
@@ -16,12 +15,12 @@ HeldInput nothingHeld(std::string why) {
 
 }  // namespace
 
-HeldInput HoldPaths(const std::vector<std::string>& paths, int currentRunMode) {
+HeldInput holdPaths(const std::vector<std::string>& paths, RunMode currentMode) {
   if (paths.empty()) return nothingHeld("");
   HeldInput held;
   if (paths.size() == 1 && folderExists(paths[0])) {
-    held.runMode = kRecombine;
-    held.selection = folderSelectionText(paths[0]);
+    held.mode = RunMode::Recombine;
+    held.input = RunInput::folder(paths[0]);
     held.folder = paths[0];
     held.status = "Holding the folder \"" + fileNameOf(paths[0]) +
                   "\": click Run Now to recombine its files.";
@@ -34,21 +33,18 @@ HeldInput HoldPaths(const std::vector<std::string>& paths, int currentRunMode) {
   }
   held.folder = parentFolder(paths[0]);
   if (paths.size() == 1) {
-    held.runMode = currentRunMode == kExport ? kExport : kSplit;
-    held.selection = paths[0];
+    held.mode = currentMode == RunMode::Export ? RunMode::Export : RunMode::Split;
+    held.input = RunInput::file(paths[0]);
     held.status = "Holding \"" + fileNameOf(paths[0]) + "\": click Run Now to " +
-                  (held.runMode == kExport ? "export" : "split") + " it.";
+                  (held.mode == RunMode::Export ? "export" : "split") + " it.";
     return held;
   }
-  FileSelection selection{held.folder, {}};
-  for (const std::string& path : paths) {
-    if (parentFolder(path) != held.folder) {
-      return nothingHeld("Files from several folders cannot be merged together; nothing is held.");
-    }
-    selection.names.push_back(fileNameOf(path));
+  std::optional<FileSelection> selection = filesOfOneFolder(paths);
+  if (!selection) {
+    return nothingHeld("Files from several folders cannot be merged together; nothing is held.");
   }
-  held.runMode = kMerge;
-  held.selection = selection.toText();
+  held.mode = RunMode::Merge;
+  held.input = RunInput::files(std::move(*selection));
   held.status = "Holding " + std::to_string(paths.size()) + " files of \"" +
                 fileNameOf(held.folder) + "\": click Run Now to merge them.";
   return held;

@@ -7,8 +7,7 @@
 #include "platform/errors.h"
 #include "redundancy/redundancy_run.h"
 #include "vcard/counting.h"
-#include "vcard/csv_export.h"
-#include "vcard/mapped_export.h"
+#include "vcard/export_formats.h"
 #include "vcard/merge_recombine.h"
 #include "vcard/selection.h"
 #include "vcard/split_writer.h"
@@ -73,15 +72,17 @@ const char kNotMultipleFiles[] =
 // One branch of the driver: its texts, its input, and the outcome it comes to.
 class Branch {
  public:
-  Branch(UserInterface& ui, const BranchTexts& texts, std::string input, FileIo& io)
-      : ui_(ui), io_(io), texts_(texts), input_(std::move(input)) {}
+  Branch(UserInterface& ui, const BranchTexts& texts, const RunInput& input,
+         const RunOptions& options, FileIo& io)
+      : ui_(ui), io_(io), texts_(texts), input_(input), options_(options) {}
 
   UserInterface& ui() { return ui_; }
   FileIo& io() { return io_; }
-  const std::string& input() const { return input_; }
-  // The input's size at the run's first reading: later readings see no more.
-  long long inputSize = -1;
-  // The contacts that reading counted.
+  const RunInput& input() const { return input_; }
+  const RunOptions& options() const { return options_; }
+  // The input file, held open for the whole run.
+  std::optional<OpenInput> openInput;
+  // The contacts its first reading counted.
   int contacts = 0;
   // What a redundancy check did, offered with the success message.
   std::string report;
@@ -124,13 +125,14 @@ class Branch {
 
   // What a stopped run says: a split keeps the contact files it completed; the others write one
   // file, which a stop leaves unwritten.
-  void reportStopped(const RunStopped& stop) {
+  void reportStopped() {
+    const FilesWritten stop = ui_.filesWritten();
     std::string text = "Stopped: nothing was written; an earlier file of that name is as it was.";
     if (&texts_ == &kSplitTexts) {
       const int total = stop.total > 0 ? stop.total : contacts;
       text = "Stopped: " + std::to_string(stop.written) + " of " + std::to_string(total) +
              " contact files were written in" + std::string(kCrLf) + kCrLf + "\"" +
-             splitFolderFor(input_, plan) + "\"";
+             splitFolderFor(input_.path, plan) + "\"";
     }
     ui_.showMessage(text, texts_.stoppedTitle, MessageIcon::Information);
     ui_.setStatus(texts_.stoppedTitle);
@@ -145,10 +147,10 @@ class Branch {
     try {
       step();
       return true;
-    } catch (const RunStopped& stop) {
-      reportStopped(stop);
+    } catch (const RunStopped&) {
+      reportStopped();
     } catch (const std::bad_alloc&) {
-      reportFailure("There is not enough memory to read \"" + input_ + "\".");
+      reportFailure("There is not enough memory to read \"" + input_.path + "\".");
     } catch (const std::exception& error) {
       reportFailure(error.what());
     }
@@ -157,11 +159,12 @@ class Branch {
 
   // Runs the operation and reports its outcome; browseTarget maps the output path to what the
   // file browser is given.
-  void runAndReport(const std::function<int(std::string&)>& operation,
+  void runAndReport(const std::function<Written()>& operation,
                     const std::function<std::string(const std::string&)>& browseTarget) {
-    std::string outputPath;
-    int written = 0;
-    if (!attempt([&] { written = operation(outputPath); })) return;
+    Written result;
+    if (!attempt([&] { result = operation(); })) return;
+    const int written = result.count;
+    const std::string& outputPath = result.path;
     if (written == 0) return reportFailure(std::string());
     ui_.setProgress(0, 0);
     std::string text = texts_.successText + std::string(kCrLf) + std::to_string(written) +
@@ -182,7 +185,8 @@ class Branch {
   UserInterface& ui_;
   FileIo& io_;
   const BranchTexts& texts_;
-  std::string input_;
+  const RunInput& input_;
+  const RunOptions& options_;
   RunOutcome outcome_;
 };
 
@@ -192,11 +196,12 @@ std::string folderWithSeparator(const std::string& path) {
   return path.substr(0, path.rfind('/') + 1);
 }
 
-// Counts the contacts of a file for Split and Export; false when the branch must stop.
+// Opens the input of Split and Export and counts its contacts; false when the branch must stop.
 bool verifyContacts(Branch& branch) {
   int count = 0;
   if (!branch.attempt([&] {
-        count = CountContacts(branch.input(), branch.ui(), &branch.inputSize, branch.io());
+        branch.openInput = OpenInput::ifPresent(branch.input().path);
+        count = CountContacts(branch.openInput, branch.ui(), branch.io());
       })) {
     return false;
   }
@@ -206,20 +211,24 @@ bool verifyContacts(Branch& branch) {
   return false;
 }
 
-RunOutcome runSplit(Branch branch) {
-  if (!verifyContacts(branch)) return branch.outcome();
+RunOutcome runSplit(Branch& branch) {
+  if (branch.input().kind != RunInput::Kind::File || !verifyContacts(branch)) {
+    return branch.outcome();
+  }
   UserInterface& ui = branch.ui();
-  if (!branch.settle(planSplitFolder(branch.input(), ui))) return branch.outcome();
-  const bool checkRedundancy = ui.redundancyCheckTicked();
+  const RunOptions& options = branch.options();
+  if (!branch.settle(planSplitFolder(branch.input().path, options.earlierResults, ui))) {
+    return branch.outcome();
+  }
+  const OpenInput& input = *branch.openInput;
   branch.runAndReport(
-      [&](std::string& outputPath) {
-        if (!checkRedundancy) {
-          return SplitContacts(branch.input(), outputPath, ui, branch.inputSize, branch.io(),
-                               branch.plan);
+      [&] {
+        if (!options.check) {
+          return SplitContacts(input, ui, options.naming, branch.io(), branch.plan);
         }
         RedundancyReport report;
-        const int written = SplitWithRedundancyCheck(
-            branch.input(), outputPath, ui, branch.inputSize, branch.io(), &report, branch.plan);
+        Written written = SplitWithRedundancyCheck(input, ui, options.checkOptions, options.naming,
+                                                   branch.io(), &report, branch.plan);
         branch.report = report.text();
         return written;
       },
@@ -228,19 +237,21 @@ RunOutcome runSplit(Branch branch) {
 }
 
 // Merge or Recombine with the check: one file of the contacts that remain.
-int joinChecked(Branch& branch, const std::vector<std::string>& inputs, std::string& target) {
+Written joinChecked(Branch& branch, const std::vector<std::string>& inputs,
+                    const std::string& target) {
   RedundancyReport report;
   JoinSummary summary;
-  const int written = JoinWithRedundancyCheck(inputs, target, branch.ui(), summary, branch.io(),
-                                              &report, branch.plan);
+  Written written =
+      JoinWithRedundancyCheck(inputs, target, branch.ui(), branch.options().checkOptions, summary,
+                              branch.io(), &report, branch.plan);
   branch.report = report.text();
   branch.summary = summary.text();
   return written;
 }
 
-RunOutcome runRecombine(Branch branch) {
-  if (branch.input() == kCancelledFolderSelection) return branch.outcome();
-  const std::string folder = folderWithSeparator(branch.input());
+RunOutcome runRecombine(Branch& branch) {
+  if (branch.input().kind != RunInput::Kind::Folder) return branch.outcome();
+  const std::string folder = folderWithSeparator(branch.input().path);
   int files = 0;
   if (!branch.attempt([&] { files = CountVcfFiles(folder); })) return branch.outcome();
   if (files <= 1) {
@@ -248,96 +259,107 @@ RunOutcome runRecombine(Branch branch) {
     return branch.outcome();
   }
   branch.ui().setCount(std::to_string(files) + " vCard Files Found");
-  if (!branch.settle(
-          planResultFile(folder.substr(0, folder.size() - 1), CombinedFileName(), branch.ui()))) {
+  if (!branch.settle(planResultFile(folder.substr(0, folder.size() - 1), CombinedFileName(),
+                                    branch.options().earlierResults, branch.ui()))) {
     return branch.outcome();
   }
-  const bool checkRedundancy = branch.ui().redundancyCheckTicked();
   branch.runAndReport(
-      [&](std::string& outputPath) {
-        if (!checkRedundancy) {
-          return RecombineFolder(folder, outputPath, branch.ui(), branch.io(), branch.plan);
+      [&] {
+        if (!branch.options().check) {
+          return RecombineFolder(folder, branch.ui(), branch.io(), branch.plan);
         }
         const std::vector<std::string> inputs = RecombineInputs(folder);
-        outputPath = folder + CombinedFileName();
-        return joinChecked(branch, inputs, outputPath) > 0 ? static_cast<int>(inputs.size()) : 0;
+        Written written = joinChecked(branch, inputs, folder + CombinedFileName());
+        if (written.count > 0) written.count = static_cast<int>(inputs.size());
+        return written;
       },
       folderWithSeparator);
   return branch.outcome();
 }
 
-RunOutcome runMerge(Branch branch) {
-  FileList fileList(1);
-  std::string folder;
-  if (!branch.attempt([&] { folder = ParseMultiSelection(branch.input(), fileList); })) {
+RunOutcome runMerge(Branch& branch) {
+  const FileSelection files = branch.input().selection();
+  if (branch.input().kind != RunInput::Kind::Files || files.names.size() <= 1) {
     return branch.outcome();
   }
-  const int selected = static_cast<int>(fileList.size()) - 1;
-  if (selected <= 1) return branch.outcome();
-  branch.ui().setCount(std::to_string(selected) + " files selected");
-  if (!branch.settle(planResultFile(folder, CombinedFileName(), branch.ui()))) {
+  branch.ui().setCount(std::to_string(files.names.size()) + " files selected");
+  if (!branch.settle(planResultFile(files.folder, CombinedFileName(),
+                                    branch.options().earlierResults, branch.ui()))) {
     return branch.outcome();
   }
   branch.ui().setStatus("Merging...");
-  const bool checkRedundancy = branch.ui().redundancyCheckTicked();
   branch.runAndReport(
-      [&](std::string& outputPath) {
-        if (!checkRedundancy) {
-          return MergeFiles(folder, fileList, outputPath, branch.io(), &branch.ui(), branch.plan);
+      [&] {
+        if (!branch.options().check) {
+          return MergeFiles(files, branch.io(), &branch.ui(), branch.plan);
         }
-        outputPath = folder + "/" + CombinedFileName();
-        return joinChecked(branch, MergeInputs(folder, fileList, branch.plan), outputPath);
+        return joinChecked(branch, MergeInputs(files, branch.plan),
+                           files.folder + "/" + CombinedFileName());
       },
       folderWithSeparator);
   return branch.outcome();
 }
 
-RunOutcome runExport(Branch branch) {
-  if (!verifyContacts(branch)) return branch.outcome();
-  const ExportFormat format = branch.ui().exportFormat();
-  if (!branch.settle(planResultFile(splitFolderFor(branch.input()),
-                                    std::string(ExportFileName(format)), branch.ui()))) {
+RunOutcome runExport(Branch& branch) {
+  if (branch.input().kind != RunInput::Kind::File || !verifyContacts(branch)) {
+    return branch.outcome();
+  }
+  const ExportFormatInfo& format = exportFormatInfo(branch.options().format);
+  if (!branch.settle(planResultFile(splitFolderFor(branch.input().path),
+                                    std::string(format.fileName), branch.options().earlierResults,
+                                    branch.ui()))) {
     return branch.outcome();
   }
   branch.ui().setStatus("Exporting...");
-  if (format != ExportFormat::Raw) {
-    branch.summary = "Format: " + std::string(ExportFormatTitle(format)) + ".";
+  if (format.format != ExportFormat::Raw) {
+    branch.summary = "Format: " + std::string(format.title) + ".";
   }
   branch.runAndReport(
-      [&](std::string& outputPath) {
-        if (format != ExportFormat::Raw) {
-          std::size_t moved = 0;
-          const int rows = ExportMappedCsv(branch.input(), format, outputPath, branch.inputSize,
-                                           branch.io(), &branch.ui(), branch.plan, &moved);
-          if (moved > 0) {
-            branch.summary += " " + std::to_string(moved) +
-                              " values past the tenth of their kind were written to Notes.";
-          }
-          return rows;
+      [&] {
+        std::size_t moved = 0;
+        Written rows = format.write(*branch.openInput, format.format, branch.io(), &branch.ui(),
+                                    branch.plan, &moved);
+        if (moved > 0) {
+          branch.summary += " " + std::to_string(moved) +
+                            " values past the tenth of their kind were written to Notes.";
         }
-        return ExportContactsToCsv(branch.input(), outputPath, branch.inputSize, branch.io(),
-                                   &branch.ui(), branch.plan);
+        return rows;
       },
       itself);
   return branch.outcome();
 }
 
+const BranchTexts& textsOf(RunMode mode) {
+  switch (mode) {
+    case RunMode::Split:
+      return kSplitTexts;
+    case RunMode::Recombine:
+      return kRecombineTexts;
+    case RunMode::Merge:
+      return kMergeTexts;
+    case RunMode::Export:
+      break;
+  }
+  return kExportTexts;
+}
+
 }  // namespace
 
-RunOutcome RunOperation(const std::string& selectedInput, int runMode, UserInterface& ui,
+RunOutcome runOperation(const RunInput& input, const RunOptions& options, UserInterface& ui,
                         FileIo& io) {
-  switch (runMode) {
-    case kSplit:
-      return runSplit(Branch(ui, kSplitTexts, selectedInput, io));
-    case kRecombine:
-      return runRecombine(Branch(ui, kRecombineTexts, selectedInput, io));
-    case kMerge:
-      return runMerge(Branch(ui, kMergeTexts, selectedInput, io));
-    case kExport:
-      return runExport(Branch(ui, kExportTexts, selectedInput, io));
-    default:
-      return RunOutcome{};
+  ui.countWritten(0, 0);
+  Branch branch(ui, textsOf(options.mode), input, options, io);
+  switch (options.mode) {
+    case RunMode::Split:
+      return runSplit(branch);
+    case RunMode::Recombine:
+      return runRecombine(branch);
+    case RunMode::Merge:
+      return runMerge(branch);
+    case RunMode::Export:
+      return runExport(branch);
   }
+  return RunOutcome{};
 }
 
 }  // namespace palvren

@@ -2,12 +2,12 @@
 
 #include <string>
 
+#include "driver/run_input.h"
+#include "driver/run_options.h"
+#include "driver/user_interface.h"
 #include "platform/file_io.h"
-#include "platform/user_interface.h"
 
 namespace palvren {
-
-enum RunMode : int { kSplit = 0, kRecombine = 1, kMerge = 2, kExport = 3 };
 
 // The refusal of a file without two contacts, for Split, Export and a check's dry run.
 inline constexpr char kNotMultipleContacts[] =
@@ -30,13 +30,13 @@ struct RunOutcome {
   std::string report;      // a split with the redundancy check: what the check did
 };
 
-// Runs one operation on what the input dialog returned (see FileSelection) and reports the
-// outcome to the person: message box, then status text, then (on success) the file browser.
+// Runs the operation the options name on input and reports the outcome to the person: message
+// box, then status text, then (on success) the file browser.
 // Failures of files, limits and memory end in a critical message naming the file and the
 // reason, and come back as a Failed outcome; only what the user interface itself throws to
 // abandon the run passes through.
 // Files are read and written through io.
-RunOutcome RunOperation(const std::string& selectedInput, int runMode, UserInterface& ui,
+RunOutcome runOperation(const RunInput& input, const RunOptions& options, UserInterface& ui,
                         FileIo& io = systemFileIo());
 
 }  // namespace palvren

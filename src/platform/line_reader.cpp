@@ -18,30 +18,22 @@ constexpr std::size_t kBufferSize = 256 * 1024;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 }  // namespace
 
-LineReader::LineReader(const std::string& path, long long byteLimit, FileIo& io)
-    : path_(path), io_(io), fd_(openRegularFile(path)), bytesLeft_(byteLimit) {
-  struct stat info;
-  if (::fstat(fd_, &info) != 0) {
-    const int error = errno;
-    ::close(fd_);
-    throwFileError("read", path, error);
-  }
-  sizeAtOpen_ = info.st_size;
-  if (bytesLeft_ < 0 || bytesLeft_ > sizeAtOpen_) bytesLeft_ = sizeAtOpen_;
+LineReader::LineReader(const std::string& path, FileIo& io) : owned_(path) { start(*owned_, io); }
+
+LineReader::LineReader(const OpenInput& input, FileIo& io) { start(input, io); }
+
+void LineReader::start(const OpenInput& input, FileIo& io) {
+  input_ = &input;
+  io_ = &io;
+  if (::lseek(input.descriptor(), 0, SEEK_SET) != 0) throwFileError("read", input.path(), errno);
+  bytesLeft_ = input.size();
   // A small file gets a buffer of its own size: recombining thousands of single-contact files
   // should not allocate a large buffer for each.
-  capacity_ = std::clamp<std::size_t>(std::size_t(info.st_size) + 1, 64, kBufferSize);
-  try {
-    buffer_.reset(new char[capacity_]);
-  } catch (...) {
-    ::close(fd_);
-    throw;
-  }
+  capacity_ = std::clamp<std::size_t>(std::size_t(input.size()) + 1, 64, kBufferSize);
+  buffer_.reset(new char[capacity_]);
 }
 
-LineReader::~LineReader() {
-  if (fd_ >= 0) ::close(fd_);
-}
+LineReader::~LineReader() = default;
 
 bool LineReader::refill() {
   begin_ = end_ = 0;
@@ -49,10 +41,10 @@ bool LineReader::refill() {
     std::size_t wanted = capacity_ - end_;
     wanted = std::min<std::size_t>(wanted, std::size_t(bytesLeft_));
     if (wanted == 0) break;
-    ssize_t got = io_.read(fd_, buffer_.get() + end_, wanted);
+    ssize_t got = io_->read(input_->descriptor(), buffer_.get() + end_, wanted);
     if (got < 0 && errno == EINTR) continue;
     if (got > 0) bytesLeft_ -= got;
-    if (got < 0) throwFileError("read", path_, errno);
+    if (got < 0) throwFileError("read", input_->path(), errno);
     if (got == 0) break;
     end_ += static_cast<std::size_t>(got);
   }

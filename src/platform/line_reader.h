@@ -1,10 +1,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/file_io.h"
+#include "platform/open_input.h"
 
 namespace palvren {
 
@@ -17,10 +19,11 @@ class LineReader {
  public:
   // Only a regular file is read (a link to one is followed); anything else is refused with an
   // OperationError, never waited on. The file is read as it was when opened: what is appended
-  // later is not seen. With a byte limit, no more than that is read either, so that a second
-  // reading sees no more than a first one did.
-  explicit LineReader(const std::string& path, long long byteLimit = -1,
-                      FileIo& io = systemFileIo());
+  // later is not seen.
+  explicit LineReader(const std::string& path, FileIo& io = systemFileIo());
+  // Reads an input a run holds open from its start, up to the size it had when opened, so that
+  // every reading of a run sees the same bytes.
+  explicit LineReader(const OpenInput& input, FileIo& io = systemFileIo());
   ~LineReader();
   LineReader(const LineReader&) = delete;
   LineReader& operator=(const LineReader&) = delete;
@@ -30,14 +33,14 @@ class LineReader {
   // Whether no line is left to read.
   bool atEnd();
 
-  const std::string& path() const { return path_; }
+  const std::string& path() const { return input_->path(); }
   // For readers that only ask whether a line, trimmed of spaces, reads some short text (as
   // counting does): a long line is then cut down, keeping the answer, so that a file without
   // line ends is read in little memory.
   void shortenLongLines() { shortenLongLines_ = true; }
 
   // The file's size when it was opened.
-  long long sizeAtOpen() const { return sizeAtOpen_; }
+  long long sizeAtOpen() const { return input_->size(); }
 
  private:
   enum class LineBreaks { NotYetSeen, CarriageReturn, CarriageReturnOrLineFeed };
@@ -46,10 +49,11 @@ class LineReader {
   void shortenCarry();
   std::size_t findLineEnd() const;
 
-  std::string path_;
-  FileIo& io_;
-  int fd_ = -1;
-  long long sizeAtOpen_ = 0;
+  void start(const OpenInput& input, FileIo& io);
+
+  std::optional<OpenInput> owned_;  // a file this reader opened itself
+  const OpenInput* input_ = nullptr;
+  FileIo* io_ = nullptr;
   long long bytesLeft_ = -1;
   std::unique_ptr<char[]> buffer_;
   std::size_t capacity_ = 0;

@@ -290,10 +290,14 @@ class ContactLoader {
 
 }  // namespace
 
-bool LoadContacts(const std::string& fileName, ContactList& list, ContactTable& table,
-                  long long inputSize, FileIo& io, UserInterface* ui, bool continuesContact) {
-  LineReader reader(fileName, inputSize, io);
-  ContactLoader loader(fileName, list, table);
+bool LoadContacts(const std::string& fileName, ContactList& list, ContactTable& table) {
+  return LoadContacts(OpenInput(fileName), list, table);
+}
+
+bool LoadContacts(const OpenInput& input, ContactList& list, ContactTable& table, FileIo& io,
+                  RunProgress* ui, bool continuesContact) {
+  LineReader reader(input, io);
+  ContactLoader loader(input.path(), list, table);
   std::string_view line;
   bool open = false;
   bool pending = reader.readLine(line);

@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "platform/file_io.h"
-#include "platform/user_interface.h"
+#include "platform/open_input.h"
+#include "platform/run_progress.h"
 
 namespace palvren {
 
@@ -128,14 +129,15 @@ class ContactList {
 
 // Reads every contact of a vCard file into list and table (which hold only entry 0 on entry).
 // Throws OperationError when the file cannot be read, holds more than 32767 contacts, or a
-// contact has more than 32767 lines with a colon. No more than inputSize bytes are read (all of
-// the file when negative).
+// contact has more than 32767 lines with a colon.
 // Yields to ui after each contact when one is given. With continuesContact, the lines before the
 // file's first BEGIN continue the last contact of the table, as they would in a plain merge.
 // Returns whether the file ended inside a contact (before its END line).
-bool LoadContacts(const std::string& fileName, ContactList& list, ContactTable& table,
-                  long long inputSize = -1, FileIo& io = systemFileIo(),
-                  UserInterface* ui = nullptr, bool continuesContact = false);
+bool LoadContacts(const OpenInput& input, ContactList& list, ContactTable& table,
+                  FileIo& io = systemFileIo(), RunProgress* ui = nullptr,
+                  bool continuesContact = false);
+// The same for a file not yet open.
+bool LoadContacts(const std::string& fileName, ContactList& list, ContactTable& table);
 
 // The property name of a tag: its text before the first ";", upper-cased.
 std::string propertyName(std::string_view tag);

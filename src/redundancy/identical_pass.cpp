@@ -33,7 +33,7 @@ bool AreIdentical(const ContactRecord& a, const ContactRecord& b) {
   return true;
 }
 
-int RemoveIdenticalContacts(ContactList& list, ContactTable& table, UserInterface& ui,
+int RemoveIdenticalContacts(ContactList& list, ContactTable& table, RunProgress& ui,
                             RedundancyReport* report) {
   // Survivors are the first contact of each group of identical ones, in list order.
   std::unordered_multimap<std::size_t, int> survivorsByHash;

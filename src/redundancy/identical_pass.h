@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/user_interface.h"
+#include "platform/run_progress.h"
 #include "redundancy/contact_model.h"
 #include "redundancy/report.h"
 
@@ -14,7 +14,7 @@ bool AreIdentical(const ContactRecord& a, const ContactRecord& b);
 // Gives the same survivors and status texts as comparing every pair in list order, in linear
 // time: contacts are grouped by a hash of their content and compared only within a group.
 // Each removal is written to report when one is given.
-int RemoveIdenticalContacts(ContactList& list, ContactTable& table, UserInterface& ui,
+int RemoveIdenticalContacts(ContactList& list, ContactTable& table, RunProgress& ui,
                             RedundancyReport* report = nullptr);
 
 }  // namespace palvren

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/user_interface.h"
+#include "redundancy/check_options.h"
 
 namespace palvren {
 

@@ -14,7 +14,7 @@ namespace palvren {
 
 namespace {
 
-void showStatus(UserInterface& ui, const std::string& text) {
+void showStatus(CheckInterface& ui, const std::string& text) {
   ui.setStatus(text);
   ui.yield();
 }
@@ -26,13 +26,13 @@ std::string pass1Text(int removed) {
 }
 
 // Runs pass 2 when the user wants it after pass 1.
-void offerPass2(ContactList& list, ContactTable& table, int pass1Removed, UserInterface& ui,
-                RedundancyReport* report) {
-  if (ui.redundancyMode() == RedundancyMode::Pass1Only) {
+void offerPass2(ContactList& list, ContactTable& table, int pass1Removed, CheckInterface& ui,
+                const CheckOptions& options, RedundancyReport* report) {
+  if (options.passes == RedundancyMode::Pass1Only) {
     ui.showMessage(pass1Text(pass1Removed), "Pass 1 Completed", MessageIcon::Information);
     return;
   }
-  const MatchRule rule = ui.matchRule();
+  const MatchRule& rule = options.rule;
   // A saved tolerant rule changes what merges: the question says it is in force.
   const std::string matching =
       rule.tolerant ? "\r\nMatching for Pass 2: " + matchRuleDescription(rule) + "." : "";
@@ -40,7 +40,7 @@ void offerPass2(ContactList& list, ContactTable& table, int pass1Removed, UserIn
                    "Pass 1 Completed")) {
     return;
   }
-  const int removed = MergeSimilarContacts(list, table, ui, report);
+  const int removed = MergeSimilarContacts(list, table, ui, rule, report);
   ui.setStatus(removedText(removed));
   ui.showMessage(
       "Pass 2 redundancy operation removed " + std::to_string(removed) + " additional contacts.",
@@ -72,67 +72,67 @@ ContactLines writeRecord(const ContactRecord& record, LineWriter& output) {
 }
 
 int writeContacts(const ContactList& list, const ContactTable& table, OutputFolder folder,
-                  UserInterface& ui, FileIo& io, int firstNumber) {
+                  RunProgress& ui, NamingMode naming, FileIo& io, int firstNumber) {
   const std::vector<int> numbers = list.numbers();
   const int count = static_cast<int>(numbers.size());
   ContactFolderWriter writer(std::move(folder), count, io, firstNumber);
-  const bool named = ui.namingMode() == NamingMode::ContactInfo;
-  try {
-    for (int number : numbers) {
-      ContactLines lines = writeRecord(table[number], writer.startContact(named));
-      writer.finishContact(lines, named, ui);
-      stepDone(ui, writer.written(), count);
-    }
-  } catch (RunStopped& stop) {
-    stop.written = writer.written();
-    stop.total = count;
-    throw;
+  const bool named = naming == NamingMode::ContactInfo;
+  ui.countWritten(0, count);
+  for (int number : numbers) {
+    ContactLines lines = writeRecord(table[number], writer.startContact(named));
+    writer.finishContact(lines, named, ui);
+    stepDone(ui, writer.written(), count);
   }
   return writer.written();
 }
 
 // The check of contacts already loaded: cleaner, pass 1, pass 2 when wanted.
-int checkLoaded(ContactList& list, ContactTable& table, UserInterface& ui,
-                RedundancyReport* report) {
+int checkLoaded(ContactList& list, ContactTable& table, CheckInterface& ui,
+                const CheckOptions& options, RedundancyReport* report) {
   if (list.size() == 0) return 0;
   showStatus(ui, "Performing Contact Cleaner...");
   CleanContacts(table, &ui);
   const int pass1Removed = RemoveIdenticalContacts(list, table, ui, report);
   ui.setStatus(removedText(pass1Removed));
-  offerPass2(list, table, pass1Removed, ui, report);
+  offerPass2(list, table, pass1Removed, ui, options, report);
   return list.size();
 }
 
 }  // namespace
 
-int CheckContacts(const std::string& inputFile, ContactList& list, ContactTable& table,
-                  UserInterface& ui, RedundancyReport* report, long long inputSize, FileIo& io) {
+int CheckContacts(const OpenInput& input, ContactList& list, ContactTable& table,
+                  CheckInterface& ui, const CheckOptions& options, RedundancyReport* report,
+                  FileIo& io) {
   showStatus(ui, "Loading File Data...");
-  LoadContacts(inputFile, list, table, inputSize, io, &ui);
-  return checkLoaded(list, table, ui, report);
+  LoadContacts(input, list, table, io, &ui);
+  return checkLoaded(list, table, ui, options, report);
 }
 
 int CheckFiles(const std::vector<std::string>& files, ContactList& list, ContactTable& table,
-               UserInterface& ui, RedundancyReport* report, FileIo& io) {
+               CheckInterface& ui, const CheckOptions& options, RedundancyReport* report,
+               FileIo& io) {
   showStatus(ui, "Loading File Data...");
   // Contacts are numbered on across the files, so the limit counts them all together.
   bool open = false;
-  for (const std::string& file : files) open = LoadContacts(file, list, table, -1, io, &ui, open);
-  return checkLoaded(list, table, ui, report);
+  for (const std::string& file : files) {
+    open = LoadContacts(OpenInput(file), list, table, io, &ui, open);
+  }
+  return checkLoaded(list, table, ui, options, report);
 }
 
-int JoinWithRedundancyCheck(const std::vector<std::string>& files, std::string& target,
-                            UserInterface& ui, JoinSummary& summary, FileIo& io,
-                            RedundancyReport* report, const OutputPlan& plan) {
+Written JoinWithRedundancyCheck(const std::vector<std::string>& files, const std::string& target,
+                                CheckInterface& ui, const CheckOptions& options,
+                                JoinSummary& summary, FileIo& io, RedundancyReport* report,
+                                const OutputPlan& plan) {
   ContactTable table(1);
   ContactList list;
   RedundancyReport ownReport;
   RedundancyReport& kept = report ? *report : ownReport;
-  const int count = CheckFiles(files, list, table, ui, &kept, io);
+  const int count = CheckFiles(files, list, table, ui, options, &kept, io);
   summary.read = static_cast<int>(table.size()) - 1;
   summary.identical = kept.identicalCount();
   summary.merged = kept.mergedCount();
-  if (count == 0) return 0;
+  if (count == 0) return {};
   showStatus(ui, "Writing Output Files...");
   const std::string baseName = fileNameOf(target);
   LineWriter output(parentFolder(target) + "/" + numberedName(baseName, plan.resultNumber), io);
@@ -141,9 +141,8 @@ int JoinWithRedundancyCheck(const std::vector<std::string>& files, std::string& 
     writeRecord(table[numbers[k]], output);
     stepDone(ui, static_cast<int>(k) + 1, count);
   }
-  target = commitResult(output, baseName, plan);
   summary.written = count;
-  return count;
+  return {count, commitResult(output, baseName, plan)};
 }
 
 std::string JoinSummary::text() const {
@@ -152,17 +151,18 @@ std::string JoinSummary::text() const {
          std::to_string(written) + " contacts written.";
 }
 
-int SplitWithRedundancyCheck(const std::string& inputFile, std::string& outputPath,
-                             UserInterface& ui, long long inputSize, FileIo& io,
-                             RedundancyReport* report, const OutputPlan& plan) {
+Written SplitWithRedundancyCheck(const OpenInput& input, CheckInterface& ui,
+                                 const CheckOptions& options, NamingMode naming, FileIo& io,
+                                 RedundancyReport* report, const OutputPlan& plan) {
   ContactTable table(1);
   ContactList list;
-  if (CheckContacts(inputFile, list, table, ui, report, inputSize, io) == 0) return 0;
+  if (CheckContacts(input, list, table, ui, options, report, io) == 0) return {};
   showStatus(ui, "Writing Output Files...");
-  std::optional<OutputFolder> folder = PrepareSplitFolder(inputFile, plan);
-  if (!folder) return 0;
-  outputPath = folder->path();
-  return writeContacts(list, table, std::move(*folder), ui, io, plan.firstContactNumber);
+  std::optional<OutputFolder> folder = PrepareSplitFolder(input.path(), plan);
+  if (!folder) return {};
+  std::string path = folder->path();
+  return {writeContacts(list, table, std::move(*folder), ui, naming, io, plan.firstContactNumber),
+          std::move(path)};
 }
 
 }  // namespace palvren

@@ -70,7 +70,8 @@ class MergeJournal {
 
 class PairMerger {
  public:
-  PairMerger(ContactRecord& a, ContactRecord& b, int i, int j, UserInterface& ui, CheckState& state)
+  PairMerger(ContactRecord& a, ContactRecord& b, int i, int j, CheckInterface& ui,
+             CheckState& state)
       : a_(a), b_(b), i_(i), j_(j), ui_(ui), state_(state) {}
 
   MergeOutcome run() {
@@ -157,7 +158,7 @@ class PairMerger {
   ContactRecord& b_;
   int i_;
   int j_;
-  UserInterface& ui_;
+  CheckInterface& ui_;
   CheckState& state_;
   int endPosition_ = 0;
   MergeJournal journal_;
@@ -300,7 +301,7 @@ class SlotsByKey {
 // candidate that the exact test then rejects.
 class MatchIndex {
  public:
-  MatchIndex(const ContactList& list, const ContactTable& table, UserInterface& ui,
+  MatchIndex(const ContactList& list, const ContactTable& table, CheckInterface& ui,
              const MatchRule& rule)
       : rule_(rule),
         removed_(std::size_t(list.slotCount()), 0),
@@ -422,17 +423,17 @@ bool IsSimilar(const ContactRecord& a, const ContactRecord& b) {
 
 ConflictDecision AskConflictChoice(const ContactRecord& first, const ContactRecord& second,
                                    int firstPosition, int secondPosition, const std::string& tag,
-                                   UserInterface& ui, const std::string& whyMatched) {
+                                   CheckInterface& ui, const std::string& whyMatched) {
   return ui.askConflict(
       PromptContext{&first, &second, firstPosition, secondPosition, tag, whyMatched});
 }
 
-MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, UserInterface& ui,
+MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, CheckInterface& ui,
                        CheckState& state) {
   return PairMerger(a, b, i, j, ui, state).run();
 }
 
-MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, UserInterface& ui) {
+MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, CheckInterface& ui) {
   CheckState state;
   return MergePair(a, b, i, j, ui, state);
 }
@@ -564,11 +565,11 @@ std::string MatchReason(const ContactRecord& a, const ContactRecord& b, const Ma
   return rule.tolerant ? tolerantReason(a, b, rule) : MatchReason(a, b);
 }
 
-int MergeSimilarContacts(ContactList& list, ContactTable& table, UserInterface& ui,
-                         RedundancyReport* report) {
+int MergeSimilarContacts(ContactList& list, ContactTable& table, CheckInterface& ui,
+                         const MatchRule& rule, RedundancyReport* report) {
   CheckState state;
   state.report = report;
-  state.rule = ui.matchRule();
+  state.rule = rule;
   if (report) report->setRule(state.rule);
   MatchIndex index(list, table, ui, state.rule);
   int removed = 0;

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/user_interface.h"
+#include "redundancy/check_interface.h"
 #include "redundancy/contact_model.h"
 #include "redundancy/prompt_context.h"
 #include "redundancy/report.h"
@@ -28,7 +28,7 @@ bool IsSimilar(const ContactRecord& a, const ContactRecord& b, const MatchRule& 
 // Puts one conflict to the user and returns the decision.
 ConflictDecision AskConflictChoice(const ContactRecord& first, const ContactRecord& second,
                                    int firstPosition, int secondPosition, const std::string& tag,
-                                   UserInterface& ui, const std::string& whyMatched = {});
+                                   CheckInterface& ui, const std::string& whyMatched = {});
 
 // Why a and b count as similar, in words: "Same e-mail: …", "Same telephone and name: …, …" or
 // "Same address and name: …, …"; empty when they do not.
@@ -50,15 +50,15 @@ struct CheckState {
 // Merges b into a (list positions i and j), asking about every value the two hold differently.
 // "Keep Both" undoes what this merge itself wrote into either contact; values the user typed
 // into the conflict window stay as typed. Stopping the questions keeps both as Keep Both does.
-MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, UserInterface& ui,
+MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, CheckInterface& ui,
                        CheckState& state);
-MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, UserInterface& ui);
+MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, CheckInterface& ui);
 
 // Pass 2: merges similar contacts into the earlier one; returns how many contacts it removed.
 // Asks the same questions in the same order as comparing every pair in list order, but finds
 // each contact's candidates through an index of what the match rule compares. Each pair matched
 // and what became of it is written to report when one is given.
-int MergeSimilarContacts(ContactList& list, ContactTable& table, UserInterface& ui,
-                         RedundancyReport* report = nullptr);
+int MergeSimilarContacts(ContactList& list, ContactTable& table, CheckInterface& ui,
+                         const MatchRule& rule = {}, RedundancyReport* report = nullptr);
 
 }  // namespace palvren

@@ -65,6 +65,7 @@ ContactFolderWriter::ContactFolderWriter(OutputFolder folder, int contacts, File
     : folder_(std::move(folder)),
       io_(io),
       naming_(firstNumber - 1 + contacts),
+      contacts_(contacts),
       firstNumber_(firstNumber),
       number_(firstNumber - 1) {}
 
@@ -77,9 +78,10 @@ LineWriter& ContactFolderWriter::startContact(bool named) {
   return *current_;
 }
 
-void ContactFolderWriter::finishContact(const ContactLines& lines, bool named, UserInterface& ui) {
+void ContactFolderWriter::finishContact(const ContactLines& lines, bool named, RunProgress& ui) {
   if (!named || !RenameToContactName(*current_, lines, ui, naming_)) current_->commit();
   current_.reset();
+  ui.countWritten(written(), contacts_);
 }
 
 }  // namespace palvren

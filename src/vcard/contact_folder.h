@@ -5,7 +5,7 @@
 
 #include "platform/line_writer.h"
 #include "platform/output_folder.h"
-#include "platform/user_interface.h"
+#include "platform/run_progress.h"
 #include "vcard/naming.h"
 #include "vcard/output_plan.h"
 
@@ -44,14 +44,16 @@ class ContactFolderWriter {
   // from its lines is written aside; a numbered one straight at its name where it is free.
   LineWriter& startContact(bool named = false);
   // Puts the contact's file in place: under a name from its lines when named (unless none can
-  // be had), otherwise under its number, replacing an earlier file of that number.
-  void finishContact(const ContactLines& lines, bool named, UserInterface& ui);
+  // be had), otherwise under its number, replacing an earlier file of that number. The files
+  // written so far are counted on ui.
+  void finishContact(const ContactLines& lines, bool named, RunProgress& ui);
 
  private:
   OutputFolder folder_;
   FileIo& io_;
   NamingSession naming_;
   std::optional<LineWriter> current_;
+  int contacts_ = 0;
   int firstNumber_ = 1;
   int number_ = 0;
 };

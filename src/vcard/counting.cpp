@@ -12,19 +12,18 @@ namespace {
 constexpr long long kLinesPerYield = 4096;
 }  // namespace
 
-int CountContacts(const std::string& path, UserInterface& ui, long long* size, FileIo& io) {
+int CountContacts(const std::optional<OpenInput>& input, RunProgress& ui, FileIo& io) {
   int count = 0;
-  if (fileExists(path)) {
+  if (input) {
     ui.setStatus("Verifying Input File...");
     ui.yield();
-    LineReader reader(path, -1, io);
+    LineReader reader(*input, io);
     reader.shortenLongLines();
     std::string_view line;
     for (long long lines = 1; reader.readLine(line); ++lines) {
       if (isContactBegin(line)) ++count;
       if (lines % kLinesPerYield == 0) ui.yield();
     }
-    if (size) *size = reader.sizeAtOpen();
   }
   ui.setCount("vCard Count = " + std::to_string(count) + " Cards");
   return count;

@@ -1,16 +1,17 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/file_io.h"
-#include "platform/user_interface.h"
+#include "platform/open_input.h"
+#include "platform/run_progress.h"
 
 namespace palvren {
 
-// Number of contact starts in a file (0 when it does not exist); writes both status lines.
-// The count is not capped: callers refuse more than kMaxCount. size receives how many bytes
-// were counted, so that later readings of the run see the same file.
-int CountContacts(const std::string& path, UserInterface& ui, long long* size = nullptr,
+// Number of contact starts in an input (0 when no file stands there); writes both status lines.
+// The count is not capped: callers refuse more than kMaxCount.
+int CountContacts(const std::optional<OpenInput>& input, RunProgress& ui,
                   FileIo& io = systemFileIo());
 
 // Number of files with a .vcf extension (any case) directly inside folder, but for the combined

@@ -9,6 +9,7 @@
 #include "platform/text.h"
 #include "vcard/block_rules.h"
 #include "vcard/contact_folder.h"
+#include "vcard/export_formats.h"
 
 namespace palvren {
 
@@ -57,11 +58,11 @@ std::string headerField(std::string_view tag) {
   return field;
 }
 
-const char kExportName[] = "Contacts_Export.csv";
+const std::string kExportName(exportFormatInfo(ExportFormat::Raw).fileName);
 
 std::string writeCsv(const OutputFolder& folder, const ContactItems& contacts,
                      const ColumnTags& columns, const std::vector<int>& itemColumns, FileIo& io,
-                     UserInterface* ui, const OutputPlan& plan) {
+                     RunProgress* ui, const OutputPlan& plan) {
   const int rows = static_cast<int>(contacts.contactCount());
   LineWriter output(folder, numberedName(kExportName, plan.resultNumber), io);
   std::string row;
@@ -167,11 +168,10 @@ std::vector<int> BuildCsvColumns(const ContactItems& contacts, ColumnTags& colum
   return itemColumns;
 }
 
-ContactItems readContactItems(const std::string& inputFile, long long inputSize, FileIo& io,
-                              UserInterface* ui) {
+ContactItems readContactItems(const OpenInput& input, FileIo& io, RunProgress* ui) {
   ContactItems contacts;
-  ItemCollector collector(contacts, inputFile);
-  LineReader reader(inputFile, inputSize, io);
+  ItemCollector collector(contacts, input.path());
+  LineReader reader(input, io);
   std::string_view line;
   while (reader.readLine(line)) {
     if (!isContactBegin(line)) continue;
@@ -189,16 +189,15 @@ ContactItems readContactItems(const std::string& inputFile, long long inputSize,
   return contacts;
 }
 
-int ExportContactsToCsv(const std::string& inputFile, std::string& outputPath, long long inputSize,
-                        FileIo& io, UserInterface* ui, const OutputPlan& plan) {
-  std::optional<OutputFolder> folder = PrepareSplitFolder(inputFile);
-  if (!folder) return 0;
-  outputPath = folder->pathOf(numberedName(kExportName, plan.resultNumber));
-  ContactItems contacts = readContactItems(inputFile, inputSize, io, ui);
+Written ExportContactsToCsv(const OpenInput& input, FileIo& io, RunProgress* ui,
+                            const OutputPlan& plan) {
+  std::optional<OutputFolder> folder = PrepareSplitFolder(input.path());
+  if (!folder) return {};
+  ContactItems contacts = readContactItems(input, io, ui);
   ColumnTags columns;
   std::vector<int> itemColumns = BuildCsvColumns(contacts, columns);
-  outputPath = writeCsv(*folder, contacts, columns, itemColumns, io, ui, plan);
-  return static_cast<int>(contacts.contactCount());
+  return {static_cast<int>(contacts.contactCount()),
+          writeCsv(*folder, contacts, columns, itemColumns, io, ui, plan)};
 }
 
 }  // namespace palvren

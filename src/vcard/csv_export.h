@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "platform/file_io.h"
-#include "platform/user_interface.h"
+#include "platform/open_input.h"
+#include "platform/run_progress.h"
 #include "vcard/output_plan.h"
 
 namespace palvren {
@@ -62,17 +63,15 @@ int FindColumn(std::string_view tag, const ColumnTags& columnTags);
 // Appends every tag of the contacts' data items not yet present; returns each item's column.
 std::vector<int> BuildCsvColumns(const ContactItems& contacts, ColumnTags& columnTags);
 
-// Writes Contacts_Export.csv in the split folder beside inputFile. Returns the number of
-// contacts; outputPath receives the file's path. Throws OperationError on a failure or limit.
-// No more than inputSize bytes of the input are read (all of it when negative).
+// Writes Contacts_Export.csv in the split folder beside the input. Returns the number of
+// contacts and the file's path. Throws OperationError on a failure or limit.
 // Shows its progress on ui, when one is given, and yields to it.
 // The file's name is numbered, and an earlier one replaced, as the plan says.
-int ExportContactsToCsv(const std::string& inputFile, std::string& outputPath,
-                        long long inputSize = -1, FileIo& io = systemFileIo(),
-                        UserInterface* ui = nullptr, const OutputPlan& plan = {});
+Written ExportContactsToCsv(const OpenInput& input, FileIo& io = systemFileIo(),
+                            RunProgress* ui = nullptr, const OutputPlan& plan = {});
 
 // Reads the contact blocks of a file into items.
-ContactItems readContactItems(const std::string& inputFile, long long inputSize = -1,
-                              FileIo& io = systemFileIo(), UserInterface* ui = nullptr);
+ContactItems readContactItems(const OpenInput& input, FileIo& io = systemFileIo(),
+                              RunProgress* ui = nullptr);
 
 }  // namespace palvren

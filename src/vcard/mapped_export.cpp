@@ -504,39 +504,6 @@ bool MappedProperty::hasType(std::string_view type) const {
 
 namespace {
 
-// Each format's name on the command line and in the settings, its title, and its file.
-struct FormatNames {
-  ExportFormat format;
-  std::string_view key, title, fileName;
-};
-constexpr FormatNames kFormats[] = {
-    {ExportFormat::Raw, "raw", "Raw (one column per tag)", "Contacts_Export.csv"},
-    {ExportFormat::Google, "google", "Google Contacts CSV", "Contacts_Google.csv"},
-    {ExportFormat::Outlook, "outlook", "Outlook CSV", "Contacts_Outlook.csv"},
-};
-
-const FormatNames& namesOf(ExportFormat format) {
-  for (const FormatNames& names : kFormats) {
-    if (names.format == format) return names;
-  }
-  return kFormats[0];
-}
-
-}  // namespace
-
-std::string_view ExportFileName(ExportFormat format) { return namesOf(format).fileName; }
-std::string_view ExportFormatTitle(ExportFormat format) { return namesOf(format).title; }
-std::string_view ExportFormatKey(ExportFormat format) { return namesOf(format).key; }
-
-std::optional<ExportFormat> ExportFormatNamed(std::string_view name) {
-  for (const FormatNames& names : kFormats) {
-    if (names.key == name) return names.format;
-  }
-  return std::nullopt;
-}
-
-namespace {
-
 // A structured value's first `count` parts; parts beyond them are joined into the last.
 std::vector<std::string> partsOf(std::string_view value, std::size_t count) {
   std::vector<std::string> parts = StructuredParts(value);
@@ -627,10 +594,11 @@ std::size_t WriteMappedCsv(const std::vector<MappedContact>& contacts, ExportFor
   throw std::logic_error("WriteMappedCsv: the raw format is not a mapped one");
 }
 
-void ForEachMappedContact(const std::string& inputFile, const ContactSink& sink,
-                          long long inputSize, FileIo& io, UserInterface* ui) {
+void ForEachMappedContact(const OpenInput& input, const ContactSink& sink, FileIo& io,
+                          RunProgress* ui) {
+  const std::string& inputFile = input.path();
   PropertyCollector collector;
-  LineReader reader(inputFile, inputSize, io);
+  LineReader reader(input, io);
   std::string_view line;
   std::size_t contacts = 0;
   while (reader.readLine(line)) {
@@ -645,20 +613,18 @@ void ForEachMappedContact(const std::string& inputFile, const ContactSink& sink,
   }
 }
 
-int ExportMappedCsv(const std::string& inputFile, ExportFormat format, std::string& outputPath,
-                    long long inputSize, FileIo& io, UserInterface* ui, const OutputPlan& plan,
-                    std::size_t* movedToNotes) {
-  std::optional<OutputFolder> folder = PrepareSplitFolder(inputFile);
-  if (!folder) return 0;
-  const std::string name(ExportFileName(format));
-  outputPath = folder->pathOf(numberedName(name, plan.resultNumber));
+Written ExportMappedCsv(const OpenInput& input, ExportFormat format, FileIo& io, RunProgress* ui,
+                        const OutputPlan& plan, std::size_t* movedToNotes) {
+  std::optional<OutputFolder> folder = PrepareSplitFolder(input.path());
+  if (!folder) return {};
+  const std::string name(exportFormatInfo(format).fileName);
   std::vector<MappedContact> contacts;
   ForEachMappedContact(
-      inputFile,
+      input,
       [&contacts](const std::vector<MappedProperty>& properties) {
         contacts.push_back(MapContact(properties));
       },
-      inputSize, io, ui);
+      io, ui);
   LineWriter output(*folder, numberedName(name, plan.resultNumber), io);
   const int rows = static_cast<int>(contacts.size());
   int line = 0;
@@ -667,9 +633,9 @@ int ExportMappedCsv(const std::string& inputFile, ExportFormat format, std::stri
     output.writeLine(text);
     ++line;
   });
-  outputPath = commitResult(output, name, plan);
+  const std::string outputPath = commitResult(output, name, plan);
   if (movedToNotes) *movedToNotes = moved;
-  return rows;
+  return {rows, outputPath};
 }
 
 }  // namespace palvren

@@ -8,19 +8,13 @@
 #include <vector>
 
 #include "platform/file_io.h"
-#include "platform/user_interface.h"
+#include "platform/open_input.h"
+#include "platform/run_progress.h"
+#include "vcard/export_formats.h"
 #include "vcard/output_plan.h"
 #include "vcard/value_decoding.h"
 
 namespace palvren {
-
-// The file an export format writes in the split folder.
-std::string_view ExportFileName(ExportFormat format);
-// The format's name as menus and messages show it.
-std::string_view ExportFormatTitle(ExportFormat format);
-// The format's name on the command line and in the settings: "raw", "google" or "outlook".
-std::string_view ExportFormatKey(ExportFormat format);
-std::optional<ExportFormat> ExportFormatNamed(std::string_view name);
 
 // One property of a contact as read for a mapped export: its name without group, upper-cased;
 // its types, lower-cased; its value decoded to UTF-8 (escapes still in place).
@@ -57,21 +51,18 @@ using CsvLineSink = std::function<void(std::string_view line)>;
 std::size_t WriteMappedCsv(const std::vector<MappedContact>& contacts, ExportFormat format,
                            const CsvLineSink& sink);
 
-// Writes the mapped CSV of inputFile in the split folder beside it, named by ExportFileName;
-// returns the number of contacts. Throws OperationError on a failure or limit. No more than
-// inputSize bytes are read (all of the file when negative).
+// Writes the mapped CSV of the input in the split folder beside it, named by the format;
+// returns the number of contacts and the file. Throws OperationError on a failure or limit.
 // The file's name is numbered, and an earlier one replaced, as the plan says. movedToNotes, when
 // given, receives how many values went to the notes for want of a column.
-int ExportMappedCsv(const std::string& inputFile, ExportFormat format, std::string& outputPath,
-                    long long inputSize = -1, FileIo& io = systemFileIo(),
-                    UserInterface* ui = nullptr, const OutputPlan& plan = {},
-                    std::size_t* movedToNotes = nullptr);
+Written ExportMappedCsv(const OpenInput& input, ExportFormat format, FileIo& io = systemFileIo(),
+                        RunProgress* ui = nullptr, const OutputPlan& plan = {},
+                        std::size_t* movedToNotes = nullptr);
 
 // Reads the contacts of a file as ExportMappedCsv does, giving each one's properties to sink;
 // they are valid until sink returns.
 using ContactSink = std::function<void(const std::vector<MappedProperty>& properties)>;
-void ForEachMappedContact(const std::string& inputFile, const ContactSink& sink,
-                          long long inputSize = -1, FileIo& io = systemFileIo(),
-                          UserInterface* ui = nullptr);
+void ForEachMappedContact(const OpenInput& input, const ContactSink& sink,
+                          FileIo& io = systemFileIo(), RunProgress* ui = nullptr);
 
 }  // namespace palvren

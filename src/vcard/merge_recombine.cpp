@@ -13,9 +13,9 @@ namespace {
 
 // Copies every line of one file; returns the number of lines that read BEGIN:VCARD once
 // upper-cased (not trimmed).
-int copyLines(const std::string& path, LineWriter& output, FileIo& io, UserInterface* ui) {
+int copyLines(const std::string& path, LineWriter& output, FileIo& io, RunProgress* ui) {
   constexpr long long kLinesPerYield = 4096;  // a large file still lets the window repaint
-  LineReader reader(path, -1, io);
+  LineReader reader(path, io);
   std::string_view line;
   int begins = 0;
   for (long long lines = 1; reader.readLine(line); ++lines) {
@@ -36,25 +36,16 @@ bool isCombinedFileName(const std::string& name) {
   return numberOfName(name, CombinedFileName()) > 0;
 }
 
-std::string ParseMultiSelection(const std::string& selectedInput, FileList& fileList) {
-  if (selectedInput.empty()) return std::string();
-  FileSelection selection = FileSelection::fromText(selectedInput);
-  checkLimit(static_cast<long long>(selection.names.size()), "The selection", "files");
-  fileList.assign(1, std::string());
-  for (std::string& name : selection.names) fileList.push_back(std::move(name));
-  return selection.folder;
-}
-
-std::vector<std::string> MergeInputs(const std::string& folder, const FileList& fileList,
-                                     const OutputPlan& plan) {
+std::vector<std::string> MergeInputs(const FileSelection& files, const OutputPlan& plan) {
+  checkLimit(static_cast<long long>(files.names.size()), "The selection", "files");
   std::vector<std::string> inputs;
-  for (std::size_t i = 1; i < fileList.size(); ++i) {
-    if (plan.replaceResult && fileList[i] == numberedName(CombinedFileName(), plan.resultNumber)) {
-      throw OperationError("\"" + folder + "/" + CombinedFileName() +
+  for (const std::string& name : files.names) {
+    if (plan.replaceResult && name == numberedName(CombinedFileName(), plan.resultNumber)) {
+      throw OperationError("\"" + files.folder + "/" + CombinedFileName() +
                            "\" is the file this merge writes, so it cannot be merged too. Leave "
                            "it out or rename it, then merge again.");
     }
-    if (hasVcfExtension(fileList[i])) inputs.push_back(folder + "/" + fileList[i]);
+    if (hasVcfExtension(name)) inputs.push_back(files.folder + "/" + name);
   }
   return inputs;
 }
@@ -70,29 +61,29 @@ std::vector<std::string> RecombineInputs(const std::string& folder) {
   return inputs;
 }
 
-int MergeFiles(const std::string& folder, const FileList& fileList, std::string& outputPath,
-               FileIo& io, UserInterface* ui, const OutputPlan& plan) {
-  if (fileList.size() < 3) return 0;
-  const std::vector<std::string> inputs = MergeInputs(folder, fileList, plan);
-  LineWriter output(folder + "/" + numberedName(CombinedFileName(), plan.resultNumber), io);
-  outputPath = output.path();
+Written MergeFiles(const FileSelection& files, FileIo& io, RunProgress* ui,
+                   const OutputPlan& plan) {
+  if (files.names.size() < 2) return {};
+  const std::vector<std::string> inputs = MergeInputs(files, plan);
+  LineWriter output(files.folder + "/" + numberedName(CombinedFileName(), plan.resultNumber), io);
+  std::string outputPath = output.path();
   long long count = 0;
-  const int files = static_cast<int>(inputs.size());
-  for (int i = 0; i < files; ++i) {
-    if (ui) stepDone(*ui, i, files);
+  const int total = static_cast<int>(inputs.size());
+  for (int i = 0; i < total; ++i) {
+    if (ui) stepDone(*ui, i, total);
     count += copyLines(inputs[std::size_t(i)], output, io, ui);
     checkLimit(count, "The merge", "contacts");
   }
   // A merge that copied no contact leaves an earlier combined file as it was.
   if (count > 0) outputPath = commitResult(output, CombinedFileName(), plan);
-  return static_cast<int>(count);
+  return {static_cast<int>(count), outputPath};
 }
 
-int RecombineFolder(const std::string& folder, std::string& outputPath, UserInterface& ui,
-                    FileIo& io, const OutputPlan& plan) {
+Written RecombineFolder(const std::string& folder, RunProgress& ui, FileIo& io,
+                        const OutputPlan& plan) {
   const std::vector<std::string> inputs = RecombineInputs(folder);
   LineWriter output(folder + numberedName(CombinedFileName(), plan.resultNumber), io);
-  outputPath = output.path();
+  std::string outputPath = output.path();
   int files = 0;
   for (const std::string& file : inputs) {
     ui.setStatus("Processing " + std::to_string(files + 1));
@@ -102,7 +93,7 @@ int RecombineFolder(const std::string& folder, std::string& outputPath, UserInte
     ++files;
   }
   if (files > 0) outputPath = commitResult(output, CombinedFileName(), plan);
-  return files;
+  return {files, outputPath};
 }
 
 }  // namespace palvren

@@ -67,7 +67,7 @@ std::string ContactFileName(const std::string& outputFolder, std::string_view st
   return stem.empty() ? std::string() : std::string(stem) + std::string(kExtension);
 }
 
-bool RenameToContactName(LineWriter& written, const ContactLines& contactLines, UserInterface& ui,
+bool RenameToContactName(LineWriter& written, const ContactLines& contactLines, RunProgress& ui,
                          NamingSession& session) {
   const std::string folder = written.folder().path();
   const std::string first = ContactFileName(folder, NameFromContactLines(contactLines));

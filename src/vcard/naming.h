@@ -6,9 +6,12 @@
 #include <vector>
 
 #include "platform/line_writer.h"
-#include "platform/user_interface.h"
+#include "platform/run_progress.h"
 
 namespace palvren {
+
+// How a split names its contact files: numbered, or from each contact's own lines.
+enum class NamingMode { Numeric, ContactInfo };
 
 // The lines of one written contact; entry 0 is empty and never read.
 using ContactLines = std::vector<std::string>;
@@ -36,7 +39,7 @@ class NamingSession {
 // Puts a freshly written single-contact file under a name formed from its lines, made unique
 // with "-#" and a counter; a name is taken only when nothing at all stands there. Returns false,
 // with the file still unplaced, when no name can be formed or the file system refuses it.
-bool RenameToContactName(LineWriter& written, const ContactLines& contactLines, UserInterface& ui,
+bool RenameToContactName(LineWriter& written, const ContactLines& contactLines, RunProgress& ui,
                          NamingSession& session);
 
 // The file name for a stem in outputFolder: leading dots (which would hide the file) removed,

@@ -16,6 +16,13 @@ struct OutputPlan {
                                // free number after it
 };
 
+// What an operation wrote: so many contacts or files, at path (a folder or a file). A count of 0
+// means nothing usable was written.
+struct Written {
+  int count = 0;
+  std::string path;
+};
+
 // The split folder's name under the plan.
 std::string splitFolderName(const OutputPlan& plan);
 

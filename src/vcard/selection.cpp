@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "platform/file_system.h"
+
 namespace palvren {
 
 namespace {
@@ -30,6 +32,16 @@ FileSelection FileSelection::fromText(const std::string& text) {
     if (nul == std::string_view::npos) return selection;
     rest.remove_prefix(nul + 1);
   }
+}
+
+std::optional<FileSelection> filesOfOneFolder(const std::vector<std::string>& paths) {
+  if (paths.empty()) return std::nullopt;
+  FileSelection selection{parentFolder(paths.front()), {}};
+  for (const std::string& path : paths) {
+    if (parentFolder(path) != selection.folder) return std::nullopt;
+    selection.names.push_back(fileNameOf(path));
+  }
+  return selection;
 }
 
 std::string folderSelectionText(std::string folder) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,10 @@ struct FileSelection {
   // alone; a text with one name gives no names.
   static FileSelection fromText(const std::string& text);
 };
+
+// The folder and names of paths that all lie in one folder; nothing when they do not (or when
+// there are none).
+std::optional<FileSelection> filesOfOneFolder(const std::vector<std::string>& paths);
 
 // The text for a chosen folder: its path with exactly one "/" at the end.
 std::string folderSelectionText(std::string folder);

@@ -11,15 +11,11 @@ namespace palvren {
 
 namespace {
 
-struct InputExtent {
-  int blocks = 0;
-  long long bytes = 0;
-};
-
-// Reads the input once with the split's block rules and refuses what the writer could not
-// number. The writing reads no further than this reading saw.
-InputExtent checkSplitLimits(const std::string& inputFile, long long inputSize, FileIo& io) {
-  LineReader bounded(inputFile, inputSize, io);
+// Reads the input once with the split's block rules, refuses what the writer could not number,
+// and returns the number of blocks.
+int checkSplitLimits(const OpenInput& input, FileIo& io) {
+  const std::string& inputFile = input.path();
+  LineReader bounded(input, io);
   std::string_view line;
   int blocks = 0;
   while (bounded.readLine(line)) {
@@ -31,13 +27,12 @@ InputExtent checkSplitLimits(const std::string& inputFile, long long inputSize, 
                  "lines");
     }
   }
-  const long long size = bounded.sizeAtOpen();
-  return {blocks, inputSize < 0 ? size : std::min(size, inputSize)};
+  return blocks;
 }
 
 // Copies one block, from its BEGIN line through its END line, into the next contact file.
 void writeBlock(std::string_view& line, LineReader& reader, ContactFolderWriter& writer, bool named,
-                UserInterface& ui) {
+                RunProgress& ui) {
   ContactLines contactLines(1);
   LineWriter& output = writer.startContact(named);
   output.writeLine("BEGIN:VCARD");
@@ -50,32 +45,26 @@ void writeBlock(std::string_view& line, LineReader& reader, ContactFolderWriter&
 
 }  // namespace
 
-int SplitContacts(const std::string& inputFile, std::string& outputPath, UserInterface& ui,
-                  long long inputSize, FileIo& io, const OutputPlan& plan) {
-  const InputExtent extent = checkSplitLimits(inputFile, inputSize, io);
-  std::optional<OutputFolder> folder = PrepareSplitFolder(inputFile, plan);
-  if (!folder) return 0;
-  outputPath = folder->path();
-  ContactFolderWriter writer(std::move(*folder), extent.blocks, io, plan.firstContactNumber);
-  LineReader reader(inputFile, extent.bytes, io);
+Written SplitContacts(const OpenInput& input, RunProgress& ui, NamingMode naming, FileIo& io,
+                      const OutputPlan& plan) {
+  const int blocks = checkSplitLimits(input, io);
+  std::optional<OutputFolder> folder = PrepareSplitFolder(input.path(), plan);
+  if (!folder) return {};
+  Written written{0, folder->path()};
+  ContactFolderWriter writer(std::move(*folder), blocks, io, plan.firstContactNumber);
+  LineReader reader(input, io);
   std::string_view line;
-  int counter = 1;
-  const bool named = ui.namingMode() == NamingMode::ContactInfo;
-  try {
-    while (counter <= extent.blocks && !reader.atEnd()) {
-      ui.setStatus("Processing " + std::to_string(counter));
-      stepDone(ui, counter - 1, extent.blocks);
-      reader.readLine(line);
-      if (!isContactBegin(line)) continue;
-      writeBlock(line, reader, writer, named, ui);
-      ++counter;
-    }
-  } catch (RunStopped& stop) {
-    stop.written = writer.written();
-    stop.total = extent.blocks;
-    throw;
+  const bool named = naming == NamingMode::ContactInfo;
+  ui.countWritten(0, blocks);
+  while (written.count < blocks && !reader.atEnd()) {
+    ui.setStatus("Processing " + std::to_string(written.count + 1));
+    stepDone(ui, written.count, blocks);
+    reader.readLine(line);
+    if (!isContactBegin(line)) continue;
+    writeBlock(line, reader, writer, named, ui);
+    ++written.count;
   }
-  return counter - 1;
+  return written;
 }
 
 }  // namespace palvren

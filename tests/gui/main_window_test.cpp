@@ -89,7 +89,7 @@ TEST_F(MainWindowTest, StartsWithSplitSelectedAndTheDesignStates) {
   EXPECT_EQ(window->windowTitle(), "Palvren - Main Window");
   EXPECT_EQ(window->minimumSize(), window->maximumSize());
   EXPECT_TRUE(option("optStartWith", 0)->isChecked());
-  EXPECT_EQ(window->currentRunMode(), 0);
+  EXPECT_EQ(window->currentRunMode(), RunMode::Split);
   for (int i = 0; i < 4; ++i) EXPECT_EQ(explanation(i)->isVisibleTo(window.get()), i == 0);
   for (QWidget* w : splitOnlyControls()) EXPECT_TRUE(w->isEnabled());
   for (QWidget* w : redundancyControls()) EXPECT_FALSE(w->isEnabled());
@@ -106,25 +106,25 @@ TEST_F(MainWindowTest, StartsWithSplitSelectedAndTheDesignStates) {
 // choose the operation they fit.
 TEST_F(MainWindowTest, TheWindowsChoicesAreKeptBetweenSessions) {
   window->show();
-  click(option("optStartWith", kMerge));
+  click(option("optStartWith", int(RunMode::Merge)));
   click(check());
   click(option("optRedunActions", 1));
-  click(option("optStartWith", kSplit));
+  click(option("optStartWith", int(RunMode::Split)));
   click(option("optNaming", 1));
   {
     frmMain next(std::make_unique<ScriptedDialogs>());
-    EXPECT_EQ(next.currentRunMode(), kSplit);
+    EXPECT_EQ(next.currentRunMode(), RunMode::Split);
     EXPECT_EQ(next.namingMode(), NamingMode::ContactInfo);
     EXPECT_TRUE(next.redundancyCheckTicked());
     EXPECT_EQ(next.redundancyMode(), RedundancyMode::Pass1And2);
     EXPECT_TRUE(next.findChild<QWidget*>("optRedunActions1")->isEnabled());
     TempFolder folder;
     next.holdPaths({folder.path()});
-    EXPECT_EQ(next.currentRunMode(), kRecombine);
+    EXPECT_EQ(next.currentRunMode(), RunMode::Recombine);
   }
-  EXPECT_EQ(frmMain(std::make_unique<ScriptedDialogs>()).currentRunMode(), kRecombine);
+  EXPECT_EQ(frmMain(std::make_unique<ScriptedDialogs>()).currentRunMode(), RunMode::Recombine);
   userSettings()->setValue("window/operation", 9);  // not one the window offers
-  EXPECT_EQ(frmMain(std::make_unique<ScriptedDialogs>()).currentRunMode(), kSplit);
+  EXPECT_EQ(frmMain(std::make_unique<ScriptedDialogs>()).currentRunMode(), RunMode::Split);
 }
 
 TEST_F(MainWindowTest, AccessKeysAreDistinct) {
@@ -205,12 +205,14 @@ TEST_F(MainWindowTest, EachModeSetsItsDialogAndCancelReturnsItsPreset) {
   const std::string picked = folder.write("picked.vcf", "");
   std::string start = pathBytes(QDir::homePath());
   for (int mode = 0; mode < 4; ++mode) {
-    const std::string choice = mode == kRecombine ? folderSelectionText(folder.path()) : picked;
+    const std::string choice =
+        RunMode(mode) == RunMode::Recombine ? folderSelectionText(folder.path()) : picked;
     dialogs->choices = {choice, ScriptedDialogs::kCancel};
-    window->SelectInput(mode);
+    window->selectInput(RunMode(mode));
     EXPECT_EQ(dialogs->dialogs.back().initialFolder, start) << mode;
     start = folder.path();
-    EXPECT_EQ(window->SelectInput(mode), expected[mode].cancelled) << mode;
+    EXPECT_EQ(window->selectInput(RunMode(mode)).kind, RunInput::Kind::None) << mode;
+    EXPECT_EQ(window->sourceDialog().fileName, expected[mode].cancelled) << mode;
     const SourceDialogSettings& shown = dialogs->dialogs.back();
     EXPECT_EQ(shown.title, expected[mode].title);
     EXPECT_EQ(shown.filter, expected[mode].filter);  // Recombine keeps the earlier filter
@@ -234,24 +236,30 @@ TEST_F(MainWindowTest, DroppedPathsAreHeldForRunNowOnce) {
   const std::string elsewhere = other.write("c.vcf", twoContacts);
   struct Case {
     std::vector<std::string> paths;
-    int selectedBefore;
-    int mode;
+    RunMode selectedBefore;
+    std::optional<RunMode> mode;
     const char* status;
   };
   const Case cases[] = {
-      {{a}, kSplit, kSplit, "Holding \"a.vcf\": click Run Now to split it."},
-      {{a}, kExport, kExport, "Holding \"a.vcf\": click Run Now to export it."},
-      {{a, b}, kSplit, kMerge, "click Run Now to merge them."},
-      {{folder.path()}, kSplit, kRecombine, "click Run Now to recombine its files."},
+      {{a}, RunMode::Split, RunMode::Split, "Holding \"a.vcf\": click Run Now to split it."},
+      {{a}, RunMode::Export, RunMode::Export, "Holding \"a.vcf\": click Run Now to export it."},
+      {{a, b}, RunMode::Split, RunMode::Merge, "click Run Now to merge them."},
+      {{folder.path()},
+       RunMode::Split,
+       RunMode::Recombine,
+       "click Run Now to recombine its files."},
       {{a, elsewhere},
-       kMerge,
-       -1,
+       RunMode::Merge,
+       std::nullopt,
        "Files from several folders cannot be merged together; nothing is held."},
-      {{folder.path(), a}, kSplit, -1, "is not a file or folder; nothing is held."},
+      {{folder.path(), a},
+       RunMode::Split,
+       std::nullopt,
+       "is not a file or folder; nothing is held."},
   };
   window->show();
   for (const Case& c : cases) {
-    click(option("optStartWith", c.selectedBefore));
+    click(option("optStartWith", int(c.selectedBefore)));
     QMimeData data;
     QList<QUrl> urls;
     for (const std::string& path : c.paths) urls << QUrl::fromLocalFile(pathText(path));
@@ -262,9 +270,10 @@ TEST_F(MainWindowTest, DroppedPathsAreHeldForRunNowOnce) {
     static_cast<QObject*>(window.get())->event(&enter);
     EXPECT_TRUE(enter.isAccepted());
     static_cast<QObject*>(window.get())->event(&drop);
-    EXPECT_EQ(window->heldInput().runMode, c.mode) << c.status;
-    if (c.mode >= 0) {
-      EXPECT_EQ(window->currentRunMode(), c.mode);
+    const HeldInput& held = window->heldInput();
+    EXPECT_EQ(held.holds() ? std::optional(held.mode) : std::nullopt, c.mode) << c.status;
+    if (c.mode) {
+      EXPECT_EQ(window->currentRunMode(), *c.mode);
     }
     EXPECT_TRUE(label("statusPanel")->toolTip().endsWith(c.status))
         << label("statusPanel")->toolTip().toStdString();
@@ -298,7 +307,7 @@ TEST_F(MainWindowTest, DroppedPathsAreHeldForRunNowOnce) {
 }
 
 TEST_F(MainWindowTest, RecombineFirstUseHasTheAllFilesFilter) {
-  window->SelectInput(1);
+  window->selectInput(RunMode::Recombine);
   EXPECT_EQ(dialogs->dialogs.back().filter, "All Files (*.*)|*.*");
 }
 
@@ -316,7 +325,7 @@ TEST_F(MainWindowTest, ACancelledRunChangesNothing) {
 TEST_F(MainWindowTest, WithNoOperationSelectedRunActsAsExport) {
   for (int i = 0; i < 4; ++i) option("optStartWith", i)->setAutoExclusive(false);
   for (int i = 0; i < 4; ++i) option("optStartWith", i)->setChecked(false);
-  EXPECT_EQ(window->currentRunMode(), 3);
+  EXPECT_EQ(window->currentRunMode(), RunMode::Export);
   action("mnuRun")->trigger();
   EXPECT_EQ(dialogs->dialogs.back().title, "Select a multiple-contact vCard file to export");
 }

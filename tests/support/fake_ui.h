@@ -1,50 +1,19 @@
 #pragma once
 
 #include <deque>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "platform/user_interface.h"
-#include "redundancy/prompt_context.h"
+#include "driver/run_driver.h"
+#include "driver/user_interface.h"
+#include "support/fake_check.h"
 
 namespace palvren::testing {
 
-// A scripted user interface that records everything the operations show, in order.
-class FakeUserInterface : public UserInterface {
+// A scripted user interface that records everything the operations show, in order, and the
+// options a run is started with, as the window would hold them.
+class FakeUserInterface : public FakeCheckOf<UserInterface> {
  public:
-  struct Message {
-    std::string text;
-    std::string title;
-    MessageIcon icon;
-  };
-
-  void setStatus(const std::string& text) override {
-    status = text;
-    statuses.push_back(text);
-    events.push_back("status:" + text);
-  }
-  void setCount(const std::string& text) override {
-    count = text;
-    events.push_back("count:" + text);
-  }
-  void setProgress(int done, int total) override { progress.emplace_back(done, total); }
-  void yield() override {
-    ++yields;
-    if (onYield) onYield();
-  }
-  void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
-    messages.push_back({text, title, icon});
-    events.push_back("message:" + title);
-  }
-  bool askYesNo(const std::string& text, const std::string& title) override {
-    questions.push_back({text, title, MessageIcon::Information});
-    events.push_back("question:" + title);
-    if (yesNoAnswers.empty()) return true;
-    bool answer = yesNoAnswers.front();
-    yesNoAnswers.pop_front();
-    return answer;
-  }
   EarlierResultAnswer askEarlierResult(const EarlierResult& earlier) override {
     earlierResults.push_back(earlier);
     events.push_back("earlier:" + earlier.title);
@@ -57,45 +26,35 @@ class FakeUserInterface : public UserInterface {
     browsed.push_back(path);
     events.push_back("browse:" + path);
   }
-  NamingMode namingMode() override { return naming; }
-  RedundancyMode redundancyMode() override { return redundancy; }
-  bool redundancyCheckTicked() override { return redundancyCheck; }
-  MatchRule matchRule() override { return rule; }
-  ConflictDecision askConflict(const PromptContext& context) override {
-    conflicts.push_back({context.conflictTag, context.firstPosition, context.secondPosition});
-    return conflictPolicy ? conflictPolicy(context) : ConflictDecision();
-  }
 
-  struct Conflict {
-    std::string tag;
-    int firstPosition;
-    int secondPosition;
-    bool operator==(const Conflict&) const = default;
-  };
+  // The options of a run of mode as scripted.
+  RunOptions options(RunMode mode) const {
+    RunOptions options;
+    options.mode = mode;
+    options.naming = naming;
+    options.check = redundancyCheck;
+    options.checkOptions = checkOptions();
+    options.format = format;
+    return options;
+  }
 
   // Script.
   NamingMode naming = NamingMode::Numeric;
-  RedundancyMode redundancy = RedundancyMode::Pass1Only;
   bool redundancyCheck = false;
-  MatchRule rule;
-  std::deque<bool> yesNoAnswers;
+  ExportFormat format = ExportFormat::Raw;
   // Where an earlier result stands; the answer is Reuse, today's behaviour, when none is left.
   std::deque<EarlierResultAnswer> earlierAnswers;
-  std::function<ConflictDecision(const PromptContext&)> conflictPolicy;
-  std::function<void()> onYield;
 
   // Record.
-  std::string status;
-  std::string count;
-  std::vector<std::string> statuses;
-  std::vector<std::string> events;
-  std::vector<Message> messages;
-  std::vector<Message> questions;
   std::vector<EarlierResult> earlierResults;
   std::vector<std::string> browsed;
-  std::vector<Conflict> conflicts;
-  std::vector<std::pair<int, int>> progress;
-  int yields = 0;
 };
+
+// Runs an operation as the window does on what its file dialog answered, with the options the
+// script holds.
+inline RunOutcome runSelected(const std::string& selection, RunMode mode, FakeUserInterface& ui,
+                              FileIo& io = systemFileIo()) {
+  return runOperation(inputOfSelection(selection, mode), ui.options(mode), ui, io);
+}
 
 }  // namespace palvren::testing

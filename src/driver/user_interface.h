@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+#include "redundancy/check_interface.h"
+
+namespace palvren {
+
+// An earlier result standing where a run is about to write, and the question put about it.
+struct EarlierResult {
+  bool folder = false;    // a split folder that holds files; else a result file
+  std::string path;       // what stands there
+  std::string freshName;  // the next free numbered name beside it
+  std::string text;       // the question
+  std::string title;
+  std::string freshButton;  // write under freshName
+  std::string reuseButton;  // add to the folder, or replace the file
+};
+enum class EarlierResultAnswer { Cancel, WriteFresh, Reuse };
+
+// What a run needs from the person in front of the program: the check's questions, and the
+// driver's own messages. The main window implements it; tests use a scripted fake.
+class UserInterface : public CheckInterface {
+ public:
+  // A success message that offers a report behind its details, to be saved beside outputPath
+  // (what the run wrote).
+  virtual void showMessageWithReport(const std::string& text, const std::string& title,
+                                     MessageIcon icon, const std::string& report,
+                                     const std::string& outputPath) {
+    (void)report;
+    (void)outputPath;
+    showMessage(text, title, icon);
+  }
+  // What to do where an earlier result stands; asked before anything is written.
+  virtual EarlierResultAnswer askEarlierResult(const EarlierResult& earlier) = 0;
+
+  // Fire and forget: shows a folder, or opens a file with its associated program.
+  virtual void openInFileBrowser(const std::string& path) = 0;
+};
+
+}  // namespace palvren

@@ -1,0 +1,50 @@
+#include "vcard/export_formats.h"
+
+#include <stdexcept>
+
+#include "vcard/csv_export.h"
+#include "vcard/mapped_export.h"
+
+namespace palvren {
+
+namespace {
+
+Written writeRaw(const OpenInput& input, ExportFormat, FileIo& io, RunProgress* ui,
+                 const OutputPlan& plan, std::size_t* movedToNotes) {
+  if (movedToNotes) *movedToNotes = 0;
+  return ExportContactsToCsv(input, io, ui, plan);
+}
+
+Written writeMapped(const OpenInput& input, ExportFormat format, FileIo& io, RunProgress* ui,
+                    const OutputPlan& plan, std::size_t* movedToNotes) {
+  return ExportMappedCsv(input, format, io, ui, plan, movedToNotes);
+}
+
+constexpr ExportFormatInfo kFormats[] = {
+    {ExportFormat::Raw, "raw", "Raw (one column per tag)", "&Raw (one column per tag)",
+     "Contacts_Export.csv", writeRaw},
+    {ExportFormat::Google, "google", "Google Contacts CSV", "&Google Contacts",
+     "Contacts_Google.csv", writeMapped},
+    {ExportFormat::Outlook, "outlook", "Outlook CSV", "&Outlook", "Contacts_Outlook.csv",
+     writeMapped},
+};
+
+}  // namespace
+
+std::span<const ExportFormatInfo> exportFormats() { return kFormats; }
+
+const ExportFormatInfo& exportFormatInfo(ExportFormat format) {
+  for (const ExportFormatInfo& info : kFormats) {
+    if (info.format == format) return info;
+  }
+  throw std::logic_error("exportFormatInfo: a format without an entry in the table");
+}
+
+std::optional<ExportFormat> exportFormatNamed(std::string_view key) {
+  for (const ExportFormatInfo& info : kFormats) {
+    if (info.key == key) return info.format;
+  }
+  return std::nullopt;
+}
+
+}  // namespace palvren

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/run_progress.h"
+
+namespace palvren::testing {
+
+// A run's progress, recorded in order; Port is the port faked, RunProgress or one built on it.
+template <class Port = RunProgress>
+class FakeProgressOf : public Port {
+ public:
+  void setStatus(const std::string& text) override {
+    status = text;
+    statuses.push_back(text);
+    events.push_back("status:" + text);
+  }
+  void setCount(const std::string& text) override {
+    count = text;
+    events.push_back("count:" + text);
+  }
+  void setProgress(int done, int total) override { progress.emplace_back(done, total); }
+  void yield() override {
+    ++yields;
+    if (onYield) onYield();
+  }
+
+  // Script.
+  std::function<void()> onYield;
+
+  // Record.
+  std::string status;
+  std::string count;
+  std::vector<std::string> statuses;
+  std::vector<std::string> events;
+  std::vector<std::pair<int, int>> progress;
+  int yields = 0;
+};
+
+using FakeProgress = FakeProgressOf<>;
+
+}  // namespace palvren::testing
