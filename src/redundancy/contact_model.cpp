@@ -232,10 +232,6 @@ std::vector<int> ContactList::numbers() const {
   return result;
 }
 
-std::string propertyName(std::string_view tag) {
-  return toUpperAscii(tag.substr(0, tag.find(';')));
-}
-
 namespace {
 
 class ContactLoader {

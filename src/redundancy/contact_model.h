@@ -139,7 +139,4 @@ bool LoadContacts(const OpenInput& input, ContactList& list, ContactTable& table
 // The same for a file not yet open.
 bool LoadContacts(const std::string& fileName, ContactList& list, ContactTable& table);
 
-// The property name of a tag: its text before the first ";", upper-cased.
-std::string propertyName(std::string_view tag);
-
 }  // namespace palvren

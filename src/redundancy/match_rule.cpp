@@ -178,7 +178,7 @@ std::string matchRuleDescription(const MatchRule& rule) {
 }
 
 MatchField matchFieldOf(std::string_view tag) {
-  const std::string_view name = ungroupedName(tag);
+  const std::string_view name = propertyName(tag);
   if (equalsUpper(name, "EMAIL")) return MatchField::Email;
   if (equalsUpper(name, "TEL")) return MatchField::Telephone;
   if (equalsUpper(name, "ADR")) return MatchField::Address;

@@ -74,7 +74,7 @@ class PropertyCollector {
       const auto& [tag, value] = raw_[i];
       MappedProperty& property = properties_[i];
       property.tag = tag;
-      property.name = toUpperAscii(ungroupedName(tag));
+      property.name = toUpperAscii(propertyName(tag));
       typesOf(tag, property.types);
       setValueText(property.value, tag, value);
     }

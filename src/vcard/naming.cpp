@@ -110,7 +110,7 @@ bool startsProperty(const std::string& line, std::string_view key) {
     return false;
   }
   if (key == "FN" || key == "N") {
-    return equalsUpper(ungroupedName(std::string_view(line).substr(0, colon)), key);
+    return equalsUpper(propertyName(std::string_view(line).substr(0, colon)), key);
   }
   return startsWithUpper(line, key);
 }

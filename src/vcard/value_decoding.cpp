@@ -139,8 +139,9 @@ std::optional<std::string_view> base64Payload(std::string_view tag, std::string_
 
 bool isKnownCharset(std::string_view name) { return converterFor(name) != nullptr; }
 
-std::string_view ungroupedName(std::string_view tag) {
+std::string_view propertyName(std::string_view tag, Group group) {
   std::string_view name = tag.substr(0, tag.find(';'));
+  if (group == Group::Kept) return name;
   const std::size_t dot = name.rfind('.');
   return trimSpaces(dot == std::string_view::npos ? name : name.substr(dot + 1));
 }
@@ -330,7 +331,7 @@ std::optional<std::string> encodeTypedValue(std::string_view tag, std::string_vi
 }
 
 std::optional<InlineImage> inlineImage(std::string_view tag, std::string_view value) {
-  const std::string name = toUpperAscii(ungroupedName(tag));
+  const std::string name = toUpperAscii(propertyName(tag));
   if (name != "PHOTO" && name != "LOGO") return std::nullopt;
   const std::optional<std::string_view> payload = base64Payload(tag, value);
   if (!payload) return std::nullopt;

@@ -15,8 +15,12 @@ namespace palvren {
 // Whether a character set name (a CHARSET parameter's value) is one this program can read.
 bool isKnownCharset(std::string_view name);
 
-// The property name of a tag without its group: "item1.PHOTO;TYPE=JPEG" gives "PHOTO".
-std::string_view ungroupedName(std::string_view tag);
+// Whether a property name is read with its group ("item1.PHOTO") or without it ("PHOTO").
+enum class Group { Dropped, Kept };
+// The property name of a tag, before its parameters: "item1.PHOTO;TYPE=JPEG" gives "PHOTO", or
+// "item1.PHOTO" with its group kept. Without its group the name is trimmed of spaces; with it,
+// it stays as written, as the exact match rule compares it.
+std::string_view propertyName(std::string_view tag, Group group = Group::Dropped);
 
 // Calls visit with each parameter of a tag in order, name and value trimmed and the value
 // unquoted; a vCard 2.1 bare parameter has an empty name. Stops when visit returns true.

@@ -1,0 +1,116 @@
+#include "platform/text.h"
+#include "redundancy/match_rule.h"
+#include "redundancy/matcher.h"
+#include "redundancy/prompt_context.h"
+#include "vcard/value_decoding.h"
+
+namespace palvren {
+
+namespace {
+
+enum class Kind { Email, Place, Name, Other };
+
+Kind kindOf(std::string_view tag) {
+  const std::string_view name = propertyName(tag, Group::Kept);
+  if (equalsUpper(name, "EMAIL")) return Kind::Email;
+  if (equalsUpper(name, "TEL") || equalsUpper(name, "ADR")) return Kind::Place;
+  if (equalsUpper(name, "FN") || equalsUpper(name, "N")) return Kind::Name;
+  return Kind::Other;
+}
+
+}  // namespace
+
+bool FindSharedTag(const ContactRecord& a, const ContactRecord& b, std::string_view prefix,
+                   int& ordinal) {
+  const int count = a.orderCount();
+  for (int k = 1; k <= count; ++k) {
+    const std::string_view tag = a.tagAt(k);
+    if (!equalsUpper(propertyName(tag, Group::Kept), prefix)) continue;
+    const std::string_view value = a.valueAt(k);
+    if (!value.empty() && value == b.value(tag)) {
+      ordinal = k;
+      return true;
+    }
+  }
+  return false;
+}
+
+namespace {
+// The first e-mail entry of a that b holds under the same tag, and that is a plausible address.
+bool findSharedEmail(const ContactRecord& a, const ContactRecord& b, int& ordinal) {
+  const int count = a.orderCount();
+  for (int k = 1; k <= count; ++k) {
+    const std::string_view tag = a.tagAt(k);
+    const std::string_view value = a.valueAt(k);
+    if (equalsUpper(propertyName(tag, Group::Kept), "EMAIL") && value == b.value(tag) &&
+        isPlausibleEmail(value)) {
+      ordinal = k;
+      return true;
+    }
+  }
+  return false;
+}
+}  // namespace
+
+bool IsSimilar(const ContactRecord& a, const ContactRecord& b) {
+  int k = 0;
+  if (findSharedEmail(a, b, k)) return true;
+  auto sharedName = [&] { return FindSharedTag(a, b, "FN", k) || FindSharedTag(a, b, "N", k); };
+  if (FindSharedTag(a, b, "TEL", k) && sharedName()) return true;
+  return FindSharedTag(a, b, "ADR", k) && sharedName();
+}
+
+std::string MatchReason(const ContactRecord& a, const ContactRecord& b) {
+  int k = 0;
+  if (findSharedEmail(a, b, k)) {
+    return "Same e-mail: " + FieldForDisplay(a, a.tagAt(k));
+  }
+  int n = 0;
+  if (!FindSharedTag(a, b, "FN", n) && !FindSharedTag(a, b, "N", n)) return std::string();
+  const std::string name = FieldForDisplay(a, a.tagAt(n));
+  if (FindSharedTag(a, b, "TEL", k)) {
+    return "Same telephone and name: " + FieldForDisplay(a, a.tagAt(k)) + ", " + name;
+  }
+  if (FindSharedTag(a, b, "ADR", k)) {
+    return "Same address and name: " + FieldForDisplay(a, a.tagAt(k)) + ", " + name;
+  }
+  return std::string();
+}
+
+namespace {
+
+// Tags and values compared as written.
+class ExactMatcher : public Matcher {
+ public:
+  MatchKeys keysOf(const ContactRecord& contact) const override {
+    MatchKeys keys;
+    for (const auto& [tag, value] : contact.tagValues()) {
+      if (value.empty()) continue;
+      switch (kindOf(tag)) {
+        case Kind::Email:
+          keys.emails.push_back(matchKey(tag, value));
+          break;
+        case Kind::Place:
+          keys.places.push_back(matchKey(tag, value));
+          break;
+        case Kind::Name:
+          keys.names.push_back(matchKey(tag, value));
+          break;
+        case Kind::Other:
+          break;
+      }
+    }
+    return keys;
+  }
+
+  std::optional<std::string> match(const ContactRecord& a, const ContactRecord& b) const override {
+    if (!IsSimilar(a, b)) return std::nullopt;
+    return MatchReason(a, b);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<Matcher> exactMatcher() { return std::make_unique<ExactMatcher>(); }
+
+}  // namespace palvren
