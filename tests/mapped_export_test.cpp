@@ -4,6 +4,7 @@
 
 #include "support/corpus.h"
 #include "support/temp_folder.h"
+#include "vcard/value_decoding.h"
 
 namespace palvren {
 namespace {

@@ -1,0 +1,177 @@
+#include <algorithm>
+
+#include "vcard/mapped_csv.h"
+
+namespace palvren {
+
+namespace {
+
+// Google Contacts' own "Google CSV" export, in the layout its exports have today (seen in
+// exports people keep beside their code, 2024-2026): First Name, Middle Name, Last Name, the
+// phonetic names, Name Prefix, Name Suffix, Nickname, File As, Organization Name / Title /
+// Department, Birthday, Notes, Photo, Labels, then numbered "E-mail n - Label / Value",
+// "Phone n - Label / Value", "Address n - Label / Formatted / Street / City / PO Box / Region /
+// Postal Code / Country / Extended Address" and "Website n - Label / Value" groups.
+std::string_view googleLabel(const MappedContact::Typed& typed, bool website) {
+  static constexpr std::pair<std::string_view, std::string_view> kLabels[] = {
+      {"home", "Home"},         {"work", "Work"},         {"mobile", "Mobile"},
+      {"work fax", "Work Fax"}, {"home fax", "Home Fax"}, {"fax", "Other Fax"},
+      {"pager", "Pager"}};
+  if (website && typed.kind == "home") return "Home Page";
+  for (const auto& [kind, label] : kLabels) {
+    if (kind == typed.kind) return label;
+  }
+  return "Other";
+}
+
+// The most of each numbered group one contact writes; the rest go to its notes.
+constexpr std::size_t kGoogleGroupLimit = 10;
+
+// How many numbered groups of each kind the header has: the most any contact needs, at least
+// one, at most kGoogleGroupLimit.
+struct GoogleGroups {
+  std::size_t emails = 1, phones = 1, addresses = 1, websites = 1;
+};
+
+GoogleGroups googleGroups(const std::vector<MappedContact>& contacts) {
+  GoogleGroups groups;
+  auto widen = [](std::size_t& count, std::size_t needed) {
+    count = std::max(count, std::min(needed, kGoogleGroupLimit));
+  };
+  for (const MappedContact& c : contacts) {
+    widen(groups.emails, c.emails.size());
+    widen(groups.phones, c.phones.size());
+    widen(groups.addresses, c.addresses.size());
+    widen(groups.websites, c.websites.size());
+  }
+  return groups;
+}
+
+constexpr int kFamily = 0, kGiven = 1, kAdditional = 2, kPrefix = 3, kSuffix = 4;
+constexpr int kOrganization = 0, kUnit = 1;
+// The part of a numbered group that holds its label, which names the kind.
+constexpr int kLabel = -2;
+
+// Columns with no property ("Phonetic …", "Photo", "Labels") are written empty.
+constexpr ColumnField kGoogleColumns[] = {
+    {"First Name", "N", kGiven, ""},
+    {"Middle Name", "N", kAdditional, ""},
+    {"Last Name", "N", kFamily, ""},
+    {"Phonetic First Name", "", kWhole, ""},
+    {"Phonetic Middle Name", "", kWhole, ""},
+    {"Phonetic Last Name", "", kWhole, ""},
+    {"Name Prefix", "N", kPrefix, ""},
+    {"Name Suffix", "N", kSuffix, ""},
+    {"Nickname", "NICKNAME", kWhole, ""},
+    {"File As", "FN", kWhole, ""},
+    {"Organization Name", "ORG", kOrganization, ""},
+    {"Organization Title", "TITLE", kWhole, ""},
+    {"Organization Department", "ORG", kUnit, ""},
+    {"Birthday", "BDAY", kWhole, ""},
+    {"Notes", "NOTE", kWhole, ""},
+    {"Photo", "", kWhole, ""},
+    {"Labels", "", kWhole, ""},
+};
+
+// One group of each kind, "#" standing for its number; a group's label says its kind.
+constexpr ColumnField kGoogleGroupColumns[] = {
+    {"E-mail # - Label", "EMAIL", kLabel, ""},
+    {"E-mail # - Value", "EMAIL", kWhole, ""},
+    {"Phone # - Label", "TEL", kLabel, ""},
+    {"Phone # - Value", "TEL", kWhole, ""},
+    {"Address # - Label", "ADR", kLabel, ""},
+    {"Address # - Formatted", "ADR", kWhole, ""},
+    {"Address # - Street", "ADR", kStreet, ""},
+    {"Address # - City", "ADR", kCity, ""},
+    {"Address # - PO Box", "ADR", kPoBox, ""},
+    {"Address # - Region", "ADR", kRegion, ""},
+    {"Address # - Postal Code", "ADR", kPostalCode, ""},
+    {"Address # - Country", "ADR", kCountry, ""},
+    {"Address # - Extended Address", "ADR", kExtended, ""},
+    {"Website # - Label", "URL", kLabel, ""},
+    {"Website # - Value", "URL", kWhole, ""},
+};
+
+std::vector<std::string> googleHeader(const GoogleGroups& groups) {
+  std::vector<std::string> header;
+  for (const ColumnField& column : kGoogleColumns) header.emplace_back(column.column);
+  auto numbered = [&header](std::string_view property, std::size_t count) {
+    for (std::size_t i = 1; i <= count; ++i) {
+      for (const ColumnField& column : kGoogleGroupColumns) {
+        if (column.property != property) continue;
+        std::string name(column.column);
+        name.replace(name.find('#'), 1, std::to_string(i));
+        header.push_back(std::move(name));
+      }
+    }
+  };
+  numbered("EMAIL", groups.emails);
+  numbered("TEL", groups.phones);
+  numbered("ADR", groups.addresses);
+  numbered("URL", groups.websites);
+  return header;
+}
+
+// What of a contact the numbered groups have no room for, one "Label: value" line each.
+std::vector<std::string> googleOverflow(const MappedContact& c) {
+  std::vector<std::string> lines;
+  auto overflow = [&lines](const std::vector<MappedContact::Typed>& list, bool website,
+                           bool address) {
+    for (std::size_t i = kGoogleGroupLimit; i < list.size(); ++i) {
+      const std::string value = address ? formattedAddress(list[i].parts) : list[i].parts[0];
+      lines.push_back(std::string(googleLabel(list[i], website)) + ": " + value);
+    }
+  };
+  overflow(c.emails, false, false);
+  overflow(c.phones, false, false);
+  overflow(c.addresses, false, true);
+  overflow(c.websites, true, false);
+  return lines;
+}
+
+std::string googleRow(const MappedContact& c, const GoogleGroups& groups, std::size_t& moved) {
+  const bool hasN = std::any_of(c.name.begin(), c.name.end(), [](auto& p) { return !p.empty(); });
+  const std::vector<std::string> overflow = googleOverflow(c);
+  moved += overflow.size();
+  CsvRow row;
+  row << (hasN ? c.name[1] : c.formattedName) << c.name[2] << c.name[0];
+  row.skip(3);  // phonetic names
+  row << c.name[3] << c.name[4] << c.nickname
+      << (hasN && c.formattedName != composedName(c.name) ? c.formattedName : "") << c.organization
+      << c.title << c.department << c.birthday << notesOf(c, overflow);
+  row.skip(2);  // photo, labels
+  auto typedCells = [&row](const std::vector<MappedContact::Typed>& list, std::size_t count,
+                           bool website) {
+    const std::size_t shown = std::min(list.size(), count);
+    for (std::size_t i = 0; i < shown; ++i)
+      row << googleLabel(list[i], website) << list[i].parts[0];
+    row.skip(2 * (count - shown));
+  };
+  typedCells(c.emails, groups.emails, false);
+  typedCells(c.phones, groups.phones, false);
+  const std::size_t addresses = std::min(c.addresses.size(), groups.addresses);
+  for (std::size_t i = 0; i < addresses; ++i) {
+    const std::vector<std::string>& parts = c.addresses[i].parts;
+    row << googleLabel(c.addresses[i], false) << formattedAddress(parts) << parts[kStreet]
+        << parts[kCity] << parts[kPoBox] << parts[kRegion] << parts[kPostalCode] << parts[kCountry]
+        << parts[kExtended];
+  }
+  row.skip(9 * (groups.addresses - addresses));
+  typedCells(c.websites, groups.websites, true);
+  return row.take();
+}
+
+}  // namespace
+
+std::span<const ColumnField> googleColumns() { return kGoogleColumns; }
+std::span<const ColumnField> googleGroupColumns() { return kGoogleGroupColumns; }
+
+std::size_t googleLines(const std::vector<MappedContact>& contacts, const CsvLineSink& sink) {
+  const GoogleGroups groups = googleGroups(contacts);
+  sink(csvLine(googleHeader(groups)));
+  std::size_t moved = 0;
+  for (const MappedContact& c : contacts) sink(googleRow(c, groups, moved));
+  return moved;
+}
+
+}  // namespace palvren

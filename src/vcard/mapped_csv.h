@@ -1,0 +1,67 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "vcard/mapped_contact.h"
+#include "vcard/mapped_export.h"
+
+// What the mapped CSV formats share, and each format's lines.
+namespace palvren {
+
+// ADR parts: PO box, extended, street, city, region, postal code, country.
+enum AddressPart { kPoBox, kExtended, kStreet, kCity, kRegion, kPostalCode, kCountry };
+
+// The address as one text: street lines, then city, region and postal code, then country.
+std::string formattedAddress(const std::vector<std::string>& parts);
+// The name's parts in reading order: prefix, given, additional, family, suffix.
+std::string composedName(const std::array<std::string, 5>& name);
+// The contact's notes, its other properties and more, one per line.
+std::string notesOf(const MappedContact& contact, const std::vector<std::string>& more);
+
+// One CSV row, cell by cell.
+class CsvRow {
+ public:
+  // Cells that a spreadsheet would run as a formula get a leading "'".
+  CsvRow& operator<<(std::string_view cell);
+  void skip(std::size_t cells) {
+    row_.append(cells, ',');
+    cells_ += cells;
+  }
+  std::string take() { return std::move(row_); }
+
+ private:
+  std::string row_;
+  std::string guarded_;
+  std::size_t cells_ = 0;
+};
+
+// One row of cells.
+std::string csvLine(const std::vector<std::string>& cells);
+
+// What a column of a mapped format holds: a property, the part of its structured value (kWhole
+// for all of it), and the kind its types say ("home", "work", "mobile", "work fax", "pager"…;
+// empty for any). The same table writes the columns and reads them back.
+constexpr int kWhole = -1;
+struct ColumnField {
+  std::string_view column;
+  std::string_view property;
+  int part;
+  std::string_view kind;
+};
+// Outlook's columns, in order.
+std::span<const ColumnField> outlookColumns();
+// Google's columns before its numbered groups, in order, and the fields of one group of each
+// kind ("E-mail 1 - Value" and so on: the column names the group, its number and the field).
+std::span<const ColumnField> googleColumns();
+std::span<const ColumnField> googleGroupColumns();
+
+// The Google and Outlook CSV of the contacts; Google returns how many values went to the notes.
+std::size_t googleLines(const std::vector<MappedContact>& contacts, const CsvLineSink& sink);
+void outlookLines(const std::vector<MappedContact>& contacts, const CsvLineSink& sink);
+
+}  // namespace palvren
