@@ -136,16 +136,16 @@ QPalette darkPalette() {
 void runShots(const QString& folder, const QString& suffix) {
   QTemporaryDir work;
   const QString input = addressBook(work.path());
-  palvren::frmMain* windowSeen = nullptr;
+  palvren::MainWindow* windowSeen = nullptr;
   auto owned = std::make_unique<ShotDialogs>(
       input, [&] { save(*windowSeen, folder, "main_window_running" + suffix + ".png", false); });
   ShotDialogs* dialogs = owned.get();
-  palvren::frmMain window(std::move(owned));
+  palvren::MainWindow window(std::move(owned));
   windowSeen = &window;
   window.show();
-  window.findChild<QAbstractButton*>("chkRedundancyCheck")->click();
-  window.findChild<QAbstractButton*>("optRedunActions1")->click();
-  window.findChild<QAbstractButton*>("cmdRun")->click();
+  window.findChild<QAbstractButton*>("redundancyCheckBox")->click();
+  window.findChild<QAbstractButton*>("passButtons1")->click();
+  window.findChild<QAbstractButton*>("runButton")->click();
   QMessageBox box(QMessageBox::Information, "vCard Split Successfull",
                   QString::fromStdString(dialogs->successText).replace("\r\n", "\n"),
                   QMessageBox::Ok, &window);
@@ -165,25 +165,25 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   const QString folder = argc > 1 ? argv[1] : "docs/screenshots";
   QDir().mkpath(folder);
-  palvren::frmMain window;
+  palvren::MainWindow window;
   save(window, folder, "main_window.png");
   {
     // After a file is dropped on the window (or named on the command line).
     QTemporaryDir held;
     const QString file = held.path() + "/phone-contacts.vcf";
     QFile(file).open(QIODevice::WriteOnly);
-    palvren::frmMain dropped(std::make_unique<ShotDialogs>(QString(), [] {}));
+    palvren::MainWindow dropped(std::make_unique<ShotDialogs>(QString(), [] {}));
     dropped.holdPaths({file.toStdString()});
     save(dropped, folder, "main_window_held.png");
   }
-  for (const char* name : {"chkRedundancyCheck", "optRedunActions1", "optNaming1"}) {
+  for (const char* name : {"redundancyCheckBox", "passButtons1", "namingButtons1"}) {
     window.findChild<QAbstractButton*>(name)->click();
   }
   save(window, folder, "main_window_redundancy.png");
   window.show();
-  palvren::frmAbout about(&window);
+  palvren::AboutWindow about(&window);
   save(about, folder, "about.png");
-  palvren::frmMore more(&window, palvren::MatchRule());
+  palvren::MoreWindow more(&window, palvren::MatchRule());
   save(more, folder, "redundancy_logic.png");
   // A phone's pair: quoted-printable names and photos.
   const char* name = "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE";
@@ -204,13 +204,13 @@ int main(int argc, char** argv) {
                          {photo, portrait(QColor(230, 200, 120), QColor(140, 100, 70), "JPEG")},
                          {"END", "VCARD"}});
   palvren::PromptContext context{&first, &second, 3, 7, name, {}};
-  palvren::frmPrompt prompt(context, &window);
+  palvren::ConflictWindow prompt(context, &window);
   save(prompt, folder, "conflict_window.png");
   runShots(folder, "");
   QApplication::setStyle("Fusion");
   QApplication::setPalette(darkPalette());
   runShots(folder, "_dark");
-  palvren::frmPrompt promptDark(context, &window);
+  palvren::ConflictWindow promptDark(context, &window);
   save(promptDark, folder, "conflict_window_dark.png");
   return 0;
 }

@@ -93,7 +93,7 @@ std::optional<QString> askWithInputDialog(QWidget* parent, const QString& prompt
 
 QPushButton* answerButton(QWidget* parent, const QString& caption, const QString& tip, int index) {
   auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString("cmdOption%1").arg(index));
+  button->setObjectName(QString("choiceButton%1").arg(index));
   button->setToolTip(tip);
   button->setStyleSheet(
       "QPushButton { background-color: rgb(192, 255, 192); color: black; padding: 4px 10px; }");
@@ -103,7 +103,7 @@ QPushButton* answerButton(QWidget* parent, const QString& caption, const QString
 
 QLineEdit* valueBox(QWidget* parent, int index) {
   auto* box = new QLineEdit(parent);
-  box->setObjectName(QString("txtOption%1").arg(index));
+  box->setObjectName(QString("valueEdit%1").arg(index));
   QFont font = box->font();
   font.setBold(true);
   font.setPointSizeF(9.75);
@@ -116,13 +116,13 @@ QLineEdit* valueBox(QWidget* parent, int index) {
 
 }  // namespace
 
-frmPrompt::frmPrompt(const PromptContext& context, QWidget* parent, InputBox inputBox,
-                     Notice notice)
+ConflictWindow::ConflictWindow(const PromptContext& context, QWidget* parent, InputBox inputBox,
+                               Notice notice)
     : QDialog(parent),
       context_(context),
       inputBox_(std::move(inputBox)),
       notice_(std::move(notice)) {
-  setObjectName("frmPrompt");
+  setObjectName("ConflictWindow");
   setWindowTitle("Select the Correct Data");
   setWindowIcon(applicationIcon());
   setModal(true);
@@ -136,113 +136,124 @@ frmPrompt::frmPrompt(const PromptContext& context, QWidget* parent, InputBox inp
       QMessageBox::warning(this, "Update Existing Data Field", text);
     };
   }
-  ListView1 = new QTreeWidget(this);
-  ListView1->setObjectName("ListView1");
-  ListView1->setColumnCount(3);
-  ListView1->setHeaderLabels({"Tags", "Option 1", "Option 2"});
-  ListView1->setRootIsDecorated(false);
-  ListView1->setAllColumnsShowFocus(true);
+  buildTable();
+  buildAnswers();
+  buildLayout();
+  load();
+  focusConflict();
+}
+
+void ConflictWindow::buildTable() {
+  conflictTable = new QTreeWidget(this);
+  conflictTable->setObjectName("conflictTable");
+  conflictTable->setColumnCount(3);
+  conflictTable->setHeaderLabels({"Tags", "Option 1", "Option 2"});
+  conflictTable->setRootIsDecorated(false);
+  conflictTable->setAllColumnsShowFocus(true);
   // Opens at its designed size; the table takes whatever the window grows by.
-  ListView1->setMinimumSize(6855 / kTwipsPerPixel, 4215 / kTwipsPerPixel);
-  ListView1->setTextElideMode(Qt::ElideRight);
-  ListView1->setIconSize(QSize(kThumbnailHeight * 3 / 2, kThumbnailHeight));
-  ListView1->setItemDelegate(new ConflictRowDelegate(ListView1));
-  connect(ListView1, &QTreeWidget::itemDoubleClicked, this, [this] { ListView1_DblClick(); });
+  conflictTable->setMinimumSize(6855 / kTwipsPerPixel, 4215 / kTwipsPerPixel);
+  conflictTable->setTextElideMode(Qt::ElideRight);
+  conflictTable->setIconSize(QSize(kThumbnailHeight * 3 / 2, kThumbnailHeight));
+  conflictTable->setItemDelegate(new ConflictRowDelegate(conflictTable));
+  connect(conflictTable, &QTreeWidget::itemDoubleClicked, this, [this] { onRowActivated(); });
   // F2, the usual key for editing, does from the keyboard what a double-click does.
-  auto* editKey = new QShortcut(QKeySequence(Qt::Key_F2), ListView1);
+  auto* editKey = new QShortcut(QKeySequence(Qt::Key_F2), conflictTable);
   editKey->setContext(Qt::WidgetShortcut);
-  connect(editKey, &QShortcut::activated, this, [this] { ListView1_DblClick(); });
-  ListView1->setToolTip("Double-click a row, or press F2, to type its value for both contacts");
+  connect(editKey, &QShortcut::activated, this, [this] { onRowActivated(); });
+  conflictTable->setToolTip("Double-click a row, or press F2, to type its value for both contacts");
+}
 
-  auto* line = new QFrame(this);
-  line->setFrameShape(QFrame::HLine);
-  Label1 =
+// The answers and the value each keeps, Apply to All and Stop Checking.
+void ConflictWindow::buildAnswers() {
+  instructionLabel =
       new QLabel("Conflicting data exists for this redundancy.  Select the value to keep.", this);
-  Label1->setObjectName("Label1");
+  instructionLabel->setObjectName("instructionLabel");
 
-  cmdOption[0] = answerButton(this, "Keep Both", "This is not a redundancy", 0);
-  cmdOption[1] =
+  choiceButtons[0] = answerButton(this, "Keep Both", "This is not a redundancy", 0);
+  choiceButtons[1] =
       answerButton(this, "Keep Option 1", "This is the correct information for this field", 1);
-  cmdOption[2] =
+  choiceButtons[2] =
       answerButton(this, "Keep Option 2", "This is the correct information for this field", 2);
-  cmdOption[3] = answerButton(this, "Keep Neither", "Both options are garbage", 3);
-  txtOption[0] = valueBox(this, 0);
-  txtOption[1] = valueBox(this, 1);
+  choiceButtons[3] = answerButton(this, "Keep Neither", "Both options are garbage", 3);
+  valueEdits[0] = valueBox(this, 0);
+  valueEdits[1] = valueBox(this, 1);
   for (int i = 0; i < 4; ++i) {
-    connect(cmdOption[i], &QPushButton::clicked, this, [this, i] { cmdOption_Click(i); });
+    connect(choiceButtons[i], &QPushButton::clicked, this, [this, i] { onChoiceClicked(i); });
   }
-  cmdOption[0]->setDefault(true);
-  chkApplyToAll = new QCheckBox("&Apply to all remaining conflicts", this);
-  chkApplyToAll->setObjectName("chkApplyToAll");
-  chkApplyToAll->setToolTip(
+  choiceButtons[0]->setDefault(true);
+  applyToAllCheckBox = new QCheckBox("&Apply to all remaining conflicts", this);
+  applyToAllCheckBox->setObjectName("applyToAllCheckBox");
+  applyToAllCheckBox->setToolTip(
       "Answer every later conflict of this check the same way (not for Keep Neither, which "
       "removes both contacts)");
-  cmdStopChecking = new QPushButton("S&top Checking", this);
-  cmdStopChecking->setObjectName("cmdStopChecking");
-  cmdStopChecking->setToolTip(
+  stopCheckingButton = new QPushButton("S&top Checking", this);
+  stopCheckingButton->setObjectName("stopCheckingButton");
+  stopCheckingButton->setToolTip(
       "Ask no more: keep both contacts of this and every remaining pair, and write the files");
-  connect(cmdStopChecking, &QPushButton::clicked, this, [this] {
+  connect(stopCheckingButton, &QPushButton::clicked, this, [this] {
     decision_.answer = ConflictChoice::KeepBoth;
     decision_.stopChecking = true;
     done(QDialog::Accepted);
   });
 
-  lblWhyMatched = new QLabel(
+  whyMatchedLabel = new QLabel(
       QString::fromStdString(context_.whyMatched.empty()
                                  ? MatchReason(*context_.firstContact, *context_.secondContact)
                                  : context_.whyMatched),
       this);
-  lblWhyMatched->setObjectName("lblWhyMatched");
-  lblWhyMatched->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  whyMatchedLabel->setObjectName("whyMatchedLabel");
+  whyMatchedLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
 
+void ConflictWindow::buildLayout() {
+  auto* line = new QFrame(this);
+  line->setFrameShape(QFrame::HLine);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(lblWhyMatched);
-  layout->addWidget(ListView1);
+  layout->addWidget(whyMatchedLabel);
+  layout->addWidget(conflictTable);
   layout->addWidget(line);
-  layout->addWidget(Label1);
+  layout->addWidget(instructionLabel);
   auto* option1 = new QHBoxLayout;
-  option1->addWidget(cmdOption[1]);
-  option1->addWidget(txtOption[0], 1);
+  option1->addWidget(choiceButtons[1]);
+  option1->addWidget(valueEdits[0], 1);
   auto* option2 = new QHBoxLayout;
-  option2->addWidget(cmdOption[2]);
-  option2->addWidget(txtOption[1], 1);
+  option2->addWidget(choiceButtons[2]);
+  option2->addWidget(valueEdits[1], 1);
   auto* bottom = new QHBoxLayout;
   bottom->addStretch(1);
-  bottom->addWidget(cmdOption[0], 2);
-  bottom->addWidget(cmdOption[3], 2);
+  bottom->addWidget(choiceButtons[0], 2);
+  bottom->addWidget(choiceButtons[3], 2);
   auto* control = new QHBoxLayout;
-  control->addWidget(chkApplyToAll, 1);
-  control->addWidget(cmdStopChecking);
+  control->addWidget(applyToAllCheckBox, 1);
+  control->addWidget(stopCheckingButton);
   layout->addLayout(option1);
   layout->addLayout(option2);
   layout->addLayout(bottom);
   layout->addLayout(control);
-  layout->setStretchFactor(ListView1, 1);
+  layout->setStretchFactor(conflictTable, 1);
   // Tab follows the window from top to bottom; the value boxes are read, not typed in.
-  QWidget* tabOrder[] = {ListView1,    cmdOption[1],  cmdOption[2],   cmdOption[0],
-                         cmdOption[3], chkApplyToAll, cmdStopChecking};
+  QWidget* tabOrder[] = {conflictTable,    choiceButtons[1],   choiceButtons[2],  choiceButtons[0],
+                         choiceButtons[3], applyToAllCheckBox, stopCheckingButton};
   for (std::size_t i = 0; i + 1 < std::size(tabOrder); ++i) {
     setTabOrder(tabOrder[i], tabOrder[i + 1]);
   }
-  Form_Load();
-  Form_Activate();
 }
 
-void frmPrompt::Form_Load() {
-  const int width = int(ListView1->width() * 0.99 / 3);
-  for (int column = 0; column < 3; ++column) ListView1->setColumnWidth(column, width);
+void ConflictWindow::load() {
+  const int width = int(conflictTable->width() * 0.99 / 3);
+  for (int column = 0; column < 3; ++column) conflictTable->setColumnWidth(column, width);
 }
 
-void frmPrompt::Form_Activate() {
-  ListView1->clear();
-  ListView1->headerItem()->setText(1, QString("Contact (%1)").arg(context_.firstPosition));
-  ListView1->headerItem()->setText(2, QString("Contact (%1)").arg(context_.secondPosition));
+void ConflictWindow::focusConflict() {
+  conflictTable->clear();
+  conflictTable->headerItem()->setText(1, QString("Contact (%1)").arg(context_.firstPosition));
+  conflictTable->headerItem()->setText(2, QString("Contact (%1)").arg(context_.secondPosition));
   const ContactRecord& first = *context_.firstContact;
   const ContactRecord& second = *context_.secondContact;
   QTreeWidgetItem* conflictRow = nullptr;
   for (int k = 1; k <= first.orderCount(); ++k) {
     const std::string tag(first.tagAt(k));
-    auto* row = new QTreeWidgetItem(ListView1);
+    auto* row = new QTreeWidgetItem(conflictTable);
     row->setText(0, displayText(TagDisplayName(tag)));
     row->setData(0, kTagRole, QByteArray::fromStdString(tag));
     showField(row, 1, first, tag);
@@ -259,21 +270,21 @@ void frmPrompt::Form_Activate() {
       conflictRow->setData(column, kConflictRole, true);
     }
     conflictRow->setIcon(0, conflictArrowIcon());
-    ListView1->setCurrentItem(conflictRow);
+    conflictTable->setCurrentItem(conflictRow);
     conflictRow->setSelected(true);
-    txtOption[0]->setText(QString::fromStdString(FieldForDisplay(first, context_.conflictTag)));
-    txtOption[1]->setText(QString::fromStdString(FieldForDisplay(second, context_.conflictTag)));
+    valueEdits[0]->setText(QString::fromStdString(FieldForDisplay(first, context_.conflictTag)));
+    valueEdits[1]->setText(QString::fromStdString(FieldForDisplay(second, context_.conflictTag)));
   }
 }
 
-void frmPrompt::showField(QTreeWidgetItem* row, int column, const ContactRecord& contact,
-                          std::string_view tag) {
+void ConflictWindow::showField(QTreeWidgetItem* row, int column, const ContactRecord& contact,
+                               std::string_view tag) {
   if (showPicture(row, column, tag, contact.value(tag))) return;
   row->setText(column, QString::fromStdString(FieldForDisplay(contact, tag)));
   row->setToolTip(column, row->text(column));
 }
 
-void frmPrompt::editRow(QTreeWidgetItem* row) {
+void ConflictWindow::editRow(QTreeWidgetItem* row) {
   if (!row) return;
   const QString prompt = "Enter the value for the \"" + row->text(0) + "\" field here:";
   std::optional<QString> typed = inputBox_(prompt, "Update Existing Data Field");
@@ -297,17 +308,17 @@ void frmPrompt::editRow(QTreeWidgetItem* row) {
   }
 }
 
-void frmPrompt::ListView1_DblClick() { editRow(ListView1->currentItem()); }
+void ConflictWindow::onRowActivated() { editRow(conflictTable->currentItem()); }
 
-void frmPrompt::cmdOption_Click(int index) {
+void ConflictWindow::onChoiceClicked(int index) {
   decision_.answer = ConflictChoice(index);
   decision_.applyToRemaining =
-      chkApplyToAll->isChecked() && decision_.answer != ConflictChoice::KeepNeither;
+      applyToAllCheckBox->isChecked() && decision_.answer != ConflictChoice::KeepNeither;
   done(QDialog::Accepted);
 }
 
 ConflictDecision showConflictPrompt(const PromptContext& context, QWidget* parent) {
-  frmPrompt window(context, parent);
+  ConflictWindow window(context, parent);
   window.exec();
   return window.decision();
 }

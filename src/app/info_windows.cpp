@@ -96,9 +96,9 @@ family name alone never matches.</li>
 </ol>
 </div>)";
 
-QPushButton* okButton(QDialog* dialog) {
+QPushButton* addOkButton(QDialog* dialog) {
   auto* button = new QPushButton("&OK", dialog);
-  button->setObjectName("cmdOK");
+  button->setObjectName("okButton");
   button->setGeometry(twips(4148, 6240, 1215, 495));
   button->setDefault(true);
   button->setAutoDefault(true);
@@ -107,7 +107,7 @@ QPushButton* okButton(QDialog* dialog) {
 
 QTextBrowser* richText(QDialog* dialog, const QRect& geometry, const char* html) {
   auto* box = new QTextBrowser(dialog);
-  box->setObjectName("RichTextBox1");
+  box->setObjectName("textView");
   box->setGeometry(geometry);
   box->setHtml(html);
   box->setOpenLinks(false);
@@ -129,19 +129,19 @@ QString versionText() {
   return QString("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
 }
 
-frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
-  setObjectName("frmAbout");
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
+  setObjectName("AboutWindow");
   setUpWindow(this, "About Palvren");
   auto* image = new QLabel(this);
-  image->setObjectName("Image1");
+  image->setObjectName("logoLabel");
   image->setPixmap(logoPicture());
   image->setGeometry(twips(0, 0, 1515, 1125));
   auto* publisher = new QLabel(kPublisherName, this);
-  publisher->setObjectName("Label1");
+  publisher->setObjectName("publisherLabel");
   publisher->setFont(QFont("Arial", 12));
   publisher->setGeometry(twips(1800, 480, 3630, 345).adjusted(0, -4, 40, 4));
   auto* header = new QListWidget(this);
-  header->setObjectName("lstHeader");
+  header->setObjectName("headerList");
   header->addItems({kPublisherName, kPublisherWeb, kSupportEmail});
   QFont small = header->font();
   small.setPointSizeF(8);
@@ -152,41 +152,41 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   header->setStyleSheet("QListWidget { background: transparent; }");
   header->setGeometry(2900 / kTwipsPerPixel, 1230 / kTwipsPerPixel, 4200 / kTwipsPerPixel, 56);
   header->setFocusPolicy(Qt::NoFocus);
-  lblVersion = new QLabel("Version", this);
-  lblVersion->setObjectName("lblVersion");
-  QFont bold = lblVersion->font();
+  versionLabel = new QLabel("Version", this);
+  versionLabel->setObjectName("versionLabel");
+  QFont bold = versionLabel->font();
   bold.setBold(true);
-  lblVersion->setFont(bold);
-  lblVersion->setGeometry(twips(7440, 120, 1935, 255).adjusted(-20, 0, 0, 6));
-  lblVersion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  versionLabel->setFont(bold);
+  versionLabel->setGeometry(twips(7440, 120, 1935, 255).adjusted(-20, 0, 0, 6));
+  versionLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   auto* line = new QFrame(this);
   line->setFrameShape(QFrame::HLine);
   line->setGeometry(120 / kTwipsPerPixel, 1200 / kTwipsPerPixel, (9360 - 120) / kTwipsPerPixel, 2);
-  RichTextBox1 = richText(this, twips(120, 2040, 9135, 4095), kAboutText);
-  cmdOK = okButton(this);
-  connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-  Form_Load();
+  textView = richText(this, twips(120, 2040, 9135, 4095), kAboutText);
+  okButton = addOkButton(this);
+  connect(okButton, &QPushButton::clicked, this, &AboutWindow::onOkClicked);
+  load();
 }
 
-void frmAbout::Form_Load() { lblVersion->setText(versionText()); }
+void AboutWindow::load() { versionLabel->setText(versionText()); }
 
-void frmAbout::cmdOK_Click() { accept(); }
+void AboutWindow::onOkClicked() { accept(); }
 
-frmMore::frmMore(QWidget* parent, const MatchRule& rule) : QDialog(parent) {
-  setObjectName("frmMore");
+MoreWindow::MoreWindow(QWidget* parent, const MatchRule& rule) : QDialog(parent) {
+  setObjectName("MoreWindow");
   setUpWindow(this, "Redundancy Operation Logic Explanation");
-  RichTextBox1 = richText(this, twips(180, 240, 9135, 5895), kRedundancyText);
+  textView = richText(this, twips(180, 240, 9135, 5895), kRedundancyText);
   if (rule.tolerant) {
     const QString national = rule.countryCode.empty()
                                  ? QString()
                                  : QString("; a national number is read as one of +%1")
                                        .arg(QString::fromStdString(rule.countryCode));
-    RichTextBox1->append(QString(kTolerantText).arg(national));
+    textView->append(QString(kTolerantText).arg(national));
   }
-  cmdOK = okButton(this);
-  connect(cmdOK, &QPushButton::clicked, this, &frmMore::cmdOK_Click);
+  okButton = addOkButton(this);
+  connect(okButton, &QPushButton::clicked, this, &MoreWindow::onOkClicked);
 }
 
-void frmMore::cmdOK_Click() { accept(); }
+void MoreWindow::onOkClicked() { accept(); }
 
 }  // namespace palvren

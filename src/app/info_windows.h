@@ -16,30 +16,32 @@ constexpr char kPublisherWeb[] = "www.tallowbrook-software.example";
 constexpr char kSupportEmail[] = "support@tallowbrook-software.example";
 
 // Help, About.
-class frmAbout : public QDialog {
+class AboutWindow : public QDialog {
   Q_OBJECT
  public:
-  explicit frmAbout(QWidget* parent);
-  QLabel* lblVersion;
-  QPushButton* cmdOK;
-  QTextBrowser* RichTextBox1;
+  explicit AboutWindow(QWidget* parent);
 
  private:
-  void Form_Load();
-  void cmdOK_Click();
+  QLabel* versionLabel;
+  QPushButton* okButton;
+  QTextBrowser* textView;
+
+  void load();
+  void onOkClicked();
 };
 
 // Help, Redundancy Logic, and the More Info button.
-class frmMore : public QDialog {
+class MoreWindow : public QDialog {
   Q_OBJECT
  public:
   // The rule in force is described after the exact one.
-  frmMore(QWidget* parent, const MatchRule& rule);
-  QPushButton* cmdOK;
-  QTextBrowser* RichTextBox1;
+  MoreWindow(QWidget* parent, const MatchRule& rule);
 
  private:
-  void cmdOK_Click();
+  QPushButton* okButton;
+  QTextBrowser* textView;
+
+  void onOkClicked();
 };
 
 QString versionText();

@@ -118,9 +118,9 @@ ElidedLabel* statusPanelLabel(const QString& text, int widthTwips, QWidget* pare
 
 }  // namespace
 
-frmMain::frmMain(std::unique_ptr<WindowDialogs> dialogs) : dialogs_(std::move(dialogs)) {
+MainWindow::MainWindow(std::unique_ptr<WindowDialogs> dialogs) : dialogs_(std::move(dialogs)) {
   if (!dialogs_) dialogs_ = std::make_unique<QtWindowDialogs>(this);
-  setObjectName("frmMain");
+  setObjectName("MainWindow");
   setWindowTitle("Palvren - Main Window");
   setWindowIcon(applicationIcon());
   auto* central = new QWidget(this);
@@ -130,28 +130,28 @@ frmMain::frmMain(std::unique_ptr<WindowDialogs> dialogs) : dialogs_(std::move(di
   grid->addWidget(buildStartWithFrame(), 0, 0);
   grid->addWidget(buildRedundancyFrame(), 1, 0);
   grid->addWidget(buildRunOptionFrame(), 0, 1, 2, 1);
-  cmdRun = new QPushButton("&Run Now", central);
-  cmdRun->setObjectName("cmdRun");
-  cmdRun->setToolTip("Split a multi-contact vCard into separate vCard files");
+  runButton = new QPushButton("&Run Now", central);
+  runButton->setObjectName("runButton");
+  runButton->setToolTip("Split a multi-contact vCard into separate vCard files");
   // The text colour goes with the background: a dark scheme's light text is unreadable on green.
-  cmdRun->setStyleSheet(
+  runButton->setStyleSheet(
       "QPushButton { background-color: rgb(96, 200, 96); color: black; font-weight: bold;"
       " border: 1px solid rgb(40, 110, 40); border-radius: 3px; }"
       // Keyboard focus shows as a thick dark frame, plain on the green in any colour scheme.
       "QPushButton:focus { border: 3px solid rgb(0, 40, 120); }");
-  cmdRun->setMinimumHeight(px(495));
+  runButton->setMinimumHeight(px(495));
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, [this] {
     if (running_) stopRequested_ = true;
   });
-  grid->addWidget(cmdRun, 2, 0, 1, 2);
+  grid->addWidget(runButton, 2, 0, 1, 2);
   setCentralWidget(central);
   buildMenus();
   setAcceptDrops(true);
   buildStatusBar();
   setTabOrder();
-  connect(cmdRun, &QPushButton::clicked, this, &frmMain::cmdRun_Click);
-  Form_Load();
+  connect(runButton, &QPushButton::clicked, this, &MainWindow::onRunClicked);
+  load();
   if (!settingsUsable()) {
     statusPanel->setFullText("\"" + settingsFilePath() +
                              "\" is not a regular file: the options start at their defaults and "
@@ -159,192 +159,189 @@ frmMain::frmMain(std::unique_ptr<WindowDialogs> dialogs) : dialogs_(std::move(di
   }
 }
 
-frmMain::~frmMain() = default;
+MainWindow::~MainWindow() = default;
 
-QWidget* frmMain::buildStartWithFrame() {
-  fraStartWith = namedFrame("What to Do", "fraStartWith");
-  auto* layout = new QVBoxLayout(fraStartWith);
+QWidget* MainWindow::buildStartWithFrame() {
+  operationFrame = namedFrame("What to Do", "operationFrame");
+  auto* layout = new QVBoxLayout(operationFrame);
   const char* captions[4] = {"&Multiple-Contact vCard to Individual vCard Split",
                              "R&ecombine Single vCard Files into Mutiple-Contact File",
                              "Mer&ge Multiple vCard Files Together",
                              "E&xport Multiple-Contact vCard File to Raw CSV"};
   for (int i = 0; i < 4; ++i) {
-    optStartWith[i] = new QRadioButton(captions[i], fraStartWith);
-    optStartWith[i]->setObjectName(QString("optStartWith%1").arg(i));
-    layout->addWidget(optStartWith[i]);
-    connect(optStartWith[i], &QRadioButton::clicked, this, [this, i] { optStartWith_Click(i); });
+    operationButtons[i] = new QRadioButton(captions[i], operationFrame);
+    operationButtons[i]->setObjectName(QString("operationButtons%1").arg(i));
+    layout->addWidget(operationButtons[i]);
+    connect(operationButtons[i], &QRadioButton::clicked, this, [this, i] { onOperationChosen(i); });
   }
-  optStartWith[0]->setChecked(true);
-  return fraStartWith;
+  operationButtons[0]->setChecked(true);
+  return operationFrame;
 }
 
-QWidget* frmMain::buildRedundancyFrame() {
-  fraRedunOptions = namedFrame("Redundancy Options", "fraRedunOptions");
-  auto* layout = new QVBoxLayout(fraRedunOptions);
-  lblRedunOptions[0] = new QLabel(
+QWidget* MainWindow::buildRedundancyFrame() {
+  passFrame = namedFrame("Redundancy Options", "passFrame");
+  auto* layout = new QVBoxLayout(passFrame);
+  passLabels[0] = new QLabel(
       "Any time a contact redundancy is found (as described in the \"More Info\" box above), the "
       "following action(s) will be taken:",
-      fraRedunOptions);
-  lblRedunOptions[0]->setWordWrap(true);
-  optRedunActions[0] =
-      new QRadioButton("1 PASS - Eliminate Perfect Duplicates Only", fraRedunOptions);
-  lblRedunOptions[1] =
-      blueLabel("* Only take action on identical fields and contents", fraRedunOptions);
-  optRedunActions[1] = new QRadioButton(
-      "2 PASS - Perfect Dupliicates + Attempt to Merge \"Similar\"", fraRedunOptions);
-  lblRedunOptions[2] =
-      blueLabel("* User will be prompted for dissimilar data in identical fields", fraRedunOptions);
-  layout->addWidget(lblRedunOptions[0]);
-  layout->addWidget(optRedunActions[0]);
-  layout->addWidget(lblRedunOptions[1]);
-  layout->addWidget(optRedunActions[1]);
-  layout->addWidget(lblRedunOptions[2]);
-  lblTolerant =
+      passFrame);
+  passLabels[0]->setWordWrap(true);
+  passButtons[0] = new QRadioButton("1 PASS - Eliminate Perfect Duplicates Only", passFrame);
+  passLabels[1] = blueLabel("* Only take action on identical fields and contents", passFrame);
+  passButtons[1] =
+      new QRadioButton("2 PASS - Perfect Dupliicates + Attempt to Merge \"Similar\"", passFrame);
+  passLabels[2] =
+      blueLabel("* User will be prompted for dissimilar data in identical fields", passFrame);
+  layout->addWidget(passLabels[0]);
+  layout->addWidget(passButtons[0]);
+  layout->addWidget(passLabels[1]);
+  layout->addWidget(passButtons[1]);
+  layout->addWidget(passLabels[2]);
+  tolerantLabel =
       blueLabel("Tolerant Matching is on: Pass 2 ignores case, spacing, accents and number format.",
-                fraRedunOptions);
-  lblTolerant->setObjectName("lblTolerant");
-  lblTolerant->setWordWrap(true);
-  layout->addWidget(lblTolerant);
-  for (QLabel* label : {lblRedunOptions[1], lblRedunOptions[2]}) label->setIndent(px(240));
-  for (int i = 0; i < 3; ++i)
-    lblRedunOptions[i]->setObjectName(QString("lblRedunOptions%1").arg(i));
-  for (int i = 0; i < 2; ++i)
-    optRedunActions[i]->setObjectName(QString("optRedunActions%1").arg(i));
-  optRedunActions[0]->setChecked(true);
-  for (QRadioButton* passes : optRedunActions) {
+                passFrame);
+  tolerantLabel->setObjectName("tolerantLabel");
+  tolerantLabel->setWordWrap(true);
+  layout->addWidget(tolerantLabel);
+  for (QLabel* label : {passLabels[1], passLabels[2]}) label->setIndent(px(240));
+  for (int i = 0; i < 3; ++i) passLabels[i]->setObjectName(QString("passLabels%1").arg(i));
+  for (int i = 0; i < 2; ++i) passButtons[i]->setObjectName(QString("passButtons%1").arg(i));
+  passButtons[0]->setChecked(true);
+  for (QRadioButton* passes : passButtons) {
     connect(passes, &QRadioButton::toggled, this, [this] { saveChoices(); });
   }
-  return fraRedunOptions;
+  return passFrame;
 }
 
-QWidget* frmMain::buildRunOptionFrame() {
-  fraRunOption = namedFrame("Execution Details/Options", "fraRunOption");
-  auto* layout = new QVBoxLayout(fraRunOption);
-  auto* explanations = new QWidget(fraRunOption);
+QWidget* MainWindow::buildRunOptionFrame() {
+  runFrame = namedFrame("Execution Details/Options", "runFrame");
+  auto* layout = new QVBoxLayout(runFrame);
+  auto* explanations = new QWidget(runFrame);
   auto* stack = new QGridLayout(explanations);
   stack->setContentsMargins(0, 0, 0, 0);
   QFont font("Franklin Gothic Medium", 9);
   const int width = px(4605);
   int height = px(2175);
   for (int i = 0; i < 4; ++i) {
-    lblExecutionInfo[i] = new QLabel(kExplanations[i], explanations);
-    lblExecutionInfo[i]->setObjectName(QString("lblExecutionInfo%1").arg(i));
-    lblExecutionInfo[i]->setWordWrap(true);
-    lblExecutionInfo[i]->setFont(font);
-    lblExecutionInfo[i]->setFrameShape(QFrame::Box);
-    lblExecutionInfo[i]->setMargin(3);
-    lblExecutionInfo[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblExecutionInfo[i]->setAutoFillBackground(true);
-    QPalette palette = lblExecutionInfo[i]->palette();
+    explanationLabels[i] = new QLabel(kExplanations[i], explanations);
+    explanationLabels[i]->setObjectName(QString("explanationLabels%1").arg(i));
+    explanationLabels[i]->setWordWrap(true);
+    explanationLabels[i]->setFont(font);
+    explanationLabels[i]->setFrameShape(QFrame::Box);
+    explanationLabels[i]->setMargin(3);
+    explanationLabels[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    explanationLabels[i]->setAutoFillBackground(true);
+    QPalette palette = explanationLabels[i]->palette();
     palette.setColor(QPalette::Window, QColor(255, 255, 192));
     palette.setColor(QPalette::WindowText, Qt::black);
-    lblExecutionInfo[i]->setPalette(palette);
-    height = std::max(height, lblExecutionInfo[i]->heightForWidth(width) + 4);
-    stack->addWidget(lblExecutionInfo[i], 0, 0);
+    explanationLabels[i]->setPalette(palette);
+    height = std::max(height, explanationLabels[i]->heightForWidth(width) + 4);
+    stack->addWidget(explanationLabels[i], 0, 0);
   }
-  for (QLabel* label : lblExecutionInfo) label->setFixedSize(width, height);
+  for (QLabel* label : explanationLabels) label->setFixedSize(width, height);
   layout->addWidget(explanations);
 
-  fraNaming = namedFrame("vCard Naming Options", "fraNaming", fraRunOption);
-  auto* naming = new QVBoxLayout(fraNaming);
-  optNaming[0] = new QRadioButton("Name vCards &Numerically", fraNaming);
-  optNaming[0]->setToolTip(
+  namingFrame = namedFrame("vCard Naming Options", "namingFrame", runFrame);
+  auto* naming = new QVBoxLayout(namingFrame);
+  namingButtons[0] = new QRadioButton("Name vCards &Numerically", namingFrame);
+  namingButtons[0]->setToolTip(
       "Every vCard file will be named per its index without reguard to contents");
-  optNaming[1] = new QRadioButton(" Name vCards from &Contact Info", fraNaming);
-  optNaming[1]->setToolTip(
+  namingButtons[1] = new QRadioButton(" Name vCards from &Contact Info", namingFrame);
+  namingButtons[1]->setToolTip(
       "vCard files will be named per the first valid field in the following sequence: Formatted "
       "Name, Name, Title, Email");
   for (int i = 0; i < 2; ++i) {
-    optNaming[i]->setObjectName(QString("optNaming%1").arg(i));
-    naming->addWidget(optNaming[i]);
+    namingButtons[i]->setObjectName(QString("namingButtons%1").arg(i));
+    naming->addWidget(namingButtons[i]);
   }
-  optNaming[0]->setChecked(true);
-  for (QRadioButton* naming : optNaming) {
+  namingButtons[0]->setChecked(true);
+  for (QRadioButton* naming : namingButtons) {
     connect(naming, &QRadioButton::toggled, this, [this] { saveChoices(); });
   }
-  layout->addWidget(fraNaming);
+  layout->addWidget(namingFrame);
 
   auto* checkRow = new QHBoxLayout;
   checkRow->setContentsMargins(0, 0, 0, 0);
-  checkRow->addWidget(new ArrowHead(fraRunOption));
-  chkRedundancyCheck = new QCheckBox("Check for Re&dundancies", fraRunOption);
-  chkRedundancyCheck->setObjectName("chkRedundancyCheck");
-  cmdRedundancyInfo = new QPushButton("More &Info", fraRunOption);
-  cmdRedundancyInfo->setObjectName("cmdRedundancyInfo");
-  checkRow->addWidget(chkRedundancyCheck);
-  checkRow->addWidget(cmdRedundancyInfo);
+  checkRow->addWidget(new ArrowHead(runFrame));
+  redundancyCheckBox = new QCheckBox("Check for Re&dundancies", runFrame);
+  redundancyCheckBox->setObjectName("redundancyCheckBox");
+  redundancyInfoButton = new QPushButton("More &Info", runFrame);
+  redundancyInfoButton->setObjectName("redundancyInfoButton");
+  checkRow->addWidget(redundancyCheckBox);
+  checkRow->addWidget(redundancyInfoButton);
   checkRow->addStretch(1);
   layout->addStretch(1);
   layout->addLayout(checkRow);
   layout->setContentsMargins(px(120), px(240), px(120), 0);
-  connect(chkRedundancyCheck, &QCheckBox::clicked, this, &frmMain::chkRedundancyCheck_Click);
-  connect(cmdRedundancyInfo, &QPushButton::clicked, this, &frmMain::cmdRedundancyInfo_Click);
-  return fraRunOption;
+  connect(redundancyCheckBox, &QCheckBox::clicked, this, &MainWindow::onRedundancyCheckToggled);
+  connect(redundancyInfoButton, &QPushButton::clicked, this, &MainWindow::onRedundancyInfoClicked);
+  return runFrame;
 }
 
-void frmMain::buildMenus() {
+void MainWindow::buildMenus() {
   // An entry of a menu, with its object name and handler.
   auto entry = [this](QMenu* menu, const char* caption, const char* name,
-                      void (frmMain::*click)()) {
+                      void (MainWindow::*click)()) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
     connect(action, &QAction::triggered, this, click);
     return action;
   };
   QMenu* file = menuBar()->addMenu("&File");
-  file->setObjectName("mnuFile");
-  mnuRun = entry(file, "&Run Now", "mnuRun", &frmMain::mnuRun_Click);
+  file->setObjectName("fileMenu");
+  runAction = entry(file, "&Run Now", "runAction", &MainWindow::onRunTriggered);
   file->addSeparator();
-  mnuExit = entry(file, "E&xit", "mnuExit", &frmMain::mnuExit_Click);
+  exitAction = entry(file, "E&xit", "exitAction", &MainWindow::onExitTriggered);
   buildOptionsMenu();
   QMenu* help = menuBar()->addMenu("&Help");
-  help->setObjectName("mnuHelp");
-  mnuRedunLogic = entry(help, "&Redundancy Logic", "mnuRedunLogic", &frmMain::mnuRedunLogic_Click);
+  help->setObjectName("helpMenu");
+  redundancyLogicAction = entry(help, "&Redundancy Logic", "redundancyLogicAction",
+                                &MainWindow::onRedundancyLogicTriggered);
   help->addSeparator();
-  mnuAbout = entry(help, "&About", "mnuAbout", &frmMain::mnuAbout_Click);
+  aboutAction = entry(help, "&About", "aboutAction", &MainWindow::onAboutTriggered);
 }
 
 // Options kept between sessions: the export format.
-void frmMain::buildOptionsMenu() {
+void MainWindow::buildOptionsMenu() {
   QMenu* options = menuBar()->addMenu("&Options");
-  options->setObjectName("mnuOptions");
+  options->setObjectName("optionsMenu");
   matchRule_ = savedMatchRule();
-  mnuTolerantMatching =
+  tolerantMatchingAction =
       options->addAction("&Tolerant Matching (case, spacing, accents, number format)");
-  mnuTolerantMatching->setObjectName("mnuTolerantMatching");
-  mnuTolerantMatching->setCheckable(true);
-  mnuTolerantMatching->setChecked(matchRule_.tolerant);
-  lblTolerant->setVisible(matchRule_.tolerant);
-  connect(mnuTolerantMatching, &QAction::toggled, this, [this](bool on) {
+  tolerantMatchingAction->setObjectName("tolerantMatchingAction");
+  tolerantMatchingAction->setCheckable(true);
+  tolerantMatchingAction->setChecked(matchRule_.tolerant);
+  tolerantLabel->setVisible(matchRule_.tolerant);
+  connect(tolerantMatchingAction, &QAction::toggled, this, [this](bool on) {
     matchRule_.tolerant = on;
-    lblTolerant->setVisible(on);
+    tolerantLabel->setVisible(on);
     fitToContents();
     saveMatchRule(matchRule_);
   });
-  mnuCountryCode = options->addAction("Default &Country Code...");
-  mnuCountryCode->setObjectName("mnuCountryCode");
-  connect(mnuCountryCode, &QAction::triggered, this, &frmMain::mnuCountryCode_Click);
+  countryCodeAction = options->addAction("Default &Country Code...");
+  countryCodeAction->setObjectName("countryCodeAction");
+  connect(countryCodeAction, &QAction::triggered, this, &MainWindow::onCountryCodeTriggered);
   options->addSeparator();
-  mnuExportFormat = options->addMenu("&Export Format");
-  mnuExportFormat->setObjectName("mnuExportFormat");
+  exportFormatMenu = options->addMenu("&Export Format");
+  exportFormatMenu->setObjectName("exportFormatMenu");
   auto* group = new QActionGroup(this);
   const ExportFormat saved = savedExportFormat();
   for (const ExportFormatInfo& format : exportFormats()) {
-    QAction* action = mnuExportFormat->addAction(
+    QAction* action = exportFormatMenu->addAction(
         QString::fromUtf8(format.menuCaption.data(), qsizetype(format.menuCaption.size())));
-    QString key = QString::fromUtf8(format.key.data(), qsizetype(format.key.size()));
-    action->setObjectName("mnuFormat" + key.left(1).toUpper() + key.mid(1));
+    action->setObjectName(QString::fromUtf8(format.key.data(), qsizetype(format.key.size())) +
+                          "FormatAction");
     action->setCheckable(true);
     action->setChecked(format.format == saved);
     group->addAction(action);
     const ExportFormat chosen = format.format;
     connect(action, &QAction::triggered, this, [chosen] { saveExportFormat(chosen); });
-    mnuFormat.push_back(action);
+    formatActions.push_back(action);
   }
 }
 
 // The calling code read as the trunk "0" of national numbers when matching tolerantly.
-void frmMain::mnuCountryCode_Click() {
+void MainWindow::onCountryCodeTriggered() {
   std::optional<std::string> typed = dialogs_->askText(
       "Country calling code for national numbers (digits, such as 44 or 1); empty for none:",
       "Default Country Code", matchRule_.countryCode);
@@ -362,7 +359,7 @@ void frmMain::mnuCountryCode_Click() {
   saveMatchRule(matchRule_);
 }
 
-void frmMain::buildStatusBar() {
+void MainWindow::buildStatusBar() {
   statusPanel = statusPanelLabel("Please Choose Options and Click Run...", 4455, this);
   countPanel = statusPanelLabel("No Card", 4455, this);
   clockPanel = statusPanelLabel(QString(), 1440, this);
@@ -381,36 +378,36 @@ void frmMain::buildStatusBar() {
   statusBar()->setSizeGripEnabled(false);
   updateClock();
   auto* clock = new QTimer(statusBar());
-  connect(clock, &QTimer::timeout, this, &frmMain::updateClock);
+  connect(clock, &QTimer::timeout, this, &MainWindow::updateClock);
   clock->start(1000);
 }
 
-void frmMain::updateClock() { clockPanel->setFullText(QTime::currentTime().toString("HH:mm")); }
+void MainWindow::updateClock() { clockPanel->setFullText(QTime::currentTime().toString("HH:mm")); }
 
-void frmMain::setTabOrder() {
-  QList<QWidget*> order = {optStartWith[0],
-                           optStartWith[1],
-                           optStartWith[2],
-                           optStartWith[3],
-                           optNaming[0],
-                           optNaming[1],
-                           chkRedundancyCheck,
-                           cmdRedundancyInfo,
-                           optRedunActions[0],
-                           optRedunActions[1],
-                           cmdRun};
+void MainWindow::setTabOrder() {
+  QList<QWidget*> order = {operationButtons[0],
+                           operationButtons[1],
+                           operationButtons[2],
+                           operationButtons[3],
+                           namingButtons[0],
+                           namingButtons[1],
+                           redundancyCheckBox,
+                           redundancyInfoButton,
+                           passButtons[0],
+                           passButtons[1],
+                           runButton};
   for (int i = 0; i + 1 < order.size(); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
 // The window's fixed size follows what it shows (the tolerant line comes and goes).
-void frmMain::fitToContents() {
+void MainWindow::fitToContents() {
   setMinimumSize(0, 0);
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   adjustSize();
   setFixedSize(sizeHint());
 }
 
-void frmMain::Form_Load() {
+void MainWindow::load() {
   // Fixed size, centred on the screen; the Run button spans both columns.
   fitToContents();
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -419,48 +416,47 @@ void frmMain::Form_Load() {
   // The choices of the last session, the first time the design's: Split, numbered, unticked,
   // one pass.
   const WindowChoices choices = savedWindowChoices();
-  optStartWith[std::size_t(choices.operation)]->setChecked(true);
-  optNaming[std::size_t(choices.naming)]->setChecked(true);
-  chkRedundancyCheck->setChecked(choices.check);
-  optRedunActions[std::size_t(choices.passes - 1)]->setChecked(true);
+  operationButtons[std::size_t(choices.operation)]->setChecked(true);
+  namingButtons[std::size_t(choices.naming)]->setChecked(true);
+  redundancyCheckBox->setChecked(choices.check);
+  passButtons[std::size_t(choices.passes - 1)]->setChecked(true);
   loaded_ = true;
-  optStartWith_Click(choices.operation);
-  chkRedundancyCheck_Click();
+  onOperationChosen(choices.operation);
+  onRedundancyCheckToggled();
 }
 
-void frmMain::saveChoices() {
+void MainWindow::saveChoices() {
   if (!loaded_) return;
-  saveWindowChoices({static_cast<int>(currentRunMode()), optNaming[1]->isChecked() ? 1 : 0,
-                     chkRedundancyCheck->isChecked(), optRedunActions[1]->isChecked() ? 2 : 1});
+  saveWindowChoices({static_cast<int>(currentRunMode()), namingButtons[1]->isChecked() ? 1 : 0,
+                     redundancyCheckBox->isChecked(), passButtons[1]->isChecked() ? 2 : 1});
 }
 
-void frmMain::optStartWith_Click(int index) {
+void MainWindow::onOperationChosen(int index) {
   saveChoices();
-  for (int i = 0; i < 4; ++i) lblExecutionInfo[i]->setVisible(i == index);
+  for (int i = 0; i < 4; ++i) explanationLabels[i]->setVisible(i == index);
   // Naming is Split's alone; the redundancy check serves every operation but the export.
   const RunMode mode = static_cast<RunMode>(index);
-  setAllEnabled({fraNaming, optNaming[0], optNaming[1]}, mode == RunMode::Split);
-  setAllEnabled({chkRedundancyCheck, cmdRedundancyInfo}, mode != RunMode::Export);
+  setAllEnabled({namingFrame, namingButtons[0], namingButtons[1]}, mode == RunMode::Split);
+  setAllEnabled({redundancyCheckBox, redundancyInfoButton}, mode != RunMode::Export);
 }
 
-void frmMain::chkRedundancyCheck_Click() {
+void MainWindow::onRedundancyCheckToggled() {
   saveChoices();
-  const bool on = chkRedundancyCheck->isChecked();
-  setAllEnabled({fraRedunOptions, lblRedunOptions[0], lblRedunOptions[1], lblRedunOptions[2],
-                 optRedunActions[0], optRedunActions[1]},
-                on);
+  const bool on = redundancyCheckBox->isChecked();
+  setAllEnabled(
+      {passFrame, passLabels[0], passLabels[1], passLabels[2], passButtons[0], passButtons[1]}, on);
 }
 
-RunMode frmMain::currentRunMode() const {
+RunMode MainWindow::currentRunMode() const {
   for (int i = 0; i < 3; ++i) {
-    if (optStartWith[i]->isChecked()) return static_cast<RunMode>(i);
+    if (operationButtons[i]->isChecked()) return static_cast<RunMode>(i);
   }
   return RunMode::Export;
 }
 
-RunInput frmMain::selectInput(RunMode mode) {
+RunInput MainWindow::selectInput(RunMode mode) {
   const RunInput input =
-      inputOfSelection(SelectInput(mode, cdcSource_, *dialogs_, startFolder()), mode);
+      inputOfSelection(SelectInput(mode, sourceDialog_, *dialogs_, startFolder()), mode);
   switch (input.kind) {
     case RunInput::Kind::File:
       saveLastFolder(parentFolder(input.path));
@@ -475,7 +471,7 @@ RunInput frmMain::selectInput(RunMode mode) {
   return input;
 }
 
-std::string frmMain::startFolder() const {
+std::string MainWindow::startFolder() const {
   const std::string last = savedLastFolder();
   if (!last.empty() && folderExists(last)) return last;
   const std::string programFolder = pathBytes(QCoreApplication::applicationDirPath());
@@ -483,7 +479,7 @@ std::string frmMain::startFolder() const {
   return pathBytes(QDir::homePath());
 }
 
-void frmMain::holdPaths(const std::vector<std::string>& paths) {
+void MainWindow::holdPaths(const std::vector<std::string>& paths) {
   if (paths.empty()) return;
   if (running_) {
     showStatus("A run is in progress: stop it or let it finish, then hand over the files again.");
@@ -492,15 +488,15 @@ void frmMain::holdPaths(const std::vector<std::string>& paths) {
   held_ = palvren::holdPaths(paths, currentRunMode());
   if (held_.holds()) {
     const int index = static_cast<int>(held_.mode);
-    optStartWith[std::size_t(index)]->setChecked(true);
-    optStartWith_Click(index);
+    operationButtons[std::size_t(index)]->setChecked(true);
+    onOperationChosen(index);
     saveLastFolder(held_.folder);
   }
   showStatus(held_.status);
 }
 
 // Files and folders dragged from the file browser are held as the next input.
-void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   if (running_ || !event->mimeData()->hasUrls()) return;
   for (const QUrl& url : event->mimeData()->urls()) {
     if (!url.isLocalFile()) return;
@@ -509,22 +505,22 @@ void frmMain::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 // A palette change (a light or dark scheme chosen on the desktop) recolours the explanations.
-void frmMain::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() != QEvent::PaletteChange) return;
-  for (QLabel* label : {lblRedunOptions[1], lblRedunOptions[2], lblTolerant}) {
+  for (QLabel* label : {passLabels[1], passLabels[2], tolerantLabel}) {
     paintBlue(label, palette());
   }
 }
 
-void frmMain::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
   std::vector<std::string> paths;
   for (const QUrl& url : event->mimeData()->urls()) paths.push_back(pathBytes(url.toLocalFile()));
   holdPaths(paths);
   event->acceptProposedAction();
 }
 
-void frmMain::cmdRun_Click() {
+void MainWindow::onRunClicked() {
   // During a run the button is Stop: two runs must never write the same files at once.
   if (running_) {
     stopRequested_ = true;
@@ -549,25 +545,24 @@ void frmMain::cmdRun_Click() {
 
 // While a run goes on, its options are held: the operation, naming and redundancy choices and
 // File > Run Now are disabled, and Run Now becomes Stop. Help and Exit stay available.
-void frmMain::setRunning(bool running) {
+void MainWindow::setRunning(bool running) {
   running_ = running;
   stopRequested_ = false;
-  cmdRun->setText(running ? "&Stop" : "&Run Now");
-  mnuRun->setEnabled(!running);
-  mnuExportFormat->setEnabled(!running);
-  mnuTolerantMatching->setEnabled(!running);
-  mnuCountryCode->setEnabled(!running);
-  fraStartWith->setEnabled(!running);
+  runButton->setText(running ? "&Stop" : "&Run Now");
+  runAction->setEnabled(!running);
+  exportFormatMenu->setEnabled(!running);
+  tolerantMatchingAction->setEnabled(!running);
+  countryCodeAction->setEnabled(!running);
+  operationFrame->setEnabled(!running);
   if (running) {
-    setAllEnabled({fraNaming, optNaming[0], optNaming[1], chkRedundancyCheck, fraRedunOptions,
-                   lblRedunOptions[0], lblRedunOptions[1], lblRedunOptions[2], optRedunActions[0],
-                   optRedunActions[1]},
+    setAllEnabled({namingFrame, namingButtons[0], namingButtons[1], redundancyCheckBox, passFrame,
+                   passLabels[0], passLabels[1], passLabels[2], passButtons[0], passButtons[1]},
                   false);
     return;
   }
   showProgress(0, 0);
-  optStartWith_Click(static_cast<int>(currentRunMode()));
-  chkRedundancyCheck_Click();
+  onOperationChosen(static_cast<int>(currentRunMode()));
+  onRedundancyCheckToggled();
 }
 
 static QString progressPhase(const QString& status) {
@@ -587,7 +582,7 @@ static QString progressPhase(const QString& status) {
   return QString();
 }
 
-void frmMain::showProgress(int done, int total) {
+void MainWindow::showProgress(int done, int total) {
   progressBar->setVisible(total > 0);
   if (total <= 0) return;
   // The bar names its phase, with the counts as the person's locale writes them.
@@ -599,23 +594,23 @@ void frmMain::showProgress(int done, int total) {
   progressBar->setValue(done);
 }
 
-void frmMain::mnuRun_Click() { cmdRun_Click(); }
-void frmMain::cmdRedundancyInfo_Click() { dialogs_->showRedundancyLogic(matchRule_); }
-void frmMain::mnuRedunLogic_Click() { cmdRedundancyInfo_Click(); }
-void frmMain::mnuAbout_Click() { dialogs_->showAbout(); }
+void MainWindow::onRunTriggered() { onRunClicked(); }
+void MainWindow::onRedundancyInfoClicked() { dialogs_->showRedundancyLogic(matchRule_); }
+void MainWindow::onRedundancyLogicTriggered() { onRedundancyInfoClicked(); }
+void MainWindow::onAboutTriggered() { dialogs_->showAbout(); }
 
-bool frmMain::mayQuit() {
+bool MainWindow::mayQuit() {
   if (!running_) return true;
   if (!dialogs_->confirm("A run is in progress. Stop it and quit?", "Palvren")) return false;
   abandoned_ = true;  // the run ends at its next step, removing what it was writing
   return true;
 }
 
-void frmMain::mnuExit_Click() {
+void MainWindow::onExitTriggered() {
   if (mayQuit()) QCoreApplication::quit();
 }
 
-void frmMain::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   if (mayQuit()) {
     event->accept();
   } else {
@@ -623,24 +618,26 @@ void frmMain::closeEvent(QCloseEvent* event) {
   }
 }
 
-void frmMain::showStatus(const std::string& text) { statusPanel->setFullText(displayText(text)); }
-void frmMain::showCount(const std::string& text) { countPanel->setFullText(displayText(text)); }
+void MainWindow::showStatus(const std::string& text) {
+  statusPanel->setFullText(displayText(text));
+}
+void MainWindow::showCount(const std::string& text) { countPanel->setFullText(displayText(text)); }
 
-NamingMode frmMain::namingMode() const {
-  return optNaming[1]->isChecked() ? NamingMode::ContactInfo : NamingMode::Numeric;
+NamingMode MainWindow::namingMode() const {
+  return namingButtons[1]->isChecked() ? NamingMode::ContactInfo : NamingMode::Numeric;
 }
-RedundancyMode frmMain::redundancyMode() const {
-  return optRedunActions[1]->isChecked() ? RedundancyMode::Pass1And2 : RedundancyMode::Pass1Only;
+RedundancyMode MainWindow::redundancyMode() const {
+  return passButtons[1]->isChecked() ? RedundancyMode::Pass1And2 : RedundancyMode::Pass1Only;
 }
-bool frmMain::redundancyCheckTicked() const { return chkRedundancyCheck->isChecked(); }
-ExportFormat frmMain::exportFormat() const {
-  for (std::size_t i = 0; i < mnuFormat.size(); ++i) {
-    if (mnuFormat[i]->isChecked()) return exportFormats()[i].format;
+bool MainWindow::redundancyCheckTicked() const { return redundancyCheckBox->isChecked(); }
+ExportFormat MainWindow::exportFormat() const {
+  for (std::size_t i = 0; i < formatActions.size(); ++i) {
+    if (formatActions[i]->isChecked()) return exportFormats()[i].format;
   }
   return ExportFormat::Raw;
 }
 
-RunOptions frmMain::runOptions() const {
+RunOptions MainWindow::runOptions() const {
   RunOptions options;
   options.mode = currentRunMode();
   options.naming = namingMode();

@@ -30,11 +30,11 @@ namespace palvren {
 // The program's main window: the operation, its options, an explanation, the Run command and
 // the status bar. A run talks to it through a WindowPort; tests reach its controls by their
 // object names.
-class frmMain : public QMainWindow {
+class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  explicit frmMain(std::unique_ptr<WindowDialogs> dialogs = nullptr);
-  ~frmMain() override;
+  explicit MainWindow(std::unique_ptr<WindowDialogs> dialogs = nullptr);
+  ~MainWindow() override;
 
   // Holds paths handed to the program as the next run's input: selects the operation that fits
   // and says what is held. While a run goes on nothing is taken, and the status says so.
@@ -48,7 +48,7 @@ class frmMain : public QMainWindow {
   RunInput selectInput(RunMode mode);
   RunMode currentRunMode() const;
   bool isRunning() const { return running_; }
-  const SourceDialogSettings& sourceDialog() const { return cdcSource_; }
+  const SourceDialogSettings& sourceDialog() const { return sourceDialog_; }
 
   // The option states.
   NamingMode namingMode() const;
@@ -76,7 +76,7 @@ class frmMain : public QMainWindow {
   void changeEvent(QEvent* event) override;
 
  private:
-  void Form_Load();
+  void load();
   void fitToContents();
   // Keeps the operation, naming, check box and passes for the next session.
   void saveChoices();
@@ -86,53 +86,53 @@ class frmMain : public QMainWindow {
   void buildStatusBar();
   void buildMenus();
   void buildOptionsMenu();
-  void mnuCountryCode_Click();
+  void onCountryCodeTriggered();
   void setTabOrder();
   void updateClock();
 
-  void optStartWith_Click(int index);
-  void chkRedundancyCheck_Click();
-  void cmdRun_Click();
-  void mnuRun_Click();
-  void cmdRedundancyInfo_Click();
-  void mnuRedunLogic_Click();
-  void mnuAbout_Click();
-  void mnuExit_Click();
+  void onOperationChosen(int index);
+  void onRedundancyCheckToggled();
+  void onRunClicked();
+  void onRunTriggered();
+  void onRedundancyInfoClicked();
+  void onRedundancyLogicTriggered();
+  void onAboutTriggered();
+  void onExitTriggered();
   void setRunning(bool running);
   // Whether the person, asked, wants to end the run under way and quit.
   bool mayQuit();
 
-  std::array<QRadioButton*, 4> optStartWith;
-  std::array<QRadioButton*, 2> optNaming;
-  std::array<QRadioButton*, 2> optRedunActions;
-  std::array<QLabel*, 3> lblRedunOptions;
-  QLabel* lblTolerant;
-  std::array<QLabel*, 4> lblExecutionInfo;
-  QGroupBox* fraStartWith;
-  QGroupBox* fraRedunOptions;
-  QGroupBox* fraRunOption;
-  QGroupBox* fraNaming;
-  QCheckBox* chkRedundancyCheck;
-  QPushButton* cmdRedundancyInfo;
-  QPushButton* cmdRun;
+  std::array<QRadioButton*, 4> operationButtons;
+  std::array<QRadioButton*, 2> namingButtons;
+  std::array<QRadioButton*, 2> passButtons;
+  std::array<QLabel*, 3> passLabels;
+  QLabel* tolerantLabel;
+  std::array<QLabel*, 4> explanationLabels;
+  QGroupBox* operationFrame;
+  QGroupBox* passFrame;
+  QGroupBox* runFrame;
+  QGroupBox* namingFrame;
+  QCheckBox* redundancyCheckBox;
+  QPushButton* redundancyInfoButton;
+  QPushButton* runButton;
   ElidedLabel* statusPanel;
   ElidedLabel* countPanel;
   ElidedLabel* clockPanel;
   QProgressBar* progressBar;
-  QAction* mnuRun;
-  QAction* mnuExit;
-  QAction* mnuRedunLogic;
-  QAction* mnuAbout;
+  QAction* runAction;
+  QAction* exitAction;
+  QAction* redundancyLogicAction;
+  QAction* aboutAction;
   // Options > Export Format: Raw, Google Contacts, Outlook, in that order.
-  QMenu* mnuExportFormat;
-  std::vector<QAction*> mnuFormat;
-  QAction* mnuTolerantMatching;
-  QAction* mnuCountryCode;
+  QMenu* exportFormatMenu;
+  std::vector<QAction*> formatActions;
+  QAction* tolerantMatchingAction;
+  QAction* countryCodeAction;
   MatchRule matchRule_;
   HeldInput held_;
 
   std::unique_ptr<WindowDialogs> dialogs_;
-  SourceDialogSettings cdcSource_;
+  SourceDialogSettings sourceDialog_;
   bool running_ = false;
   bool loaded_ = false;  // the saved choices are shown: from now on changes are saved
   bool abandoned_ = false;

@@ -55,34 +55,34 @@ void QtSourceDialogRunner::run(SourceDialogSettings& settings) {
   }
 }
 
-std::string SelectInput(RunMode runMode, SourceDialogSettings& cdcSource,
+std::string SelectInput(RunMode runMode, SourceDialogSettings& dialogSettings,
                         SourceDialogRunner& runner, const std::string& programFolder) {
-  cdcSource.multiSelect = runMode == RunMode::Merge;
-  cdcSource.pickFolder = runMode == RunMode::Recombine;
+  dialogSettings.multiSelect = runMode == RunMode::Merge;
+  dialogSettings.pickFolder = runMode == RunMode::Recombine;
   switch (runMode) {
     case RunMode::Split:
-      cdcSource.title = "Select a multiple-contact vCard file to split";
+      dialogSettings.title = "Select a multiple-contact vCard file to split";
       break;
     case RunMode::Recombine:
-      cdcSource.title = "Select the parent folder containing, single-contact vCard files";
+      dialogSettings.title = "Select the parent folder containing, single-contact vCard files";
       break;
     case RunMode::Merge:
-      cdcSource.title = "Select several multiple-contact vCard files to merge";
+      dialogSettings.title = "Select several multiple-contact vCard files to merge";
       break;
     case RunMode::Export:
-      cdcSource.title = "Select a multiple-contact vCard file to export";
+      dialogSettings.title = "Select a multiple-contact vCard file to export";
       break;
   }
   if (runMode == RunMode::Recombine) {
-    if (cdcSource.filter.empty()) cdcSource.filter = "All Files (*.*)|*.*";
-    cdcSource.fileName = kCancelledFolderSelection;
+    if (dialogSettings.filter.empty()) dialogSettings.filter = "All Files (*.*)|*.*";
+    dialogSettings.fileName = kCancelledFolderSelection;
   } else {
-    cdcSource.filter = kVcardFilter;
-    cdcSource.fileName.clear();
+    dialogSettings.filter = kVcardFilter;
+    dialogSettings.fileName.clear();
   }
-  cdcSource.initialFolder = programFolder;
-  runner.run(cdcSource);
-  return cdcSource.fileName;
+  dialogSettings.initialFolder = programFolder;
+  runner.run(dialogSettings);
+  return dialogSettings.fileName;
 }
 
 }  // namespace palvren

@@ -36,7 +36,7 @@ int Main(int argc, char** argv) {
     qWarning("palvren: another copy is running but did not answer; close it and start again");
     return 1;
   }
-  frmMain window;
+  MainWindow window;
   instance.listen([&window](const QStringList& handed) {
     if (window.isMinimized()) window.showNormal();
     window.raise();

@@ -126,10 +126,10 @@ void QtWindowDialogs::browse(const std::string& path) {
   QDesktopServices::openUrl(QUrl::fromLocalFile(pathText(path)));
 }
 
-void QtWindowDialogs::showAbout() { openModal(new frmAbout(window_)); }
+void QtWindowDialogs::showAbout() { openModal(new AboutWindow(window_)); }
 
 void QtWindowDialogs::showRedundancyLogic(const MatchRule& rule) {
-  openModal(new frmMore(window_, rule));
+  openModal(new MoreWindow(window_, rule));
 }
 
 }  // namespace palvren

@@ -12,7 +12,7 @@ namespace {
 constexpr int kRepaintIntervalMs = 25;  // with yields at most ~23 ms apart: repaints within 50 ms
 }  // namespace
 
-WindowPort::WindowPort(frmMain& window, WindowDialogs& dialogs, Clock clock)
+WindowPort::WindowPort(MainWindow& window, WindowDialogs& dialogs, Clock clock)
     : window_(window), dialogs_(dialogs), clock_(std::move(clock)) {
   if (!clock_) {
     auto timer = std::make_shared<QElapsedTimer>();

@@ -8,7 +8,7 @@
 
 namespace palvren {
 
-class frmMain;
+class MainWindow;
 
 // What a run started from the main window talks to: the window's status panels, its dialogs,
 // and a repaint at most every 25 ms. Lives for one run.
@@ -17,7 +17,7 @@ class WindowPort : public UserInterface {
   // Milliseconds from a fixed start; tests give a clock of their own.
   using Clock = std::function<qint64()>;
 
-  WindowPort(frmMain& window, WindowDialogs& dialogs, Clock clock = {});
+  WindowPort(MainWindow& window, WindowDialogs& dialogs, Clock clock = {});
 
   // How many times yield let the window repaint.
   int repaints() const { return repaints_; }
@@ -40,7 +40,7 @@ class WindowPort : public UserInterface {
   // Throws what the person asked for: RunAbandoned after Exit, RunStopped after Stop.
   void endIfAsked() const;
 
-  frmMain& window_;
+  MainWindow& window_;
   WindowDialogs& dialogs_;
   Clock clock_;
   qint64 lastRepaint_ = -1;

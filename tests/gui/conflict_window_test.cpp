@@ -14,9 +14,12 @@
 
 #include "support/corpus.h"
 #include "support/records.h"
+#include "widget_parts.h"
 
 namespace palvren {
 namespace {
+
+using testing::part;
 
 constexpr auto card = testing::recordOf;
 
@@ -39,8 +42,8 @@ class PromptWindowTest : public ::testing::Test {
   std::vector<QString> notices;
   std::optional<QString> typed;
 
-  std::unique_ptr<frmPrompt> makeWindow() {
-    return std::make_unique<frmPrompt>(
+  std::unique_ptr<ConflictWindow> makeWindow() {
+    return std::make_unique<ConflictWindow>(
         context, nullptr,
         [this](const QString& prompt, const QString& title) {
           prompts.push_back(title + "|" + prompt);
@@ -48,19 +51,19 @@ class PromptWindowTest : public ::testing::Test {
         },
         [this](const QString& text) { notices.push_back(text); });
   }
-  QTreeWidgetItem* row(frmPrompt& window, int index) {
-    return window.ListView1->topLevelItem(index);
+  QTreeWidgetItem* row(ConflictWindow& window, int index) {
+    return part<QTreeWidget>(window, "conflictTable")->topLevelItem(index);
   }
 };
 
 TEST_F(PromptWindowTest, ListsTheFirstContactsTagsBesideBothValues) {
   auto window = makeWindow();
   EXPECT_EQ(window->windowTitle(), "Select the Correct Data");
-  QTreeWidgetItem* header = window->ListView1->headerItem();
+  QTreeWidgetItem* header = part<QTreeWidget>(*window, "conflictTable")->headerItem();
   EXPECT_EQ(header->text(0), "Tags");
   EXPECT_EQ(header->text(1), "Contact (3)");
   EXPECT_EQ(header->text(2), "Contact (7)");
-  ASSERT_EQ(window->ListView1->topLevelItemCount(), 6);
+  ASSERT_EQ(part<QTreeWidget>(*window, "conflictTable")->topLevelItemCount(), 6);
   const QStringList tags = {"BEGIN", "VERSION", "[name]", "[formatted name]", "[telephone #];CELL",
                             "END"};
   for (int i = 0; i < 6; ++i) EXPECT_EQ(row(*window, i)->text(0), tags[i]);
@@ -88,7 +91,7 @@ TEST_F(PromptWindowTest, SaysWhyThePairMatched) {
         contact->setValue(tag, value);
       }
     }
-    EXPECT_EQ(makeWindow()->lblWhyMatched->text(), c.line);
+    EXPECT_EQ(part<QLabel>(*makeWindow(), "whyMatchedLabel")->text(), c.line);
   }
 }
 
@@ -101,25 +104,32 @@ TEST_F(PromptWindowTest, GrowsWithItsWholeValuesInTooltips) {
   window->resize(start + QSize(300, 200));
   QApplication::processEvents();
   EXPECT_EQ(window->size(), start + QSize(300, 200));
-  EXPECT_GT(window->ListView1->width(), start.width());
-  EXPECT_EQ(window->txtOption[0]->focusPolicy(), Qt::ClickFocus);  // not a tab stop
+  EXPECT_GT(part<QTreeWidget>(*window, "conflictTable")->width(), start.width());
+  EXPECT_EQ(part<QLineEdit>(*window, QString("valueEdit%1").arg(0))->focusPolicy(),
+            Qt::ClickFocus);  // not a tab stop
 }
 
 TEST_F(PromptWindowTest, TheKeyboardReachesEveryControlInOrder) {
   auto window = makeWindow();
   window->show();
   QApplication::setActiveWindow(window.get());
-  window->ListView1->setFocus();
+  part<QTreeWidget>(*window, "conflictTable")->setFocus();
   QApplication::processEvents();
   const std::vector<QWidget*> expected = {
-      window->cmdOption[1],  window->cmdOption[2],    window->cmdOption[0], window->cmdOption[3],
-      window->chkApplyToAll, window->cmdStopChecking, window->ListView1};
+      part<QPushButton>(*window, QString("choiceButton%1").arg(1)),
+      part<QPushButton>(*window, QString("choiceButton%1").arg(2)),
+      part<QPushButton>(*window, QString("choiceButton%1").arg(0)),
+      part<QPushButton>(*window, QString("choiceButton%1").arg(3)),
+      part<QCheckBox>(*window, "applyToAllCheckBox"),
+      part<QPushButton>(*window, "stopCheckingButton"),
+      part<QTreeWidget>(*window, "conflictTable")};
   for (QWidget* next : expected) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
   }
   typed = QString("Doe;Jonathan");
-  QTest::keyClick(window->ListView1, Qt::Key_F2);  // edits the current (conflicting) row
+  QTest::keyClick(part<QTreeWidget>(*window, "conflictTable"),
+                  Qt::Key_F2);  // edits the current (conflicting) row
   EXPECT_EQ(window->decision().edits, (std::vector<FieldEdit>{{"N", "Doe;Jonathan"}}));
   EXPECT_TRUE(window->isVisible());
 }
@@ -139,15 +149,16 @@ TEST_F(PromptWindowTest, ShowsPicturesAsThumbnailsAndEncodedTextDecoded) {
   auto window = makeWindow();
   window->show();
   QApplication::processEvents();
-  ASSERT_EQ(window->ListView1->topLevelItemCount(), first.orderCount());
-  EXPECT_EQ(window->txtOption[0]->text(), QString::fromUtf8("Jos\xC3\xA9 Br\xC3\xBCning"));
-  EXPECT_EQ(window->txtOption[1]->text(), "Jose");
+  ASSERT_EQ(part<QTreeWidget>(*window, "conflictTable")->topLevelItemCount(), first.orderCount());
+  EXPECT_EQ(part<QLineEdit>(*window, QString("valueEdit%1").arg(0))->text(),
+            QString::fromUtf8("Jos\xC3\xA9 Br\xC3\xBCning"));
+  EXPECT_EQ(part<QLineEdit>(*window, QString("valueEdit%1").arg(1))->text(), "Jose");
   QTreeWidgetItem* picture = row(*window, first.ordinalOf(photo) - 1);
   EXPECT_FALSE(picture->icon(1).isNull());
   EXPECT_FALSE(picture->icon(2).isNull());
   EXPECT_EQ(picture->text(1), QString::fromUtf8("GIF, 2 \xC3\x97 2"));
   EXPECT_EQ(picture->toolTip(2), QString::fromUtf8("PNG image, 4 \xC3\x97 3 pixels, 83 bytes"));
-  const int height = window->ListView1->visualItemRect(picture).height();
+  const int height = part<QTreeWidget>(*window, "conflictTable")->visualItemRect(picture).height();
   EXPECT_GE(height, 16);
   EXPECT_LE(height, 80);  // one row, not eight rows of letters
   // An edit of a quoted-printable field is shown as typed; pass 2 stores it encoded.
@@ -178,25 +189,25 @@ TEST_F(PromptWindowTest, MarksTheConflictingRow) {
   EXPECT_EQ(conflict->foreground(1).color(), QColor(255, 0, 0));
   EXPECT_FALSE(conflict->icon(0).isNull());
   EXPECT_TRUE(row(*window, 1)->icon(0).isNull());
-  EXPECT_EQ(window->ListView1->currentItem(), conflict);
+  EXPECT_EQ(part<QTreeWidget>(*window, "conflictTable")->currentItem(), conflict);
   // Selected, it keeps a red face rather than the selection's colour.
   window->show();
   QApplication::processEvents();
-  const QRect rect = window->ListView1->visualItemRect(conflict);
-  const QImage shot = window->ListView1->viewport()->grab().toImage();
+  const QRect rect = part<QTreeWidget>(*window, "conflictTable")->visualItemRect(conflict);
+  const QImage shot = part<QTreeWidget>(*window, "conflictTable")->viewport()->grab().toImage();
   const QColor face = shot.pixelColor(rect.right() - 2, rect.center().y());
   EXPECT_GT(face.red(), face.blue() + 20) << face.name().toStdString();
   EXPECT_GT(face.red(), face.green() + 20) << face.name().toStdString();
-  EXPECT_EQ(window->txtOption[0]->text(), "Doe John");
-  EXPECT_EQ(window->txtOption[1]->text(), "Doe Jon");
+  EXPECT_EQ(part<QLineEdit>(*window, QString("valueEdit%1").arg(0))->text(), "Doe John");
+  EXPECT_EQ(part<QLineEdit>(*window, QString("valueEdit%1").arg(1))->text(), "Doe Jon");
 }
 
 TEST_F(PromptWindowTest, EachButtonAnswersItsIndex) {
   for (int index = 0; index < 4; ++index) {
     auto window = makeWindow();
     window->show();
-    window->chkApplyToAll->setChecked(index % 2 == 1 || index == 3);
-    window->cmdOption[index]->click();
+    part<QCheckBox>(*window, "applyToAllCheckBox")->setChecked(index % 2 == 1 || index == 3);
+    part<QPushButton>(*window, QString("choiceButton%1").arg(index))->click();
     EXPECT_EQ(window->decision().answer, ConflictChoice(index));
     // Keep Neither removes both contacts: never applied to the rest unseen.
     EXPECT_EQ(window->decision().applyToRemaining, index == 1) << index;
@@ -207,7 +218,7 @@ TEST_F(PromptWindowTest, EachButtonAnswersItsIndex) {
 TEST_F(PromptWindowTest, StopCheckingKeepsBothAndEndsTheQuestions) {
   auto window = makeWindow();
   window->show();
-  window->cmdStopChecking->click();
+  part<QPushButton>(*window, "stopCheckingButton")->click();
   EXPECT_EQ(window->decision().answer, ConflictChoice::KeepBoth);
   EXPECT_TRUE(window->decision().stopChecking);
   EXPECT_FALSE(window->isVisible());
@@ -239,7 +250,8 @@ TEST_F(PromptWindowTest, DoubleClickTypesTheFieldForBothContacts) {
   EXPECT_EQ(window->decision().edits, (std::vector<FieldEdit>{{"N", "Doe;Jonathan"}}));
   EXPECT_EQ(row(*window, 2)->text(1), "Doe;Jonathan");
   EXPECT_EQ(row(*window, 2)->text(2), "Doe;Jonathan");
-  EXPECT_EQ(window->txtOption[0]->text(), "Doe John");  // the boxes keep what they showed
+  EXPECT_EQ(part<QLineEdit>(*window, QString("valueEdit%1").arg(0))->text(),
+            "Doe John");  // the boxes keep what they showed
 }
 
 TEST_F(PromptWindowTest, ACancelledOrEmptyEditChangesNothing) {
@@ -261,8 +273,10 @@ TEST_F(PromptWindowTest, EachContactShowsInItsOwnEncodingAndRefusesWhatItCannotH
   second.setValue("FN", "Jos\xE9");  // not UTF-8: this field is Windows-1252
   context.conflictTag = "FN";
   auto window = makeWindow();
-  EXPECT_EQ(window->txtOption[0]->text(), QString::fromUtf8("Jos\xC3\xA9"));
-  EXPECT_EQ(window->txtOption[1]->text(), QString::fromUtf8("Jos\xC3\xA9"));
+  EXPECT_EQ(part<QLineEdit>(*window, QString("valueEdit%1").arg(0))->text(),
+            QString::fromUtf8("Jos\xC3\xA9"));
+  EXPECT_EQ(part<QLineEdit>(*window, QString("valueEdit%1").arg(1))->text(),
+            QString::fromUtf8("Jos\xC3\xA9"));
   typed = QString::fromUtf8("Ren\xC3\xA9 \xCE\xA9 5");
   window->editRow(row(*window, 3));
   ASSERT_EQ(notices.size(), 1u);
@@ -297,9 +311,10 @@ TEST(PromptWindowCorpus, ShowingRealContactsChangesNoByte) {
           table[std::size_t(k)].orderCount() > 0 ? table[std::size_t(k)].tagAt(1) : "");
       PromptContext context{
           &table[std::size_t(k)], &table[std::size_t(other)], k, other, conflictTag, {}};
-      frmPrompt window(context, nullptr);
-      ASSERT_EQ(window.ListView1->topLevelItemCount(), table[std::size_t(k)].orderCount());
-      window.cmdOption[0]->click();
+      ConflictWindow window(context, nullptr);
+      ASSERT_EQ(part<QTreeWidget>(window, "conflictTable")->topLevelItemCount(),
+                table[std::size_t(k)].orderCount());
+      part<QPushButton>(window, QString("choiceButton%1").arg(0))->click();
       EXPECT_TRUE(window.decision().edits.empty());
       ++shown;
     }

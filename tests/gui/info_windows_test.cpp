@@ -12,9 +12,12 @@
 #include <QTextBrowser>
 
 #include "app/main_window.h"
+#include "widget_parts.h"
 
 namespace palvren {
 namespace {
+
+using testing::part;
 
 QDialog* openDialog(const char* name) {
   for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -24,24 +27,25 @@ QDialog* openDialog(const char* name) {
 }
 
 TEST(InfoWindows, AboutShowsThisReleasesVersion) {
-  frmAbout about(nullptr);
+  AboutWindow about(nullptr);
   EXPECT_EQ(about.windowTitle(), "About Palvren");
-  EXPECT_EQ(about.lblVersion->text(), "Version 1.0.0");
+  EXPECT_EQ(part<QLabel>(about, "versionLabel")->text(), "Version 1.0.0");
   EXPECT_EQ(about.minimumSize(), about.maximumSize());
   // The text points to the support address, which the header list above it shows.
-  EXPECT_TRUE(about.RichTextBox1->toPlainText().contains("e-mail address shown above"));
-  auto* header = about.findChild<QListWidget*>("lstHeader");
+  EXPECT_TRUE(
+      part<QTextBrowser>(about, "textView")->toPlainText().contains("e-mail address shown above"));
+  auto* header = about.findChild<QListWidget*>("headerList");
   ASSERT_NE(header, nullptr);
   EXPECT_EQ(header->item(2)->text(), kSupportEmail);
 }
 
 TEST(InfoWindows, OkEnterAndEscapeCloseThem) {
   for (int key : {int(Qt::Key_Return), int(Qt::Key_Escape), -1}) {
-    frmMore more(nullptr, MatchRule());
+    MoreWindow more(nullptr, MatchRule());
     more.show();
     QApplication::processEvents();
     if (key < 0) {
-      more.cmdOK->click();
+      part<QPushButton>(more, "okButton")->click();
     } else {
       QTest::keyClick(&more, Qt::Key(key));
     }
@@ -50,26 +54,26 @@ TEST(InfoWindows, OkEnterAndEscapeCloseThem) {
 }
 
 TEST(InfoWindows, MoreInfoAndTheMenuOpenTheSameModalExplanation) {
-  frmMain window;
+  MainWindow window;
   window.show();
   QString first;
   for (int way = 0; way < 2; ++way) {
     if (way == 0) {
-      window.findChild<QPushButton*>("cmdRedundancyInfo")->click();
+      window.findChild<QPushButton*>("redundancyInfoButton")->click();
     } else {
-      window.findChild<QAction*>("mnuRedunLogic")->trigger();
+      window.findChild<QAction*>("redundancyLogicAction")->trigger();
     }
-    QDialog* more = openDialog("frmMore");
+    QDialog* more = openDialog("MoreWindow");
     ASSERT_NE(more, nullptr);
     EXPECT_TRUE(more->isModal());
     EXPECT_EQ(more->windowTitle(), "Redundancy Operation Logic Explanation");
-    QString text = more->findChild<QTextBrowser*>("RichTextBox1")->toPlainText();
+    QString text = more->findChild<QTextBrowser*>("textView")->toPlainText();
     EXPECT_TRUE(text.startsWith("The redundancy checking operation is complex"));
     if (way == 0) first = text;
     EXPECT_EQ(text, first);
     QTest::keyClick(more, Qt::Key_Escape);
     QApplication::processEvents();
-    EXPECT_EQ(openDialog("frmMore"), nullptr);
+    EXPECT_EQ(openDialog("MoreWindow"), nullptr);
   }
   // The rule in force is explained: the tolerant one only when it is on.
   EXPECT_FALSE(first.contains("Tolerant Matching (in force)"));
@@ -77,14 +81,14 @@ TEST(InfoWindows, MoreInfoAndTheMenuOpenTheSameModalExplanation) {
   tolerant.tolerant = true;
   tolerant.countryCode = "44";
   const QString explained =
-      frmMore(nullptr, tolerant).findChild<QTextBrowser*>("RichTextBox1")->toPlainText();
+      MoreWindow(nullptr, tolerant).findChild<QTextBrowser*>("textView")->toPlainText();
   EXPECT_TRUE(explained.contains("Tolerant Matching (in force)"));
   EXPECT_TRUE(explained.contains("one of +44"));
-  window.findChild<QAction*>("mnuAbout")->trigger();
-  QDialog* about = openDialog("frmAbout");
+  window.findChild<QAction*>("aboutAction")->trigger();
+  QDialog* about = openDialog("AboutWindow");
   ASSERT_NE(about, nullptr);
-  about->findChild<QPushButton*>("cmdOK")->click();
-  EXPECT_TRUE(window.findChild<QRadioButton*>("optStartWith0")->isChecked());
+  about->findChild<QPushButton*>("okButton")->click();
+  EXPECT_TRUE(window.findChild<QRadioButton*>("operationButtons0")->isChecked());
   window.close();
 }
 

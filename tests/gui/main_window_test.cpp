@@ -48,7 +48,7 @@ class MainWindowTest : public ::testing::Test {
     userSettings()->remove("window");  // each test starts from the design's choices
     auto owned = std::make_unique<ScriptedDialogs>();
     dialogs = owned.get();
-    window = std::make_unique<frmMain>(std::move(owned));
+    window = std::make_unique<MainWindow>(std::move(owned));
   }
   void TearDown() override {
     window.reset();
@@ -68,33 +68,35 @@ class MainWindowTest : public ::testing::Test {
     return child<QRadioButton>(QString("%1%2").arg(array).arg(index));
   }
   QLabel* label(const char* name) { return child<QLabel>(name); }
-  QLabel* explanation(int index) { return child<QLabel>(QString("lblExecutionInfo%1").arg(index)); }
-  QCheckBox* check() { return child<QCheckBox>("chkRedundancyCheck"); }
+  QLabel* explanation(int index) {
+    return child<QLabel>(QString("explanationLabels%1").arg(index));
+  }
+  QCheckBox* check() { return child<QCheckBox>("redundancyCheckBox"); }
   QPushButton* button(const char* name) { return child<QPushButton>(name); }
   QAction* action(const char* name) { return child<QAction>(name); }
   std::vector<QWidget*> redundancyControls() {
-    return {child("fraRedunOptions"),  child("lblRedunOptions0"),    child("lblRedunOptions1"),
-            child("lblRedunOptions2"), option("optRedunActions", 0), option("optRedunActions", 1)};
+    return {child("passFrame"),   child("passLabels0"),     child("passLabels1"),
+            child("passLabels2"), option("passButtons", 0), option("passButtons", 1)};
   }
   std::vector<QWidget*> splitOnlyControls() {
-    return {child("fraNaming"), option("optNaming", 0), option("optNaming", 1)};
+    return {child("namingFrame"), option("namingButtons", 0), option("namingButtons", 1)};
   }
-  std::vector<QWidget*> checkControls() { return {check(), button("cmdRedundancyInfo")}; }
+  std::vector<QWidget*> checkControls() { return {check(), button("redundancyInfoButton")}; }
 
   ScriptedDialogs* dialogs;
-  std::unique_ptr<frmMain> window;
+  std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(MainWindowTest, StartsWithSplitSelectedAndTheDesignStates) {
   EXPECT_EQ(window->windowTitle(), "Palvren - Main Window");
   EXPECT_EQ(window->minimumSize(), window->maximumSize());
-  EXPECT_TRUE(option("optStartWith", 0)->isChecked());
+  EXPECT_TRUE(option("operationButtons", 0)->isChecked());
   EXPECT_EQ(window->currentRunMode(), RunMode::Split);
   for (int i = 0; i < 4; ++i) EXPECT_EQ(explanation(i)->isVisibleTo(window.get()), i == 0);
   for (QWidget* w : splitOnlyControls()) EXPECT_TRUE(w->isEnabled());
   for (QWidget* w : redundancyControls()) EXPECT_FALSE(w->isEnabled());
-  EXPECT_TRUE(option("optNaming", 0)->isChecked());
-  EXPECT_TRUE(option("optRedunActions", 0)->isChecked());
+  EXPECT_TRUE(option("namingButtons", 0)->isChecked());
+  EXPECT_TRUE(option("passButtons", 0)->isChecked());
   EXPECT_FALSE(check()->isChecked());
   EXPECT_EQ(label("statusPanel")->toolTip(), "Please Choose Options and Click Run...");
   EXPECT_EQ(label("countPanel")->text(), "No Card");
@@ -106,25 +108,25 @@ TEST_F(MainWindowTest, StartsWithSplitSelectedAndTheDesignStates) {
 // choose the operation they fit.
 TEST_F(MainWindowTest, TheWindowsChoicesAreKeptBetweenSessions) {
   window->show();
-  click(option("optStartWith", int(RunMode::Merge)));
+  click(option("operationButtons", int(RunMode::Merge)));
   click(check());
-  click(option("optRedunActions", 1));
-  click(option("optStartWith", int(RunMode::Split)));
-  click(option("optNaming", 1));
+  click(option("passButtons", 1));
+  click(option("operationButtons", int(RunMode::Split)));
+  click(option("namingButtons", 1));
   {
-    frmMain next(std::make_unique<ScriptedDialogs>());
+    MainWindow next(std::make_unique<ScriptedDialogs>());
     EXPECT_EQ(next.currentRunMode(), RunMode::Split);
     EXPECT_EQ(next.namingMode(), NamingMode::ContactInfo);
     EXPECT_TRUE(next.redundancyCheckTicked());
     EXPECT_EQ(next.redundancyMode(), RedundancyMode::Pass1And2);
-    EXPECT_TRUE(next.findChild<QWidget*>("optRedunActions1")->isEnabled());
+    EXPECT_TRUE(next.findChild<QWidget*>("passButtons1")->isEnabled());
     TempFolder folder;
     next.holdPaths({folder.path()});
     EXPECT_EQ(next.currentRunMode(), RunMode::Recombine);
   }
-  EXPECT_EQ(frmMain(std::make_unique<ScriptedDialogs>()).currentRunMode(), RunMode::Recombine);
+  EXPECT_EQ(MainWindow(std::make_unique<ScriptedDialogs>()).currentRunMode(), RunMode::Recombine);
   userSettings()->setValue("window/operation", 9);  // not one the window offers
-  EXPECT_EQ(frmMain(std::make_unique<ScriptedDialogs>()).currentRunMode(), RunMode::Split);
+  EXPECT_EQ(MainWindow(std::make_unique<ScriptedDialogs>()).currentRunMode(), RunMode::Split);
 }
 
 TEST_F(MainWindowTest, AccessKeysAreDistinct) {
@@ -140,13 +142,13 @@ TEST_F(MainWindowTest, AccessKeysAreDistinct) {
         << text.toStdString() << " clashes with " << taken[letter].toStdString();
   };
   for (QAction* menu : window->menuBar()->actions()) claim(menu->text());
-  for (int i = 0; i < 4; ++i) claim(option("optStartWith", i)->text());
-  for (int i = 0; i < 2; ++i) claim(option("optNaming", i)->text());
+  for (int i = 0; i < 4; ++i) claim(option("operationButtons", i)->text());
+  for (int i = 0; i < 2; ++i) claim(option("namingButtons", i)->text());
   claim(check()->text());
-  claim(button("cmdRedundancyInfo")->text());
+  claim(button("redundancyInfoButton")->text());
   claim("&Run Now");
   claim("&Stop");
-  EXPECT_EQ(button("cmdRun")->text(), "&Run Now");
+  EXPECT_EQ(button("runButton")->text(), "&Run Now");
 }
 
 TEST_F(MainWindowTest, TickingTheCheckEnablesTheRedundancyOptions) {
@@ -161,23 +163,23 @@ TEST_F(MainWindowTest, TickingTheCheckEnablesTheRedundancyOptions) {
 TEST_F(MainWindowTest, OtherOperationsDisableSplitOptionsButKeepTheirStates) {
   window->show();
   click(check());
-  click(option("optNaming", 1));
+  click(option("namingButtons", 1));
   // The check serves Split, Recombine and Merge; naming is Split's alone.
   for (int mode = 0; mode < 4; ++mode) {
-    click(option("optStartWith", mode));
+    click(option("operationButtons", mode));
     for (QWidget* w : splitOnlyControls()) EXPECT_EQ(w->isEnabled(), mode == 0) << mode;
     for (QWidget* w : checkControls()) EXPECT_EQ(w->isEnabled(), mode != 3) << mode;
   }
-  click(option("optStartWith", 2));
+  click(option("operationButtons", 2));
   for (int i = 0; i < 4; ++i) EXPECT_EQ(explanation(i)->isVisible(), i == 2);
   for (QWidget* w : splitOnlyControls()) EXPECT_FALSE(w->isEnabled());
   EXPECT_TRUE(check()->isChecked());
   for (QWidget* w : redundancyControls()) EXPECT_TRUE(w->isEnabled());
   EXPECT_EQ(window->namingMode(), NamingMode::ContactInfo);
-  click(option("optStartWith", 0));
+  click(option("operationButtons", 0));
   for (QWidget* w : splitOnlyControls()) EXPECT_TRUE(w->isEnabled());
   EXPECT_TRUE(check()->isChecked());
-  click(option("optRedunActions", 1));
+  click(option("passButtons", 1));
   EXPECT_EQ(window->redundancyMode(), RedundancyMode::Pass1And2);
 }
 
@@ -221,7 +223,7 @@ TEST_F(MainWindowTest, EachModeSetsItsDialogAndCancelReturnsItsPreset) {
     EXPECT_EQ(shown.initialFolder, folder.path());
   }
   // Kept for the next start.
-  EXPECT_EQ(frmMain(std::make_unique<ScriptedDialogs>()).startFolder(), folder.path());
+  EXPECT_EQ(MainWindow(std::make_unique<ScriptedDialogs>()).startFolder(), folder.path());
 }
 
 // Files and folders dropped on the window (or named on the command line) are held for Run Now,
@@ -259,7 +261,7 @@ TEST_F(MainWindowTest, DroppedPathsAreHeldForRunNowOnce) {
   };
   window->show();
   for (const Case& c : cases) {
-    click(option("optStartWith", int(c.selectedBefore)));
+    click(option("operationButtons", int(c.selectedBefore)));
     QMimeData data;
     QList<QUrl> urls;
     for (const std::string& path : c.paths) urls << QUrl::fromLocalFile(pathText(path));
@@ -298,11 +300,11 @@ TEST_F(MainWindowTest, DroppedPathsAreHeldForRunNowOnce) {
   window->show();
   window->holdPaths({a});
   const std::size_t asked = dialogs->dialogs.size();
-  click(button("cmdRun"));
+  click(button("runButton"));
   EXPECT_EQ(dialogs->dialogs.size(), asked);
   EXPECT_EQ(dialogs->messages.back().title, "vCard Split Successfull");
   dialogs->choices = {ScriptedDialogs::kCancel};
-  click(button("cmdRun"));
+  click(button("runButton"));
   EXPECT_EQ(dialogs->dialogs.size(), asked + 1);
 }
 
@@ -313,8 +315,8 @@ TEST_F(MainWindowTest, RecombineFirstUseHasTheAllFilesFilter) {
 
 TEST_F(MainWindowTest, ACancelledRunChangesNothing) {
   for (int mode = 0; mode < 4; ++mode) {
-    click(option("optStartWith", mode));
-    click(button("cmdRun"));
+    click(option("operationButtons", mode));
+    click(button("runButton"));
   }
   EXPECT_EQ(dialogs->dialogs.size(), 4u);
   EXPECT_TRUE(dialogs->messages.empty());
@@ -323,19 +325,19 @@ TEST_F(MainWindowTest, ACancelledRunChangesNothing) {
 }
 
 TEST_F(MainWindowTest, WithNoOperationSelectedRunActsAsExport) {
-  for (int i = 0; i < 4; ++i) option("optStartWith", i)->setAutoExclusive(false);
-  for (int i = 0; i < 4; ++i) option("optStartWith", i)->setChecked(false);
+  for (int i = 0; i < 4; ++i) option("operationButtons", i)->setAutoExclusive(false);
+  for (int i = 0; i < 4; ++i) option("operationButtons", i)->setChecked(false);
   EXPECT_EQ(window->currentRunMode(), RunMode::Export);
-  action("mnuRun")->trigger();
+  action("runAction")->trigger();
   EXPECT_EQ(dialogs->dialogs.back().title, "Select a multiple-contact vCard file to export");
 }
 
 TEST_F(MainWindowTest, ARunDuringARunDoesNothing) {
   int nested = 0;
   dialogs->whileOpen = [&] {
-    if (++nested == 1) button("cmdRun")->click();
+    if (++nested == 1) button("runButton")->click();
   };
-  button("cmdRun")->click();
+  button("runButton")->click();
   EXPECT_EQ(nested, 1);
   EXPECT_FALSE(window->isRunning());
 }
@@ -347,7 +349,7 @@ TEST_F(MainWindowTest, RunNowSplitsTheChosenFileAndReports) {
     contacts += "BEGIN:VCARD\r\nFN:P" + std::to_string(i) + "\r\nEND:VCARD\r\n";
   dialogs->choices = {folder.write("in.vcf", contacts)};
   window->show();
-  click(button("cmdRun"));
+  click(button("runButton"));
   ASSERT_EQ(dialogs->messages.size(), 1u);
   EXPECT_EQ(dialogs->messages[0].title, "vCard Split Successfull");
   EXPECT_EQ(label("statusPanel")->toolTip(), "vCard Split Successful");
@@ -358,7 +360,7 @@ TEST_F(MainWindowTest, RunNowSplitsTheChosenFileAndReports) {
   // Again: the window asks, a new folder first; then adding, then cancelling.
   dialogs->choices = {folder.file("in.vcf"), folder.file("in.vcf"), folder.file("in.vcf")};
   dialogs->chooseAnswers = {0, 1, -1};
-  for (int run = 0; run < 3; ++run) click(button("cmdRun"));
+  for (int run = 0; run < 3; ++run) click(button("runButton"));
   ASSERT_EQ(dialogs->chosenAmong.size(), 3u);
   EXPECT_EQ(dialogs->chosenAmong[0],
             (std::vector<std::string>{"Write to \"Split-vCards (2)\"", "Add to \"Split-vCards\""}));
@@ -381,7 +383,7 @@ TEST_F(MainWindowTest, DuringARunTheOptionsAreHeldAndStopOrExitEndItInOrder) {
   };
   const Case cases[] = {
       {"nothing", [] {}, {}, "vCard Split Successful", 2, false},
-      {"Stop", [this] { button("cmdRun")->click(); }, {}, "vCard Split Stopped", 0, false},
+      {"Stop", [this] { button("runButton")->click(); }, {}, "vCard Split Stopped", 0, false},
       {"Escape",
        [this] { QTest::keyClick(window.get(), Qt::Key_Escape); },
        {},
@@ -389,12 +391,12 @@ TEST_F(MainWindowTest, DuringARunTheOptionsAreHeldAndStopOrExitEndItInOrder) {
        0,
        false},
       {"Exit, then No",
-       [this] { action("mnuExit")->trigger(); },
+       [this] { action("exitAction")->trigger(); },
        {false},
        "vCard Split Successful",
        2,
        false},
-      {"Exit, then Yes", [this] { action("mnuExit")->trigger(); }, {true}, nullptr, 0, true},
+      {"Exit, then Yes", [this] { action("exitAction")->trigger(); }, {true}, nullptr, 0, true},
       {"a file in the way",
        [&folder = folderPath] { testing::writeBytes(folder + "/Split-vCards", ""); },
        {},
@@ -409,29 +411,29 @@ TEST_F(MainWindowTest, DuringARunTheOptionsAreHeldAndStopOrExitEndItInOrder) {
     userSettings()->remove("window");
     auto owned = std::make_unique<ScriptedDialogs>();
     dialogs = owned.get();
-    window = std::make_unique<frmMain>(std::move(owned));
+    window = std::make_unique<MainWindow>(std::move(owned));
     const std::string contacts =
         "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:B\r\nEND:VCARD\r\n";
     dialogs->choices = {folder.write("in.vcf", contacts)};
     dialogs->confirmAnswers = c.confirmAnswers;
     window->show();
     click(check());
-    click(option("optRedunActions", 1));
+    click(option("passButtons", 1));
     bool heldDuringRun = false;
     dialogs->whileAsking = [&] {
-      heldDuringRun = !child("fraStartWith")->isEnabled() && !check()->isEnabled() &&
-                      !option("optNaming", 1)->isEnabled() && !action("mnuRun")->isEnabled() &&
-                      !child<QMenu>("mnuExportFormat")->isEnabled() &&
-                      button("cmdRun")->isEnabled() && button("cmdRun")->text() == "&Stop" &&
-                      action("mnuExit")->isEnabled();
+      heldDuringRun =
+          !child("operationFrame")->isEnabled() && !check()->isEnabled() &&
+          !option("namingButtons", 1)->isEnabled() && !action("runAction")->isEnabled() &&
+          !child<QMenu>("exportFormatMenu")->isEnabled() && button("runButton")->isEnabled() &&
+          button("runButton")->text() == "&Stop" && action("exitAction")->isEnabled();
       c.action();
     };
-    click(button("cmdRun"));
+    click(button("runButton"));
     EXPECT_TRUE(heldDuringRun);
     EXPECT_FALSE(window->isRunning());
-    EXPECT_EQ(button("cmdRun")->text(), "&Run Now");
+    EXPECT_EQ(button("runButton")->text(), "&Run Now");
     EXPECT_TRUE(check()->isEnabled());
-    EXPECT_TRUE(option("optRedunActions", 1)->isEnabled());
+    EXPECT_TRUE(option("passButtons", 1)->isEnabled());
     EXPECT_FALSE(child<QProgressBar>("progressBar")->isVisible());
     if (c.status) {
       EXPECT_EQ(label("statusPanel")->toolTip(), c.status);
@@ -456,9 +458,9 @@ TEST_F(MainWindowTest, AMergeWithTheCheckWritesOneCleanFileAndOffersTheReport) {
   folder.write("b.vcf", "BEGIN:VCARD\r\nFN:B\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:C\r\nEND:VCARD\r\n");
   dialogs->choices = {FileSelection{folder.path(), {"a.vcf", "b.vcf"}}.toText()};
   window->show();
-  click(option("optStartWith", 2));
+  click(option("operationButtons", 2));
   click(check());
-  click(button("cmdRun"));
+  click(button("runButton"));
   EXPECT_EQ(testing::readBytes(folder.file(CombinedFileName())),
             "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:B\r\nEND:VCARD\r\n"
             "BEGIN:VCARD\r\nFN:C\r\nEND:VCARD\r\n");
@@ -477,49 +479,49 @@ TEST_F(MainWindowTest, AMergeWithTheCheckWritesOneCleanFileAndOffersTheReport) {
 // The export format is an option kept between sessions; an export writes the chosen format and
 // its success message names it.
 TEST_F(MainWindowTest, TheChosenExportFormatIsKeptAndNamedOnSuccess) {
-  action("mnuFormatGoogle")->trigger();
+  action("googleFormatAction")->trigger();
   EXPECT_EQ(window->exportFormat(), ExportFormat::Google);
-  frmMain second(std::make_unique<ScriptedDialogs>());
+  MainWindow second(std::make_unique<ScriptedDialogs>());
   EXPECT_EQ(second.exportFormat(), ExportFormat::Google);  // saved for the next start
   TempFolder folder;
   dialogs->choices = {folder.write(
       "in.vcf", "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:B\r\nEND:VCARD\r\n")};
   window->show();
-  click(option("optStartWith", 3));
-  click(button("cmdRun"));
+  click(option("operationButtons", 3));
+  click(button("runButton"));
   EXPECT_EQ(testing::fileNames(folder.file("Split-vCards")),
             std::vector<std::string>{"Contacts_Google.csv"});
   EXPECT_NE(dialogs->messages.back().text.find("\r\nFormat: Google Contacts CSV."),
             std::string::npos)
       << dialogs->messages.back().text;
-  action("mnuFormatRaw")->trigger();
-  EXPECT_EQ(frmMain(std::make_unique<ScriptedDialogs>()).exportFormat(), ExportFormat::Raw);
+  action("rawFormatAction")->trigger();
+  EXPECT_EQ(MainWindow(std::make_unique<ScriptedDialogs>()).exportFormat(), ExportFormat::Raw);
 }
 
 TEST_F(MainWindowTest, TheMatchRuleIsKeptAndTheCountryCodeTakesDigitsOnly) {
-  action("mnuTolerantMatching")->trigger();
+  action("tolerantMatchingAction")->trigger();
   dialogs->typedText = "+44";
-  action("mnuCountryCode")->trigger();
+  action("countryCodeAction")->trigger();
   EXPECT_TRUE(window->matchRule().tolerant);
   EXPECT_EQ(window->matchRule().countryCode, "44");
   dialogs->typedText = "12345";
-  action("mnuCountryCode")->trigger();
+  action("countryCodeAction")->trigger();
   EXPECT_EQ(window->matchRule().countryCode, "44");
   EXPECT_EQ(dialogs->messages.back().title, "Default Country Code");
-  frmMain second(std::make_unique<ScriptedDialogs>());
+  MainWindow second(std::make_unique<ScriptedDialogs>());
   EXPECT_TRUE(second.matchRule().tolerant);
   EXPECT_EQ(second.matchRule().countryCode, "44");
 
   // A value written into the file by hand is checked as the command line checks it.
   userSettings()->setValue("matching/countryCode", "44; rm");
-  EXPECT_EQ(frmMain(std::make_unique<ScriptedDialogs>()).matchRule().countryCode, "");
+  EXPECT_EQ(MainWindow(std::make_unique<ScriptedDialogs>()).matchRule().countryCode, "");
   // A settings file that is not a regular file is never opened: defaults, said on the status.
   const QString file = settingsFilePath();
   EXPECT_EQ(file, userSettings()->fileName());
   ASSERT_TRUE(QFile::remove(file));
   ASSERT_EQ(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
   {
-    frmMain fifo(std::make_unique<ScriptedDialogs>());
+    MainWindow fifo(std::make_unique<ScriptedDialogs>());
     EXPECT_FALSE(fifo.matchRule().tolerant);
     EXPECT_TRUE(fifo.findChild<QLabel*>("statusPanel")->toolTip().contains("not a regular file"));
   }
@@ -555,9 +557,9 @@ double strongestContrast(QWidget& window, QWidget* widget) {
 // The blue explanations, the tolerant line and the arrow read at 4.5:1 in a light and a dark
 // scheme; the tolerant line shows only while the rule is on.
 TEST_F(MainWindowTest, ExplanationsReadInLightAndDarkPalettesAndSayTheRuleInForce) {
-  EXPECT_TRUE(window->findChild<QLabel*>("lblTolerant")->isHidden());
-  action("mnuTolerantMatching")->trigger();
-  EXPECT_FALSE(window->findChild<QLabel*>("lblTolerant")->isHidden());
+  EXPECT_TRUE(window->findChild<QLabel*>("tolerantLabel")->isHidden());
+  action("tolerantMatchingAction")->trigger();
+  EXPECT_FALSE(window->findChild<QLabel*>("tolerantLabel")->isHidden());
   click(check());  // the options are enabled, as the person reads them
   for (const bool dark : {false, true}) {
     QPalette palette;
@@ -566,13 +568,13 @@ TEST_F(MainWindowTest, ExplanationsReadInLightAndDarkPalettesAndSayTheRuleInForc
     window->setPalette(palette);
     window->show();
     QApplication::processEvents();
-    for (const char* name : {"lblRedunOptions1", "lblRedunOptions2", "lblTolerant", "arrowHead"}) {
+    for (const char* name : {"passLabels1", "passLabels2", "tolerantLabel", "arrowHead"}) {
       QWidget* widget = window->findChild<QWidget*>(name);
       ASSERT_NE(widget, nullptr) << name;
       EXPECT_GE(strongestContrast(*window, widget), 4.5) << name << (dark ? " dark" : " light");
     }
   }
-  action("mnuTolerantMatching")->trigger();
+  action("tolerantMatchingAction")->trigger();
 }
 
 TEST_F(MainWindowTest, TheSuccessOfACheckOffersItsReport) {
@@ -581,7 +583,7 @@ TEST_F(MainWindowTest, TheSuccessOfACheckOffersItsReport) {
       "in.vcf", "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\n")};
   window->show();
   click(check());
-  click(button("cmdRun"));
+  click(button("runButton"));
   ASSERT_EQ(dialogs->reports.size(), 1u);
   EXPECT_NE(dialogs->reports[0].find("Pass 1 removed contact 2 (A): identical to contact 1 (A)"),
             std::string::npos)
@@ -632,9 +634,9 @@ TEST_F(MainWindowTest, TheProgressBarNamesItsPhaseAndHidesWhileAsking) {
 }
 
 TEST_F(MainWindowTest, MoreInfoAndTheMenusOpenTheirWindows) {
-  click(button("cmdRedundancyInfo"));
-  action("mnuRedunLogic")->trigger();
-  action("mnuAbout")->trigger();
+  click(button("redundancyInfoButton"));
+  action("redundancyLogicAction")->trigger();
+  action("aboutAction")->trigger();
   EXPECT_EQ(dialogs->logicShown, 2);
   EXPECT_EQ(dialogs->aboutShown, 1);
 }
