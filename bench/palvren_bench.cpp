@@ -172,8 +172,8 @@ void benchSplit(const std::string& folder, const std::string& input) {
       std::string output;
       int written = 0;
       double split =
-          timed([&] { written = SplitContacts(OpenInput(input), ui, NamingMode::Numeric).count; });
-      std::printf("  round %d: SplitContacts: %d files in %.3f s, %.0f contacts/s\n", round,
+          timed([&] { written = splitContacts(OpenInput(input), ui, NamingMode::Numeric).count; });
+      std::printf("  round %d: splitContacts: %d files in %.3f s, %.0f contacts/s\n", round,
                   written, split, written / split);
     });
     fs::remove_all(folder + "/plain");
@@ -188,12 +188,12 @@ void benchExport(const std::string& input) {
     inChild("export", [&] {
       std::string output;
       int rows = 0;
-      double time = timed([&] { rows = ExportContactsToCsv(OpenInput(input)).count; });
-      std::printf("  round %d: ExportContactsToCsv: %d rows in %.3f s, CSV %.1f MB\n", round, rows,
+      double time = timed([&] { rows = exportContactsToCsv(OpenInput(input)).count; });
+      std::printf("  round %d: exportContactsToCsv: %d rows in %.3f s, CSV %.1f MB\n", round, rows,
                   time, megabytes(output));
       for (ExportFormat format : {ExportFormat::Google, ExportFormat::Outlook}) {
-        double mapped = timed([&] { rows = ExportMappedCsv(OpenInput(input), format).count; });
-        std::printf("  round %d: ExportMappedCsv (%s): %d rows in %.3f s, CSV %.1f MB, %.2fx raw\n",
+        double mapped = timed([&] { rows = exportMappedCsv(OpenInput(input), format).count; });
+        std::printf("  round %d: exportMappedCsv (%s): %d rows in %.3f s, CSV %.1f MB, %.2fx raw\n",
                     round, std::string(exportFormatInfo(format).title).c_str(), rows, mapped,
                     megabytes(output), mapped / time);
       }
@@ -223,8 +223,8 @@ void benchRecombine(const std::string& splitFolder) {
     BenchUi ui;
     std::string output;
     int files = 0;
-    double time = timed([&] { files = RecombineFolder(splitFolder + "/", ui).count; });
-    std::printf("  RecombineFolder: %d files in %.3f s\n", files, time);
+    double time = timed([&] { files = recombineFolder(splitFolder + "/", ui).count; });
+    std::printf("  recombineFolder: %d files in %.3f s\n", files, time);
     fs::remove(output);
   });
 }
@@ -253,16 +253,16 @@ void benchPasses(const std::string& input) {
     BenchUi ui;
     ContactTable table(1);
     ContactList list;
-    double load = timed([&] { LoadContacts(input, list, table); });
-    std::printf("  LoadContacts: %.3f s (%d contacts), resident %.1f MB\n", load, list.size(),
+    double load = timed([&] { loadContacts(input, list, table); });
+    std::printf("  loadContacts: %.3f s (%d contacts), resident %.1f MB\n", load, list.size(),
                 residentKb() / 1024.0);
-    double clean = timed([&] { CleanContacts(table); });
-    std::printf("  CleanContacts: %.3f s\n", clean);
+    double clean = timed([&] { cleanContacts(table); });
+    std::printf("  cleanContacts: %.3f s\n", clean);
     int removed = 0;
-    double pass1 = timed([&] { removed = RemoveIdenticalContacts(list, table, ui); });
-    std::printf("  RemoveIdenticalContacts: %.3f s, %d removed\n", pass1, removed);
-    double pass2 = timed([&] { removed = MergeSimilarContacts(list, table, ui, ui.rule); });
-    std::printf("  MergeSimilarContacts (no prompt needed): %.3f s, %d removed, %d questions\n",
+    double pass1 = timed([&] { removed = removeIdenticalContacts(list, table, ui); });
+    std::printf("  removeIdenticalContacts: %.3f s, %d removed\n", pass1, removed);
+    double pass2 = timed([&] { removed = mergeSimilarContacts(list, table, ui, ui.rule); });
+    std::printf("  mergeSimilarContacts (no prompt needed): %.3f s, %d removed, %d questions\n",
                 pass2, removed, ui.conflicts);
   });
 }
@@ -289,9 +289,9 @@ void benchMergeWithCheck(const std::string& input) {
       BenchUi ui;
       std::string output;
       double time = timed([&] {
-        SplitWithRedundancyCheck(OpenInput(input), ui, ui.options(), NamingMode::Numeric);
+        splitWithRedundancyCheck(OpenInput(input), ui, ui.options(), NamingMode::Numeric);
       });
-      std::printf("  round %d: SplitWithRedundancyCheck of the one file: %.3f s\n", round, time);
+      std::printf("  round %d: splitWithRedundancyCheck of the one file: %.3f s\n", round, time);
     });
     fs::remove_all(fs::path(input).parent_path() / "Split-vCards");
     inChild("merge with the check", [&] {
@@ -300,9 +300,9 @@ void benchMergeWithCheck(const std::string& input) {
       int written = 0;
       std::string target = (folder / "joined.vcf").string();
       double time = timed([&] {
-        written = JoinWithRedundancyCheck(parts, target, ui, ui.options(), summary).count;
+        written = joinWithRedundancyCheck(parts, target, ui, ui.options(), summary).count;
       });
-      std::printf("  round %d: JoinWithRedundancyCheck of the three: %.3f s, %d contacts written\n",
+      std::printf("  round %d: joinWithRedundancyCheck of the three: %.3f s, %d contacts written\n",
                   round, time, written);
     });
   }
@@ -318,13 +318,13 @@ void benchPass2(const std::string& input, ConflictChoice answer, bool tolerant =
     ui.rule.countryCode = tolerant ? "44" : "";
     ContactTable table(1);
     ContactList list;
-    LoadContacts(input, list, table);
-    CleanContacts(table);
-    RemoveIdenticalContacts(list, table, ui);
+    loadContacts(input, list, table);
+    cleanContacts(table);
+    removeIdenticalContacts(list, table, ui);
     const int contacts = list.size();
     int removed = 0;
-    double pass2 = timed([&] { removed = MergeSimilarContacts(list, table, ui, ui.rule); });
-    std::printf("  MergeSimilarContacts (%s) on %d contacts: %.3f s, %d removed, %d questions\n",
+    double pass2 = timed([&] { removed = mergeSimilarContacts(list, table, ui, ui.rule); });
+    std::printf("  mergeSimilarContacts (%s) on %d contacts: %.3f s, %d removed, %d questions\n",
                 tolerant ? "tolerant" : "exact", contacts, pass2, removed, ui.conflicts);
   });
 }
@@ -376,8 +376,8 @@ void benchRedundancyRun(const std::string& input, int rounds) {
     inChild("plain split", [&] {
       BenchUi ui;
       std::string output;
-      double split = timed([&] { SplitContacts(OpenInput(input), ui, NamingMode::Numeric); });
-      std::printf("  round %d: plain SplitContacts of the same file: %.3f s\n", round, split);
+      double split = timed([&] { splitContacts(OpenInput(input), ui, NamingMode::Numeric); });
+      std::printf("  round %d: plain splitContacts of the same file: %.3f s\n", round, split);
     });
     fs::remove_all(out);
     inChild("redundancy run", [&] {
@@ -387,10 +387,10 @@ void benchRedundancyRun(const std::string& input, int rounds) {
       int written = 0;
       double run = timed([&] {
         written =
-            SplitWithRedundancyCheck(OpenInput(input), ui, ui.options(), NamingMode::Numeric).count;
+            splitWithRedundancyCheck(OpenInput(input), ui, ui.options(), NamingMode::Numeric).count;
       });
       std::printf(
-          "  round %d: SplitWithRedundancyCheck: %.3f s, %d files written, %d questions answered\n",
+          "  round %d: splitWithRedundancyCheck: %.3f s, %d files written, %d questions answered\n",
           round, run, written, ui.conflicts);
       if (ui.watchCadence) ui.printCadence();
     });

@@ -16,14 +16,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     lines.push_back(text.substr(start, end - start));
     start = end + 1;
   }
-  const std::string stem = palvren::NameFromContactLines(lines);
+  const std::string stem = palvren::nameFromContactLines(lines);
   if (stem.find('/') != std::string::npos || stem.find('\0') != std::string::npos) std::abort();
-  const std::string cleaned = palvren::CleanNameText(text);
+  const std::string cleaned = palvren::cleanNameText(text);
   if (cleaned.size() > text.size() || palvren::trimSpaces(cleaned) != cleaned) std::abort();
-  palvren::SwapFirstWord(cleaned);
-  palvren::EmailLocalPart(text);
-  std::string next = palvren::NextUniqueName("/folder/" + text);
-  for (int i = 0; i < 3 && !next.empty(); ++i) next = palvren::NextUniqueName(next);
+  palvren::swapFirstWord(cleaned);
+  palvren::emailLocalPart(text);
+  std::string next = palvren::nextUniqueName("/folder/" + text);
+  for (int i = 0; i < 3 && !next.empty(); ++i) next = palvren::nextUniqueName(next);
   palvren::FileSelection::fromText(text);
   return 0;
 }

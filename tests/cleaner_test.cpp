@@ -18,7 +18,7 @@ TEST(CleanContacts, KeepsOneOrdinalPerTagAtItsFirstPlaceWithTheLastValue) {
                      {"TEL;CELL", "2"},
                      {"TEL;CELL", "3"},
                      {"END", "VCARD"}});
-  CleanContacts(table);
+  cleanContacts(table);
   EXPECT_EQ(table[1].tagOrder(),
             (std::vector<std::string>{"BEGIN", "FN", "TEL;CELL", "EMAIL", "END"}));
   EXPECT_EQ(table[1].value("TEL;CELL"), "3");
@@ -28,7 +28,7 @@ TEST(CleanContacts, TheEmptyTagGoesOnlyWhenSomethingRepeats) {
   ContactTable table(3);
   table[1] = loaded({{"BEGIN", "VCARD"}, {"", "x"}, {"FN", "A"}, {"END", "VCARD"}});
   table[2] = loaded({{"BEGIN", "VCARD"}, {"", "x"}, {"FN", "A"}, {"FN", "B"}, {"END", "VCARD"}});
-  CleanContacts(table);
+  cleanContacts(table);
   EXPECT_EQ(table[1].tagOrder(), (std::vector<std::string>{"BEGIN", "", "FN", "END"}));
   EXPECT_EQ(table[2].tagOrder(), (std::vector<std::string>{"BEGIN", "FN", "END"}));
   EXPECT_EQ(table[2].value(""), "x");  // values are not touched
@@ -38,7 +38,7 @@ TEST(CleanContacts, TagsDifferingInCaseOrParametersAreAllKeptAndEntryZeroIsNotVi
   ContactTable table(2);
   table[0] = loaded({{"X", "1"}, {"X", "2"}});
   table[1] = loaded({{"TEL;HOME", "1"}, {"TEL;WORK", "1"}, {"tel;home", "1"}});
-  CleanContacts(table);
+  cleanContacts(table);
   EXPECT_EQ(table[0].orderCount(), 2);
   EXPECT_EQ(table[1].orderCount(), 3);
 }

@@ -21,7 +21,7 @@ struct Loaded {
 Loaded load(const std::string& bytes) {
   TempFolder folder;
   Loaded loaded;
-  LoadContacts(folder.write("in.vcf", bytes), loaded.list, loaded.table);
+  loadContacts(folder.write("in.vcf", bytes), loaded.list, loaded.table);
   return loaded;
 }
 

@@ -44,7 +44,7 @@ TEST(Corpus, EveryOperationEndsInOrderAndKeepsEveryContact) {
     const std::string bytes = readBytes(original.string());
     const std::string input = folder.write("input.vcf", bytes);
     FakeUserInterface counter;
-    const int contacts = CountContacts(OpenInput::ifPresent(input), counter);
+    const int contacts = countContacts(OpenInput::ifPresent(input), counter);
 
     FakeUserInterface split;
     runSelected(input, RunMode::Split, split);
@@ -56,7 +56,7 @@ TEST(Corpus, EveryOperationEndsInOrderAndKeepsEveryContact) {
       int startsWritten = 0;
       for (const std::string& name : written) {
         FakeUserInterface quiet;
-        startsWritten += CountContacts(OpenInput::ifPresent(out + "/" + name), quiet);
+        startsWritten += countContacts(OpenInput::ifPresent(out + "/" + name), quiet);
       }
       EXPECT_EQ(startsWritten, contacts);
       EXPECT_EQ(split.status, "vCard Split Successful");

@@ -14,7 +14,7 @@ using testing::TempFolder;
 
 int count(const std::string& bytes, FakeProgress& ui) {
   TempFolder folder;
-  return CountContacts(OpenInput::ifPresent(folder.write("in.vcf", bytes)), ui);
+  return countContacts(OpenInput::ifPresent(folder.write("in.vcf", bytes)), ui);
 }
 
 TEST(CountContacts, CountsWholeBeginLinesAfterUpperCasingAndTrimming) {
@@ -38,7 +38,7 @@ TEST(CountContacts, ALineWithoutEndIsCountedInLittleMemory) {
     TempFolder folder;
     const std::string path = folder.write("in.vcf", bytes);
     testing::AllocationWatch watch;
-    EXPECT_EQ(CountContacts(OpenInput::ifPresent(path), ui), expected) << bytes.substr(0, 20);
+    EXPECT_EQ(countContacts(OpenInput::ifPresent(path), ui), expected) << bytes.substr(0, 20);
     EXPECT_LE(watch.largest(), 2u * 1024 * 1024);
   }
 }
@@ -64,8 +64,8 @@ TEST(CountContacts, MissingFileOrFolderCountsZeroAndLeavesTheStatusLine) {
   TempFolder folder;
   FakeProgress ui;
   ui.setStatus("before");
-  EXPECT_EQ(CountContacts(OpenInput::ifPresent(folder.file("missing.vcf")), ui), 0);
-  EXPECT_EQ(CountContacts(OpenInput::ifPresent(folder.path()), ui), 0);
+  EXPECT_EQ(countContacts(OpenInput::ifPresent(folder.file("missing.vcf")), ui), 0);
+  EXPECT_EQ(countContacts(OpenInput::ifPresent(folder.path()), ui), 0);
   EXPECT_EQ(ui.status, "before");
   EXPECT_EQ(ui.count, "vCard Count = 0 Cards");
 }
@@ -77,10 +77,10 @@ TEST(CountVcfFiles, CountsVcfExtensionsInAnyCaseDirectlyInTheFolder) {
   }
   std::filesystem::create_directory(folder.file("sub.vcf"));
   folder.write("sub.vcf/inner.vcf", "x");
-  EXPECT_EQ(CountVcfFiles(folder.path() + "/"), 3);
-  EXPECT_EQ(CountVcfFiles(folder.file("sub.vcf")), 1);
-  EXPECT_EQ(CountVcfFiles(folder.file("none")), 0);
-  EXPECT_EQ(CountVcfFiles(""), 0);
+  EXPECT_EQ(countVcfFiles(folder.path() + "/"), 3);
+  EXPECT_EQ(countVcfFiles(folder.file("sub.vcf")), 1);
+  EXPECT_EQ(countVcfFiles(folder.file("none")), 0);
+  EXPECT_EQ(countVcfFiles(""), 0);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ using testing::TempFolder;
 std::string exportCsv(const std::string& bytes, int expectedCount) {
   TempFolder folder;
   std::string input = folder.write("in.vcf", bytes);
-  const Written exported = ExportContactsToCsv(OpenInput(input));
+  const Written exported = exportContactsToCsv(OpenInput(input));
   EXPECT_EQ(exported.count, expectedCount);
   EXPECT_EQ(exported.path, folder.file("Split-vCards/Contacts_Export.csv"));
   EXPECT_EQ(readBytes(input), bytes);
@@ -83,16 +83,16 @@ TEST(CsvExport, MoreThan32767DistinctTagsAreRefused) {
   std::string bytes = "BEGIN:VCARD\r";
   for (int i = 0; i < 32768; ++i) bytes += "X-" + std::to_string(i) + ":v\r";
   std::string input = folder.write("in.vcf", bytes);
-  EXPECT_THROW(ExportContactsToCsv(OpenInput(input)), OperationError);
+  EXPECT_THROW(exportContactsToCsv(OpenInput(input)), OperationError);
 }
 
 TEST(FindColumn, FindsExactTagsOnly) {
   ColumnTags columns;
   columns.append("TEL");
   columns.append("FN");
-  EXPECT_EQ(FindColumn("FN", columns), 2);
-  EXPECT_EQ(FindColumn("fn", columns), -1);
-  EXPECT_EQ(FindColumn("", columns), -1);
+  EXPECT_EQ(findColumn("FN", columns), 2);
+  EXPECT_EQ(findColumn("fn", columns), -1);
+  EXPECT_EQ(findColumn("", columns), -1);
 }
 
 }  // namespace

@@ -80,16 +80,16 @@ TEST_P(Golden, SplitPassOneAndExportGiveTheExpectedBytes) {
 
   TempFolder plain;
   FakeUserInterface ui;
-  const Written split = SplitContacts(OpenInput(plain.write("in.vcf", bytes)), ui, ui.naming);
+  const Written split = splitContacts(OpenInput(plain.write("in.vcf", bytes)), ui, ui.naming);
   compareFolder(expected + "/split", split.path, update);
 
   TempFolder checked;
-  const Written pass1 = SplitWithRedundancyCheck(OpenInput(checked.write("in.vcf", bytes)), ui,
+  const Written pass1 = splitWithRedundancyCheck(OpenInput(checked.write("in.vcf", bytes)), ui,
                                                  ui.checkOptions(), ui.naming);
   compareFolder(expected + "/pass1", pass1.path, update);
 
   TempFolder exported;
-  const std::string csv = ExportContactsToCsv(OpenInput(exported.write("in.vcf", bytes))).path;
+  const std::string csv = exportContactsToCsv(OpenInput(exported.write("in.vcf", bytes))).path;
   if (update) fs::copy_file(csv, expected + "/export.csv", fs::copy_options::overwrite_existing);
   const std::string want = readBytes(expected + "/export.csv");
   EXPECT_EQ(want, readBytes(csv)) << firstDifference(want, readBytes(csv));

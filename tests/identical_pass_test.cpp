@@ -27,7 +27,7 @@ int pairwiseWalk(std::vector<int>& list, ContactTable& table, std::vector<std::s
                        std::to_string(list.size()));
     std::size_t j = i + 1;
     while (j < list.size()) {
-      if (AreIdentical(table[list[i]], table[list[j]])) {
+      if (areIdentical(table[list[i]], table[list[j]])) {
         table[list[j]].clear();
         list.erase(list.begin() + long(j));
         ++removed;
@@ -45,7 +45,7 @@ TEST(RemoveIdenticalContacts, KeepsTheFirstOfEachIdenticalGroup) {
                      card({{"BEGIN", "VCARD"}, {"FN", "A"}, {"END", "VCARD"}})};
   ContactList list = listOf(3);
   FakeCheck ui;
-  EXPECT_EQ(RemoveIdenticalContacts(list, table, ui), 1);
+  EXPECT_EQ(removeIdenticalContacts(list, table, ui), 1);
   EXPECT_EQ(list.numbers(), (std::vector<int>{1, 2}));
   EXPECT_TRUE(table[3].empty());
   EXPECT_EQ(ui.statuses, std::vector<std::string>{"PASS 1 - Checking Redundancies 1 of 3"});
@@ -61,7 +61,7 @@ TEST(RemoveIdenticalContacts, CaseOrderAndSkippedLinesMakeContactsDifferent) {
                      card({{"FN", "Ann"}, {"TEL;CELL", "1"}, {"NOTE", ""}})};
   ContactList list = listOf(5);
   FakeCheck ui;
-  EXPECT_EQ(RemoveIdenticalContacts(list, table, ui), 0);
+  EXPECT_EQ(removeIdenticalContacts(list, table, ui), 0);
   EXPECT_EQ(list.size(), 5);
 }
 
@@ -69,7 +69,7 @@ TEST(RemoveIdenticalContacts, OneContactSetsNoStatus) {
   ContactTable table{ContactRecord(), card({{"FN", "A"}})};
   ContactList list = listOf(1);
   FakeCheck ui;
-  EXPECT_EQ(RemoveIdenticalContacts(list, table, ui), 0);
+  EXPECT_EQ(removeIdenticalContacts(list, table, ui), 0);
   EXPECT_TRUE(ui.statuses.empty());
 }
 
@@ -85,7 +85,7 @@ TEST(RemoveIdenticalContacts, AgreesWithThePairwiseWalkOnRandomSets) {
     FakeCheck ui;
     std::vector<std::string> plainStatuses;
     RedundancyReport report;
-    const int removed = RemoveIdenticalContacts(list, fast, ui, &report);
+    const int removed = removeIdenticalContacts(list, fast, ui, &report);
     ASSERT_EQ(report.identicalCount(), removed);  // the report misses none
     ASSERT_EQ(removed, pairwiseWalk(plainList, plain, plainStatuses)) << "seed " << seed;
     ASSERT_EQ(list.numbers(), plainList) << "seed " << seed;

@@ -53,7 +53,7 @@ TEST(MappedExport, WritesTheExpectedCsvForEachFormat) {
     TempFolder folder;
     const std::string input =
         folder.write("address_book.vcf", readBytes(fixture + "address_book.vcf"));
-    const Written exported = ExportMappedCsv(OpenInput(input), format);
+    const Written exported = exportMappedCsv(OpenInput(input), format);
     EXPECT_EQ(exported.count, 3);
     EXPECT_EQ(exported.path,
               folder.path() + "/Split-vCards/" + std::string(exportFormatInfo(format).fileName));
@@ -83,7 +83,7 @@ TEST(MappedExport, NoLiveFormulasAndNoUnboundedColumns) {
   for (ExportFormat format : {ExportFormat::Google, ExportFormat::Outlook}) {
     std::string csv;
     const std::size_t moved =
-        WriteMappedCsv({MapContact(properties)}, format, [&csv](std::string_view line) {
+        writeMappedCsv({mapContact(properties)}, format, [&csv](std::string_view line) {
           csv += line;
           csv += "\r\n";
         });
@@ -110,8 +110,8 @@ TEST(MappedExport, NoLiveFormulasAndNoUnboundedColumns) {
                    "BEGIN:VCARD\r\nTEL;TYPE=MOBILE:1\r\nTEL;TYPE=cell:2\r\nTEL;CELL:3\r\n"
                    "TEL;TYPE=\"work,voice\":4\r\nEND:VCARD\r\n");
   std::vector<MappedContact> mapped;
-  ForEachMappedContact(OpenInput(input),
-                       [&mapped](const auto& p) { mapped.push_back(MapContact(p)); });
+  forEachMappedContact(OpenInput(input),
+                       [&mapped](const auto& p) { mapped.push_back(mapContact(p)); });
   ASSERT_EQ(mapped.size(), 1u);
   std::vector<std::string> kinds;
   for (const auto& phone : mapped[0].phones) kinds.push_back(phone.kind);
@@ -135,9 +135,9 @@ std::vector<std::string> wordsOf(std::string_view text) {
 // What a cell must hold of a property's value for nothing to be lost.
 std::vector<std::string> expectedTexts(const MappedProperty& property) {
   if (property.name == "N" || property.name == "ADR" || property.name == "ORG") {
-    return StructuredParts(property.value);
+    return structuredParts(property.value);
   }
-  std::string text = UnescapeText(property.value);
+  std::string text = unescapeText(property.value);
   if (property.name == "FN") return wordsOf(text);
   for (std::string_view scheme : {"mailto:", "MAILTO:", "tel:", "TEL:"}) {
     if (text.starts_with(scheme)) text.erase(0, scheme.size());
@@ -160,16 +160,16 @@ TEST(MappedExport, NoPropertyOfARealContactIsDropped) {
     SCOPED_TRACE(file.string());
     std::vector<std::vector<MappedProperty>> contacts;
     try {
-      ForEachMappedContact(OpenInput(file.string()),
+      forEachMappedContact(OpenInput(file.string()),
                            [&contacts](const auto& properties) { contacts.push_back(properties); });
     } catch (const std::exception&) {
       continue;  // a file over the limits is refused before anything is written
     }
     std::vector<MappedContact> mapped;
-    for (const auto& properties : contacts) mapped.push_back(MapContact(properties));
+    for (const auto& properties : contacts) mapped.push_back(mapContact(properties));
     for (ExportFormat format : {ExportFormat::Google, ExportFormat::Outlook}) {
       std::string csv;
-      WriteMappedCsv(mapped, format, [&csv](std::string_view line) {
+      writeMappedCsv(mapped, format, [&csv](std::string_view line) {
         csv += line;
         csv += "\r\n";
       });

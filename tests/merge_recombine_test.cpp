@@ -55,7 +55,7 @@ TEST(FileSelection, TextWithoutNamesGivesNoNames) {
 }
 
 TEST(CombinedFileName, StartsWithTodaysDate) {
-  const std::string name = CombinedFileName();
+  const std::string name = combinedFileName();
   EXPECT_EQ(name.substr(0, 10), localDateText());
   EXPECT_EQ(name.substr(10), "_CONBINED_CONTACTS.vcf");
 }
@@ -66,16 +66,16 @@ TEST(MergeFiles, JoinsTheFilesInSelectionOrderAndCountsBeginLines) {
   folder.write("b.VCF", contacts(3, "b") + "  BEGIN:VCARD\r\nbegin:vcard\r\ntrailer");
   folder.write("c.vcf", contacts(1, "c"));
   folder.write("skip.txt", contacts(5, "t"));
-  const Written merged = MergeFiles({folder.path(), {"c.vcf", "a.vcf", "skip.txt", "b.VCF"}});
+  const Written merged = mergeFiles({folder.path(), {"c.vcf", "a.vcf", "skip.txt", "b.VCF"}});
   EXPECT_EQ(merged.count, 7);
-  EXPECT_EQ(merged.path, folder.path() + "/" + CombinedFileName());
+  EXPECT_EQ(merged.path, folder.path() + "/" + combinedFileName());
   EXPECT_EQ(readBytes(merged.path), contacts(1, "c") + contacts(2, "a") + contacts(3, "b") +
                                         "  BEGIN:VCARD\r\nbegin:vcard\r\ntrailer\r\n");
 }
 
 TEST(MergeFiles, FewerThanTwoNamesWriteNothing) {
   TempFolder folder;
-  const Written merged = MergeFiles({folder.path(), {"a.vcf"}});
+  const Written merged = mergeFiles({folder.path(), {"a.vcf"}});
   EXPECT_EQ(merged.count, 0);
   EXPECT_EQ(merged.path, "");
   EXPECT_TRUE(fileNames(folder.path()).empty());
@@ -83,29 +83,29 @@ TEST(MergeFiles, FewerThanTwoNamesWriteNothing) {
 
 TEST(MergeFiles, SelectingTodaysCombinedFileStopsAndLeavesItAsItWas) {
   TempFolder folder;
-  folder.write(CombinedFileName(), contacts(2, "old"));
+  folder.write(combinedFileName(), contacts(2, "old"));
   folder.write("new.vcf", contacts(1, "new"));
-  EXPECT_THROW(MergeFiles({folder.path(), {CombinedFileName(), "new.vcf"}}), OperationError);
-  EXPECT_EQ(readBytes(folder.file(CombinedFileName())), contacts(2, "old"));
-  EXPECT_EQ(fileNames(folder.path()), (std::vector<std::string>{CombinedFileName(), "new.vcf"}));
+  EXPECT_THROW(mergeFiles({folder.path(), {combinedFileName(), "new.vcf"}}), OperationError);
+  EXPECT_EQ(readBytes(folder.file(combinedFileName())), contacts(2, "old"));
+  EXPECT_EQ(fileNames(folder.path()), (std::vector<std::string>{combinedFileName(), "new.vcf"}));
 }
 
 TEST(MergeFiles, AFailedMergeLeavesTheEarlierOutputAsItWas) {
   TempFolder folder;
-  folder.write(CombinedFileName(), "earlier good file");
+  folder.write(combinedFileName(), "earlier good file");
   folder.write("a.vcf", contacts(1, "a"));
   folder.write("empty.vcf", "");
   ASSERT_EQ(::mkfifo(folder.file("pipe.vcf").c_str(), 0600), 0);
   for (const char* missing : {"gone.vcf", " a.vcf", "pipe.vcf"}) {
     try {
-      MergeFiles({folder.path(), {"a.vcf", missing}});
+      mergeFiles({folder.path(), {"a.vcf", missing}});
       ADD_FAILURE() << missing;
     } catch (const OperationError& error) {
       EXPECT_NE(std::string(error.what()).find(missing), std::string::npos) << error.what();
     }
   }
-  EXPECT_EQ(MergeFiles({folder.path(), {"empty.vcf", "empty.vcf"}}).count, 0);
-  EXPECT_EQ(readBytes(folder.file(CombinedFileName())), "earlier good file");
+  EXPECT_EQ(mergeFiles({folder.path(), {"empty.vcf", "empty.vcf"}}).count, 0);
+  EXPECT_EQ(readBytes(folder.file(combinedFileName())), "earlier good file");
   EXPECT_EQ(fileNames(folder.path()).size(), 4u);
 }
 
@@ -116,12 +116,12 @@ TEST(RecombineFolder, JoinsVcfFilesInNameOrderWithABlankLineBetween) {
   folder.write("contact0003.Vcf", contacts(1, "c"));
   folder.write("notes.txt", "no");
   folder.write("01-01-2000_CONBINED_CONTACTS.vcf", contacts(1, "old day"));
-  folder.write(CombinedFileName(), "today's output, never read");
-  folder.write(numberedName(CombinedFileName(), 2), "today's second output, never read");
+  folder.write(combinedFileName(), "today's output, never read");
+  folder.write(numberedName(combinedFileName(), 2), "today's second output, never read");
   FakeProgress ui;
-  const Written recombined = RecombineFolder(folder.path() + "/", ui);
+  const Written recombined = recombineFolder(folder.path() + "/", ui);
   EXPECT_EQ(recombined.count, 4);
-  EXPECT_EQ(recombined.path, folder.path() + "/" + CombinedFileName());
+  EXPECT_EQ(recombined.path, folder.path() + "/" + combinedFileName());
   EXPECT_EQ(readBytes(recombined.path), contacts(1, "old day") + "\r\n" + contacts(1, "a") +
                                             "\r\n" + contacts(1, "b") + "\r\n" + contacts(1, "c"));
   EXPECT_EQ(ui.statuses, (std::vector<std::string>{"Processing 1", "Processing 2", "Processing 3",
@@ -132,7 +132,7 @@ TEST(RecombineFolder, RefusesMoreFilesThanItCanCountBeforeWriting) {
   TempFolder folder;
   for (int i = 0; i <= 32767; ++i) folder.write(std::to_string(i) + ".vcf", "");
   FakeProgress ui;
-  EXPECT_THROW(RecombineFolder(folder.path() + "/", ui), OperationError);
+  EXPECT_THROW(recombineFolder(folder.path() + "/", ui), OperationError);
   EXPECT_TRUE(ui.statuses.empty());
   EXPECT_EQ(fileNames(folder.path()).size(), 32768u);
 }
@@ -141,11 +141,11 @@ TEST(RecombineFolder, FullDiskLeavesTheEarlierOutputInPlace) {
   TempFolder folder;
   folder.write("a.vcf", contacts(50, "a"));
   folder.write("b.vcf", contacts(50, "b"));
-  folder.write(CombinedFileName(), "earlier");
+  folder.write(combinedFileName(), "earlier");
   FakeProgress ui;
   auto disk = testing::FailingFileIo::failingWritesAfter(100);
-  EXPECT_THROW(RecombineFolder(folder.path() + "/", ui, disk), OperationError);
-  EXPECT_EQ(readBytes(folder.file(CombinedFileName())), "earlier");
+  EXPECT_THROW(recombineFolder(folder.path() + "/", ui, disk), OperationError);
+  EXPECT_EQ(readBytes(folder.file(combinedFileName())), "earlier");
   EXPECT_EQ(fileNames(folder.path()).size(), 3u);
 }
 

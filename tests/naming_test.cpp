@@ -36,30 +36,30 @@ TEST(CleanNameText, MakesTextFitForAFileName) {
        "ez"},
       {std::string("nul\0byte", 8), "nul byte"},
   };
-  for (const auto& [in, out] : cases) EXPECT_EQ(CleanNameText(in), out) << in;
+  for (const auto& [in, out] : cases) EXPECT_EQ(cleanNameText(in), out) << in;
 }
 
 TEST(NamingTextFunctions, SwapFirstWordAndEmailLocalPart) {
-  EXPECT_EQ(SwapFirstWord("Doe John"), "John Doe");
-  EXPECT_EQ(SwapFirstWord("Doe John Q Dr. Jr."), "John Q Dr. Jr. Doe");
-  EXPECT_EQ(SwapFirstWord("van der Berg Anna"), "der Berg Anna van");
-  EXPECT_EQ(SwapFirstWord("Single"), "Single");
-  EXPECT_EQ(EmailLocalPart(" ann.lee @example.org"), "ann.lee");
-  EXPECT_EQ(EmailLocalPart("no-at-sign"), "no-at-sign");
-  EXPECT_EQ(EmailLocalPart("@example.org"), "");
+  EXPECT_EQ(swapFirstWord("Doe John"), "John Doe");
+  EXPECT_EQ(swapFirstWord("Doe John Q Dr. Jr."), "John Q Dr. Jr. Doe");
+  EXPECT_EQ(swapFirstWord("van der Berg Anna"), "der Berg Anna van");
+  EXPECT_EQ(swapFirstWord("Single"), "Single");
+  EXPECT_EQ(emailLocalPart(" ann.lee @example.org"), "ann.lee");
+  EXPECT_EQ(emailLocalPart("no-at-sign"), "no-at-sign");
+  EXPECT_EQ(emailLocalPart("@example.org"), "");
 }
 
 TEST(NextUniqueName, RaisesOrAppendsTheCounter) {
-  EXPECT_EQ(NextUniqueName("/d/Ann.vcf"), "/d/Ann-#1.vcf");
-  EXPECT_EQ(NextUniqueName("/d/Ann-#1.vcf"), "/d/Ann-#2.vcf");
-  EXPECT_EQ(NextUniqueName("/d/Ann-#4.vcf"), "/d/Ann-#5.vcf");
-  EXPECT_EQ(NextUniqueName("/d/Ann-#0.vcf"), "/d/Ann-#0-#1.vcf");
-  EXPECT_EQ(NextUniqueName("/d/Ann-#x.vcf"), "/d/Ann-#x-#1.vcf");
-  EXPECT_EQ(NextUniqueName("/d/a-#1-#7.vcf"), "/d/a-#1-#8.vcf");
-  EXPECT_EQ(NextUniqueName("/d/Ann-# 9 .vcf"), "/d/Ann-#10.vcf");
-  EXPECT_EQ(NextUniqueName(""), "");
-  EXPECT_EQ(NextUniqueName("/d/Ann-#32767.vcf"), "");  // cannot be raised in 16 bits
-  EXPECT_EQ(NextUniqueName("/d/Ann-#99999.vcf"), "");
+  EXPECT_EQ(nextUniqueName("/d/Ann.vcf"), "/d/Ann-#1.vcf");
+  EXPECT_EQ(nextUniqueName("/d/Ann-#1.vcf"), "/d/Ann-#2.vcf");
+  EXPECT_EQ(nextUniqueName("/d/Ann-#4.vcf"), "/d/Ann-#5.vcf");
+  EXPECT_EQ(nextUniqueName("/d/Ann-#0.vcf"), "/d/Ann-#0-#1.vcf");
+  EXPECT_EQ(nextUniqueName("/d/Ann-#x.vcf"), "/d/Ann-#x-#1.vcf");
+  EXPECT_EQ(nextUniqueName("/d/a-#1-#7.vcf"), "/d/a-#1-#8.vcf");
+  EXPECT_EQ(nextUniqueName("/d/Ann-# 9 .vcf"), "/d/Ann-#10.vcf");
+  EXPECT_EQ(nextUniqueName(""), "");
+  EXPECT_EQ(nextUniqueName("/d/Ann-#32767.vcf"), "");  // cannot be raised in 16 bits
+  EXPECT_EQ(nextUniqueName("/d/Ann-#99999.vcf"), "");
 }
 
 TEST(NameFromContactLines, TriesFormattedNameThenNameThenTitleThenEmail) {
@@ -88,7 +88,7 @@ TEST(NameFromContactLines, TriesFormattedNameThenNameThenTitleThenEmail) {
   for (const Case& c : cases) {
     ContactLines lines(1);
     lines.insert(lines.end(), c.lines.begin(), c.lines.end());
-    EXPECT_EQ(NameFromContactLines(lines), c.stem) << c.lines.front();
+    EXPECT_EQ(nameFromContactLines(lines), c.stem) << c.lines.front();
   }
 }
 
@@ -99,7 +99,7 @@ class RenameTest : public ::testing::Test {
     session.startContact(++written);
     LineWriter writer(output, numberedContactName(written));
     writer.writeText(content);
-    if (!RenameToContactName(writer, {"", "FN:" + fnValue}, ui, session)) writer.commit();
+    if (!renameToContactName(writer, {"", "FN:" + fnValue}, ui, session)) writer.commit();
   }
   TempFolder folder;
   OutputFolder output{folder.path()};
@@ -173,12 +173,12 @@ TEST_F(RenameTest, NamesNeverHideTheFile) {
 
 TEST(ContactFileName, CutsThePathTo255BytesAtACharacterBoundary) {
   const std::string folder = "/" + std::string(239, 'd');
-  EXPECT_EQ(ContactFileName(folder, std::string(40, 'n')), std::string(10, 'n') + ".vcf");
+  EXPECT_EQ(contactFileName(folder, std::string(40, 'n')), std::string(10, 'n') + ".vcf");
   std::string accented;
   for (int i = 0; i < 20; ++i) accented += "\xC3\xA9";
-  const std::string name = ContactFileName(folder + "d", accented);  // room for 9 bytes
+  const std::string name = contactFileName(folder + "d", accented);  // room for 9 bytes
   EXPECT_EQ(name, accented.substr(0, 8) + ".vcf");
-  EXPECT_EQ(ContactFileName("/" + std::string(250, 'd'), "Ann"), "");
+  EXPECT_EQ(contactFileName("/" + std::string(250, 'd'), "Ann"), "");
 }
 
 TEST(RenameToContactName, ALongAccentedNameIsCutToFit) {
@@ -189,7 +189,7 @@ TEST(RenameToContactName, ALongAccentedNameIsCutToFit) {
   FakeProgress ui;
   NamingSession session(1);
   LineWriter writer(output, numberedContactName(1));
-  EXPECT_TRUE(RenameToContactName(writer, {"", "FN:" + longName}, ui, session));
+  EXPECT_TRUE(renameToContactName(writer, {"", "FN:" + longName}, ui, session));
   const std::string name = fileNames(root.path()).at(0);
   EXPECT_GE(root.file(name).size(), 254u);  // one byte short where a character would split
   EXPECT_LE(root.file(name).size(), 255u);

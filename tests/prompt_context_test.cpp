@@ -8,12 +8,12 @@ namespace palvren {
 namespace {
 
 TEST(PromptText, TagDisplayNamesHoldSixExactKeys) {
-  EXPECT_EQ(TagDisplayNames().entries().size(), 6u);
-  EXPECT_EQ(TagDisplayNames().lookup("TEL"), "[telephone #]");
-  EXPECT_EQ(TagDisplayNames().lookup("tel"), "");
-  EXPECT_EQ(TagDisplayNames().lookup("TEL;HOME"), "");
-  EXPECT_EQ(TagDisplayNames().lookup("N"), "[name]");
-  EXPECT_EQ(TagDisplayNames().lookup("NAME"), "[name]");
+  EXPECT_EQ(tagDisplayNames().entries().size(), 6u);
+  EXPECT_EQ(tagDisplayNames().lookup("TEL"), "[telephone #]");
+  EXPECT_EQ(tagDisplayNames().lookup("tel"), "");
+  EXPECT_EQ(tagDisplayNames().lookup("TEL;HOME"), "");
+  EXPECT_EQ(tagDisplayNames().lookup("N"), "[name]");
+  EXPECT_EQ(tagDisplayNames().lookup("NAME"), "[name]");
 }
 
 TEST(PromptText, TagDisplayNameReplacesOnlyTheLeadingPropertyName) {
@@ -27,21 +27,21 @@ TEST(PromptText, TagDisplayNameReplacesOnlyTheLeadingPropertyName) {
       {"  BEGIN  ", "BEGIN"},
       {"", ""},
   };
-  for (const auto& [tag, shown] : cases) EXPECT_EQ(TagDisplayName(tag), shown) << tag;
+  for (const auto& [tag, shown] : cases) EXPECT_EQ(tagDisplayName(tag), shown) << tag;
 }
 
 TEST(PromptValues, ValueForDisplayTurnsSeparatorsIntoSingleSpaces) {
-  EXPECT_EQ(ValueForDisplay("Doe;John;;;"), "Doe John");
-  EXPECT_EQ(ValueForDisplay(";;1 High St;Springfield;;;"), "1 High St Springfield");
-  EXPECT_EQ(ValueForDisplay(" Ann  Lee "), " Ann  Lee ");
-  EXPECT_EQ(ValueForDisplay("a ;  ;b"), "a b");
+  EXPECT_EQ(valueForDisplay("Doe;John;;;"), "Doe John");
+  EXPECT_EQ(valueForDisplay(";;1 High St;Springfield;;;"), "1 High St Springfield");
+  EXPECT_EQ(valueForDisplay(" Ann  Lee "), " Ann  Lee ");
+  EXPECT_EQ(valueForDisplay("a ;  ;b"), "a b");
 }
 
 TEST(PromptValues, KeepTrailingSeparatorsKeepsTheOldValuesSemicolons) {
-  EXPECT_EQ(KeepTrailingSeparators("Doe;John;;;", " Smith;Jane "), "Smith;Jane;;;");
-  EXPECT_EQ(KeepTrailingSeparators("12 34", "56 78"), "56 78");
-  EXPECT_EQ(KeepTrailingSeparators("Doe;John;;;", "   "), ";;;");
-  EXPECT_EQ(KeepTrailingSeparators(";;", "x"), "x;;");
+  EXPECT_EQ(keepTrailingSeparators("Doe;John;;;", " Smith;Jane "), "Smith;Jane;;;");
+  EXPECT_EQ(keepTrailingSeparators("12 34", "56 78"), "56 78");
+  EXPECT_EQ(keepTrailingSeparators("Doe;John;;;", "   "), ";;;");
+  EXPECT_EQ(keepTrailingSeparators(";;", "x"), "x;;");
 }
 
 TEST(PromptValues, AnEditChangesEachContactListingTheFieldInItsOwnEncoding) {

@@ -37,7 +37,7 @@ struct RedundancyCase {
   void split(const std::string& bytes) {
     std::string input = folder.write("in.vcf", bytes);
     const Written written =
-        SplitWithRedundancyCheck(OpenInput(input), ui, ui.checkOptions(), ui.naming);
+        splitWithRedundancyCheck(OpenInput(input), ui, ui.checkOptions(), ui.naming);
     result = written.count;
     output = written.path;
     EXPECT_EQ(readBytes(input), bytes);
@@ -159,14 +159,14 @@ TEST(RedundancyRun, AMergeWithTheCheckWritesWhatASplitWithTheCheckOfThePlainMerg
                 plainUi);
     FakeUserInterface splitUi;
     checking(splitUi);
-    runSelected(stepwise.file(CombinedFileName()), RunMode::Split, splitUi);
+    runSelected(stepwise.file(combinedFileName()), RunMode::Split, splitUi);
     std::string expected;
     for (const std::string& name : fileNames(stepwise.file("Split-vCards"))) {
       const std::string contact = readBytes(stepwise.file("Split-vCards/" + name));
       EXPECT_TRUE(contact.ends_with("END:VCARD\r\n")) << contact;
       expected += contact;
     }
-    const std::string written = readBytes(joined.file(CombinedFileName()));
+    const std::string written = readBytes(joined.file(combinedFileName()));
     EXPECT_EQ(written, expected);
     EXPECT_EQ(mergeUi.conflicts, splitUi.conflicts);
     if (unterminated) {
@@ -196,7 +196,7 @@ TEST(RedundancyRun, AJoinCountsFilesReportsEditsAndWritesNothingWhenNoneIsLeft) 
   EXPECT_EQ(recombined.count, 3);  // files read, not the one contact written
   EXPECT_NE(ui.messages.back().text.find("3 total files have been combined"), std::string::npos);
   EXPECT_NE(recombined.report.find("TEL typed: 99"), std::string::npos) << recombined.report;
-  EXPECT_EQ(readBytes(folder.file(CombinedFileName())),
+  EXPECT_EQ(readBytes(folder.file(combinedFileName())),
             card({"FN:Ann", "EMAIL:ann@x.org", "TEL:99"}));
   std::vector<std::pair<int, int>> shown;
   for (const auto& step : ui.progress) {

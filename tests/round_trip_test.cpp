@@ -104,7 +104,7 @@ TEST(RoundTrip, SplitThenRecombineGivesBackEveryContactInOrder) {
     std::string expected;
     for (std::size_t c = 0; c < contacts.size(); ++c)
       expected += (c ? "\r\n" : "") + crlfLines(contacts[c]);
-    EXPECT_EQ(readBytes(folder.file("Split-vCards/" + CombinedFileName())), expected) << seed;
+    EXPECT_EQ(readBytes(folder.file("Split-vCards/" + combinedFileName())), expected) << seed;
   }
 }
 
@@ -124,7 +124,7 @@ TEST(RoundTrip, MergeHoldsExactlyTheLinesOfItsFiles) {
   }
   FakeUserInterface ui;
   runSelected(selection, RunMode::Merge, ui);
-  EXPECT_EQ(readBytes(folder.file(CombinedFileName())), expected);
+  EXPECT_EQ(readBytes(folder.file(combinedFileName())), expected);
   EXPECT_NE(ui.messages.at(0).text.find(std::to_string(begins) + " cards"), std::string::npos);
 }
 
@@ -134,7 +134,7 @@ TEST(RoundTrip, ExportHasOneRowPerContactWithTheLastValueOfEachTag) {
     TempFolder folder;
     auto contacts = randomContacts(random, 2 + int(random() % 20));
     const std::string input = folder.write("in.vcf", joined(contacts));
-    const Written exported = ExportContactsToCsv(OpenInput(input));
+    const Written exported = exportContactsToCsv(OpenInput(input));
     ASSERT_EQ(exported.count, int(contacts.size()));
     auto rows = parseCsv(readBytes(exported.path));
     ASSERT_EQ(rows.size(), contacts.size() + 1) << seed;
@@ -173,22 +173,22 @@ TEST(RoundTrip, PassOneOnlyRemovesContactsIdenticalToAKeptOne) {
     TempFolder folder;
     ContactTable table(1);
     ContactList list;
-    LoadContacts(folder.write("in.vcf", joined(contacts)), list, table);
-    CleanContacts(table);
+    loadContacts(folder.write("in.vcf", joined(contacts)), list, table);
+    cleanContacts(table);
     const ContactTable before = table;
     FakeUserInterface ui;
-    const int removed = RemoveIdenticalContacts(list, table, ui);
+    const int removed = removeIdenticalContacts(list, table, ui);
     const auto kept = list.numbers();
     EXPECT_EQ(int(kept.size()) + removed, int(contacts.size()));
     for (int c = 1; c <= int(contacts.size()); ++c) {
       if (!table[c].empty()) continue;
       bool matchesAKeptEarlierOne = false;
-      for (int k : kept) matchesAKeptEarlierOne |= k < c && AreIdentical(before[k], before[c]);
+      for (int k : kept) matchesAKeptEarlierOne |= k < c && areIdentical(before[k], before[c]);
       EXPECT_TRUE(matchesAKeptEarlierOne) << seed << " contact " << c;
     }
     for (std::size_t a = 0; a < kept.size(); ++a) {
       for (std::size_t b = a + 1; b < kept.size(); ++b) {
-        EXPECT_FALSE(AreIdentical(before[kept[a]], before[kept[b]])) << seed;
+        EXPECT_FALSE(areIdentical(before[kept[a]], before[kept[b]])) << seed;
       }
     }
   }

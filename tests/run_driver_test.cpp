@@ -134,15 +134,15 @@ TEST(RunOperation, AStopEndsTheRunInOrderAndSaysWhatWasWritten) {
             (std::vector<std::string>{"contact0001.vcf", "contact0002.vcf", "contact0003.vcf"}));
   EXPECT_TRUE(split.browsed.empty());
 
-  folder.write(CombinedFileName(), "earlier");
+  folder.write(combinedFileName(), "earlier");
   FakeUserInterface merge;
   merge.onYield = [] { throw RunStopped{}; };
   const std::string selection = folder.path() + std::string("\0in.vcf\0in.vcf", 14);
   EXPECT_EQ(runSelected(selection, RunMode::Merge, merge).kind, RunOutcome::Kind::Stopped);
   EXPECT_EQ(merge.status, "vCard Merge Stopped");
-  EXPECT_EQ(readBytes(folder.file(CombinedFileName())), "earlier");
+  EXPECT_EQ(readBytes(folder.file(combinedFileName())), "earlier");
   EXPECT_EQ(fileNames(folder.path()),
-            (std::vector<std::string>{CombinedFileName(), "Split-vCards", "in.vcf"}));
+            (std::vector<std::string>{combinedFileName(), "Split-vCards", "in.vcf"}));
 }
 
 TEST(RunOperation, SplitOfABlocklessFileWithTwoStartsReportsFailure) {
@@ -180,7 +180,7 @@ TEST(RunOperation, RecombineCountsFilesAndOpensTheFolder) {
   folder.write("b.vcf", contacts(1));
   FakeUserInterface ui;
   runSelected(folder.path() + "/", RunMode::Recombine, ui);
-  const std::string output = folder.path() + "/" + CombinedFileName();
+  const std::string output = folder.path() + "/" + combinedFileName();
   EXPECT_EQ(ui.events.front(), "count:2 vCard Files Found");
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text,
@@ -217,7 +217,7 @@ TEST(RunOperation, MergeJoinsTheSelectionAndEndsSilentlyForOneFile) {
   EXPECT_TRUE(single.events.empty());
   FakeUserInterface ui;
   runSelected(folder.path() + std::string("\0a.vcf\0b.vcf", 12), RunMode::Merge, ui);
-  const std::string output = folder.path() + "/" + CombinedFileName();
+  const std::string output = folder.path() + "/" + combinedFileName();
   EXPECT_EQ(ui.events[0], "count:2 files selected");
   EXPECT_EQ(ui.events[1], "status:Merging...");
   ASSERT_EQ(ui.messages.size(), 1u);
@@ -270,7 +270,7 @@ TEST(RunOperation, AnEarlierResultIsReplacedOrMixedInOnlyWhenThePersonSaysSo) {
 
   FakeUserInterface exported;
   runSelected(input, RunMode::Export, exported);
-  folder.write(CombinedFileName(), "earlier merge");
+  folder.write(combinedFileName(), "earlier merge");
   const std::string selection = folder.path() + std::string("\0in.vcf\0in.vcf", 14);
   for (const RunMode mode : {RunMode::Split, RunMode::Export, RunMode::Merge}) {
     FakeUserInterface cancelled;
@@ -282,7 +282,7 @@ TEST(RunOperation, AnEarlierResultIsReplacedOrMixedInOnlyWhenThePersonSaysSo) {
     EXPECT_TRUE(cancelled.browsed.empty()) << int(mode);
   }
   EXPECT_EQ(fileNames(folder.file("Split-vCards")).size(), 7u);  // six contacts, one CSV
-  EXPECT_EQ(readBytes(folder.file(CombinedFileName())), "earlier merge");
+  EXPECT_EQ(readBytes(folder.file(combinedFileName())), "earlier merge");
 
   FakeUserInterface keepBoth;
   keepBoth.earlierAnswers = {EarlierResultAnswer::WriteFresh};
@@ -290,9 +290,9 @@ TEST(RunOperation, AnEarlierResultIsReplacedOrMixedInOnlyWhenThePersonSaysSo) {
   ASSERT_EQ(keepBoth.earlierResults.size(), 1u);
   EXPECT_EQ(keepBoth.earlierResults[0].reuseButton, "Replace");
   EXPECT_EQ(keepBoth.earlierResults[0].freshButton, "Keep Both");
-  const std::string second = folder.file(numberedName(CombinedFileName(), 2));
+  const std::string second = folder.file(numberedName(combinedFileName(), 2));
   EXPECT_EQ(both.outputPath, second);
-  EXPECT_EQ(readBytes(folder.file(CombinedFileName())), "earlier merge");
+  EXPECT_EQ(readBytes(folder.file(combinedFileName())), "earlier merge");
   EXPECT_EQ(readBytes(second), contacts(3) + contacts(3));
 }
 

@@ -34,7 +34,7 @@ struct Pass2 {
     table.push_back(card(lines));
     list.append(static_cast<int>(table.size()) - 1);
   }
-  int run() { return MergeSimilarContacts(list, table, ui, ui.rule); }
+  int run() { return mergeSimilarContacts(list, table, ui, ui.rule); }
   // Answers in order, then Keep Both.
   void answers(std::vector<ConflictChoice> script) {
     ui.conflictPolicy = [script, next = std::size_t(0)](const PromptContext&) mutable {
@@ -222,11 +222,11 @@ TEST(SimilarContacts, TheTolerantRuleFoldsWhatPeopleWriteDifferently) {
     rule.countryCode = c.countryCode;
     const ContactRecord a = card(c.first);
     const ContactRecord b = card(c.second);
-    EXPECT_EQ(IsSimilar(a, b, rule), c.hit) << c.name;
+    EXPECT_EQ(isSimilar(a, b, rule), c.hit) << c.name;
     if (c.reason) {
-      EXPECT_EQ(MatchReason(a, b, rule), c.reason) << c.name;
+      EXPECT_EQ(matchReason(a, b, rule), c.reason) << c.name;
     }
-    EXPECT_FALSE(IsSimilar(a, b) && !IsSimilar(a, b, rule)) << c.name;  // it only widens
+    EXPECT_FALSE(isSimilar(a, b) && !isSimilar(a, b, rule)) << c.name;  // it only widens
     // The pass finds through its index exactly the pairs the rule matches.
     Pass2 p;
     p.ui.rule = rule;
@@ -240,8 +240,8 @@ TEST(SimilarContacts, TheTolerantRuleFoldsWhatPeopleWriteDifferently) {
   british.countryCode = "44";
   const ContactRecord national = card({{"FN", "A"}, {"TEL", "020 7946 0000"}});
   const ContactRecord international = card({{"FN", "A"}, {"TEL", "+44 20 7946 0000"}});
-  EXPECT_TRUE(IsSimilar(national, international, british));
-  EXPECT_EQ(MatchReason(national, international, british),
+  EXPECT_TRUE(isSimilar(national, international, british));
+  EXPECT_EQ(matchReason(national, international, british),
             "Same telephone number and name folded: 020 7946 0000 = +44 20 7946 0000 "
             "(+442079460000), A");
 }
@@ -314,7 +314,7 @@ TEST(SimilarContacts, HitRulesNeedTheSameTagAndForPhonesAndAddressesAName) {
       {"empty values", {{"EMAIL", ""}, {"FN", ""}}, {{"EMAIL", ""}, {"FN", ""}}, false},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(IsSimilar(card(c.first), card(c.second)), c.hit) << c.name;
+    EXPECT_EQ(isSimilar(card(c.first), card(c.second)), c.hit) << c.name;
   }
 }
 
@@ -322,10 +322,10 @@ TEST(SimilarContacts, HitRulesNeedTheSameTagAndForPhonesAndAddressesAName) {
 TEST(SimilarContacts, APlausibleSharedEmailCounts) {
   auto a = card({{"EMAIL", "noat"}, {"EMAIL;HOME", "x@localhost"}, {"EMAIL;WORK", "a@x.org"}});
   auto b = card({{"EMAIL", "noat"}, {"EMAIL;HOME", "x@localhost"}, {"EMAIL;WORK", "a@x.org"}});
-  EXPECT_TRUE(IsSimilar(a, b));
-  EXPECT_FALSE(IsSimilar(card({{"EMAIL", "x@localhost"}}), card({{"EMAIL", "x@localhost"}})));
+  EXPECT_TRUE(isSimilar(a, b));
+  EXPECT_FALSE(isSimilar(card({{"EMAIL", "x@localhost"}}), card({{"EMAIL", "x@localhost"}})));
   int ordinal = 0;
-  EXPECT_TRUE(FindSharedTag(a, b, "EMAIL", ordinal));
+  EXPECT_TRUE(findSharedTag(a, b, "EMAIL", ordinal));
   EXPECT_EQ(ordinal, 1);
 }
 
@@ -466,7 +466,7 @@ TEST(SimilarContacts, AnAnswerForAllOrAStopEndsTheQuestionsAndTheReportSaysSo) {
       return ++asked == 1 ? c.first : ConflictDecision(ConflictChoice::KeepOption1);
     };
     RedundancyReport report;
-    EXPECT_EQ(MergeSimilarContacts(p.list, p.table, p.ui, p.ui.rule, &report), c.removed) << c.name;
+    EXPECT_EQ(mergeSimilarContacts(p.list, p.table, p.ui, p.ui.rule, &report), c.removed) << c.name;
     EXPECT_EQ(p.ui.conflicts.size(), c.questions) << c.name;
     EXPECT_NE(
         report.text().find("Pass 2 matched contact 1 (A) and contact 2 (B). Same e-mail: a@x.org"),
@@ -545,11 +545,11 @@ int pairwiseWalk(std::vector<int>& list, ContactTable& table, CheckInterface& ui
     bool discarded = false;
     std::size_t j = i + 1;
     while (j < list.size() && !discarded) {
-      if (!IsSimilar(table[list[i]], table[list[j]], rule)) {
+      if (!isSimilar(table[list[i]], table[list[j]], rule)) {
         ++j;
         continue;
       }
-      switch (MergePair(table[list[i]], table[list[j]], int(i + 1), int(j + 1), ui)) {
+      switch (mergePair(table[list[i]], table[list[j]], int(i + 1), int(j + 1), ui)) {
         case MergeOutcome::Merged:
           table[list[j]].clear();
           list.erase(list.begin() + long(j));
@@ -618,7 +618,7 @@ TEST(SimilarContacts, AgreesWithThePairwiseWalkOnRandomSets) {
     MatchRule rule;
     rule.tolerant = tolerant;
     if (tolerant && seed % 2 == 0) rule.countryCode = "44";
-    CleanContacts(fast);
+    cleanContacts(fast);
     ContactTable plain = fast;
     ContactList list;
     std::vector<int> plainList;
@@ -631,7 +631,7 @@ TEST(SimilarContacts, AgreesWithThePairwiseWalkOnRandomSets) {
     fastUi.conflictPolicy = plainUi.conflictPolicy = scriptedAnswer;
     fastUi.rule = rule;
     RedundancyReport report;
-    const int removed = MergeSimilarContacts(list, fast, fastUi, fastUi.rule, &report);
+    const int removed = mergeSimilarContacts(list, fast, fastUi, fastUi.rule, &report);
     ASSERT_EQ(report.mergedCount(), removed) << "seed " << seed;  // the report misses none
     ASSERT_EQ(removed, pairwiseWalk(plainList, plain, plainUi, rule)) << "seed " << seed;
     ASSERT_EQ(fastUi.conflicts, plainUi.conflicts) << "seed " << seed;

@@ -25,7 +25,7 @@ struct SplitResult {
 SplitResult split(const TempFolder& folder, const std::string& bytes, FakeProgress& ui,
                   FileIo& io = systemFileIo()) {
   std::string input = folder.write("in.vcf", bytes);
-  const Written written = SplitContacts(OpenInput(input), ui, NamingMode::Numeric, io);
+  const Written written = splitContacts(OpenInput(input), ui, NamingMode::Numeric, io);
   return {written.count, written.path};
 }
 
@@ -164,10 +164,10 @@ TEST(SplitWriter, AFailedWriteLeavesAnEarlierFileOfTheSameNameIntact) {
 
 TEST(PrepareSplitFolder, GivesTheFolderBesideTheInputOrNothing) {
   TempFolder folder;
-  EXPECT_FALSE(PrepareSplitFolder(folder.file("missing.vcf")));
+  EXPECT_FALSE(prepareSplitFolder(folder.file("missing.vcf")));
   EXPECT_FALSE(std::filesystem::exists(folder.file("Split-vCards")));
   std::string input = folder.write("in.vcf", "");
-  EXPECT_EQ(PrepareSplitFolder(input)->path(), folder.file("Split-vCards"));
+  EXPECT_EQ(prepareSplitFolder(input)->path(), folder.file("Split-vCards"));
   EXPECT_TRUE(std::filesystem::is_directory(folder.file("Split-vCards")));
 }
 
@@ -175,7 +175,7 @@ TEST(PrepareSplitFolder, AFileInTheWayIsReported) {
   TempFolder folder;
   std::string input = folder.write("in.vcf", "");
   folder.write("Split-vCards", "a file");
-  EXPECT_THROW(PrepareSplitFolder(input), OperationError);
+  EXPECT_THROW(prepareSplitFolder(input), OperationError);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ namespace {
 TEST(ValueDecoding, ShowsEncodedValuesAsTheirText) {
   ContactList list;
   ContactTable table(1);
-  LoadContacts(std::string(PALVREN_TEST_DATA) + "/encoded_values.vcf", list, table);
+  loadContacts(std::string(PALVREN_TEST_DATA) + "/encoded_values.vcf", list, table);
   ASSERT_EQ(list.size(), 4);
   struct Case {
     int contact;
@@ -49,7 +49,7 @@ TEST(ValueDecoding, ShowsEncodedValuesAsTheirText) {
     SCOPED_TRACE(c.tag);
     const ContactRecord& contact = table[std::size_t(c.contact)];
     ASSERT_TRUE(contact.holdsTag(c.tag));
-    EXPECT_EQ(FieldForDisplay(contact, c.tag), c.shown);
+    EXPECT_EQ(fieldForDisplay(contact, c.tag), c.shown);
     const std::optional<InlineImage> image = inlineImage(c.tag, contact.value(c.tag));
     EXPECT_EQ(image ? image->format : "", c.image);
   }

@@ -198,7 +198,7 @@ void ConflictWindow::buildAnswers() {
 
   whyMatchedLabel = new QLabel(
       QString::fromStdString(context_.whyMatched.empty()
-                                 ? MatchReason(*context_.firstContact, *context_.secondContact)
+                                 ? matchReason(*context_.firstContact, *context_.secondContact)
                                  : context_.whyMatched),
       this);
   whyMatchedLabel->setObjectName("whyMatchedLabel");
@@ -254,7 +254,7 @@ void ConflictWindow::focusConflict() {
   for (int k = 1; k <= first.orderCount(); ++k) {
     const std::string tag(first.tagAt(k));
     auto* row = new QTreeWidgetItem(conflictTable);
-    row->setText(0, displayText(TagDisplayName(tag)));
+    row->setText(0, displayText(tagDisplayName(tag)));
     row->setData(0, kTagRole, QByteArray::fromStdString(tag));
     showField(row, 1, first, tag);
     showField(row, 2, second, tag);
@@ -272,15 +272,15 @@ void ConflictWindow::focusConflict() {
     conflictRow->setIcon(0, conflictArrowIcon());
     conflictTable->setCurrentItem(conflictRow);
     conflictRow->setSelected(true);
-    valueEdits[0]->setText(QString::fromStdString(FieldForDisplay(first, context_.conflictTag)));
-    valueEdits[1]->setText(QString::fromStdString(FieldForDisplay(second, context_.conflictTag)));
+    valueEdits[0]->setText(QString::fromStdString(fieldForDisplay(first, context_.conflictTag)));
+    valueEdits[1]->setText(QString::fromStdString(fieldForDisplay(second, context_.conflictTag)));
   }
 }
 
 void ConflictWindow::showField(QTreeWidgetItem* row, int column, const ContactRecord& contact,
                                std::string_view tag) {
   if (showPicture(row, column, tag, contact.value(tag))) return;
-  row->setText(column, QString::fromStdString(FieldForDisplay(contact, tag)));
+  row->setText(column, QString::fromStdString(fieldForDisplay(contact, tag)));
   row->setToolTip(column, row->text(column));
 }
 

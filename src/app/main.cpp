@@ -1,3 +1,3 @@
 #include "app/start_up.h"
 
-int main(int argc, char** argv) { return palvren::Main(argc, argv); }
+int main(int argc, char** argv) { return palvren::runApplication(argc, argv); }

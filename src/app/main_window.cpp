@@ -456,7 +456,7 @@ RunMode MainWindow::currentRunMode() const {
 
 RunInput MainWindow::selectInput(RunMode mode) {
   const RunInput input =
-      inputOfSelection(SelectInput(mode, sourceDialog_, *dialogs_, startFolder()), mode);
+      inputOfSelection(runSourceDialog(mode, sourceDialog_, *dialogs_, startFolder()), mode);
   switch (input.kind) {
     case RunInput::Kind::File:
       saveLastFolder(parentFolder(input.path));

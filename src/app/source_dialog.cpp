@@ -55,8 +55,8 @@ void QtSourceDialogRunner::run(SourceDialogSettings& settings) {
   }
 }
 
-std::string SelectInput(RunMode runMode, SourceDialogSettings& dialogSettings,
-                        SourceDialogRunner& runner, const std::string& programFolder) {
+std::string runSourceDialog(RunMode runMode, SourceDialogSettings& dialogSettings,
+                            SourceDialogRunner& runner, const std::string& programFolder) {
   dialogSettings.multiSelect = runMode == RunMode::Merge;
   dialogSettings.pickFolder = runMode == RunMode::Recombine;
   switch (runMode) {

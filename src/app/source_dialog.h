@@ -43,7 +43,7 @@ class QtSourceDialogRunner : public SourceDialogRunner {
 constexpr char kVcardFilter[] = "vCard File (*.vcf)|*.vcf|All Files (*.*)|*.*";
 
 // Sets the dialog for the mode, shows it and returns its file name ("" when empty).
-std::string SelectInput(RunMode runMode, SourceDialogSettings& dialogSettings,
-                        SourceDialogRunner& runner, const std::string& programFolder);
+std::string runSourceDialog(RunMode runMode, SourceDialogSettings& dialogSettings,
+                            SourceDialogRunner& runner, const std::string& programFolder);
 
 }  // namespace palvren

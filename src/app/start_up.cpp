@@ -21,7 +21,7 @@ std::vector<std::string> pathsOf(const QStringList& paths) {
 
 }  // namespace
 
-int Main(int argc, char** argv) {
+int runApplication(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("palvren");
   QApplication::setWindowIcon(applicationIcon());

@@ -300,7 +300,7 @@ int countCommand(const std::string& operand, const std::string& given, TerminalU
     return kExitRefused;
   }
   try {
-    const int contacts = CountContacts(OpenInput::ifPresent(operand), ui);
+    const int contacts = countContacts(OpenInput::ifPresent(operand), ui);
     ui.setStatus("");
     terminal.out << contacts << "\n";
   } catch (const std::bad_alloc&) {
@@ -339,8 +339,8 @@ bool writeReport(const std::string& path, const std::string& report, Terminal& t
 
 // The files a merge or recombine with the check reads.
 std::vector<std::string> checkedInputs(const Options& options, const std::string& operand) {
-  if (options.command == "recombine") return RecombineInputs(folderSelectionText(operand));
-  return MergeInputs(mergeSelection(options.operands));
+  if (options.command == "recombine") return recombineInputs(folderSelectionText(operand));
+  return mergeInputs(mergeSelection(options.operands));
 }
 
 // The check alone: what it would remove and merge, printed; no contact file is written.
@@ -354,13 +354,13 @@ int dryRun(const Options& options, const std::string& operand, TerminalUserInter
     int kept = 0;
     if (options.command == "split") {
       const std::optional<OpenInput> input = OpenInput::ifPresent(operand);
-      if (CountContacts(input, ui) < 2) {
+      if (countContacts(input, ui) < 2) {
         ui.showMessage(kNotMultipleContacts, "Nothing to Process", MessageIcon::Critical);
         return kExitRefused;
       }
-      kept = CheckContacts(*input, list, table, ui, checks, &report);
+      kept = checkContacts(*input, list, table, ui, checks, &report);
     } else {
-      kept = CheckFiles(checkedInputs(options, operand), list, table, ui, checks, &report);
+      kept = checkFiles(checkedInputs(options, operand), list, table, ui, checks, &report);
     }
     ui.setStatus("");
     const std::string text =

@@ -38,9 +38,9 @@ std::string typedText(const std::string& line) {
 std::string shownValue(const ContactRecord& contact, std::string_view tag,
                        const ConflictDecision& decision) {
   for (auto edit = decision.edits.rbegin(); edit != decision.edits.rend(); ++edit) {
-    if (edit->tag == tag && contact.listsTag(tag)) return ValueForDisplay(trimSpaces(edit->text));
+    if (edit->tag == tag && contact.listsTag(tag)) return valueForDisplay(trimSpaces(edit->text));
   }
-  return FieldForDisplay(contact, tag);
+  return fieldForDisplay(contact, tag);
 }
 
 std::optional<ConflictChoice> choiceOf(const std::string& answer) {
@@ -111,7 +111,7 @@ void TerminalUserInterface::showConflict(const PromptContext& context,
   const ContactRecord& first = *context.firstContact;
   const ContactRecord& second = *context.secondContact;
   std::ostream& out = terminal_.out;
-  out << "\nSimilar contacts: the values of " << terminalSafe(TagDisplayName(context.conflictTag))
+  out << "\nSimilar contacts: the values of " << terminalSafe(tagDisplayName(context.conflictTag))
       << " differ.\n";
   out << "    " << cell("", 26) << " "
       << cell("Contact (" + std::to_string(context.firstPosition) + ")", 30) << " Contact ("
@@ -119,7 +119,7 @@ void TerminalUserInterface::showConflict(const PromptContext& context,
   for (int k = 1; k <= first.orderCount(); ++k) {
     const std::string_view tag = first.tagAt(k);
     out << (tag == context.conflictTag ? "=> " : "   ") << std::setw(2) << k << " "
-        << cell(TagDisplayName(tag), 23) << " " << cell(shownValue(first, tag, decision), 30) << " "
+        << cell(tagDisplayName(tag), 23) << " " << cell(shownValue(first, tag, decision), 30) << " "
         << terminalSafe(shownValue(second, tag, decision)) << "\n";
   }
 }
@@ -136,7 +136,7 @@ void TerminalUserInterface::editField(const PromptContext& context, ConflictDeci
   }
   if (row < 1 || row > context.firstContact->orderCount()) return;
   const std::string tag(context.firstContact->tagAt(row));
-  terminal_.out << "Enter the value for the \"" << terminalSafe(TagDisplayName(tag))
+  terminal_.out << "Enter the value for the \"" << terminalSafe(tagDisplayName(tag))
                 << "\" field here: " << std::flush;
   if (!std::getline(terminal_.in, line) || line.empty()) return;
   const std::string text = typedText(line);

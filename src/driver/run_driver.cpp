@@ -201,7 +201,7 @@ bool verifyContacts(Branch& branch) {
   int count = 0;
   if (!branch.attempt([&] {
         branch.openInput = OpenInput::ifPresent(branch.input().path);
-        count = CountContacts(branch.openInput, branch.ui(), branch.io());
+        count = countContacts(branch.openInput, branch.ui(), branch.io());
       })) {
     return false;
   }
@@ -224,10 +224,10 @@ RunOutcome runSplit(Branch& branch) {
   branch.runAndReport(
       [&] {
         if (!options.check) {
-          return SplitContacts(input, ui, options.naming, branch.io(), branch.plan);
+          return splitContacts(input, ui, options.naming, branch.io(), branch.plan);
         }
         RedundancyReport report;
-        Written written = SplitWithRedundancyCheck(input, ui, options.checkOptions, options.naming,
+        Written written = splitWithRedundancyCheck(input, ui, options.checkOptions, options.naming,
                                                    branch.io(), &report, branch.plan);
         branch.report = report.text();
         return written;
@@ -242,7 +242,7 @@ Written joinChecked(Branch& branch, const std::vector<std::string>& inputs,
   RedundancyReport report;
   JoinSummary summary;
   Written written =
-      JoinWithRedundancyCheck(inputs, target, branch.ui(), branch.options().checkOptions, summary,
+      joinWithRedundancyCheck(inputs, target, branch.ui(), branch.options().checkOptions, summary,
                               branch.io(), &report, branch.plan);
   branch.report = report.text();
   branch.summary = summary.text();
@@ -253,23 +253,23 @@ RunOutcome runRecombine(Branch& branch) {
   if (branch.input().kind != RunInput::Kind::Folder) return branch.outcome();
   const std::string folder = folderWithSeparator(branch.input().path);
   int files = 0;
-  if (!branch.attempt([&] { files = CountVcfFiles(folder); })) return branch.outcome();
+  if (!branch.attempt([&] { files = countVcfFiles(folder); })) return branch.outcome();
   if (files <= 1) {
     branch.refuse(kNotMultipleFiles);
     return branch.outcome();
   }
   branch.ui().setCount(std::to_string(files) + " vCard Files Found");
-  if (!branch.settle(planResultFile(folder.substr(0, folder.size() - 1), CombinedFileName(),
+  if (!branch.settle(planResultFile(folder.substr(0, folder.size() - 1), combinedFileName(),
                                     branch.options().earlierResults, branch.ui()))) {
     return branch.outcome();
   }
   branch.runAndReport(
       [&] {
         if (!branch.options().check) {
-          return RecombineFolder(folder, branch.ui(), branch.io(), branch.plan);
+          return recombineFolder(folder, branch.ui(), branch.io(), branch.plan);
         }
-        const std::vector<std::string> inputs = RecombineInputs(folder);
-        Written written = joinChecked(branch, inputs, folder + CombinedFileName());
+        const std::vector<std::string> inputs = recombineInputs(folder);
+        Written written = joinChecked(branch, inputs, folder + combinedFileName());
         if (written.count > 0) written.count = static_cast<int>(inputs.size());
         return written;
       },
@@ -283,7 +283,7 @@ RunOutcome runMerge(Branch& branch) {
     return branch.outcome();
   }
   branch.ui().setCount(std::to_string(files.names.size()) + " files selected");
-  if (!branch.settle(planResultFile(files.folder, CombinedFileName(),
+  if (!branch.settle(planResultFile(files.folder, combinedFileName(),
                                     branch.options().earlierResults, branch.ui()))) {
     return branch.outcome();
   }
@@ -291,10 +291,10 @@ RunOutcome runMerge(Branch& branch) {
   branch.runAndReport(
       [&] {
         if (!branch.options().check) {
-          return MergeFiles(files, branch.io(), &branch.ui(), branch.plan);
+          return mergeFiles(files, branch.io(), &branch.ui(), branch.plan);
         }
-        return joinChecked(branch, MergeInputs(files, branch.plan),
-                           files.folder + "/" + CombinedFileName());
+        return joinChecked(branch, mergeInputs(files, branch.plan),
+                           files.folder + "/" + combinedFileName());
       },
       folderWithSeparator);
   return branch.outcome();

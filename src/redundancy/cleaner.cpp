@@ -25,7 +25,7 @@ std::vector<std::string_view> keptTags(const ContactRecord& record, bool& repeat
 
 }  // namespace
 
-void CleanContacts(ContactTable& table, RunProgress* ui) {
+void cleanContacts(ContactTable& table, RunProgress* ui) {
   for (std::size_t c = 1; c < table.size(); ++c) {
     if (ui && c % 1024 == 0) ui->yield();
     bool repeated = false;

@@ -8,6 +8,6 @@ namespace palvren {
 // Reduces each contact's TagOrder to one ordinal per non-empty tag, at its first position.
 // TagValues, which already holds each tag's last value, is not changed.
 // Yields to ui, when one is given, every so many contacts.
-void CleanContacts(ContactTable& table, RunProgress* ui = nullptr);
+void cleanContacts(ContactTable& table, RunProgress* ui = nullptr);
 
 }  // namespace palvren

@@ -286,11 +286,11 @@ class ContactLoader {
 
 }  // namespace
 
-bool LoadContacts(const std::string& fileName, ContactList& list, ContactTable& table) {
-  return LoadContacts(OpenInput(fileName), list, table);
+bool loadContacts(const std::string& fileName, ContactList& list, ContactTable& table) {
+  return loadContacts(OpenInput(fileName), list, table);
 }
 
-bool LoadContacts(const OpenInput& input, ContactList& list, ContactTable& table, FileIo& io,
+bool loadContacts(const OpenInput& input, ContactList& list, ContactTable& table, FileIo& io,
                   RunProgress* ui, bool continuesContact) {
   LineReader reader(input, io);
   ContactLoader loader(input.path(), list, table);

@@ -133,10 +133,10 @@ class ContactList {
 // Yields to ui after each contact when one is given. With continuesContact, the lines before the
 // file's first BEGIN continue the last contact of the table, as they would in a plain merge.
 // Returns whether the file ended inside a contact (before its END line).
-bool LoadContacts(const OpenInput& input, ContactList& list, ContactTable& table,
+bool loadContacts(const OpenInput& input, ContactList& list, ContactTable& table,
                   FileIo& io = systemFileIo(), RunProgress* ui = nullptr,
                   bool continuesContact = false);
 // The same for a file not yet open.
-bool LoadContacts(const std::string& fileName, ContactList& list, ContactTable& table);
+bool loadContacts(const std::string& fileName, ContactList& list, ContactTable& table);
 
 }  // namespace palvren

@@ -20,7 +20,7 @@ Kind kindOf(std::string_view tag) {
 
 }  // namespace
 
-bool FindSharedTag(const ContactRecord& a, const ContactRecord& b, std::string_view prefix,
+bool findSharedTag(const ContactRecord& a, const ContactRecord& b, std::string_view prefix,
                    int& ordinal) {
   const int count = a.orderCount();
   for (int k = 1; k <= count; ++k) {
@@ -52,27 +52,27 @@ bool findSharedEmail(const ContactRecord& a, const ContactRecord& b, int& ordina
 }
 }  // namespace
 
-bool IsSimilar(const ContactRecord& a, const ContactRecord& b) {
+bool isSimilar(const ContactRecord& a, const ContactRecord& b) {
   int k = 0;
   if (findSharedEmail(a, b, k)) return true;
-  auto sharedName = [&] { return FindSharedTag(a, b, "FN", k) || FindSharedTag(a, b, "N", k); };
-  if (FindSharedTag(a, b, "TEL", k) && sharedName()) return true;
-  return FindSharedTag(a, b, "ADR", k) && sharedName();
+  auto sharedName = [&] { return findSharedTag(a, b, "FN", k) || findSharedTag(a, b, "N", k); };
+  if (findSharedTag(a, b, "TEL", k) && sharedName()) return true;
+  return findSharedTag(a, b, "ADR", k) && sharedName();
 }
 
-std::string MatchReason(const ContactRecord& a, const ContactRecord& b) {
+std::string matchReason(const ContactRecord& a, const ContactRecord& b) {
   int k = 0;
   if (findSharedEmail(a, b, k)) {
-    return "Same e-mail: " + FieldForDisplay(a, a.tagAt(k));
+    return "Same e-mail: " + fieldForDisplay(a, a.tagAt(k));
   }
   int n = 0;
-  if (!FindSharedTag(a, b, "FN", n) && !FindSharedTag(a, b, "N", n)) return std::string();
-  const std::string name = FieldForDisplay(a, a.tagAt(n));
-  if (FindSharedTag(a, b, "TEL", k)) {
-    return "Same telephone and name: " + FieldForDisplay(a, a.tagAt(k)) + ", " + name;
+  if (!findSharedTag(a, b, "FN", n) && !findSharedTag(a, b, "N", n)) return std::string();
+  const std::string name = fieldForDisplay(a, a.tagAt(n));
+  if (findSharedTag(a, b, "TEL", k)) {
+    return "Same telephone and name: " + fieldForDisplay(a, a.tagAt(k)) + ", " + name;
   }
-  if (FindSharedTag(a, b, "ADR", k)) {
-    return "Same address and name: " + FieldForDisplay(a, a.tagAt(k)) + ", " + name;
+  if (findSharedTag(a, b, "ADR", k)) {
+    return "Same address and name: " + fieldForDisplay(a, a.tagAt(k)) + ", " + name;
   }
   return std::string();
 }
@@ -104,8 +104,8 @@ class ExactMatcher : public Matcher {
   }
 
   std::optional<std::string> match(const ContactRecord& a, const ContactRecord& b) const override {
-    if (!IsSimilar(a, b)) return std::nullopt;
-    return MatchReason(a, b);
+    if (!isSimilar(a, b)) return std::nullopt;
+    return matchReason(a, b);
   }
 };
 

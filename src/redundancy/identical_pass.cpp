@@ -24,7 +24,7 @@ std::size_t contentHash(const ContactRecord& record) {
 
 }  // namespace
 
-bool AreIdentical(const ContactRecord& a, const ContactRecord& b) {
+bool areIdentical(const ContactRecord& a, const ContactRecord& b) {
   if (a.orderCount() != b.orderCount() || a.valueCount() != b.valueCount()) return false;
   for (int k = 1; k <= a.orderCount(); ++k) {
     const std::string_view tag = a.tagAt(k);
@@ -33,7 +33,7 @@ bool AreIdentical(const ContactRecord& a, const ContactRecord& b) {
   return true;
 }
 
-int RemoveIdenticalContacts(ContactList& list, ContactTable& table, RunProgress& ui,
+int removeIdenticalContacts(ContactList& list, ContactTable& table, RunProgress& ui,
                             RedundancyReport* report) {
   // Survivors are the first contact of each group of identical ones, in list order.
   std::unordered_multimap<std::size_t, int> survivorsByHash;
@@ -47,7 +47,7 @@ int RemoveIdenticalContacts(ContactList& list, ContactTable& table, RunProgress&
     int survivor = -1;
     auto [first, last] = survivorsByHash.equal_range(hash);
     for (auto it = first; it != last && survivor < 0; ++it) {
-      if (AreIdentical(table[survivors[it->second]], table[number])) survivor = it->second;
+      if (areIdentical(table[survivors[it->second]], table[number])) survivor = it->second;
     }
     if (survivor >= 0) {
       ++duplicatesOf[survivor];

@@ -284,7 +284,7 @@ std::vector<std::string> telephoneTails(std::string_view value) {
 
 std::string foldAddress(std::string_view value) {
   std::string folded;
-  for (const std::string& part : StructuredParts(value)) folded += foldCaseAndSpacing(part) + ';';
+  for (const std::string& part : structuredParts(value)) folded += foldCaseAndSpacing(part) + ';';
   // Trailing empty parts say nothing: "1 Road;Town" and "1 Road;Town;;" are one address.
   while (!folded.empty() && folded.back() == ';') folded.pop_back();
   return folded;
@@ -297,7 +297,7 @@ std::string foldFormattedName(std::string_view value) {
 }
 
 std::string foldStructuredName(std::string_view value) {
-  std::vector<std::string> parts = StructuredParts(value);
+  std::vector<std::string> parts = structuredParts(value);
   parts.resize(std::max<std::size_t>(parts.size(), 3));
   // A family name alone is shared by a whole family: it never matches by itself.
   if (foldText(parts[1]).empty()) return std::string();

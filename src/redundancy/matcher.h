@@ -42,13 +42,13 @@ std::uint64_t matchKey(std::string_view field, std::string_view value);
 
 // The exact rule. A HIT: a shared e-mail address containing "@", or a shared telephone number or
 // address together with a shared formatted name or name, each under the same tag.
-bool IsSimilar(const ContactRecord& a, const ContactRecord& b);
+bool isSimilar(const ContactRecord& a, const ContactRecord& b);
 // Why a and b count as similar, in words: "Same e-mail: …", "Same telephone and name: …, …" or
 // "Same address and name: …, …"; empty when they do not.
-std::string MatchReason(const ContactRecord& a, const ContactRecord& b);
+std::string matchReason(const ContactRecord& a, const ContactRecord& b);
 // The first ordinal of a's TagOrder whose tag has the property name prefix (upper-case) and
 // whose non-empty value b holds identically under the same tag; false when there is none.
-bool FindSharedTag(const ContactRecord& a, const ContactRecord& b, std::string_view prefix,
+bool findSharedTag(const ContactRecord& a, const ContactRecord& b, std::string_view prefix,
                    int& ordinal);
 
 }  // namespace palvren

@@ -73,7 +73,7 @@ class PairMerger {
     const bool standing = state_.standingAnswer.has_value();
     const ConflictDecision decision =
         standing ? ConflictDecision(*state_.standingAnswer)
-                 : AskConflictChoice(a_, b_, i_, j_, tag, ui_, state_.whyMatched);
+                 : askConflictChoice(a_, b_, i_, j_, tag, ui_, state_.whyMatched);
     if (state_.report) state_.report->answered(tag, decision, standing);
     for (const FieldEdit& edit : decision.edits) {
       if (applyFieldEdit(a_, b_, edit)) journal_.keepUserEdit(edit.tag);
@@ -155,21 +155,21 @@ class PairMerger {
 
 }  // namespace
 
-ConflictDecision AskConflictChoice(const ContactRecord& first, const ContactRecord& second,
+ConflictDecision askConflictChoice(const ContactRecord& first, const ContactRecord& second,
                                    int firstPosition, int secondPosition, const std::string& tag,
                                    CheckInterface& ui, const std::string& whyMatched) {
   return ui.askConflict(
       PromptContext{&first, &second, firstPosition, secondPosition, tag, whyMatched});
 }
 
-MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, CheckInterface& ui,
+MergeOutcome mergePair(ContactRecord& a, ContactRecord& b, int i, int j, CheckInterface& ui,
                        CheckState& state) {
   return PairMerger(a, b, i, j, ui, state).run();
 }
 
-MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, CheckInterface& ui) {
+MergeOutcome mergePair(ContactRecord& a, ContactRecord& b, int i, int j, CheckInterface& ui) {
   CheckState state;
-  return MergePair(a, b, i, j, ui, state);
+  return mergePair(a, b, i, j, ui, state);
 }
 
 }  // namespace palvren

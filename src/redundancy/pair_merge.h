@@ -22,15 +22,15 @@ struct CheckState {
 };
 
 // Puts one conflict to the user and returns the decision.
-ConflictDecision AskConflictChoice(const ContactRecord& first, const ContactRecord& second,
+ConflictDecision askConflictChoice(const ContactRecord& first, const ContactRecord& second,
                                    int firstPosition, int secondPosition, const std::string& tag,
                                    CheckInterface& ui, const std::string& whyMatched = {});
 
 // Merges b into a (list positions i and j), asking about every value the two hold differently.
 // "Keep Both" undoes what this merge itself wrote into either contact; values the user typed
 // into the conflict window stay as typed. Stopping the questions keeps both as Keep Both does.
-MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, CheckInterface& ui,
+MergeOutcome mergePair(ContactRecord& a, ContactRecord& b, int i, int j, CheckInterface& ui,
                        CheckState& state);
-MergeOutcome MergePair(ContactRecord& a, ContactRecord& b, int i, int j, CheckInterface& ui);
+MergeOutcome mergePair(ContactRecord& a, ContactRecord& b, int i, int j, CheckInterface& ui);
 
 }  // namespace palvren

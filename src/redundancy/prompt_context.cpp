@@ -20,24 +20,24 @@ TagDisplayNameTable::TagDisplayNameTable()
     : entries_{{"N", "[name]"},      {"NAME", "[name]"},        {"FN", "[formatted name]"},
                {"ADR", "[address]"}, {"ORG", "[organization]"}, {"TEL", "[telephone #]"}} {}
 
-const TagDisplayNameTable& TagDisplayNames() {
+const TagDisplayNameTable& tagDisplayNames() {
   static const TagDisplayNameTable table;
   return table;
 }
 
-std::string TagDisplayName(std::string_view tag) {
-  const std::string& whole = TagDisplayNames().lookup(tag);
+std::string tagDisplayName(std::string_view tag) {
+  const std::string& whole = tagDisplayNames().lookup(tag);
   if (!whole.empty()) return whole;
   std::size_t semicolon = tag.find(';');
   if (semicolon != std::string_view::npos) {
     // Only the leading property name is replaced: "N;LANGUAGE=en" reads "[name];LANGUAGE=en".
-    const std::string& display = TagDisplayNames().lookup(tag.substr(0, semicolon));
+    const std::string& display = tagDisplayNames().lookup(tag.substr(0, semicolon));
     if (!display.empty()) return display + std::string(tag.substr(semicolon));
   }
   return std::string(trimSpaces(tag));
 }
 
-std::string ValueForDisplay(std::string_view value) {
+std::string valueForDisplay(std::string_view value) {
   if (value.find(';') == std::string_view::npos) return std::string(value);
   std::string spaced(value);
   for (char& c : spaced) {
@@ -48,7 +48,7 @@ std::string ValueForDisplay(std::string_view value) {
   return text;
 }
 
-std::string KeepTrailingSeparators(std::string_view oldValue, std::string_view typed) {
+std::string keepTrailingSeparators(std::string_view oldValue, std::string_view typed) {
   std::size_t separators = 0;
   while (separators < oldValue.size() && oldValue[oldValue.size() - 1 - separators] == ';') {
     ++separators;
@@ -69,7 +69,7 @@ bool applyFieldEdit(ContactRecord& first, ContactRecord& second, const FieldEdit
     const std::optional<std::string> bytes =
         encodeForContact(*contact, edit.tag, trimSpaces(edit.text));
     if (!bytes) continue;
-    contact->setValue(edit.tag, KeepTrailingSeparators(contact->value(edit.tag), *bytes));
+    contact->setValue(edit.tag, keepTrailingSeparators(contact->value(edit.tag), *bytes));
     changed = true;
   }
   return changed;
@@ -89,12 +89,12 @@ std::optional<EditRefusal> refusalOfEdit(const PromptContext& context, const Fie
   return std::nullopt;
 }
 
-std::string FieldForDisplay(const ContactRecord& contact, std::string_view tag) {
+std::string fieldForDisplay(const ContactRecord& contact, std::string_view tag) {
   const std::string_view value = contact.value(tag);
   if (const std::optional<InlineImage> image = inlineImage(tag, value)) {
     return image->format + " image, " + std::to_string(image->bytes.size()) + " bytes";
   }
-  return ValueForDisplay(displayUtf8(tag, value));
+  return valueForDisplay(displayUtf8(tag, value));
 }
 
 }  // namespace palvren

@@ -65,7 +65,7 @@ std::optional<EditRefusal> refusalOfEdit(const PromptContext& context, const Fie
 
 // The text shown for a contact's field: decoded for reading, separators as single spaces; a
 // picture is named, not spelled out.
-std::string FieldForDisplay(const ContactRecord& contact, std::string_view tag);
+std::string fieldForDisplay(const ContactRecord& contact, std::string_view tag);
 
 // The readable tag names, keys matched exactly: a constant table.
 class TagDisplayNameTable {
@@ -79,13 +79,13 @@ class TagDisplayNameTable {
   std::vector<std::pair<std::string, std::string>> entries_;
 };
 
-const TagDisplayNameTable& TagDisplayNames();
+const TagDisplayNameTable& tagDisplayNames();
 
 // The text shown for a tag in the conflict window's first column.
-std::string TagDisplayName(std::string_view tag);
+std::string tagDisplayName(std::string_view tag);
 // The text shown for a value: semicolons turned into single spaces, trimmed.
-std::string ValueForDisplay(std::string_view value);
+std::string valueForDisplay(std::string_view value);
 // The typed text, trimmed, followed by as many ";" as old ends with.
-std::string KeepTrailingSeparators(std::string_view oldValue, std::string_view typed);
+std::string keepTrailingSeparators(std::string_view oldValue, std::string_view typed);
 
 }  // namespace palvren

@@ -40,7 +40,7 @@ void offerPass2(ContactList& list, ContactTable& table, int pass1Removed, CheckI
                    "Pass 1 Completed")) {
     return;
   }
-  const int removed = MergeSimilarContacts(list, table, ui, rule, report);
+  const int removed = mergeSimilarContacts(list, table, ui, rule, report);
   ui.setStatus(removedText(removed));
   ui.showMessage(
       "Pass 2 redundancy operation removed " + std::to_string(removed) + " additional contacts.",
@@ -91,8 +91,8 @@ int checkLoaded(ContactList& list, ContactTable& table, CheckInterface& ui,
                 const CheckOptions& options, RedundancyReport* report) {
   if (list.size() == 0) return 0;
   showStatus(ui, "Performing Contact Cleaner...");
-  CleanContacts(table, &ui);
-  const int pass1Removed = RemoveIdenticalContacts(list, table, ui, report);
+  cleanContacts(table, &ui);
+  const int pass1Removed = removeIdenticalContacts(list, table, ui, report);
   ui.setStatus(removedText(pass1Removed));
   offerPass2(list, table, pass1Removed, ui, options, report);
   return list.size();
@@ -100,27 +100,27 @@ int checkLoaded(ContactList& list, ContactTable& table, CheckInterface& ui,
 
 }  // namespace
 
-int CheckContacts(const OpenInput& input, ContactList& list, ContactTable& table,
+int checkContacts(const OpenInput& input, ContactList& list, ContactTable& table,
                   CheckInterface& ui, const CheckOptions& options, RedundancyReport* report,
                   FileIo& io) {
   showStatus(ui, "Loading File Data...");
-  LoadContacts(input, list, table, io, &ui);
+  loadContacts(input, list, table, io, &ui);
   return checkLoaded(list, table, ui, options, report);
 }
 
-int CheckFiles(const std::vector<std::string>& files, ContactList& list, ContactTable& table,
+int checkFiles(const std::vector<std::string>& files, ContactList& list, ContactTable& table,
                CheckInterface& ui, const CheckOptions& options, RedundancyReport* report,
                FileIo& io) {
   showStatus(ui, "Loading File Data...");
   // Contacts are numbered on across the files, so the limit counts them all together.
   bool open = false;
   for (const std::string& file : files) {
-    open = LoadContacts(OpenInput(file), list, table, io, &ui, open);
+    open = loadContacts(OpenInput(file), list, table, io, &ui, open);
   }
   return checkLoaded(list, table, ui, options, report);
 }
 
-Written JoinWithRedundancyCheck(const std::vector<std::string>& files, const std::string& target,
+Written joinWithRedundancyCheck(const std::vector<std::string>& files, const std::string& target,
                                 CheckInterface& ui, const CheckOptions& options,
                                 JoinSummary& summary, FileIo& io, RedundancyReport* report,
                                 const OutputPlan& plan) {
@@ -128,7 +128,7 @@ Written JoinWithRedundancyCheck(const std::vector<std::string>& files, const std
   ContactList list;
   RedundancyReport ownReport;
   RedundancyReport& kept = report ? *report : ownReport;
-  const int count = CheckFiles(files, list, table, ui, options, &kept, io);
+  const int count = checkFiles(files, list, table, ui, options, &kept, io);
   summary.read = static_cast<int>(table.size()) - 1;
   summary.identical = kept.identicalCount();
   summary.merged = kept.mergedCount();
@@ -151,14 +151,14 @@ std::string JoinSummary::text() const {
          std::to_string(written) + " contacts written.";
 }
 
-Written SplitWithRedundancyCheck(const OpenInput& input, CheckInterface& ui,
+Written splitWithRedundancyCheck(const OpenInput& input, CheckInterface& ui,
                                  const CheckOptions& options, NamingMode naming, FileIo& io,
                                  RedundancyReport* report, const OutputPlan& plan) {
   ContactTable table(1);
   ContactList list;
-  if (CheckContacts(input, list, table, ui, options, report, io) == 0) return {};
+  if (checkContacts(input, list, table, ui, options, report, io) == 0) return {};
   showStatus(ui, "Writing Output Files...");
-  std::optional<OutputFolder> folder = PrepareSplitFolder(input.path(), plan);
+  std::optional<OutputFolder> folder = prepareSplitFolder(input.path(), plan);
   if (!folder) return {};
   std::string path = folder->path();
   return {writeContacts(list, table, std::move(*folder), ui, naming, io, plan.firstContactNumber),

@@ -20,7 +20,7 @@ namespace palvren {
 // written and the folder.
 // What the check did is written to report when one is given.
 // The folder and the first number are the plan's.
-Written SplitWithRedundancyCheck(const OpenInput& input, CheckInterface& ui,
+Written splitWithRedundancyCheck(const OpenInput& input, CheckInterface& ui,
                                  const CheckOptions& options, NamingMode naming,
                                  FileIo& io = systemFileIo(), RedundancyReport* report = nullptr,
                                  const OutputPlan& plan = {});
@@ -38,19 +38,19 @@ struct JoinSummary {
 // contacts of all of them), checks them as a split does, and writes the remaining contacts in
 // order into target (numbered as the plan says), one file, which appears only whole. Returns the
 // contacts written and the path written.
-Written JoinWithRedundancyCheck(const std::vector<std::string>& files, const std::string& target,
+Written joinWithRedundancyCheck(const std::vector<std::string>& files, const std::string& target,
                                 CheckInterface& ui, const CheckOptions& options,
                                 JoinSummary& summary, FileIo& io = systemFileIo(),
                                 RedundancyReport* report = nullptr, const OutputPlan& plan = {});
 
 // The check alone over several files, writing nothing; returns the contacts kept.
-int CheckFiles(const std::vector<std::string>& files, ContactList& list, ContactTable& table,
+int checkFiles(const std::vector<std::string>& files, ContactList& list, ContactTable& table,
                CheckInterface& ui, const CheckOptions& options, RedundancyReport* report,
                FileIo& io = systemFileIo());
 
 // The check alone, writing nothing: loads, cleans, runs pass 1 and (when wanted) pass 2 into
 // list and table (which hold only entry 0 on entry), and returns the number of contacts kept.
-int CheckContacts(const OpenInput& input, ContactList& list, ContactTable& table,
+int checkContacts(const OpenInput& input, ContactList& list, ContactTable& table,
                   CheckInterface& ui, const CheckOptions& options, RedundancyReport* report,
                   FileIo& io = systemFileIo());
 

@@ -22,7 +22,7 @@ const char* answerWords(ConflictChoice answer) {
 
 }  // namespace
 
-std::string ContactLabel(int number, const ContactRecord& contact) {
+std::string contactLabel(int number, const ContactRecord& contact) {
   std::string name(contact.value("FN"));
   for (int k = 1; name.empty() && k <= contact.orderCount(); ++k) {
     if (!contact.valueAt(k).empty()) {
@@ -46,14 +46,14 @@ void RedundancyReport::setRule(const MatchRule& rule) {
 void RedundancyReport::identical(int removed, const ContactRecord& removedContact, int kept,
                                  const ContactRecord& keptContact) {
   ++identical_;
-  lines_.push_back("Pass 1 removed " + ContactLabel(removed, removedContact) + ": identical to " +
-                   ContactLabel(kept, keptContact));
+  lines_.push_back("Pass 1 removed " + contactLabel(removed, removedContact) + ": identical to " +
+                   contactLabel(kept, keptContact));
 }
 
 void RedundancyReport::matched(int first, const ContactRecord& firstContact, int second,
                                const ContactRecord& secondContact, const std::string& reason) {
-  lines_.push_back("Pass 2 matched " + ContactLabel(first, firstContact) + " and " +
-                   ContactLabel(second, secondContact) + ". " + reason);
+  lines_.push_back("Pass 2 matched " + contactLabel(first, firstContact) + " and " +
+                   contactLabel(second, secondContact) + ". " + reason);
 }
 
 void RedundancyReport::answered(const std::string& tag, const ConflictDecision& decision,

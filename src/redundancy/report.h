@@ -41,6 +41,6 @@ class RedundancyReport {
 };
 
 // How a contact is named in the report: its number and its FN, or its first line.
-std::string ContactLabel(int number, const ContactRecord& contact);
+std::string contactLabel(int number, const ContactRecord& contact);
 
 }  // namespace palvren

@@ -20,15 +20,15 @@ void reportOutcome(RedundancyReport& report, MergeOutcome outcome, int first, in
 
 }  // namespace
 
-bool IsSimilar(const ContactRecord& a, const ContactRecord& b, const MatchRule& rule) {
+bool isSimilar(const ContactRecord& a, const ContactRecord& b, const MatchRule& rule) {
   return matcherFor(rule)->match(a, b).has_value();
 }
 
-std::string MatchReason(const ContactRecord& a, const ContactRecord& b, const MatchRule& rule) {
+std::string matchReason(const ContactRecord& a, const ContactRecord& b, const MatchRule& rule) {
   return matcherFor(rule)->match(a, b).value_or(std::string());
 }
 
-int MergeSimilarContacts(ContactList& list, ContactTable& table, CheckInterface& ui,
+int mergeSimilarContacts(ContactList& list, ContactTable& table, CheckInterface& ui,
                          const MatchRule& rule, RedundancyReport* report) {
   CheckState state;
   state.report = report;
@@ -55,7 +55,7 @@ int MergeSimilarContacts(ContactList& list, ContactTable& table, CheckInterface&
       const int bNumber = list.numberAtSlot(bSlot);
       state.whyMatched = std::move(*match);
       if (report) report->matched(aNumber, a, bNumber, b, state.whyMatched);
-      const MergeOutcome outcome = MergePair(a, b, i, j, ui, state);
+      const MergeOutcome outcome = mergePair(a, b, i, j, ui, state);
       if (report) reportOutcome(*report, outcome, aNumber, bNumber);
       if (outcome == MergeOutcome::NotRedundant) {
         index.add(bSlot, b);

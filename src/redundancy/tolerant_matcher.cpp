@@ -48,7 +48,7 @@ struct FoldedEntry {
 };
 
 std::string shownText(const std::string& text) {
-  return std::string(trimSpaces(ValueForDisplay(text)));
+  return std::string(trimSpaces(valueForDisplay(text)));
 }
 
 // Two contacts compared under the tolerant rule; each one's encoding is read once.

@@ -13,7 +13,7 @@ std::string splitFolderFor(const std::string& inputFile, const OutputPlan& plan)
   return parent + "/" + splitFolderName(plan);
 }
 
-std::optional<OutputFolder> PrepareSplitFolder(const std::string& inputFile,
+std::optional<OutputFolder> prepareSplitFolder(const std::string& inputFile,
                                                const OutputPlan& plan) {
   if (!fileExists(inputFile)) return std::nullopt;
   const std::string parent = parentFolder(splitFolderFor(inputFile));
@@ -79,7 +79,7 @@ LineWriter& ContactFolderWriter::startContact(bool named) {
 }
 
 void ContactFolderWriter::finishContact(const ContactLines& lines, bool named, RunProgress& ui) {
-  if (!named || !RenameToContactName(*current_, lines, ui, naming_)) current_->commit();
+  if (!named || !renameToContactName(*current_, lines, ui, naming_)) current_->commit();
   current_.reset();
   ui.countWritten(written(), contacts_);
 }

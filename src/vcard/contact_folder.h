@@ -18,7 +18,7 @@ std::string splitFolderFor(const std::string& inputFile, const OutputPlan& plan 
 // not exist. Throws OperationError when the folder cannot be created or something other than a
 // folder (a file, a link) has its name. A numbered folder of the plan is made anew: where one
 // stands already, the next free number is taken.
-std::optional<OutputFolder> PrepareSplitFolder(const std::string& inputFile,
+std::optional<OutputFolder> prepareSplitFolder(const std::string& inputFile,
                                                const OutputPlan& plan = {});
 // The highest number of a numbered contact file in folder; 0 when there is none.
 int highestContactNumber(const std::string& folder);
@@ -32,7 +32,7 @@ int numberOfContactName(std::string_view name);
 // number, or under a name formed from its lines. A contact file appears only whole.
 class ContactFolderWriter {
  public:
-  // For at most contacts files, into the folder PrepareSplitFolder gives.
+  // For at most contacts files, into the folder prepareSplitFolder gives.
   // Numbered from firstNumber.
   ContactFolderWriter(OutputFolder folder, int contacts, FileIo& io = systemFileIo(),
                       int firstNumber = 1);

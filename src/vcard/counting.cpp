@@ -12,7 +12,7 @@ namespace {
 constexpr long long kLinesPerYield = 4096;
 }  // namespace
 
-int CountContacts(const std::optional<OpenInput>& input, RunProgress& ui, FileIo& io) {
+int countContacts(const std::optional<OpenInput>& input, RunProgress& ui, FileIo& io) {
   int count = 0;
   if (input) {
     ui.setStatus("Verifying Input File...");
@@ -29,7 +29,7 @@ int CountContacts(const std::optional<OpenInput>& input, RunProgress& ui, FileIo
   return count;
 }
 
-int CountVcfFiles(const std::string& folder) {
+int countVcfFiles(const std::string& folder) {
   if (!folderExists(folder)) return 0;
   int count = 0;
   for (const std::string& file : listFiles(folder)) {

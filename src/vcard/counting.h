@@ -11,11 +11,11 @@ namespace palvren {
 
 // Number of contact starts in an input (0 when no file stands there); writes both status lines.
 // The count is not capped: callers refuse more than kMaxCount.
-int CountContacts(const std::optional<OpenInput>& input, RunProgress& ui,
+int countContacts(const std::optional<OpenInput>& input, RunProgress& ui,
                   FileIo& io = systemFileIo());
 
 // Number of files with a .vcf extension (any case) directly inside folder, but for the combined
 // files a recombine writes (which it does not read).
-int CountVcfFiles(const std::string& folder);
+int countVcfFiles(const std::string& folder);
 
 }  // namespace palvren

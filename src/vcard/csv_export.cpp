@@ -149,15 +149,15 @@ std::string_view itemValue(std::string_view item) {
   return colon == std::string_view::npos ? std::string_view() : trimSpaces(item.substr(colon + 1));
 }
 
-int FindColumn(std::string_view tag, const ColumnTags& columnTags) { return columnTags.find(tag); }
+int findColumn(std::string_view tag, const ColumnTags& columnTags) { return columnTags.find(tag); }
 
-std::vector<int> BuildCsvColumns(const ContactItems& contacts, ColumnTags& columnTags) {
+std::vector<int> buildCsvColumns(const ContactItems& contacts, ColumnTags& columnTags) {
   std::vector<int> itemColumns(contacts.items.size(), 0);
   for (std::size_t contact = 0; contact < contacts.contactCount(); ++contact) {
     for (std::size_t i = contacts.dataItemsBegin(contact); i < contacts.dataItemsEnd(contact);
          ++i) {
       std::string_view tag = itemTag(contacts.itemText(i));
-      int column = FindColumn(tag, columnTags);
+      int column = findColumn(tag, columnTags);
       if (column < 0) {
         checkLimit(columnTags.size() + 1, "The input", "distinct tags");
         column = columnTags.append(tag);
@@ -189,13 +189,13 @@ ContactItems readContactItems(const OpenInput& input, FileIo& io, RunProgress* u
   return contacts;
 }
 
-Written ExportContactsToCsv(const OpenInput& input, FileIo& io, RunProgress* ui,
+Written exportContactsToCsv(const OpenInput& input, FileIo& io, RunProgress* ui,
                             const OutputPlan& plan) {
-  std::optional<OutputFolder> folder = PrepareSplitFolder(input.path());
+  std::optional<OutputFolder> folder = prepareSplitFolder(input.path());
   if (!folder) return {};
   ContactItems contacts = readContactItems(input, io, ui);
   ColumnTags columns;
-  std::vector<int> itemColumns = BuildCsvColumns(contacts, columns);
+  std::vector<int> itemColumns = buildCsvColumns(contacts, columns);
   return {static_cast<int>(contacts.contactCount()),
           writeCsv(*folder, contacts, columns, itemColumns, io, ui, plan)};
 }

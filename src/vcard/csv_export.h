@@ -59,15 +59,15 @@ std::string_view itemTag(std::string_view item);
 std::string_view itemValue(std::string_view item);
 
 // Index (1 upward) of the column whose tag equals tag exactly, or -1.
-int FindColumn(std::string_view tag, const ColumnTags& columnTags);
+int findColumn(std::string_view tag, const ColumnTags& columnTags);
 // Appends every tag of the contacts' data items not yet present; returns each item's column.
-std::vector<int> BuildCsvColumns(const ContactItems& contacts, ColumnTags& columnTags);
+std::vector<int> buildCsvColumns(const ContactItems& contacts, ColumnTags& columnTags);
 
 // Writes Contacts_Export.csv in the split folder beside the input. Returns the number of
 // contacts and the file's path. Throws OperationError on a failure or limit.
 // Shows its progress on ui, when one is given, and yields to it.
 // The file's name is numbered, and an earlier one replaced, as the plan says.
-Written ExportContactsToCsv(const OpenInput& input, FileIo& io = systemFileIo(),
+Written exportContactsToCsv(const OpenInput& input, FileIo& io = systemFileIo(),
                             RunProgress* ui = nullptr, const OutputPlan& plan = {});
 
 // Reads the contact blocks of a file into items.

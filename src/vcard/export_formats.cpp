@@ -12,12 +12,12 @@ namespace {
 Written writeRaw(const OpenInput& input, ExportFormat, FileIo& io, RunProgress* ui,
                  const OutputPlan& plan, std::size_t* movedToNotes) {
   if (movedToNotes) *movedToNotes = 0;
-  return ExportContactsToCsv(input, io, ui, plan);
+  return exportContactsToCsv(input, io, ui, plan);
 }
 
 Written writeMapped(const OpenInput& input, ExportFormat format, FileIo& io, RunProgress* ui,
                     const OutputPlan& plan, std::size_t* movedToNotes) {
-  return ExportMappedCsv(input, format, io, ui, plan, movedToNotes);
+  return exportMappedCsv(input, format, io, ui, plan, movedToNotes);
 }
 
 constexpr ExportFormatInfo kFormats[] = {

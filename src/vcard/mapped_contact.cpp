@@ -137,7 +137,7 @@ namespace {
 
 // A structured value's first `count` parts; parts beyond them are joined into the last.
 std::vector<std::string> partsOf(std::string_view value, std::size_t count) {
-  std::vector<std::string> parts = StructuredParts(value);
+  std::vector<std::string> parts = structuredParts(value);
   parts.resize(std::max(parts.size(), count));
   std::string& last = parts[count - 1];
   for (std::size_t k = count; k < parts.size(); ++k) {
@@ -159,9 +159,9 @@ bool fillOnce(std::string& field, std::string text) {
 // Puts a property into its field; false when no field is for it.
 bool placeProperty(MappedContact& contact, const MappedProperty& p) {
   const std::string& name = p.name;
-  if (name == "FN") return fillOnce(contact.formattedName, UnescapeText(p.value));
-  if (name == "NICKNAME") return fillOnce(contact.nickname, UnescapeText(p.value));
-  if (name == "TITLE") return fillOnce(contact.title, UnescapeText(p.value));
+  if (name == "FN") return fillOnce(contact.formattedName, unescapeText(p.value));
+  if (name == "NICKNAME") return fillOnce(contact.nickname, unescapeText(p.value));
+  if (name == "TITLE") return fillOnce(contact.title, unescapeText(p.value));
   if (name == "BDAY") return fillOnce(contact.birthday, normalizedBirthday(p.value));
   if (name == "N") {
     const bool first = std::all_of(contact.name.begin(), contact.name.end(),
@@ -173,22 +173,22 @@ bool placeProperty(MappedContact& contact, const MappedProperty& p) {
   }
   if (name == "ORG") {
     if (!contact.organization.empty()) return false;
-    const std::vector<std::string> parts = StructuredParts(p.value);
+    const std::vector<std::string> parts = structuredParts(p.value);
     contact.organization = parts[0];
     contact.department =
         joinNonEmpty(std::vector<std::string>(parts.begin() + 1, parts.end()), ", ");
     return true;
   }
   if (name == "NOTE") {
-    contact.note = joinNonEmpty({contact.note, UnescapeText(p.value)}, "\n");
+    contact.note = joinNonEmpty({contact.note, unescapeText(p.value)}, "\n");
   } else if (name == "EMAIL") {
-    contact.emails.push_back({kindByTypes(p), {withoutScheme(UnescapeText(p.value), "MAILTO:")}});
+    contact.emails.push_back({kindByTypes(p), {withoutScheme(unescapeText(p.value), "MAILTO:")}});
   } else if (name == "TEL") {
-    contact.phones.push_back({kindByTypes(p), {withoutScheme(UnescapeText(p.value), "TEL:")}});
+    contact.phones.push_back({kindByTypes(p), {withoutScheme(unescapeText(p.value), "TEL:")}});
   } else if (name == "ADR") {
     contact.addresses.push_back({kindByTypes(p), partsOf(p.value, 7)});
   } else if (name == "URL") {
-    contact.websites.push_back({kindByTypes(p), {UnescapeText(p.value)}});
+    contact.websites.push_back({kindByTypes(p), {unescapeText(p.value)}});
   } else {
     return false;
   }
@@ -197,7 +197,7 @@ bool placeProperty(MappedContact& contact, const MappedProperty& p) {
 
 }  // namespace
 
-MappedContact MapContact(const std::vector<MappedProperty>& properties) {
+MappedContact mapContact(const std::vector<MappedProperty>& properties) {
   MappedContact contact;
   for (const MappedProperty& p : properties) {
     // The card's frame, and pictures, have no cell.
@@ -205,13 +205,13 @@ MappedContact MapContact(const std::vector<MappedProperty>& properties) {
       continue;
     }
     if (!placeProperty(contact, p) && !p.value.empty()) {
-      contact.other.push_back(p.tag + ": " + UnescapeText(p.value));
+      contact.other.push_back(p.tag + ": " + unescapeText(p.value));
     }
   }
   return contact;
 }
 
-void ForEachMappedContact(const OpenInput& input, const ContactSink& sink, FileIo& io,
+void forEachMappedContact(const OpenInput& input, const ContactSink& sink, FileIo& io,
                           RunProgress* ui) {
   const std::string& inputFile = input.path();
   PropertyCollector collector;

@@ -37,12 +37,12 @@ struct MappedContact {
   std::vector<std::string> other;
 };
 
-MappedContact MapContact(const std::vector<MappedProperty>& properties);
+MappedContact mapContact(const std::vector<MappedProperty>& properties);
 
 // Reads the contacts of a file as a mapped export does, giving each one's properties to sink;
 // they are valid until sink returns.
 using ContactSink = std::function<void(const std::vector<MappedProperty>& properties)>;
-void ForEachMappedContact(const OpenInput& input, const ContactSink& sink,
+void forEachMappedContact(const OpenInput& input, const ContactSink& sink,
                           FileIo& io = systemFileIo(), RunProgress* ui = nullptr);
 
 // The parts that are not empty, joined by separator.

@@ -9,7 +9,7 @@
 
 namespace palvren {
 
-std::size_t WriteMappedCsv(const std::vector<MappedContact>& contacts, ExportFormat format,
+std::size_t writeMappedCsv(const std::vector<MappedContact>& contacts, ExportFormat format,
                            const CsvLineSink& sink) {
   switch (format) {
     case ExportFormat::Outlook:
@@ -20,25 +20,25 @@ std::size_t WriteMappedCsv(const std::vector<MappedContact>& contacts, ExportFor
     case ExportFormat::Raw:
       break;
   }
-  throw std::logic_error("WriteMappedCsv: the raw format is not a mapped one");
+  throw std::logic_error("writeMappedCsv: the raw format is not a mapped one");
 }
 
-Written ExportMappedCsv(const OpenInput& input, ExportFormat format, FileIo& io, RunProgress* ui,
+Written exportMappedCsv(const OpenInput& input, ExportFormat format, FileIo& io, RunProgress* ui,
                         const OutputPlan& plan, std::size_t* movedToNotes) {
-  std::optional<OutputFolder> folder = PrepareSplitFolder(input.path());
+  std::optional<OutputFolder> folder = prepareSplitFolder(input.path());
   if (!folder) return {};
   const std::string name(exportFormatInfo(format).fileName);
   std::vector<MappedContact> contacts;
-  ForEachMappedContact(
+  forEachMappedContact(
       input,
       [&contacts](const std::vector<MappedProperty>& properties) {
-        contacts.push_back(MapContact(properties));
+        contacts.push_back(mapContact(properties));
       },
       io, ui);
   LineWriter output(*folder, numberedName(name, plan.resultNumber), io);
   const int rows = static_cast<int>(contacts.size());
   int line = 0;
-  const std::size_t moved = WriteMappedCsv(contacts, format, [&](std::string_view text) {
+  const std::size_t moved = writeMappedCsv(contacts, format, [&](std::string_view text) {
     if (ui && line > 0) stepDone(*ui, line - 1, rows);
     output.writeLine(text);
     ++line;

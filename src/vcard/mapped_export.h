@@ -19,14 +19,14 @@ namespace palvren {
 using CsvLineSink = std::function<void(std::string_view line)>;
 // Cells that a spreadsheet would run as a formula get a leading "'". Returns how many values had
 // no numbered column (past the tenth of their kind in the Google format) and went to the notes.
-std::size_t WriteMappedCsv(const std::vector<MappedContact>& contacts, ExportFormat format,
+std::size_t writeMappedCsv(const std::vector<MappedContact>& contacts, ExportFormat format,
                            const CsvLineSink& sink);
 
 // Writes the mapped CSV of the input in the split folder beside it, named by the format;
 // returns the number of contacts and the file. Throws OperationError on a failure or limit.
 // The file's name is numbered, and an earlier one replaced, as the plan says. movedToNotes, when
 // given, receives how many values went to the notes for want of a column.
-Written ExportMappedCsv(const OpenInput& input, ExportFormat format, FileIo& io = systemFileIo(),
+Written exportMappedCsv(const OpenInput& input, ExportFormat format, FileIo& io = systemFileIo(),
                         RunProgress* ui = nullptr, const OutputPlan& plan = {},
                         std::size_t* movedToNotes = nullptr);
 

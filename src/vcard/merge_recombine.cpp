@@ -30,18 +30,18 @@ int copyLines(const std::string& path, LineWriter& output, FileIo& io, RunProgre
 
 // "CONBINED" is the name's own spelling: files made by earlier versions carry it, and users look
 // for it. It stays as it is.
-std::string CombinedFileName() { return localDateText() + "_CONBINED_CONTACTS.vcf"; }
+std::string combinedFileName() { return localDateText() + "_CONBINED_CONTACTS.vcf"; }
 
 bool isCombinedFileName(const std::string& name) {
-  return numberOfName(name, CombinedFileName()) > 0;
+  return numberOfName(name, combinedFileName()) > 0;
 }
 
-std::vector<std::string> MergeInputs(const FileSelection& files, const OutputPlan& plan) {
+std::vector<std::string> mergeInputs(const FileSelection& files, const OutputPlan& plan) {
   checkLimit(static_cast<long long>(files.names.size()), "The selection", "files");
   std::vector<std::string> inputs;
   for (const std::string& name : files.names) {
-    if (plan.replaceResult && name == numberedName(CombinedFileName(), plan.resultNumber)) {
-      throw OperationError("\"" + files.folder + "/" + CombinedFileName() +
+    if (plan.replaceResult && name == numberedName(combinedFileName(), plan.resultNumber)) {
+      throw OperationError("\"" + files.folder + "/" + combinedFileName() +
                            "\" is the file this merge writes, so it cannot be merged too. Leave "
                            "it out or rename it, then merge again.");
     }
@@ -50,7 +50,7 @@ std::vector<std::string> MergeInputs(const FileSelection& files, const OutputPla
   return inputs;
 }
 
-std::vector<std::string> RecombineInputs(const std::string& folder) {
+std::vector<std::string> recombineInputs(const std::string& folder) {
   std::vector<std::string> inputs;
   for (std::string& file : listFiles(folder)) {
     if (!isCombinedFileName(fileNameOf(file)) && hasVcfExtension(file)) {
@@ -61,11 +61,11 @@ std::vector<std::string> RecombineInputs(const std::string& folder) {
   return inputs;
 }
 
-Written MergeFiles(const FileSelection& files, FileIo& io, RunProgress* ui,
+Written mergeFiles(const FileSelection& files, FileIo& io, RunProgress* ui,
                    const OutputPlan& plan) {
   if (files.names.size() < 2) return {};
-  const std::vector<std::string> inputs = MergeInputs(files, plan);
-  LineWriter output(files.folder + "/" + numberedName(CombinedFileName(), plan.resultNumber), io);
+  const std::vector<std::string> inputs = mergeInputs(files, plan);
+  LineWriter output(files.folder + "/" + numberedName(combinedFileName(), plan.resultNumber), io);
   std::string outputPath = output.path();
   long long count = 0;
   const int total = static_cast<int>(inputs.size());
@@ -75,14 +75,14 @@ Written MergeFiles(const FileSelection& files, FileIo& io, RunProgress* ui,
     checkLimit(count, "The merge", "contacts");
   }
   // A merge that copied no contact leaves an earlier combined file as it was.
-  if (count > 0) outputPath = commitResult(output, CombinedFileName(), plan);
+  if (count > 0) outputPath = commitResult(output, combinedFileName(), plan);
   return {static_cast<int>(count), outputPath};
 }
 
-Written RecombineFolder(const std::string& folder, RunProgress& ui, FileIo& io,
+Written recombineFolder(const std::string& folder, RunProgress& ui, FileIo& io,
                         const OutputPlan& plan) {
-  const std::vector<std::string> inputs = RecombineInputs(folder);
-  LineWriter output(folder + numberedName(CombinedFileName(), plan.resultNumber), io);
+  const std::vector<std::string> inputs = recombineInputs(folder);
+  LineWriter output(folder + numberedName(combinedFileName(), plan.resultNumber), io);
   std::string outputPath = output.path();
   int files = 0;
   for (const std::string& file : inputs) {
@@ -92,7 +92,7 @@ Written RecombineFolder(const std::string& folder, RunProgress& ui, FileIo& io,
     copyLines(file, output, io, &ui);
     ++files;
   }
-  if (files > 0) outputPath = commitResult(output, CombinedFileName(), plan);
+  if (files > 0) outputPath = commitResult(output, combinedFileName(), plan);
   return {files, outputPath};
 }
 

@@ -50,7 +50,7 @@ void NamingSession::remember(const std::string& first, const std::string& assign
   lastAssigned_[first] = assigned;
 }
 
-std::string ContactFileName(const std::string& outputFolder, std::string_view stem) {
+std::string contactFileName(const std::string& outputFolder, std::string_view stem) {
   while (!stem.empty() && (stem.front() == '.' || stem.front() == ' ')) stem.remove_prefix(1);
   if (stem.empty()) return std::string();
   constexpr std::string_view kExtension = ".vcf";
@@ -67,10 +67,10 @@ std::string ContactFileName(const std::string& outputFolder, std::string_view st
   return stem.empty() ? std::string() : std::string(stem) + std::string(kExtension);
 }
 
-bool RenameToContactName(LineWriter& written, const ContactLines& contactLines, RunProgress& ui,
+bool renameToContactName(LineWriter& written, const ContactLines& contactLines, RunProgress& ui,
                          NamingSession& session) {
   const std::string folder = written.folder().path();
-  const std::string first = ContactFileName(folder, NameFromContactLines(contactLines));
+  const std::string first = contactFileName(folder, nameFromContactLines(contactLines));
   if (first.empty()) return false;
   std::string name = first;
   bool resumed = false;
@@ -90,7 +90,7 @@ bool RenameToContactName(LineWriter& written, const ContactLines& contactLines, 
         continue;
       }
     }
-    const std::string next = NextUniqueName(folder + "/" + name);
+    const std::string next = nextUniqueName(folder + "/" + name);
     if (next.empty()) return false;  // the "-#" counter is exhausted
     name = fileNameOf(next);
   }
@@ -130,28 +130,28 @@ std::string decodedValueAt(const ContactLines& contactLines, std::size_t i) {
 
 }  // namespace
 
-std::string NameFromContactLines(const ContactLines& contactLines) {
+std::string nameFromContactLines(const ContactLines& contactLines) {
   struct Rule {
     std::string_view key;
     std::string (*result)(std::string_view cleaned);
   };
   static const Rule rules[] = {
       {"FN", [](std::string_view v) { return std::string(v); }},
-      {"N", [](std::string_view v) { return SwapFirstWord(v); }},
+      {"N", [](std::string_view v) { return swapFirstWord(v); }},
       {"TITLE:", [](std::string_view v) { return std::string(v); }},
-      {"EMAIL", [](std::string_view v) { return EmailLocalPart(v); }},
+      {"EMAIL", [](std::string_view v) { return emailLocalPart(v); }},
   };
   for (const Rule& rule : rules) {
     for (std::size_t i = 1; i < contactLines.size(); ++i) {
       if (!startsProperty(contactLines[i], rule.key)) continue;
-      std::string cleaned = CleanNameText(decodedValueAt(contactLines, i));
+      std::string cleaned = cleanNameText(decodedValueAt(contactLines, i));
       if (!cleaned.empty()) return rule.result(cleaned);
     }
   }
   return std::string();
 }
 
-std::string CleanNameText(std::string_view text) {
+std::string cleanNameText(std::string_view text) {
   std::string result;
   result.reserve(text.size());
   for (char c : trimSpaces(text)) {
@@ -175,7 +175,7 @@ std::string CleanNameText(std::string_view text) {
   return std::string(trimSpaces(collapseSpaceRuns(std::move(result))));
 }
 
-std::string SwapFirstWord(std::string_view text) {
+std::string swapFirstWord(std::string_view text) {
   std::size_t space = text.find(' ');
   if (space == std::string_view::npos) return std::string(text);
   std::string swapped =
@@ -183,13 +183,13 @@ std::string SwapFirstWord(std::string_view text) {
   return std::string(trimSpaces(swapped));
 }
 
-std::string EmailLocalPart(std::string_view text) {
+std::string emailLocalPart(std::string_view text) {
   std::size_t at = text.find('@');
   if (at == std::string_view::npos) return std::string(text);
   return std::string(trimSpaces(text.substr(0, at)));
 }
 
-std::string NextUniqueName(const std::string& path) {
+std::string nextUniqueName(const std::string& path) {
   if (path.empty()) return path;
   std::string base = baseNameOf(path);
   long long number = 0;

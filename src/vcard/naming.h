@@ -39,20 +39,20 @@ class NamingSession {
 // Puts a freshly written single-contact file under a name formed from its lines, made unique
 // with "-#" and a counter; a name is taken only when nothing at all stands there. Returns false,
 // with the file still unplaced, when no name can be formed or the file system refuses it.
-bool RenameToContactName(LineWriter& written, const ContactLines& contactLines, RunProgress& ui,
+bool renameToContactName(LineWriter& written, const ContactLines& contactLines, RunProgress& ui,
                          NamingSession& session);
 
 // The file name for a stem in outputFolder: leading dots (which would hide the file) removed,
 // cut at a character boundary so that the whole path stays within 255 bytes; "" when nothing
 // is left.
-std::string ContactFileName(const std::string& outputFolder, std::string_view stem);
+std::string contactFileName(const std::string& outputFolder, std::string_view stem);
 
-std::string NameFromContactLines(const ContactLines& contactLines);
-std::string CleanNameText(std::string_view text);
-std::string SwapFirstWord(std::string_view text);
-std::string EmailLocalPart(std::string_view text);
+std::string nameFromContactLines(const ContactLines& contactLines);
+std::string cleanNameText(std::string_view text);
+std::string swapFirstWord(std::string_view text);
+std::string emailLocalPart(std::string_view text);
 // The next "-#" candidate for a path; the empty text when the counter cannot be raised within
 // 16 bits (or the path is empty).
-std::string NextUniqueName(const std::string& path);
+std::string nextUniqueName(const std::string& path);
 
 }  // namespace palvren

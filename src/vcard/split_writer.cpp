@@ -45,10 +45,10 @@ void writeBlock(std::string_view& line, LineReader& reader, ContactFolderWriter&
 
 }  // namespace
 
-Written SplitContacts(const OpenInput& input, RunProgress& ui, NamingMode naming, FileIo& io,
+Written splitContacts(const OpenInput& input, RunProgress& ui, NamingMode naming, FileIo& io,
                       const OutputPlan& plan) {
   const int blocks = checkSplitLimits(input, io);
-  std::optional<OutputFolder> folder = PrepareSplitFolder(input.path(), plan);
+  std::optional<OutputFolder> folder = prepareSplitFolder(input.path(), plan);
   if (!folder) return {};
   Written written{0, folder->path()};
   ContactFolderWriter writer(std::move(*folder), blocks, io, plan.firstContactNumber);

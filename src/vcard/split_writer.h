@@ -15,7 +15,7 @@ namespace palvren {
 // Refuses (OperationError) an input of more than 32767 contacts or a block of more than 32767
 // lines before anything is written.
 // The folder and the first number are the plan's.
-Written SplitContacts(const OpenInput& input, RunProgress& ui, NamingMode naming,
+Written splitContacts(const OpenInput& input, RunProgress& ui, NamingMode naming,
                       FileIo& io = systemFileIo(), const OutputPlan& plan = {});
 
 }  // namespace palvren

@@ -342,7 +342,7 @@ std::optional<InlineImage> inlineImage(std::string_view tag, std::string_view va
   return InlineImage{std::move(*format), std::move(*bytes)};
 }
 
-std::vector<std::string> StructuredParts(std::string_view value) {
+std::vector<std::string> structuredParts(std::string_view value) {
   std::vector<std::string> parts(1);
   for (std::size_t i = 0; i < value.size(); ++i) {
     if (value[i] == '\\' && i + 1 < value.size()) {
@@ -354,11 +354,11 @@ std::vector<std::string> StructuredParts(std::string_view value) {
       parts.back() += value[i];
     }
   }
-  for (std::string& part : parts) part = std::string(trimSpaces(UnescapeText(part)));
+  for (std::string& part : parts) part = std::string(trimSpaces(unescapeText(part)));
   return parts;
 }
 
-std::string UnescapeText(std::string_view value) {
+std::string unescapeText(std::string_view value) {
   std::string text;
   text.reserve(value.size());
   for (std::size_t i = 0; i < value.size(); ++i) {

@@ -48,9 +48,9 @@ std::string encodeQuotedPrintable(std::string_view bytes);
 std::optional<std::string> decodeBase64(std::string_view text);
 
 // The parts of a structured value, split at unescaped ";" and unescaped.
-std::vector<std::string> StructuredParts(std::string_view value);
+std::vector<std::string> structuredParts(std::string_view value);
 // A text value unescaped: "\n" a line break; "\,", "\;", "\\" the character.
-std::string UnescapeText(std::string_view value);
+std::string unescapeText(std::string_view value);
 
 // Bytes as UTF-8 text, decided for this value alone: bytes that are valid UTF-8 holding a
 // multi-byte character are UTF-8 (whatever is declared); otherwise the declared charset, when it

@@ -192,10 +192,10 @@ TEST(Cli, TheReportNeverReplacesDataAndShowsNoRawControlCharacters) {
     EXPECT_EQ(pathTaken(target) ? readBytes(target) : "", before) << target;
   }
   Result merged = run(
-      {"merge", "in.vcf", "b.vcf", "--check", "1", "--report", CombinedFileName(), "--keep-both"},
+      {"merge", "in.vcf", "b.vcf", "--check", "1", "--report", combinedFileName(), "--keep-both"},
       folder.path());
   EXPECT_EQ(merged.status, 2) << merged.err;
-  EXPECT_FALSE(pathTaken(folder.file(CombinedFileName())));
+  EXPECT_FALSE(pathTaken(folder.file(combinedFileName())));
 
   ::mkfifo(folder.file("fifo").c_str(), 0600);
   const pid_t reader = ::fork();
@@ -276,7 +276,7 @@ TEST(Cli, TheCheckReportsWhatItDidAndADryRunWritesNothing) {
                             "merged, 4 contacts written."),
             std::string::npos)
       << merged.out;
-  EXPECT_EQ(readBytes(folder.file(CombinedFileName())), kSimilar + cards({{"FN:Cy"}}));
+  EXPECT_EQ(readBytes(folder.file(combinedFileName())), kSimilar + cards({{"FN:Cy"}}));
   Result recombineDry =
       run({"recombine", ".", "--check", "2", "--conflicts", "second", "--dry-run"},
           folder.file("Split-vCards"));
@@ -289,10 +289,10 @@ TEST(Cli, MergeRecombineExportAndCount) {
   folder.write("b.vcf", cards({{"FN:C"}}));
   Result merged = run({"merge", "a.vcf", "b.vcf"}, folder.path());
   EXPECT_EQ(merged.status, 0) << merged.err;
-  EXPECT_EQ(readBytes(folder.file(CombinedFileName())), cards({{"FN:A"}, {"FN:B"}, {"FN:C"}}));
+  EXPECT_EQ(readBytes(folder.file(combinedFileName())), cards({{"FN:A"}, {"FN:B"}, {"FN:C"}}));
   EXPECT_NE(merged.out.find("3 cards have been combined into..."), std::string::npos);
 
-  Result count = run({"count", folder.file(CombinedFileName())});
+  Result count = run({"count", folder.file(combinedFileName())});
   EXPECT_EQ(count.out, "3\n");
   for (const std::string& notAFile : {folder.file("missing.vcf"), folder.path()}) {
     Result nothing = run({"count", notAFile});
@@ -301,11 +301,11 @@ TEST(Cli, MergeRecombineExportAndCount) {
     EXPECT_NE(nothing.err.find("is not a file"), std::string::npos) << notAFile;
   }
 
-  Result exported = run({"export", folder.file(CombinedFileName())});
+  Result exported = run({"export", folder.file(combinedFileName())});
   EXPECT_EQ(exported.status, 0);
   EXPECT_EQ(readBytes(folder.file("Split-vCards/Contacts_Export.csv")),
             crlfLines({"FN", "\"A\"", "\"B\"", "\"C\""}));
-  Result outlook = run({"export", folder.file(CombinedFileName()), "--format", "outlook"});
+  Result outlook = run({"export", folder.file(combinedFileName()), "--format", "outlook"});
   EXPECT_EQ(outlook.status, 0);
   EXPECT_NE(outlook.out.find("Format: Outlook CSV."), std::string::npos) << outlook.out;
   EXPECT_TRUE(readBytes(folder.file("Split-vCards/Contacts_Outlook.csv"))
@@ -322,10 +322,10 @@ TEST(Cli, MergeRecombineExportAndCount) {
   ASSERT_EQ(split.status, 0);
   Result recombined = run({"recombine", "."}, folder.file("Split-vCards"));
   EXPECT_EQ(recombined.status, 0) << recombined.err;
-  EXPECT_NE(recombined.out.find("\"" + folder.file("Split-vCards/" + CombinedFileName()) + "\""),
+  EXPECT_NE(recombined.out.find("\"" + folder.file("Split-vCards/" + combinedFileName()) + "\""),
             std::string::npos)
       << recombined.out;
-  EXPECT_EQ(readBytes(folder.file("Split-vCards/" + CombinedFileName())),
+  EXPECT_EQ(readBytes(folder.file("Split-vCards/" + combinedFileName())),
             cards({{"FN:A"}}) + "\r\n" + cards({{"FN:B"}}));
   const auto before = fileNames(folder.path());
   EXPECT_EQ(run({"recombine", "nowhere"}, folder.path()).status, 2);

@@ -137,7 +137,7 @@ TEST_F(PromptWindowTest, TheKeyboardReachesEveryControlInOrder) {
 TEST_F(PromptWindowTest, ShowsPicturesAsThumbnailsAndEncodedTextDecoded) {
   ContactList list;
   ContactTable table(1);
-  LoadContacts(std::string(PALVREN_TEST_DATA) + "/encoded_values.vcf", list, table);
+  loadContacts(std::string(PALVREN_TEST_DATA) + "/encoded_values.vcf", list, table);
   first = table[1];
   second = table[1];
   const std::string fn = "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE";
@@ -300,7 +300,7 @@ TEST(PromptWindowCorpus, ShowingRealContactsChangesNoByte) {
     ContactList list;
     ContactTable table(1);
     try {
-      LoadContacts(file.string(), list, table);
+      loadContacts(file.string(), list, table);
     } catch (const std::exception&) {
       continue;  // refused files are the corpus test's concern
     }

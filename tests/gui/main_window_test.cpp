@@ -461,7 +461,7 @@ TEST_F(MainWindowTest, AMergeWithTheCheckWritesOneCleanFileAndOffersTheReport) {
   click(option("operationButtons", 2));
   click(check());
   click(button("runButton"));
-  EXPECT_EQ(testing::readBytes(folder.file(CombinedFileName())),
+  EXPECT_EQ(testing::readBytes(folder.file(combinedFileName())),
             "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:B\r\nEND:VCARD\r\n"
             "BEGIN:VCARD\r\nFN:C\r\nEND:VCARD\r\n");
   ASSERT_EQ(dialogs->reports.size(), 1u);
@@ -469,7 +469,7 @@ TEST_F(MainWindowTest, AMergeWithTheCheckWritesOneCleanFileAndOffersTheReport) {
             std::string::npos);
   EXPECT_EQ(dialogs->messages.back().title, "vCard Merge Successfull");
   EXPECT_NE(dialogs->messages.back().text.find(
-                "3 cards have been combined into...\r\n\r\n\"" + folder.file(CombinedFileName()) +
+                "3 cards have been combined into...\r\n\r\n\"" + folder.file(combinedFileName()) +
                 "\"\r\n4 contacts read, 1 identical contacts removed, 0 similar contacts "
                 "merged, 3 contacts written."),
             std::string::npos)
