@@ -1,0 +1,173 @@
+// The main window's menu bar and status bar.
+#include <QAction>
+#include <QActionGroup>
+#include <QLocale>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTime>
+#include <QTimer>
+
+#include "app/elided_label.h"
+#include "app/main_window.h"
+#include "app/qt_text.h"
+#include "app/settings.h"
+
+namespace palvren {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+int px(int twips) { return twips / kTwipsPerPixel; }
+
+ElidedLabel* statusPanelLabel(const QString& text, int widthTwips, QWidget* parent) {
+  auto* label = new ElidedLabel(text, parent);
+  label->setFrameShape(QFrame::Panel);
+  label->setFrameShadow(QFrame::Sunken);
+  label->setMinimumWidth(px(widthTwips));
+  return label;
+}
+
+QString progressPhase(const QString& status) {
+  static const std::pair<const char*, const char*> kPhases[] = {
+      {"Verifying Input File", "Counting"},
+      {"Loading File Data", "Loading"},
+      {"Performing Contact Cleaner", "Cleaning"},
+      {"PASS 1", "Pass 1:"},
+      {"PASS 2", "Pass 2:"},
+      {"Writing Output Files", "Writing"},
+      {"Processing", "Writing"},
+      {"Exporting", "Exporting"},
+      {"Merging", "Merging"}};
+  for (const auto& [start, phase] : kPhases) {
+    if (status.startsWith(QLatin1String(start))) return phase;
+  }
+  return QString();
+}
+
+}  // namespace
+
+void MainWindow::buildMenus() {
+  // An entry of a menu, with its object name and handler.
+  auto entry = [this](QMenu* menu, const char* caption, const char* name,
+                      void (MainWindow::*click)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, click);
+    return action;
+  };
+  QMenu* file = menuBar()->addMenu("&File");
+  file->setObjectName("fileMenu");
+  runAction = entry(file, "&Run Now", "runAction", &MainWindow::onRunTriggered);
+  file->addSeparator();
+  exitAction = entry(file, "E&xit", "exitAction", &MainWindow::onExitTriggered);
+  buildOptionsMenu();
+  QMenu* help = menuBar()->addMenu("&Help");
+  help->setObjectName("helpMenu");
+  redundancyLogicAction = entry(help, "&Redundancy Logic", "redundancyLogicAction",
+                                &MainWindow::onRedundancyLogicTriggered);
+  help->addSeparator();
+  aboutAction = entry(help, "&About", "aboutAction", &MainWindow::onAboutTriggered);
+}
+
+// Options kept between sessions: the export format.
+void MainWindow::buildOptionsMenu() {
+  QMenu* options = menuBar()->addMenu("&Options");
+  options->setObjectName("optionsMenu");
+  matchRule_ = savedMatchRule();
+  tolerantMatchingAction =
+      options->addAction("&Tolerant Matching (case, spacing, accents, number format)");
+  tolerantMatchingAction->setObjectName("tolerantMatchingAction");
+  tolerantMatchingAction->setCheckable(true);
+  tolerantMatchingAction->setChecked(matchRule_.tolerant);
+  tolerantLabel->setVisible(matchRule_.tolerant);
+  connect(tolerantMatchingAction, &QAction::toggled, this, [this](bool on) {
+    matchRule_.tolerant = on;
+    tolerantLabel->setVisible(on);
+    fitToContents();
+    saveMatchRule(matchRule_);
+  });
+  countryCodeAction = options->addAction("Default &Country Code...");
+  countryCodeAction->setObjectName("countryCodeAction");
+  connect(countryCodeAction, &QAction::triggered, this, &MainWindow::onCountryCodeTriggered);
+  options->addSeparator();
+  exportFormatMenu = options->addMenu("&Export Format");
+  exportFormatMenu->setObjectName("exportFormatMenu");
+  auto* group = new QActionGroup(this);
+  const ExportFormat saved = savedExportFormat();
+  for (const ExportFormatInfo& format : exportFormats()) {
+    QAction* action = exportFormatMenu->addAction(
+        QString::fromUtf8(format.menuCaption.data(), qsizetype(format.menuCaption.size())));
+    action->setObjectName(QString::fromUtf8(format.key.data(), qsizetype(format.key.size())) +
+                          "FormatAction");
+    action->setCheckable(true);
+    action->setChecked(format.format == saved);
+    group->addAction(action);
+    const ExportFormat chosen = format.format;
+    connect(action, &QAction::triggered, this, [chosen] { saveExportFormat(chosen); });
+    formatActions.push_back(action);
+  }
+}
+
+// The calling code read as the trunk "0" of national numbers when matching tolerantly.
+void MainWindow::onCountryCodeTriggered() {
+  std::optional<std::string> typed = dialogs_->askText(
+      "Country calling code for national numbers (digits, such as 44 or 1); empty for none:",
+      "Default Country Code", matchRule_.countryCode);
+  if (!typed) return;
+  std::string digits;
+  for (char c : *typed) {
+    if (c >= '0' && c <= '9') digits += c;
+  }
+  if (digits.size() > 3) {
+    dialogs_->message("A country calling code has one to three digits.", "Default Country Code",
+                      MessageIcon::Critical);
+    return;
+  }
+  matchRule_.countryCode = digits;
+  saveMatchRule(matchRule_);
+}
+
+void MainWindow::buildStatusBar() {
+  statusPanel = statusPanelLabel("Please Choose Options and Click Run...", 4455, this);
+  countPanel = statusPanelLabel("No Card", 4455, this);
+  clockPanel = statusPanelLabel(QString(), 1440, this);
+  statusPanel->setObjectName("statusPanel");
+  countPanel->setObjectName("countPanel");
+  clockPanel->setObjectName("clockPanel");
+  clockPanel->setAlignment(Qt::AlignCenter);
+  progressBar = new QProgressBar(this);
+  progressBar->setObjectName("progressBar");
+  progressBar->setMaximumWidth(px(2400));
+  progressBar->hide();
+  statusBar()->addWidget(statusPanel, 1);
+  statusBar()->addWidget(countPanel, 1);
+  statusBar()->addWidget(progressBar, 1);
+  statusBar()->addPermanentWidget(clockPanel);
+  statusBar()->setSizeGripEnabled(false);
+  updateClock();
+  auto* clock = new QTimer(statusBar());
+  connect(clock, &QTimer::timeout, this, &MainWindow::updateClock);
+  clock->start(1000);
+}
+
+void MainWindow::updateClock() { clockPanel->setFullText(QTime::currentTime().toString("HH:mm")); }
+
+void MainWindow::showStatus(const std::string& text) {
+  statusPanel->setFullText(displayText(text));
+}
+void MainWindow::showCount(const std::string& text) { countPanel->setFullText(displayText(text)); }
+
+void MainWindow::showProgress(int done, int total) {
+  progressBar->setVisible(total > 0);
+  if (total <= 0) return;
+  // The bar names its phase, with the counts as the person's locale writes them.
+  const QString phase = progressPhase(statusPanel->fullText());
+  const QLocale locale;
+  progressBar->setFormat((phase.isEmpty() ? QString() : phase + " ") + locale.toString(done) +
+                         " of " + locale.toString(total));
+  progressBar->setRange(0, total);
+  progressBar->setValue(done);
+}
+
+}  // namespace palvren
