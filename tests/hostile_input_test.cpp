@@ -35,7 +35,7 @@ std::string contacts(int n, const std::string& extra = "") {
   return text;
 }
 
-// The four ways a file can be split or exported: plain, named, and with both redundancy checks.
+// The ways a file can be split (plain, named, with either redundancy check) or exported.
 struct Variant {
   const char* name;
   RunMode mode;
