@@ -329,18 +329,13 @@ RunOutcome runExport(Branch& branch) {
   return branch.outcome();
 }
 
+// In the order of RunMode.
+const BranchTexts* const kTextsByMode[] = {&kSplitTexts, &kRecombineTexts, &kMergeTexts,
+                                           &kExportTexts};
+
 const BranchTexts& textsOf(RunMode mode) {
-  switch (mode) {
-    case RunMode::Split:
-      return kSplitTexts;
-    case RunMode::Recombine:
-      return kRecombineTexts;
-    case RunMode::Merge:
-      return kMergeTexts;
-    case RunMode::Export:
-      break;
-  }
-  return kExportTexts;
+  const auto index = static_cast<std::size_t>(mode);
+  return index < std::size(kTextsByMode) ? *kTextsByMode[index] : kExportTexts;
 }
 
 }  // namespace
