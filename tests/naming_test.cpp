@@ -95,9 +95,9 @@ TEST(NameFromContactLines, TriesFormattedNameThenNameThenTitleThenEmail) {
 class RenameTest : public ::testing::Test {
  protected:
   // Writes the next contact's file and names it as the contact folder writer does.
-  void rename(const std::string& content, const std::string& fnValue) {
+  void rename(const std::string& content, const std::string& fnValue, FileIo& io = systemFileIo()) {
     session.startContact(++written);
-    LineWriter writer(output, numberedContactName(written));
+    LineWriter writer(output, numberedContactName(written), io);
     writer.writeText(content);
     if (!renameToContactName(writer, {"", "FN:" + fnValue}, ui, session)) writer.commit();
   }
@@ -136,11 +136,16 @@ TEST_F(RenameTest, AnythingAtANameCountsAsTakenAndIsLeftAlone) {
 }
 
 TEST_F(RenameTest, ANameTakenBetweenLookingAndTakingGoesToTheOtherRun) {
-  claim_hook::set([](const OutputFolder& folder, const std::string& name) {
-    if (name == "Ann.vcf") testing::writeBytes(folder.pathOf(name), "other run");
-  });
-  rename("ours", "Ann");
-  claim_hook::set(nullptr);
+  // Takes the name the way another run would, between looking and taking.
+  struct OtherRun : FileIo {
+    std::string folder;
+    int moveWithoutReplacing(int at, const char* from, const char* to) override {
+      if (std::string(to) == "Ann.vcf") testing::writeBytes(folder + "/" + to, "other run");
+      return FileIo::moveWithoutReplacing(at, from, to);
+    }
+  } otherRun;
+  otherRun.folder = folder.path();
+  rename("ours", "Ann", otherRun);
   EXPECT_EQ(readBytes(folder.file("Ann.vcf")), "other run");
   EXPECT_EQ(readBytes(folder.file("Ann-#1.vcf")), "ours");
 }

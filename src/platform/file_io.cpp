@@ -1,7 +1,10 @@
 #include "platform/file_io.h"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 namespace palvren {
 
@@ -13,6 +16,15 @@ ssize_t FileIo::write(int fd, const void* data, std::size_t size) {
 
 int FileIo::create(int folder, const char* name, int flags, mode_t mode) {
   return ::openat(folder, name, flags, mode);
+}
+
+int FileIo::moveWithoutReplacing(int folder, const char* from, const char* to) {
+  if (::renameat2(folder, from, folder, to, RENAME_NOREPLACE) == 0) return 0;
+  if (errno != EINVAL && errno != ENOSYS) return errno;
+  // File systems without the no-replace move: a hard link never replaces either.
+  if (::linkat(folder, from, folder, to, 0) != 0) return errno;
+  ::unlinkat(folder, from, 0);
+  return 0;
 }
 
 FileIo& systemFileIo() {

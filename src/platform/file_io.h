@@ -16,6 +16,9 @@ class FileIo {
   virtual ssize_t write(int fd, const void* data, std::size_t size);
   // As openat(2) creating a file: the descriptor, or -1 with errno set.
   virtual int create(int folder, const char* name, int flags, mode_t mode);
+  // Moves from to to within folder unless anything at all stands at to: 0, or the errno value
+  // (EEXIST when the name is taken).
+  virtual int moveWithoutReplacing(int folder, const char* from, const char* to);
 };
 
 // The system's own reads and writes.

@@ -99,7 +99,7 @@ void LineWriter::settle() {
 
 int LineWriter::commitAs(const std::string& name) {
   close();
-  const int error = folder_->claim(temporary_, name);
+  const int error = folder_->claim(temporary_, name, io_);
   if (error == 0) {
     name_ = name;
     temporary_ = name;

@@ -17,8 +17,6 @@ namespace palvren {
 
 namespace {
 
-claim_hook::Hook claimHook = nullptr;
-
 // A name no other run uses: a random start drawn once per process, then a counter mixed in.
 // Exclusive creation makes it safe whatever stands in the folder; the randomness only keeps runs
 // from bumping into each other's names.
@@ -43,10 +41,6 @@ int openFolder(int at, const std::string& path, int extraFlags) {
 }
 
 }  // namespace
-
-namespace claim_hook {
-void set(Hook hook) { claimHook = hook; }
-}  // namespace claim_hook
 
 OutputFolder::OutputFolder(const std::string& path)
     : fd_(openFolder(AT_FDCWD, path.empty() ? "." : path, 0)), path_(path) {
@@ -116,14 +110,8 @@ void OutputFolder::replace(const std::string& from, const std::string& name) con
   }
 }
 
-int OutputFolder::claim(const std::string& from, const std::string& name) const {
-  if (claimHook) claimHook(*this, name);
-  if (::renameat2(fd_, from.c_str(), fd_, name.c_str(), RENAME_NOREPLACE) == 0) return 0;
-  if (errno != EINVAL && errno != ENOSYS) return errno;
-  // File systems without the no-replace move: a hard link never replaces either.
-  if (::linkat(fd_, from.c_str(), fd_, name.c_str(), 0) != 0) return errno;
-  ::unlinkat(fd_, from.c_str(), 0);
-  return 0;
+int OutputFolder::claim(const std::string& from, const std::string& name, FileIo& io) const {
+  return io.moveWithoutReplacing(fd_, from.c_str(), name.c_str());
 }
 
 void OutputFolder::remove(const std::string& name) const noexcept {

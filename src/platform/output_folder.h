@@ -41,7 +41,7 @@ class OutputFolder {
   void replace(const std::string& from, const std::string& name) const;
   // Moves from to name unless anything at all stands there. Returns 0, or the errno value
   // (EEXIST when the name is taken).
-  int claim(const std::string& from, const std::string& name) const;
+  int claim(const std::string& from, const std::string& name, FileIo& io = systemFileIo()) const;
   void remove(const std::string& name) const noexcept;
 
  private:
@@ -50,12 +50,5 @@ class OutputFolder {
   int fd_ = -1;
   std::string path_;
 };
-
-// A test seam: called with the name right before every claim, so that a test can take the name
-// the way another run would between looking and taking.
-namespace claim_hook {
-using Hook = void (*)(const OutputFolder& folder, const std::string& name);
-void set(Hook hook);
-}  // namespace claim_hook
 
 }  // namespace palvren
