@@ -368,7 +368,13 @@ std::string MainWindow::startFolder() const {
 void MainWindow::holdPaths(const std::vector<std::string>& paths) {
   if (paths.empty()) return;
   if (running_) {
-    showStatus("A run is in progress: stop it or let it finish, then hand over the files again.");
+    // Held once the run and its message are over; the run's own status comes first.
+    handedDuringRun_ = paths;
+    showStatus(paths.size() == 1
+                   ? "\"" + fileNameOf(paths[0]) +
+                         "\" was handed over: it is held when this run ends."
+                   : std::to_string(paths.size()) +
+                         " files were handed over: they are held when this run ends.");
     return;
   }
   held_ = palvren::holdPaths(paths, currentRunMode());
@@ -427,6 +433,7 @@ void MainWindow::onRunClicked() {
     return;
   }
   setRunning(false);
+  if (!handedDuringRun_.empty()) holdPaths(std::exchange(handedDuringRun_, {}));
 }
 
 // While a run goes on, its options are held: the operation, naming and redundancy choices and

@@ -37,7 +37,8 @@ class MainWindow : public QMainWindow {
   ~MainWindow() override;
 
   // Holds paths handed to the program as the next run's input: selects the operation that fits
-  // and says what is held. While a run goes on nothing is taken, and the status says so.
+  // and says what is held. Paths handed over while a run goes on (its last message open, say)
+  // are held once it ends, and the status says so meanwhile.
   void holdPaths(const std::vector<std::string>& paths);
   const HeldInput& heldInput() const { return held_; }
   // Where the next file dialog starts: the folder of the last choice, else the program's own
@@ -130,6 +131,7 @@ class MainWindow : public QMainWindow {
   QAction* countryCodeAction;
   MatchRule matchRule_;
   HeldInput held_;
+  std::vector<std::string> handedDuringRun_;
 
   std::unique_ptr<WindowDialogs> dialogs_;
   SourceDialogSettings sourceDialog_;

@@ -20,11 +20,18 @@ constexpr int kRetryMilliseconds = 50;
 constexpr qsizetype kMostHandOverBytes = 1024 * 1024;
 constexpr qsizetype kMostHandOverPaths = 1000;
 
-// Paths travel as UTF-8, each ended by a NUL, which no path holds.
+// Paths travel as UTF-8, each ended by a NUL, which no path holds; an empty one ends the list.
+// The first copy answers kTaken once it has taken them.
 QByteArray encodePaths(const QStringList& paths) {
   QByteArray bytes;
   for (const QString& path : paths) bytes += path.toUtf8() + '\0';
-  return bytes;
+  return bytes + '\0';
+}
+
+constexpr char kTaken = '\x06';
+
+bool isWholeHandOver(const QByteArray& bytes) {
+  return bytes == QByteArray(1, '\0') || bytes.endsWith(QByteArray(2, '\0'));
 }
 
 }  // namespace
@@ -80,11 +87,44 @@ bool SingleInstance::handOver(const QStringList& paths) const {
   if (socket.bytesToWrite() > 0 && !socket.waitForBytesWritten(kHandOverMilliseconds)) {
     return false;
   }
+  // Done only when the first copy says it took them.
+  QDeadlineTimer deadline(kHandOverMilliseconds);
+  while (socket.bytesAvailable() == 0) {
+    if (deadline.hasExpired() ||
+        !socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
+      return false;
+    }
+  }
+  if (socket.read(1) != QByteArray(1, kTaken)) return false;
   socket.disconnectFromServer();
   if (socket.state() != QLocalSocket::UnconnectedState) {
     socket.waitForDisconnected(kHandOverMilliseconds);
   }
   return true;
+}
+
+void SingleInstance::receiveFrom(QLocalSocket* socket,
+                                 const std::function<void(const QStringList&)>& receiver) {
+  auto received = std::make_shared<QByteArray>();
+  auto taken = std::make_shared<bool>(false);
+  // A sender past the limit is cut off at once: nothing it sent is held. A whole list is
+  // handed to the receiver, then acknowledged.
+  auto take = [socket, received, taken, receiver] {
+    if (*taken || received->size() > kMostHandOverBytes) return;
+    *received += socket->read(kMostHandOverBytes + 1 - received->size());
+    if (received->size() > kMostHandOverBytes) {
+      socket->abort();
+      return;
+    }
+    if (!isWholeHandOver(*received)) return;
+    *taken = true;
+    receiver(decodeHandOver(*received));
+    socket->write(QByteArray(1, kTaken));
+    socket->flush();
+  };
+  QObject::connect(socket, &QLocalSocket::readyRead, socket, take);
+  QObject::connect(socket, &QLocalSocket::disconnected, socket,
+                   [socket] { socket->deleteLater(); });
 }
 
 void SingleInstance::listen(std::function<void(const QStringList&)> receiver) {
@@ -97,20 +137,7 @@ void SingleInstance::listen(std::function<void(const QStringList&)> receiver) {
   QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(),
                    [this, receiver = std::move(receiver)] {
                      while (QLocalSocket* socket = server_->nextPendingConnection()) {
-                       auto received = std::make_shared<QByteArray>();
-                       // A sender past the limit is cut off at once: nothing it sent is held.
-                       auto take = [socket, received] {
-                         if (received->size() > kMostHandOverBytes) return;
-                         *received += socket->read(kMostHandOverBytes + 1 - received->size());
-                         if (received->size() > kMostHandOverBytes) socket->abort();
-                       };
-                       QObject::connect(socket, &QLocalSocket::readyRead, socket, take);
-                       QObject::connect(socket, &QLocalSocket::disconnected, socket,
-                                        [socket, received, receiver, take] {
-                                          take();
-                                          receiver(decodeHandOver(*received));
-                                          socket->deleteLater();
-                                        });
+                       receiveFrom(socket, receiver);
                      }
                    });
 }

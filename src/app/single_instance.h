@@ -7,6 +7,7 @@
 #include <memory>
 
 class QLocalServer;
+class QLocalSocket;
 
 namespace palvren {
 
@@ -21,7 +22,7 @@ class SingleInstance {
   bool anotherIsRunning() const { return anotherHoldsLock_; }
 
   // In a later copy: gives paths (empty for none) to the first copy. False when it cannot be
-  // reached in time.
+  // reached in time or does not confirm in time that it took them.
   bool handOver(const QStringList& paths) const;
   // In the first copy: calls receiver with the paths each later copy hands over.
   void listen(std::function<void(const QStringList&)> receiver);
@@ -32,6 +33,9 @@ class SingleInstance {
   static QStringList decodeHandOver(const QByteArray& bytes);
 
  private:
+  static void receiveFrom(QLocalSocket* socket,
+                          const std::function<void(const QStringList&)>& receiver);
+
   QString socketPath_;
   std::unique_ptr<QLockFile> lock_;
   std::unique_ptr<QLocalServer> server_;

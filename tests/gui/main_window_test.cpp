@@ -306,6 +306,16 @@ TEST_F(MainWindowTest, DroppedPathsAreHeldForRunNowOnce) {
   dialogs->choices = {ScriptedDialogs::kCancel};
   click(button("runButton"));
   EXPECT_EQ(dialogs->dialogs.size(), asked + 1);
+  // A file handed over while the run's message is open is held once the message closes.
+  window->holdPaths({a});
+  dialogs->whileMessage = [&] {
+    window->holdPaths({b});
+    EXPECT_TRUE(label("statusPanel")->toolTip().contains("held when this run ends"));
+  };
+  click(button("runButton"));
+  dialogs->whileMessage = nullptr;
+  EXPECT_EQ(window->heldInput().input, RunInput::file(b));
+  EXPECT_EQ(label("statusPanel")->toolTip(), "Holding \"b.vcf\": click Run Now to split it.");
 }
 
 TEST_F(MainWindowTest, RecombineFirstUseHasTheAllFilesFilter) {

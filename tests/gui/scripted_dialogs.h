@@ -33,6 +33,7 @@ class ScriptedDialogs : public WindowDialogs {
   void message(const std::string& text, const std::string& title, MessageIcon icon) override {
     messages.push_back({text, title, icon});
     events.push_back("message:" + title);
+    if (whileMessage) whileMessage();
   }
   bool yesNo(const std::string& text, const std::string& title) override {
     messages.push_back({text, title, MessageIcon::Information});
@@ -84,6 +85,7 @@ class ScriptedDialogs : public WindowDialogs {
   std::deque<std::string> choices;
   std::function<void()> whileOpen;
   std::function<void()> whileAsking;
+  std::function<void()> whileMessage;
   std::function<ConflictDecision(const PromptContext&)> conflictAnswer;
   std::deque<bool> confirmAnswers;
   std::deque<int> chooseAnswers;  // the first button when none is left

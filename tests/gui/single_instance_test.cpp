@@ -9,6 +9,9 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QThread>
@@ -110,6 +113,39 @@ TEST(SingleInstance, AStartBeforeTheFirstListensStillHandsOver) {
   later.join();
   EXPECT_TRUE(handedOver);
   EXPECT_EQ(received, QStringList{file});
+}
+
+// A later copy is done only when the first says it took the paths: one that reads them and
+// hangs up without saying so has not taken them.
+TEST(SingleInstance, AHandOverCountsOnlyWhenTheFirstCopyConfirmsIt) {
+  testing::TempFolder folder;
+  const QString path = QString::fromStdString(folder.path()) + "/x.lock";
+  const QString file = QString::fromStdString(folder.write("a.vcf", "x"));
+  QLockFile held(path);
+  ASSERT_TRUE(held.tryLock(0));
+  QLocalServer silent;
+  ASSERT_TRUE(silent.listen(QString::fromStdString(folder.path()) + "/x.socket"));
+  QObject::connect(&silent, &QLocalServer::newConnection, [&silent] {
+    QLocalSocket* socket = silent.nextPendingConnection();
+    QObject::connect(socket, &QLocalSocket::readyRead, socket, [socket] {
+      socket->readAll();
+      socket->disconnectFromServer();
+    });
+  });
+  SingleInstance second(path);
+  ASSERT_TRUE(second.anotherIsRunning());
+  std::atomic<bool> done{false};
+  std::atomic<bool> handedOver{true};
+  std::thread later([&] {
+    handedOver = second.handOver({file});
+    done = true;
+  });
+  QDeadlineTimer deadline(10000);
+  while (!done && !deadline.hasExpired()) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 25);
+  }
+  later.join();
+  EXPECT_FALSE(handedOver);
 }
 
 // A hand-over is bounded: a flood is dropped whole, and only what a file browser would send is
