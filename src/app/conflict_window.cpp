@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
@@ -139,8 +140,22 @@ ConflictWindow::ConflictWindow(const PromptContext& context, QWidget* parent, In
   buildTable();
   buildAnswers();
   buildLayout();
+  fitScreen();
   load();
   focusConflict();
+}
+
+// Opens at its designed size where the screen has room for it; where it has not (a small
+// screen, or a large scale), it opens smaller, down to what its controls need.
+void ConflictWindow::fitScreen() {
+  const QSize designed = sizeHint();
+  conflictTable->setMinimumSize(4500 / kTwipsPerPixel, 1800 / kTwipsPerPixel);
+  QSize size = designed;
+  if (const QScreen* shown = screen()) {
+    // Room for the frame the window manager adds.
+    size = size.boundedTo(shown->availableGeometry().size() - QSize(16, 48));
+  }
+  resize(size.expandedTo(minimumSizeHint()));
 }
 
 void ConflictWindow::buildTable() {

@@ -42,6 +42,7 @@ class ConflictWindow : public QDialog {
   void buildTable();
   void buildAnswers();
   void buildLayout();
+  void fitScreen();
   void load();
   void focusConflict();
   void onChoiceClicked(int index);

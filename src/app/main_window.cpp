@@ -296,8 +296,8 @@ void MainWindow::fitToContents() {
 void MainWindow::load() {
   // Fixed size, centred on the screen; the Run button spans both columns.
   fitToContents();
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    move(screen->availableGeometry().center() - rect().center());
+  if (const QScreen* shown = screen()) {
+    move(shown->availableGeometry().center() - rect().center());
   }
   // The choices of the last session, the first time the design's: Split, numbered, unticked,
   // one pass.

@@ -107,6 +107,13 @@ TEST_F(PromptWindowTest, GrowsWithItsWholeValuesInTooltips) {
   EXPECT_GT(part<QTreeWidget>(*window, "conflictTable")->width(), start.width());
   EXPECT_EQ(part<QLineEdit>(*window, QString("valueEdit%1").arg(0))->focusPolicy(),
             Qt::ClickFocus);  // not a tab stop
+  // It opens on its screen, and can shrink to fit 1920x1080 at scale 2 (960x540 of room, less
+  // the desktop's panel and the window's frame).
+  const QSize room = window->screen()->availableGeometry().size();
+  EXPECT_LE(start.width(), room.width());
+  EXPECT_LE(start.height(), room.height());
+  EXPECT_LE(window->minimumSizeHint().width(), 900);
+  EXPECT_LE(window->minimumSizeHint().height(), 440) << window->minimumSizeHint().height();
 }
 
 TEST_F(PromptWindowTest, TheKeyboardReachesEveryControlInOrder) {
