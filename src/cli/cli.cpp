@@ -25,7 +25,51 @@ namespace palvren {
 
 namespace {
 
-const char kUsage[] =
+// "raw|google|outlook": the keys of the export formats.
+std::string formatKeys() {
+  std::string keys;
+  for (const ExportFormatInfo& format : exportFormats()) {
+    if (!keys.empty()) keys += '|';
+    keys += format.key;
+  }
+  return keys;
+}
+
+// Text wrapped into lines of at most 88 characters, each later line indented by indent.
+std::string wrapped(const std::string& first, const std::string& text, std::size_t indent) {
+  std::string out = first;
+  std::size_t lineStart = 0;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(' ', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string word = text.substr(start, end - start);
+    const bool atStart = out.size() == first.size() || out.back() == ' ';
+    if (!atStart && out.size() - lineStart + 1 + word.size() > 88) {
+      out += "\n";
+      lineStart = out.size();
+      out += std::string(indent, ' ');
+    } else if (!atStart) {
+      out += ' ';
+    }
+    out += word;
+    start = end + 1;
+  }
+  return out + "\n";
+}
+
+// The --format lines of the export command's help.
+std::string formatOptions() {
+  std::string lines;
+  for (const ExportFormatInfo& format : exportFormats()) {
+    std::string option = "  --format " + std::string(format.key);
+    option.resize(21, ' ');
+    lines += wrapped(option, std::string(format.fileName) + ": " + std::string(format.summary), 21);
+  }
+  return lines;
+}
+
+const std::string kUsage =
     "usage: palvren-cli <command> [options]\n"
     "       palvren-cli split FILE [--names number|contact] [--check none|1|2]\n"
     "                   [--conflicts ask|first|second|both|neither]\n"
@@ -37,7 +81,9 @@ const char kUsage[] =
     "       palvren-cli merge FILE FILE... [--check none|1|2] [--conflicts ...] [--match ...]\n"
     "                   [--country-code N] [--report ...] [--dry-run]\n"
     "                   [--replace | --keep-both]\n"
-    "       palvren-cli export FILE [--format raw|google|outlook] [--replace | --keep-both]\n"
+    "       palvren-cli export FILE [--format " +
+    formatKeys() +
+    "] [--replace | --keep-both]\n"
     "       palvren-cli count FILE\n"
     "       palvren-cli --help | --version\n";
 
@@ -103,16 +149,11 @@ const std::map<std::string, std::string> kCommandHelp = {
      "mm-dd-yyyy_CONBINED_CONTACTS.vcf in that folder. With --check, the contacts of all\n"
      "the files are checked as split checks them, and those that remain are "
      "written.\n\n" PALVREN_CHECK_OPTIONS PALVREN_EARLIER_FILE_OPTIONS},
-    {"export",
-     "usage: palvren-cli export FILE [--format raw|google|outlook] [--replace | --keep-both]\n\n"
-     "Writes a CSV file of the contacts of FILE, one row per contact, in the folder\n"
-     "Split-vCards beside it.\n\n"
-     "  --format raw       Contacts_Export.csv: one column per property as written (the\n"
-     "                     default)\n"
-     "  --format google    Contacts_Google.csv: the columns Google Contacts imports, values\n"
-     "                     decoded to UTF-8\n"
-     "  --format outlook   Contacts_Outlook.csv: the columns Outlook imports, UTF-8 with a\n"
-     "                     byte-order mark\n" PALVREN_EARLIER_FILE_OPTIONS},
+    {"export", "usage: palvren-cli export FILE [--format " + formatKeys() +
+                   "] [--replace | --keep-both]\n\n"
+                   "Writes a CSV file of the contacts of FILE, one row per contact, in the folder\n"
+                   "Split-vCards beside it.\n\n" +
+                   formatOptions() + PALVREN_EARLIER_FILE_OPTIONS},
     {"count",
      "usage: palvren-cli count FILE\n\n"
      "Prints how many contacts FILE holds.\n"},

@@ -22,11 +22,12 @@ Written writeMapped(const OpenInput& input, ExportFormat format, FileIo& io, Run
 
 constexpr ExportFormatInfo kFormats[] = {
     {ExportFormat::Raw, "raw", "Raw (one column per tag)", "&Raw (one column per tag)",
-     "Contacts_Export.csv", writeRaw},
+     "Contacts_Export.csv", "one column per property as written (the default)", writeRaw},
     {ExportFormat::Google, "google", "Google Contacts CSV", "&Google Contacts",
-     "Contacts_Google.csv", writeMapped},
-    {ExportFormat::Outlook, "outlook", "Outlook CSV", "&Outlook", "Contacts_Outlook.csv",
+     "Contacts_Google.csv", "the columns Google Contacts imports, values decoded to UTF-8",
      writeMapped},
+    {ExportFormat::Outlook, "outlook", "Outlook CSV", "&Outlook", "Contacts_Outlook.csv",
+     "the columns Outlook imports, UTF-8 with a byte-order mark", writeMapped},
 };
 
 }  // namespace

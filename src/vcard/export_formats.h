@@ -28,6 +28,7 @@ struct ExportFormatInfo {
   std::string_view title;        // in messages
   std::string_view menuCaption;  // in the Options menu, with its access key
   std::string_view fileName;     // written in the split folder
+  std::string_view summary;      // what its columns hold, for the command line's help
   ExportWriter write;
 };
 
