@@ -1,7 +1,5 @@
 #include "platform/line_reader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -9,7 +7,6 @@
 #include <cstring>
 
 #include "platform/errors.h"
-#include "platform/file_system.h"
 
 namespace palvren {
 

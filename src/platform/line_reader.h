@@ -33,14 +33,10 @@ class LineReader {
   // Whether no line is left to read.
   bool atEnd();
 
-  const std::string& path() const { return input_->path(); }
   // For readers that only ask whether a line, trimmed of spaces, reads some short text (as
   // counting does): a long line is then cut down, keeping the answer, so that a file without
   // line ends is read in little memory.
   void shortenLongLines() { shortenLongLines_ = true; }
-
-  // The file's size when it was opened.
-  long long sizeAtOpen() const { return input_->size(); }
 
  private:
   enum class LineBreaks { NotYetSeen, CarriageReturn, CarriageReturnOrLineFeed };

@@ -58,13 +58,12 @@ std::string headerField(std::string_view tag) {
   return field;
 }
 
-const std::string kExportName(exportFormatInfo(ExportFormat::Raw).fileName);
-
 std::string writeCsv(const OutputFolder& folder, const ContactItems& contacts,
                      const ColumnTags& columns, const std::vector<int>& itemColumns, FileIo& io,
                      RunProgress* ui, const OutputPlan& plan) {
   const int rows = static_cast<int>(contacts.contactCount());
-  LineWriter output(folder, numberedName(kExportName, plan.resultNumber), io);
+  const std::string exportName(exportFormatInfo(ExportFormat::Raw).fileName);
+  LineWriter output(folder, numberedName(exportName, plan.resultNumber), io);
   std::string row;
   for (int c = 1; c <= columns.size(); ++c) {
     if (c > 1) row += ',';
@@ -99,7 +98,7 @@ std::string writeCsv(const OutputFolder& folder, const ContactItems& contacts,
     // The first cell has no comma before it.
     output.writeLine(std::string_view(row).substr(row.empty() ? 0 : 1));
   }
-  return commitResult(output, kExportName, plan);
+  return commitResult(output, exportName, plan);
 }
 
 }  // namespace

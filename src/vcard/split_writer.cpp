@@ -1,7 +1,5 @@
 #include "vcard/split_writer.h"
 
-#include <algorithm>
-
 #include "platform/errors.h"
 #include "platform/line_reader.h"
 #include "vcard/block_rules.h"
