@@ -1,0 +1,208 @@
+#include "vcard/value_forms.h"
+
+#include <array>
+#include <utility>
+
+#include "platform/text.h"
+
+namespace palvren {
+
+namespace {
+
+constexpr std::string_view kOctetStream = "application/octet-stream";
+
+// TYPE names of formats and the media types they stand for.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 12> kFormats{{
+    {"JPEG", "image/jpeg"},
+    {"JPG", "image/jpeg"},
+    {"PNG", "image/png"},
+    {"GIF", "image/gif"},
+    {"BMP", "image/bmp"},
+    {"TIFF", "image/tiff"},
+    {"WAVE", "audio/wav"},
+    {"WAV", "audio/wav"},
+    {"MP3", "audio/mpeg"},
+    {"BASIC", "audio/basic"},
+    {"PGP", "application/pgp-keys"},
+    {"X509", "application/pkix-cert"},
+}};
+
+bool isEscapable(char c) { return c == ',' || c == ';' || c == '\\' || c == 'n' || c == 'N'; }
+
+// Appends a line break of text at i (CR LF, LF or CR) as "\n"; false when there is none.
+bool takeLineBreak(std::string_view text, std::size_t& i, std::string& out) {
+  if (text[i] != '\r' && text[i] != '\n') return false;
+  if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+  out += "\\n";
+  return true;
+}
+
+}  // namespace
+
+ValueKind valueKindOf(std::string_view upperName) {
+  for (std::string_view name : {"N", "ADR", "ORG"}) {
+    if (upperName == name) return ValueKind::Structured;
+  }
+  for (std::string_view name : {"NICKNAME", "CATEGORIES"}) {
+    if (upperName == name) return ValueKind::TextList;
+  }
+  for (std::string_view name : {"FN", "NOTE", "TITLE", "ROLE", "LABEL", "X-LABEL", "MAILER",
+                                "SORT-STRING", "AGENT", "X-AGENT"}) {
+    if (upperName == name) return ValueKind::Text;
+  }
+  return ValueKind::Other;
+}
+
+std::string heldFrom21(std::string_view text, ValueKind kind) {
+  if (kind == ValueKind::Other) return lineBreaksEscaped(text);
+  std::string held;
+  held.reserve(text.size() + 8);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (takeLineBreak(text, i, held)) continue;
+    const bool escapedBreak =
+        c == '\\' && i + 1 < text.size() && (text[i + 1] == '\r' || text[i + 1] == '\n');
+    if (escapedBreak) continue;  // the line break after it is the value's
+    if (c == '\\') {
+      const bool escape = i + 1 < text.size() && isEscapable(text[i + 1]);
+      held += escape ? std::string{c, text[++i]} : std::string("\\\\");
+    } else if (c == ',' && kind != ValueKind::TextList) {
+      held += "\\,";
+    } else if (c == ';' && kind != ValueKind::Structured) {
+      held += "\\;";
+    } else {
+      held += c;
+    }
+  }
+  return held;
+}
+
+std::string lineBreaksEscaped(std::string_view text) {
+  if (text.find_first_of("\r\n") == std::string_view::npos) return std::string(text);
+  std::string held;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (!takeLineBreak(text, i, held)) held += text[i];
+  }
+  return held;
+}
+
+std::string heldTo21(std::string_view held, ValueKind kind) {
+  std::string text;
+  text.reserve(held.size());
+  for (std::size_t i = 0; i < held.size(); ++i) {
+    const char next = i + 1 < held.size() ? held[i + 1] : '\0';
+    if (held[i] == '\\' && (next == 'n' || next == 'N')) {
+      text += "\r\n";
+      ++i;
+    } else if (held[i] == '\\' && next == ',' && kind != ValueKind::TextList &&
+               kind != ValueKind::Other) {
+      text += ',';
+      ++i;
+    } else if (held[i] == '\\' && next != '\0') {
+      text += held.substr(i, 2);
+      ++i;
+    } else {
+      text += held[i];
+    }
+  }
+  return text;
+}
+
+std::string heldToPlain(std::string_view held) {
+  std::string plain;
+  for (std::size_t i = 0; i < held.size(); ++i) {
+    const char next = i + 1 < held.size() ? held[i + 1] : '\0';
+    if (held[i] == '\\' && isEscapable(next)) {
+      plain += (next == 'n' || next == 'N') ? '\n' : next;
+      ++i;
+    } else {
+      plain += held[i];
+    }
+  }
+  return plain;
+}
+
+std::string plainToHeld(std::string_view plain) {
+  std::string held;
+  for (std::size_t i = 0; i < plain.size(); ++i) {
+    const char c = plain[i];
+    if (takeLineBreak(plain, i, held)) continue;
+    if (c == ',' || c == ';' || c == '\\') held += '\\';
+    held += c;
+  }
+  return held;
+}
+
+std::string heldToParameter(std::string_view held) {
+  std::string parameter;
+  for (std::size_t i = 0; i < held.size(); ++i) {
+    const char next = i + 1 < held.size() ? held[i + 1] : '\0';
+    if (held[i] == '\\' && (next == ',' || next == ';')) {
+      parameter += next;
+      ++i;
+    } else {
+      parameter += held[i];
+    }
+  }
+  return parameter;
+}
+
+std::string parameterToHeld(std::string_view parameter) {
+  std::string held;
+  for (char c : parameter) {
+    if (c == ',' || c == ';') held += '\\';
+    held += c;
+  }
+  return held;
+}
+
+std::string encodeBase64(std::string_view bytes) {
+  static constexpr char kDigits[] =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string text;
+  text.reserve((bytes.size() + 2) / 3 * 4);
+  std::size_t i = 0;
+  for (; i + 2 < bytes.size(); i += 3) {
+    const unsigned n = (unsigned char)bytes[i] << 16 | (unsigned char)bytes[i + 1] << 8 |
+                       (unsigned char)bytes[i + 2];
+    for (int shift : {18, 12, 6, 0}) text += kDigits[(n >> shift) & 63];
+  }
+  if (i < bytes.size()) {
+    const bool two = i + 1 < bytes.size();
+    const unsigned n =
+        (unsigned char)bytes[i] << 16 | (two ? (unsigned char)bytes[i + 1] << 8 : 0u);
+    text += kDigits[(n >> 18) & 63];
+    text += kDigits[(n >> 12) & 63];
+    text += two ? kDigits[(n >> 6) & 63] : '=';
+    text += '=';
+  }
+  return text;
+}
+
+std::optional<std::string> mediaTypeOfFormat(std::string_view type) {
+  for (const auto& [format, media] : kFormats) {
+    if (equalsUpper(type, format)) return std::string(media);
+  }
+  if (startsWithUpper(type, "IMAGE/") || startsWithUpper(type, "AUDIO/")) {
+    return toLowerAscii(type);
+  }
+  return std::nullopt;
+}
+
+std::string formatOfMediaType(std::string_view mediaType) {
+  const std::string media = toLowerAscii(mediaType);
+  for (const auto& [format, known] : kFormats) {
+    if (media == known) return std::string(format);
+  }
+  if (media == kOctetStream || media.empty()) return {};
+  return toUpperAscii(media.substr(media.find('/') + 1));
+}
+
+std::string sniffedMediaType(std::string_view bytes) {
+  if (bytes.starts_with("\xFF\xD8\xFF")) return "image/jpeg";
+  if (bytes.starts_with("\x89PNG\r\n\x1A\n")) return "image/png";
+  if (bytes.starts_with("GIF87a") || bytes.starts_with("GIF89a")) return "image/gif";
+  return std::string(kOctetStream);
+}
+
+}  // namespace palvren

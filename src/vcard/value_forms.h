@@ -1,0 +1,51 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace palvren {
+
+// How the versions of vCard write a value's text. Between reading and writing, a text value is
+// held in the form of vCard 3.0 and 4.0: UTF-8, "\n" for a line break, and "\,", "\;" and "\\"
+// where a comma, semicolon or backslash is meant as itself.
+
+// What a property's value is made of, for escaping.
+enum class ValueKind {
+  Structured,  // parts at ";" (N, ADR, ORG)
+  Text,        // one text (FN, NOTE, TITLE, LABEL, ...)
+  TextList,    // texts at "," (NICKNAME, CATEGORIES)
+  Other        // URIs, numbers, dates and what this program does not know: kept as written
+};
+ValueKind valueKindOf(std::string_view upperName);
+
+// A vCard 2.1 value (decoded to UTF-8) in the held form. vCard 2.1 escapes only ";" in
+// structured values; "\," "\;" "\\" and "\n" are read as escapes all the same, as many 2.1
+// writers use them, and a backslash before a line break as marking that line break.
+std::string heldFrom21(std::string_view text, ValueKind kind);
+// A vCard 3.0 or 4.0 value decoded from quoted-printable: its line breaks written "\n".
+std::string lineBreaksEscaped(std::string_view text);
+// A held value in vCard 2.1's form: line breaks as CR LF (for quoted-printable), and in texts a
+// comma as itself.
+std::string heldTo21(std::string_view held, ValueKind kind);
+// A held text unescaped: what a person reads.
+std::string heldToPlain(std::string_view held);
+// Plain text in the held form.
+std::string plainToHeld(std::string_view plain);
+
+// A held text as the value of a vCard 4.0 parameter (ADR's LABEL): "," and ";" as themselves,
+// "\n" kept; and back.
+std::string heldToParameter(std::string_view held);
+std::string parameterToHeld(std::string_view parameter);
+
+std::string encodeBase64(std::string_view bytes);
+
+// The media type of a picture or sound format a TYPE names ("JPEG" gives "image/jpeg"); nothing
+// for a TYPE that names none.
+std::optional<std::string> mediaTypeOfFormat(std::string_view type);
+// The TYPE of a media type ("image/jpeg" gives "JPEG"); empty for application/octet-stream.
+std::string formatOfMediaType(std::string_view mediaType);
+// The media type of bytes by their signature; application/octet-stream when unknown.
+std::string sniffedMediaType(std::string_view bytes);
+
+}  // namespace palvren

@@ -1,0 +1,510 @@
+#include "vcard/vcard_converter.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "platform/text.h"
+#include "vcard/value_decoding.h"
+#include "vcard/value_forms.h"
+#include "vcard/vcard_property.h"
+
+namespace palvren {
+
+namespace {
+
+// What one contact's conversion changed beyond the form of its lines.
+class Notes {
+ public:
+  // A value of property name was decoded from source ("Shift_JIS quoted-printable").
+  void decoded(const std::string& source, const std::string& name) {
+    auto found = std::find_if(decoded_.begin(), decoded_.end(),
+                              [&](const auto& entry) { return entry.first == source; });
+    if (found == decoded_.end()) found = decoded_.insert(decoded_.end(), {source, {}});
+    if (std::find(found->second.begin(), found->second.end(), name) == found->second.end()) {
+      found->second.push_back(name);
+    }
+  }
+  void add(const std::string& note) {
+    if (std::find(notes_.begin(), notes_.end(), note) == notes_.end()) notes_.push_back(note);
+  }
+  bool empty() const { return decoded_.empty() && notes_.empty(); }
+
+  std::string text() const {
+    std::vector<std::string> parts;
+    for (const auto& [source, names] : decoded_) {
+      std::string list = names.front();
+      for (std::size_t k = 1; k < names.size(); ++k) {
+        list += (k + 1 == names.size() ? " and " : ", ") + names[k];
+      }
+      parts.push_back(list + " decoded from " + source);
+    }
+    parts.insert(parts.end(), notes_.begin(), notes_.end());
+    std::string text = parts.front();
+    for (std::size_t k = 1; k < parts.size(); ++k) text += "; " + parts[k];
+    return text;
+  }
+
+ private:
+  std::vector<std::pair<std::string, std::vector<std::string>>> decoded_;
+  std::vector<std::string> notes_;
+};
+
+// One property between reading and writing.
+struct Held {
+  VcardProperty property;  // its parameters without ENCODING and CHARSET
+  std::string value;       // the held text; the bytes when binary
+  std::string mediaType;   // of a binary value
+  bool binary = false;
+  bool asRead = false;   // no decoding explains it: written as read
+  std::string encoding;  // as read
+  std::string charset;   // as read
+  std::string raw;       // the value as read
+};
+
+// Properties vCard 4.0 brought that 3.0 and 2.1 have no place for: they go as X- properties.
+constexpr std::string_view kOnlyIn40[] = {"KIND",   "GENDER",  "ANNIVERSARY",  "LANG",
+                                          "MEMBER", "RELATED", "CLIENTPIDMAP", "XML"};
+
+bool onlyIn40(std::string_view name) {
+  return std::find(std::begin(kOnlyIn40), std::end(kOnlyIn40), name) != std::end(kOnlyIn40);
+}
+
+// Whether decoding explains every byte: no byte became U+FFFD or a C1 control that the bytes did
+// not already hold as UTF-8.
+bool explained(std::string_view bytes, std::string_view utf8) {
+  if (bytes == utf8) return true;
+  for (std::size_t i = 0; i + 1 < utf8.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const auto next = static_cast<unsigned char>(utf8[i + 1]);
+    const bool c1 = lead == 0xC2 && next >= 0x80 && next <= 0x9F;
+    const bool replacement = lead == 0xEF && next == 0xBF && i + 2 < utf8.size() &&
+                             static_cast<unsigned char>(utf8[i + 2]) == 0xBD;
+    if (c1 || replacement) return false;
+  }
+  return true;
+}
+
+// The character set the bytes were read in, for the log; empty when nothing was decoded.
+std::string sourceOf(std::string_view bytes, std::string_view charset, bool quotedPrintable) {
+  std::string source;
+  if (!isAscii(bytes)) {
+    if (isValidUtf8(bytes)) {
+      source = "UTF-8";
+    } else {
+      source = isKnownCharset(charset) ? std::string(charset) : "Windows-1252";
+    }
+  }
+  if (quotedPrintable) return source.empty() ? "quoted-printable" : source + " quoted-printable";
+  return source == "UTF-8" ? std::string() : source;
+}
+
+std::vector<std::string> lowerTypes(const VcardProperty& property) {
+  std::vector<std::string> types;
+  for (const std::string& type : property.parameterValues("TYPE")) {
+    std::string lower = toLowerAscii(trimSpaces(type));
+    if (!lower.empty() && std::find(types.begin(), types.end(), lower) == types.end()) {
+      types.push_back(std::move(lower));
+    }
+  }
+  return types;
+}
+
+// Puts the TYPE parameter of types where the first one stood (or last).
+void setTypes(VcardProperty& property, std::vector<std::string> types) {
+  auto first = std::find_if(property.parameters.begin(), property.parameters.end(),
+                            [](const VcardParameter& p) { return p.name == "TYPE"; });
+  const auto at = first - property.parameters.begin();
+  property.removeParameter("TYPE");
+  if (types.empty()) return;
+  const auto position = std::min<std::ptrdiff_t>(at, std::ssize(property.parameters));
+  property.parameters.insert(property.parameters.begin() + position, {"TYPE", std::move(types)});
+}
+
+class ContactConversion {
+ public:
+  ContactConversion(VcardVersion target, Notes& notes, int& valuesAsRead)
+      : target_(target),
+        version_(versionNumber(target)),
+        notes_(notes),
+        valuesAsRead_(valuesAsRead) {}
+
+  std::vector<std::string> run(const std::vector<std::string>& lines) {
+    std::vector<VcardProperty> properties = readProperties(lines);
+    const bool from21 = isVersion21(properties);
+    held_.reserve(properties.size() + 2);
+    for (VcardProperty& property : properties) held_.push_back(decode(std::move(property), from21));
+    for (Held& held : held_) convertParameters(held);
+    mapNames();
+    repair();
+    std::vector<std::string> out{"BEGIN:VCARD"};
+    if (!hasProperty("VERSION")) out.push_back("VERSION:" + std::string(version_));
+    for (const Held& held : held_) write(held, out);
+    out.emplace_back("END:VCARD");
+    return out;
+  }
+
+ private:
+  static bool isVersion21(const std::vector<VcardProperty>& properties) {
+    auto version = std::find_if(properties.begin(), properties.end(),
+                                [](const VcardProperty& p) { return p.name == "VERSION"; });
+    return version != properties.end() && trimSpaces(version->value) == "2.1";
+  }
+
+  bool is40() const { return target_ == VcardVersion::V40; }
+  bool is21() const { return target_ == VcardVersion::V21; }
+
+  bool hasProperty(std::string_view name) const {
+    return std::any_of(held_.begin(), held_.end(),
+                       [&](const Held& held) { return held.property.name == name; });
+  }
+
+  Held decode(VcardProperty property, bool from21) {
+    Held held;
+    held.encoding = property.firstParameter("ENCODING");
+    held.charset = property.firstParameter("CHARSET");
+    held.raw = property.value;
+    property.removeParameter("ENCODING");
+    property.removeParameter("CHARSET");
+    held.property = std::move(property);
+    if (equalsUpper(held.encoding, "BASE64") || equalsUpper(held.encoding, "B")) {
+      decodeBase64Value(held);
+    } else if (startsWithUpper(trimSpaces(unfold(held.raw)), "DATA:")) {
+      decodeDataUri(held);
+    } else {
+      decodeText(held, from21);
+    }
+    return held;
+  }
+
+  void decodeBase64Value(Held& held) {
+    std::optional<std::string> bytes = decodeBase64(held.raw);
+    if (!bytes) return keepAsRead(held, "its base64 does not decode");
+    held.binary = true;
+    std::vector<std::string> types = lowerTypes(held.property);
+    for (auto type = types.begin(); type != types.end(); ++type) {
+      if (std::optional<std::string> media = mediaTypeOfFormat(*type)) {
+        held.mediaType = *media;
+        types.erase(type);
+        break;
+      }
+    }
+    if (held.mediaType.empty()) held.mediaType = sniffedMediaType(*bytes);
+    setTypes(held.property, std::move(types));
+    held.value = std::move(*bytes);
+  }
+
+  void decodeDataUri(Held& held) {
+    const std::string uri(trimSpaces(unfold(held.raw)));
+    const std::size_t comma = uri.find(',');
+    const std::string header = toLowerAscii(uri.substr(5, comma - 5));
+    if (comma == std::string::npos || !header.ends_with(";base64")) {
+      return decodeText(held, false);  // a data: URI of text is a URI like any other
+    }
+    std::optional<std::string> bytes = decodeBase64(std::string_view(uri).substr(comma + 1));
+    if (!bytes) return keepAsRead(held, "its base64 does not decode");
+    held.binary = true;
+    held.mediaType = header.substr(0, header.size() - 7);
+    if (held.mediaType.empty()) held.mediaType = sniffedMediaType(*bytes);
+    held.value = std::move(*bytes);
+  }
+
+  void decodeText(Held& held, bool from21) {
+    const bool quotedPrintable = isQuotedPrintable(held.property.tag);
+    const std::string bytes = decodedBytes(held.property.tag, held.raw);
+    const std::string utf8 = toUtf8(bytes, held.charset);
+    if (!explained(bytes, utf8)) return keepAsRead(held, "no character set explains its bytes");
+    const std::string source = sourceOf(bytes, held.charset, quotedPrintable);
+    if (!source.empty()) notes_.decoded(source, held.property.name);
+    const ValueKind kind = valueKindOf(held.property.name);
+    held.value = from21 ? heldFrom21(utf8, kind) : lineBreaksEscaped(utf8);
+  }
+
+  void keepAsRead(Held& held, const std::string& why) {
+    held.asRead = true;
+    ++valuesAsRead_;
+    const std::string& name = held.property.name;
+    notes_.add(is40() ? name + " written as X-" + name + ", its bytes in base64: " + why
+                      : name + " written as read: " + why);
+  }
+
+  void convertParameters(Held& held) {
+    if (held.property.name == "VERSION") return;
+    convertValueParameter(held);
+    std::vector<std::string> types = lowerTypes(held.property);
+    const auto pref = std::find(types.begin(), types.end(), "pref");
+    const bool typePref = pref != types.end();
+    if (is40()) {
+      if (typePref) types.erase(pref);
+      if (typePref && held.property.firstParameter("PREF").empty()) {
+        held.property.parameters.push_back({"PREF", {"1"}});
+        notes_.add("TYPE=PREF became PREF=1");
+      }
+    } else if (trimSpaces(held.property.firstParameter("PREF")) == "1") {
+      held.property.removeParameter("PREF");
+      if (!typePref) types.emplace_back("pref");
+      notes_.add("PREF=1 became TYPE=PREF");
+    }
+    for (std::string& type : types) type = is40() ? toLowerAscii(type) : toUpperAscii(type);
+    setTypes(held.property, std::move(types));
+  }
+
+  void convertValueParameter(Held& held) {
+    std::string value = toLowerAscii(trimSpaces(held.property.firstParameter("VALUE")));
+    held.property.removeParameter("VALUE");
+    if (value == "url") value = "uri";
+    if (value.empty() || value == "inline" || value == "binary" || held.binary) return;
+    if (is21()) {
+      if (value == "uri") value = "url";
+      if (value != "url" && value != "content-id" && value != "cid") return;
+      value = toUpperAscii(value);
+    }
+    held.property.parameters.insert(held.property.parameters.begin(), {"VALUE", {value}});
+  }
+
+  void rename(Held& held, const std::string& name) {
+    notes_.add(held.property.name + " became " + name);
+    held.property.name = name;
+  }
+
+  void mapNames() {
+    for (std::size_t k = 0; k < held_.size(); ++k) {
+      Held& held = held_[k];
+      const std::string& name = held.property.name;
+      if (is40()) {
+        if (name == "LABEL" && !held.asRead) labelToAddress(k);
+        if (name == "AGENT") rename(held, "X-AGENT");
+        continue;
+      }
+      if (name == "X-LABEL") rename(held, "LABEL");
+      if (name == "X-AGENT") rename(held, "AGENT");
+      if (onlyIn40(name)) rename(held, "X-" + name);
+      if (name == "ADR") addressLabelToLabel(k);
+    }
+    std::erase_if(held_, [](const Held& held) { return held.property.name.empty(); });
+  }
+
+  // vCard 4.0 has no LABEL: it goes on the one ADR of the same types, or becomes X-LABEL.
+  void labelToAddress(std::size_t k) {
+    std::vector<std::string> types = lowerTypes(held_[k].property);
+    std::sort(types.begin(), types.end());
+    Held* match = nullptr;
+    int matches = 0;
+    for (Held& other : held_) {
+      if (other.property.name != "ADR" || !other.property.parameterValues("LABEL").empty()) {
+        continue;
+      }
+      std::vector<std::string> adrTypes = lowerTypes(other.property);
+      std::sort(adrTypes.begin(), adrTypes.end());
+      if (adrTypes == types && ++matches == 1) match = &other;
+    }
+    if (matches != 1) return rename(held_[k], "X-LABEL");
+    match->property.parameters.push_back({"LABEL", {heldToParameter(held_[k].value)}});
+    notes_.add("LABEL became ADR's LABEL parameter");
+    held_[k].property.name.clear();  // removed once every property is mapped
+  }
+
+  // An ADR's LABEL parameter becomes a LABEL property after it.
+  void addressLabelToLabel(std::size_t k) {
+    const std::string label = held_[k].property.firstParameter("LABEL");
+    if (label.empty()) return;
+    held_[k].property.removeParameter("LABEL");
+    Held labelHeld;
+    labelHeld.property.name = "LABEL";
+    labelHeld.property.group = held_[k].property.group;
+    const std::vector<std::string> types = held_[k].property.parameterValues("TYPE");
+    if (!types.empty()) labelHeld.property.parameters.push_back({"TYPE", types});
+    labelHeld.value = parameterToHeld(label);
+    held_.insert(held_.begin() + std::ptrdiff_t(k) + 1, std::move(labelHeld));
+    notes_.add("ADR's LABEL parameter became LABEL");
+  }
+
+  // What the target requires: FN in 3.0 and 4.0, N in 2.1 and 3.0.
+  void repair() {
+    auto version = std::find_if(held_.begin(), held_.end(),
+                                [](const Held& held) { return held.property.name == "VERSION"; });
+    std::size_t at = version == held_.end() ? 0 : std::size_t(version - held_.begin()) + 1;
+    if (!is40() && !hasProperty("N")) {
+      insertProperty(at++, "N", ";;;;");
+      notes_.add("N added");
+    }
+    if (!is21() && !hasProperty("FN")) insertProperty(at, "FN", formattedName());
+  }
+
+  void insertProperty(std::size_t at, const std::string& name, std::string value) {
+    Held held;
+    held.property.name = name;
+    held.value = std::move(value);
+    held_.insert(held_.begin() + std::ptrdiff_t(at), std::move(held));
+  }
+
+  // FN made from N, else ORG, else EMAIL; empty when the contact has none of them.
+  std::string formattedName() {
+    const std::string fromName = nameText();
+    if (!fromName.empty()) return made(fromName, "N");
+    for (const char* name : {"ORG", "EMAIL"}) {
+      for (const Held& held : held_) {
+        if (held.property.name != name || held.asRead || held.binary) continue;
+        const std::string first = structuredParts(held.value).front();
+        if (!trimSpaces(first).empty()) return made(std::string(trimSpaces(first)), name);
+      }
+    }
+    notes_.add("FN added empty: the contact has no N, ORG or EMAIL to make it from");
+    return {};
+  }
+
+  std::string made(const std::string& plain, const std::string& from) {
+    notes_.add("FN made from " + from);
+    return plainToHeld(plain);
+  }
+
+  // N's parts in reading order: prefix, given, additional, family, suffix.
+  std::string nameText() const {
+    for (const Held& held : held_) {
+      if (held.property.name != "N" || held.asRead) continue;
+      std::vector<std::string> parts = structuredParts(held.value);
+      parts.resize(5);
+      std::vector<std::string> ordered{parts[3], parts[1], parts[2], parts[0], parts[4]};
+      for (std::string& part : ordered) part = std::string(trimSpaces(part));
+      std::string text;
+      for (const std::string& part : ordered) {
+        if (part.empty()) continue;
+        if (!text.empty()) text += ' ';
+        text += part;
+      }
+      return text;
+    }
+    return {};
+  }
+
+  void write(const Held& held, std::vector<std::string>& out) const {
+    if (held.property.name == "VERSION") {
+      out.push_back("VERSION:" + std::string(version_));
+    } else if (held.asRead) {
+      writeAsRead(held, out);
+    } else if (!held.property.nested.empty()) {
+      writeNested(held, out);
+    } else if (held.binary) {
+      writeBinary(held, out);
+    } else {
+      writeText(held, out);
+    }
+  }
+
+  void writeAsRead(const Held& held, std::vector<std::string>& out) const {
+    VcardProperty property = held.property;
+    if (is40()) {
+      property.name = "X-" + property.name;
+      if (!held.encoding.empty()) property.parameters.push_back({"X-ENCODING", {held.encoding}});
+      if (!held.charset.empty()) property.parameters.push_back({"X-CHARSET", {held.charset}});
+      return foldLine(writeTag(property, version_) + ":" + encodeBase64(held.raw), out);
+    }
+    if (!held.encoding.empty()) property.parameters.push_back({"ENCODING", {held.encoding}});
+    if (!held.charset.empty()) property.parameters.push_back({"CHARSET", {held.charset}});
+    const std::string line = writeTag(property, version_) + ":" + held.raw;
+    std::string_view rest(line);
+    for (std::size_t end = rest.find(kCrLf); end != rest.npos; end = rest.find(kCrLf)) {
+      out.emplace_back(rest.substr(0, end));
+      rest.remove_prefix(end + 2);
+    }
+    out.emplace_back(rest);
+  }
+
+  void writeNested(const Held& held, std::vector<std::string>& out) const {
+    ContactConversion nested(target_, notes_, valuesAsRead_);
+    const std::vector<std::string> lines = nested.run(held.property.nested);
+    VcardProperty property = held.property;
+    if (is21()) {
+      out.push_back(writeTag(property, version_) + ":");
+      out.insert(out.end(), lines.begin(), lines.end());
+      return;
+    }
+    std::string card;
+    for (const std::string& line : lines) {
+      if (line.starts_with(' ')) {
+        card += line.substr(1);
+      } else {
+        card += (card.empty() ? "" : "\n") + line;
+      }
+    }
+    foldLine(writeTag(property, version_) + ":" + plainToHeld(card), out);
+  }
+
+  void writeBinary(const Held& held, std::vector<std::string>& out) const {
+    VcardProperty property = held.property;
+    std::string value = encodeBase64(held.value);
+    if (is40()) {
+      value = "data:" + held.mediaType + ";base64," + value;
+    } else {
+      const std::string format = formatOfMediaType(held.mediaType);
+      std::vector<std::string> types = property.parameterValues("TYPE");
+      if (!format.empty()) types.insert(types.begin(), format);
+      property.removeParameter("TYPE");
+      if (!types.empty()) property.parameters.insert(property.parameters.begin(), {"TYPE", types});
+      property.parameters.insert(property.parameters.begin(),
+                                 {"ENCODING", {is21() ? "BASE64" : "b"}});
+    }
+    foldLine(writeTag(property, version_) + ":" + value, out);
+    if (is21()) out.emplace_back();  // the blank line 2.1 readers look for after base64
+  }
+
+  void writeText(const Held& held, std::vector<std::string>& out) const {
+    if (!is21()) return foldLine(writeTag(held.property, version_) + ":" + held.value, out);
+    const std::string text = heldTo21(held.value, valueKindOf(held.property.name));
+    std::string tag = writeTag(held.property, version_);
+    const bool ascii = isAscii(text);
+    if (ascii && text.find_first_of("\r\n") == text.npos && tag.size() + 1 + text.size() <= 75) {
+      out.push_back(tag + ":" + text);
+      return;
+    }
+    VcardProperty property = held.property;
+    property.parameters.push_back({"ENCODING", {"QUOTED-PRINTABLE"}});
+    if (!ascii) property.parameters.push_back({"CHARSET", {"UTF-8"}});
+    writeQuotedPrintable(writeTag(property, version_), encodeQuotedPrintable(text), out);
+  }
+
+  VcardVersion target_;
+  std::string_view version_;
+  Notes& notes_;
+  int& valuesAsRead_;
+  std::vector<Held> held_;
+};
+
+}  // namespace
+
+ContactConverter::ContactConverter(VcardVersion target) : target_(target) {}
+
+std::vector<std::string> ContactConverter::convert(const std::vector<std::string>& lines,
+                                                   int number) {
+  Notes notes;
+  ContactConversion conversion(target_, notes, log_.valuesAsRead);
+  std::vector<std::string> converted = conversion.run(lines);
+  ++log_.contacts;
+  if (!notes.empty()) {
+    log_.entries.push_back("contact " + std::to_string(number) + ": " + notes.text());
+  }
+  return converted;
+}
+
+std::string ContactConverter::report() const {
+  std::string text = "Written as vCard " + std::string(versionNumber(target_)) + ": " +
+                     std::to_string(log_.contacts) + " contacts, " +
+                     std::to_string(log_.entries.size()) + " of them changed beyond their form";
+  if (log_.valuesAsRead > 0) {
+    text += "; " + std::to_string(log_.valuesAsRead) +
+            " values could not be decoded and were written as read";
+  }
+  text += ".\n";
+  for (const std::string& entry : log_.entries) text += escapeControls(entry) + "\n";
+  return text;
+}
+
+std::string ContactConverter::summary() const {
+  std::string text = "Written as vCard " + std::string(versionNumber(target_)) + ".";
+  if (log_.valuesAsRead > 0) {
+    text += " " + std::to_string(log_.valuesAsRead) +
+            " values could not be decoded and were written as read; the report names them.";
+  }
+  return text;
+}
+
+}  // namespace palvren

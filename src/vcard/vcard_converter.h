@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "vcard/vcard_version.h"
+
+namespace palvren {
+
+// What converting a run's contacts changed beyond their form, contact by contact.
+struct ConversionLog {
+  int contacts = 0;
+  // "contact 12: N and FN decoded from Shift_JIS quoted-printable; FN made from N"
+  std::vector<std::string> entries;
+  // Values no decoding explained, written as they were read.
+  int valuesAsRead = 0;
+};
+
+// Writes contacts in one version of vCard: every value decoded (folded lines, quoted-printable,
+// base64, any CHARSET) and written in the version's own form (UTF-8, escapes, parameters,
+// pictures, lines folded at 75 octets), with what the version requires added (FN, N) and what it
+// has no place for moved where it has one. Nothing is dropped: a value that cannot be decoded is
+// written as read (in 4.0 as an X- property holding its bytes in base64), and the log says so.
+class ContactConverter {
+ public:
+  explicit ContactConverter(VcardVersion target);
+
+  VcardVersion target() const { return target_; }
+  // One contact's lines as read (BEGIN through END; a line may hold several, joined by CR LF)
+  // in the target's form, BEGIN through END. number names the contact in the log.
+  std::vector<std::string> convert(const std::vector<std::string>& lines, int number);
+
+  const ConversionLog& log() const { return log_; }
+  // The log as a report: a line on the whole, then one line per contact changed.
+  std::string report() const;
+  // The success message's line: "Written as vCard 3.0." and, when values were written as read,
+  // how many.
+  std::string summary() const;
+
+ private:
+  VcardVersion target_;
+  ConversionLog log_;
+};
+
+}  // namespace palvren

@@ -1,0 +1,229 @@
+#include "vcard/vcard_property.h"
+
+#include <algorithm>
+
+#include "platform/text.h"
+#include "vcard/block_rules.h"
+#include "vcard/value_decoding.h"
+
+namespace palvren {
+
+namespace {
+
+constexpr std::size_t kFoldOctets = 75;
+
+// The position of the first sep in text outside double quotes; npos when none.
+std::size_t findUnquoted(std::string_view text, char sep, std::size_t from = 0) {
+  bool quoted = false;
+  for (std::size_t i = from; i < text.size(); ++i) {
+    if (text[i] == '"') quoted = !quoted;
+    if (text[i] == sep && !quoted) return i;
+  }
+  return std::string_view::npos;
+}
+
+// text cut at each sep outside double quotes.
+std::vector<std::string_view> splitUnquoted(std::string_view text, char sep) {
+  std::vector<std::string_view> pieces;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t end = findUnquoted(text, sep, start);
+    pieces.push_back(text.substr(start, end - start));
+    if (end == std::string_view::npos) return pieces;
+    start = end + 1;
+  }
+}
+
+std::string unquoted(std::string_view value) {
+  value = trimSpaces(value);
+  if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+    value = value.substr(1, value.size() - 2);
+  }
+  return std::string(value);
+}
+
+// What a vCard 2.1 bare parameter names.
+std::string bareParameterName(std::string_view value) {
+  for (std::string_view encoding : {"QUOTED-PRINTABLE", "BASE64", "8BIT", "7BIT"}) {
+    if (equalsUpper(value, encoding)) return "ENCODING";
+  }
+  for (std::string_view kind : {"INLINE", "URL", "CONTENT-ID", "CID"}) {
+    if (equalsUpper(value, kind)) return "VALUE";
+  }
+  return "TYPE";
+}
+
+void addParameter(std::string_view text, VcardProperty& property) {
+  text = trimSpaces(text);
+  if (text.empty()) return;
+  const std::size_t equals = findUnquoted(text, '=');
+  if (equals == std::string_view::npos) {
+    property.parameters.push_back({bareParameterName(text), {unquoted(text)}});
+    return;
+  }
+  VcardParameter parameter{toUpperAscii(trimSpaces(text.substr(0, equals))), {}};
+  for (std::string_view value : splitUnquoted(text.substr(equals + 1), ',')) {
+    parameter.values.push_back(unquoted(value));
+  }
+  property.parameters.push_back(std::move(parameter));
+}
+
+// The lines of the contact, each line a value may hold (joined by CR LF) on its own.
+std::vector<std::string_view> physicalLines(const std::vector<std::string>& lines) {
+  std::vector<std::string_view> physical;
+  physical.reserve(lines.size());
+  for (const std::string& line : lines) {
+    std::string_view rest(line);
+    for (std::size_t end = rest.find('\n'); end != std::string_view::npos; end = rest.find('\n')) {
+      std::string_view piece = rest.substr(0, end);
+      if (piece.ends_with('\r')) piece.remove_suffix(1);
+      physical.push_back(piece);
+      rest.remove_prefix(end + 1);
+    }
+    if (rest.ends_with('\r')) rest.remove_suffix(1);
+    physical.push_back(rest);
+  }
+  return physical;
+}
+
+// Whether a line goes on the property before it rather than starting one.
+bool continues(const VcardProperty& last, std::string_view line) {
+  if (isQuotedPrintable(last.tag) && last.value.ends_with('=')) return true;
+  if (line.front() == ' ' || line.front() == '\t') return true;
+  return line.find(':') == std::string_view::npos;
+}
+
+// The lines of a card begun at index begin, through its END line; the index after them.
+std::size_t nestedCard(const std::vector<std::string_view>& lines, std::size_t begin,
+                       std::vector<std::string>& nested) {
+  int depth = 0;
+  std::size_t i = begin;
+  for (; i < lines.size(); ++i) {
+    nested.emplace_back(lines[i]);
+    if (isContactBegin(lines[i])) ++depth;
+    if (isLoadEnd(lines[i]) && --depth == 0) return i + 1;
+  }
+  return i;
+}
+
+VcardProperty propertyOf(std::string_view line) {
+  std::size_t colon = findUnquoted(line, ':');
+  if (colon == std::string_view::npos) colon = line.find(':');
+  VcardProperty property;
+  property.tag = std::string(trimSpaces(line.substr(0, colon)));
+  property.value = std::string(line.substr(colon + 1));
+  parseTag(property.tag, property);
+  return property;
+}
+
+}  // namespace
+
+std::vector<std::string> VcardProperty::parameterValues(std::string_view upperName) const {
+  std::vector<std::string> values;
+  for (const VcardParameter& parameter : parameters) {
+    if (parameter.name == upperName) {
+      values.insert(values.end(), parameter.values.begin(), parameter.values.end());
+    }
+  }
+  return values;
+}
+
+std::string VcardProperty::firstParameter(std::string_view upperName) const {
+  for (const VcardParameter& parameter : parameters) {
+    if (parameter.name == upperName && !parameter.values.empty()) return parameter.values.front();
+  }
+  return {};
+}
+
+void VcardProperty::removeParameter(std::string_view upperName) {
+  std::erase_if(parameters, [&](const VcardParameter& p) { return p.name == upperName; });
+}
+
+void parseTag(std::string_view tag, VcardProperty& property) {
+  const std::vector<std::string_view> pieces = splitUnquoted(tag, ';');
+  const std::string_view fullName = trimSpaces(pieces.front());
+  const std::size_t dot = fullName.rfind('.');
+  if (dot != std::string_view::npos) property.group = std::string(fullName.substr(0, dot));
+  property.name = toUpperAscii(dot == std::string_view::npos ? fullName : fullName.substr(dot + 1));
+  for (std::size_t k = 1; k < pieces.size(); ++k) addParameter(pieces[k], property);
+}
+
+std::vector<VcardProperty> readProperties(const std::vector<std::string>& lines) {
+  const std::vector<std::string_view> physical = physicalLines(lines);
+  std::vector<VcardProperty> properties;
+  std::size_t i = !physical.empty() && isContactBegin(physical.front()) ? 1 : 0;
+  while (i < physical.size()) {
+    const std::string_view line = physical[i];
+    if (isLoadEnd(line)) break;
+    if (trimSpaces(line).empty()) {
+      ++i;
+    } else if (isContactBegin(line)) {
+      const bool holder = !properties.empty() && trimSpaces(properties.back().value).empty();
+      if (!holder) properties.push_back(propertyOf("AGENT:"));
+      i = nestedCard(physical, i, properties.back().nested);
+    } else if (!properties.empty() && continues(properties.back(), line)) {
+      properties.back().value.append(kCrLf).append(line);
+      ++i;
+    } else {
+      properties.push_back(propertyOf(line));
+      ++i;
+    }
+  }
+  return properties;
+}
+
+std::string writeTag(const VcardProperty& property, std::string_view version) {
+  std::string tag = property.group.empty() ? property.name : property.group + "." + property.name;
+  for (const VcardParameter& parameter : property.parameters) {
+    const bool bare = version == "2.1" && parameter.name == "TYPE";
+    std::string values;
+    for (std::string value : parameter.values) {
+      std::replace(value.begin(), value.end(), '"', '\'');
+      if (value.find_first_of(":;, ") != std::string::npos) value = '"' + value + '"';
+      if (bare) {
+        tag.append(";").append(value);
+        continue;
+      }
+      if (!values.empty()) values += ',';
+      values += value;
+    }
+    if (!bare) tag.append(";").append(parameter.name).append("=").append(values);
+  }
+  return tag;
+}
+
+void foldLine(std::string_view line, std::vector<std::string>& out) {
+  std::size_t limit = kFoldOctets;
+  bool first = true;
+  while (line.size() > limit) {
+    std::size_t cut = limit;
+    while (cut > 1 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;
+    out.push_back((first ? std::string() : std::string(" ")) + std::string(line.substr(0, cut)));
+    line.remove_prefix(cut);
+    limit = kFoldOctets - 1;
+    first = false;
+  }
+  out.push_back((first ? std::string() : std::string(" ")) + std::string(line));
+}
+
+void writeQuotedPrintable(std::string_view tag, std::string_view encoded,
+                          std::vector<std::string>& out) {
+  constexpr std::size_t kMost = 75;  // and the soft break's "="
+  std::string line = std::string(tag) + ":";
+  std::size_t i = 0;
+  while (i < encoded.size()) {
+    std::string unit(encoded.substr(i, encoded[i] == '=' ? 3 : 1));
+    const bool lineStart = line.empty();
+    if (lineStart && (unit == " " || unit == "\t")) unit = unit == " " ? "=20" : "=09";
+    if (!lineStart && line.size() + unit.size() > kMost) {
+      out.push_back(line + "=");
+      line.clear();
+      continue;
+    }
+    line += unit;
+    i += encoded[i] == '=' ? 3 : 1;
+  }
+  out.push_back(line);
+}
+
+}  // namespace palvren

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace palvren {
+
+// One parameter of a property. A vCard 2.1 bare parameter is named by what it is: ENCODING
+// (QUOTED-PRINTABLE, BASE64, 8BIT, 7BIT), VALUE (INLINE, URL, CONTENT-ID, CID) or TYPE.
+struct VcardParameter {
+  std::string name;                 // upper-cased
+  std::vector<std::string> values;  // unquoted, in order; TYPE=a,b gives two
+};
+
+// One property of a contact as read: its name and parameters taken apart, its value as it
+// stands in the file (folded and soft-broken lines joined by CR LF, as read).
+struct VcardProperty {
+  std::string tag;    // as read, group and parameters included
+  std::string group;  // without its dot; empty when none
+  std::string name;   // upper-cased
+  std::vector<VcardParameter> parameters;
+  std::string value;
+  // A card written inside this one (a vCard 2.1 AGENT), its lines as read.
+  std::vector<std::string> nested;
+
+  // The values of a parameter, all of its kind together; empty when it has none.
+  std::vector<std::string> parameterValues(std::string_view upperName) const;
+  // The first value of a parameter, or the empty text.
+  std::string firstParameter(std::string_view upperName) const;
+  void removeParameter(std::string_view upperName);
+};
+
+// Takes a tag ("item1.TEL;TYPE=CELL,VOICE;PREF") apart into property's group, name and
+// parameters.
+void parseTag(std::string_view tag, VcardProperty& property);
+
+// The properties of one contact from its lines as read, BEGIN and END left out: folded lines,
+// quoted-printable soft line breaks and unindented base64 lines joined to their property, empty
+// lines skipped, and a card begun inside it held by the property before it. A line may hold
+// several lines (joined by CR LF). Reading stops at the contact's END line.
+std::vector<VcardProperty> readProperties(const std::vector<std::string>& lines);
+
+// A tag in the syntax of a version: group, name and each parameter; in 2.1 a TYPE's values
+// bare, in 3.0 and 4.0 as TYPE=a,b. A value holding ':' ';' ',' or a blank is quoted.
+std::string writeTag(const VcardProperty& property, std::string_view version);
+
+// A logical line folded at 75 octets, never inside a UTF-8 character: each further line starts
+// with a space. Appends the physical lines to out.
+void foldLine(std::string_view line, std::vector<std::string>& out);
+
+// A vCard 2.1 property whose value is quoted-printable: the encoded value broken with soft line
+// breaks so that no physical line is longer than 76 octets, never inside an escape, and no line
+// after the first starts with a blank. Appends the physical lines to out.
+void writeQuotedPrintable(std::string_view tag, std::string_view encoded,
+                          std::vector<std::string>& out);
+
+}  // namespace palvren
