@@ -444,6 +444,7 @@ void MainWindow::setRunning(bool running) {
   runButton->setText(running ? "&Stop" : "&Run Now");
   runAction->setEnabled(!running);
   exportFormatMenu->setEnabled(!running);
+  vcardVersionMenu->setEnabled(!running);
   tolerantMatchingAction->setEnabled(!running);
   countryCodeAction->setEnabled(!running);
   operationFrame->setEnabled(!running);
@@ -495,6 +496,12 @@ ExportFormat MainWindow::exportFormat() const {
   }
   return ExportFormat::Raw;
 }
+VcardVersion MainWindow::vcardVersion() const {
+  for (std::size_t i = 0; i < versionActions.size(); ++i) {
+    if (versionActions[i]->isChecked()) return static_cast<VcardVersion>(i);
+  }
+  return VcardVersion::AsRead;
+}
 
 RunOptions MainWindow::runOptions() const {
   RunOptions options;
@@ -503,6 +510,7 @@ RunOptions MainWindow::runOptions() const {
   options.check = redundancyCheckTicked();
   options.checkOptions = {redundancyMode(), matchRule_};
   options.format = exportFormat();
+  options.vcardVersion = vcardVersion();
   return options;
 }
 

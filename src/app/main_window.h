@@ -56,6 +56,7 @@ class MainWindow : public QMainWindow {
   RedundancyMode redundancyMode() const;
   bool redundancyCheckTicked() const;
   ExportFormat exportFormat() const;
+  VcardVersion vcardVersion() const;
   const MatchRule& matchRule() const { return matchRule_; }
   // Everything a run started now would do, read at once.
   RunOptions runOptions() const;
@@ -87,6 +88,7 @@ class MainWindow : public QMainWindow {
   void buildStatusBar();
   void buildMenus();
   void buildOptionsMenu();
+  void buildVersionMenu(QMenu* options);
   void onCountryCodeTriggered();
   void setTabOrder();
   void updateClock();
@@ -127,6 +129,9 @@ class MainWindow : public QMainWindow {
   // Options > Export Format: Raw, Google Contacts, Outlook, in that order.
   QMenu* exportFormatMenu;
   std::vector<QAction*> formatActions;
+  // Options > Write vCards As: As Read, vCard 2.1, 3.0, 4.0, in the order of VcardVersion.
+  QMenu* vcardVersionMenu;
+  std::vector<QAction*> versionActions;
   QAction* tolerantMatchingAction;
   QAction* countryCodeAction;
   MatchRule matchRule_;

@@ -70,7 +70,8 @@ void MainWindow::buildMenus() {
   aboutAction = entry(help, "&About", "aboutAction", &MainWindow::onAboutTriggered);
 }
 
-// Options kept between sessions: the export format.
+// Options kept between sessions: the match rule, the export format and the form vCards are
+// written in.
 void MainWindow::buildOptionsMenu() {
   QMenu* options = menuBar()->addMenu("&Options");
   options->setObjectName("optionsMenu");
@@ -106,6 +107,32 @@ void MainWindow::buildOptionsMenu() {
     const ExportFormat chosen = format.format;
     connect(action, &QAction::triggered, this, [chosen] { saveExportFormat(chosen); });
     formatActions.push_back(action);
+  }
+  buildVersionMenu(options);
+}
+
+// Options > Write vCards As: as read (byte for byte), or converted to one version.
+void MainWindow::buildVersionMenu(QMenu* options) {
+  vcardVersionMenu = options->addMenu("&Write vCards As");
+  vcardVersionMenu->setObjectName("vcardVersionMenu");
+  auto* group = new QActionGroup(this);
+  const VcardVersion saved = savedVcardVersion();
+  const std::pair<VcardVersion, const char*> choices[] = {{VcardVersion::AsRead, "As &Read"},
+                                                          {VcardVersion::V21, "vCard &2.1"},
+                                                          {VcardVersion::V30, "vCard &3.0"},
+                                                          {VcardVersion::V40, "vCard &4.0"}};
+  for (const auto& [version, caption] : choices) {
+    QAction* action = vcardVersionMenu->addAction(caption);
+    const std::string_view number = versionNumber(version);
+    action->setObjectName(number.empty()
+                              ? QString("asReadAction")
+                              : "vcard" + QString::fromLatin1(number.data(), 1) +
+                                    QString::fromLatin1(number.data() + 2, 1) + "Action");
+    action->setCheckable(true);
+    action->setChecked(version == saved);
+    group->addAction(action);
+    connect(action, &QAction::triggered, this, [version] { saveVcardVersion(version); });
+    versionActions.push_back(action);
   }
 }
 

@@ -13,6 +13,7 @@ namespace palvren {
 
 namespace {
 constexpr char kExportFormatKey[] = "export/format";
+constexpr char kVcardVersionKey[] = "vcard/version";
 constexpr char kLastFolderKey[] = "dialogs/lastFolder";
 constexpr char kTolerantKey[] = "matching/tolerant";
 constexpr char kCountryCodeKey[] = "matching/countryCode";
@@ -62,6 +63,18 @@ ExportFormat savedExportFormat() {
 void saveExportFormat(ExportFormat format) {
   writeSetting(kExportFormatKey, QString::fromUtf8(exportFormatInfo(format).key.data(),
                                                    qsizetype(exportFormatInfo(format).key.size())));
+}
+
+VcardVersion savedVcardVersion() {
+  const QString name = readSetting(kVcardVersionKey, "keep").toString();
+  return versionNamed(name.toStdString()).value_or(VcardVersion::AsRead);
+}
+
+void saveVcardVersion(VcardVersion version) {
+  const std::string_view number = versionNumber(version);
+  writeSetting(kVcardVersionKey,
+               number.empty() ? QString("keep")
+                              : QString::fromLatin1(number.data(), qsizetype(number.size())));
 }
 
 std::string savedLastFolder() {

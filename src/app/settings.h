@@ -6,6 +6,7 @@
 
 #include "redundancy/check_options.h"
 #include "vcard/export_formats.h"
+#include "vcard/vcard_version.h"
 
 namespace palvren {
 
@@ -18,6 +19,8 @@ bool settingsUsable();
 
 ExportFormat savedExportFormat();
 void saveExportFormat(ExportFormat format);
+VcardVersion savedVcardVersion();
+void saveVcardVersion(VcardVersion version);
 
 // The folder of the last file or folder chosen; empty before the first choice.
 std::string savedLastFolder();

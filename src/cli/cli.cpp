@@ -16,6 +16,7 @@
 #include "platform/text.h"
 #include "platform/version.h"
 #include "redundancy/redundancy_run.h"
+#include "vcard/contact_copier.h"
 #include "vcard/counting.h"
 #include "vcard/export_formats.h"
 #include "vcard/merge_recombine.h"
@@ -74,13 +75,14 @@ const std::string kUsage =
     "       palvren-cli split FILE [--names number|contact] [--check none|1|2]\n"
     "                   [--conflicts ask|first|second|both|neither]\n"
     "                   [--match exact|tolerant] [--country-code N]\n"
+    "                   [--vcard-version keep|2.1|3.0|4.0]\n"
     "                   [--report REPORT|-] [--dry-run] [--new-folder | --add]\n"
     "       palvren-cli recombine FOLDER [--check none|1|2] [--conflicts ...] [--match ...]\n"
-    "                   [--country-code N] [--report ...] [--dry-run]\n"
-    "                   [--replace | --keep-both]\n"
+    "                   [--country-code N] [--vcard-version ...] [--report ...]\n"
+    "                   [--dry-run] [--replace | --keep-both]\n"
     "       palvren-cli merge FILE FILE... [--check none|1|2] [--conflicts ...] [--match ...]\n"
-    "                   [--country-code N] [--report ...] [--dry-run]\n"
-    "                   [--replace | --keep-both]\n"
+    "                   [--country-code N] [--vcard-version ...] [--report ...]\n"
+    "                   [--dry-run] [--replace | --keep-both]\n"
     "       palvren-cli export FILE [--format " +
     formatKeys() +
     "] [--replace | --keep-both]\n"
@@ -104,10 +106,15 @@ const std::string kUsage =
   "                     extra spaces, and names without case, accents, punctuation or\n"     \
   "                     Last, First order\n"                                                 \
   "  --country-code N   with --match tolerant: a national number is read as one of +N\n"     \
+  "  --vcard-version V  write the vCards as 2.1, 3.0 or 4.0: every value decoded to\n"       \
+  "                     UTF-8 and written in that version's form, FN and N added where\n"    \
+  "                     it needs them; keep (the default) copies every byte as read\n"       \
   "  --report REPORT    with --check: write what the check removed and merged, and why;\n"   \
-  "                     '-' writes it to standard output. An input or an output of the\n"    \
-  "                     run is refused as REPORT before anything runs\n"                     \
-  "  --dry-run          with --check: print that report and write no contact file\n"
+  "                     with --vcard-version: what the conversion changed in each\n"         \
+  "                     contact; '-' writes it to standard output. An input or an\n"         \
+  "                     output of the run is refused as REPORT before anything runs\n"       \
+  "  --dry-run          with --check or --vcard-version: print that report and write no\n"   \
+  "                     contact file\n"
 
 // What a merge, recombine or export does where its file's name is taken.
 #define PALVREN_EARLIER_FILE_OPTIONS                                                     \
@@ -121,6 +128,7 @@ const std::map<std::string, std::string> kCommandHelp = {
      "usage: palvren-cli split FILE [--names number|contact] [--check none|1|2]\n"
      "                   [--conflicts ask|first|second|both|neither]\n"
      "                   [--match exact|tolerant] [--country-code N]\n"
+     "                   [--vcard-version keep|2.1|3.0|4.0]\n"
      "                   [--report REPORT|-] [--dry-run] [--new-folder | --add]\n\n"
      "Splits a multiple-contact vCard file into one file per contact, in the folder\n"
      "Split-vCards beside it.\n\n"
@@ -135,6 +143,7 @@ const std::map<std::string, std::string> kCommandHelp = {
     {"recombine",
      "usage: palvren-cli recombine FOLDER [--check none|1|2] [--conflicts POLICY]\n"
      "                   [--match exact|tolerant] [--country-code N]\n"
+     "                   [--vcard-version keep|2.1|3.0|4.0]\n"
      "                   [--report REPORT|-] [--dry-run] [--replace | --keep-both]\n\n"
      "Joins every .vcf file directly in FOLDER, in name order, into one file named\n"
      "mm-dd-yyyy_CONBINED_CONTACTS.vcf in that folder; today's combined files, numbered or\n"
@@ -144,6 +153,7 @@ const std::map<std::string, std::string> kCommandHelp = {
     {"merge",
      "usage: palvren-cli merge FILE FILE... [--check none|1|2] [--conflicts POLICY]\n"
      "                   [--match exact|tolerant] [--country-code N]\n"
+     "                   [--vcard-version keep|2.1|3.0|4.0]\n"
      "                   [--report REPORT|-] [--dry-run] [--replace | --keep-both]\n\n"
      "Joins several vCard files of one folder, in the order given, into one file named\n"
      "mm-dd-yyyy_CONBINED_CONTACTS.vcf in that folder. With --check, the contacts of all\n"
@@ -177,6 +187,7 @@ struct Options {
   ExportFormat format = ExportFormat::Raw;
   MatchRule rule;
   EarlierPolicy earlier = EarlierPolicy::Ask;
+  VcardVersion version = VcardVersion::AsRead;
 };
 
 // The flags that say what to do where an earlier result stands, by command.
@@ -240,6 +251,10 @@ void parseOption(Options& options, const std::string& option, const std::string&
                                                 {"neither", ConflictPolicy::Neither}});
   } else if (option == "--report") {
     options.report = value;
+  } else if (option == "--vcard-version") {
+    const std::optional<VcardVersion> version = versionNamed(value);
+    if (!version) throw UsageError{"invalid value '" + value + "' for " + option};
+    options.version = *version;
   } else if (option == "--match") {
     options.rule.tolerant = choose<bool>(option, value, {{"exact", false}, {"tolerant", true}});
   } else if (option == "--country-code") {
@@ -282,8 +297,9 @@ Options parseArguments(const std::vector<std::string>& arguments, const Terminal
   if (options.command != "merge" && options.operands.size() > 1) {
     throw UsageError{"unexpected operand '" + options.operands[1] + "'"};
   }
-  if ((options.dryRun || !options.report.empty()) && options.check == 0) {
-    throw UsageError{"--report and --dry-run go with --check 1 or 2"};
+  const bool reported = options.check > 0 || options.version != VcardVersion::AsRead;
+  if ((options.dryRun || !options.report.empty()) && !reported) {
+    throw UsageError{"--report and --dry-run go with --check 1 or 2, or with --vcard-version"};
   }
   if (options.check == 2 && options.conflicts == ConflictPolicy::Ask && !terminal.inIsTerminal) {
     throw UsageError{"--conflicts ask needs a terminal; choose first, second, both or neither"};
@@ -317,6 +333,7 @@ RunOptions runOptionsOf(const Options& options, RunMode mode) {
   run.checkOptions.rule = options.rule;
   run.format = options.format;
   run.earlierResults = options.earlier;
+  run.vcardVersion = options.version;
   return run;
 }
 
@@ -384,28 +401,49 @@ std::vector<std::string> checkedInputs(const Options& options, const std::string
   return mergeInputs(mergeSelection(options.operands));
 }
 
-// The check alone: what it would remove and merge, printed; no contact file is written.
+// The report of a dry run: what the check would remove and merge, and what converting the
+// contacts it keeps (or every contact, without it) would change.
+std::string dryRunReport(const Options& options, const std::string& operand,
+                         const std::optional<OpenInput>& input, TerminalUserInterface& ui) {
+  std::optional<ContactConverter> converter;
+  if (options.version != VcardVersion::AsRead) converter.emplace(options.version);
+  const bool split = options.command == "split";
+  if (options.check == 0) {
+    convertWithoutWriting(
+        split ? std::vector<std::string>{operand} : checkedInputs(options, operand), *converter);
+    return converter->report() + std::to_string(converter->log().contacts) +
+           " contacts would be written; none was.\n";
+  }
+  ContactTable table(1);
+  ContactList list;
+  RedundancyReport report;
+  const CheckOptions checks = runOptionsOf(options, RunMode::Split).checkOptions;
+  const int kept =
+      split ? checkContacts(*input, list, table, ui, checks, &report)
+            : checkFiles(checkedInputs(options, operand), list, table, ui, checks, &report);
+  std::string text = report.text();
+  if (converter) {
+    int number = 0;
+    for (int contact : list.numbers()) converter->convert(recordLines(table[contact]), ++number);
+    text += converter->report();
+  }
+  return text + std::to_string(kept) + " contacts would be written; none was.\n";
+}
+
+// The check or the conversion alone: what it would do, printed; no contact file is written.
 int dryRun(const Options& options, const std::string& operand, TerminalUserInterface& ui,
            Terminal& terminal) {
   try {
-    ContactTable table(1);
-    ContactList list;
-    RedundancyReport report;
-    const CheckOptions checks = runOptionsOf(options, RunMode::Split).checkOptions;
-    int kept = 0;
+    std::optional<OpenInput> input;
     if (options.command == "split") {
-      const std::optional<OpenInput> input = OpenInput::ifPresent(operand);
+      input = OpenInput::ifPresent(operand);
       if (countContacts(input, ui) < 2) {
         ui.showMessage(kNotMultipleContacts, "Nothing to Process", MessageIcon::Critical);
         return kExitRefused;
       }
-      kept = checkContacts(*input, list, table, ui, checks, &report);
-    } else {
-      kept = checkFiles(checkedInputs(options, operand), list, table, ui, checks, &report);
     }
+    const std::string text = dryRunReport(options, operand, input, ui);
     ui.setStatus("");
-    const std::string text =
-        report.text() + std::to_string(kept) + " contacts would be written; none was.\n";
     if (options.report != "-") terminal.out << text;
     if (!options.report.empty() && !writeReport(options.report, text, terminal)) {
       return kExitFailure;

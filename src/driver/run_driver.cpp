@@ -74,12 +74,18 @@ class Branch {
  public:
   Branch(UserInterface& ui, const BranchTexts& texts, const RunInput& input,
          const RunOptions& options, FileIo& io)
-      : ui_(ui), io_(io), texts_(texts), input_(input), options_(options) {}
+      : ui_(ui), io_(io), texts_(texts), input_(input), options_(options) {
+    if (options.vcardVersion != VcardVersion::AsRead && options.mode != RunMode::Export) {
+      converter_.emplace(options.vcardVersion);
+    }
+  }
 
   UserInterface& ui() { return ui_; }
   FileIo& io() { return io_; }
   const RunInput& input() const { return input_; }
   const RunOptions& options() const { return options_; }
+  // What converts the contacts written; nullptr when they are written as read.
+  ContactConverter* converter() { return converter_ ? &*converter_ : nullptr; }
   // The input file, held open for the whole run.
   std::optional<OpenInput> openInput;
   // The contacts its first reading counted.
@@ -166,6 +172,7 @@ class Branch {
     const int written = result.count;
     const std::string& outputPath = result.path;
     if (written == 0) return reportFailure(std::string());
+    addConversionLog();
     ui_.setProgress(0, 0);
     std::string text = texts_.successText + std::string(kCrLf) + std::to_string(written) +
                        texts_.countPhrase + kCrLf + kCrLf + "\"" + outputPath + "\"";
@@ -188,6 +195,14 @@ class Branch {
   const RunInput& input_;
   const RunOptions& options_;
   RunOutcome outcome_;
+  std::optional<ContactConverter> converter_;
+
+  // The conversion's line in the success message, and its log in the report.
+  void addConversionLog() {
+    if (!converter_) return;
+    summary += (summary.empty() ? "" : kCrLf) + converter_->summary();
+    report += converter_->report();
+  }
 };
 
 std::string itself(const std::string& path) { return path; }
@@ -224,11 +239,13 @@ RunOutcome runSplit(Branch& branch) {
   branch.runAndReport(
       [&] {
         if (!options.check) {
-          return splitContacts(input, ui, options.naming, branch.io(), branch.plan);
+          return splitContacts(input, ui, options.naming, branch.io(), branch.plan,
+                               branch.converter());
         }
         RedundancyReport report;
-        Written written = splitWithRedundancyCheck(input, ui, options.checkOptions, options.naming,
-                                                   branch.io(), &report, branch.plan);
+        Written written =
+            splitWithRedundancyCheck(input, ui, options.checkOptions, options.naming, branch.io(),
+                                     &report, branch.plan, branch.converter());
         branch.report = report.text();
         return written;
       },
@@ -243,7 +260,7 @@ Written joinChecked(Branch& branch, const std::vector<std::string>& inputs,
   JoinSummary summary;
   Written written =
       joinWithRedundancyCheck(inputs, target, branch.ui(), branch.options().checkOptions, summary,
-                              branch.io(), &report, branch.plan);
+                              branch.io(), &report, branch.plan, branch.converter());
   branch.report = report.text();
   branch.summary = summary.text();
   return written;
@@ -266,7 +283,7 @@ RunOutcome runRecombine(Branch& branch) {
   branch.runAndReport(
       [&] {
         if (!branch.options().check) {
-          return recombineFolder(folder, branch.ui(), branch.io(), branch.plan);
+          return recombineFolder(folder, branch.ui(), branch.io(), branch.plan, branch.converter());
         }
         const std::vector<std::string> inputs = recombineInputs(folder);
         Written written = joinChecked(branch, inputs, folder + combinedFileName());
@@ -291,7 +308,7 @@ RunOutcome runMerge(Branch& branch) {
   branch.runAndReport(
       [&] {
         if (!branch.options().check) {
-          return mergeFiles(files, branch.io(), &branch.ui(), branch.plan);
+          return mergeFiles(files, branch.io(), &branch.ui(), branch.plan, branch.converter());
         }
         return joinChecked(branch, mergeInputs(files, branch.plan),
                            files.folder + "/" + combinedFileName());

@@ -3,6 +3,7 @@
 #include "redundancy/check_options.h"
 #include "vcard/export_formats.h"
 #include "vcard/naming.h"
+#include "vcard/vcard_version.h"
 
 namespace palvren {
 
@@ -20,6 +21,8 @@ struct RunOptions {
   CheckOptions checkOptions;
   ExportFormat format = ExportFormat::Raw;
   EarlierPolicy earlierResults = EarlierPolicy::Ask;
+  // The form of the vCards Split, Recombine and Merge write.
+  VcardVersion vcardVersion = VcardVersion::AsRead;
 };
 
 }  // namespace palvren

@@ -8,6 +8,7 @@
 #include "redundancy/match_rule.h"
 #include "redundancy/similar_pass.h"
 #include "vcard/block_rules.h"
+#include "vcard/contact_copier.h"
 #include "vcard/contact_folder.h"
 
 namespace palvren {
@@ -47,9 +48,32 @@ void offerPass2(ContactList& list, ContactTable& table, int pass1Removed, CheckI
       "Pass 2 Completed", MessageIcon::Information);
 }
 
+}  // namespace
+
+std::vector<std::string> recordLines(const ContactRecord& record) {
+  std::vector<std::string> lines{"BEGIN:VCARD"};
+  for (int k = 1; k <= record.orderCount(); ++k) {
+    const std::string_view tag = record.tagAt(k);
+    const std::string_view value = record.valueAt(k);
+    if (tag.empty() || value.empty() || equalsUpper(tag, "BEGIN")) continue;
+    lines.push_back(std::string(tag) + ":" + std::string(value));
+  }
+  return lines;
+}
+
+namespace {
+
 // Writes one record's lines (those with a tag and a value) and collects them for naming. A
 // contact whose file ended before its END line is closed, so that it is read back as itself.
-ContactLines writeRecord(const ContactRecord& record, LineWriter& output) {
+// With a converter, the contact is written in its version, numbered as number.
+ContactLines writeRecord(const ContactRecord& record, LineWriter& output,
+                         ContactConverter* converter = nullptr, int number = 0) {
+  if (converter) {
+    std::vector<std::string> lines = recordLines(record);
+    lines = writeContact(std::move(lines), number, converter, &output);
+    lines.front().clear();  // naming reads from the second line
+    return lines;
+  }
   ContactLines lines(1);
   const int count = record.orderCount();
   bool ended = false;
@@ -72,14 +96,16 @@ ContactLines writeRecord(const ContactRecord& record, LineWriter& output) {
 }
 
 int writeContacts(const ContactList& list, const ContactTable& table, OutputFolder folder,
-                  RunProgress& ui, NamingMode naming, FileIo& io, int firstNumber) {
+                  RunProgress& ui, NamingMode naming, FileIo& io, int firstNumber,
+                  ContactConverter* converter) {
   const std::vector<int> numbers = list.numbers();
   const int count = static_cast<int>(numbers.size());
   ContactFolderWriter writer(std::move(folder), count, io, firstNumber);
   const bool named = naming == NamingMode::ContactInfo;
   ui.countWritten(0, count);
   for (int number : numbers) {
-    ContactLines lines = writeRecord(table[number], writer.startContact(named));
+    ContactLines lines =
+        writeRecord(table[number], writer.startContact(named), converter, writer.written() + 1);
     writer.finishContact(lines, named, ui);
     stepDone(ui, writer.written(), count);
   }
@@ -123,7 +149,7 @@ int checkFiles(const std::vector<std::string>& files, ContactList& list, Contact
 Written joinWithRedundancyCheck(const std::vector<std::string>& files, const std::string& target,
                                 CheckInterface& ui, const CheckOptions& options,
                                 JoinSummary& summary, FileIo& io, RedundancyReport* report,
-                                const OutputPlan& plan) {
+                                const OutputPlan& plan, ContactConverter* converter) {
   ContactTable table(1);
   ContactList list;
   RedundancyReport ownReport;
@@ -138,7 +164,7 @@ Written joinWithRedundancyCheck(const std::vector<std::string>& files, const std
   LineWriter output(parentFolder(target) + "/" + numberedName(baseName, plan.resultNumber), io);
   const std::vector<int> numbers = list.numbers();
   for (std::size_t k = 0; k < numbers.size(); ++k) {
-    writeRecord(table[numbers[k]], output);
+    writeRecord(table[numbers[k]], output, converter, static_cast<int>(k) + 1);
     stepDone(ui, static_cast<int>(k) + 1, count);
   }
   summary.written = count;
@@ -153,7 +179,8 @@ std::string JoinSummary::text() const {
 
 Written splitWithRedundancyCheck(const OpenInput& input, CheckInterface& ui,
                                  const CheckOptions& options, NamingMode naming, FileIo& io,
-                                 RedundancyReport* report, const OutputPlan& plan) {
+                                 RedundancyReport* report, const OutputPlan& plan,
+                                 ContactConverter* converter) {
   ContactTable table(1);
   ContactList list;
   if (checkContacts(input, list, table, ui, options, report, io) == 0) return {};
@@ -161,7 +188,8 @@ Written splitWithRedundancyCheck(const OpenInput& input, CheckInterface& ui,
   std::optional<OutputFolder> folder = prepareSplitFolder(input.path(), plan);
   if (!folder) return {};
   std::string path = folder->path();
-  return {writeContacts(list, table, std::move(*folder), ui, naming, io, plan.firstContactNumber),
+  return {writeContacts(list, table, std::move(*folder), ui, naming, io, plan.firstContactNumber,
+                        converter),
           std::move(path)};
 }
 

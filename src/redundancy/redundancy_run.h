@@ -11,6 +11,7 @@
 #include "redundancy/report.h"
 #include "vcard/naming.h"
 #include "vcard/output_plan.h"
+#include "vcard/vcard_converter.h"
 
 namespace palvren {
 
@@ -19,11 +20,13 @@ namespace palvren {
 // single-contact files, named from their lines when that naming is selected. Returns the files
 // written and the folder.
 // What the check did is written to report when one is given.
-// The folder and the first number are the plan's.
+// The folder and the first number are the plan's. With a converter, each contact is written in
+// its version.
 Written splitWithRedundancyCheck(const OpenInput& input, CheckInterface& ui,
                                  const CheckOptions& options, NamingMode naming,
                                  FileIo& io = systemFileIo(), RedundancyReport* report = nullptr,
-                                 const OutputPlan& plan = {});
+                                 const OutputPlan& plan = {},
+                                 ContactConverter* converter = nullptr);
 
 // What a check over several files did, for the success message.
 struct JoinSummary {
@@ -36,12 +39,17 @@ struct JoinSummary {
 
 // Merge or Recombine with the check: loads every file in order (the 32767 limit counts the
 // contacts of all of them), checks them as a split does, and writes the remaining contacts in
-// order into target (numbered as the plan says), one file, which appears only whole. Returns the
+// order into target (numbered as the plan says), one file, which appears only whole, each contact
+// in the converter's version when one is given. Returns the
 // contacts written and the path written.
 Written joinWithRedundancyCheck(const std::vector<std::string>& files, const std::string& target,
                                 CheckInterface& ui, const CheckOptions& options,
                                 JoinSummary& summary, FileIo& io = systemFileIo(),
-                                RedundancyReport* report = nullptr, const OutputPlan& plan = {});
+                                RedundancyReport* report = nullptr, const OutputPlan& plan = {},
+                                ContactConverter* converter = nullptr);
+
+// A record's lines (those with a tag and a value), BEGIN first, as a converter reads them.
+std::vector<std::string> recordLines(const ContactRecord& record);
 
 // The check alone over several files, writing nothing; returns the contacts kept.
 int checkFiles(const std::vector<std::string>& files, ContactList& list, ContactTable& table,

@@ -5,6 +5,7 @@
 #include "platform/line_reader.h"
 #include "platform/line_writer.h"
 #include "vcard/block_rules.h"
+#include "vcard/contact_copier.h"
 #include "vcard/selection.h"
 
 namespace palvren {
@@ -13,16 +14,17 @@ namespace {
 
 // Copies every line of one file; returns the number of lines that read BEGIN:VCARD once
 // upper-cased (not trimmed).
-int copyLines(const std::string& path, LineWriter& output, FileIo& io, RunProgress* ui) {
+int copyLines(const std::string& path, ContactCopier& output, FileIo& io, RunProgress* ui) {
   constexpr long long kLinesPerYield = 4096;  // a large file still lets the window repaint
   LineReader reader(path, io);
   std::string_view line;
   int begins = 0;
   for (long long lines = 1; reader.readLine(line); ++lines) {
     if (isMergeBegin(line)) ++begins;
-    output.writeLine(line);
+    output.copy(line);
     if (ui && lines % kLinesPerYield == 0) ui->yield();
   }
+  output.endOfFile();
   return begins;
 }
 
@@ -61,17 +63,18 @@ std::vector<std::string> recombineInputs(const std::string& folder) {
   return inputs;
 }
 
-Written mergeFiles(const FileSelection& files, FileIo& io, RunProgress* ui,
-                   const OutputPlan& plan) {
+Written mergeFiles(const FileSelection& files, FileIo& io, RunProgress* ui, const OutputPlan& plan,
+                   ContactConverter* converter) {
   if (files.names.size() < 2) return {};
   const std::vector<std::string> inputs = mergeInputs(files, plan);
   LineWriter output(files.folder + "/" + numberedName(combinedFileName(), plan.resultNumber), io);
+  ContactCopier copier(&output, converter);
   std::string outputPath = output.path();
   long long count = 0;
   const int total = static_cast<int>(inputs.size());
   for (int i = 0; i < total; ++i) {
     if (ui) stepDone(*ui, i, total);
-    count += copyLines(inputs[std::size_t(i)], output, io, ui);
+    count += copyLines(inputs[std::size_t(i)], copier, io, ui);
     checkLimit(count, "The merge", "contacts");
   }
   // A merge that copied no contact leaves an earlier combined file as it was.
@@ -80,16 +83,17 @@ Written mergeFiles(const FileSelection& files, FileIo& io, RunProgress* ui,
 }
 
 Written recombineFolder(const std::string& folder, RunProgress& ui, FileIo& io,
-                        const OutputPlan& plan) {
+                        const OutputPlan& plan, ContactConverter* converter) {
   const std::vector<std::string> inputs = recombineInputs(folder);
   LineWriter output(folder + numberedName(combinedFileName(), plan.resultNumber), io);
+  ContactCopier copier(&output, converter);
   std::string outputPath = output.path();
   int files = 0;
   for (const std::string& file : inputs) {
     ui.setStatus("Processing " + std::to_string(files + 1));
     stepDone(ui, files, static_cast<int>(inputs.size()));
     if (files > 0) output.writeLine("");
-    copyLines(file, output, io, &ui);
+    copyLines(file, copier, io, &ui);
     ++files;
   }
   if (files > 0) outputPath = commitResult(output, combinedFileName(), plan);

@@ -7,6 +7,7 @@
 #include "platform/run_progress.h"
 #include "vcard/output_plan.h"
 #include "vcard/selection.h"
+#include "vcard/vcard_converter.h"
 
 namespace palvren {
 
@@ -27,13 +28,15 @@ std::vector<std::string> recombineInputs(const std::string& folder);
 // Returns the number of contact starts copied and the file; none without writing when fewer
 // than two names were given.
 // Shows its progress on ui, when one is given, and yields to it. The combined file's name is
-// numbered, and an earlier one replaced, as the plan says.
+// numbered, and an earlier one replaced, as the plan says. With a converter, each contact is
+// written in its version.
 Written mergeFiles(const FileSelection& files, FileIo& io = systemFileIo(),
-                   RunProgress* ui = nullptr, const OutputPlan& plan = {});
+                   RunProgress* ui = nullptr, const OutputPlan& plan = {},
+                   ContactConverter* converter = nullptr);
 
 // Copies every .vcf file directly in folder (which ends with '/'), in name order, into the
 // combined file there, one empty line between files. Returns the files copied and the file.
 Written recombineFolder(const std::string& folder, RunProgress& ui, FileIo& io = systemFileIo(),
-                        const OutputPlan& plan = {});
+                        const OutputPlan& plan = {}, ContactConverter* converter = nullptr);
 
 }  // namespace palvren

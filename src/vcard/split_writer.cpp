@@ -3,6 +3,7 @@
 #include "platform/errors.h"
 #include "platform/line_reader.h"
 #include "vcard/block_rules.h"
+#include "vcard/contact_copier.h"
 #include "vcard/naming.h"
 
 namespace palvren {
@@ -41,10 +42,22 @@ void writeBlock(std::string_view& line, LineReader& reader, ContactFolderWriter&
   writer.finishContact(contactLines, named, ui);
 }
 
+// Converts one block, from its BEGIN line through its END line, into the next contact file.
+void convertBlock(std::string_view& line, LineReader& reader, ContactFolderWriter& writer,
+                  bool named, RunProgress& ui, ContactConverter& converter, int number) {
+  std::vector<std::string> block{"BEGIN:VCARD"};
+  while (!isSplitEnd(line) && reader.readLine(line)) block.emplace_back(line);
+  const std::vector<std::string> lines =
+      writeContact(std::move(block), number, &converter, &writer.startContact(named));
+  ContactLines contactLines(1);
+  if (named) contactLines.insert(contactLines.end(), lines.begin() + 1, lines.end());
+  writer.finishContact(contactLines, named, ui);
+}
+
 }  // namespace
 
 Written splitContacts(const OpenInput& input, RunProgress& ui, NamingMode naming, FileIo& io,
-                      const OutputPlan& plan) {
+                      const OutputPlan& plan, ContactConverter* converter) {
   const int blocks = checkSplitLimits(input, io);
   std::optional<OutputFolder> folder = prepareSplitFolder(input.path(), plan);
   if (!folder) return {};
@@ -59,7 +72,11 @@ Written splitContacts(const OpenInput& input, RunProgress& ui, NamingMode naming
     stepDone(ui, written.count, blocks);
     reader.readLine(line);
     if (!isContactBegin(line)) continue;
-    writeBlock(line, reader, writer, named, ui);
+    if (converter) {
+      convertBlock(line, reader, writer, named, ui, *converter, written.count + 1);
+    } else {
+      writeBlock(line, reader, writer, named, ui);
+    }
     ++written.count;
   }
   return written;

@@ -6,6 +6,7 @@
 #include "platform/run_progress.h"
 #include "vcard/contact_folder.h"
 #include "vcard/naming.h"
+#include "vcard/vcard_converter.h"
 
 namespace palvren {
 
@@ -14,8 +15,10 @@ namespace palvren {
 // selected. Returns the files written and the folder.
 // Refuses (OperationError) an input of more than 32767 contacts or a block of more than 32767
 // lines before anything is written.
-// The folder and the first number are the plan's.
+// The folder and the first number are the plan's. With a converter, each contact is written in
+// its version.
 Written splitContacts(const OpenInput& input, RunProgress& ui, NamingMode naming,
-                      FileIo& io = systemFileIo(), const OutputPlan& plan = {});
+                      FileIo& io = systemFileIo(), const OutputPlan& plan = {},
+                      ContactConverter* converter = nullptr);
 
 }  // namespace palvren

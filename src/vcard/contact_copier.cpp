@@ -1,0 +1,46 @@
+#include "vcard/contact_copier.h"
+
+#include "platform/line_reader.h"
+#include "vcard/block_rules.h"
+
+namespace palvren {
+
+void ContactCopier::copy(std::string_view line) {
+  if (converter_ == nullptr) return write(line);
+  if (isContactBegin(line)) ++depth_;
+  if (depth_ == 0) return write(line);
+  contact_.emplace_back(line);
+  if (isLoadEnd(line) && --depth_ == 0) flush();
+}
+
+void ContactCopier::endOfFile() {
+  if (!contact_.empty()) flush();
+  depth_ = 0;
+}
+
+void ContactCopier::flush() {
+  writeContact(std::move(contact_), ++number_, converter_, output_);
+  contact_.clear();
+}
+
+std::vector<std::string> writeContact(std::vector<std::string> lines, int number,
+                                      ContactConverter* converter, LineWriter* output) {
+  if (converter) lines = converter->convert(lines, number);
+  if (output) {
+    for (const std::string& line : lines) output->writeLine(line);
+  }
+  return lines;
+}
+
+void convertWithoutWriting(const std::vector<std::string>& files, ContactConverter& converter,
+                           FileIo& io) {
+  ContactCopier copier(nullptr, &converter);
+  for (const std::string& file : files) {
+    LineReader reader(file, io);
+    std::string_view line;
+    while (reader.readLine(line)) copier.copy(line);
+    copier.endOfFile();
+  }
+}
+
+}  // namespace palvren
