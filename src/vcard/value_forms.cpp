@@ -98,9 +98,11 @@ std::string heldTo21(std::string_view held, ValueKind kind) {
                kind != ValueKind::Other) {
       text += ',';
       ++i;
-    } else if (held[i] == '\\' && next != '\0') {
+    } else if (held[i] == '\\' && isEscapable(next)) {
       text += held.substr(i, 2);
       ++i;
+    } else if (held[i] == '\\') {
+      text += "\\\\";  // a backslash meant as itself, escaped so that 2.1 reads it so
     } else {
       text += held[i];
     }

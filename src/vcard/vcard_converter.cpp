@@ -98,12 +98,18 @@ std::string sourceOf(std::string_view bytes, std::string_view charset, bool quot
   return source == "UTF-8" ? std::string() : source;
 }
 
+// A property's types, lower-cased, each once; a quoted list (TYPE="work,voice") is taken apart.
 std::vector<std::string> lowerTypes(const VcardProperty& property) {
   std::vector<std::string> types;
-  for (const std::string& type : property.parameterValues("TYPE")) {
-    std::string lower = toLowerAscii(trimSpaces(type));
-    if (!lower.empty() && std::find(types.begin(), types.end(), lower) == types.end()) {
-      types.push_back(std::move(lower));
+  for (const std::string& value : property.parameterValues("TYPE")) {
+    std::string_view rest(value);
+    while (!rest.empty()) {
+      const std::size_t comma = rest.find(',');
+      std::string lower = toLowerAscii(trimSpaces(rest.substr(0, comma)));
+      rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+      if (!lower.empty() && std::find(types.begin(), types.end(), lower) == types.end()) {
+        types.push_back(std::move(lower));
+      }
     }
   }
   return types;
@@ -166,10 +172,11 @@ class ContactConversion {
     property.removeParameter("ENCODING");
     property.removeParameter("CHARSET");
     held.property = std::move(property);
-    if (equalsUpper(held.encoding, "BASE64") || equalsUpper(held.encoding, "B")) {
-      decodeBase64Value(held);
-    } else if (startsWithUpper(trimSpaces(unfold(held.raw)), "DATA:")) {
+    // A data: URI is read as one even where a writer also declared base64 for it.
+    if (startsWithUpper(trimSpaces(unfold(held.raw)), "DATA:")) {
       decodeDataUri(held);
+    } else if (equalsUpper(held.encoding, "BASE64") || equalsUpper(held.encoding, "B")) {
+      decodeBase64Value(held);
     } else {
       decodeText(held, from21);
     }
@@ -180,17 +187,22 @@ class ContactConversion {
     std::optional<std::string> bytes = decodeBase64(held.raw);
     if (!bytes) return keepAsRead(held, "its base64 does not decode");
     held.binary = true;
-    std::vector<std::string> types = lowerTypes(held.property);
-    for (auto type = types.begin(); type != types.end(); ++type) {
-      if (std::optional<std::string> media = mediaTypeOfFormat(*type)) {
-        held.mediaType = *media;
-        types.erase(type);
-        break;
-      }
-    }
+    held.mediaType = takeFormatType(held.property);
     if (held.mediaType.empty()) held.mediaType = sniffedMediaType(*bytes);
-    setTypes(held.property, std::move(types));
     held.value = std::move(*bytes);
+  }
+
+  // The media type a format type names (TYPE=JPEG), taken out of the types; empty when none.
+  static std::string takeFormatType(VcardProperty& property) {
+    std::vector<std::string> types = lowerTypes(property);
+    std::string mediaType;
+    std::erase_if(types, [&](const std::string& type) {
+      std::optional<std::string> media = mediaTypeOfFormat(type);
+      if (media && mediaType.empty()) mediaType = *media;
+      return media.has_value();
+    });
+    setTypes(property, std::move(types));
+    return mediaType;
   }
 
   void decodeDataUri(Held& held) {
@@ -203,7 +215,9 @@ class ContactConversion {
     std::optional<std::string> bytes = decodeBase64(std::string_view(uri).substr(comma + 1));
     if (!bytes) return keepAsRead(held, "its base64 does not decode");
     held.binary = true;
+    const std::string typed = takeFormatType(held.property);
     held.mediaType = header.substr(0, header.size() - 7);
+    if (held.mediaType.empty()) held.mediaType = typed;
     if (held.mediaType.empty()) held.mediaType = sniffedMediaType(*bytes);
     held.value = std::move(*bytes);
   }
@@ -217,6 +231,20 @@ class ContactConversion {
     if (!source.empty()) notes_.decoded(source, held.property.name);
     const ValueKind kind = valueKindOf(held.property.name);
     held.value = from21 ? heldFrom21(utf8, kind) : lineBreaksEscaped(utf8);
+    takeEmbeddedCard(held);
+  }
+
+  // An AGENT whose text is a card is converted as one.
+  static void takeEmbeddedCard(Held& held) {
+    if (held.property.name != "AGENT" && held.property.name != "X-AGENT") return;
+    const std::string card = heldToPlain(held.value);
+    if (!startsWithUpper(trimSpaces(card), "BEGIN:VCARD")) return;
+    std::string_view rest(card);
+    while (!rest.empty()) {
+      const std::size_t end = rest.find('\n');
+      held.property.nested.emplace_back(rest.substr(0, end));
+      rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    }
   }
 
   void keepAsRead(Held& held, const std::string& why) {

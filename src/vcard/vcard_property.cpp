@@ -86,11 +86,22 @@ std::vector<std::string_view> physicalLines(const std::vector<std::string>& line
   return physical;
 }
 
-// Whether a line goes on the property before it rather than starting one.
-bool continues(const VcardProperty& last, std::string_view line) {
-  if (isQuotedPrintable(last.tag) && last.value.ends_with('=')) return true;
+// Whether a line starts a tag that goes on past it (a folded tag): a property name, then ";".
+bool startsFoldedTag(std::string_view line) {
+  const std::size_t end =
+      line.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-.");
+  return end > 0 && end != std::string_view::npos && line[end] == ';';
+}
+
+// Whether a line goes on the logical line before it (a property's tag and value, as read)
+// rather than starting one.
+bool continues(std::string_view last, std::string_view line) {
+  const bool softBreak = last.ends_with('=') && isQuotedPrintable(last.substr(0, last.find(':')));
+  if (softBreak) return true;
   if (line.front() == ' ' || line.front() == '\t') return true;
-  return line.find(':') == std::string_view::npos;
+  // A line without a colon goes on the value before it (unindented base64, a line break
+  // written as it stands), unless it starts a folded tag.
+  return line.find(':') == std::string_view::npos && !startsFoldedTag(line);
 }
 
 // The lines of a card begun at index begin, through its END line; the index after them.
@@ -106,15 +117,53 @@ std::size_t nestedCard(const std::vector<std::string_view>& lines, std::size_t b
   return i;
 }
 
+// A property from its logical line: the tag (folds inside it undone) before the first colon
+// outside quotes, the value after it as read.
 VcardProperty propertyOf(std::string_view line) {
   std::size_t colon = findUnquoted(line, ':');
   if (colon == std::string_view::npos) colon = line.find(':');
   VcardProperty property;
-  property.tag = std::string(trimSpaces(line.substr(0, colon)));
-  property.value = std::string(line.substr(colon + 1));
+  property.tag = std::string(trimSpaces(unfold(line.substr(0, colon))));
+  if (colon != std::string_view::npos) property.value = std::string(line.substr(colon + 1));
   parseTag(property.tag, property);
   return property;
 }
+
+// Gathers logical lines into properties.
+class PropertyGatherer {
+ public:
+  explicit PropertyGatherer(std::vector<VcardProperty>& properties) : properties_(properties) {}
+  ~PropertyGatherer() { finish(); }
+  PropertyGatherer(const PropertyGatherer&) = delete;
+  PropertyGatherer& operator=(const PropertyGatherer&) = delete;
+
+  void add(std::string_view line) {
+    if (open_ && continues(pending_, line)) {
+      pending_.append(kCrLf).append(line);
+      return;
+    }
+    finish();
+    pending_.assign(line);
+    open_ = true;
+  }
+  // The property whose value is empty, to hold a card that follows; a new AGENT when none.
+  VcardProperty& holder() {
+    finish();
+    if (properties_.empty() || !trimSpaces(properties_.back().value).empty()) {
+      properties_.push_back(propertyOf("AGENT:"));
+    }
+    return properties_.back();
+  }
+  void finish() {
+    if (open_) properties_.push_back(propertyOf(pending_));
+    open_ = false;
+  }
+
+ private:
+  std::vector<VcardProperty>& properties_;
+  std::string pending_;
+  bool open_ = false;
+};
 
 }  // namespace
 
@@ -151,21 +200,17 @@ void parseTag(std::string_view tag, VcardProperty& property) {
 std::vector<VcardProperty> readProperties(const std::vector<std::string>& lines) {
   const std::vector<std::string_view> physical = physicalLines(lines);
   std::vector<VcardProperty> properties;
-  std::size_t i = !physical.empty() && isContactBegin(physical.front()) ? 1 : 0;
-  while (i < physical.size()) {
-    const std::string_view line = physical[i];
-    if (isLoadEnd(line)) break;
-    if (trimSpaces(line).empty()) {
-      ++i;
-    } else if (isContactBegin(line)) {
-      const bool holder = !properties.empty() && trimSpaces(properties.back().value).empty();
-      if (!holder) properties.push_back(propertyOf("AGENT:"));
-      i = nestedCard(physical, i, properties.back().nested);
-    } else if (!properties.empty() && continues(properties.back(), line)) {
-      properties.back().value.append(kCrLf).append(line);
-      ++i;
-    } else {
-      properties.push_back(propertyOf(line));
+  {
+    PropertyGatherer gatherer(properties);
+    std::size_t i = !physical.empty() && isContactBegin(physical.front()) ? 1 : 0;
+    while (i < physical.size()) {
+      const std::string_view line = physical[i];
+      if (isLoadEnd(line)) break;
+      if (isContactBegin(line)) {
+        i = nestedCard(physical, i, gatherer.holder().nested);
+        continue;
+      }
+      if (!trimSpaces(line).empty()) gatherer.add(line);
       ++i;
     }
   }
