@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "support/corpus.h"
+#include "support/temp_folder.h"
 #include "vcard/block_rules.h"
 #include "vcard/value_decoding.h"
 #include "vcard/value_forms.h"
@@ -120,6 +123,9 @@ const Case kCases[] = {
      "AICRAEAOw==\r\n"
      "END:VCARD\r\n",
      "PREF=1 became TYPE=PREF; KIND became X-KIND; ADR's LABEL parameter became LABEL; N added"},
+    {"a comma a 3.0 writer left bare in a text", VcardVersion::V30,
+     "BEGIN:VCARD\nVERSION:3.0\nN:Doe;Jo;;;\nFN:Doe, Jo\nEND:VCARD",
+     "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Doe;Jo;;;\r\nFN:Doe\\, Jo\r\nEND:VCARD\r\n", ""},
     // 3.0 -> 2.1
     {"non-ASCII as quoted-printable with soft breaks, escapes, photo with its blank line",
      VcardVersion::V21,
@@ -224,6 +230,78 @@ TEST(VcardConverter, CorpusRoundTripsThroughEveryVersion) {
       }
     }
   }
+  EXPECT_GT(contacts, 100);
+}
+
+std::string json(std::string_view text) {
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') {
+      quoted += '\\';
+      quoted += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      static constexpr char kHex[] = "0123456789abcdef";
+      quoted += std::string("\\u00") + kHex[(c >> 4) & 15] + kHex[c & 15];
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + '"';
+}
+
+// The FN, EMAIL, TEL, N and ADR values of a converted contact as we read them, as JSON.
+std::string expectedValues(const std::vector<std::string>& lines) {
+  std::map<std::string, std::vector<std::string>> values{
+      {"FN", {}}, {"EMAIL", {}}, {"TEL", {}}, {"N", {}}, {"ADR", {}}};
+  for (const VcardProperty& property : readProperties(lines)) {
+    auto found = values.find(property.name);
+    if (found == values.end()) continue;
+    const std::string value = unfold(property.value);
+    const bool structured = property.name == "N" || property.name == "ADR";
+    if (!structured) {
+      found->second.push_back(json(trimSpaces(heldToPlain(value))));
+      continue;
+    }
+    std::vector<std::string> parts = structuredParts(value);
+    parts.resize(property.name == "N" ? 5 : 7);
+    std::string list;
+    for (const std::string& part : parts) list += (list.empty() ? "[" : ", ") + json(part);
+    found->second.push_back(list + "]");
+  }
+  std::string object;
+  for (const auto& [name, list] : values) {
+    std::string items;
+    for (const std::string& item : list) items += (items.empty() ? "" : ", ") + item;
+    object += (object.empty() ? "{" : ", ") + json(name) + ": [" + items + "]";
+  }
+  return object + "}";
+}
+
+// A reader that is not ours reads every contact of the corpus fully converted to 3.0, and finds
+// the values we read in it.
+TEST(VcardConverter, AnotherReaderReadsWhatIsConvertedTo30) {
+  const auto files = testing::corpusFiles();
+  PALVREN_REQUIRE_CORPUS(files);
+  std::string cards;
+  std::string expected;
+  int contacts = 0;
+  for (const auto& file : files) {
+    for (const std::vector<std::string>& contact : contactsOf(file)) {
+      ContactConverter converter(VcardVersion::V30);
+      const std::vector<std::string> lines = converter.convert(contact, 1);
+      if (converter.log().valuesAsRead > 0) continue;
+      cards += joined(lines);
+      expected += (expected.empty() ? "[" : ",\n") + expectedValues(lines);
+      ++contacts;
+    }
+  }
+  testing::TempFolder folder;
+  const std::string cardsFile = folder.write("cards.vcf", cards);
+  const std::string expectedFile = folder.write("expected.json", expected + "]\n");
+  const std::string command = "/usr/bin/python3 " PALVREN_TEST_DATA
+                              "/../scripts/vobject_check.py '" +
+                              cardsFile + "' '" + expectedFile + "'";
+  EXPECT_EQ(std::system(command.c_str()), 0) << command;
   EXPECT_GT(contacts, 100);
 }
 

@@ -54,7 +54,7 @@ ValueKind valueKindOf(std::string_view upperName) {
 }
 
 std::string heldFrom21(std::string_view text, ValueKind kind) {
-  if (kind == ValueKind::Other) return lineBreaksEscaped(text);
+  if (kind == ValueKind::Other) return heldFrom30(text, kind);
   std::string held;
   held.reserve(text.size() + 8);
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -77,11 +77,20 @@ std::string heldFrom21(std::string_view text, ValueKind kind) {
   return held;
 }
 
-std::string lineBreaksEscaped(std::string_view text) {
-  if (text.find_first_of("\r\n") == std::string_view::npos) return std::string(text);
+std::string heldFrom30(std::string_view text, ValueKind kind) {
+  const bool text30 = kind == ValueKind::Text;
+  if (text.find_first_of(text30 ? "\r\n,;" : "\r\n") == std::string_view::npos) {
+    return std::string(text);
+  }
   std::string held;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (!takeLineBreak(text, i, held)) held += text[i];
+    if (takeLineBreak(text, i, held)) continue;
+    if (text[i] == '\\' && i + 1 < text.size()) {
+      held += text.substr(i++, 2);
+      continue;
+    }
+    if (text30 && (text[i] == ',' || text[i] == ';')) held += '\\';
+    held += text[i];
   }
   return held;
 }

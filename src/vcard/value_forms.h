@@ -23,8 +23,9 @@ ValueKind valueKindOf(std::string_view upperName);
 // structured values; "\," "\;" "\\" and "\n" are read as escapes all the same, as many 2.1
 // writers use them, and a backslash before a line break as marking that line break.
 std::string heldFrom21(std::string_view text, ValueKind kind);
-// A vCard 3.0 or 4.0 value decoded from quoted-printable: its line breaks written "\n".
-std::string lineBreaksEscaped(std::string_view text);
+// A vCard 3.0 or 4.0 value (decoded to UTF-8) in the held form: its line breaks written "\n",
+// and in a text a comma or semicolon its writer left bare escaped, as it can only mean itself.
+std::string heldFrom30(std::string_view text, ValueKind kind);
 // A held value in vCard 2.1's form: line breaks as CR LF (for quoted-printable), and in texts a
 // comma as itself.
 std::string heldTo21(std::string_view held, ValueKind kind);

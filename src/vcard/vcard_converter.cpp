@@ -230,7 +230,7 @@ class ContactConversion {
     const std::string source = sourceOf(bytes, held.charset, quotedPrintable);
     if (!source.empty()) notes_.decoded(source, held.property.name);
     const ValueKind kind = valueKindOf(held.property.name);
-    held.value = from21 ? heldFrom21(utf8, kind) : lineBreaksEscaped(utf8);
+    held.value = from21 ? heldFrom21(utf8, kind) : heldFrom30(utf8, kind);
     takeEmbeddedCard(held);
   }
 
