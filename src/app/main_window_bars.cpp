@@ -131,7 +131,8 @@ void MainWindow::buildVersionMenu(QMenu* options) {
     action->setCheckable(true);
     action->setChecked(version == saved);
     group->addAction(action);
-    connect(action, &QAction::triggered, this, [version] { saveVcardVersion(version); });
+    const VcardVersion chosen = version;
+    connect(action, &QAction::triggered, this, [chosen] { saveVcardVersion(chosen); });
     versionActions.push_back(action);
   }
 }
