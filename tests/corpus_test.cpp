@@ -71,6 +71,22 @@ TEST(Corpus, EveryOperationEndsInOrderAndKeepsEveryContact) {
             std::string("vCard files have been successfully recombined.\r\n").size());
       }
 
+      // Converted, every block is still one file, in its version.
+      for (VcardVersion version : {VcardVersion::V21, VcardVersion::V30, VcardVersion::V40}) {
+        TempFolder convertedFolder;
+        FakeUserInterface converted;
+        converted.vcardVersion = version;
+        const RunOutcome outcome =
+            runSelected(convertedFolder.write("input.vcf", bytes), RunMode::Split, converted);
+        ASSERT_EQ(outcome.kind, RunOutcome::Kind::Done) << outcome.reason;
+        const auto files = fileNames(outcome.outputPath);
+        EXPECT_EQ(files.size(), written.size());
+        const std::string start = "BEGIN:VCARD\r\nVERSION:" + std::string(versionNumber(version));
+        for (const std::string& name : files) {
+          EXPECT_TRUE(readBytes(outcome.outputPath + "/" + name).starts_with(start)) << name;
+        }
+      }
+
       FakeUserInterface exportUi;
       runSelected(input, RunMode::Export, exportUi);
       EXPECT_EQ(exportUi.status, "vCard Export Successful");
@@ -106,8 +122,14 @@ TEST(Corpus, EveryOperationEndsInOrderAndKeepsEveryContact) {
     runSelected(
         folder.path() + std::string(1, '\0') + "input.vcf" + std::string(1, '\0') + "input.vcf",
         RunMode::Merge, merge);
+    FakeUserInterface convertedMerge;
+    convertedMerge.vcardVersion = VcardVersion::V40;
+    runSelected(
+        folder.path() + std::string(1, '\0') + "input.vcf" + std::string(1, '\0') + "input.vcf",
+        RunMode::Merge, convertedMerge);
     if (contacts > 0) {
       EXPECT_EQ(merge.status, "vCard Merge Successful");
+      EXPECT_EQ(convertedMerge.status, "vCard Merge Successful");
     }
     EXPECT_EQ(readBytes(input), bytes);
   }

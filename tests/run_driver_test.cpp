@@ -77,6 +77,45 @@ TEST(RunOperation, SplitWithTheCheckTickedUsesTheRedundancyRun) {
   EXPECT_EQ(ui.status, "vCard Split Successful");
 }
 
+// Split, Merge and Recombine, with and without the check, write the chosen version, say so, and
+// offer what the conversion changed; Export is not a vCard and stays as it is.
+TEST(RunOperation, EveryVcardWriterWritesTheChosenVersionAndSaysSo) {
+  const std::string converted = "BEGIN:VCARD\r\nVERSION:3.0\r\nN:;;;;\r\nFN:P1\r\nEND:VCARD\r\n";
+  struct Case {
+    RunMode mode;
+    bool check;
+  };
+  for (const Case c : {Case{RunMode::Split, false}, Case{RunMode::Split, true},
+                       Case{RunMode::Merge, false}, Case{RunMode::Merge, true},
+                       Case{RunMode::Recombine, false}, Case{RunMode::Recombine, true}}) {
+    SCOPED_TRACE(static_cast<int>(c.mode) * 2 + c.check);
+    TempFolder folder;
+    folder.write("a.vcf", contacts(2));
+    folder.write("b.vcf", contacts(1));
+    FakeUserInterface ui;
+    ui.redundancyCheck = c.check;
+    ui.vcardVersion = VcardVersion::V30;
+    const std::string selection = c.mode == RunMode::Split ? folder.file("a.vcf")
+                                  : c.mode == RunMode::Merge
+                                      ? folder.path() + std::string("\0a.vcf\0b.vcf", 12)
+                                      : folder.path() + "/";
+    const RunOutcome outcome = runSelected(selection, c.mode, ui);
+    ASSERT_EQ(outcome.kind, RunOutcome::Kind::Done);
+    EXPECT_TRUE(ui.messages.back().text.ends_with("\r\nWritten as vCard 3.0."));
+    EXPECT_NE(outcome.report.find("Written as vCard 3.0: "), std::string::npos);
+    EXPECT_NE(outcome.report.find("contact 1: N added"), std::string::npos);
+    const std::string first = c.mode == RunMode::Split
+                                  ? readBytes(outcome.outputPath + "/contact0001.vcf")
+                                  : readBytes(outcome.outputPath).substr(0, converted.size());
+    EXPECT_EQ(first, converted);
+  }
+  TempFolder folder;
+  FakeUserInterface exported;
+  exported.vcardVersion = VcardVersion::V30;
+  runSelected(folder.write("in.vcf", contacts(2)), RunMode::Export, exported);
+  EXPECT_EQ(exported.messages.back().text.find("vCard 3.0"), std::string::npos);
+}
+
 TEST(RunOperation, FailuresNameTheFileAndReasonAndSetTheFailureStatus) {
   TempFolder folder;
   FakeUserInterface ui;

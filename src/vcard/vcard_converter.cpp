@@ -139,11 +139,12 @@ class ContactConversion {
     const bool from21 = isVersion21(properties);
     held_.reserve(properties.size() + 2);
     for (VcardProperty& property : properties) held_.push_back(decode(std::move(property), from21));
+    // VERSION comes first, as 4.0 requires and many readers of 3.0 expect.
+    std::erase_if(held_, [](const Held& held) { return held.property.name == "VERSION"; });
     for (Held& held : held_) convertParameters(held);
     mapNames();
     repair();
-    std::vector<std::string> out{"BEGIN:VCARD"};
-    if (!hasProperty("VERSION")) out.push_back("VERSION:" + std::string(version_));
+    std::vector<std::string> out{"BEGIN:VCARD", "VERSION:" + std::string(version_)};
     for (const Held& held : held_) write(held, out);
     out.emplace_back("END:VCARD");
     return out;
@@ -256,7 +257,6 @@ class ContactConversion {
   }
 
   void convertParameters(Held& held) {
-    if (held.property.name == "VERSION") return;
     convertValueParameter(held);
     std::vector<std::string> types = lowerTypes(held.property);
     const auto pref = std::find(types.begin(), types.end(), "pref");
@@ -346,11 +346,9 @@ class ContactConversion {
     notes_.add("ADR's LABEL parameter became LABEL");
   }
 
-  // What the target requires: FN in 3.0 and 4.0, N in 2.1 and 3.0.
+  // What the target requires: FN in 3.0 and 4.0, N in 2.1 and 3.0, first after VERSION.
   void repair() {
-    auto version = std::find_if(held_.begin(), held_.end(),
-                                [](const Held& held) { return held.property.name == "VERSION"; });
-    std::size_t at = version == held_.end() ? 0 : std::size_t(version - held_.begin()) + 1;
+    std::size_t at = 0;
     if (!is40() && !hasProperty("N")) {
       insertProperty(at++, "N", ";;;;");
       notes_.add("N added");
@@ -405,9 +403,7 @@ class ContactConversion {
   }
 
   void write(const Held& held, std::vector<std::string>& out) const {
-    if (held.property.name == "VERSION") {
-      out.push_back("VERSION:" + std::string(version_));
-    } else if (held.asRead) {
+    if (held.asRead) {
       writeAsRead(held, out);
     } else if (!held.property.nested.empty()) {
       writeNested(held, out);

@@ -35,6 +35,7 @@ class FakeUserInterface : public FakeCheckOf<UserInterface> {
     options.check = redundancyCheck;
     options.checkOptions = checkOptions();
     options.format = format;
+    options.vcardVersion = vcardVersion;
     return options;
   }
 
@@ -42,6 +43,7 @@ class FakeUserInterface : public FakeCheckOf<UserInterface> {
   NamingMode naming = NamingMode::Numeric;
   bool redundancyCheck = false;
   ExportFormat format = ExportFormat::Raw;
+  VcardVersion vcardVersion = VcardVersion::AsRead;
   // Where an earlier result stands; the answer is Reuse, today's behaviour, when none is left.
   std::deque<EarlierResultAnswer> earlierAnswers;
 
