@@ -117,7 +117,9 @@ TEST(Cli, UsageErrorsNameTheArgumentAndShowTheUsage) {
                                              {"split", "a.vcf", "--format", "google"},
                                              {"export", "a.vcf", "--format", "vcf"},
                                              {"merge", "a.vcf"},
-                                             {"split", "a.vcf", "--check", "2"}}) {
+                                             {"split", "a.vcf", "--check", "2"},
+                                             {"split", "a.vcf", "--vcard-version", "5.0"},
+                                             {"export", "a.vcf", "--vcard-version", "3.0"}}) {
     Result result = run(arguments);
     EXPECT_EQ(result.status, 2) << (arguments.empty() ? "" : arguments[0]);
     EXPECT_NE(result.err.find("usage: palvren-cli"), std::string::npos);
@@ -243,6 +245,26 @@ TEST(Cli, TheCheckReportsWhatItDidAndADryRunWritesNothing) {
   EXPECT_NE(readBytes(folder.file("report.txt")).find("  merged; contact 2 removed"),
             std::string::npos);
   EXPECT_EQ(run({"split", folder.file("in.vcf"), "--dry-run"}).status, 2);  // needs --check
+
+  // A conversion reports what it changed, with or without the check, and a dry run writes nothing.
+  const std::vector<std::string> splitBefore = fileNames(folder.file("Split-vCards"));
+  Result convertDry = run({"split", folder.file("in.vcf"), "--vcard-version", "4.0", "--dry-run"});
+  EXPECT_EQ(convertDry.status, 0) << convertDry.err;
+  EXPECT_NE(convertDry.out.find("Written as vCard 4.0: 3 contacts, 0 of them changed beyond their "
+                                "form.\n3 contacts would be written; none was."),
+            std::string::npos)
+      << convertDry.out;
+  EXPECT_EQ(fileNames(folder.file("Split-vCards")), splitBefore);
+  TempFolder mergeFolder;
+  mergeFolder.write("in.vcf", kSimilar);
+  Result converted =
+      run({"merge", "in.vcf", "in.vcf", "--check", "1", "--vcard-version", "2.1", "--report", "-"},
+          mergeFolder.path());
+  EXPECT_EQ(converted.status, 0) << converted.err;
+  EXPECT_NE(converted.out.find("Written as vCard 2.1.\n"), std::string::npos) << converted.out;
+  EXPECT_NE(converted.out.find("Written as vCard 2.1: 3 contacts"), std::string::npos);
+  EXPECT_NE(readBytes(mergeFolder.file(combinedFileName())).find("VERSION:2.1\r\nN:;;;;\r\nFN:Ann"),
+            std::string::npos);
 
   // The tolerant rule finds what the exact one misses, and says which rule was in force.
   folder.write("varied.vcf",

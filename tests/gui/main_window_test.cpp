@@ -149,6 +149,13 @@ TEST_F(MainWindowTest, AccessKeysAreDistinct) {
   claim("&Run Now");
   claim("&Stop");
   EXPECT_EQ(button("runButton")->text(), "&Run Now");
+  // Within each menu, too.
+  for (QMenu* menu : window->findChildren<QMenu*>()) {
+    taken.clear();
+    for (QAction* item : menu->actions()) {
+      if (!item->isSeparator()) claim(item->text());
+    }
+  }
 }
 
 TEST_F(MainWindowTest, TickingTheCheckEnablesTheRedundancyOptions) {
@@ -434,7 +441,8 @@ TEST_F(MainWindowTest, DuringARunTheOptionsAreHeldAndStopOrExitEndItInOrder) {
       heldDuringRun =
           !child("operationFrame")->isEnabled() && !check()->isEnabled() &&
           !option("namingButtons", 1)->isEnabled() && !action("runAction")->isEnabled() &&
-          !child<QMenu>("exportFormatMenu")->isEnabled() && button("runButton")->isEnabled() &&
+          !child<QMenu>("exportFormatMenu")->isEnabled() &&
+          !child<QMenu>("vcardVersionMenu")->isEnabled() && button("runButton")->isEnabled() &&
           button("runButton")->text() == "&Stop" && action("exitAction")->isEnabled();
       c.action();
     };
@@ -506,6 +514,24 @@ TEST_F(MainWindowTest, TheChosenExportFormatIsKeptAndNamedOnSuccess) {
       << dialogs->messages.back().text;
   action("rawFormatAction")->trigger();
   EXPECT_EQ(MainWindow(std::make_unique<ScriptedDialogs>()).exportFormat(), ExportFormat::Raw);
+}
+
+// The version vCards are written in is kept too, and named on success.
+TEST_F(MainWindowTest, TheChosenVcardVersionIsKeptAndNamedOnSuccess) {
+  EXPECT_EQ(window->vcardVersion(), VcardVersion::AsRead);
+  action("vcard30Action")->trigger();
+  EXPECT_EQ(MainWindow(std::make_unique<ScriptedDialogs>()).vcardVersion(), VcardVersion::V30);
+  TempFolder folder;
+  dialogs->choices = {folder.write(
+      "in.vcf", "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:B\r\nEND:VCARD\r\n")};
+  window->show();
+  click(button("runButton"));
+  EXPECT_TRUE(dialogs->messages.back().text.ends_with("\r\nWritten as vCard 3.0."))
+      << dialogs->messages.back().text;
+  EXPECT_EQ(testing::readBytes(folder.file("Split-vCards/contact0001.vcf")),
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nN:;;;;\r\nFN:A\r\nEND:VCARD\r\n");
+  action("asReadAction")->trigger();
+  EXPECT_EQ(MainWindow(std::make_unique<ScriptedDialogs>()).vcardVersion(), VcardVersion::AsRead);
 }
 
 TEST_F(MainWindowTest, TheMatchRuleIsKeptAndTheCountryCodeTakesDigitsOnly) {
