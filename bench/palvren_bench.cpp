@@ -176,6 +176,25 @@ void benchSplit(const std::string& folder, const std::string& input) {
       std::printf("  round %d: splitContacts: %d files in %.3f s, %.0f contacts/s\n", round,
                   written, split, written / split);
     });
+    // Writing as vCard 3.0 beside a plain split of the same round, in one process.
+    inChild("split as vCard 3.0", [&] {
+      BenchUi ui;
+      const fs::path out = fs::path(input).parent_path() / "Split-vCards";
+      fs::remove_all(out);
+      const double plain = timed([&] { splitContacts(OpenInput(input), ui, NamingMode::Numeric); });
+      fs::remove_all(out);
+      ContactConverter converter(VcardVersion::V30);
+      int written = 0;
+      const double converted = timed([&] {
+        written =
+            splitContacts(OpenInput(input), ui, NamingMode::Numeric, systemFileIo(), {}, &converter)
+                .count;
+      });
+      std::printf(
+          "  round %d: splitContacts writing vCard 3.0: %d files in %.3f s, %.2fx the "
+          "plain split (%.3f s)\n",
+          round, written, converted, converted / plain, plain);
+    });
     fs::remove_all(folder + "/plain");
     if (round < 3) fs::remove_all(fs::path(input).parent_path() / "Split-vCards");
   }

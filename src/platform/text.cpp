@@ -93,6 +93,10 @@ std::size_t utf8SequenceLength(std::string_view text, std::size_t i) {
 
 bool isValidUtf8(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
+    if (static_cast<unsigned char>(text[i]) < 0x80) {  // ASCII, the most of any text, in one step
+      ++i;
+      continue;
+    }
     std::size_t length = utf8SequenceLength(text, i);
     if (length == 0) return false;
     i += length;

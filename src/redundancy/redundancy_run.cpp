@@ -69,9 +69,10 @@ namespace {
 ContactLines writeRecord(const ContactRecord& record, LineWriter& output,
                          ContactConverter* converter = nullptr, int number = 0) {
   if (converter) {
-    std::vector<std::string> lines = recordLines(record);
-    lines = writeContact(std::move(lines), number, converter, &output);
-    lines.front().clear();  // naming reads from the second line
+    const std::span<const std::string> written =
+        writeContact(recordLines(record), number, converter, &output);
+    ContactLines lines(1);  // naming reads from the second line
+    lines.insert(lines.end(), written.begin() + 1, written.end());
     return lines;
   }
   ContactLines lines(1);

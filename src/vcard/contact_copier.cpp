@@ -19,17 +19,18 @@ void ContactCopier::endOfFile() {
 }
 
 void ContactCopier::flush() {
-  writeContact(std::move(contact_), ++number_, converter_, output_);
+  writeContact(contact_, ++number_, converter_, output_);
   contact_.clear();
 }
 
-std::vector<std::string> writeContact(std::vector<std::string> lines, int number,
-                                      ContactConverter* converter, LineWriter* output) {
-  if (converter) lines = converter->convert(lines, number);
+std::span<const std::string> writeContact(const std::vector<std::string>& lines, int number,
+                                          ContactConverter* converter, LineWriter* output) {
+  const std::span<const std::string> written =
+      converter ? converter->convert(lines, number) : std::span<const std::string>(lines);
   if (output) {
-    for (const std::string& line : lines) output->writeLine(line);
+    for (const std::string& line : written) output->writeLine(line);
   }
-  return lines;
+  return written;
 }
 
 void convertWithoutWriting(const std::vector<std::string>& files, ContactConverter& converter,

@@ -36,9 +36,10 @@ class ContactCopier {
   int number_ = 0;
 };
 
-// Writes a contact's lines, converted when a converter is given; returns the lines written.
-std::vector<std::string> writeContact(std::vector<std::string> lines, int number,
-                                      ContactConverter* converter, LineWriter* output);
+// Writes a contact's lines, converted when a converter is given; returns the lines written,
+// valid until the next conversion.
+std::span<const std::string> writeContact(const std::vector<std::string>& lines, int number,
+                                          ContactConverter* converter, LineWriter* output);
 
 // Converts the contacts of files, in order, for the converter's log; writes nothing.
 void convertWithoutWriting(const std::vector<std::string>& files, ContactConverter& converter,

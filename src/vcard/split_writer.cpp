@@ -45,10 +45,17 @@ void writeBlock(std::string_view& line, LineReader& reader, ContactFolderWriter&
 // Converts one block, from its BEGIN line through its END line, into the next contact file.
 void convertBlock(std::string_view& line, LineReader& reader, ContactFolderWriter& writer,
                   bool named, RunProgress& ui, ContactConverter& converter, int number) {
-  std::vector<std::string> block{"BEGIN:VCARD"};
-  while (!isSplitEnd(line) && reader.readLine(line)) block.emplace_back(line);
-  const std::vector<std::string> lines =
-      writeContact(std::move(block), number, &converter, &writer.startContact(named));
+  thread_local std::vector<std::string> block;  // its strings reused from contact to contact
+  std::size_t count = 0;
+  auto add = [&](std::string_view text) {
+    if (count == block.size()) block.emplace_back();
+    block[count++].assign(text);
+  };
+  add("BEGIN:VCARD");
+  while (!isSplitEnd(line) && reader.readLine(line)) add(line);
+  block.resize(count);
+  const std::span<const std::string> lines =
+      writeContact(block, number, &converter, &writer.startContact(named));
   ContactLines contactLines(1);
   if (named) contactLines.insert(contactLines.end(), lines.begin() + 1, lines.end());
   writer.finishContact(contactLines, named, ui);

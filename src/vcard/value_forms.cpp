@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/text.h"
+#include "vcard/value_decoding.h"
 
 namespace palvren {
 
@@ -54,7 +55,7 @@ ValueKind valueKindOf(std::string_view upperName) {
 }
 
 std::string heldFrom21(std::string_view text, ValueKind kind) {
-  if (kind == ValueKind::Other) return heldFrom30(text, kind);
+  if (kind == ValueKind::Other) return heldFrom30(std::string(text), kind);
   std::string held;
   held.reserve(text.size() + 8);
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -77,12 +78,11 @@ std::string heldFrom21(std::string_view text, ValueKind kind) {
   return held;
 }
 
-std::string heldFrom30(std::string_view text, ValueKind kind) {
+std::string heldFrom30(std::string&& text, ValueKind kind) {
   const bool text30 = kind == ValueKind::Text;
-  if (text.find_first_of(text30 ? "\r\n,;" : "\r\n") == std::string_view::npos) {
-    return std::string(text);
-  }
+  if (text.find_first_of(text30 ? "\r\n,;" : "\r\n") == std::string::npos) return std::move(text);
   std::string held;
+  held.reserve(text.size() + 16);
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (takeLineBreak(text, i, held)) continue;
     if (text[i] == '\\' && i + 1 < text.size()) {
@@ -188,6 +188,34 @@ std::string encodeBase64(std::string_view bytes) {
     text += '=';
   }
   return text;
+}
+
+std::optional<std::string> cleanBase64(std::string_view text) {
+  std::string clean(text.size() + 3, '\0');
+  std::size_t length = 0;
+  std::size_t padding = 0;
+  bool standard = true;
+  for (char c : text) {
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') continue;
+    const bool digit = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                       c == '+' || c == '/';
+    if (c == '=') {
+      ++padding;
+    } else if (!digit || padding > 0) {
+      standard = false;
+    }
+    clean[length++] = c;
+  }
+  // Padding left off is put back; a single character past a whole group is no base64.
+  if (standard && padding == 0 && length % 4 > 1) {
+    while (length % 4 != 0) clean[length++] = '=';
+  }
+  clean.resize(length);
+  if (standard && padding <= 2 && length % 4 == 0) return clean;
+  if (standard) return std::nullopt;  // a group cut short: no reading of it is right
+  std::optional<std::string> bytes = decodeBase64(text);
+  if (!bytes) return std::nullopt;
+  return encodeBase64(*bytes);
 }
 
 std::optional<std::string> mediaTypeOfFormat(std::string_view type) {

@@ -25,7 +25,7 @@ ValueKind valueKindOf(std::string_view upperName);
 std::string heldFrom21(std::string_view text, ValueKind kind);
 // A vCard 3.0 or 4.0 value (decoded to UTF-8) in the held form: its line breaks written "\n",
 // and in a text a comma or semicolon its writer left bare escaped, as it can only mean itself.
-std::string heldFrom30(std::string_view text, ValueKind kind);
+std::string heldFrom30(std::string&& text, ValueKind kind);
 // A held value in vCard 2.1's form: line breaks as CR LF (for quoted-printable), and in texts a
 // comma as itself.
 std::string heldTo21(std::string_view held, ValueKind kind);
@@ -40,6 +40,10 @@ std::string heldToParameter(std::string_view held);
 std::string parameterToHeld(std::string_view parameter);
 
 std::string encodeBase64(std::string_view bytes);
+// Base64 text as one line in the standard alphabet, padded: white space and line ends taken out,
+// and text in the URL-safe alphabet or without its padding written anew. Nothing when the text
+// is not base64.
+std::optional<std::string> cleanBase64(std::string_view text);
 
 // The media type of a picture or sound format a TYPE names ("JPEG" gives "image/jpeg"); nothing
 // for a TYPE that names none.

@@ -1,6 +1,7 @@
 #include "vcard/vcard_converter.h"
 
 #include <algorithm>
+#include <span>
 #include <utility>
 
 #include "platform/text.h"
@@ -52,7 +53,7 @@ class Notes {
 // One property between reading and writing.
 struct Held {
   VcardProperty property;  // its parameters without ENCODING and CHARSET
-  std::string value;       // the held text; the bytes when binary
+  std::string value;       // the held text; base64 on one line when binary
   std::string mediaType;   // of a binary value
   bool binary = false;
   bool asRead = false;   // no decoding explains it: written as read
@@ -126,71 +127,122 @@ void setTypes(VcardProperty& property, std::vector<std::string> types) {
   property.parameters.insert(property.parameters.begin() + position, {"TYPE", std::move(types)});
 }
 
+}  // namespace
+
+// Converts contacts one at a time. Its properties and lines are kept from one contact to the next,
+// so that their strings are reused.
 class ContactConversion {
  public:
-  ContactConversion(VcardVersion target, Notes& notes, int& valuesAsRead)
-      : target_(target),
-        version_(versionNumber(target)),
-        notes_(notes),
-        valuesAsRead_(valuesAsRead) {}
+  ContactConversion(VcardVersion target, int& valuesAsRead)
+      : target_(target), version_(versionNumber(target)), valuesAsRead_(valuesAsRead) {}
 
-  std::vector<std::string> run(const std::vector<std::string>& lines) {
-    std::vector<VcardProperty> properties = readProperties(lines);
-    const bool from21 = isVersion21(properties);
-    held_.reserve(properties.size() + 2);
-    for (VcardProperty& property : properties) held_.push_back(decode(std::move(property), from21));
-    // VERSION comes first, as 4.0 requires and many readers of 3.0 expect.
-    std::erase_if(held_, [](const Held& held) { return held.property.name == "VERSION"; });
-    for (Held& held : held_) convertParameters(held);
+  // The contact's lines in the target's form, valid until the next run; what changed goes into
+  // notes.
+  const LineSink& run(const std::vector<std::string>& lines, Notes& notes) {
+    notes_ = &notes;
+    count_ = 0;
+    readProperties(lines, [this]() -> VcardProperty& { return nextHeld().property; });
+    const bool from21 = isVersion21();
+    for (Held& held : held()) decode(held, from21);
+    for (Held& held : held()) convertParameters(held);
     mapNames();
     repair();
-    std::vector<std::string> out{"BEGIN:VCARD", "VERSION:" + std::string(version_)};
-    for (const Held& held : held_) write(held, out);
-    out.emplace_back("END:VCARD");
-    return out;
+    // VERSION comes first, as 4.0 requires and many readers of 3.0 expect; where it was read, it
+    // is left out.
+    out_.clear();
+    out_.push("BEGIN:VCARD");
+    out_.next().append("VERSION:").append(version_);
+    for (const Held& held : held()) {
+      if (held.property.name != "VERSION") write(held, out_);
+    }
+    out_.push("END:VCARD");
+    return out_;
   }
 
  private:
-  static bool isVersion21(const std::vector<VcardProperty>& properties) {
-    auto version = std::find_if(properties.begin(), properties.end(),
-                                [](const VcardProperty& p) { return p.name == "VERSION"; });
-    return version != properties.end() && trimSpaces(version->value) == "2.1";
+  std::span<Held> held() { return {held_.data(), count_}; }
+  std::span<const Held> held() const { return {held_.data(), count_}; }
+
+  // The next property's place, its strings kept from an earlier contact.
+  Held& nextHeld() {
+    if (count_ == held_.size()) held_.emplace_back();
+    return held_[count_++];
+  }
+  // A place for a new property at position.
+  Held& insertHeld(std::size_t position) {
+    nextHeld();
+    std::rotate(held_.begin() + std::ptrdiff_t(position),
+                held_.begin() + std::ptrdiff_t(count_) - 1, held_.begin() + std::ptrdiff_t(count_));
+    Held& held = held_[position];
+    held.property.group.clear();
+    held.property.parameters.clear();
+    held.property.nested.clear();
+    held.property.tag.clear();
+    held.value.clear();
+    held.binary = held.asRead = false;
+    return held;
+  }
+  template <typename Predicate>
+  void removeHeld(Predicate predicate) {
+    // Swapped, not moved, to the end: their strings stay for the next contact.
+    std::size_t kept = 0;
+    for (std::size_t k = 0; k < count_; ++k) {
+      if (predicate(held_[k])) continue;
+      if (kept != k) std::swap(held_[kept], held_[k]);
+      ++kept;
+    }
+    count_ = kept;
+  }
+
+  bool isVersion21() const {
+    const std::span<const Held> all = held();
+    auto version = std::find_if(all.begin(), all.end(),
+                                [](const Held& held) { return held.property.name == "VERSION"; });
+    return version != all.end() && trimSpaces(version->property.value) == "2.1";
   }
 
   bool is40() const { return target_ == VcardVersion::V40; }
   bool is21() const { return target_ == VcardVersion::V21; }
 
   bool hasProperty(std::string_view name) const {
-    return std::any_of(held_.begin(), held_.end(),
+    const std::span<const Held> all = held();
+    return std::any_of(all.begin(), all.end(),
                        [&](const Held& held) { return held.property.name == name; });
   }
 
-  Held decode(VcardProperty property, bool from21) {
-    Held held;
+  void decode(Held& held, bool from21) {
+    VcardProperty& property = held.property;
     held.encoding = property.firstParameter("ENCODING");
     held.charset = property.firstParameter("CHARSET");
-    held.raw = property.value;
+    held.raw.swap(property.value);  // its buffer is the value's of the next contact
+    property.value.clear();
+    held.value.clear();
+    held.mediaType.clear();
+    held.binary = held.asRead = false;
     property.removeParameter("ENCODING");
     property.removeParameter("CHARSET");
-    held.property = std::move(property);
     // A data: URI is read as one even where a writer also declared base64 for it.
-    if (startsWithUpper(trimSpaces(unfold(held.raw)), "DATA:")) {
+    if (startsWithUpper(trimSpaces(held.raw), "DATA:")) {
       decodeDataUri(held);
     } else if (equalsUpper(held.encoding, "BASE64") || equalsUpper(held.encoding, "B")) {
       decodeBase64Value(held);
     } else {
       decodeText(held, from21);
     }
-    return held;
   }
 
   void decodeBase64Value(Held& held) {
-    std::optional<std::string> bytes = decodeBase64(held.raw);
-    if (!bytes) return keepAsRead(held, "its base64 does not decode");
+    std::optional<std::string> base64 = cleanBase64(held.raw);
+    if (!base64) return keepAsRead(held, "its base64 does not decode");
     held.binary = true;
     held.mediaType = takeFormatType(held.property);
-    if (held.mediaType.empty()) held.mediaType = sniffedMediaType(*bytes);
-    held.value = std::move(*bytes);
+    held.value = std::move(*base64);
+    if (held.mediaType.empty()) held.mediaType = sniffedType(held.value);
+  }
+
+  // The media type of base64 by the signature of the bytes it starts with.
+  static std::string sniffedType(std::string_view base64) {
+    return sniffedMediaType(decodeBase64(base64.substr(0, 16)).value_or(std::string()));
   }
 
   // The media type a format type names (TYPE=JPEG), taken out of the types; empty when none.
@@ -213,25 +265,33 @@ class ContactConversion {
     if (comma == std::string::npos || !header.ends_with(";base64")) {
       return decodeText(held, false);  // a data: URI of text is a URI like any other
     }
-    std::optional<std::string> bytes = decodeBase64(std::string_view(uri).substr(comma + 1));
-    if (!bytes) return keepAsRead(held, "its base64 does not decode");
+    std::optional<std::string> base64 = cleanBase64(std::string_view(uri).substr(comma + 1));
+    if (!base64) return keepAsRead(held, "its base64 does not decode");
     held.binary = true;
     const std::string typed = takeFormatType(held.property);
     held.mediaType = header.substr(0, header.size() - 7);
     if (held.mediaType.empty()) held.mediaType = typed;
-    if (held.mediaType.empty()) held.mediaType = sniffedMediaType(*bytes);
-    held.value = std::move(*bytes);
+    held.value = std::move(*base64);
+    if (held.mediaType.empty()) held.mediaType = sniffedType(held.value);
   }
 
   void decodeText(Held& held, bool from21) {
-    const bool quotedPrintable = isQuotedPrintable(held.property.tag);
+    const ValueKind kind = valueKindOf(held.property.name);
+    // The common case: UTF-8, neither encoded nor in another character set.
+    if (held.encoding.empty() && held.charset.empty()) {
+      std::string text = held.raw.find('\r') == std::string::npos ? held.raw : unfold(held.raw);
+      if (isValidUtf8(text)) {
+        held.value = from21 ? heldFrom21(text, kind) : heldFrom30(std::move(text), kind);
+        return takeEmbeddedCard(held);
+      }
+    }
+    const bool quotedPrintable = equalsUpper(held.encoding, "QUOTED-PRINTABLE");
     const std::string bytes = decodedBytes(held.property.tag, held.raw);
     const std::string utf8 = toUtf8(bytes, held.charset);
     if (!explained(bytes, utf8)) return keepAsRead(held, "no character set explains its bytes");
     const std::string source = sourceOf(bytes, held.charset, quotedPrintable);
-    if (!source.empty()) notes_.decoded(source, held.property.name);
-    const ValueKind kind = valueKindOf(held.property.name);
-    held.value = from21 ? heldFrom21(utf8, kind) : heldFrom30(utf8, kind);
+    if (!source.empty()) notes_->decoded(source, held.property.name);
+    held.value = from21 ? heldFrom21(utf8, kind) : heldFrom30(std::string(utf8), kind);
     takeEmbeddedCard(held);
   }
 
@@ -252,11 +312,12 @@ class ContactConversion {
     held.asRead = true;
     ++valuesAsRead_;
     const std::string& name = held.property.name;
-    notes_.add(is40() ? name + " written as X-" + name + ", its bytes in base64: " + why
-                      : name + " written as read: " + why);
+    notes_->add(is40() ? name + " written as X-" + name + ", its bytes in base64: " + why
+                       : name + " written as read: " + why);
   }
 
   void convertParameters(Held& held) {
+    if (held.property.parameters.empty()) return;
     convertValueParameter(held);
     std::vector<std::string> types = lowerTypes(held.property);
     const auto pref = std::find(types.begin(), types.end(), "pref");
@@ -265,12 +326,12 @@ class ContactConversion {
       if (typePref) types.erase(pref);
       if (typePref && held.property.firstParameter("PREF").empty()) {
         held.property.parameters.push_back({"PREF", {"1"}});
-        notes_.add("TYPE=PREF became PREF=1");
+        notes_->add("TYPE=PREF became PREF=1");
       }
     } else if (trimSpaces(held.property.firstParameter("PREF")) == "1") {
       held.property.removeParameter("PREF");
       if (!typePref) types.emplace_back("pref");
-      notes_.add("PREF=1 became TYPE=PREF");
+      notes_->add("PREF=1 became TYPE=PREF");
     }
     for (std::string& type : types) type = is40() ? toLowerAscii(type) : toUpperAscii(type);
     setTypes(held.property, std::move(types));
@@ -290,12 +351,12 @@ class ContactConversion {
   }
 
   void rename(Held& held, const std::string& name) {
-    notes_.add(held.property.name + " became " + name);
+    notes_->add(held.property.name + " became " + name);
     held.property.name = name;
   }
 
   void mapNames() {
-    for (std::size_t k = 0; k < held_.size(); ++k) {
+    for (std::size_t k = 0; k < count_; ++k) {
       Held& held = held_[k];
       const std::string& name = held.property.name;
       if (is40()) {
@@ -308,7 +369,8 @@ class ContactConversion {
       if (onlyIn40(name)) rename(held, "X-" + name);
       if (name == "ADR") addressLabelToLabel(k);
     }
-    std::erase_if(held_, [](const Held& held) { return held.property.name.empty(); });
+    if (labelMoved_) removeHeld([](const Held& held) { return held.property.name.empty(); });
+    labelMoved_ = false;
   }
 
   // vCard 4.0 has no LABEL: it goes on the one ADR of the same types, or becomes X-LABEL.
@@ -317,7 +379,7 @@ class ContactConversion {
     std::sort(types.begin(), types.end());
     Held* match = nullptr;
     int matches = 0;
-    for (Held& other : held_) {
+    for (Held& other : held()) {
       if (other.property.name != "ADR" || !other.property.parameterValues("LABEL").empty()) {
         continue;
       }
@@ -327,8 +389,9 @@ class ContactConversion {
     }
     if (matches != 1) return rename(held_[k], "X-LABEL");
     match->property.parameters.push_back({"LABEL", {heldToParameter(held_[k].value)}});
-    notes_.add("LABEL became ADR's LABEL parameter");
+    notes_->add("LABEL became ADR's LABEL parameter");
     held_[k].property.name.clear();  // removed once every property is mapped
+    labelMoved_ = true;
   }
 
   // An ADR's LABEL parameter becomes a LABEL property after it.
@@ -336,14 +399,14 @@ class ContactConversion {
     const std::string label = held_[k].property.firstParameter("LABEL");
     if (label.empty()) return;
     held_[k].property.removeParameter("LABEL");
-    Held labelHeld;
-    labelHeld.property.name = "LABEL";
-    labelHeld.property.group = held_[k].property.group;
+    const std::string group = held_[k].property.group;
     const std::vector<std::string> types = held_[k].property.parameterValues("TYPE");
+    Held& labelHeld = insertHeld(k + 1);
+    labelHeld.property.name = "LABEL";
+    labelHeld.property.group = group;
     if (!types.empty()) labelHeld.property.parameters.push_back({"TYPE", types});
     labelHeld.value = parameterToHeld(label);
-    held_.insert(held_.begin() + std::ptrdiff_t(k) + 1, std::move(labelHeld));
-    notes_.add("ADR's LABEL parameter became LABEL");
+    notes_->add("ADR's LABEL parameter became LABEL");
   }
 
   // What the target requires: FN in 3.0 and 4.0, N in 2.1 and 3.0, first after VERSION.
@@ -351,16 +414,15 @@ class ContactConversion {
     std::size_t at = 0;
     if (!is40() && !hasProperty("N")) {
       insertProperty(at++, "N", ";;;;");
-      notes_.add("N added");
+      notes_->add("N added");
     }
     if (!is21() && !hasProperty("FN")) insertProperty(at, "FN", formattedName());
   }
 
   void insertProperty(std::size_t at, const std::string& name, std::string value) {
-    Held held;
+    Held& held = insertHeld(at);
     held.property.name = name;
     held.value = std::move(value);
-    held_.insert(held_.begin() + std::ptrdiff_t(at), std::move(held));
   }
 
   // FN made from N, else ORG, else EMAIL; empty when the contact has none of them.
@@ -368,24 +430,24 @@ class ContactConversion {
     const std::string fromName = nameText();
     if (!fromName.empty()) return made(fromName, "N");
     for (const char* name : {"ORG", "EMAIL"}) {
-      for (const Held& held : held_) {
+      for (const Held& held : held()) {
         if (held.property.name != name || held.asRead || held.binary) continue;
         const std::string first = structuredParts(held.value).front();
         if (!trimSpaces(first).empty()) return made(std::string(trimSpaces(first)), name);
       }
     }
-    notes_.add("FN added empty: the contact has no N, ORG or EMAIL to make it from");
+    notes_->add("FN added empty: the contact has no N, ORG or EMAIL to make it from");
     return {};
   }
 
   std::string made(const std::string& plain, const std::string& from) {
-    notes_.add("FN made from " + from);
+    notes_->add("FN made from " + from);
     return plainToHeld(plain);
   }
 
   // N's parts in reading order: prefix, given, additional, family, suffix.
   std::string nameText() const {
-    for (const Held& held : held_) {
+    for (const Held& held : held()) {
       if (held.property.name != "N" || held.asRead) continue;
       std::vector<std::string> parts = structuredParts(held.value);
       parts.resize(5);
@@ -402,7 +464,7 @@ class ContactConversion {
     return {};
   }
 
-  void write(const Held& held, std::vector<std::string>& out) const {
+  void write(const Held& held, LineSink& out) const {
     if (held.asRead) {
       writeAsRead(held, out);
     } else if (!held.property.nested.empty()) {
@@ -414,7 +476,7 @@ class ContactConversion {
     }
   }
 
-  void writeAsRead(const Held& held, std::vector<std::string>& out) const {
+  void writeAsRead(const Held& held, LineSink& out) const {
     VcardProperty property = held.property;
     if (is40()) {
       property.name = "X-" + property.name;
@@ -427,19 +489,19 @@ class ContactConversion {
     const std::string line = writeTag(property, version_) + ":" + held.raw;
     std::string_view rest(line);
     for (std::size_t end = rest.find(kCrLf); end != rest.npos; end = rest.find(kCrLf)) {
-      out.emplace_back(rest.substr(0, end));
+      out.push(rest.substr(0, end));
       rest.remove_prefix(end + 2);
     }
-    out.emplace_back(rest);
+    out.push(rest);
   }
 
-  void writeNested(const Held& held, std::vector<std::string>& out) const {
-    ContactConversion nested(target_, notes_, valuesAsRead_);
-    const std::vector<std::string> lines = nested.run(held.property.nested);
+  void writeNested(const Held& held, LineSink& out) const {
+    ContactConversion nested(target_, valuesAsRead_);
+    const LineSink& lines = nested.run(held.property.nested, *notes_);
     VcardProperty property = held.property;
     if (is21()) {
-      out.push_back(writeTag(property, version_) + ":");
-      out.insert(out.end(), lines.begin(), lines.end());
+      out.push(writeTag(property, version_) + ":");
+      for (const std::string& line : lines) out.push(line);
       return;
     }
     std::string card;
@@ -453,9 +515,9 @@ class ContactConversion {
     foldLine(writeTag(property, version_) + ":" + plainToHeld(card), out);
   }
 
-  void writeBinary(const Held& held, std::vector<std::string>& out) const {
+  void writeBinary(const Held& held, LineSink& out) const {
     VcardProperty property = held.property;
-    std::string value = encodeBase64(held.value);
+    std::string value = held.value;
     if (is40()) {
       value = "data:" + held.mediaType + ";base64," + value;
     } else {
@@ -468,16 +530,20 @@ class ContactConversion {
                                  {"ENCODING", {is21() ? "BASE64" : "b"}});
     }
     foldLine(writeTag(property, version_) + ":" + value, out);
-    if (is21()) out.emplace_back();  // the blank line 2.1 readers look for after base64
+    if (is21()) out.next();  // the blank line 2.1 readers look for after base64
   }
 
-  void writeText(const Held& held, std::vector<std::string>& out) const {
-    if (!is21()) return foldLine(writeTag(held.property, version_) + ":" + held.value, out);
+  void writeText(const Held& held, LineSink& out) const {
+    if (!is21()) {
+      std::string line = writeTag(held.property, version_);
+      line.reserve(line.size() + 1 + held.value.size());
+      return foldLine(line.append(":").append(held.value), out);
+    }
     const std::string text = heldTo21(held.value, valueKindOf(held.property.name));
     std::string tag = writeTag(held.property, version_);
     const bool ascii = isAscii(text);
     if (ascii && text.find_first_of("\r\n") == text.npos && tag.size() + 1 + text.size() <= 75) {
-      out.push_back(tag + ":" + text);
+      out.push(tag + ":" + text);
       return;
     }
     VcardProperty property = held.property;
@@ -488,25 +554,29 @@ class ContactConversion {
 
   VcardVersion target_;
   std::string_view version_;
-  Notes& notes_;
+  Notes* notes_ = nullptr;
   int& valuesAsRead_;
-  std::vector<Held> held_;
+  std::vector<Held> held_;  // the first count_ are the contact's
+  std::size_t count_ = 0;
+  bool labelMoved_ = false;  // a LABEL went onto its ADR: its own place is to go
+  LineSink out_;
 };
 
-}  // namespace
+ContactConverter::ContactConverter(VcardVersion target)
+    : target_(target),
+      conversion_(std::make_unique<ContactConversion>(target, log_.valuesAsRead)) {}
 
-ContactConverter::ContactConverter(VcardVersion target) : target_(target) {}
+ContactConverter::~ContactConverter() = default;
 
-std::vector<std::string> ContactConverter::convert(const std::vector<std::string>& lines,
-                                                   int number) {
+std::span<const std::string> ContactConverter::convert(const std::vector<std::string>& lines,
+                                                       int number) {
   Notes notes;
-  ContactConversion conversion(target_, notes, log_.valuesAsRead);
-  std::vector<std::string> converted = conversion.run(lines);
+  const LineSink& converted = conversion_->run(lines, notes);
   ++log_.contacts;
   if (!notes.empty()) {
     log_.entries.push_back("contact " + std::to_string(number) + ": " + notes.text());
   }
-  return converted;
+  return {converted.begin(), converted.end()};
 }
 
 std::string ContactConverter::report() const {

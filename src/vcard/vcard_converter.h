@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -21,14 +23,19 @@ struct ConversionLog {
 // pictures, lines folded at 75 octets), with what the version requires added (FN, N) and what it
 // has no place for moved where it has one. Nothing is dropped: a value that cannot be decoded is
 // written as read (in 4.0 as an X- property holding its bytes in base64), and the log says so.
+class ContactConversion;
 class ContactConverter {
  public:
   explicit ContactConverter(VcardVersion target);
+  ~ContactConverter();
+  ContactConverter(const ContactConverter&) = delete;
+  ContactConverter& operator=(const ContactConverter&) = delete;
 
   VcardVersion target() const { return target_; }
   // One contact's lines as read (BEGIN through END; a line may hold several, joined by CR LF)
-  // in the target's form, BEGIN through END. number names the contact in the log.
-  std::vector<std::string> convert(const std::vector<std::string>& lines, int number);
+  // in the target's form, BEGIN through END, valid until the next conversion. number names the
+  // contact in the log.
+  std::span<const std::string> convert(const std::vector<std::string>& lines, int number);
 
   const ConversionLog& log() const { return log_; }
   // The log as a report: a line on the whole, then one line per contact changed.
@@ -40,6 +47,7 @@ class ContactConverter {
  private:
   VcardVersion target_;
   ConversionLog log_;
+  std::unique_ptr<ContactConversion> conversion_;
 };
 
 }  // namespace palvren

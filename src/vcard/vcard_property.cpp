@@ -69,9 +69,8 @@ void addParameter(std::string_view text, VcardProperty& property) {
 }
 
 // The lines of the contact, each line a value may hold (joined by CR LF) on its own.
-std::vector<std::string_view> physicalLines(const std::vector<std::string>& lines) {
-  std::vector<std::string_view> physical;
-  physical.reserve(lines.size());
+void physicalLines(const std::vector<std::string>& lines, std::vector<std::string_view>& physical) {
+  physical.clear();
   for (const std::string& line : lines) {
     std::string_view rest(line);
     for (std::size_t end = rest.find('\n'); end != std::string_view::npos; end = rest.find('\n')) {
@@ -83,7 +82,6 @@ std::vector<std::string_view> physicalLines(const std::vector<std::string>& line
     if (rest.ends_with('\r')) rest.remove_suffix(1);
     physical.push_back(rest);
   }
-  return physical;
 }
 
 // Whether a line starts a tag that goes on past it (a folded tag): a property name, then ";".
@@ -93,10 +91,10 @@ bool startsFoldedTag(std::string_view line) {
   return end > 0 && end != std::string_view::npos && line[end] == ';';
 }
 
-// Whether a line goes on the logical line before it (a property's tag and value, as read)
-// rather than starting one.
-bool continues(std::string_view last, std::string_view line) {
-  const bool softBreak = last.ends_with('=') && isQuotedPrintable(last.substr(0, last.find(':')));
+// Whether a line goes on the logical line before it (a property's tag and value, as read, from
+// its first physical line to its last) rather than starting one.
+bool continues(std::string_view first, std::string_view last, std::string_view line) {
+  const bool softBreak = last.ends_with('=') && isQuotedPrintable(first.substr(0, first.find(':')));
   if (softBreak) return true;
   if (line.front() == ' ' || line.front() == '\t') return true;
   // A line without a colon goes on the value before it (unindented base64, a line break
@@ -119,50 +117,69 @@ std::size_t nestedCard(const std::vector<std::string_view>& lines, std::size_t b
 
 // A property from its logical line: the tag (folds inside it undone) before the first colon
 // outside quotes, the value after it as read.
-VcardProperty propertyOf(std::string_view line) {
+void fillProperty(std::string_view line, VcardProperty& property) {
   std::size_t colon = findUnquoted(line, ':');
   if (colon == std::string_view::npos) colon = line.find(':');
-  VcardProperty property;
-  property.tag = std::string(trimSpaces(unfold(line.substr(0, colon))));
-  if (colon != std::string_view::npos) property.value = std::string(line.substr(colon + 1));
+  const std::string_view tag = trimSpaces(line.substr(0, colon));
+  if (tag.find('\r') == std::string_view::npos) {
+    property.tag.assign(tag);
+  } else {
+    property.tag = unfold(tag);
+  }
+  property.value.clear();
+  if (colon != std::string_view::npos) property.value.assign(line.substr(colon + 1));
+  property.group.clear();
+  property.parameters.clear();
+  property.nested.clear();
   parseTag(property.tag, property);
-  return property;
 }
 
 // Gathers logical lines into properties.
 class PropertyGatherer {
  public:
-  explicit PropertyGatherer(std::vector<VcardProperty>& properties) : properties_(properties) {}
+  explicit PropertyGatherer(const PropertySlot& next) : next_(next) {}
   ~PropertyGatherer() { finish(); }
   PropertyGatherer(const PropertyGatherer&) = delete;
   PropertyGatherer& operator=(const PropertyGatherer&) = delete;
 
   void add(std::string_view line) {
-    if (open_ && continues(pending_, line)) {
+    if (open_ && continues(first_, last_, line)) {
+      if (!joined_) pending_.assign(first_);
       pending_.append(kCrLf).append(line);
+      joined_ = true;
+      last_ = line;
       return;
     }
     finish();
-    pending_.assign(line);
+    first_ = last_ = line;
     open_ = true;
   }
   // The property whose value is empty, to hold a card that follows; a new AGENT when none.
   VcardProperty& holder() {
     finish();
-    if (properties_.empty() || !trimSpaces(properties_.back().value).empty()) {
-      properties_.push_back(propertyOf("AGENT:"));
+    if (last_property_ == nullptr || !trimSpaces(last_property_->value).empty()) {
+      last_property_ = &next_();
+      fillProperty("AGENT:", *last_property_);
     }
-    return properties_.back();
+    return *last_property_;
   }
   void finish() {
-    if (open_) properties_.push_back(propertyOf(pending_));
+    if (open_) {
+      last_property_ = &next_();
+      fillProperty(joined_ ? std::string_view(pending_) : first_, *last_property_);
+    }
     open_ = false;
+    joined_ = false;
   }
 
  private:
-  std::vector<VcardProperty>& properties_;
-  std::string pending_;
+  const PropertySlot& next_;
+  VcardProperty* last_property_ = nullptr;
+  std::string_view first_;  // a property's first line
+  std::string_view last_;   // and its last
+  std::string pending_;     // its lines joined, when it has more than one
   bool open_ = false;
+  bool joined_ = false;
 };
 
 }  // namespace
@@ -189,19 +206,30 @@ void VcardProperty::removeParameter(std::string_view upperName) {
 }
 
 void parseTag(std::string_view tag, VcardProperty& property) {
-  const std::vector<std::string_view> pieces = splitUnquoted(tag, ';');
-  const std::string_view fullName = trimSpaces(pieces.front());
+  std::size_t end = findUnquoted(tag, ';');
+  const std::string_view fullName = trimSpaces(tag.substr(0, end));
   const std::size_t dot = fullName.rfind('.');
   if (dot != std::string_view::npos) property.group = std::string(fullName.substr(0, dot));
   property.name = toUpperAscii(dot == std::string_view::npos ? fullName : fullName.substr(dot + 1));
-  for (std::size_t k = 1; k < pieces.size(); ++k) addParameter(pieces[k], property);
+  while (end != std::string_view::npos) {
+    const std::size_t start = end + 1;
+    end = findUnquoted(tag, ';', start);
+    addParameter(tag.substr(start, end - start), property);
+  }
 }
 
 std::vector<VcardProperty> readProperties(const std::vector<std::string>& lines) {
-  const std::vector<std::string_view> physical = physicalLines(lines);
   std::vector<VcardProperty> properties;
+  properties.reserve(lines.size());
+  readProperties(lines, [&]() -> VcardProperty& { return properties.emplace_back(); });
+  return properties;
+}
+
+void readProperties(const std::vector<std::string>& lines, const PropertySlot& next) {
+  thread_local std::vector<std::string_view> physical;
+  physicalLines(lines, physical);
   {
-    PropertyGatherer gatherer(properties);
+    PropertyGatherer gatherer(next);
     std::size_t i = !physical.empty() && isContactBegin(physical.front()) ? 1 : 0;
     while (i < physical.size()) {
       const std::string_view line = physical[i];
@@ -214,7 +242,6 @@ std::vector<VcardProperty> readProperties(const std::vector<std::string>& lines)
       ++i;
     }
   }
-  return properties;
 }
 
 std::string writeTag(const VcardProperty& property, std::string_view version) {
@@ -237,22 +264,25 @@ std::string writeTag(const VcardProperty& property, std::string_view version) {
   return tag;
 }
 
-void foldLine(std::string_view line, std::vector<std::string>& out) {
+void foldLine(std::string_view line, LineSink& out) {
   std::size_t limit = kFoldOctets;
   bool first = true;
   while (line.size() > limit) {
     std::size_t cut = limit;
     while (cut > 1 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;
-    out.push_back((first ? std::string() : std::string(" ")) + std::string(line.substr(0, cut)));
+    std::string& physical = out.next();
+    if (!first) physical += ' ';
+    physical.append(line.substr(0, cut));
     line.remove_prefix(cut);
     limit = kFoldOctets - 1;
     first = false;
   }
-  out.push_back((first ? std::string() : std::string(" ")) + std::string(line));
+  std::string& physical = out.next();
+  if (!first) physical += ' ';
+  physical.append(line);
 }
 
-void writeQuotedPrintable(std::string_view tag, std::string_view encoded,
-                          std::vector<std::string>& out) {
+void writeQuotedPrintable(std::string_view tag, std::string_view encoded, LineSink& out) {
   constexpr std::size_t kMost = 75;  // and the soft break's "="
   std::string line = std::string(tag) + ":";
   std::size_t i = 0;
@@ -261,14 +291,14 @@ void writeQuotedPrintable(std::string_view tag, std::string_view encoded,
     const bool lineStart = line.empty();
     if (lineStart && (unit == " " || unit == "\t")) unit = unit == " " ? "=20" : "=09";
     if (!lineStart && line.size() + unit.size() > kMost) {
-      out.push_back(line + "=");
+      out.push(line + "=");
       line.clear();
       continue;
     }
     line += unit;
     i += encoded[i] == '=' ? 3 : 1;
   }
-  out.push_back(line);
+  out.push(line);
 }
 
 }  // namespace palvren

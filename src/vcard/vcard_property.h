@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,33 @@ void parseTag(std::string_view tag, VcardProperty& property);
 // lines skipped, and a card begun inside it held by the property before it. A line may hold
 // several lines (joined by CR LF). Reading stops at the contact's END line.
 std::vector<VcardProperty> readProperties(const std::vector<std::string>& lines);
+// The same, each property read into the one next gives, whose strings are reused: a converter
+// reads many contacts with few allocations.
+using PropertySlot = std::function<VcardProperty&()>;
+void readProperties(const std::vector<std::string>& lines, const PropertySlot& next);
+
+// Physical lines written one after another into strings that are kept from one contact to the
+// next.
+class LineSink {
+ public:
+  // An empty line to fill.
+  std::string& next() {
+    if (count_ == lines_.size()) lines_.emplace_back();
+    std::string& line = lines_[count_++];
+    line.clear();
+    return line;
+  }
+  void push(std::string_view line) { next().assign(line); }
+  void clear() { count_ = 0; }
+  std::size_t size() const { return count_; }
+  const std::string* begin() const { return lines_.data(); }
+  const std::string* end() const { return lines_.data() + count_; }
+  std::vector<std::string> copy() const { return {begin(), end()}; }
+
+ private:
+  std::vector<std::string> lines_;
+  std::size_t count_ = 0;
+};
 
 // A tag in the syntax of a version: group, name and each parameter; in 2.1 a TYPE's values
 // bare, in 3.0 and 4.0 as TYPE=a,b. A value holding ':' ';' ',' or a blank is quoted.
@@ -47,12 +75,11 @@ std::string writeTag(const VcardProperty& property, std::string_view version);
 
 // A logical line folded at 75 octets, never inside a UTF-8 character: each further line starts
 // with a space. Appends the physical lines to out.
-void foldLine(std::string_view line, std::vector<std::string>& out);
+void foldLine(std::string_view line, LineSink& out);
 
 // A vCard 2.1 property whose value is quoted-printable: the encoded value broken with soft line
 // breaks so that no physical line is longer than 76 octets, never inside an escape, and no line
 // after the first starts with a blank. Appends the physical lines to out.
-void writeQuotedPrintable(std::string_view tag, std::string_view encoded,
-                          std::vector<std::string>& out);
+void writeQuotedPrintable(std::string_view tag, std::string_view encoded, LineSink& out);
 
 }  // namespace palvren
