@@ -3,7 +3,7 @@
 #include "platform/errors.h"
 #include "platform/line_reader.h"
 #include "vcard/block_rules.h"
-#include "vcard/contact_copier.h"
+#include "vcard/conversion_pipeline.h"
 #include "vcard/naming.h"
 
 namespace palvren {
@@ -42,23 +42,81 @@ void writeBlock(std::string_view& line, LineReader& reader, ContactFolderWriter&
   writer.finishContact(contactLines, named, ui);
 }
 
-// Converts one block, from its BEGIN line through its END line, into the next contact file.
-void convertBlock(std::string_view& line, LineReader& reader, ContactFolderWriter& writer,
-                  bool named, RunProgress& ui, ContactConverter& converter, int number) {
-  thread_local std::vector<std::string> block;  // its strings reused from contact to contact
+// Reads the next block, from its BEGIN line through its END line, into block's strings; false at
+// the input's end.
+bool readBlock(LineReader& reader, std::vector<std::string>& block) {
+  std::string_view line;
   std::size_t count = 0;
   auto add = [&](std::string_view text) {
     if (count == block.size()) block.emplace_back();
     block[count++].assign(text);
   };
-  add("BEGIN:VCARD");
-  while (!isSplitEnd(line) && reader.readLine(line)) add(line);
-  block.resize(count);
-  const std::span<const std::string> lines =
-      writeContact(block, number, &converter, &writer.startContact(named));
+  while (reader.readLine(line)) {
+    if (!isContactBegin(line)) continue;
+    add("BEGIN:VCARD");
+    while (!isSplitEnd(line) && reader.readLine(line)) add(line);
+    block.resize(count);
+    return true;
+  }
+  return false;
+}
+
+// The next batch of blocks of the input, numbered on from firstNumber, read into the strings of
+// spare contacts; empty at the input's end.
+ConversionPipeline::Batch readBatch(LineReader& reader, int firstNumber, int blocks,
+                                    std::vector<std::vector<std::string>>& spare) {
+  ConversionPipeline::Batch batch{{}, firstNumber};
+  while (batch.contacts.size() < ConversionPipeline::kBatch &&
+         firstNumber + int(batch.contacts.size()) <= blocks) {
+    std::vector<std::string> block;
+    if (!spare.empty()) {
+      block = std::move(spare.back());
+      spare.pop_back();
+    }
+    if (!readBlock(reader, block)) break;
+    batch.contacts.push_back(std::move(block));
+  }
+  return batch;
+}
+
+// Writes one converted contact into the next contact file.
+void writeConverted(const std::vector<std::string>& lines, ContactFolderWriter& writer, bool named,
+                    RunProgress& ui) {
+  LineWriter& output = writer.startContact(named);
+  for (const std::string& line : lines) output.writeLine(line);
   ContactLines contactLines(1);
   if (named) contactLines.insert(contactLines.end(), lines.begin() + 1, lines.end());
   writer.finishContact(contactLines, named, ui);
+}
+
+// Splits with the blocks converted on a second thread, a batch ahead of the one being written;
+// returns the files written.
+int splitConverted(LineReader& reader, ContactFolderWriter& writer, int blocks, bool named,
+                   RunProgress& ui, ContactConverter& converter) {
+  ConversionPipeline pipeline(converter);
+  int submitted = 0;
+  std::size_t inFlight = 0;
+  int written = 0;
+  std::vector<std::vector<std::string>> spare;  // contacts written, their strings to reuse
+  for (;;) {
+    while (inFlight < ConversionPipeline::kBatches) {
+      ConversionPipeline::Batch batch = readBatch(reader, submitted + 1, blocks, spare);
+      if (batch.contacts.empty()) break;
+      submitted += int(batch.contacts.size());
+      pipeline.submit(std::move(batch));
+      ++inFlight;
+    }
+    if (inFlight == 0) return written;
+    std::vector<std::vector<std::string>> contacts = pipeline.next();
+    --inFlight;
+    for (std::vector<std::string>& lines : contacts) {
+      ui.setStatus("Processing " + std::to_string(written + 1));
+      stepDone(ui, written, blocks);
+      writeConverted(lines, writer, named, ui);
+      ++written;
+      spare.push_back(std::move(lines));
+    }
+  }
 }
 
 }  // namespace
@@ -74,16 +132,16 @@ Written splitContacts(const OpenInput& input, RunProgress& ui, NamingMode naming
   std::string_view line;
   const bool named = naming == NamingMode::ContactInfo;
   ui.countWritten(0, blocks);
+  if (converter) {
+    written.count = splitConverted(reader, writer, blocks, named, ui, *converter);
+    return written;
+  }
   while (written.count < blocks && !reader.atEnd()) {
     ui.setStatus("Processing " + std::to_string(written.count + 1));
     stepDone(ui, written.count, blocks);
     reader.readLine(line);
     if (!isContactBegin(line)) continue;
-    if (converter) {
-      convertBlock(line, reader, writer, named, ui, *converter, written.count + 1);
-    } else {
-      writeBlock(line, reader, writer, named, ui);
-    }
+    writeBlock(line, reader, writer, named, ui);
     ++written.count;
   }
   return written;

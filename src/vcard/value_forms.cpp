@@ -190,18 +190,31 @@ std::string encodeBase64(std::string_view bytes) {
   return text;
 }
 
+// What a character is in base64 text: 0 a digit of the standard alphabet, 1 white space, 2 the
+// padding, 3 anything else.
+constexpr std::array<unsigned char, 256> kBase64Classes = [] {
+  std::array<unsigned char, 256> classes{};
+  classes.fill(3);
+  for (int c = 'A'; c <= 'Z'; ++c) classes[std::size_t(c)] = 0;
+  for (int c = 'a'; c <= 'z'; ++c) classes[std::size_t(c)] = 0;
+  for (int c = '0'; c <= '9'; ++c) classes[std::size_t(c)] = 0;
+  classes['+'] = classes['/'] = 0;
+  classes[' '] = classes['\t'] = classes['\r'] = classes['\n'] = 1;
+  classes['='] = 2;
+  return classes;
+}();
+
 std::optional<std::string> cleanBase64(std::string_view text) {
   std::string clean(text.size() + 3, '\0');
   std::size_t length = 0;
   std::size_t padding = 0;
   bool standard = true;
   for (char c : text) {
-    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') continue;
-    const bool digit = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                       c == '+' || c == '/';
-    if (c == '=') {
+    const unsigned char kind = kBase64Classes[static_cast<unsigned char>(c)];
+    if (kind == 1) continue;
+    if (kind == 2) {
       ++padding;
-    } else if (!digit || padding > 0) {
+    } else if (kind == 3 || padding > 0) {
       standard = false;
     }
     clean[length++] = c;

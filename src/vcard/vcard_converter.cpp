@@ -136,6 +136,9 @@ class ContactConversion {
   ContactConversion(VcardVersion target, int& valuesAsRead)
       : target_(target), version_(versionNumber(target)), valuesAsRead_(valuesAsRead) {}
 
+  // Hands the lines of the last run over to lines.
+  void takeLines(std::vector<std::string>& lines) { out_.swapInto(lines); }
+
   // The contact's lines in the target's form, valid until the next run; what changed goes into
   // notes.
   const LineSink& run(const std::vector<std::string>& lines, Notes& notes) {
@@ -517,9 +520,9 @@ class ContactConversion {
 
   void writeBinary(const Held& held, LineSink& out) const {
     VcardProperty property = held.property;
-    std::string value = held.value;
+    std::string_view prefix;
     if (is40()) {
-      value = "data:" + held.mediaType + ";base64," + value;
+      prefix = "data:";
     } else {
       const std::string format = formatOfMediaType(held.mediaType);
       std::vector<std::string> types = property.parameterValues("TYPE");
@@ -529,7 +532,11 @@ class ContactConversion {
       property.parameters.insert(property.parameters.begin(),
                                  {"ENCODING", {is21() ? "BASE64" : "b"}});
     }
-    foldLine(writeTag(property, version_) + ":" + value, out);
+    std::string line = writeTag(property, version_);
+    line.reserve(line.size() + held.mediaType.size() + held.value.size() + 16);
+    line.append(":").append(prefix);
+    if (is40()) line.append(held.mediaType).append(";base64,");
+    foldLine(line.append(held.value), out);
     if (is21()) out.next();  // the blank line 2.1 readers look for after base64
   }
 
@@ -577,6 +584,11 @@ std::span<const std::string> ContactConverter::convert(const std::vector<std::st
     log_.entries.push_back("contact " + std::to_string(number) + ": " + notes.text());
   }
   return {converted.begin(), converted.end()};
+}
+
+void ContactConverter::convertInPlace(std::vector<std::string>& lines, int number) {
+  convert(lines, number);
+  conversion_->takeLines(lines);
 }
 
 std::string ContactConverter::report() const {

@@ -36,6 +36,8 @@ class ContactConverter {
   // in the target's form, BEGIN through END, valid until the next conversion. number names the
   // contact in the log.
   std::span<const std::string> convert(const std::vector<std::string>& lines, int number);
+  // The same, the converted lines put in place of lines.
+  void convertInPlace(std::vector<std::string>& lines, int number);
 
   const ConversionLog& log() const { return log_; }
   // The log as a report: a line on the whole, then one line per contact changed.

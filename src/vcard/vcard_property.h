@@ -63,6 +63,12 @@ class LineSink {
   const std::string* begin() const { return lines_.data(); }
   const std::string* end() const { return lines_.data() + count_; }
   std::vector<std::string> copy() const { return {begin(), end()}; }
+  // Hands the lines over to into, in place of what it held; the sink keeps into's strings to
+  // write the next lines in.
+  void swapInto(std::vector<std::string>& into) {
+    into.resize(count_);
+    for (std::size_t k = 0; k < count_; ++k) into[k].swap(lines_[k]);
+  }
 
  private:
   std::vector<std::string> lines_;
