@@ -158,20 +158,27 @@ TEST(RunOperation, RunningOutOfMemoryIsAFailureSaidInWords) {
 TEST(RunOperation, AStopEndsTheRunInOrderAndSaysWhatWasWritten) {
   TempFolder folder;
   const std::string input = folder.write("in.vcf", contacts(10));
-  FakeUserInterface split;
-  split.onYield = [&] {
-    if (split.status == "Processing 4") throw RunStopped{};
-  };
-  const RunOutcome stopped = runSelected(input, RunMode::Split, split);
-  EXPECT_EQ(stopped.kind, RunOutcome::Kind::Stopped);
-  EXPECT_EQ(stopped.count, 3);
-  EXPECT_EQ(split.messages.back().text, "Stopped: 3 of 10 contact files were written in\r\n\r\n\"" +
-                                            folder.file("Split-vCards") + "\"");
-  EXPECT_EQ(split.messages.back().title, "vCard Split Stopped");
-  EXPECT_EQ(split.status, "vCard Split Stopped");
-  EXPECT_EQ(fileNames(folder.file("Split-vCards")),
-            (std::vector<std::string>{"contact0001.vcf", "contact0002.vcf", "contact0003.vcf"}));
-  EXPECT_TRUE(split.browsed.empty());
+  // As read, and converted (the conversion's thread is stopped with the run).
+  for (VcardVersion version : {VcardVersion::AsRead, VcardVersion::V40}) {
+    FakeUserInterface split;
+    split.vcardVersion = version;
+    split.earlierAnswers = {EarlierResultAnswer::WriteFresh};
+    split.onYield = [&] {
+      if (split.status == "Processing 4") throw RunStopped{};
+    };
+    const RunOutcome stopped = runSelected(input, RunMode::Split, split);
+    const std::string out =
+        folder.file(version == VcardVersion::AsRead ? "Split-vCards" : "Split-vCards (2)");
+    EXPECT_EQ(stopped.kind, RunOutcome::Kind::Stopped);
+    EXPECT_EQ(stopped.count, 3);
+    EXPECT_EQ(split.messages.back().text,
+              "Stopped: 3 of 10 contact files were written in\r\n\r\n\"" + out + "\"");
+    EXPECT_EQ(split.messages.back().title, "vCard Split Stopped");
+    EXPECT_EQ(split.status, "vCard Split Stopped");
+    EXPECT_EQ(fileNames(out),
+              (std::vector<std::string>{"contact0001.vcf", "contact0002.vcf", "contact0003.vcf"}));
+    EXPECT_TRUE(split.browsed.empty());
+  }
 
   folder.write(combinedFileName(), "earlier");
   FakeUserInterface merge;
@@ -180,8 +187,8 @@ TEST(RunOperation, AStopEndsTheRunInOrderAndSaysWhatWasWritten) {
   EXPECT_EQ(runSelected(selection, RunMode::Merge, merge).kind, RunOutcome::Kind::Stopped);
   EXPECT_EQ(merge.status, "vCard Merge Stopped");
   EXPECT_EQ(readBytes(folder.file(combinedFileName())), "earlier");
-  EXPECT_EQ(fileNames(folder.path()),
-            (std::vector<std::string>{combinedFileName(), "Split-vCards", "in.vcf"}));
+  EXPECT_EQ(fileNames(folder.path()), (std::vector<std::string>{combinedFileName(), "Split-vCards",
+                                                                "Split-vCards (2)", "in.vcf"}));
 }
 
 TEST(RunOperation, SplitOfABlocklessFileWithTwoStartsReportsFailure) {
