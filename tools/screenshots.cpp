@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPalette>
@@ -159,6 +160,30 @@ void runShots(const QString& folder, const QString& suffix) {
   window.hide();
 }
 
+// The Options menu with Write vCards As open beside it, as one picture.
+void saveVersionMenu(const QString& folder, const QString& suffix) {
+  palvren::MainWindow window;
+  window.show();
+  auto* options = window.findChild<QMenu*>("optionsMenu");
+  auto* versions = window.findChild<QMenu*>("vcardVersionMenu");
+  options->ensurePolished();
+  options->adjustSize();
+  versions->ensurePolished();
+  versions->adjustSize();
+  options->setActiveAction(versions->menuAction());
+  const QPixmap menu = options->grab();
+  const QPixmap submenu = versions->grab();
+  const int top = options->actionGeometry(versions->menuAction()).top();
+  QPixmap both(menu.width() + submenu.width(), std::max(menu.height(), top + submenu.height()));
+  both.fill(window.palette().color(QPalette::Window));
+  QPainter painter(&both);
+  painter.drawPixmap(0, 0, menu);
+  painter.drawPixmap(menu.width(), top, submenu);
+  painter.end();
+  const QString path = folder + "/options_menu" + suffix + ".png";
+  if (!both.save(path)) std::cerr << "cannot write " << path.toStdString() << "\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -207,9 +232,11 @@ int main(int argc, char** argv) {
   palvren::ConflictWindow prompt(context, &window);
   save(prompt, folder, "conflict_window.png");
   runShots(folder, "");
+  saveVersionMenu(folder, "");
   QApplication::setStyle("Fusion");
   QApplication::setPalette(darkPalette());
   runShots(folder, "_dark");
+  saveVersionMenu(folder, "_dark");
   palvren::ConflictWindow promptDark(context, &window);
   save(promptDark, folder, "conflict_window_dark.png");
   return 0;
