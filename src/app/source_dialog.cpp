@@ -19,6 +19,7 @@ QStringList qtNameFilters(const std::string& filter) {
   for (int i = 0; i + 1 < parts.size(); i += 2) {
     QString pattern = parts[i + 1] == "*.*" ? "*" : parts[i + 1];
     if (pattern == "*.vcf") pattern = "*.vcf *.VCF *.Vcf";
+    if (pattern == "*.csv *.txt") pattern = "*.csv *.CSV *.txt *.TXT";
     QString description = parts[i].section('(', 0, 0).trimmed();
     filters << description + " (" + pattern + ")";
   }
@@ -72,12 +73,15 @@ std::string runSourceDialog(RunMode runMode, SourceDialogSettings& dialogSetting
     case RunMode::Export:
       dialogSettings.title = "Select a multiple-contact vCard file to export";
       break;
+    case RunMode::Import:
+      dialogSettings.title = "Select a CSV file to import";
+      break;
   }
   if (runMode == RunMode::Recombine) {
     if (dialogSettings.filter.empty()) dialogSettings.filter = "All Files (*.*)|*.*";
     dialogSettings.fileName = kCancelledFolderSelection;
   } else {
-    dialogSettings.filter = kVcardFilter;
+    dialogSettings.filter = runMode == RunMode::Import ? kCsvFilter : kVcardFilter;
     dialogSettings.fileName.clear();
   }
   dialogSettings.initialFolder = programFolder;

@@ -41,6 +41,7 @@ class QtSourceDialogRunner : public SourceDialogRunner {
 };
 
 constexpr char kVcardFilter[] = "vCard File (*.vcf)|*.vcf|All Files (*.*)|*.*";
+constexpr char kCsvFilter[] = "CSV File (*.csv *.txt)|*.csv *.txt|All Files (*.*)|*.*";
 
 // Sets the dialog for the mode, shows it and returns its file name ("" when empty).
 std::string runSourceDialog(RunMode runMode, SourceDialogSettings& dialogSettings,

@@ -18,6 +18,7 @@
 #include "redundancy/redundancy_run.h"
 #include "vcard/contact_copier.h"
 #include "vcard/counting.h"
+#include "vcard/csv_import.h"
 #include "vcard/export_formats.h"
 #include "vcard/merge_recombine.h"
 #include "vcard/selection.h"
@@ -86,6 +87,9 @@ const std::string kUsage =
     "       palvren-cli export FILE [--format " +
     formatKeys() +
     "] [--replace | --keep-both]\n"
+    "       palvren-cli import FILE [--columns auto|google|outlook|raw]\n"
+    "                   [--vcard-version 3.0|4.0|2.1] [--report ...] [--dry-run]\n"
+    "                   [--replace | --keep-both]\n"
     "       palvren-cli count FILE\n"
     "       palvren-cli --help | --version\n";
 
@@ -164,6 +168,21 @@ const std::map<std::string, std::string> kCommandHelp = {
                    "Writes a CSV file of the contacts of FILE, one row per contact, in the folder\n"
                    "Split-vCards beside it.\n\n" +
                    formatOptions() + PALVREN_EARLIER_FILE_OPTIONS},
+    {"import",
+     "usage: palvren-cli import FILE [--columns auto|google|outlook|raw]\n"
+     "                   [--vcard-version 3.0|4.0|2.1] [--report REPORT|-] [--dry-run]\n"
+     "                   [--replace | --keep-both]\n\n"
+     "Reads a CSV file (comma, semicolon or tab delimited; UTF-8, UTF-16 or Windows-1252)\n"
+     "and writes one contact per row into Contacts_Imported.vcf beside it.\n\n"
+     "  --columns auto     find the columns from the header: Google Contacts, Outlook,\n"
+     "                     Thunderbird, or Palvren's own exports (the default); a header no\n"
+     "                     set knows is read by its words (mail, phone, street, ...)\n"
+     "  --columns google   the header is Google Contacts'; exits 2, naming the columns it\n"
+     "                     lacks, when it is not (so too outlook and raw)\n"
+     "  --vcard-version V  write vCard 3.0 (the default), 4.0 or 2.1\n"
+     "  --report REPORT    write where each column went and each contact that needed a\n"
+     "                     repair; '-' writes it to standard output\n"
+     "  --dry-run          print that report and write no file\n" PALVREN_EARLIER_FILE_OPTIONS},
     {"count",
      "usage: palvren-cli count FILE\n\n"
      "Prints how many contacts FILE holds.\n"},
@@ -188,13 +207,14 @@ struct Options {
   MatchRule rule;
   EarlierPolicy earlier = EarlierPolicy::Ask;
   VcardVersion version = VcardVersion::AsRead;
+  ColumnSet columns = ColumnSet::Auto;
 };
 
 // The flags that say what to do where an earlier result stands, by command.
 bool parseEarlierFlag(Options& options, const std::string& argument) {
   const bool split = options.command == "split";
-  const bool file =
-      options.command == "merge" || options.command == "recombine" || options.command == "export";
+  const bool file = options.command == "merge" || options.command == "recombine" ||
+                    options.command == "export" || options.command == "import";
   EarlierPolicy policy = EarlierPolicy::Ask;
   if ((split && argument == "--new-folder") || (file && argument == "--keep-both")) {
     policy = EarlierPolicy::WriteFresh;
@@ -232,9 +252,18 @@ void parseOption(Options& options, const std::string& option, const std::string&
     options.format = *format;
     return;
   }
+  if (options.command == "import" && option == "--columns") {
+    const std::optional<ColumnSet> columns = columnSetNamed(value);
+    if (!columns) throw UsageError{"invalid value '" + value + "' for " + option};
+    options.columns = *columns;
+    return;
+  }
+  const bool imports = options.command == "import";
   const bool checks =
       options.command == "split" || options.command == "merge" || options.command == "recombine";
-  if (!checks || (option == "--names" && options.command != "split")) {
+  const bool eitherOption = option == "--vcard-version" || option == "--report";
+  if ((!checks && !(imports && eitherOption)) ||
+      (option == "--names" && options.command != "split")) {
     throw UsageError{"unknown option '" + option + "'"};
   }
   if (option == "--names") {
@@ -297,7 +326,8 @@ Options parseArguments(const std::vector<std::string>& arguments, const Terminal
   if (options.command != "merge" && options.operands.size() > 1) {
     throw UsageError{"unexpected operand '" + options.operands[1] + "'"};
   }
-  const bool reported = options.check > 0 || options.version != VcardVersion::AsRead;
+  const bool reported =
+      options.check > 0 || options.version != VcardVersion::AsRead || options.command == "import";
   if ((options.dryRun || !options.report.empty()) && !reported) {
     throw UsageError{"--report and --dry-run go with --check 1 or 2, or with --vcard-version"};
   }
@@ -334,6 +364,7 @@ RunOptions runOptionsOf(const Options& options, RunMode mode) {
   run.format = options.format;
   run.earlierResults = options.earlier;
   run.vcardVersion = options.version;
+  run.columns = options.columns;
   return run;
 }
 
@@ -430,10 +461,41 @@ std::string dryRunReport(const Options& options, const std::string& operand,
   return text + std::to_string(kept) + " contacts would be written; none was.\n";
 }
 
+// Prints the report and writes it where --report says.
+int printReport(const Options& options, const std::string& text, Terminal& terminal) {
+  if (options.report != "-") terminal.out << text;
+  if (!options.report.empty() && !writeReport(options.report, text, terminal)) return kExitFailure;
+  return kExitSuccess;
+}
+
+// An import that writes nothing: where each column would go, and each repair.
+int importDryRun(const Options& options, const std::string& operand, Terminal& terminal) {
+  const OpenInput input(operand);
+  const CsvTable table = readImportTable(input, options.columns);
+  std::vector<std::string> missing;
+  const std::optional<ColumnMapping> mapping = mapColumns(table.header, options.columns, &missing);
+  if (!mapping) {
+    std::string names;
+    for (const std::string& name : missing) names += (names.empty() ? "" : ", ") + name;
+    terminal.err << "palvren-cli: '" << escapeControls(options.operands.front())
+                 << "' does not have the columns " << escapeControls(names) << "\n";
+    return kExitRefused;
+  }
+  ContactConverter converter(options.version == VcardVersion::AsRead ? VcardVersion::V30
+                                                                     : options.version);
+  ImportLog log;
+  importRows(table, *mapping, converter, log, {});
+  return printReport(options,
+                     importReport(operand, table, *mapping, log, converter) +
+                         std::to_string(log.contacts) + " contacts would be written; none was.\n",
+                     terminal);
+}
+
 // The check or the conversion alone: what it would do, printed; no contact file is written.
 int dryRun(const Options& options, const std::string& operand, TerminalUserInterface& ui,
            Terminal& terminal) {
   try {
+    if (options.command == "import") return importDryRun(options, operand, terminal);
     std::optional<OpenInput> input;
     if (options.command == "split") {
       input = OpenInput::ifPresent(operand);
@@ -469,6 +531,10 @@ RunFiles runFilesOf(const Options& options, const std::string& operand) {
       if (hasVcfExtension(file)) files.inputs.push_back(file);
     }
     files.outputFolder = operand;
+  } else if (options.command == "import") {
+    files.inputs = {operand};
+    files.outputFolder = parentFolder(operand);
+    files.resultName = kImportedFileName;
   }
   return files;
 }
@@ -505,6 +571,9 @@ int runCommand(const Options& options, Terminal& terminal) {
   }
   if (options.command == "export") {
     outcome = runOperation(RunInput::file(operand), runOptionsOf(options, RunMode::Export), ui);
+  }
+  if (options.command == "import") {
+    outcome = runOperation(RunInput::file(operand), runOptionsOf(options, RunMode::Import), ui);
   }
   if (options.command == "recombine") {
     outcome =

@@ -39,9 +39,13 @@ std::string reportRefusal(const std::string& path, const RunFiles& files) {
       identityOf(parentFolder(folder)) == identityOf(files.splitBeside)) {
     return "it lies in the folder a split writes its contact files into";
   }
-  if (!files.outputFolder.empty() && isCombinedFileName(fileNameOf(path)) &&
+  const std::string name = fileNameOf(path);
+  const bool result = files.resultName.empty() ? isCombinedFileName(name)
+                                               : numberOfName(name, files.resultName) > 0;
+  if (!files.outputFolder.empty() && result &&
       identityOf(folder) == identityOf(files.outputFolder)) {
-    return "it is the combined file this run writes";
+    return files.resultName.empty() ? "it is the combined file this run writes"
+                                    : "it is the file this run writes";
   }
   return std::string();
 }

@@ -12,6 +12,7 @@ struct RunFiles {
   std::vector<std::string> inputs;
   std::string splitBeside;   // a split: the input's folder
   std::string outputFolder;  // a merge or recombine: the folder of the combined file
+  std::string resultName;    // an import: the name of its file there, numbered or not
 };
 
 // Why the report may not go to path (absolute); "" when it may.

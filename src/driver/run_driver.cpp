@@ -5,8 +5,10 @@
 
 #include "driver/earlier_results.h"
 #include "platform/errors.h"
+#include "platform/file_system.h"
 #include "redundancy/redundancy_run.h"
 #include "vcard/counting.h"
+#include "vcard/csv_import.h"
 #include "vcard/export_formats.h"
 #include "vcard/merge_recombine.h"
 #include "vcard/selection.h"
@@ -65,6 +67,15 @@ const BranchTexts kExportTexts{"vCard has not been successfully exported.",
                                "vCard Export Successfull",
                                "vCard Export Successful"};
 
+const BranchTexts kImportTexts{"CSV file has not been imported.",
+                               "CSV Import Failed",
+                               "CSV Import Failed",
+                               "CSV Import Stopped",
+                               "CSV file has been imported successfully.",
+                               " contacts have been written into...",
+                               "CSV Import Successful",
+                               "CSV Import Successful"};
+
 const char kNotMultipleFiles[] =
     "The selected location does not contain multiple vCard contact files.\r\n"
     "Please choose a path containing multiple vCards to be recombined.";
@@ -75,7 +86,10 @@ class Branch {
   Branch(UserInterface& ui, const BranchTexts& texts, const RunInput& input,
          const RunOptions& options, FileIo& io)
       : ui_(ui), io_(io), texts_(texts), input_(input), options_(options) {
-    if (options.vcardVersion != VcardVersion::AsRead && options.mode != RunMode::Export) {
+    if (options.mode == RunMode::Import) {
+      converter_.emplace(options.vcardVersion == VcardVersion::AsRead ? VcardVersion::V30
+                                                                      : options.vcardVersion);
+    } else if (options.vcardVersion != VcardVersion::AsRead && options.mode != RunMode::Export) {
       converter_.emplace(options.vcardVersion);
     }
   }
@@ -197,9 +211,10 @@ class Branch {
   RunOutcome outcome_;
   std::optional<ContactConverter> converter_;
 
-  // The conversion's line in the success message, and its log in the report.
+  // The conversion's line in the success message, and its log in the report (an import's report
+  // holds it already).
   void addConversionLog() {
-    if (!converter_) return;
+    if (!converter_ || options_.mode == RunMode::Import) return;
     summary += (summary.empty() ? "" : kCrLf) + converter_->summary();
     report += converter_->report();
   }
@@ -346,9 +361,86 @@ RunOutcome runExport(Branch& branch) {
   return branch.outcome();
 }
 
+const char kNoRowsToImport[] =
+    "The selected CSV file holds no contacts to import.\r\n"
+    "Please choose a CSV file with a header row and at least one row of contacts.";
+
+// The columns of an import: a known set's, or what the person chose where none matches; false
+// when the branch must stop.
+bool settleColumns(Branch& branch, const CsvTable& table, ColumnMapping& mapping) {
+  std::vector<std::string> missing;
+  std::optional<ColumnMapping> found = mapColumns(table.header, branch.options().columns, &missing);
+  if (!found) {
+    std::string names;
+    for (const std::string& name : missing) names += (names.empty() ? "\"" : ", \"") + name + "\"";
+    branch.refuse("\"" + branch.input().path + "\" does not have the columns " + names +
+                  " of the column set chosen.");
+    return false;
+  }
+  mapping = std::move(*found);
+  if (mapping.recognised) return true;
+  std::vector<std::vector<std::string>> firstValues(table.header.size());
+  for (std::size_t r = 0; r < table.rows.size() && r < 3; ++r) {
+    for (std::size_t c = 0; c < firstValues.size() && c < table.rows[r].size(); ++c) {
+      firstValues[c].push_back(table.rows[r][c]);
+    }
+  }
+  std::optional<std::vector<ImportField>> chosen =
+      branch.ui().askColumnMapping(table.header, firstValues, mapping.fields);
+  if (!chosen) {
+    branch.cancel();
+    return false;
+  }
+  mapping.fields = std::move(*chosen);
+  for (std::size_t c = 0; c < mapping.fields.size() && c < table.header.size(); ++c) {
+    if (mapping.fields[c].property.empty()) {
+      mapping.fields[c].property = unknownColumnProperty(table.header[c]);
+    }
+  }
+  return true;
+}
+
+RunOutcome runImport(Branch& branch) {
+  if (branch.input().kind != RunInput::Kind::File) return branch.outcome();
+  const std::string& path = branch.input().path;
+  CsvTable table;
+  if (!branch.attempt([&] {
+        branch.openInput = OpenInput::ifPresent(path);
+        if (branch.openInput)
+          table = readImportTable(*branch.openInput, branch.options().columns, branch.io());
+      })) {
+    return branch.outcome();
+  }
+  if (table.header.empty() || table.rows.empty()) {
+    branch.refuse(kNoRowsToImport);
+    return branch.outcome();
+  }
+  ColumnMapping mapping;
+  if (!settleColumns(branch, table, mapping)) return branch.outcome();
+  const std::string folder = parentFolder(path);
+  if (!branch.settle(planResultFile(folder, kImportedFileName, branch.options().earlierResults,
+                                    branch.ui()))) {
+    return branch.outcome();
+  }
+  branch.ui().setStatus("Importing...");
+  branch.runAndReport(
+      [&] {
+        ImportLog log;
+        ContactConverter& converter = *branch.converter();
+        Written written = importRows(table, mapping, converter, log, folder + "/", branch.io(),
+                                     &branch.ui(), branch.plan);
+        branch.summary = std::to_string(log.rows) + " rows read, " + std::to_string(log.contacts) +
+                         " contacts written. " + converter.summary();
+        branch.report = importReport(path, table, mapping, log, converter);
+        return written;
+      },
+      folderWithSeparator);
+  return branch.outcome();
+}
+
 // In the order of RunMode.
 const BranchTexts* const kTextsByMode[] = {&kSplitTexts, &kRecombineTexts, &kMergeTexts,
-                                           &kExportTexts};
+                                           &kExportTexts, &kImportTexts};
 
 const BranchTexts& textsOf(RunMode mode) {
   const auto index = static_cast<std::size_t>(mode);
@@ -370,6 +462,8 @@ RunOutcome runOperation(const RunInput& input, const RunOptions& options, UserIn
       return runMerge(branch);
     case RunMode::Export:
       return runExport(branch);
+    case RunMode::Import:
+      return runImport(branch);
   }
   return RunOutcome{};
 }

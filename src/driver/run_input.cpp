@@ -28,6 +28,7 @@ RunInput inputOfSelection(const std::string& text, RunMode mode) {
       return RunInput::files(FileSelection::fromText(text));
     case RunMode::Split:
     case RunMode::Export:
+    case RunMode::Import:
       break;
   }
   return RunInput::file(text);

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "redundancy/check_options.h"
+#include "vcard/csv_columns.h"
 #include "vcard/export_formats.h"
 #include "vcard/naming.h"
 #include "vcard/vcard_version.h"
 
 namespace palvren {
 
-enum class RunMode { Split, Recombine, Merge, Export };
+enum class RunMode { Split, Recombine, Merge, Export, Import };
 
 // What to do where an earlier result stands: ask the person, write fresh (a numbered folder or
 // file), or reuse (add to the folder, replace the file).
@@ -21,8 +22,10 @@ struct RunOptions {
   CheckOptions checkOptions;
   ExportFormat format = ExportFormat::Raw;
   EarlierPolicy earlierResults = EarlierPolicy::Ask;
-  // The form of the vCards Split, Recombine and Merge write.
+  // The form of the vCards Split, Recombine and Merge write; Import writes 3.0 for AsRead.
   VcardVersion vcardVersion = VcardVersion::AsRead;
+  // The columns an import reads.
+  ColumnSet columns = ColumnSet::Auto;
 };
 
 }  // namespace palvren

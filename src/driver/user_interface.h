@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "redundancy/check_interface.h"
+#include "vcard/csv_columns.h"
 
 namespace palvren {
 
@@ -36,6 +39,18 @@ class UserInterface : public CheckInterface {
 
   // Fire and forget: shows a folder, or opens a file with its associated program.
   virtual void openInFileBrowser(const std::string& path) = 0;
+
+  // Where the columns of a CSV file whose header no known set matches go: proposed holds what
+  // each header's words suggest, firstValues a few cells of each column. The fields chosen, one
+  // per column, or nothing when the person cancelled. By default the proposal is taken.
+  virtual std::optional<std::vector<ImportField>> askColumnMapping(
+      const std::vector<std::string>& header,
+      const std::vector<std::vector<std::string>>& firstValues,
+      const std::vector<ImportField>& proposed) {
+    (void)header;
+    (void)firstValues;
+    return proposed;
+  }
 };
 
 }  // namespace palvren

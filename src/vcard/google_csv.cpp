@@ -49,8 +49,6 @@ GoogleGroups googleGroups(const std::vector<MappedContact>& contacts) {
 
 constexpr int kFamily = 0, kGiven = 1, kAdditional = 2, kPrefix = 3, kSuffix = 4;
 constexpr int kOrganization = 0, kUnit = 1;
-// The part of a numbered group that holds its label, which names the kind.
-constexpr int kLabel = -2;
 
 // Columns with no property ("Phonetic …", "Photo", "Labels") are written empty.
 constexpr ColumnField kGoogleColumns[] = {

@@ -47,6 +47,8 @@ std::string csvLine(const std::vector<std::string>& cells);
 // for all of it), and the kind its types say ("home", "work", "mobile", "work fax", "pager"…;
 // empty for any). The same table writes the columns and reads them back.
 constexpr int kWhole = -1;
+// The part of a numbered group's column that holds its label, which names the kind.
+constexpr int kLabel = -2;
 struct ColumnField {
   std::string_view column;
   std::string_view property;

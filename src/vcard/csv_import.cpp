@@ -1,0 +1,335 @@
+#include "vcard/csv_import.h"
+
+#include <algorithm>
+#include <map>
+
+#include "platform/file_system.h"
+#include "platform/line_writer.h"
+#include "platform/text.h"
+#include "vcard/block_rules.h"
+#include "vcard/mapped_csv.h"
+#include "vcard/value_forms.h"
+
+namespace palvren {
+
+namespace {
+
+// The parts a structured property has; 1 for a whole value.
+std::size_t partCount(const std::string& property) {
+  if (property == "N") return 5;
+  if (property == "ADR") return 7;
+  if (property == "ORG") return 2;
+  if (property == "BDAY") return 3;  // year, month, day, when a program writes them apart
+  return 1;
+}
+
+// The cells of one property of a contact: its parts, whole value and label.
+struct Instance {
+  ImportField field;
+  std::vector<std::string> parts;
+  std::string whole;
+  std::string label;
+  std::string header;  // the first column's
+};
+
+// A cell as its writer meant it: the "'" a mapped export put before "=", "+", "-" or "@" taken
+// off, and spaces at either end.
+std::string cellText(std::string_view cell, bool raw) {
+  if (raw) return std::string(cell);
+  cell = trimSpaces(cell);
+  if (cell.size() > 1 && cell.front() == '\'' &&
+      std::string_view("=+-@\t\r").find(cell[1]) != std::string_view::npos) {
+    cell.remove_prefix(1);
+  }
+  return std::string(cell);
+}
+
+void appendLine(std::string& text, std::string_view more) {
+  if (more.empty()) return;
+  if (!text.empty()) text += '\n';
+  text += more;
+}
+
+// Which instance a column's cells go to: a numbered group, or all the parts of one kind of a
+// structured property, or the column itself.
+std::string instanceKey(const ImportField& field, std::size_t column) {
+  std::string key = field.property + '\x1f' + field.kind + '\x1f' + std::to_string(field.group);
+  if (field.group == 0 && partCount(field.property) == 1) key += '\x1f' + std::to_string(column);
+  return key;
+}
+
+// The kind a Google label names ("* Work" is the preferred work one); empty for another.
+std::string kindOfLabel(std::string_view label) {
+  std::string lower = toLowerAscii(trimSpaces(label.substr(0, label.find(":::"))));
+  if (lower.starts_with("* ")) lower.erase(0, 2);
+  if (lower == "other fax") return "fax";
+  if (lower == "home page") return "home";
+  for (std::string_view kind : {"home", "work", "mobile", "home fax", "work fax", "pager"}) {
+    if (lower == kind) return std::string(kind);
+  }
+  return {};
+}
+
+// The TYPE values of a kind, for a property.
+std::vector<std::string> typesOf(const std::string& property, const std::string& kind) {
+  std::vector<std::string> types;
+  if (property == "EMAIL") types.emplace_back("INTERNET");
+  if (kind == "mobile") types.emplace_back("CELL");
+  if (kind.starts_with("work")) types.emplace_back("WORK");
+  if (kind.starts_with("home")) types.emplace_back("HOME");
+  if (kind.ends_with("fax")) types.emplace_back("FAX");
+  if (kind == "pager") types.emplace_back("PAGER");
+  return types;
+}
+
+bool isDigits(std::string_view text, std::size_t count) {
+  return text.size() == count &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Whether a date is one ISO 8601 writes (2024-03-05, 20240305, --03-05, --0305, 2024-03), a
+// time after it allowed.
+bool isIsoDate(std::string_view date) {
+  date = date.substr(0, date.find('T'));
+  if (date.starts_with("--")) {
+    const std::string_view rest = date.substr(2);
+    return isDigits(rest, 4) || (rest.size() == 5 && rest[2] == '-' &&
+                                 isDigits(rest.substr(0, 2), 2) && isDigits(rest.substr(3), 2));
+  }
+  if (isDigits(date, 8)) return true;
+  if (date.size() < 7 || date[4] != '-' || !isDigits(date.substr(0, 4), 4)) return false;
+  if (date.size() == 7) return isDigits(date.substr(5), 2);
+  return date.size() == 10 && date[7] == '-' && isDigits(date.substr(5, 2), 2) &&
+         isDigits(date.substr(8), 2);
+}
+
+// Builds one contact's lines from its row.
+class RowContact {
+ public:
+  RowContact(const ColumnMapping& mapping, int number, ImportLog& log)
+      : mapping_(mapping), number_(number), log_(log) {}
+
+  void add(std::size_t column, const std::string& header, std::string cell) {
+    const ImportField& field = mapping_.fields[column];
+    if (cell.empty()) return;
+    if (field.raw) {
+      rawLines_.push_back(field.property + ":" + cell);
+      return;
+    }
+    Instance& instance = instanceFor(field, column, header);
+    if (field.part == kLabel) {
+      instance.label = std::move(cell);
+    } else if (field.part == kWhole || instance.parts.size() == 1) {
+      appendLine(instance.whole, cell);
+    } else if (field.part >= 0 && std::size_t(field.part) < instance.parts.size()) {
+      appendLine(instance.parts[std::size_t(field.part)], cell);
+    }
+  }
+
+  void addPastHeader(std::size_t column, const std::string& cell) {
+    if (!trimSpaces(cell).empty()) {
+      appendLine(pastHeader_, "Column " + std::to_string(column + 1) + ": " + std::string(cell));
+    }
+  }
+
+  std::vector<std::string> lines() {
+    std::vector<std::string> out{"BEGIN:VCARD"};
+    if (!rawLines_.empty()) {
+      out.insert(out.end(), rawLines_.begin(), rawLines_.end());
+      if (!pastHeader_.empty()) out.push_back("NOTE:" + plainToHeld(pastHeader_));
+    } else {
+      out.emplace_back("VERSION:3.0");
+      writeNames(out);
+      for (Instance& instance : instances_) writeInstance(instance, out);
+      writeNote(out);
+    }
+    out.emplace_back("END:VCARD");
+    return out;
+  }
+
+ private:
+  Instance& instanceFor(const ImportField& field, std::size_t column, const std::string& header) {
+    const std::string key = instanceKey(field, column);
+    auto found = index_.find(key);
+    if (found != index_.end()) return instances_[found->second];
+    index_.emplace(key, instances_.size());
+    instances_.push_back(
+        {field, std::vector<std::string>(partCount(field.property)), {}, {}, header});
+    return instances_.back();
+  }
+
+  const Instance* find(std::string_view property) const {
+    for (const Instance& instance : instances_) {
+      if (instance.field.property == property) return &instance;
+    }
+    return nullptr;
+  }
+
+  void repair(const std::string& what) {
+    log_.repairs.push_back("contact " + std::to_string(number_) + ": " + what);
+  }
+
+  // N, and FN as written or made from the name's parts.
+  void writeNames(std::vector<std::string>& out) {
+    const Instance* name = find("N");
+    const Instance* formatted = find("FN");
+    if (name) {
+      std::string value;
+      for (std::size_t k = 0; k < 5; ++k) value += (k ? ";" : "") + plainToHeld(name->parts[k]);
+      out.push_back("N:" + value);
+    }
+    if (formatted && !formatted->whole.empty()) {
+      out.push_back("FN:" + plainToHeld(formatted->whole));
+    } else if (name) {
+      std::array<std::string, 5> parts;
+      std::copy(name->parts.begin(), name->parts.end(), parts.begin());
+      out.push_back("FN:" + plainToHeld(composedName(parts)));
+      repair("FN made from the name columns");
+    }
+  }
+
+  void writeInstance(Instance& instance, std::vector<std::string>& out) {
+    const std::string& property = instance.field.property;
+    if (property == "N" || property == "FN") return;
+    if (property == "NOTE") return appendLine(notes_, instance.whole);
+    if (property == "BDAY") return writeBirthday(instance, out);
+    const bool structured = instance.parts.size() > 1;
+    if (structured && property == "ADR" && !instance.whole.empty() &&
+        std::all_of(instance.parts.begin(), instance.parts.end(),
+                    [](const std::string& part) { return part.empty(); })) {
+      instance.parts[kStreet] = instance.whole;  // a formatted address alone
+    }
+    std::string value;
+    if (structured) {
+      for (std::size_t k = 0; k < instance.parts.size(); ++k) {
+        value += (k ? ";" : "") + plainToHeld(instance.parts[k]);
+      }
+      if (property == "ORG" && instance.parts[1].empty()) value.resize(value.size() - 1);
+    } else {
+      value = plainToHeld(instance.whole);
+    }
+    if (value.find_first_not_of(";") == std::string::npos) return;  // no empty properties
+    out.push_back(tagOf(instance) + ":" + value);
+  }
+
+  std::string tagOf(const Instance& instance) {
+    const std::string& property = instance.field.property;
+    std::string kind = instance.field.kind;
+    const std::string label(trimSpaces(instance.label));
+    if (!label.empty() && kind.empty()) kind = kindOfLabel(label);
+    std::vector<std::string> types = typesOf(property, kind);
+    if (label.starts_with("* ")) types.emplace_back("PREF");
+    std::string tag = property;
+    for (std::size_t k = 0; k < types.size(); ++k) tag += (k ? "," : ";TYPE=") + types[k];
+    const bool knownLabel = label.empty() || !kindOfLabel(label).empty() ||
+                            toLowerAscii(label).find("other") != std::string::npos;
+    if (!knownLabel) tag += ";X-CSV-LABEL=\"" + replaceAll(label, "\"", "'") + "\"";
+    return tag;
+  }
+
+  void writeBirthday(const Instance& instance, std::vector<std::string>& out) {
+    std::string date = instance.whole;
+    const std::vector<std::string>& p = instance.parts;
+    if (date.empty() && (!p[1].empty() || !p[2].empty())) {
+      auto two = [](const std::string& n) { return n.size() == 1 ? "0" + n : n; };
+      date = (p[0].empty() ? "-" : p[0]) + "-" + two(p[1]) + "-" + two(p[2]);
+    }
+    if (date.empty()) return;
+    if (isIsoDate(date)) {
+      out.push_back("BDAY:" + date);
+      return;
+    }
+    const std::string kept = unknownColumnProperty(instance.header);
+    out.push_back(kept + ":" + plainToHeld(date));
+    repair("birthday \"" + date + "\" is no ISO 8601 date: kept as text in " + kept);
+  }
+
+  void writeNote(std::vector<std::string>& out) {
+    if (!pastHeader_.empty()) repair("cells past the header went to NOTE");
+    appendLine(notes_, pastHeader_);
+    if (!notes_.empty()) out.push_back("NOTE:" + plainToHeld(notes_));
+  }
+
+  const ColumnMapping& mapping_;
+  int number_;
+  ImportLog& log_;
+  std::vector<Instance> instances_;
+  std::map<std::string, std::size_t> index_;
+  std::vector<std::string> rawLines_;
+  std::string notes_;
+  std::string pastHeader_;
+};
+
+}  // namespace
+
+std::vector<std::string> contactOfRow(const std::vector<std::string>& row, const CsvTable& table,
+                                      const ColumnMapping& mapping, int number, ImportLog& log) {
+  RowContact contact(mapping, number, log);
+  const bool raw = mapping.setName == kRawExportColumns;
+  for (std::size_t column = 0; column < row.size(); ++column) {
+    if (column < mapping.fields.size()) {
+      contact.add(column, table.header[column], cellText(row[column], raw));
+    } else {
+      contact.addPastHeader(column, row[column]);
+    }
+  }
+  return contact.lines();
+}
+
+CsvTable readImportTable(const OpenInput& input, ColumnSet columns, FileIo& io) {
+  const std::string bytes = readCsvBytes(input, io);
+  CsvTable table = csvTableOf(bytes, true, input.path());
+  const std::optional<ColumnMapping> mapping = mapColumns(table.header, columns);
+  if (!mapping || mapping->setName != kRawExportColumns) {
+    table = csvTableOf(bytes, false, input.path());
+  }
+  return table;
+}
+
+Written importRows(const CsvTable& table, const ColumnMapping& mapping, ContactConverter& converter,
+                   ImportLog& log, const std::string& folder, FileIo& io, RunProgress* ui,
+                   const OutputPlan& plan) {
+  std::optional<LineWriter> output;
+  if (!folder.empty())
+    output.emplace(folder + numberedName(kImportedFileName, plan.resultNumber), io);
+  const int rows = static_cast<int>(table.rows.size());
+  log.rows = rows;
+  for (int k = 0; k < rows; ++k) {
+    if (ui) {
+      ui->setStatus("Processing " + std::to_string(k + 1));
+      stepDone(*ui, k, rows);
+    }
+    const std::vector<std::string> lines =
+        contactOfRow(table.rows[std::size_t(k)], table, mapping, k + 1, log);
+    for (const std::string& line : converter.convert(lines, k + 1)) {
+      if (output) output->writeLine(line);
+    }
+    ++log.contacts;
+  }
+  if (!output || log.contacts == 0) return {log.contacts, {}};
+  return {log.contacts, commitResult(*output, kImportedFileName, plan)};
+}
+
+std::string importReport(const std::string& input, const CsvTable& table,
+                         const ColumnMapping& mapping, const ImportLog& log,
+                         const ContactConverter& converter) {
+  const std::string columns =
+      mapping.recognised ? mapping.setName + " columns" : std::string("columns as chosen");
+  const std::string delimiter =
+      table.delimiter == '\t' ? std::string("tab") : "'" + std::string(1, table.delimiter) + "'";
+  std::vector<std::string> lines{"Import of \"" + input + "\": " + columns + ", " + table.encoding +
+                                 ", delimiter " + delimiter + "; " + std::to_string(log.rows) +
+                                 " rows read, " + std::to_string(log.contacts) +
+                                 " contacts written."};
+  for (std::size_t k = 0; k < table.header.size() && k < mapping.fields.size(); ++k) {
+    const ImportField& field = mapping.fields[k];
+    lines.push_back("Column \"" + table.header[k] +
+                    "\": " + (field.raw ? field.property : fieldLabel(field)));
+  }
+  lines.insert(lines.end(), log.repairs.begin(), log.repairs.end());
+  std::string text;
+  for (const std::string& line : lines) text += escapeControls(line) + "\n";
+  return text + converter.report();
+}
+
+}  // namespace palvren

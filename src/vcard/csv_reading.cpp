@@ -1,0 +1,126 @@
+#include "vcard/csv_reading.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+#include "platform/errors.h"
+#include "platform/text.h"
+#include "vcard/block_rules.h"
+#include "vcard/value_decoding.h"
+
+namespace palvren {
+
+namespace {}  // namespace
+
+std::string readCsvBytes(const OpenInput& input, FileIo& io) {
+  if (::lseek(input.descriptor(), 0, SEEK_SET) != 0) throwFileError("read", input.path(), errno);
+  std::string bytes(std::size_t(input.size()), '\0');
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t got = io.read(input.descriptor(), bytes.data() + done, bytes.size() - done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) throwFileError("read", input.path(), errno);
+    if (got == 0) break;
+    done += std::size_t(got);
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+namespace {
+
+// Adds the cell being read to row, and starts the next.
+void endCell(std::vector<std::string>& row, std::string& cell) {
+  row.push_back(std::move(cell));
+  cell.clear();
+}
+
+void endRow(std::vector<std::vector<std::string>>& rows, std::vector<std::string>& row) {
+  const bool blank = std::all_of(row.begin(), row.end(),
+                                 [](const std::string& cell) { return trimSpaces(cell).empty(); });
+  if (!blank) rows.push_back(std::move(row));
+  row.clear();
+}
+
+}  // namespace
+
+std::string csvText(std::string_view bytes, bool keepBytes, std::string& encoding) {
+  if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+    encoding = "UTF-16";
+    return toUtf8(bytes.substr(2), bytes.starts_with("\xFF\xFE") ? "UTF-16LE" : "UTF-16BE");
+  }
+  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  if (keepBytes || isValidUtf8(bytes)) {
+    encoding = "UTF-8";
+    return std::string(bytes);
+  }
+  encoding = "Windows-1252";
+  return toUtf8(bytes, "windows-1252");
+}
+
+char csvDelimiter(std::string_view text) {
+  std::size_t counts[3] = {0, 0, 0};
+  constexpr char kDelimiters[3] = {',', ';', '\t'};
+  bool quoted = false;
+  for (char c : text) {
+    if (c == '"') quoted = !quoted;
+    if (!quoted && (c == '\n' || c == '\r')) break;
+    for (int k = 0; k < 3; ++k) counts[k] += !quoted && c == kDelimiters[k];
+  }
+  int best = 0;
+  for (int k = 1; k < 3; ++k) {
+    if (counts[k] > counts[best]) best = k;
+  }
+  return kDelimiters[best];
+}
+
+std::vector<std::vector<std::string>> csvRows(std::string_view text, char delimiter) {
+  std::vector<std::vector<std::string>> rows;
+  std::vector<std::string> row;
+  std::string cell;
+  bool quoted = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (quoted) {
+      if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+        cell += '"';
+        ++i;
+      } else if (c == '"') {
+        quoted = false;
+      } else {
+        cell += c;
+      }
+    } else if (c == '"') {
+      quoted = true;
+    } else if (c == delimiter) {
+      endCell(row, cell);
+    } else if (c == '\r' || c == '\n') {
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      endCell(row, cell);
+      endRow(rows, row);
+    } else {
+      cell += c;
+    }
+  }
+  if (!cell.empty() || !row.empty()) {
+    endCell(row, cell);
+    endRow(rows, row);
+  }
+  return rows;
+}
+
+CsvTable csvTableOf(std::string_view bytes, bool keepBytes, const std::string& name) {
+  CsvTable table;
+  const std::string text = csvText(bytes, keepBytes, table.encoding);
+  table.delimiter = csvDelimiter(text);
+  std::vector<std::vector<std::string>> rows = csvRows(text, table.delimiter);
+  if (rows.empty()) return table;
+  table.header = std::move(rows.front());
+  checkLimit(static_cast<long long>(rows.size()) - 1, quoted(name), "rows");
+  table.rows.assign(std::make_move_iterator(rows.begin() + 1), std::make_move_iterator(rows.end()));
+  return table;
+}
+
+}  // namespace palvren

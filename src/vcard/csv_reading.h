@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/file_io.h"
+#include "platform/open_input.h"
+
+namespace palvren {
+
+// A CSV file as rows of cells: the header row first.
+struct CsvTable {
+  std::vector<std::string> header;
+  std::vector<std::vector<std::string>> rows;  // empty rows left out
+  std::string encoding;                        // "UTF-8", "UTF-16" or "Windows-1252"
+  char delimiter = ',';
+};
+
+// The text of CSV bytes as UTF-8: a byte-order mark taken off, UTF-16 (by its mark) converted,
+// and bytes that are not UTF-8 read as Windows-1252 unless keepBytes (a raw export, whose cells
+// each keep the bytes their vCard had). Sets encoding.
+std::string csvText(std::string_view bytes, bool keepBytes, std::string& encoding);
+// The delimiter of a CSV text: of ',' ';' and tab, the one its first line holds most of outside
+// quotes; ',' when it holds none.
+char csvDelimiter(std::string_view text);
+// The rows of a CSV text (RFC 4180: quoted cells may hold the delimiter, doubled quotes and line
+// breaks), with CR LF, LF or CR ending a row. Rows with no text in any cell are left out.
+std::vector<std::vector<std::string>> csvRows(std::string_view text, char delimiter);
+
+// The bytes of a file, read whole.
+std::string readCsvBytes(const OpenInput& input, FileIo& io = systemFileIo());
+// The table of a CSV file's bytes, its encoding and delimiter found. Refuses (OperationError) more
+// than 32767 rows after the header, naming the file name, before anything is written.
+CsvTable csvTableOf(std::string_view bytes, bool keepBytes, const std::string& name);
+
+}  // namespace palvren
