@@ -344,7 +344,7 @@ TEST(RunOperation, AnEarlierResultIsReplacedOrMixedInOnlyWhenThePersonSaysSo) {
 
 TEST(RunOperation, UnknownModeDoesNothing) {
   FakeUserInterface ui;
-  runSelected("/x", static_cast<RunMode>(4), ui);
+  runSelected("/x", static_cast<RunMode>(5), ui);
   EXPECT_TRUE(ui.events.empty());
 }
 
