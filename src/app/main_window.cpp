@@ -48,7 +48,7 @@ QGroupBox* namedFrame(const char* caption, const char* name, QWidget* parent = n
   return frame;
 }
 
-const char* const kExplanations[4] = {
+const char* const kExplanations[5] = {
     "This option will request the file name of a singe multiple-contact vCard file (.vcf), and "
     "create a folder in that directory with the name \"Split-vCards\".  Within that folder, a "
     "single VCF file will be created for each contact found in the original multiple-contact "
@@ -64,6 +64,10 @@ const char* const kExplanations[4] = {
     "create a comma-delimted text file (.csv) containing all of the information.  This file may "
     "be imported in MS-Excel (or similar) so that all of the contact information may be manually "
     "parsed or concatenated by the user.",
+    "This option will request the file name of a CSV file (.csv) that a spreadsheet, Google "
+    "Contacts, Outlook, Thunderbird or this program wrote, and create the multiple-contact vCard "
+    "file \"Contacts_Imported.vcf\" beside it, one contact for each row.  When it does not know "
+    "the columns, it asks where each one goes before anything is written.",
 };
 
 // The blue of the explanatory lines and the arrow, readable on the window's own background:
@@ -156,11 +160,12 @@ MainWindow::~MainWindow() = default;
 QWidget* MainWindow::buildStartWithFrame() {
   operationFrame = namedFrame("What to Do", "operationFrame");
   auto* layout = new QVBoxLayout(operationFrame);
-  const char* captions[4] = {"&Multiple-Contact vCard to Individual vCard Split",
+  const char* captions[5] = {"&Multiple-Contact vCard to Individual vCard Split",
                              "R&ecombine Single vCard Files into Mutiple-Contact File",
                              "Mer&ge Multiple vCard Files Together",
-                             "E&xport Multiple-Contact vCard File to Raw CSV"};
-  for (int i = 0; i < 4; ++i) {
+                             "E&xport Multiple-Contact vCard File to Raw CSV",
+                             "Im&port CSV File into Multiple-Contact vCard"};
+  for (int i = 0; i < 5; ++i) {
     operationButtons[i] = new QRadioButton(captions[i], operationFrame);
     operationButtons[i]->setObjectName(QString("operationButtons%1").arg(i));
     layout->addWidget(operationButtons[i]);
@@ -214,7 +219,7 @@ QWidget* MainWindow::buildRunOptionFrame() {
   QFont font("Franklin Gothic Medium", 9);
   const int width = px(4605);
   int height = px(2175);
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < 5; ++i) {
     explanationLabels[i] = new QLabel(kExplanations[i], explanations);
     explanationLabels[i]->setObjectName(QString("explanationLabels%1").arg(i));
     explanationLabels[i]->setWordWrap(true);
@@ -271,17 +276,10 @@ QWidget* MainWindow::buildRunOptionFrame() {
 }
 
 void MainWindow::setTabOrder() {
-  QList<QWidget*> order = {operationButtons[0],
-                           operationButtons[1],
-                           operationButtons[2],
-                           operationButtons[3],
-                           namingButtons[0],
-                           namingButtons[1],
-                           redundancyCheckBox,
-                           redundancyInfoButton,
-                           passButtons[0],
-                           passButtons[1],
-                           runButton};
+  QList<QWidget*> order = {operationButtons[0], operationButtons[1], operationButtons[2],
+                           operationButtons[3], operationButtons[4], namingButtons[0],
+                           namingButtons[1],    redundancyCheckBox,  redundancyInfoButton,
+                           passButtons[0],      passButtons[1],      runButton};
   for (int i = 0; i + 1 < order.size(); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
@@ -319,11 +317,13 @@ void MainWindow::saveChoices() {
 
 void MainWindow::onOperationChosen(int index) {
   saveChoices();
-  for (int i = 0; i < 4; ++i) explanationLabels[i]->setVisible(i == index);
-  // Naming is Split's alone; the redundancy check serves every operation but the export.
+  for (int i = 0; i < 5; ++i) explanationLabels[i]->setVisible(i == index);
+  // Naming is Split's alone; the redundancy check serves every operation but the export and the
+  // import (run Split or the check on what an import wrote).
   const RunMode mode = static_cast<RunMode>(index);
   setAllEnabled({namingFrame, namingButtons[0], namingButtons[1]}, mode == RunMode::Split);
-  setAllEnabled({redundancyCheckBox, redundancyInfoButton}, mode != RunMode::Export);
+  setAllEnabled({redundancyCheckBox, redundancyInfoButton},
+                mode != RunMode::Export && mode != RunMode::Import);
 }
 
 void MainWindow::onRedundancyCheckToggled() {
@@ -334,10 +334,10 @@ void MainWindow::onRedundancyCheckToggled() {
 }
 
 RunMode MainWindow::currentRunMode() const {
-  for (int i = 0; i < 3; ++i) {
-    if (operationButtons[i]->isChecked()) return static_cast<RunMode>(i);
+  for (int i = 0; i < 5; ++i) {
+    if (operationButtons[std::size_t(i)]->isChecked()) return static_cast<RunMode>(i);
   }
-  return RunMode::Export;
+  return RunMode::Export;  // as the program always has, when none is selected
 }
 
 RunInput MainWindow::selectInput(RunMode mode) {

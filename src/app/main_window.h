@@ -105,12 +105,12 @@ class MainWindow : public QMainWindow {
   // Whether the person, asked, wants to end the run under way and quit.
   bool mayQuit();
 
-  std::array<QRadioButton*, 4> operationButtons;
+  std::array<QRadioButton*, 5> operationButtons;
   std::array<QRadioButton*, 2> namingButtons;
   std::array<QRadioButton*, 2> passButtons;
   std::array<QLabel*, 3> passLabels;
   QLabel* tolerantLabel;
-  std::array<QLabel*, 4> explanationLabels;
+  std::array<QLabel*, 5> explanationLabels;
   QGroupBox* operationFrame;
   QGroupBox* passFrame;
   QGroupBox* runFrame;

@@ -110,7 +110,7 @@ WindowChoices savedWindowChoices() {
     const int value = readSetting(key, fallback).toInt(&read);
     return read && value >= lowest && value <= highest ? value : fallback;
   };
-  choices.operation = number(kOperationKey, 0, 3, 0);
+  choices.operation = number(kOperationKey, 0, 4, 0);
   choices.naming = number(kNamingKey, 0, 1, 0);
   choices.check = readSetting(kCheckKey, false).toBool();
   choices.passes = number(kPassesKey, 1, 2, 1);

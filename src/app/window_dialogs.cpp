@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include "app/artwork.h"
+#include "app/column_mapping_dialog.h"
 #include "app/conflict_window.h"
 #include "app/info_windows.h"
 #include "app/qt_text.h"
@@ -118,6 +119,13 @@ std::optional<std::string> QtWindowDialogs::askText(const std::string& prompt,
 
 ConflictDecision QtWindowDialogs::conflict(const PromptContext& context) {
   return showConflictPrompt(context, window_);
+}
+
+std::optional<std::vector<ImportField>> QtWindowDialogs::chooseColumns(
+    const std::vector<std::string>& header,
+    const std::vector<std::vector<std::string>>& firstValues,
+    const std::vector<ImportField>& proposed) {
+  return showColumnMappingDialog(header, firstValues, proposed, window_);
 }
 
 void QtWindowDialogs::browse(const std::string& path) {

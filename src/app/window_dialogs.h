@@ -38,6 +38,11 @@ class WindowDialogs : public SourceDialogRunner {
   virtual void browse(const std::string& path) = 0;
   virtual void showAbout() = 0;
   virtual void showRedundancyLogic(const MatchRule& rule) = 0;
+  // Where each column of a CSV file goes (see UserInterface::askColumnMapping).
+  virtual std::optional<std::vector<ImportField>> chooseColumns(
+      const std::vector<std::string>& header,
+      const std::vector<std::vector<std::string>>& firstValues,
+      const std::vector<ImportField>& proposed) = 0;
 };
 
 // Where the report of a run that wrote outputPath is offered to be saved: beside it, named after
@@ -58,6 +63,10 @@ class QtWindowDialogs : public WindowDialogs {
   std::optional<std::string> askText(const std::string& prompt, const std::string& title,
                                      const std::string& initial) override;
   ConflictDecision conflict(const PromptContext& context) override;
+  std::optional<std::vector<ImportField>> chooseColumns(
+      const std::vector<std::string>& header,
+      const std::vector<std::vector<std::string>>& firstValues,
+      const std::vector<ImportField>& proposed) override;
   void browse(const std::string& path) override;
   void showAbout() override;
   void showRedundancyLogic(const MatchRule& rule) override;

@@ -71,6 +71,13 @@ EarlierResultAnswer WindowPort::askEarlierResult(const EarlierResult& earlier) {
 
 void WindowPort::openInFileBrowser(const std::string& path) { dialogs_.browse(path); }
 
+std::optional<std::vector<ImportField>> WindowPort::askColumnMapping(
+    const std::vector<std::string>& header,
+    const std::vector<std::vector<std::string>>& firstValues,
+    const std::vector<ImportField>& proposed) {
+  return dialogs_.chooseColumns(header, firstValues, proposed);
+}
+
 ConflictDecision WindowPort::askConflict(const PromptContext& context) {
   window_.showProgress(0, 0);
   return dialogs_.conflict(context);

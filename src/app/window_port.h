@@ -34,6 +34,10 @@ class WindowPort : public UserInterface {
   bool askYesNo(const std::string& text, const std::string& title) override;
   EarlierResultAnswer askEarlierResult(const EarlierResult& earlier) override;
   void openInFileBrowser(const std::string& path) override;
+  std::optional<std::vector<ImportField>> askColumnMapping(
+      const std::vector<std::string>& header,
+      const std::vector<std::vector<std::string>>& firstValues,
+      const std::vector<ImportField>& proposed) override;
   ConflictDecision askConflict(const PromptContext& context) override;
 
  private:

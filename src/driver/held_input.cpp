@@ -1,6 +1,7 @@
 #include "driver/held_input.h"
 
 #include "platform/file_system.h"
+#include "platform/text.h"
 #include "vcard/selection.h"
 
 namespace palvren {
@@ -11,6 +12,12 @@ HeldInput nothingHeld(std::string why) {
   HeldInput held;
   held.status = std::move(why);
   return held;
+}
+
+// A spreadsheet's file, by its extension in any case.
+bool isCsvFileName(const std::string& path) {
+  const std::string name = toLowerAscii(fileNameOf(path));
+  return name.ends_with(".csv");
 }
 
 }  // namespace
@@ -34,9 +41,12 @@ HeldInput holdPaths(const std::vector<std::string>& paths, RunMode currentMode) 
   held.folder = parentFolder(paths[0]);
   if (paths.size() == 1) {
     held.mode = currentMode == RunMode::Export ? RunMode::Export : RunMode::Split;
+    if (isCsvFileName(paths[0])) held.mode = RunMode::Import;
     held.input = RunInput::file(paths[0]);
-    held.status = "Holding \"" + fileNameOf(paths[0]) + "\": click Run Now to " +
-                  (held.mode == RunMode::Export ? "export" : "split") + " it.";
+    const char* verb = held.mode == RunMode::Export   ? "export"
+                       : held.mode == RunMode::Import ? "import"
+                                                      : "split";
+    held.status = "Holding \"" + fileNameOf(paths[0]) + "\": click Run Now to " + verb + " it.";
     return held;
   }
   std::optional<FileSelection> selection = filesOfOneFolder(paths);

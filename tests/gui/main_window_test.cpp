@@ -342,8 +342,8 @@ TEST_F(MainWindowTest, ACancelledRunChangesNothing) {
 }
 
 TEST_F(MainWindowTest, WithNoOperationSelectedRunActsAsExport) {
-  for (int i = 0; i < 4; ++i) option("operationButtons", i)->setAutoExclusive(false);
-  for (int i = 0; i < 4; ++i) option("operationButtons", i)->setChecked(false);
+  for (int i = 0; i < 5; ++i) option("operationButtons", i)->setAutoExclusive(false);
+  for (int i = 0; i < 5; ++i) option("operationButtons", i)->setChecked(false);
   EXPECT_EQ(window->currentRunMode(), RunMode::Export);
   action("runAction")->trigger();
   EXPECT_EQ(dialogs->dialogs.back().title, "Select a multiple-contact vCard file to export");

@@ -80,6 +80,16 @@ class ScriptedDialogs : public WindowDialogs {
     ++logicShown;
     logicRule = rule;
   }
+  // Records the question, and answers it with columnAnswer (the proposal when it is unset).
+  std::optional<std::vector<ImportField>> chooseColumns(
+      const std::vector<std::string>& header, const std::vector<std::vector<std::string>>&,
+      const std::vector<ImportField>& proposed) override {
+    columnsAsked.push_back(header);
+    if (!columnAnswer) return proposed;
+    return columnAnswer(proposed);
+  }
+  std::function<std::optional<std::vector<ImportField>>(std::vector<ImportField>)> columnAnswer;
+  std::vector<std::vector<std::string>> columnsAsked;
 
   static constexpr const char* kCancel = "<cancel>";
   std::deque<std::string> choices;
