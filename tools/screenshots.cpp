@@ -13,10 +13,12 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <functional>
 #include <iostream>
 #include <memory>
 
+#include "app/column_mapping_dialog.h"
 #include "app/conflict_window.h"
 #include "app/info_windows.h"
 #include "app/main_window.h"
@@ -92,6 +94,11 @@ class ShotDialogs : public palvren::WindowDialogs {
   void browse(const std::string&) override {}
   void showAbout() override {}
   void showRedundancyLogic(const palvren::MatchRule&) override {}
+  std::optional<std::vector<palvren::ImportField>> chooseColumns(
+      const std::vector<std::string>&, const std::vector<std::vector<std::string>>&,
+      const std::vector<palvren::ImportField>& proposed) override {
+    return proposed;
+  }
 
   std::string successText;
   std::string report;
@@ -184,6 +191,32 @@ void saveVersionMenu(const QString& folder, const QString& suffix) {
   if (!both.save(path)) std::cerr << "cannot write " << path.toStdString() << "\n";
 }
 
+// The dialog that asks where the columns of an unknown CSV go, grabbed while it is open.
+void saveColumnMapping(const QString& folder, const QString& suffix, QWidget* parent) {
+  const std::vector<std::string> header = {"Full Name", "Email", "Cell",  "Street Address",
+                                           "ZIP",       "Town",  "Member"};
+  const std::vector<std::vector<std::string>> values = {
+      {"Jos\xC3\xA9 Br\xC3\xBCning", "Anna Weber"},
+      {"jose@example.org", "anna@example.org"},
+      {"+49 162 2433834", "+49 170 1234567"},
+      {"Hauptstra\xC3\x9F"
+       "e 5",
+       "Ringweg 2"},
+      {"48143", "10115"},
+      {"M\xC3\xBCnster", "Berlin"},
+      {"yes", "no"}};
+  std::vector<palvren::ImportField> proposed;
+  for (const std::string& name : header) proposed.push_back(palvren::guessedField(name));
+  QTimer::singleShot(200, [&] {
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+      const QString path = folder + "/column_mapping" + suffix + ".png";
+      if (!dialog->grab().save(path)) std::cerr << "cannot write " << path.toStdString() << "\n";
+      dialog->close();
+    }
+  });
+  palvren::showColumnMappingDialog(header, values, proposed, parent);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -233,10 +266,12 @@ int main(int argc, char** argv) {
   save(prompt, folder, "conflict_window.png");
   runShots(folder, "");
   saveVersionMenu(folder, "");
+  saveColumnMapping(folder, "", &window);
   QApplication::setStyle("Fusion");
   QApplication::setPalette(darkPalette());
   runShots(folder, "_dark");
   saveVersionMenu(folder, "_dark");
+  saveColumnMapping(folder, "_dark", &window);
   palvren::ConflictWindow promptDark(context, &window);
   save(promptDark, folder, "conflict_window_dark.png");
   return 0;
