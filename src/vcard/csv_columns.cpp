@@ -176,13 +176,12 @@ bool isTag(std::string_view header) {
                               "uvwxyz0123456789-.") == std::string_view::npos;
 }
 
-// A raw export's header: every column a tag, and VERSION, N or FN among them.
+// A raw export's header: VERSION, N or FN among its columns, and three in four of them tags (the
+// rest are lines of the file that were no property, which the raw export keeps as columns).
 bool isRawHeader(const std::vector<std::string>& header) {
-  if (header.empty() || !std::all_of(header.begin(), header.end(), [](const std::string& h) {
-        return trimSpaces(h).empty() || isTag(trimSpaces(h));
-      })) {
-    return false;
-  }
+  const auto tags = std::count_if(header.begin(), header.end(),
+                                  [](const std::string& h) { return isTag(trimSpaces(h)); });
+  if (header.empty() || tags * 4 < std::ssize(header) * 3) return false;
   return std::any_of(header.begin(), header.end(), [](const std::string& h) {
     const std::string name = toUpperAscii(propertyName(h));
     return name == "VERSION" || name == "N" || name == "FN";
@@ -252,7 +251,7 @@ std::optional<ColumnMapping> mapColumns(const std::vector<std::string>& header, 
                                         std::vector<std::string>* missing) {
   if (set == ColumnSet::Raw || (set == ColumnSet::Auto && isRawHeader(header))) {
     if (set == ColumnSet::Raw && !isRawHeader(header)) {
-      if (missing) *missing = {"VERSION, N or FN, and only vCard tags"};
+      if (missing) *missing = {"VERSION, N or FN (with three in four columns vCard tags)"};
       return std::nullopt;
     }
     return rawMapping(header);
@@ -435,6 +434,10 @@ std::string fieldLabel(const ImportField& field) {
   if (field.property == "ADR") {
     label = kind + (field.part >= 0 && field.part < 7 ? std::string(kAddressParts[field.part])
                                                       : std::string("address"));
+  }
+  if (field.property == "BDAY" && field.part >= 0 && field.part < 3) {
+    static constexpr std::string_view kDateParts[] = {"year", "month", "day"};
+    label = "birthday's " + std::string(kDateParts[field.part]);
   }
   if (label.empty()) label = field.property;
   label[0] = upperAscii(label[0]);

@@ -60,20 +60,47 @@ std::string csvText(std::string_view bytes, bool keepBytes, std::string& encodin
   return toUtf8(bytes, "windows-1252");
 }
 
-char csvDelimiter(std::string_view text) {
-  std::size_t counts[3] = {0, 0, 0};
-  constexpr char kDelimiters[3] = {',', ';', '\t'};
+namespace {
+
+// How many cells each of the first rows has when split at delimiter outside quotes.
+std::vector<std::size_t> cellsPerRow(std::string_view text, char delimiter) {
+  constexpr std::size_t kRows = 5;
+  std::vector<std::size_t> counts(1, 1);
   bool quoted = false;
-  for (char c : text) {
+  for (std::size_t i = 0; i < text.size() && counts.size() <= kRows; ++i) {
+    const char c = text[i];
     if (c == '"') quoted = !quoted;
-    if (!quoted && (c == '\n' || c == '\r')) break;
-    for (int k = 0; k < 3; ++k) counts[k] += !quoted && c == kDelimiters[k];
+    if (quoted) continue;
+    if (c == delimiter) ++counts.back();
+    if (c == '\n' || (c == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) {
+      counts.push_back(1);
+    }
   }
-  int best = 0;
-  for (int k = 1; k < 3; ++k) {
-    if (counts[k] > counts[best]) best = k;
+  if (counts.size() > 1 && counts.back() == 1) counts.pop_back();  // the end of the text
+  return counts;
+}
+
+}  // namespace
+
+char csvDelimiter(std::string_view text) {
+  constexpr char kDelimiters[3] = {',', ';', '\t'};
+  // The one that splits the first rows into the same number of cells, the most of them; else the
+  // one the header holds most of.
+  char best = ',';
+  std::size_t bestCells = 0;
+  bool bestEven = false;
+  for (char delimiter : kDelimiters) {
+    const std::vector<std::size_t> counts = cellsPerRow(text, delimiter);
+    const bool even =
+        counts.front() > 1 && std::all_of(counts.begin(), counts.end(),
+                                          [&](std::size_t n) { return n == counts.front(); });
+    if ((even && !bestEven) || (even == bestEven && counts.front() > bestCells)) {
+      best = delimiter;
+      bestCells = counts.front();
+      bestEven = even;
+    }
   }
-  return kDelimiters[best];
+  return best;
 }
 
 std::vector<std::vector<std::string>> csvRows(std::string_view text, char delimiter) {
