@@ -9,6 +9,7 @@
 #include "support/failing_io.h"
 #include "support/fake_ui.h"
 #include "support/temp_folder.h"
+#include "vcard/csv_import.h"
 #include "vcard/merge_recombine.h"
 
 namespace palvren {
@@ -114,6 +115,43 @@ TEST(RunOperation, EveryVcardWriterWritesTheChosenVersionAndSaysSo) {
   exported.vcardVersion = VcardVersion::V30;
   runSelected(folder.write("in.vcf", contacts(2)), RunMode::Export, exported);
   EXPECT_EQ(exported.messages.back().text.find("vCard 3.0"), std::string::npos);
+}
+
+// The fifth operation: a CSV file becomes one file of vCards beside it. A named column set the
+// header lacks refuses the run; a header no set knows is read by its words.
+TEST(RunOperation, ImportWritesOneContactPerRowAndSaysWhatItDid) {
+  TempFolder folder;
+  const std::string csv = folder.write(
+      "people.csv",
+      "First Name,Last Name,E-mail Address\r\nAnn,Lee,ann@example.org\r\nBob,Roe,\r\n");
+  FakeUserInterface ui;
+  const RunOutcome outcome = runSelected(csv, RunMode::Import, ui);
+  ASSERT_EQ(outcome.kind, RunOutcome::Kind::Done) << outcome.reason;
+  const std::string written = folder.file(kImportedFileName);
+  EXPECT_EQ(ui.messages.back().text,
+            "CSV file has been imported successfully.\r\n2 contacts have been written into..."
+            "\r\n\r\n\"" +
+                written + "\"\r\n2 rows read, 2 contacts written. Written as vCard 3.0.");
+  EXPECT_EQ(ui.messages.back().title, "CSV Import Successful");
+  EXPECT_EQ(ui.browsed, std::vector<std::string>{folder.path() + "/"});
+  EXPECT_NE(outcome.report.find("Outlook columns"), std::string::npos) << outcome.report;
+  EXPECT_TRUE(readBytes(written).starts_with(
+      "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Ann;;;\r\nFN:Ann Lee\r\nEMAIL;TYPE=INTERNET:ann@"));
+
+  FakeUserInterface raw;
+  raw.columns = ColumnSet::Raw;
+  EXPECT_EQ(runSelected(csv, RunMode::Import, raw).kind, RunOutcome::Kind::Refused);
+  EXPECT_NE(raw.messages.back().text.find("does not have the columns \"VERSION, N or FN"),
+            std::string::npos)
+      << raw.messages.back().text;
+
+  folder.write("words.csv", "Full Name,Mail\r\nCy Doe,cy@example.org\r\n");
+  FakeUserInterface words;
+  words.earlierAnswers = {EarlierResultAnswer::WriteFresh};
+  const RunOutcome read = runSelected(folder.file("words.csv"), RunMode::Import, words);
+  EXPECT_EQ(readBytes(read.outputPath),
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nN:;;;;\r\nFN:Cy Doe\r\n"
+            "EMAIL;TYPE=INTERNET:cy@example.org\r\nEND:VCARD\r\n");
 }
 
 TEST(RunOperation, FailuresNameTheFileAndReasonAndSetTheFailureStatus) {

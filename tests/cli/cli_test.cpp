@@ -352,6 +352,21 @@ TEST(Cli, MergeRecombineExportAndCount) {
   const auto before = fileNames(folder.path());
   EXPECT_EQ(run({"recombine", "nowhere"}, folder.path()).status, 2);
   EXPECT_EQ(fileNames(folder.path()), before);  // nothing else written
+
+  // The Outlook export read back; a column set the header lacks is named and refused.
+  const std::string outlookCsv = folder.file("Split-vCards/Contacts_Outlook.csv");
+  Result imported = run({"import", outlookCsv, "--vcard-version", "4.0"});
+  EXPECT_EQ(imported.status, 0) << imported.err;
+  EXPECT_NE(imported.out.find("3 rows read, 3 contacts written. Written as vCard 4.0."),
+            std::string::npos)
+      << imported.out;
+  EXPECT_TRUE(readBytes(folder.file("Split-vCards/Contacts_Imported.vcf"))
+                  .starts_with("BEGIN:VCARD\r\nVERSION:4.0\r\nN:;A;;;\r\nFN:A\r\n"));
+  Result lacking = run({"import", outlookCsv, "--columns", "raw", "--dry-run"});
+  EXPECT_EQ(lacking.status, 2);
+  EXPECT_NE(lacking.err.find("does not have the columns VERSION, N or FN"), std::string::npos)
+      << lacking.err;
+  EXPECT_EQ(run({"import", outlookCsv}).status, 2);  // its file stands: --replace or --keep-both
 }
 
 }  // namespace

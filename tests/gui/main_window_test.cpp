@@ -243,6 +243,7 @@ TEST_F(MainWindowTest, DroppedPathsAreHeldForRunNowOnce) {
   const std::string a = folder.write("a.vcf", twoContacts);
   const std::string b = folder.write("b.vcf", twoContacts);
   const std::string elsewhere = other.write("c.vcf", twoContacts);
+  const std::string sheet = folder.write("people.csv", "Full Name,Mail\r\nCy,cy@x.org\r\n");
   struct Case {
     std::vector<std::string> paths;
     RunMode selectedBefore;
@@ -252,6 +253,10 @@ TEST_F(MainWindowTest, DroppedPathsAreHeldForRunNowOnce) {
   const Case cases[] = {
       {{a}, RunMode::Split, RunMode::Split, "Holding \"a.vcf\": click Run Now to split it."},
       {{a}, RunMode::Export, RunMode::Export, "Holding \"a.vcf\": click Run Now to export it."},
+      {{sheet},
+       RunMode::Split,
+       RunMode::Import,
+       "Holding \"people.csv\": click Run Now to import it."},
       {{a, b}, RunMode::Split, RunMode::Merge, "click Run Now to merge them."},
       {{folder.path()},
        RunMode::Split,
@@ -514,6 +519,34 @@ TEST_F(MainWindowTest, TheChosenExportFormatIsKeptAndNamedOnSuccess) {
       << dialogs->messages.back().text;
   action("rawFormatAction")->trigger();
   EXPECT_EQ(MainWindow(std::make_unique<ScriptedDialogs>()).exportFormat(), ExportFormat::Raw);
+}
+
+// The import asks where the columns of an unknown header go before it writes, and writes what
+// was chosen; the redundancy check does not apply to it.
+TEST_F(MainWindowTest, AnImportOfUnknownColumnsWritesWhatThePersonChose) {
+  TempFolder folder;
+  dialogs->choices = {folder.write("club.csv", "Member,Mail,Since\r\nCy Doe,cy@x.org,2019\r\n")};
+  window->show();
+  click(option("operationButtons", 4));
+  EXPECT_EQ(window->currentRunMode(), RunMode::Import);
+  EXPECT_FALSE(check()->isEnabled());
+  dialogs->columnAnswer = [](std::vector<ImportField> fields) {
+    fields[0] = ImportField("FN");  // "Member" is the person's name
+    return std::optional(fields);
+  };
+  click(button("runButton"));
+  ASSERT_EQ(dialogs->columnsAsked.size(), 1u);
+  EXPECT_EQ(dialogs->columnsAsked[0], (std::vector<std::string>{"Member", "Mail", "Since"}));
+  EXPECT_EQ(dialogs->dialogs.back().title, "Select a CSV file to import");
+  EXPECT_EQ(testing::readBytes(folder.file("Contacts_Imported.vcf")),
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nN:;;;;\r\nFN:Cy Doe\r\n"
+            "EMAIL;TYPE=INTERNET:cy@x.org\r\nX-CSV-SINCE:2019\r\nEND:VCARD\r\n");
+  dialogs->columnAnswer = [](std::vector<ImportField>) {
+    return std::optional<std::vector<ImportField>>();
+  };
+  dialogs->choices = {folder.file("club.csv")};
+  click(button("runButton"));
+  EXPECT_EQ(label("statusPanel")->text(), "Nothing was written.");
 }
 
 // The version vCards are written in is kept too, and named on success.

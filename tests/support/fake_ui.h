@@ -36,6 +36,7 @@ class FakeUserInterface : public FakeCheckOf<UserInterface> {
     options.checkOptions = checkOptions();
     options.format = format;
     options.vcardVersion = vcardVersion;
+    options.columns = columns;
     return options;
   }
 
@@ -44,6 +45,7 @@ class FakeUserInterface : public FakeCheckOf<UserInterface> {
   bool redundancyCheck = false;
   ExportFormat format = ExportFormat::Raw;
   VcardVersion vcardVersion = VcardVersion::AsRead;
+  ColumnSet columns = ColumnSet::Auto;
   // Where an earlier result stands; the answer is Reuse, today's behaviour, when none is left.
   std::deque<EarlierResultAnswer> earlierAnswers;
 
