@@ -7,6 +7,7 @@
 #include "platform/line_writer.h"
 #include "platform/text.h"
 #include "vcard/block_rules.h"
+#include "vcard/conversion_pipeline.h"
 #include "vcard/mapped_csv.h"
 #include "vcard/value_forms.h"
 
@@ -30,6 +31,7 @@ struct Instance {
   std::string whole;
   std::string label;
   std::string header;  // the first column's
+  int column = -1;     // the column it is the instance of, when it has one of its own
 };
 
 // A cell as its writer meant it: the "'" a mapped export put before "=", "+", "-" or "@" taken
@@ -52,10 +54,9 @@ void appendLine(std::string& text, std::string_view more) {
 
 // Which instance a column's cells go to: a numbered group, or all the parts of one kind of a
 // structured property, or the column itself.
-std::string instanceKey(const ImportField& field, std::size_t column) {
-  std::string key = field.property + '\x1f' + field.kind + '\x1f' + std::to_string(field.group);
-  if (field.group == 0 && partCount(field.property) == 1) key += '\x1f' + std::to_string(column);
-  return key;
+// The column a field's instance is its own, or -1 when columns share it.
+int ownColumn(const ImportField& field, std::size_t column) {
+  return field.group == 0 && partCount(field.property) == 1 ? int(column) : -1;
 }
 
 // The kind a Google label names ("* Work" is the preferred work one); empty for another.
@@ -149,12 +150,16 @@ class RowContact {
 
  private:
   Instance& instanceFor(const ImportField& field, std::size_t column, const std::string& header) {
-    const std::string key = instanceKey(field, column);
-    auto found = index_.find(key);
-    if (found != index_.end()) return instances_[found->second];
-    index_.emplace(key, instances_.size());
+    const int own = ownColumn(field, column);
+    for (Instance& instance : instances_) {
+      const ImportField& f = instance.field;
+      if (instance.column == own && f.group == field.group && f.property == field.property &&
+          f.kind == field.kind) {
+        return instance;
+      }
+    }
     instances_.push_back(
-        {field, std::vector<std::string>(partCount(field.property)), {}, {}, header});
+        {field, std::vector<std::string>(partCount(field.property)), {}, {}, header, own});
     return instances_.back();
   }
 
@@ -254,7 +259,6 @@ class RowContact {
   int number_;
   ImportLog& log_;
   std::vector<Instance> instances_;
-  std::map<std::string, std::size_t> index_;
   std::vector<std::string> rawLines_;
   std::string notes_;
   std::string pastHeader_;
@@ -279,6 +283,7 @@ std::vector<std::string> contactOfRow(const std::vector<std::string>& row, const
 CsvTable readImportTable(const OpenInput& input, ColumnSet columns, FileIo& io) {
   const std::string bytes = readCsvBytes(input, io);
   CsvTable table = csvTableOf(bytes, true, input.path());
+  if (table.encoding != "UTF-8" || isValidUtf8(bytes)) return table;  // read alike either way
   const std::optional<ColumnMapping> mapping = mapColumns(table.header, columns);
   if (!mapping || mapping->setName != kRawExportColumns) {
     table = csvTableOf(bytes, false, input.path());
@@ -294,17 +299,32 @@ Written importRows(const CsvTable& table, const ColumnMapping& mapping, ContactC
     output.emplace(folder + numberedName(kImportedFileName, plan.resultNumber), io);
   const int rows = static_cast<int>(table.rows.size());
   log.rows = rows;
-  for (int k = 0; k < rows; ++k) {
-    if (ui) {
-      ui->setStatus("Processing " + std::to_string(k + 1));
-      stepDone(*ui, k, rows);
+  // The rows' contacts are converted on a second thread, a batch ahead of those being written.
+  ConversionPipeline pipeline(converter);
+  int submitted = 0;
+  std::size_t inFlight = 0;
+  for (;;) {
+    while (inFlight < ConversionPipeline::kBatches && submitted < rows) {
+      ConversionPipeline::Batch batch{{}, submitted + 1};
+      for (; batch.contacts.size() < ConversionPipeline::kBatch && submitted < rows; ++submitted) {
+        batch.contacts.push_back(
+            contactOfRow(table.rows[std::size_t(submitted)], table, mapping, submitted + 1, log));
+      }
+      pipeline.submit(std::move(batch));
+      ++inFlight;
     }
-    const std::vector<std::string> lines =
-        contactOfRow(table.rows[std::size_t(k)], table, mapping, k + 1, log);
-    for (const std::string& line : converter.convert(lines, k + 1)) {
-      if (output) output->writeLine(line);
+    if (inFlight == 0) break;
+    --inFlight;
+    for (const std::vector<std::string>& lines : pipeline.next()) {
+      if (ui) {
+        ui->setStatus("Processing " + std::to_string(log.contacts + 1));
+        stepDone(*ui, log.contacts, rows);
+      }
+      for (const std::string& line : lines) {
+        if (output) output->writeLine(line);
+      }
+      ++log.contacts;
     }
-    ++log.contacts;
   }
   if (!output || log.contacts == 0) return {log.contacts, {}};
   return {log.contacts, commitResult(*output, kImportedFileName, plan)};

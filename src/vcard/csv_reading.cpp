@@ -108,17 +108,30 @@ std::vector<std::vector<std::string>> csvRows(std::string_view text, char delimi
   std::vector<std::string> row;
   std::string cell;
   bool quoted = false;
+  const char stops[] = {delimiter, '"', '\r', '\n', '\0'};
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     if (quoted) {
-      if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+      // The text up to the next quote, at once.
+      const std::size_t quote = text.find('"', i);
+      if (quote == std::string_view::npos) {
+        cell.append(text.substr(i));
+        break;
+      }
+      cell.append(text.substr(i, quote - i));
+      i = quote;
+      if (i + 1 < text.size() && text[i + 1] == '"') {
         cell += '"';
         ++i;
-      } else if (c == '"') {
-        quoted = false;
       } else {
-        cell += c;
+        quoted = false;
       }
+    } else if (std::string_view(stops, 4).find(c) == std::string_view::npos) {
+      // The text up to the next delimiter, quote or line end, at once.
+      const std::size_t stop = text.find_first_of(std::string_view(stops, 4), i);
+      const std::size_t end = stop == std::string_view::npos ? text.size() : stop;
+      cell.append(text.substr(i, end - i));
+      i = end - 1;
     } else if (c == '"') {
       quoted = true;
     } else if (c == delimiter) {
