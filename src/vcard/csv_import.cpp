@@ -9,7 +9,9 @@
 #include "vcard/block_rules.h"
 #include "vcard/conversion_pipeline.h"
 #include "vcard/mapped_csv.h"
+#include "vcard/value_decoding.h"
 #include "vcard/value_forms.h"
+#include "vcard/vcard_property.h"
 
 namespace palvren {
 
@@ -143,6 +145,7 @@ class RowContact {
       writeNames(out);
       for (Instance& instance : instances_) writeInstance(instance, out);
       writeNote(out);
+      completeNames(out);
     }
     out.emplace_back("END:VCARD");
     return out;
@@ -191,6 +194,33 @@ class RowContact {
       out.push_back("FN:" + plainToHeld(composedName(parts)));
       repair("FN made from the name columns");
     }
+  }
+
+  // What every version a contact may be written in reads: N, and FN made from ORG or EMAIL when
+  // the row has no name at all. Placed after VERSION.
+  void completeNames(std::vector<std::string>& out) {
+    const auto has = [&](std::string_view prefix) {
+      return std::any_of(out.begin(), out.end(),
+                         [&](const std::string& line) { return line.starts_with(prefix); });
+    };
+    std::size_t at = 2;
+    if (!has("N:")) {
+      out.insert(out.begin() + std::ptrdiff_t(at++), "N:;;;;");
+      repair("N added");
+    }
+    if (has("FN:")) return;
+    for (std::string_view property : {"ORG", "EMAIL"}) {
+      for (const std::string& line : out) {
+        if (propertyName(line.substr(0, line.find(':'))) != property) continue;
+        const std::string first = structuredParts(line.substr(line.find(':') + 1)).front();
+        if (first.empty()) continue;
+        out.insert(out.begin() + std::ptrdiff_t(at), "FN:" + plainToHeld(first));
+        repair("FN made from " + std::string(property));
+        return;
+      }
+    }
+    out.insert(out.begin() + std::ptrdiff_t(at), "FN:");
+    repair("FN added empty: the row has no name, organization or e-mail");
   }
 
   void writeInstance(Instance& instance, std::vector<std::string>& out) {
@@ -299,6 +329,47 @@ Written importRows(const CsvTable& table, const ColumnMapping& mapping, ContactC
     output.emplace(folder + numberedName(kImportedFileName, plan.resultNumber), io);
   const int rows = static_cast<int>(table.rows.size());
   log.rows = rows;
+  if (mapping.setName != kRawExportColumns && converter.target() == VcardVersion::V30) {
+    writeRowsAs30(table, mapping, log, output ? &*output : nullptr, ui);
+  } else {
+    convertRows(table, mapping, converter, log, output ? &*output : nullptr, ui);
+  }
+  if (!output || log.contacts == 0) return {log.contacts, {}};
+  return {log.contacts, commitResult(*output, kImportedFileName, plan)};
+}
+
+namespace {
+
+void showRow(RunProgress* ui, int done, int rows) {
+  if (!ui) return;
+  ui->setStatus("Processing " + std::to_string(done + 1));
+  stepDone(*ui, done, rows);
+}
+
+}  // namespace
+
+void writeRowsAs30(const CsvTable& table, const ColumnMapping& mapping, ImportLog& log,
+                   LineWriter* output, RunProgress* ui) {
+  // The lines a row makes are vCard 3.0 already: they only need folding.
+  const int rows = static_cast<int>(table.rows.size());
+  LineSink folded;
+  for (int k = 0; k < rows; ++k) {
+    showRow(ui, k, rows);
+    folded.clear();
+    for (const std::string& line :
+         contactOfRow(table.rows[std::size_t(k)], table, mapping, k + 1, log)) {
+      foldLine(line, folded);
+    }
+    for (const std::string& line : folded) {
+      if (output) output->writeLine(line);
+    }
+    ++log.contacts;
+  }
+}
+
+void convertRows(const CsvTable& table, const ColumnMapping& mapping, ContactConverter& converter,
+                 ImportLog& log, LineWriter* output, RunProgress* ui) {
+  const int rows = static_cast<int>(table.rows.size());
   // The rows' contacts are converted on a second thread, a batch ahead of those being written.
   ConversionPipeline pipeline(converter);
   int submitted = 0;
@@ -316,18 +387,13 @@ Written importRows(const CsvTable& table, const ColumnMapping& mapping, ContactC
     if (inFlight == 0) break;
     --inFlight;
     for (const std::vector<std::string>& lines : pipeline.next()) {
-      if (ui) {
-        ui->setStatus("Processing " + std::to_string(log.contacts + 1));
-        stepDone(*ui, log.contacts, rows);
-      }
+      showRow(ui, log.contacts, rows);
       for (const std::string& line : lines) {
         if (output) output->writeLine(line);
       }
       ++log.contacts;
     }
   }
-  if (!output || log.contacts == 0) return {log.contacts, {}};
-  return {log.contacts, commitResult(*output, kImportedFileName, plan)};
 }
 
 std::string importReport(const std::string& input, const CsvTable& table,
@@ -349,7 +415,8 @@ std::string importReport(const std::string& input, const CsvTable& table,
   lines.insert(lines.end(), log.repairs.begin(), log.repairs.end());
   std::string text;
   for (const std::string& line : lines) text += escapeControls(line) + "\n";
-  return text + converter.report();
+  // Written as 3.0, a row's lines are the version's own and no conversion ran.
+  return converter.log().contacts > 0 ? text + converter.report() : text;
 }
 
 }  // namespace palvren

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/file_io.h"
+#include "platform/line_writer.h"
 #include "platform/run_progress.h"
 #include "vcard/csv_columns.h"
 #include "vcard/csv_reading.h"
@@ -37,6 +38,13 @@ std::vector<std::string> contactOfRow(const std::vector<std::string>& row, const
 Written importRows(const CsvTable& table, const ColumnMapping& mapping, ContactConverter& converter,
                    ImportLog& log, const std::string& folder, FileIo& io = systemFileIo(),
                    RunProgress* ui = nullptr, const OutputPlan& plan = {});
+
+// The rows written straight as vCard 3.0 (what contactOfRow gives, folded), or converted to the
+// converter's version on a second thread; into output when one is given.
+void writeRowsAs30(const CsvTable& table, const ColumnMapping& mapping, ImportLog& log,
+                   LineWriter* output, RunProgress* ui);
+void convertRows(const CsvTable& table, const ColumnMapping& mapping, ContactConverter& converter,
+                 ImportLog& log, LineWriter* output, RunProgress* ui);
 
 // The report of an import: the column set, where each column went, each repair, and what the
 // conversion changed.
