@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/errors.h"
 #include "support/corpus.h"
 #include "support/temp_folder.h"
 #include "vcard/csv_export.h"
@@ -87,6 +88,21 @@ TEST(CsvImport, ReadsWhatProgramsWrite) {
     ImportLog log;
     EXPECT_EQ(imported(c.csv, log), c.vcards);
     EXPECT_EQ(log.repairs, c.repairs);
+  }
+}
+
+TEST(CsvImport, MoreRowsThanTheLimitAreRefusedBeforeAnythingIsWritten) {
+  std::string csv = "First Name,Last Name\r\n";
+  for (int row = 0; row < 32767; ++row) csv += "A,B\r\n";
+  EXPECT_EQ(csvTableOf(csv, false, "big.csv").rows.size(), 32767u);
+  csv += "C,D\r\n";
+  try {
+    csvTableOf(csv, false, "big.csv");
+    ADD_FAILURE() << "32768 rows were taken";
+  } catch (const OperationError& error) {
+    EXPECT_NE(std::string(error.what()).find("\"big.csv\" holds more than 32767 rows"),
+              std::string::npos)
+        << error.what();
   }
 }
 
