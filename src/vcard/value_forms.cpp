@@ -257,4 +257,17 @@ std::string sniffedMediaType(std::string_view bytes) {
   return std::string(kOctetStream);
 }
 
+bool explained(std::string_view bytes, std::string_view utf8) {
+  if (bytes == utf8) return true;
+  for (std::size_t i = 0; i + 1 < utf8.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const auto next = static_cast<unsigned char>(utf8[i + 1]);
+    const bool c1 = lead == 0xC2 && next >= 0x80 && next <= 0x9F;
+    const bool replacement = lead == 0xEF && next == 0xBF && i + 2 < utf8.size() &&
+                             static_cast<unsigned char>(utf8[i + 2]) == 0xBD;
+    if (c1 || replacement) return false;
+  }
+  return true;
+}
+
 }  // namespace palvren

@@ -39,6 +39,10 @@ std::string plainToHeld(std::string_view plain);
 std::string heldToParameter(std::string_view held);
 std::string parameterToHeld(std::string_view parameter);
 
+// Whether decoding bytes to utf8 explained every byte: no byte became U+FFFD or a C1 control
+// that the bytes did not already hold as UTF-8.
+bool explained(std::string_view bytes, std::string_view utf8);
+
 std::string encodeBase64(std::string_view bytes);
 // Base64 text as one line in the standard alphabet, padded: white space and line ends taken out,
 // and text in the URL-safe alphabet or without its padding written anew. Nothing when the text

@@ -70,21 +70,6 @@ bool onlyIn40(std::string_view name) {
   return std::find(std::begin(kOnlyIn40), std::end(kOnlyIn40), name) != std::end(kOnlyIn40);
 }
 
-// Whether decoding explains every byte: no byte became U+FFFD or a C1 control that the bytes did
-// not already hold as UTF-8.
-bool explained(std::string_view bytes, std::string_view utf8) {
-  if (bytes == utf8) return true;
-  for (std::size_t i = 0; i + 1 < utf8.size(); ++i) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    const auto next = static_cast<unsigned char>(utf8[i + 1]);
-    const bool c1 = lead == 0xC2 && next >= 0x80 && next <= 0x9F;
-    const bool replacement = lead == 0xEF && next == 0xBF && i + 2 < utf8.size() &&
-                             static_cast<unsigned char>(utf8[i + 2]) == 0xBD;
-    if (c1 || replacement) return false;
-  }
-  return true;
-}
-
 // The character set the bytes were read in, for the log; empty when nothing was decoded.
 std::string sourceOf(std::string_view bytes, std::string_view charset, bool quotedPrintable) {
   std::string source;
@@ -97,34 +82,6 @@ std::string sourceOf(std::string_view bytes, std::string_view charset, bool quot
   }
   if (quotedPrintable) return source.empty() ? "quoted-printable" : source + " quoted-printable";
   return source == "UTF-8" ? std::string() : source;
-}
-
-// A property's types, lower-cased, each once; a quoted list (TYPE="work,voice") is taken apart.
-std::vector<std::string> lowerTypes(const VcardProperty& property) {
-  std::vector<std::string> types;
-  for (const std::string& value : property.parameterValues("TYPE")) {
-    std::string_view rest(value);
-    while (!rest.empty()) {
-      const std::size_t comma = rest.find(',');
-      std::string lower = toLowerAscii(trimSpaces(rest.substr(0, comma)));
-      rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
-      if (!lower.empty() && std::find(types.begin(), types.end(), lower) == types.end()) {
-        types.push_back(std::move(lower));
-      }
-    }
-  }
-  return types;
-}
-
-// Puts the TYPE parameter of types where the first one stood (or last).
-void setTypes(VcardProperty& property, std::vector<std::string> types) {
-  auto first = std::find_if(property.parameters.begin(), property.parameters.end(),
-                            [](const VcardParameter& p) { return p.name == "TYPE"; });
-  const auto at = first - property.parameters.begin();
-  property.removeParameter("TYPE");
-  if (types.empty()) return;
-  const auto position = std::min<std::ptrdiff_t>(at, std::ssize(property.parameters));
-  property.parameters.insert(property.parameters.begin() + position, {"TYPE", std::move(types)});
 }
 
 }  // namespace

@@ -75,6 +75,11 @@ class LineSink {
   std::size_t count_ = 0;
 };
 
+// A property's types, lower-cased, each once; a quoted list (TYPE="work,voice") is taken apart.
+std::vector<std::string> lowerTypes(const VcardProperty& property);
+// Puts the TYPE parameter of types where the first one stood (or last); none when types is empty.
+void setTypes(VcardProperty& property, std::vector<std::string> types);
+
 // A tag in the syntax of a version: group, name and each parameter; in 2.1 a TYPE's values
 // bare, in 3.0 and 4.0 as TYPE=a,b. A value holding ':' ';' ',' or a blank is quoted.
 std::string writeTag(const VcardProperty& property, std::string_view version);
