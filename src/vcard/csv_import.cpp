@@ -38,14 +38,14 @@ struct Instance {
 
 // A cell as its writer meant it: the "'" a mapped export put before "=", "+", "-" or "@" taken
 // off, and spaces at either end.
-std::string cellText(std::string_view cell, bool raw) {
-  if (raw) return std::string(cell);
+std::string_view cellText(std::string_view cell, bool raw) {
+  if (raw) return cell;
   cell = trimSpaces(cell);
   if (cell.size() > 1 && cell.front() == '\'' &&
       std::string_view("=+-@\t\r").find(cell[1]) != std::string_view::npos) {
     cell.remove_prefix(1);
   }
-  return std::string(cell);
+  return cell;
 }
 
 void appendLine(std::string& text, std::string_view more) {
@@ -112,16 +112,16 @@ class RowContact {
   RowContact(const ColumnMapping& mapping, int number, ImportLog& log)
       : mapping_(mapping), number_(number), log_(log) {}
 
-  void add(std::size_t column, const std::string& header, std::string cell) {
+  void add(std::size_t column, const std::string& header, std::string_view cell) {
     const ImportField& field = mapping_.fields[column];
     if (cell.empty()) return;
     if (field.raw) {
-      rawLines_.push_back(field.property + ":" + cell);
+      rawLines_.push_back(field.property + ":" + std::string(cell));
       return;
     }
     Instance& instance = instanceFor(field, column, header);
     if (field.part == kLabel) {
-      instance.label = std::move(cell);
+      instance.label.assign(cell);
     } else if (field.part == kWhole || instance.parts.size() == 1) {
       appendLine(instance.whole, cell);
     } else if (field.part >= 0 && std::size_t(field.part) < instance.parts.size()) {
