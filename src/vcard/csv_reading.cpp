@@ -29,22 +29,7 @@ std::string readCsvBytes(const OpenInput& input, FileIo& io) {
   return bytes;
 }
 
-namespace {
-
-// Adds the cell being read to row, and starts the next.
-void endCell(std::vector<std::string>& row, std::string& cell) {
-  row.push_back(std::move(cell));
-  cell.clear();
-}
-
-void endRow(std::vector<std::vector<std::string>>& rows, std::vector<std::string>& row) {
-  const bool blank = std::all_of(row.begin(), row.end(),
-                                 [](const std::string& cell) { return trimSpaces(cell).empty(); });
-  if (!blank) rows.push_back(std::move(row));
-  row.clear();
-}
-
-}  // namespace
+namespace {}  // namespace
 
 std::string csvText(std::string_view bytes, bool keepBytes, std::string& encoding) {
   if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
@@ -103,61 +88,99 @@ char csvDelimiter(std::string_view text) {
   return best;
 }
 
-std::vector<std::vector<std::string>> csvRows(std::string_view text, char delimiter) {
-  std::vector<std::vector<std::string>> rows;
-  std::vector<std::string> row;
+namespace {
+
+bool endsCell(std::string_view text, std::size_t i, char delimiter) {
+  return i >= text.size() || text[i] == delimiter || text[i] == '\r' || text[i] == '\n';
+}
+
+// A cell whose quoting changed its text (doubled quotes, quotes within it), read a character at a
+// time from i up to the delimiter or line end that ends it.
+std::string requotedCell(std::string_view text, std::size_t& i, char delimiter) {
   std::string cell;
   bool quoted = false;
-  const char stops[] = {delimiter, '"', '\r', '\n', '\0'};
-  for (std::size_t i = 0; i < text.size(); ++i) {
+  while (i < text.size()) {
     const char c = text[i];
-    if (quoted) {
-      // The text up to the next quote, at once.
-      const std::size_t quote = text.find('"', i);
-      if (quote == std::string_view::npos) {
-        cell.append(text.substr(i));
-        break;
-      }
-      cell.append(text.substr(i, quote - i));
-      i = quote;
-      if (i + 1 < text.size() && text[i + 1] == '"') {
-        cell += '"';
-        ++i;
-      } else {
-        quoted = false;
-      }
-    } else if (std::string_view(stops, 4).find(c) == std::string_view::npos) {
-      // The text up to the next delimiter, quote or line end, at once.
-      const std::size_t stop = text.find_first_of(std::string_view(stops, 4), i);
-      const std::size_t end = stop == std::string_view::npos ? text.size() : stop;
-      cell.append(text.substr(i, end - i));
-      i = end - 1;
-    } else if (c == '"') {
-      quoted = true;
-    } else if (c == delimiter) {
-      endCell(row, cell);
-    } else if (c == '\r' || c == '\n') {
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      endCell(row, cell);
-      endRow(rows, row);
+    if (quoted && c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+      cell += '"';
+      i += 2;
+      continue;
+    }
+    if (c == '"') {
+      quoted = !quoted;
+    } else if (!quoted && (c == delimiter || c == '\r' || c == '\n')) {
+      break;
     } else {
       cell += c;
     }
+    ++i;
   }
-  if (!cell.empty() || !row.empty()) {
-    endCell(row, cell);
+  return cell;
+}
+
+// The cell at i, and i moved to what ends it: a view into text, or into the string kept in
+// requoted for a cell whose quoting changed its text.
+std::string_view readCell(std::string_view text, std::size_t& i, char delimiter,
+                          std::deque<std::string>& requoted) {
+  const char stops[] = {delimiter, '"', '\r', '\n'};
+  if (i < text.size() && text[i] != '"') {
+    const std::size_t end =
+        std::min(text.find_first_of(std::string_view(stops, 4), i), text.size());
+    if (end == text.size() || text[end] != '"') {
+      const std::string_view cell = text.substr(i, end - i);
+      i = end;
+      return cell;
+    }
+  } else if (i < text.size()) {
+    const std::size_t close = text.find('"', i + 1);
+    if (close != std::string_view::npos && endsCell(text, close + 1, delimiter)) {
+      const std::string_view cell = text.substr(i + 1, close - i - 1);
+      i = close + 1;
+      return cell;
+    }
+  }
+  requoted.push_back(requotedCell(text, i, delimiter));
+  return requoted.back();
+}
+
+void endRow(std::vector<std::vector<std::string_view>>& rows, std::vector<std::string_view>& row) {
+  const bool blank = std::all_of(row.begin(), row.end(),
+                                 [](std::string_view cell) { return trimSpaces(cell).empty(); });
+  if (!blank) rows.push_back(std::move(row));
+  row.clear();
+}
+
+}  // namespace
+
+std::vector<std::vector<std::string_view>> csvRows(std::string_view text, char delimiter,
+                                                   std::deque<std::string>& requoted) {
+  std::vector<std::vector<std::string_view>> rows;
+  std::vector<std::string_view> row;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    row.push_back(readCell(text, i, delimiter, requoted));
+    if (i < text.size() && text[i] == delimiter) {
+      if (++i == text.size()) row.emplace_back();  // an empty last cell
+      continue;
+    }
+    if (i < text.size() && text[i] == '\r') ++i;
+    if (i < text.size() && text[i] == '\n') ++i;
     endRow(rows, row);
   }
+  if (!row.empty()) endRow(rows, row);
   return rows;
 }
 
 CsvTable csvTableOf(std::string_view bytes, bool keepBytes, const std::string& name) {
   CsvTable table;
-  const std::string text = csvText(bytes, keepBytes, table.encoding);
-  table.delimiter = csvDelimiter(text);
-  std::vector<std::vector<std::string>> rows = csvRows(text, table.delimiter);
+  auto text = std::make_shared<std::string>(csvText(bytes, keepBytes, table.encoding));
+  auto requoted = std::make_shared<std::deque<std::string>>();
+  table.delimiter = csvDelimiter(*text);
+  std::vector<std::vector<std::string_view>> rows = csvRows(*text, table.delimiter, *requoted);
+  table.text = std::move(text);
+  table.requoted = std::move(requoted);
   if (rows.empty()) return table;
-  table.header = std::move(rows.front());
+  table.header.assign(rows.front().begin(), rows.front().end());
   checkLimit(static_cast<long long>(rows.size()) - 1, quoted(name), "rows");
   table.rows.assign(std::make_move_iterator(rows.begin() + 1), std::make_move_iterator(rows.end()));
   return table;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <deque>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,11 +12,14 @@
 namespace palvren {
 
 // A CSV file as rows of cells: the header row first.
+// Its cells are views into the text it keeps (a copy of the table shares it).
 struct CsvTable {
   std::vector<std::string> header;
-  std::vector<std::vector<std::string>> rows;  // empty rows left out
-  std::string encoding;                        // "UTF-8", "UTF-16" or "Windows-1252"
+  std::vector<std::vector<std::string_view>> rows;  // empty rows left out
+  std::string encoding;                             // "UTF-8", "UTF-16" or "Windows-1252"
   char delimiter = ',';
+  std::shared_ptr<const std::string> text;
+  std::shared_ptr<const std::deque<std::string>> requoted;  // cells quoting changed
 };
 
 // The text of CSV bytes as UTF-8: a byte-order mark taken off, UTF-16 (by its mark) converted,
@@ -25,8 +30,10 @@ std::string csvText(std::string_view bytes, bool keepBytes, std::string& encodin
 // quotes; ',' when it holds none.
 char csvDelimiter(std::string_view text);
 // The rows of a CSV text (RFC 4180: quoted cells may hold the delimiter, doubled quotes and line
-// breaks), with CR LF, LF or CR ending a row. Rows with no text in any cell are left out.
-std::vector<std::vector<std::string>> csvRows(std::string_view text, char delimiter);
+// breaks), with CR LF, LF or CR ending a row. Rows with no text in any cell are left out. A cell
+// is a view into text, or into a string kept in requoted where quoting changed its text.
+std::vector<std::vector<std::string_view>> csvRows(std::string_view text, char delimiter,
+                                                   std::deque<std::string>& requoted);
 
 // The bytes of a file, read whole.
 std::string readCsvBytes(const OpenInput& input, FileIo& io = systemFileIo());

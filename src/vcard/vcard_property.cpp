@@ -10,8 +10,6 @@ namespace palvren {
 
 namespace {
 
-constexpr std::size_t kFoldOctets = 75;
-
 // The position of the first sep in text outside double quotes; npos when none.
 std::size_t findUnquoted(std::string_view text, char sep, std::size_t from = 0) {
   bool quoted = false;
@@ -265,7 +263,7 @@ std::string writeTag(const VcardProperty& property, std::string_view version) {
 }
 
 void foldLine(std::string_view line, LineSink& out) {
-  std::size_t limit = kFoldOctets;
+  std::size_t limit = kFoldedLength;
   bool first = true;
   while (line.size() > limit) {
     std::size_t cut = limit;
@@ -274,7 +272,7 @@ void foldLine(std::string_view line, LineSink& out) {
     if (!first) physical += ' ';
     physical.append(line.substr(0, cut));
     line.remove_prefix(cut);
-    limit = kFoldOctets - 1;
+    limit = kFoldedLength - 1;
     first = false;
   }
   std::string& physical = out.next();

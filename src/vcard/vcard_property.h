@@ -84,6 +84,9 @@ void setTypes(VcardProperty& property, std::vector<std::string> types);
 // bare, in 3.0 and 4.0 as TYPE=a,b. A value holding ':' ';' ',' or a blank is quoted.
 std::string writeTag(const VcardProperty& property, std::string_view version);
 
+// The octets a physical line holds at most.
+constexpr std::size_t kFoldedLength = 75;
+
 // A logical line folded at 75 octets, never inside a UTF-8 character: each further line starts
 // with a space. Appends the physical lines to out.
 void foldLine(std::string_view line, LineSink& out);
