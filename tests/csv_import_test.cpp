@@ -76,6 +76,12 @@ TEST(CsvImport, ReadsWhatProgramsWrite) {
         "contact 1: birthday \"05/03/1980\" is no ISO 8601 date: kept as text in X-CSV-BIRTHDAY",
         "contact 2: FN made from the name columns", "contact 3: FN made from the name columns",
         "contact 3: cells past the header went to NOTE"}},
+      {"Google's older groups: a starred type, an organization",
+       "Given Name,Family Name,E-mail 1 - Type,E-mail 1 - Value,Organization 1 - Name\r\n"
+       "Ann,Lee,* Home,ann@x.org,Acme\r\n",
+       "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Ann;;;\r\nFN:Ann Lee\r\n"
+       "EMAIL;TYPE=INTERNET,HOME,PREF:ann@x.org\r\nORG:Acme\r\nEND:VCARD\r\n",
+       {"contact 1: FN made from the name columns"}},
       {"tabs, Thunderbird's birthday in three columns",
        "First Name\tLast Name\tDisplay Name\tPrimary Email\tBirth Year\tBirth Month\tBirth Day\r\n"
        "Ann\tLee\tAnn Lee\tann@example.org\t1980\t3\t5\r\n",

@@ -28,26 +28,33 @@ constexpr ColumnField kGoogleOldColumns[] = {
     {"Birthday", "BDAY", kWhole, ""},
     {"Notes", "NOTE", kWhole, ""},
 };
-constexpr ColumnField kGoogleOldGroupColumns[] = {
-    {"E-mail # - Type", "EMAIL", kLabel, ""},
-    {"E-mail # - Value", "EMAIL", kWhole, ""},
-    {"Phone # - Type", "TEL", kLabel, ""},
-    {"Phone # - Value", "TEL", kWhole, ""},
-    {"Address # - Type", "ADR", kLabel, ""},
-    {"Address # - Formatted", "ADR", kWhole, ""},
-    {"Address # - Street", "ADR", kStreet, ""},
-    {"Address # - City", "ADR", kCity, ""},
-    {"Address # - PO Box", "ADR", kPoBox, ""},
-    {"Address # - Region", "ADR", kRegion, ""},
-    {"Address # - Postal Code", "ADR", kPostalCode, ""},
-    {"Address # - Country", "ADR", kCountry, ""},
-    {"Address # - Extended Address", "ADR", kExtended, ""},
+// Its groups: today's, each label a "Type", and the organisations' groups.
+constexpr ColumnField kGoogleOldOrganizationColumns[] = {
     {"Organization # - Name", "ORG", kOrganization, ""},
     {"Organization # - Title", "TITLE", kWhole, ""},
     {"Organization # - Department", "ORG", kUnit, ""},
-    {"Website # - Type", "URL", kLabel, ""},
-    {"Website # - Value", "URL", kWhole, ""},
 };
+
+std::span<const ColumnField> googleOldGroupColumns() {
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> list;
+    for (const ColumnField& column : googleGroupColumns()) {
+      list.push_back(replaceAll(column.column, " - Label", " - Type"));
+    }
+    return list;
+  }();
+  static const std::vector<ColumnField> columns = [] {
+    std::vector<ColumnField> list;
+    const std::span<const ColumnField> today = googleGroupColumns();
+    for (std::size_t k = 0; k < today.size(); ++k) {
+      list.push_back({names[k], today[k].property, today[k].part, today[k].kind});
+    }
+    list.insert(list.end(), std::begin(kGoogleOldOrganizationColumns),
+                std::end(kGoogleOldOrganizationColumns));
+    return list;
+  }();
+  return columns;
+}
 // Columns Outlook writes in some versions beside the ones its export table names.
 constexpr ColumnField kOutlookMoreColumns[] = {
     {"Email Address", "EMAIL", kWhole, ""},
@@ -120,7 +127,7 @@ const std::vector<KnownSet>& knownSets() {
       {"Google Contacts", {googleColumns()}, googleGroupColumns(), {"First Name", "Last Name"}},
       {"Google Contacts",
        {kGoogleOldColumns},
-       kGoogleOldGroupColumns,
+       googleOldGroupColumns(),
        {"Given Name", "Family Name"}},
       {"Outlook",
        {outlookColumns(), kOutlookMoreColumns},
