@@ -97,6 +97,30 @@ TEST(CsvImport, ReadsWhatProgramsWrite) {
   }
 }
 
+// Converted to another version on two threads, the contacts are written, and logged, in order.
+TEST(CsvImport, ContactsConvertedOnTwoThreadsStayInOrder) {
+  std::string csv = "First Name,E-mail 1 - Label,E-mail 1 - Value\r\n";
+  for (int row = 1; row <= 300; ++row) csv += "P" + std::to_string(row) + ",* Work,p@x.org\r\n";
+  const CsvTable table = csvTableOf(csv, false, "people.csv");
+  ContactConverter converter(VcardVersion::V40);
+  ImportLog log;
+  TempFolder folder;
+  importRows(table, *mapColumns(table.header, ColumnSet::Auto), converter, log,
+             folder.path() + "/");
+  const std::string written = readBytes(folder.file(kImportedFileName));
+  std::size_t at = 0;
+  for (int row = 1; row <= 300; ++row) {
+    at = written.find("FN:P" + std::to_string(row) + "\r\n", at);
+    ASSERT_NE(at, std::string::npos) << row;
+  }
+  ASSERT_EQ(converter.log().contacts, 300);
+  ASSERT_EQ(converter.log().entries.size(), 300u);
+  for (int row = 1; row <= 300; ++row) {
+    EXPECT_EQ(converter.log().entries[std::size_t(row - 1)],
+              "contact " + std::to_string(row) + ": TYPE=PREF became PREF=1");
+  }
+}
+
 TEST(CsvImport, MoreRowsThanTheLimitAreRefusedBeforeAnythingIsWritten) {
   std::string csv = "First Name,Last Name\r\n";
   for (int row = 0; row < 32767; ++row) csv += "A,B\r\n";

@@ -415,30 +415,37 @@ void writeRowsAs30(const CsvTable& table, const ColumnMapping& mapping, ImportLo
 void convertRows(const CsvTable& table, const ColumnMapping& mapping, ContactConverter& converter,
                  ImportLog& log, LineWriter* output, RunProgress* ui) {
   const int rows = static_cast<int>(table.rows.size());
-  // The rows' contacts are converted on a second thread, a batch ahead of those being written.
-  ConversionPipeline pipeline(converter);
-  int submitted = 0;
-  std::size_t inFlight = 0;
-  for (;;) {
-    while (inFlight < ConversionPipeline::kBatches && submitted < rows) {
-      ConversionPipeline::Batch batch{{}, submitted + 1};
-      for (; batch.contacts.size() < ConversionPipeline::kBatch && submitted < rows; ++submitted) {
-        batch.contacts.push_back(
-            contactOfRow(table.rows[std::size_t(submitted)], table, mapping, submitted + 1, log));
+  // The rows' contacts are converted on two more threads, their batches handed to each in turn
+  // ahead of those being written; the second converter's log joins the first's at the end.
+  ContactConverter secondConverter(converter.target());
+  {
+    ConversionPipeline first(converter);
+    ConversionPipeline second(secondConverter);
+    ConversionPipeline* lanes[2] = {&first, &second};
+    int submitted = 0;
+    std::size_t handed = 0;
+    std::size_t taken = 0;
+    for (;;) {
+      while (handed - taken < 2 * ConversionPipeline::kBatches && submitted < rows) {
+        ConversionPipeline::Batch batch{{}, submitted + 1};
+        for (; batch.contacts.size() < ConversionPipeline::kBatch && submitted < rows;
+             ++submitted) {
+          batch.contacts.push_back(
+              contactOfRow(table.rows[std::size_t(submitted)], table, mapping, submitted + 1, log));
+        }
+        lanes[handed++ % 2]->submit(std::move(batch));
       }
-      pipeline.submit(std::move(batch));
-      ++inFlight;
-    }
-    if (inFlight == 0) break;
-    --inFlight;
-    for (const std::vector<std::string>& lines : pipeline.next()) {
-      showRow(ui, log.contacts, rows);
-      for (const std::string& line : lines) {
-        if (output) output->writeLine(line);
+      if (handed == taken) break;
+      for (const std::vector<std::string>& lines : lanes[taken++ % 2]->next()) {
+        showRow(ui, log.contacts, rows);
+        for (const std::string& line : lines) {
+          if (output) output->writeLine(line);
+        }
+        ++log.contacts;
       }
-      ++log.contacts;
     }
   }
+  converter.absorb(secondConverter.log());
 }
 
 std::string importReport(const std::string& input, const CsvTable& table,

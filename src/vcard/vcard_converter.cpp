@@ -1,6 +1,7 @@
 #include "vcard/vcard_converter.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <span>
 #include <utility>
 
@@ -546,6 +547,18 @@ std::span<const std::string> ContactConverter::convert(const std::vector<std::st
 void ContactConverter::convertInPlace(std::vector<std::string>& lines, int number) {
   convert(lines, number);
   conversion_->takeLines(lines);
+}
+
+void ContactConverter::absorb(const ConversionLog& other) {
+  log_.contacts += other.contacts;
+  log_.valuesAsRead += other.valuesAsRead;
+  log_.entries.insert(log_.entries.end(), other.entries.begin(), other.entries.end());
+  const auto number = [](const std::string& entry) {
+    return std::atoi(entry.c_str() + entry.find(' ') + 1);  // "contact 12: ..."
+  };
+  std::stable_sort(
+      log_.entries.begin(), log_.entries.end(),
+      [&](const std::string& a, const std::string& b) { return number(a) < number(b); });
 }
 
 std::string ContactConverter::report() const {

@@ -40,6 +40,9 @@ class ContactConverter {
   void convertInPlace(std::vector<std::string>& lines, int number);
 
   const ConversionLog& log() const { return log_; }
+  // Takes in the log of another converter that converted some of the same run's contacts; the
+  // entries stay in the order of their contacts' numbers.
+  void absorb(const ConversionLog& other);
   // The log as a report: a line on the whole, then one line per contact changed.
   std::string report() const;
   // The success message's line: "Written as vCard 3.0." and, when values were written as read,
