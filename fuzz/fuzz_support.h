@@ -29,6 +29,7 @@ inline std::string writeInput(const uint8_t* data, size_t size) {
   const std::string folder = scratchFolder();
   std::error_code ignored;
   std::filesystem::remove_all(folder + "/Split-vCards", ignored);
+  std::filesystem::remove(folder + "/Contacts_Imported.vcf", ignored);
   const std::string path = folder + "/in.vcf";
   std::ofstream(path, std::ios::binary)
       .write(reinterpret_cast<const char*>(data), std::streamsize(size));
