@@ -205,7 +205,7 @@ std::vector<std::string> meaningOf(const std::vector<std::string>& lines) {
   std::vector<std::string> meaning;
   for (const VcardProperty& property : readProperties(lines)) {
     if (property.name == "VERSION") continue;
-    meaning.push_back(property.name + ":" + heldToPlain(unfold(property.value)));
+    meaning.push_back(property.name + ":" + unescapeText(unfold(property.value)));
   }
   std::sort(meaning.begin(), meaning.end());
   return meaning;
@@ -264,7 +264,7 @@ std::string expectedValues(const std::vector<std::string>& lines) {
     const std::string value = unfold(property.value);
     const bool structured = property.name == "N" || property.name == "ADR";
     if (!structured) {
-      found->second.push_back(json(trimSpaces(heldToPlain(value))));
+      found->second.push_back(json(trimSpaces(unescapeText(value))));
       continue;
     }
     std::vector<std::string> parts = structuredParts(value);

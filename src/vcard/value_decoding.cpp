@@ -114,13 +114,6 @@ bool isBase64Encoded(std::string_view tag) {
   return equalsUpper(encoding, "BASE64") || equalsUpper(encoding, "B");
 }
 
-std::optional<std::string> imageFormat(std::string_view bytes) {
-  if (bytes.starts_with("\xFF\xD8\xFF")) return "JPEG";
-  if (bytes.starts_with("\x89PNG\r\n\x1A\n")) return "PNG";
-  if (bytes.starts_with("GIF87a") || bytes.starts_with("GIF89a")) return "GIF";
-  return std::nullopt;
-}
-
 // The base64 text of a picture value, or nothing when it carries none.
 std::optional<std::string_view> base64Payload(std::string_view tag, std::string_view value) {
   const std::string_view trimmed = trimSpaces(value);
@@ -328,6 +321,13 @@ std::optional<std::string> encodeTypedValue(std::string_view tag, std::string_vi
   if (isValidUtf8(typed)) bytes = fromUtf8(typed, storageCharset(tag, original));
   if (bytes && isQuotedPrintable(tag)) return encodeQuotedPrintable(*bytes);
   return bytes;
+}
+
+std::optional<std::string> imageFormat(std::string_view bytes) {
+  if (bytes.starts_with("\xFF\xD8\xFF")) return "JPEG";
+  if (bytes.starts_with("\x89PNG\r\n\x1A\n")) return "PNG";
+  if (bytes.starts_with("GIF87a") || bytes.starts_with("GIF89a")) return "GIF";
+  return std::nullopt;
 }
 
 std::optional<InlineImage> inlineImage(std::string_view tag, std::string_view value) {

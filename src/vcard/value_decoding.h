@@ -84,6 +84,8 @@ struct InlineImage {
   std::string format;  // "JPEG", "PNG" or "GIF"
   std::string bytes;
 };
+// The picture format ("JPEG", "PNG", "GIF") bytes start with the signature of; nothing for another.
+std::optional<std::string> imageFormat(std::string_view bytes);
 std::optional<InlineImage> inlineImage(std::string_view tag, std::string_view value);
 
 }  // namespace palvren

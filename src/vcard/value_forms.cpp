@@ -119,20 +119,6 @@ std::string heldTo21(std::string_view held, ValueKind kind) {
   return text;
 }
 
-std::string heldToPlain(std::string_view held) {
-  std::string plain;
-  for (std::size_t i = 0; i < held.size(); ++i) {
-    const char next = i + 1 < held.size() ? held[i + 1] : '\0';
-    if (held[i] == '\\' && isEscapable(next)) {
-      plain += (next == 'n' || next == 'N') ? '\n' : next;
-      ++i;
-    } else {
-      plain += held[i];
-    }
-  }
-  return plain;
-}
-
 std::string plainToHeld(std::string_view plain) {
   std::string held;
   for (std::size_t i = 0; i < plain.size(); ++i) {
@@ -251,10 +237,8 @@ std::string formatOfMediaType(std::string_view mediaType) {
 }
 
 std::string sniffedMediaType(std::string_view bytes) {
-  if (bytes.starts_with("\xFF\xD8\xFF")) return "image/jpeg";
-  if (bytes.starts_with("\x89PNG\r\n\x1A\n")) return "image/png";
-  if (bytes.starts_with("GIF87a") || bytes.starts_with("GIF89a")) return "image/gif";
-  return std::string(kOctetStream);
+  const std::optional<std::string> format = imageFormat(bytes);
+  return format ? *mediaTypeOfFormat(*format) : std::string(kOctetStream);
 }
 
 bool explained(std::string_view bytes, std::string_view utf8) {

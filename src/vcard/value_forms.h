@@ -29,9 +29,7 @@ std::string heldFrom30(std::string&& text, ValueKind kind);
 // A held value in vCard 2.1's form: line breaks as CR LF (for quoted-printable), and in texts a
 // comma as itself.
 std::string heldTo21(std::string_view held, ValueKind kind);
-// A held text unescaped: what a person reads.
-std::string heldToPlain(std::string_view held);
-// Plain text in the held form.
+// Plain text in the held form (unescapeText, in value_decoding.h, reads it back).
 std::string plainToHeld(std::string_view plain);
 
 // A held text as the value of a vCard 4.0 parameter (ADR's LABEL): "," and ";" as themselves,

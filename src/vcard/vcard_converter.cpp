@@ -259,7 +259,7 @@ class ContactConversion {
   // An AGENT whose text is a card is converted as one.
   static void takeEmbeddedCard(Held& held) {
     if (held.property.name != "AGENT" && held.property.name != "X-AGENT") return;
-    const std::string card = heldToPlain(held.value);
+    const std::string card = unescapeText(held.value);
     if (!startsWithUpper(trimSpaces(card), "BEGIN:VCARD")) return;
     std::string_view rest(card);
     while (!rest.empty()) {

@@ -62,7 +62,6 @@ class LineSink {
   std::size_t size() const { return count_; }
   const std::string* begin() const { return lines_.data(); }
   const std::string* end() const { return lines_.data() + count_; }
-  std::vector<std::string> copy() const { return {begin(), end()}; }
   // Hands the lines over to into, in place of what it held; the sink keeps into's strings to
   // write the next lines in.
   void swapInto(std::vector<std::string>& into) {
