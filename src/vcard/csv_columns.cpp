@@ -12,8 +12,6 @@ namespace palvren {
 
 namespace {
 
-constexpr int kFamily = 0, kGiven = 1, kAdditional = 2, kPrefix = 3, kSuffix = 4;
-constexpr int kOrganization = 0, kUnit = 1;
 constexpr int kYear = 0, kMonth = 1, kDay = 2;
 
 // Google Contacts' older scheme ("Given Name", "E-mail 1 - Type"), before its numbered groups.

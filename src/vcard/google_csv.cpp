@@ -47,9 +47,6 @@ GoogleGroups googleGroups(const std::vector<MappedContact>& contacts) {
   return groups;
 }
 
-constexpr int kFamily = 0, kGiven = 1, kAdditional = 2, kPrefix = 3, kSuffix = 4;
-constexpr int kOrganization = 0, kUnit = 1;
-
 // Columns with no property ("Phonetic …", "Photo", "Labels") are written empty.
 constexpr ColumnField kGoogleColumns[] = {
     {"First Name", "N", kGiven, ""},

@@ -15,6 +15,9 @@ namespace palvren {
 
 // ADR parts: PO box, extended, street, city, region, postal code, country.
 enum AddressPart { kPoBox, kExtended, kStreet, kCity, kRegion, kPostalCode, kCountry };
+// N parts: family, given, additional names, prefix, suffix; ORG parts: organization, unit.
+enum NamePart { kFamily, kGiven, kAdditional, kPrefix, kSuffix };
+enum OrganizationPart { kOrganization, kUnit };
 
 // The address as one text: street lines, then city, region and postal code, then country.
 std::string formattedAddress(const std::vector<std::string>& parts);

@@ -11,8 +11,6 @@ namespace {
 // Outlook's "Comma Separated Values" export: fixed columns, one slot per kind of telephone and
 // address; what has no free slot is listed in Notes.
 // N parts, ADR parts, ORG parts as the columns name them.
-constexpr int kFamily = 0, kGiven = 1, kAdditional = 2, kPrefix = 3, kSuffix = 4;
-constexpr int kOrganization = 0, kUnit = 1;
 
 constexpr ColumnField kOutlookColumns[] = {
     {"First Name", "N", kGiven, ""},
