@@ -343,11 +343,7 @@ int dryRun(const Options& options, const std::string& operand, TerminalUserInter
     }
     const std::string text = dryRunReport(options, operand, input, ui);
     ui.setStatus("");
-    if (options.report != "-") terminal.out << text;
-    if (!options.report.empty() && !writeReport(options.report, text, terminal)) {
-      return kExitFailure;
-    }
-    return kExitSuccess;
+    return printReport(options, text, terminal);
   } catch (const std::exception& error) {
     terminal.err << escapeControlsByLine(error.what()) << "\n";
     return kExitFailure;
