@@ -1,6 +1,5 @@
 #include "vcard/contact_copier.h"
 
-#include "platform/line_reader.h"
 #include "vcard/block_rules.h"
 
 namespace palvren {
@@ -31,17 +30,6 @@ std::span<const std::string> writeContact(const std::vector<std::string>& lines,
     for (const std::string& line : written) output->writeLine(line);
   }
   return written;
-}
-
-void convertWithoutWriting(const std::vector<std::string>& files, ContactConverter& converter,
-                           FileIo& io) {
-  ContactCopier copier(nullptr, &converter);
-  for (const std::string& file : files) {
-    LineReader reader(file, io);
-    std::string_view line;
-    while (reader.readLine(line)) copier.copy(line);
-    copier.endOfFile();
-  }
 }
 
 }  // namespace palvren

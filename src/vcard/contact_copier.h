@@ -41,8 +41,4 @@ class ContactCopier {
 std::span<const std::string> writeContact(const std::vector<std::string>& lines, int number,
                                           ContactConverter* converter, LineWriter* output);
 
-// Converts the contacts of files, in order, for the converter's log; writes nothing.
-void convertWithoutWriting(const std::vector<std::string>& files, ContactConverter& converter,
-                           FileIo& io = systemFileIo());
-
 }  // namespace palvren

@@ -82,6 +82,12 @@ Written mergeFiles(const FileSelection& files, FileIo& io, RunProgress* ui, cons
   return {static_cast<int>(count), outputPath};
 }
 
+void convertWithoutWriting(const std::vector<std::string>& files, ContactConverter& converter,
+                           FileIo& io) {
+  ContactCopier copier(nullptr, &converter);
+  for (const std::string& file : files) copyLines(file, copier, io, nullptr);
+}
+
 Written recombineFolder(const std::string& folder, RunProgress& ui, FileIo& io,
                         const OutputPlan& plan, ContactConverter* converter) {
   const std::vector<std::string> inputs = recombineInputs(folder);

@@ -34,6 +34,11 @@ Written mergeFiles(const FileSelection& files, FileIo& io = systemFileIo(),
                    RunProgress* ui = nullptr, const OutputPlan& plan = {},
                    ContactConverter* converter = nullptr);
 
+// Converts the contacts of files, in order, as a merge would, for the converter's log; writes
+// nothing.
+void convertWithoutWriting(const std::vector<std::string>& files, ContactConverter& converter,
+                           FileIo& io = systemFileIo());
+
 // Copies every .vcf file directly in folder (which ends with '/'), in name order, into the
 // combined file there, one empty line between files. Returns the files copied and the file.
 Written recombineFolder(const std::string& folder, RunProgress& ui, FileIo& io = systemFileIo(),
