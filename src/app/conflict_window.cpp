@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -29,7 +30,7 @@ namespace palvren {
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
-constexpr int kTagRole = Qt::UserRole;
+constexpr int kRowRole = Qt::UserRole;
 constexpr int kConflictRole = Qt::UserRole + 1;
 constexpr int kThumbnailHeight = 64;
 
@@ -84,10 +85,10 @@ bool showPicture(QTreeWidgetItem* row, int column, std::string_view tag, std::st
 }
 
 std::optional<QString> askWithInputDialog(QWidget* parent, const QString& prompt,
-                                          const QString& title) {
+                                          const QString& title, const QString& initial) {
   bool accepted = false;
   QString text =
-      QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &accepted);
+      QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, initial, &accepted);
   if (!accepted) return std::nullopt;
   return text;
 }
@@ -118,18 +119,26 @@ QLineEdit* valueBox(QWidget* parent, int index) {
 }  // namespace
 
 ConflictWindow::ConflictWindow(const PromptContext& context, QWidget* parent, InputBox inputBox,
-                               Notice notice)
+                               Notice notice, Confirm confirm)
     : QDialog(parent),
       context_(context),
       inputBox_(std::move(inputBox)),
-      notice_(std::move(notice)) {
+      notice_(std::move(notice)),
+      confirm_(std::move(confirm)) {
   setObjectName("ConflictWindow");
   setWindowTitle("Select the Correct Data");
   setWindowIcon(applicationIcon());
   setModal(true);
   if (!inputBox_) {
-    inputBox_ = [this](const QString& prompt, const QString& title) {
-      return askWithInputDialog(this, prompt, title);
+    inputBox_ = [this](const QString& prompt, const QString& title, const QString& initial) {
+      return askWithInputDialog(this, prompt, title, initial);
+    };
+  }
+  if (!confirm_) {
+    confirm_ = [this](const QString& text) {
+      return QMessageBox::question(this, "Keep Neither", text,
+                                   QMessageBox::Yes | QMessageBox::No,
+                                   QMessageBox::No) == QMessageBox::Yes;
     };
   }
   if (!notice_) {
@@ -170,6 +179,8 @@ void ConflictWindow::buildTable() {
   conflictTable->setTextElideMode(Qt::ElideRight);
   conflictTable->setIconSize(QSize(kThumbnailHeight * 3 / 2, kThumbnailHeight));
   conflictTable->setItemDelegate(new ConflictRowDelegate(conflictTable));
+  // The three columns share the width as the window grows.
+  conflictTable->header()->setSectionResizeMode(QHeaderView::Stretch);
   connect(conflictTable, &QTreeWidget::itemDoubleClicked, this, [this] { onRowActivated(); });
   // F2, the usual key for editing, does from the keyboard what a double-click does.
   auto* editKey = new QShortcut(QKeySequence(Qt::Key_F2), conflictTable);
@@ -184,15 +195,31 @@ void ConflictWindow::buildAnswers() {
       new QLabel("Conflicting data exists for this redundancy.  Select the value to keep.", this);
   instructionLabel->setObjectName("instructionLabel");
 
-  choiceButtons[0] = answerButton(this, "Keep Both", "This is not a redundancy", 0);
-  choiceButtons[1] =
-      answerButton(this, "Keep Option 1", "This is the correct information for this field", 1);
-  choiceButtons[2] =
-      answerButton(this, "Keep Option 2", "This is the correct information for this field", 2);
-  choiceButtons[3] = answerButton(this, "Keep Neither", "Both options are garbage", 3);
+  const QString first = QString("Contact (%1)").arg(context_.firstPosition);
+  const QString second = QString("Contact (%1)").arg(context_.secondPosition);
+  choiceButtons[0] = answerButton(
+      this, "Keep Both",
+      "This is not a redundancy. Keep Both: these are two people \u2014 keep both contacts as "
+      "they are",
+      0);
+  choiceButtons[1] = answerButton(this, "Keep Option 1",
+                                  "This is the correct information for this field: keep " + first +
+                                      "'s value and merge the two contacts",
+                                  1);
+  choiceButtons[2] = answerButton(this, "Keep Option 2",
+                                  "This is the correct information for this field: keep " +
+                                      second + "'s value and merge the two contacts",
+                                  2);
+  choiceButtons[3] = answerButton(
+      this, "Keep Neither", "Both options are garbage: remove both contacts (asks first)", 3);
+  choiceButtons[4] = answerButton(this, "Keep Both &Values",
+                                  "Both values are right: keep them both in the merged contact "
+                                  "(for a field that holds several, such as e-mails)",
+                                  4);
+  choiceButtons[4]->setEnabled(context_.multipleValues);
   valueEdits[0] = valueBox(this, 0);
   valueEdits[1] = valueBox(this, 1);
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < 5; ++i) {
     connect(choiceButtons[i], &QPushButton::clicked, this, [this, i] { onChoiceClicked(i); });
   }
   choiceButtons[0]->setDefault(true);
@@ -217,6 +244,7 @@ void ConflictWindow::buildAnswers() {
                                  : context_.whyMatched),
       this);
   whyMatchedLabel->setObjectName("whyMatchedLabel");
+  whyMatchedLabel->setWordWrap(true);
   whyMatchedLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
@@ -235,7 +263,7 @@ void ConflictWindow::buildLayout() {
   option2->addWidget(choiceButtons[2]);
   option2->addWidget(valueEdits[1], 1);
   auto* bottom = new QHBoxLayout;
-  bottom->addStretch(1);
+  bottom->addWidget(choiceButtons[4], 2);
   bottom->addWidget(choiceButtons[0], 2);
   bottom->addWidget(choiceButtons[3], 2);
   auto* control = new QHBoxLayout;
@@ -247,8 +275,9 @@ void ConflictWindow::buildLayout() {
   layout->addLayout(control);
   layout->setStretchFactor(conflictTable, 1);
   // Tab follows the window from top to bottom; the value boxes are read, not typed in.
-  QWidget* tabOrder[] = {conflictTable,    choiceButtons[1],   choiceButtons[2],  choiceButtons[0],
-                         choiceButtons[3], applyToAllCheckBox, stopCheckingButton};
+  QWidget* tabOrder[] = {conflictTable,    choiceButtons[1], choiceButtons[2],
+                         choiceButtons[4], choiceButtons[0], choiceButtons[3],
+                         applyToAllCheckBox, stopCheckingButton};
   for (std::size_t i = 0; i + 1 < std::size(tabOrder); ++i) {
     setTabOrder(tabOrder[i], tabOrder[i + 1]);
   }
@@ -263,69 +292,111 @@ void ConflictWindow::focusConflict() {
   conflictTable->clear();
   conflictTable->headerItem()->setText(1, QString("Contact (%1)").arg(context_.firstPosition));
   conflictTable->headerItem()->setText(2, QString("Contact (%1)").arg(context_.secondPosition));
+  rows_ = conflictRows(context_);
+  QTreeWidgetItem* conflictRow = nullptr;
+  for (std::size_t index = 0; index < rows_.size(); ++index) {
+    const ConflictRow& field = rows_[index];
+    auto* row = new QTreeWidgetItem(conflictTable);
+    row->setText(0, displayText(field.label));
+    row->setData(0, kRowRole, int(index));
+    showField(row, 1, *context_.firstContact, field.firstOrdinal);
+    showField(row, 2, *context_.secondContact, field.secondOrdinal);
+    markRow(row, field);
+    if (field.conflict) conflictRow = row;
+  }
+  if (!conflictRow) return;
+  conflictTable->setCurrentItem(conflictRow);
+  conflictRow->setSelected(true);
+  const ConflictRow& field = rows_[std::size_t(conflictRow->data(0, kRowRole).toInt())];
   const ContactRecord& first = *context_.firstContact;
   const ContactRecord& second = *context_.secondContact;
-  QTreeWidgetItem* conflictRow = nullptr;
-  for (int k = 1; k <= first.orderCount(); ++k) {
-    const std::string tag(first.tagAt(k));
-    auto* row = new QTreeWidgetItem(conflictTable);
-    row->setText(0, displayText(tagDisplayName(tag)));
-    row->setData(0, kTagRole, QByteArray::fromStdString(tag));
-    showField(row, 1, first, tag);
-    showField(row, 2, second, tag);
-    row->setToolTip(0, row->text(0));
-    if (tag == context_.conflictTag && !conflictRow) conflictRow = row;
+  valueEdits[0]->setText(QString::fromStdString(
+      fieldForDisplay(first.tagAt(field.firstOrdinal), first.valueAt(field.firstOrdinal))));
+  valueEdits[1]->setText(QString::fromStdString(
+      fieldForDisplay(second.tagAt(field.secondOrdinal), second.valueAt(field.secondOrdinal))));
+}
+
+// The raw tags in the label's tooltip; the conflicting row red with the arrow, the row the pair
+// matched on with a tick.
+void ConflictWindow::markRow(QTreeWidgetItem* row, const ConflictRow& field) {
+  QString tags = QString::fromStdString(field.firstTag.empty() ? field.secondTag : field.firstTag);
+  if (!field.firstTag.empty() && !field.secondTag.empty() && field.firstTag != field.secondTag) {
+    tags += " / " + QString::fromStdString(field.secondTag);
   }
-  if (conflictRow) {
-    QFont bold = conflictRow->font(0);
-    bold.setBold(true);
-    for (int column = 0; column < 3; ++column) {
-      conflictRow->setFont(column, bold);
-      conflictRow->setForeground(column, QColor(255, 0, 0));
-      conflictRow->setData(column, kConflictRole, true);
-    }
-    conflictRow->setIcon(0, conflictArrowIcon());
-    conflictTable->setCurrentItem(conflictRow);
-    conflictRow->setSelected(true);
-    valueEdits[0]->setText(QString::fromStdString(fieldForDisplay(first, context_.conflictTag)));
-    valueEdits[1]->setText(QString::fromStdString(fieldForDisplay(second, context_.conflictTag)));
+  row->setToolTip(0, displayText(field.label) + " (" + tags + ")");
+  if (field.matched) {
+    row->setIcon(0, style()->standardIcon(QStyle::SP_DialogApplyButton));
+    row->setToolTip(0, row->toolTip(0) + "\nThe two contacts matched on this field");
   }
+  if (!field.conflict) return;
+  QFont bold = row->font(0);
+  bold.setBold(true);
+  for (int column = 0; column < 3; ++column) {
+    row->setFont(column, bold);
+    row->setForeground(column, QColor(255, 0, 0));
+    row->setData(column, kConflictRole, true);
+  }
+  row->setIcon(0, conflictArrowIcon());
 }
 
 void ConflictWindow::showField(QTreeWidgetItem* row, int column, const ContactRecord& contact,
-                               std::string_view tag) {
-  if (showPicture(row, column, tag, contact.value(tag))) return;
-  row->setText(column, QString::fromStdString(fieldForDisplay(contact, tag)));
+                               int ordinal) {
+  if (ordinal == 0) return;
+  const std::string_view tag = contact.tagAt(ordinal);
+  const std::string_view value = contact.valueAt(ordinal);
+  if (showPicture(row, column, tag, value)) return;
+  row->setText(column, QString::fromStdString(fieldForDisplay(tag, value)));
   row->setToolTip(column, row->text(column));
+}
+
+QString ConflictWindow::valueToEdit(const ConflictRow& field) const {
+  const ContactRecord& contact = field.firstOrdinal ? *context_.firstContact : *context_.secondContact;
+  const int ordinal = field.firstOrdinal ? field.firstOrdinal : field.secondOrdinal;
+  const std::string_view tag = contact.tagAt(ordinal);
+  if (inlineImage(tag, contact.valueAt(ordinal))) return {};
+  std::string text = displayUtf8(tag, contact.valueAt(ordinal));
+  while (!text.empty() && (text.back() == ';' || text.back() == '\r' || text.back() == '\n')) {
+    text.pop_back();
+  }
+  return QString::fromStdString(text);
 }
 
 void ConflictWindow::editRow(QTreeWidgetItem* row) {
   if (!row) return;
+  const ConflictRow& field = rows_[std::size_t(row->data(0, kRowRole).toInt())];
   const QString prompt = "Enter the value for the \"" + row->text(0) + "\" field here:";
-  std::optional<QString> typed = inputBox_(prompt, "Update Existing Data Field");
-  if (!typed || typed->isEmpty()) return;
-  const std::string tag = row->data(0, kTagRole).toByteArray().toStdString();
-  FieldEdit edit{tag, typed->toStdString()};
-  if (const std::optional<EditRefusal> refusal = refusalOfEdit(context_, edit)) {
-    notice_(QString("Contact (%1) keeps this field in %2, which cannot hold every character "
-                    "typed. Type the value with letters it can hold.")
-                .arg(refusal->position)
-                .arg(QString::fromStdString(refusal->charsetName)));
+  QString initial = valueToEdit(field);
+  for (;;) {
+    std::optional<QString> typed = inputBox_(prompt, "Update Existing Data Field", initial);
+    if (!typed || typed->isEmpty()) return;
+    FieldEdit edit = field.editOf(typed->toStdString());
+    if (const std::optional<EditRefusal> refusal = refusalOfEdit(context_, edit)) {
+      notice_(QString("Contact (%1) keeps this field in %2, which cannot hold every character "
+                      "typed. Type the value with letters it can hold.")
+                  .arg(refusal->position)
+                  .arg(QString::fromStdString(refusal->charsetName)));
+      initial = *typed;  // what was typed stays, to be mended
+      continue;
+    }
+    const QString shown = QString::fromStdString(std::string(trimSpaces(edit.text)));
+    decision_.edits.push_back(std::move(edit));
+    for (int column : {1, 2}) {
+      if ((column == 1 ? field.firstOrdinal : field.secondOrdinal) == 0) continue;
+      row->setIcon(column, QIcon());
+      row->setText(column, shown);
+      row->setToolTip(column, shown);
+    }
     return;
-  }
-  const QString shown = QString::fromStdString(std::string(trimSpaces(edit.text)));
-  decision_.edits.push_back(std::move(edit));
-  for (int column : {1, 2}) {
-    if (column == 2 && !context_.secondContact->listsTag(tag)) break;
-    row->setIcon(column, QIcon());
-    row->setText(column, shown);
-    row->setToolTip(column, shown);
   }
 }
 
 void ConflictWindow::onRowActivated() { editRow(conflictTable->currentItem()); }
 
 void ConflictWindow::onChoiceClicked(int index) {
+  if (ConflictChoice(index) == ConflictChoice::KeepNeither &&
+      !confirm_("Keep Neither removes both contacts from the files written. Remove both?")) {
+    return;
+  }
   decision_.answer = ConflictChoice(index);
   decision_.applyToRemaining =
       applyToAllCheckBox->isChecked() && decision_.answer != ConflictChoice::KeepNeither;

@@ -114,7 +114,8 @@ void parseOption(Options& options, const std::string& option, const std::string&
                                                 {"first", ConflictPolicy::First},
                                                 {"second", ConflictPolicy::Second},
                                                 {"both", ConflictPolicy::Both},
-                                                {"neither", ConflictPolicy::Neither}});
+                                                {"neither", ConflictPolicy::Neither},
+                                                {"both-values", ConflictPolicy::BothValues}});
   } else if (option == "--report") {
     options.report = value;
   } else if (option == "--vcard-version") {
@@ -169,7 +170,7 @@ Options parseArguments(const std::vector<std::string>& arguments, const Terminal
     throw UsageError{"--report and --dry-run go with --check 1 or 2, or with --vcard-version"};
   }
   if (options.check == 2 && options.conflicts == ConflictPolicy::Ask && !terminal.inIsTerminal) {
-    throw UsageError{"--conflicts ask needs a terminal; choose first, second, both or neither"};
+    throw UsageError{"--conflicts ask needs a terminal; choose first, second, both, neither or both-values"};
   }
   return options;
 }

@@ -53,7 +53,7 @@ std::string formatOptions() {
 const std::string kUsage =
     "usage: palvren-cli <command> [options]\n"
     "       palvren-cli split FILE [--names number|contact] [--check none|1|2]\n"
-    "                   [--conflicts ask|first|second|both|neither]\n"
+    "                   [--conflicts ask|first|second|both|neither|both-values]\n"
     "                   [--match exact|tolerant] [--country-code N]\n"
     "                   [--vcard-version keep|2.1|3.0|4.0]\n"
     "                   [--report REPORT|-] [--dry-run] [--new-folder | --add]\n"
@@ -80,9 +80,13 @@ const std::string kUsage =
   "                     address and the same name)\n"                                        \
   "  --conflicts POLICY how to settle differing values when merging similar contacts:\n"     \
   "                     ask (at the terminal, the default), first, second,\n"                \
-  "                     both (they are different people), neither (drop both);\n"            \
-  "                     asking, 'a' applies the next answer to all remaining conflicts\n"    \
-  "                     and 's' stops the questions, keeping both of every remaining pair\n" \
+  "                     both (they are different people), neither (drop both),\n"           \
+  "                     both-values (keep both values of an e-mail, telephone or other\n"   \
+  "                     field of several, the first of a name or other single field);\n"    \
+  "                     a fixed policy never merges a pair whose names differ;\n"            \
+  "                     asking, 'v' keeps both values, 'a' applies the next answer to all\n" \
+  "                     remaining conflicts of pairs named alike and 's' stops the\n"      \
+  "                     questions, keeping both of every remaining pair\n"                  \
   "  --match exact      pass 2 compares the same tag holding the same text (the default)\n"  \
   "  --match tolerant   pass 2 compares e-mails without case, telephone numbers as the\n"    \
   "                     international number they stand for, addresses without case or\n"    \
@@ -109,7 +113,7 @@ const std::string kUsage =
 const std::map<std::string, std::string> kCommandHelp = {
     {"split",
      "usage: palvren-cli split FILE [--names number|contact] [--check none|1|2]\n"
-     "                   [--conflicts ask|first|second|both|neither]\n"
+     "                   [--conflicts ask|first|second|both|neither|both-values]\n"
      "                   [--match exact|tolerant] [--country-code N]\n"
      "                   [--vcard-version keep|2.1|3.0|4.0]\n"
      "                   [--report REPORT|-] [--dry-run] [--new-folder | --add]\n\n"

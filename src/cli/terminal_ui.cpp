@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "platform/text.h"
+#include "redundancy/field_key.h"
 #include "redundancy/prompt_context.h"
 
 namespace palvren {
@@ -35,12 +36,13 @@ std::string typedText(const std::string& line) {
 }
 
 // A value as the table shows it: the last text typed for its field, until the answer applies it.
-std::string shownValue(const ContactRecord& contact, std::string_view tag,
+std::string shownValue(const ContactRecord& contact, int ordinal, const ConflictRow& row,
                        const ConflictDecision& decision) {
+  if (ordinal == 0) return {};
   for (auto edit = decision.edits.rbegin(); edit != decision.edits.rend(); ++edit) {
-    if (edit->tag == tag && contact.listsTag(tag)) return valueForDisplay(trimSpaces(edit->text));
+    if (*edit == row.editOf(edit->text)) return valueForDisplay(trimSpaces(edit->text));
   }
-  return fieldForDisplay(contact, tag);
+  return fieldForDisplay(contact.tagAt(ordinal), contact.valueAt(ordinal));
 }
 
 std::optional<ConflictChoice> choiceOf(const std::string& answer) {
@@ -48,6 +50,7 @@ std::optional<ConflictChoice> choiceOf(const std::string& answer) {
   if (answer == "2") return ConflictChoice::KeepOption2;
   if (answer == "b" || answer == "both") return ConflictChoice::KeepBoth;
   if (answer == "n" || answer == "neither") return ConflictChoice::KeepNeither;
+  if (answer == "v" || answer == "values") return ConflictChoice::KeepBothValues;
   return std::nullopt;
 }
 
@@ -110,17 +113,19 @@ void TerminalUserInterface::showConflict(const PromptContext& context,
                                          const ConflictDecision& decision) {
   const ContactRecord& first = *context.firstContact;
   const ContactRecord& second = *context.secondContact;
+  const std::vector<ConflictRow> rows = conflictRows(context);
   std::ostream& out = terminal_.out;
-  out << "\nSimilar contacts: the values of " << terminalSafe(tagDisplayName(context.conflictTag))
-      << " differ.\n";
+  out << "\nSimilar contacts: the values of " << terminalSafe(fieldWords(context.conflictTag))
+      << " differ. " << terminalSafe(context.whyMatched) << "\n";
   out << "    " << cell("", 26) << " "
       << cell("Contact (" + std::to_string(context.firstPosition) + ")", 30) << " Contact ("
       << context.secondPosition << ")\n";
-  for (int k = 1; k <= first.orderCount(); ++k) {
-    const std::string_view tag = first.tagAt(k);
-    out << (tag == context.conflictTag ? "=> " : "   ") << std::setw(2) << k << " "
-        << cell(tagDisplayName(tag), 23) << " " << cell(shownValue(first, tag, decision), 30) << " "
-        << terminalSafe(shownValue(second, tag, decision)) << "\n";
+  for (std::size_t k = 0; k < rows.size(); ++k) {
+    const ConflictRow& row = rows[k];
+    out << (row.conflict ? "=> " : row.matched ? " = " : "   ") << std::setw(2) << k + 1 << " "
+        << cell(row.label, 23) << " "
+        << cell(shownValue(first, row.firstOrdinal, row, decision), 30) << " "
+        << terminalSafe(shownValue(second, row.secondOrdinal, row, decision)) << "\n";
   }
 }
 
@@ -134,13 +139,13 @@ void TerminalUserInterface::editField(const PromptContext& context, ConflictDeci
   } catch (...) {
     return;
   }
-  if (row < 1 || row > context.firstContact->orderCount()) return;
-  const std::string tag(context.firstContact->tagAt(row));
-  terminal_.out << "Enter the value for the \"" << terminalSafe(tagDisplayName(tag))
+  const std::vector<ConflictRow> rows = conflictRows(context);
+  if (row < 1 || row > int(rows.size())) return;
+  const ConflictRow& field = rows[std::size_t(row - 1)];
+  terminal_.out << "Enter the value for the \"" << terminalSafe(field.label)
                 << "\" field here: " << std::flush;
   if (!std::getline(terminal_.in, line) || line.empty()) return;
-  const std::string text = typedText(line);
-  FieldEdit edit{tag, text};
+  FieldEdit edit = field.editOf(typedText(line));
   if (const std::optional<EditRefusal> refusal = refusalOfEdit(context, edit)) {
     terminal_.out << "Not taken: contact (" << refusal->position << ") keeps this field in "
                   << refusal->charsetName << ", which cannot hold every character typed.\n";
@@ -150,7 +155,12 @@ void TerminalUserInterface::editField(const PromptContext& context, ConflictDeci
 }
 
 ConflictDecision TerminalUserInterface::askConflict(const PromptContext& context) {
+  // A fixed answer never merges two people named otherwise: they are kept, and the report
+  // lists them.
+  if (policy_ != ConflictPolicy::Ask && !context.namesAgree) return ConflictChoice::KeepBoth;
   switch (policy_) {
+    case ConflictPolicy::BothValues:
+      return context.multipleValues ? ConflictChoice::KeepBothValues : ConflictChoice::KeepOption1;
     case ConflictPolicy::First:
       return ConflictChoice::KeepOption1;
     case ConflictPolicy::Second:
@@ -166,13 +176,17 @@ ConflictDecision TerminalUserInterface::askConflict(const PromptContext& context
   ConflictDecision decision;
   while (true) {
     showConflict(context, decision);
-    terminal_.out << "Keep [1] option 1, [2] option 2, [b]oth, [n]either, [e]dit a field, [a]pply "
-                     "the next answer to all remaining, or [s]top checking: "
+    terminal_.out << "Keep [1] option 1, [2] option 2, [b]oth, [n]either, "
+                  << (context.multipleValues ? "both [v]alues, " : "")
+                  << "[e]dit a field, [a]pply the next answer to all remaining, or [s]top "
+                     "checking: "
                   << std::flush;
     std::string answer;
     if (!std::getline(terminal_.in, answer)) return decision;  // input closed: keep both
     answer = std::string(trimSpaces(answer));
-    if (std::optional<ConflictChoice> choice = choiceOf(answer)) {
+    std::optional<ConflictChoice> choice = choiceOf(answer);
+    if (choice == ConflictChoice::KeepBothValues && !context.multipleValues) choice.reset();
+    if (choice) {
       decision.answer = *choice;
       // Keep Neither removes both contacts: it is never applied unseen.
       if (decision.answer == ConflictChoice::KeepNeither) decision.applyToRemaining = false;
@@ -181,7 +195,8 @@ ConflictDecision TerminalUserInterface::askConflict(const PromptContext& context
     if (answer == "e" || answer == "edit") editField(context, decision);
     if (answer == "a" || answer == "all") {
       decision.applyToRemaining = true;
-      terminal_.out << "The next answer (1, 2 or b) goes to every remaining conflict.\n";
+      terminal_.out << "The next answer (1, 2, b or v) goes to every remaining conflict of a "
+                       "pair named alike.\n";
     }
     if (answer == "s" || answer == "stop") {
       decision.answer = ConflictChoice::KeepBoth;

@@ -8,7 +8,7 @@
 
 namespace palvren {
 
-enum class ConflictPolicy { Ask, First, Second, Both, Neither };
+enum class ConflictPolicy { Ask, First, Second, Both, Neither, BothValues };
 
 // The user interface of a headless run: messages are printed, progress is one line updated in
 // place on a terminal, questions are answered by the chosen options or at the terminal. Where

@@ -1,13 +1,12 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/run_progress.h"
+#include "redundancy/prompt_context.h"
 
 namespace palvren {
-
-struct PromptContext;
-struct ConflictDecision;
 
 enum class MessageIcon { Information, Critical };
 
@@ -22,6 +21,12 @@ class CheckInterface : public RunProgress {
   // Puts one conflict of pass 2 to the person and returns the decision: the answer and the
   // fields typed meanwhile. The contacts are not changed here; pass 2 applies the decision.
   virtual ConflictDecision askConflict(const PromptContext& context) = 0;
+  // When pass 2 has merged or removed contacts, before anything is written: which of its
+  // merges to keep (true) and which to undo, one answer per entry. Keeps them all unless the
+  // person is asked.
+  virtual std::vector<bool> reviewMerges(const std::vector<MergeReview>& merges) {
+    return std::vector<bool>(merges.size(), true);
+  }
 };
 
 }  // namespace palvren

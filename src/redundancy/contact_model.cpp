@@ -68,7 +68,9 @@ int ContactRecord::find(std::string_view tag) const {
     return -1;
   }
   for (std::size_t i = 0; i < entries_.size(); ++i) {
-    if (entries_[i].tagLength == tag.size() && tagOf(std::uint32_t(i)) == tag) return int(i);
+    if (entries_[i].tagLength == tag.size() && !entries_[i].own && tagOf(std::uint32_t(i)) == tag) {
+      return int(i);
+    }
   }
   return -1;
 }
@@ -116,7 +118,55 @@ void ContactRecord::setValue(std::string_view tag, std::string_view value) {
   std::string valueHolder;
   tag = outside(tag, text_, tagHolder);
   value = outside(value, text_, valueHolder);
-  const std::uint32_t entry = entryFor(tag);
+  setEntryValue(entryFor(tag), value);
+}
+
+void ContactRecord::setValueAt(int ordinal, std::string_view value) {
+  std::string valueHolder;
+  setEntryValue(order_[std::size_t(ordinal - 1)], outside(value, text_, valueHolder));
+}
+
+std::uint32_t ContactRecord::lineEntry(std::string_view tag, std::string_view value) {
+  std::string tagHolder;
+  std::string valueHolder;
+  tag = outside(tag, text_, tagHolder);
+  value = outside(value, text_, valueHolder);
+  if (!holdsTag(tag)) {
+    const std::uint32_t entry = entryFor(tag);
+    setEntryValue(entry, value);
+    return entry;
+  }
+  const std::uint32_t offset = appendText(tag);
+  entries_.push_back({offset, std::uint32_t(tag.size()), offset, 0, false, true});
+  const auto entry = std::uint32_t(entries_.size() - 1);
+  setEntryValue(entry, value);
+  return entry;
+}
+
+void ContactRecord::appendLine(std::string_view tag, std::string_view value) {
+  const std::uint32_t entry = lineEntry(tag, value);
+  order_.push_back(entry);
+}
+
+void ContactRecord::insertLineAt(int ordinal, std::string_view tag, std::string_view value) {
+  const std::uint32_t entry = lineEntry(tag, value);
+  order_.insert(order_.begin() + (ordinal - 1), entry);
+}
+
+void ContactRecord::replaceLineAt(int ordinal, std::string_view tag, std::string_view value) {
+  const std::string old(tagAt(ordinal));
+  if (old == tag) return setValueAt(ordinal, value);
+  const std::uint32_t replaced = order_[std::size_t(ordinal - 1)];
+  order_.erase(order_.begin() + (ordinal - 1));
+  if (entries_[replaced].own || !listsTag(old)) {
+    if (entries_[replaced].held) --held_;
+    entries_[replaced].held = false;
+    entries_[replaced].valueLength = 0;
+  }
+  insertLineAt(ordinal, tag, value);
+}
+
+void ContactRecord::setEntryValue(std::uint32_t entry, std::string_view value) {
   Entry& e = entries_[entry];
   if (!e.held) ++held_;
   e.held = true;
@@ -164,6 +214,7 @@ std::vector<std::pair<std::string_view, std::string_view>> ContactRecord::tagVal
 void ContactRecord::rebuildIndex() {
   index_ = std::make_unique<std::unordered_multimap<std::size_t, std::uint32_t>>();
   for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (entries_[i].own) continue;
     index_->emplace(tagHash(tagOf(std::uint32_t(i))), std::uint32_t(i));
   }
 }
@@ -221,6 +272,13 @@ void ContactList::removeAt(int position) {
   present_[slot] = 0;
   --alive_;
   for (int i = slot + 1; i <= slotCount(); i += i & -i) tree_[i] -= 1;
+}
+
+void ContactList::restoreSlot(int slot) {
+  if (present_[slot]) return;
+  present_[slot] = 1;
+  ++alive_;
+  treeValid_ = false;
 }
 
 std::vector<int> ContactList::numbers() const {

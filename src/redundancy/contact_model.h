@@ -58,6 +58,15 @@ class ContactRecord {
   std::string_view value(std::string_view tag) const;
   void setValue(std::string_view tag, std::string_view value);
   void eraseValue(std::string_view tag);
+  // Lines of their own. Where the tag is held already, the line keeps a value of its own (a
+  // second e-mail a merge kept under the same tag): valueAt and tagValues see it, value(tag) sees
+  // the first.
+  void appendLine(std::string_view tag, std::string_view value);
+  // The same at an ordinal; the lines from there on move one on.
+  void insertLineAt(int ordinal, std::string_view tag, std::string_view value);
+  // The line at an ordinal becomes tag and value; a tag no longer listed is no longer held.
+  void replaceLineAt(int ordinal, std::string_view tag, std::string_view value);
+  void setValueAt(int ordinal, std::string_view value);
   // Appends to the value of a tag the record holds (continuation lines).
   void appendToValue(std::string_view tag, std::string_view more);
   // The held (tag, value) pairs.
@@ -74,6 +83,7 @@ class ContactRecord {
     std::uint32_t valueOffset;
     std::uint32_t valueLength;
     bool held;  // in TagValues; a tag only listed in TagOrder is not
+    bool own = false;  // a line's own value under a tag held by another entry
   };
 
   std::string_view tagOf(std::uint32_t entry) const {
@@ -84,6 +94,9 @@ class ContactRecord {
   }
   int find(std::string_view tag) const;
   std::uint32_t entryFor(std::string_view tag);
+  // An entry for a new line: the tag's own when the tag is not held yet, else one of its own.
+  std::uint32_t lineEntry(std::string_view tag, std::string_view value);
+  void setEntryValue(std::uint32_t entry, std::string_view value);
   std::uint32_t appendText(std::string_view bytes);
   void rebuildIndex();
 
@@ -108,6 +121,8 @@ class ContactList {
   void append(int number);
   int numberAt(int position) const { return numbers_[slotOfPosition(position)]; }
   void removeAt(int position);
+  // Puts a removed number back at its place.
+  void restoreSlot(int slot);
   std::vector<int> numbers() const;
 
   // Slots: the place a number got when appended; a slot never moves.

@@ -23,10 +23,13 @@ Kind kindOf(std::string_view tag) {
 bool findSharedTag(const ContactRecord& a, const ContactRecord& b, std::string_view prefix,
                    int& ordinal) {
   const int count = a.orderCount();
+  // An empty name (";;;;") is no name: two contacts without one are not named alike.
+  const bool name = prefix == "FN" || prefix == "N";
   for (int k = 1; k <= count; ++k) {
     const std::string_view tag = a.tagAt(k);
     if (!equalsUpper(propertyName(tag, Group::Kept), prefix)) continue;
     const std::string_view value = a.valueAt(k);
+    if (name && value.find_first_not_of(" \t;,") == std::string_view::npos) continue;
     if (!value.empty() && value == b.value(tag)) {
       ordinal = k;
       return true;

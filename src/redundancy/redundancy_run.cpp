@@ -48,21 +48,6 @@ void offerPass2(ContactList& list, ContactTable& table, int pass1Removed, CheckI
       "Pass 2 Completed", MessageIcon::Information);
 }
 
-}  // namespace
-
-std::vector<std::string> recordLines(const ContactRecord& record) {
-  std::vector<std::string> lines{"BEGIN:VCARD"};
-  for (int k = 1; k <= record.orderCount(); ++k) {
-    const std::string_view tag = record.tagAt(k);
-    const std::string_view value = record.valueAt(k);
-    if (tag.empty() || value.empty() || equalsUpper(tag, "BEGIN")) continue;
-    lines.push_back(std::string(tag) + ":" + std::string(value));
-  }
-  return lines;
-}
-
-namespace {
-
 // Writes one record's lines (those with a tag and a value) and collects them for naming. A
 // contact whose file ended before its END line is closed, so that it is read back as itself.
 // With a converter, the contact is written in its version, numbered as number.

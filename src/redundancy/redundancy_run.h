@@ -8,6 +8,7 @@
 #include "redundancy/check_interface.h"
 #include "redundancy/check_options.h"
 #include "redundancy/contact_model.h"
+#include "redundancy/record_conversion.h"
 #include "redundancy/report.h"
 #include "vcard/naming.h"
 #include "vcard/output_plan.h"
@@ -47,9 +48,6 @@ Written joinWithRedundancyCheck(const std::vector<std::string>& files, const std
                                 JoinSummary& summary, FileIo& io = systemFileIo(),
                                 RedundancyReport* report = nullptr, const OutputPlan& plan = {},
                                 ContactConverter* converter = nullptr);
-
-// A record's lines (those with a tag and a value), BEGIN first, as a converter reads them.
-std::vector<std::string> recordLines(const ContactRecord& record);
 
 // The check alone over several files, writing nothing; returns the contacts kept.
 int checkFiles(const std::vector<std::string>& files, ContactList& list, ContactTable& table,

@@ -22,10 +22,21 @@ class RedundancyReport {
 
   void identical(int removed, const ContactRecord& removedContact, int kept,
                  const ContactRecord& keptContact);
-  void matched(int first, const ContactRecord& firstContact, int second,
-               const ContactRecord& secondContact, const std::string& reason);
-  void answered(const std::string& tag, const ConflictDecision& decision, bool standing);
+  // A pair of pass 2: its places in the list (as the conflict window numbers them), its numbers
+  // in the input, and why it matched.
+  void matched(int firstPosition, int first, const ContactRecord& firstContact, int secondPosition,
+               int second, const ContactRecord& secondContact, const std::string& reason);
+  // An answer, with the values it kept and dropped (shown as the window shows them).
+  void answered(const std::string& tag, const ConflictDecision& decision, bool standing,
+                ConflictChoice applied, const std::string& firstValue,
+                const std::string& secondValue);
+  // A second value of a field of one value, which the merged contact cannot hold.
+  void dropped(const std::string& tag, const std::string& value);
+  // What the first contact took from the second, in a person's words.
+  void added(const std::vector<std::string>& fields);
   void merged(int removed);
+  // The merges the person undid in the review, in its words.
+  void undone(const std::vector<MergeReview>& reviews, const std::vector<bool>& kept);
   void keptBoth();
   void removedBoth(int first, int second);
   void stoppedChecking();
@@ -40,7 +51,8 @@ class RedundancyReport {
   int merged_ = 0;
 };
 
-// How a contact is named in the report: its number and its FN, or its first line.
+// How a contact is named in the report: its number and its name as a person reads it (FN, else
+// N, else ORG, else e-mail), or its first line.
 std::string contactLabel(int number, const ContactRecord& contact);
 
 }  // namespace palvren

@@ -1,6 +1,10 @@
 #include "redundancy/similar_pass.h"
 
+#include <algorithm>
+
 #include "redundancy/candidate_index.h"
+#include "redundancy/field_key.h"
+#include "redundancy/merge_review.h"
 #include "redundancy/pair_merge.h"
 
 namespace palvren {
@@ -18,6 +22,50 @@ void reportOutcome(RedundancyReport& report, MergeOutcome outcome, int first, in
   }
 }
 
+// A step of a review entry: the pair as the window named them and why they matched, taken
+// before the merge changes them; then what was decided.
+std::string reviewStepPrefix(int i, int j, const ContactRecord& a, const ContactRecord& b,
+                             const CheckState& state) {
+  const auto named = [](int position, const ContactRecord& contact) {
+    const std::string name = readableName(contact);
+    return "Contact (" + std::to_string(position) + ")" + (name.empty() ? "" : " " + name);
+  };
+  return named(i, a) + " and " + named(j, b) + ": " + state.whyMatched;
+}
+
+std::string reviewStepSuffix(MergeOutcome outcome, const CheckState& state) {
+  return std::string(" \u2014 ") +
+         (outcome == MergeOutcome::DiscardBoth ? "both removed (Keep Neither), " : "merged, ") +
+         deciderWords(state.decidedBy);
+}
+
+// Asks which merges to keep, and puts back the contacts of those undone; returns how many
+// removed contacts came back.
+int reviewMerges(const MergeReviewLog& log, ContactList& list, ContactTable& table,
+                 CheckInterface& ui, RedundancyReport* report) {
+  const std::vector<MergeReview> reviews = log.reviews();
+  if (reviews.empty()) return 0;
+  const std::vector<bool> kept = ui.reviewMerges(reviews);
+  if (report) report->undone(reviews, kept);
+  return log.undo(kept, list, table);
+}
+
+// The field two contacts matched on: the first e-mail, telephone or address they share.
+std::string matchedFieldKey(const ContactRecord& a, const ContactRecord& b, const MatchRule& rule) {
+  std::vector<std::string> theirs;
+  for (const FieldLine& line : fieldLines(b, rule)) theirs.push_back(line.key + '\0' + line.compared);
+  std::sort(theirs.begin(), theirs.end());
+  for (std::string_view name : {"EMAIL", "TEL", "ADR"}) {
+    for (const FieldLine& line : fieldLines(a, rule)) {
+      if (line.upperName == name && !line.compared.empty() &&
+          std::binary_search(theirs.begin(), theirs.end(), line.key + '\0' + line.compared)) {
+        return line.key;
+      }
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 bool isSimilar(const ContactRecord& a, const ContactRecord& b, const MatchRule& rule) {
@@ -32,6 +80,8 @@ int mergeSimilarContacts(ContactList& list, ContactTable& table, CheckInterface&
                          const MatchRule& rule, RedundancyReport* report) {
   CheckState state;
   state.report = report;
+  state.rule = rule;
+  MergeReviewLog review;
   if (report) report->setRule(rule);
   const std::unique_ptr<Matcher> matcher = matcherFor(rule);
   CandidateIndex index(list, table, ui, *matcher);
@@ -54,8 +104,12 @@ int mergeSimilarContacts(ContactList& list, ContactTable& table, CheckInterface&
       const int aNumber = list.numberAtSlot(aSlot);
       const int bNumber = list.numberAtSlot(bSlot);
       state.whyMatched = std::move(*match);
-      if (report) report->matched(aNumber, a, bNumber, b, state.whyMatched);
+      state.matchedKey = matchedFieldKey(a, b, rule);
+      if (report) report->matched(i, aNumber, a, j, bNumber, b, state.whyMatched);
+      review.before(list, aSlot, table, bSlot);
+      const std::string step = reviewStepPrefix(i, j, a, b, state);
       const MergeOutcome outcome = mergePair(a, b, i, j, ui, state);
+      review.after(outcome, aSlot, bSlot, step + reviewStepSuffix(outcome, state));
       if (report) reportOutcome(*report, outcome, aNumber, bNumber);
       if (outcome == MergeOutcome::NotRedundant) {
         index.add(bSlot, b);
@@ -79,7 +133,7 @@ int mergeSimilarContacts(ContactList& list, ContactTable& table, CheckInterface&
     if (!discarded) ++i;
   }
   if (report && state.stopped) report->stoppedChecking();
-  return removed;
+  return removed - reviewMerges(review, list, table, ui, report);
 }
 
 }  // namespace palvren

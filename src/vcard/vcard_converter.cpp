@@ -91,8 +91,11 @@ std::string sourceOf(std::string_view bytes, std::string_view charset, bool quot
 // so that their strings are reused.
 class ContactConversion {
  public:
-  ContactConversion(VcardVersion target, int& valuesAsRead)
-      : target_(target), version_(versionNumber(target)), valuesAsRead_(valuesAsRead) {}
+  ContactConversion(VcardVersion target, int& valuesAsRead, bool repairs = true)
+      : target_(target),
+        version_(versionNumber(target)),
+        valuesAsRead_(valuesAsRead),
+        repairs_(repairs) {}
 
   // Hands the lines of the last run over to lines.
   void takeLines(std::vector<std::string>& lines) { out_.swapInto(lines); }
@@ -107,7 +110,7 @@ class ContactConversion {
     for (Held& held : held()) decode(held, from21);
     for (Held& held : held()) convertParameters(held);
     mapNames();
-    repair();
+    if (repairs_) repair();
     // VERSION comes first, as 4.0 requires and many readers of 3.0 expect; where it was read, it
     // is left out.
     out_.clear();
@@ -521,15 +524,16 @@ class ContactConversion {
   std::string_view version_;
   Notes* notes_ = nullptr;
   int& valuesAsRead_;
+  bool repairs_;
   std::vector<Held> held_;  // the first count_ are the contact's
   std::size_t count_ = 0;
   bool labelMoved_ = false;  // a LABEL went onto its ADR: its own place is to go
   LineSink out_;
 };
 
-ContactConverter::ContactConverter(VcardVersion target)
+ContactConverter::ContactConverter(VcardVersion target, bool repairs)
     : target_(target),
-      conversion_(std::make_unique<ContactConversion>(target, log_.valuesAsRead)) {}
+      conversion_(std::make_unique<ContactConversion>(target, log_.valuesAsRead, repairs)) {}
 
 ContactConverter::~ContactConverter() = default;
 

@@ -26,7 +26,9 @@ struct ConversionLog {
 class ContactConversion;
 class ContactConverter {
  public:
-  explicit ContactConverter(VcardVersion target);
+  // Without repairs, nothing is added that the contact lacks (FN, N): a merge converts two
+  // contacts so, and repairs what they make together.
+  explicit ContactConverter(VcardVersion target, bool repairs = true);
   ~ContactConverter();
   ContactConverter(const ContactConverter&) = delete;
   ContactConverter& operator=(const ContactConverter&) = delete;

@@ -40,16 +40,24 @@ class PromptWindowTest : public ::testing::Test {
   PromptContext context{&first, &second, 3, 7, "N", {}};
   std::vector<QString> prompts;
   std::vector<QString> notices;
+  std::vector<QString> initials;
+  std::vector<QString> confirmations;
+  bool confirmed = true;
   std::optional<QString> typed;
 
   std::unique_ptr<ConflictWindow> makeWindow() {
     return std::make_unique<ConflictWindow>(
         context, nullptr,
-        [this](const QString& prompt, const QString& title) {
+        [this](const QString& prompt, const QString& title, const QString& initial) {
           prompts.push_back(title + "|" + prompt);
+          initials.push_back(initial);
           return typed;
         },
-        [this](const QString& text) { notices.push_back(text); });
+        [this](const QString& text) { notices.push_back(text); },
+        [this](const QString& text) {
+          confirmations.push_back(text);
+          return confirmed;
+        });
   }
   QTreeWidgetItem* row(ConflictWindow& window, int index) {
     return part<QTreeWidget>(window, "conflictTable")->topLevelItem(index);

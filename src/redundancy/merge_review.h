@@ -1,0 +1,51 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "redundancy/contact_model.h"
+#include "redundancy/pair_merge.h"
+
+namespace palvren {
+
+// The merges and removals of one pass 2, with the contacts as they were before them, so that
+// any of them can be undone before the files are written.
+class MergeReviewLog {
+ public:
+  // Before a pair is merged: each of the two as it stands, unless an entry holds it already.
+  void before(const ContactList& list, int aSlot, const ContactTable& table, int bSlot);
+  // What became of the pair; step says who they were and why they matched.
+  void after(MergeOutcome outcome, int aSlot, int bSlot, std::string step);
+
+  std::vector<MergeReview> reviews() const;
+  // Puts back, as they were, the contacts of every entry not kept; returns how many of them
+  // had been removed.
+  int undo(const std::vector<bool>& kept, ContactList& list, ContactTable& table) const;
+
+ private:
+  struct Member {
+    int slot;
+    int number;
+    ContactRecord original;
+  };
+  struct Entry {
+    std::vector<Member> members;
+    MergeReview review;
+    bool alive = true;
+  };
+
+  int entryOf(int slot, std::optional<Member>& pending);
+  void join(int into, int from);
+
+  std::vector<Entry> entries_;
+  std::map<int, int> entryOfSlot_;
+  std::optional<Member> pendingA_;
+  std::optional<Member> pendingB_;
+};
+
+// Who decided, in the review's words.
+std::string deciderWords(Decider decider);
+
+}  // namespace palvren
