@@ -82,7 +82,7 @@ class ContactRecord {
     std::uint32_t tagLength;
     std::uint32_t valueOffset;
     std::uint32_t valueLength;
-    bool held;  // in TagValues; a tag only listed in TagOrder is not
+    bool held;         // in TagValues; a tag only listed in TagOrder is not
     bool own = false;  // a line's own value under a tag held by another entry
   };
 

@@ -12,9 +12,9 @@ namespace palvren {
 
 namespace {
 
-constexpr std::string_view kSingleNames[] = {"N",   "FN",   "BDAY", "ANNIVERSARY", "GENDER",
-                                             "KIND", "UID", "PHOTO", "LOGO",       "ORG",
-                                             "TITLE", "ROLE", "TZ",  "GEO"};
+constexpr std::string_view kSingleNames[] = {"N",     "FN",   "BDAY",  "ANNIVERSARY", "GENDER",
+                                             "KIND",  "UID",  "PHOTO", "LOGO",        "ORG",
+                                             "TITLE", "ROLE", "TZ",    "GEO"};
 constexpr std::string_view kFrameNames[] = {"BEGIN", "VERSION", "END", "PRODID", "REV"};
 
 bool isDefaultType(std::string_view upperName, std::string_view type) {
@@ -61,14 +61,28 @@ std::string spokenName(std::string_view upperName, const std::vector<std::string
   if (upperName == "EMAIL") return *where ? std::string(where) + "e-mail" : "E-mail";
   if (upperName == "ADR") return *where ? std::string(where) + "address" : "Address";
   if (upperName == "URL") return *where ? std::string(where) + "web page" : "Web page";
-  static const std::pair<std::string_view, const char*> kWords[] = {
-      {"N", "Name"},          {"FN", "Display name"},   {"ORG", "Organization"},
-      {"TITLE", "Job title"}, {"ROLE", "Role"},         {"BDAY", "Birthday"},
-      {"NOTE", "Note"},       {"PHOTO", "Photo"},       {"LOGO", "Logo"},
-      {"NICKNAME", "Nickname"}, {"UID", "Unique ID"},   {"GEO", "Location"},
-      {"TZ", "Time zone"},    {"CATEGORIES", "Categories"}, {"GENDER", "Gender"},
-      {"KIND", "Kind"},       {"IMPP", "Instant messaging"}, {"ANNIVERSARY", "Anniversary"},
-      {"LABEL", "Address label"}, {"SOUND", "Sound"}, {"KEY", "Key"}, {"LANG", "Language"}};
+  static const std::pair<std::string_view, const char*> kWords[] = {{"N", "Name"},
+                                                                    {"FN", "Display name"},
+                                                                    {"ORG", "Organization"},
+                                                                    {"TITLE", "Job title"},
+                                                                    {"ROLE", "Role"},
+                                                                    {"BDAY", "Birthday"},
+                                                                    {"NOTE", "Note"},
+                                                                    {"PHOTO", "Photo"},
+                                                                    {"LOGO", "Logo"},
+                                                                    {"NICKNAME", "Nickname"},
+                                                                    {"UID", "Unique ID"},
+                                                                    {"GEO", "Location"},
+                                                                    {"TZ", "Time zone"},
+                                                                    {"CATEGORIES", "Categories"},
+                                                                    {"GENDER", "Gender"},
+                                                                    {"KIND", "Kind"},
+                                                                    {"IMPP", "Instant messaging"},
+                                                                    {"ANNIVERSARY", "Anniversary"},
+                                                                    {"LABEL", "Address label"},
+                                                                    {"SOUND", "Sound"},
+                                                                    {"KEY", "Key"},
+                                                                    {"LANG", "Language"}};
   for (const auto& [name, words] : kWords) {
     if (name == upperName) return words;
   }

@@ -264,7 +264,8 @@ class PairMerger {
         const std::string key = fieldKeyOf(edit.tag);
         const std::string mine = tagOfKey(a_, key);
         const std::string theirs = tagOfKey(b_, fieldKeyOf(edit.tagOfSecond()));
-        applyFieldEdit(a_, b_, {mine.empty() ? "\n" : mine, edit.text, theirs.empty() ? "\n" : theirs});
+        applyFieldEdit(a_, b_,
+                       {mine.empty() ? "\n" : mine, edit.text, theirs.empty() ? "\n" : theirs});
         continue;
       }
       applyFieldEdit(a_, b_, edit);

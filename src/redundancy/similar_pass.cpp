@@ -53,7 +53,8 @@ int reviewMerges(const MergeReviewLog& log, ContactList& list, ContactTable& tab
 // The field two contacts matched on: the first e-mail, telephone or address they share.
 std::string matchedFieldKey(const ContactRecord& a, const ContactRecord& b, const MatchRule& rule) {
   std::vector<std::string> theirs;
-  for (const FieldLine& line : fieldLines(b, rule)) theirs.push_back(line.key + '\0' + line.compared);
+  for (const FieldLine& line : fieldLines(b, rule))
+    theirs.push_back(line.key + '\0' + line.compared);
   std::sort(theirs.begin(), theirs.end());
   for (std::string_view name : {"EMAIL", "TEL", "ADR"}) {
     for (const FieldLine& line : fieldLines(a, rule)) {

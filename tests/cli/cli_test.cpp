@@ -73,6 +73,10 @@ std::string cards(const std::vector<std::vector<std::string>>& contacts) {
 const std::string kSimilar = cards({{"FN:Ann", "EMAIL:ann@x.org", "TEL:1"},
                                     {"FN:Ann Lee", "EMAIL:ann@x.org", "TEL:2"},
                                     {"FN:Bob", "EMAIL:bob@x.org"}});
+// The same person twice, named alike.
+const std::string kSameName = cards({{"FN:Ann", "EMAIL:ann@x.org", "TEL:1"},
+                                     {"FN:Ann", "EMAIL:ann@x.org", "TEL:2"},
+                                     {"FN:Bob", "EMAIL:bob@x.org"}});
 
 TEST(Cli, SplitWritesTheSameFilesAsTheWindowAndPrintsTheMessage) {
   TempFolder folder;
@@ -142,24 +146,25 @@ TEST(Cli, HelpAndVersion) {
 TEST(Cli, EachConflictPolicySettlesTheSimilarPair) {
   struct Case {
     const char* policy;
+    const std::string& input;
     std::vector<std::string> files;
     std::string first;
   };
+  const std::vector<std::string> two{"contact0001.vcf", "contact0002.vcf"};
+  const std::vector<std::string> three{"contact0001.vcf", "contact0002.vcf", "contact0003.vcf"};
   const Case cases[] = {
-      {"first",
-       {"contact0001.vcf", "contact0002.vcf"},
-       cards({{"FN:Ann", "EMAIL:ann@x.org", "TEL:1"}})},
-      {"second",
-       {"contact0001.vcf", "contact0002.vcf"},
-       cards({{"FN:Ann Lee", "EMAIL:ann@x.org", "TEL:2"}})},
-      {"both",
-       {"contact0001.vcf", "contact0002.vcf", "contact0003.vcf"},
-       cards({{"FN:Ann", "EMAIL:ann@x.org", "TEL:1"}})},
-      {"neither", {"contact0001.vcf"}, cards({{"FN:Bob", "EMAIL:bob@x.org"}})},
+      {"first", kSameName, two, cards({{"FN:Ann", "EMAIL:ann@x.org", "TEL:1"}})},
+      {"second", kSameName, two, cards({{"FN:Ann", "EMAIL:ann@x.org", "TEL:2"}})},
+      {"both", kSameName, three, cards({{"FN:Ann", "EMAIL:ann@x.org", "TEL:1"}})},
+      {"neither", kSameName, {"contact0001.vcf"}, cards({{"FN:Bob", "EMAIL:bob@x.org"}})},
+      {"both-values", kSameName, two, cards({{"FN:Ann", "EMAIL:ann@x.org", "TEL:1", "TEL:2"}})},
+      // Named otherwise, a pair is never merged unseen: both are kept.
+      {"first", kSimilar, three, cards({{"FN:Ann", "EMAIL:ann@x.org", "TEL:1"}})},
+      {"both-values", kSimilar, three, cards({{"FN:Ann", "EMAIL:ann@x.org", "TEL:1"}})},
   };
   for (const Case& c : cases) {
     TempFolder folder;
-    folder.write("in.vcf", kSimilar);
+    folder.write("in.vcf", c.input);
     Result result = run({"split", folder.file("in.vcf"), "--check", "2", "--conflicts", c.policy});
     EXPECT_EQ(result.status, 0) << c.policy << result.err;
     EXPECT_NE(result.out.find("Would you like to continue to Pass 2? Yes"), std::string::npos);
@@ -230,12 +235,15 @@ TEST(Cli, TheReportNeverReplacesDataAndShowsNoRawControlCharacters) {
 
 TEST(Cli, TheCheckReportsWhatItDidAndADryRunWritesNothing) {
   TempFolder folder;
-  folder.write("in.vcf", kSimilar);
+  folder.write("in.vcf", kSameName);
   Result dry =
       run({"split", folder.file("in.vcf"), "--check", "2", "--conflicts", "first", "--dry-run"});
   EXPECT_EQ(dry.status, 0) << dry.err;
-  EXPECT_NE(dry.out.find("Pass 2 matched contact 1 (Ann) and contact 2 (Ann Lee). Same e-mail"),
+  EXPECT_NE(dry.out.find("Pass 2 matched Contact (1) \"Ann\" and Contact (2) \"Ann\", input "
+                         "contacts 1 and 2. Same e-mail"),
             std::string::npos)
+      << dry.out;
+  EXPECT_NE(dry.out.find("  TEL: Keep Option 1; kept \"1\", dropped \"2\""), std::string::npos)
       << dry.out;
   EXPECT_NE(dry.out.find("2 contacts would be written; none was."), std::string::npos) << dry.out;
   EXPECT_EQ(fileNames(folder.path()), std::vector<std::string>{"in.vcf"});
@@ -298,7 +306,7 @@ TEST(Cli, TheCheckReportsWhatItDidAndADryRunWritesNothing) {
                             "merged, 4 contacts written."),
             std::string::npos)
       << merged.out;
-  EXPECT_EQ(readBytes(folder.file(combinedFileName())), kSimilar + cards({{"FN:Cy"}}));
+  EXPECT_EQ(readBytes(folder.file(combinedFileName())), kSameName + cards({{"FN:Cy"}}));
   Result recombineDry =
       run({"recombine", ".", "--check", "2", "--conflicts", "second", "--dry-run"},
           folder.file("Split-vCards"));

@@ -11,7 +11,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
+#include <array>
+#include <deque>
 
+#include "redundancy/field_key.h"
 #include "support/corpus.h"
 #include "support/records.h"
 #include "widget_parts.h"
@@ -41,6 +44,7 @@ class PromptWindowTest : public ::testing::Test {
   std::vector<QString> prompts;
   std::vector<QString> notices;
   std::vector<QString> initials;
+  std::deque<std::optional<QString>> inputs;  // typed in turn, then typed
   std::vector<QString> confirmations;
   bool confirmed = true;
   std::optional<QString> typed;
@@ -51,7 +55,10 @@ class PromptWindowTest : public ::testing::Test {
         [this](const QString& prompt, const QString& title, const QString& initial) {
           prompts.push_back(title + "|" + prompt);
           initials.push_back(initial);
-          return typed;
+          if (inputs.empty()) return typed;
+          std::optional<QString> next = inputs.front();
+          inputs.pop_front();
+          return next;
         },
         [this](const QString& text) { notices.push_back(text); },
         [this](const QString& text) {
@@ -62,21 +69,44 @@ class PromptWindowTest : public ::testing::Test {
   QTreeWidgetItem* row(ConflictWindow& window, int index) {
     return part<QTreeWidget>(window, "conflictTable")->topLevelItem(index);
   }
+  // The row of a tag, as its label's tooltip names it.
+  QTreeWidgetItem* rowOf(ConflictWindow& window, const std::string& tag) {
+    auto* table = part<QTreeWidget>(window, "conflictTable");
+    const QString named = "(" + QString::fromStdString(tag);
+    for (int k = 0; k < table->topLevelItemCount(); ++k) {
+      const QString tip = table->topLevelItem(k)->toolTip(0);
+      if (tip.contains(named + ")") || tip.contains(named + " /")) return table->topLevelItem(k);
+    }
+    return nullptr;
+  }
 };
 
-TEST_F(PromptWindowTest, ListsTheFirstContactsTagsBesideBothValues) {
+TEST_F(PromptWindowTest, ListsBothContactsWholeFieldBesideField) {
   auto window = makeWindow();
   EXPECT_EQ(window->windowTitle(), "Select the Correct Data");
   QTreeWidgetItem* header = part<QTreeWidget>(*window, "conflictTable")->headerItem();
   EXPECT_EQ(header->text(0), "Tags");
   EXPECT_EQ(header->text(1), "Contact (3)");
   EXPECT_EQ(header->text(2), "Contact (7)");
-  ASSERT_EQ(part<QTreeWidget>(*window, "conflictTable")->topLevelItemCount(), 6);
-  const QStringList tags = {"BEGIN", "VERSION", "[name]", "[formatted name]", "[telephone #];CELL",
-                            "END"};
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(row(*window, i)->text(0), tags[i]);
-  EXPECT_EQ(row(*window, 2)->text(1), "Doe John");
-  EXPECT_EQ(row(*window, 4)->text(2), "");  // the second contact has no TEL;CELL
+  // BEGIN, VERSION and END are not listed; the second contact's ORG is.
+  const std::vector<std::array<QString, 3>> rows = {{"Name", "Doe John", "Doe Jon"},
+                                                    {"Display name", "John Doe", "John Doe"},
+                                                    {"Mobile", "555", ""},
+                                                    {"Organization", "", "Only here"}};
+  ASSERT_EQ(part<QTreeWidget>(*window, "conflictTable")->topLevelItemCount(), int(rows.size()));
+  for (int i = 0; i < int(rows.size()); ++i) {
+    for (int column = 0; column < 3; ++column) {
+      EXPECT_EQ(row(*window, i)->text(column), rows[std::size_t(i)][std::size_t(column)]) << i;
+    }
+  }
+  EXPECT_EQ(row(*window, 2)->toolTip(0), "Mobile (TEL;CELL)");
+  // Spelled otherwise, one field is one row: the mobile beside the mobile.
+  second.appendTag("TEL;TYPE=CELL");
+  second.setValue("TEL;TYPE=CELL", "556");
+  auto spelled = makeWindow();
+  EXPECT_EQ(row(*spelled, 2)->text(2), "556");
+  EXPECT_EQ(row(*spelled, 2)->toolTip(0), "Mobile (TEL;CELL / TEL;TYPE=CELL)");
+  EXPECT_EQ(part<QTreeWidget>(*spelled, "conflictTable")->topLevelItemCount(), 4);
 }
 
 TEST_F(PromptWindowTest, SaysWhyThePairMatched) {
@@ -106,7 +136,7 @@ TEST_F(PromptWindowTest, SaysWhyThePairMatched) {
 TEST_F(PromptWindowTest, GrowsWithItsWholeValuesInTooltips) {
   first.setValue("TEL;CELL", "555 " + std::string(200, '1'));
   auto window = makeWindow();
-  EXPECT_EQ(row(*window, 4)->toolTip(1), QString::fromStdString("555 " + std::string(200, '1')));
+  EXPECT_EQ(row(*window, 2)->toolTip(1), QString::fromStdString("555 " + std::string(200, '1')));
   window->show();
   const QSize start = window->size();
   window->resize(start + QSize(300, 200));
@@ -164,11 +194,11 @@ TEST_F(PromptWindowTest, ShowsPicturesAsThumbnailsAndEncodedTextDecoded) {
   auto window = makeWindow();
   window->show();
   QApplication::processEvents();
-  ASSERT_EQ(part<QTreeWidget>(*window, "conflictTable")->topLevelItemCount(), first.orderCount());
   EXPECT_EQ(part<QLineEdit>(*window, QString("valueEdit%1").arg(0))->text(),
             QString::fromUtf8("Jos\xC3\xA9 Br\xC3\xBCning"));
   EXPECT_EQ(part<QLineEdit>(*window, QString("valueEdit%1").arg(1))->text(), "Jose");
-  QTreeWidgetItem* picture = row(*window, first.ordinalOf(photo) - 1);
+  QTreeWidgetItem* picture = rowOf(*window, photo);
+  ASSERT_NE(picture, nullptr);
   EXPECT_FALSE(picture->icon(1).isNull());
   EXPECT_FALSE(picture->icon(2).isNull());
   EXPECT_EQ(picture->text(1), QString::fromUtf8("GIF, 2 \xC3\x97 2"));
@@ -178,8 +208,8 @@ TEST_F(PromptWindowTest, ShowsPicturesAsThumbnailsAndEncodedTextDecoded) {
   EXPECT_LE(height, 80);  // one row, not eight rows of letters
   // An edit of a quoted-printable field is shown as typed; pass 2 stores it encoded.
   typed = QString::fromUtf8("Ren\xC3\xA9");
-  window->editRow(row(*window, first.ordinalOf(fn) - 1));
-  EXPECT_EQ(row(*window, first.ordinalOf(fn) - 1)->text(2), QString::fromUtf8("Ren\xC3\xA9"));
+  window->editRow(rowOf(*window, fn));
+  EXPECT_EQ(rowOf(*window, fn)->text(2), QString::fromUtf8("Ren\xC3\xA9"));
   EXPECT_EQ(second.value(photo), before.value(photo));
   ASSERT_TRUE(applyFieldEdit(first, second, window->decision().edits.at(0)));
   EXPECT_EQ(second.value(fn), "Ren=C3=A9");
@@ -192,18 +222,18 @@ TEST_F(PromptWindowTest, ShowsPicturesAsThumbnailsAndEncodedTextDecoded) {
   huge.save(&buffer, "PNG");
   second.setValue(photo, bytes.toBase64().toStdString());
   auto large = makeWindow();
-  QTreeWidgetItem* named = row(*large, first.ordinalOf(photo) - 1);
+  QTreeWidgetItem* named = rowOf(*large, photo);
   EXPECT_TRUE(named->icon(2).isNull());
   EXPECT_EQ(named->text(2), QString::fromUtf8("PNG, 4001 \xC3\x97 4001"));
 }
 
 TEST_F(PromptWindowTest, MarksTheConflictingRow) {
   auto window = makeWindow();
-  QTreeWidgetItem* conflict = row(*window, 2);
+  QTreeWidgetItem* conflict = row(*window, 0);
   EXPECT_TRUE(conflict->font(0).bold());
   EXPECT_EQ(conflict->foreground(1).color(), QColor(255, 0, 0));
   EXPECT_FALSE(conflict->icon(0).isNull());
-  EXPECT_TRUE(row(*window, 1)->icon(0).isNull());
+  EXPECT_TRUE(row(*window, 2)->icon(0).isNull());
   EXPECT_EQ(part<QTreeWidget>(*window, "conflictTable")->currentItem(), conflict);
   // Selected, it keeps a red face rather than the selection's colour.
   window->show();
@@ -218,7 +248,8 @@ TEST_F(PromptWindowTest, MarksTheConflictingRow) {
 }
 
 TEST_F(PromptWindowTest, EachButtonAnswersItsIndex) {
-  for (int index = 0; index < 4; ++index) {
+  context.multipleValues = true;
+  for (int index = 0; index < 5; ++index) {
     auto window = makeWindow();
     window->show();
     part<QCheckBox>(*window, "applyToAllCheckBox")->setChecked(index % 2 == 1 || index == 3);
@@ -228,6 +259,16 @@ TEST_F(PromptWindowTest, EachButtonAnswersItsIndex) {
     EXPECT_EQ(window->decision().applyToRemaining, index == 1) << index;
     EXPECT_FALSE(window->isVisible());
   }
+  EXPECT_EQ(confirmations.size(), 1u);  // Keep Neither asked first
+  // Keep Neither refused at its question leaves the window open; Keep Both Values is for a
+  // field of several values only.
+  confirmed = false;
+  context.multipleValues = false;
+  auto window = makeWindow();
+  window->show();
+  part<QPushButton>(*window, QString("choiceButton%1").arg(3))->click();
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_FALSE(part<QPushButton>(*window, QString("choiceButton%1").arg(4))->isEnabled());
 }
 
 TEST_F(PromptWindowTest, StopCheckingKeepsBothAndEndsTheQuestions) {
@@ -257,14 +298,14 @@ TEST_F(PromptWindowTest, EscapeEnterAndClosingAnswerKeepBoth) {
 TEST_F(PromptWindowTest, DoubleClickTypesTheFieldForBothContacts) {
   auto window = makeWindow();
   typed = QString("Doe;Jonathan");
-  window->editRow(row(*window, 2));
+  window->editRow(row(*window, 0));
   ASSERT_EQ(prompts.size(), 1u);
-  EXPECT_EQ(prompts[0],
-            "Update Existing Data Field|Enter the value for the \"[name]\" field here:");
+  EXPECT_EQ(prompts[0], "Update Existing Data Field|Enter the value for the \"Name\" field here:");
+  EXPECT_EQ(initials[0], "Doe;John");          // the box starts with the value to edit
   EXPECT_EQ(first.value("N"), "Doe;John;;;");  // applied by pass 2, after the answer
   EXPECT_EQ(window->decision().edits, (std::vector<FieldEdit>{{"N", "Doe;Jonathan"}}));
-  EXPECT_EQ(row(*window, 2)->text(1), "Doe;Jonathan");
-  EXPECT_EQ(row(*window, 2)->text(2), "Doe;Jonathan");
+  EXPECT_EQ(row(*window, 0)->text(1), "Doe;Jonathan");
+  EXPECT_EQ(row(*window, 0)->text(2), "Doe;Jonathan");
   EXPECT_EQ(part<QLineEdit>(*window, QString("valueEdit%1").arg(0))->text(),
             "Doe John");  // the boxes keep what they showed
 }
@@ -272,15 +313,14 @@ TEST_F(PromptWindowTest, DoubleClickTypesTheFieldForBothContacts) {
 TEST_F(PromptWindowTest, ACancelledOrEmptyEditChangesNothing) {
   auto window = makeWindow();
   typed = std::nullopt;
-  window->editRow(row(*window, 4));
+  window->editRow(row(*window, 2));
   typed = QString();
-  window->editRow(row(*window, 4));
+  window->editRow(row(*window, 2));
   EXPECT_EQ(prompts.size(), 2u);
-  EXPECT_EQ(
-      prompts[0],
-      "Update Existing Data Field|Enter the value for the \"[telephone #];CELL\" field here:");
+  EXPECT_EQ(prompts[0],
+            "Update Existing Data Field|Enter the value for the \"Mobile\" field here:");
   EXPECT_TRUE(window->decision().edits.empty());
-  EXPECT_EQ(row(*window, 4)->text(1), "555");
+  EXPECT_EQ(row(*window, 2)->text(1), "555");
 }
 
 TEST_F(PromptWindowTest, EachContactShowsInItsOwnEncodingAndRefusesWhatItCannotHold) {
@@ -292,15 +332,19 @@ TEST_F(PromptWindowTest, EachContactShowsInItsOwnEncodingAndRefusesWhatItCannotH
             QString::fromUtf8("Jos\xC3\xA9"));
   EXPECT_EQ(part<QLineEdit>(*window, QString("valueEdit%1").arg(1))->text(),
             QString::fromUtf8("Jos\xC3\xA9"));
-  typed = QString::fromUtf8("Ren\xC3\xA9 \xCE\xA9 5");
-  window->editRow(row(*window, 3));
+  // A refused value stays in the box: the box asks again, starting from it.
+  inputs = {QString::fromUtf8("Ren\xC3\xA9 \xCE\xA9 5")};
+  typed = std::nullopt;
+  window->editRow(row(*window, 1));
+  ASSERT_EQ(initials.size(), 2u);
+  EXPECT_EQ(initials[1], QString::fromUtf8("Ren\xC3\xA9 \xCE\xA9 5"));
   ASSERT_EQ(notices.size(), 1u);
   EXPECT_TRUE(notices[0].startsWith("Contact (7) keeps this field in Windows-1252"))
       << notices[0].toStdString();
   EXPECT_TRUE(window->decision().edits.empty());
-  EXPECT_EQ(row(*window, 3)->text(2), QString::fromUtf8("Jos\xC3\xA9"));
+  EXPECT_EQ(row(*window, 1)->text(2), QString::fromUtf8("Jos\xC3\xA9"));
   typed = QString::fromUtf8("Ren\xC3\xA9");
-  window->editRow(row(*window, 3));
+  window->editRow(row(*window, 1));
   EXPECT_EQ(window->decision().edits, (std::vector<FieldEdit>{{"FN", "Ren\xC3\xA9"}}));
 }
 
@@ -327,8 +371,12 @@ TEST(PromptWindowCorpus, ShowingRealContactsChangesNoByte) {
       PromptContext context{
           &table[std::size_t(k)], &table[std::size_t(other)], k, other, conflictTag, {}};
       ConflictWindow window(context, nullptr);
-      ASSERT_EQ(part<QTreeWidget>(window, "conflictTable")->topLevelItemCount(),
-                table[std::size_t(k)].orderCount());
+      // Every field of the first contact has its row, whatever the second holds.
+      int fields = 0;
+      for (const FieldLine& line : fieldLines(table[std::size_t(k)], MatchRule())) {
+        fields += line.kind != FieldKind::Frame;
+      }
+      ASSERT_GE(part<QTreeWidget>(window, "conflictTable")->topLevelItemCount(), fields);
       part<QPushButton>(window, QString("choiceButton%1").arg(0))->click();
       EXPECT_TRUE(window.decision().edits.empty());
       ++shown;
