@@ -14,6 +14,7 @@
 #include "app/conflict_window.h"
 #include "app/info_windows.h"
 #include "app/qt_text.h"
+#include "app/review_window.h"
 #include "platform/line_writer.h"
 
 namespace palvren {
@@ -119,6 +120,10 @@ std::optional<std::string> QtWindowDialogs::askText(const std::string& prompt,
 
 ConflictDecision QtWindowDialogs::conflict(const PromptContext& context) {
   return showConflictPrompt(context, window_);
+}
+
+std::vector<bool> QtWindowDialogs::reviewMerges(const std::vector<MergeReview>& merges) {
+  return showMergeReview(merges, window_);
 }
 
 std::optional<std::vector<ImportField>> QtWindowDialogs::chooseColumns(

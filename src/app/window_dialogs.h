@@ -13,6 +13,7 @@ namespace palvren {
 
 struct PromptContext;
 struct ConflictDecision;
+struct MergeReview;
 
 // The modal dialogs and the file browser behind the main window. Tests replace them with a
 // script; the program uses the Qt ones.
@@ -35,6 +36,8 @@ class WindowDialogs : public SourceDialogRunner {
   virtual std::optional<std::string> askText(const std::string& prompt, const std::string& title,
                                              const std::string& initial) = 0;
   virtual ConflictDecision conflict(const PromptContext& context) = 0;
+  // The merges of pass 2 to keep (see CheckInterface::reviewMerges).
+  virtual std::vector<bool> reviewMerges(const std::vector<MergeReview>& merges) = 0;
   virtual void browse(const std::string& path) = 0;
   virtual void showAbout() = 0;
   virtual void showRedundancyLogic(const MatchRule& rule) = 0;
@@ -62,6 +65,7 @@ class QtWindowDialogs : public WindowDialogs {
              const std::vector<std::string>& buttons) override;
   std::optional<std::string> askText(const std::string& prompt, const std::string& title,
                                      const std::string& initial) override;
+  std::vector<bool> reviewMerges(const std::vector<MergeReview>& merges) override;
   ConflictDecision conflict(const PromptContext& context) override;
   std::optional<std::vector<ImportField>> chooseColumns(
       const std::vector<std::string>& header,

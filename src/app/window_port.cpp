@@ -83,4 +83,8 @@ ConflictDecision WindowPort::askConflict(const PromptContext& context) {
   return dialogs_.conflict(context);
 }
 
+std::vector<bool> WindowPort::reviewMerges(const std::vector<MergeReview>& merges) {
+  return dialogs_.reviewMerges(merges);
+}
+
 }  // namespace palvren

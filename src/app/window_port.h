@@ -39,6 +39,7 @@ class WindowPort : public UserInterface {
       const std::vector<std::vector<std::string>>& firstValues,
       const std::vector<ImportField>& proposed) override;
   ConflictDecision askConflict(const PromptContext& context) override;
+  std::vector<bool> reviewMerges(const std::vector<MergeReview>& merges) override;
 
  private:
   // Throws what the person asked for: RunAbandoned after Exit, RunStopped after Stop.

@@ -262,6 +262,11 @@ RunOutcome runSplit(Branch& branch) {
             splitWithRedundancyCheck(input, ui, options.checkOptions, options.naming, branch.io(),
                                      &report, branch.plan, branch.converter());
         branch.report = report.text();
+        if (written.count > 0) {
+          branch.summary = JoinSummary{branch.contacts, report.identicalCount(),
+                                       report.mergedCount(), written.count}
+                               .text();
+        }
         return written;
       },
       itself);

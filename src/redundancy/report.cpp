@@ -113,7 +113,8 @@ void RedundancyReport::added(const std::vector<std::string>& fields) {
 }
 
 void RedundancyReport::undone(const std::vector<MergeReview>& reviews,
-                              const std::vector<bool>& kept) {
+                              const std::vector<bool>& kept, int restored) {
+  merged_ -= restored;
   for (std::size_t k = 0; k < reviews.size() && k < kept.size(); ++k) {
     if (kept[k]) continue;
     lines_.push_back("Undone in the review, written as they were:");

@@ -36,7 +36,8 @@ class RedundancyReport {
   void added(const std::vector<std::string>& fields);
   void merged(int removed);
   // The merges the person undid in the review, in its words.
-  void undone(const std::vector<MergeReview>& reviews, const std::vector<bool>& kept);
+  // restored: how many removed contacts came back.
+  void undone(const std::vector<MergeReview>& reviews, const std::vector<bool>& kept, int restored);
   void keptBoth();
   void removedBoth(int first, int second);
   void stoppedChecking();

@@ -46,8 +46,9 @@ int reviewMerges(const MergeReviewLog& log, ContactList& list, ContactTable& tab
   const std::vector<MergeReview> reviews = log.reviews();
   if (reviews.empty()) return 0;
   const std::vector<bool> kept = ui.reviewMerges(reviews);
-  if (report) report->undone(reviews, kept);
-  return log.undo(kept, list, table);
+  const int restored = log.undo(kept, list, table);
+  if (report) report->undone(reviews, kept, restored);
+  return restored;
 }
 
 // The field two contacts matched on: the first e-mail, telephone or address they share.

@@ -252,6 +252,10 @@ TEST(Cli, TheCheckReportsWhatItDidAndADryRunWritesNothing) {
   EXPECT_EQ(real.status, 0) << real.err;
   EXPECT_NE(readBytes(folder.file("report.txt")).find("  merged; contact 2 removed"),
             std::string::npos);
+  EXPECT_NE(real.out.find("3 contacts read, 0 identical contacts removed, 1 similar contacts "
+                          "merged, 2 contacts written."),
+            std::string::npos)
+      << real.out;
   EXPECT_EQ(run({"split", folder.file("in.vcf"), "--dry-run"}).status, 2);  // needs --check
 
   // A conversion reports what it changed, with or without the check, and a dry run writes nothing.

@@ -19,12 +19,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTreeWidget>
 #include <QUrl>
 #include <cmath>
 #include <deque>
 #include <functional>
 #include <map>
 
+#include "app/conflict_window.h"
 #include "app/elided_label.h"
 #include "app/qt_text.h"
 #include "app/settings.h"
@@ -32,6 +34,7 @@
 #include "app/window_port.h"
 #include "driver/run_driver.h"
 #include "gui/scripted_dialogs.h"
+#include "platform/file_system.h"
 #include "support/temp_folder.h"
 #include "vcard/merge_recombine.h"
 #include "vcard/selection.h"
@@ -495,6 +498,79 @@ TEST_F(MainWindowTest, AMergeWithTheCheckWritesOneCleanFileAndOffersTheReport) {
                 "3 cards have been combined into...\r\n\r\n\"" + folder.file(combinedFileName()) +
                 "\"\r\n4 contacts read, 1 identical contacts removed, 0 similar contacts "
                 "merged, 3 contacts written."),
+            std::string::npos)
+      << dialogs->messages.back().text;
+}
+
+// One person from two programs is asked about whole and merged into one contact of one version;
+// an answer for all never reaches a pair named otherwise; the review undoes what the person
+// unticks, writing those contacts byte for byte as they were.
+TEST_F(MainWindowTest, Pass2MergesAcrossProgramsAsksWholeAndIsReviewed) {
+  TempFolder folder;
+  const std::string sarah =
+      "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Sarah Brown\r\nEMAIL:info@acme.example\r\nNOTE:a\r\n"
+      "END:VCARD\r\n";
+  const std::string peter =
+      "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Peter Brown\r\nEMAIL:info@acme.example\r\nNOTE:b\r\n"
+      "END:VCARD\r\n";
+  dialogs->choices = {folder.write(
+      "in.vcf",
+      "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:M=FCller;"
+      "J=FCrgen;;;\r\nFN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:J=FCrgen M=FCller\r\n"
+      "EMAIL:j@x.de\r\nTEL;CELL:111\r\nEND:VCARD\r\n"
+      "BEGIN:VCARD\r\nVERSION:3.0\r\nN:M\xC3\xBCller;J\xC3\xBCrgen;;;\r\n"
+      "FN:J\xC3\xBCrgen M\xC3\xBCller\r\nEMAIL:j@x.de\r\nTEL;TYPE=CELL:222\r\n"
+      "EMAIL;TYPE=WORK:jm@work.de\r\nEND:VCARD\r\n" +
+          sarah + peter +
+          "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nEMAIL:ann@x.org\r\nTEL:1\r\nEND:VCARD\r\n"
+          "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nEMAIL:ann@x.org\r\nTEL:2\r\nEND:VCARD\r\n")};
+  std::vector<std::string> asked;
+  dialogs->conflictAnswer = [&](const PromptContext& context) {
+    asked.push_back(context.conflictTag);
+    ConflictWindow shown(context, nullptr);
+    auto* table = shown.findChild<QTreeWidget*>("conflictTable");
+    if (asked.size() == 1) {  // the 2.1 and the 3.0 contact side by side, both columns filled
+      EXPECT_EQ(table->topLevelItem(0)->text(0), "Name");
+      EXPECT_EQ(table->topLevelItem(0)->text(1), QString::fromUtf8("M\xC3\xBCller J\xC3\xBCrgen"));
+      EXPECT_EQ(table->topLevelItem(0)->text(2), table->topLevelItem(0)->text(1));
+      ConflictDecision both(ConflictChoice::KeepBothValues);
+      both.applyToRemaining = true;
+      return both;
+    }
+    EXPECT_FALSE(context.namesAgree);  // Sarah and Peter: put to the person
+    return ConflictDecision(ConflictChoice::KeepOption1);
+  };
+  dialogs->reviewAnswer = [](const std::vector<MergeReview>& merges) {
+    std::vector<bool> kept(merges.size(), true);
+    if (kept.size() == 3) kept[1] = false;  // Sarah and Peter are two people after all
+    return kept;
+  };
+  window->show();
+  click(check());
+  click(option("passButtons", 1));
+  click(button("runButton"));
+  EXPECT_EQ(asked, (std::vector<std::string>{"TEL;TYPE=CELL", "FN", "NOTE"}));
+  ASSERT_EQ(dialogs->reviews.size(), 1u);
+  ASSERT_EQ(dialogs->reviews[0].size(), 3u);
+  EXPECT_NE(dialogs->reviews[0][1].steps[0].find("Contact (2) Sarah Brown and Contact (3) Peter "
+                                                 "Brown: Same e-mail: info@acme.example"),
+            std::string::npos)
+      << dialogs->reviews[0][1].steps[0];
+  EXPECT_NE(dialogs->reviews[0][2].steps[0].find("decided by an answer for all"),
+            std::string::npos);
+  const std::string split = folder.file("Split-vCards/");
+  EXPECT_EQ(testing::readBytes(split + "contact0001.vcf"),
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nN:M\xC3\xBCller;J\xC3\xBCrgen;;;\r\n"
+            "FN:J\xC3\xBCrgen M\xC3\xBCller\r\nEMAIL:j@x.de\r\nTEL;TYPE=CELL:111\r\n"
+            "TEL;TYPE=CELL:222\r\nEMAIL;TYPE=WORK:jm@work.de\r\nEND:VCARD\r\n");
+  EXPECT_EQ(testing::readBytes(split + "contact0002.vcf"), sarah);
+  EXPECT_EQ(testing::readBytes(split + "contact0003.vcf"), peter);
+  EXPECT_EQ(testing::readBytes(split + "contact0004.vcf"),
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nEMAIL:ann@x.org\r\nTEL:1\r\nTEL:2\r\n"
+            "END:VCARD\r\n");
+  EXPECT_FALSE(pathTaken(split + "contact0005.vcf"));
+  EXPECT_NE(dialogs->messages.back().text.find("6 contacts read, 0 identical contacts removed, 2 "
+                                               "similar contacts merged, 4 contacts written."),
             std::string::npos)
       << dialogs->messages.back().text;
 }

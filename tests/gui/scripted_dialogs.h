@@ -67,6 +67,10 @@ class ScriptedDialogs : public WindowDialogs {
   ConflictDecision conflict(const PromptContext& context) override {
     return conflictAnswer ? conflictAnswer(context) : ConflictDecision();
   }
+  std::vector<bool> reviewMerges(const std::vector<MergeReview>& merges) override {
+    reviews.push_back(merges);
+    return reviewAnswer ? reviewAnswer(merges) : std::vector<bool>(merges.size(), true);
+  }
   void browse(const std::string& path) override {
     browsed.push_back(path);
     events.push_back("browse:" + path);
@@ -97,6 +101,8 @@ class ScriptedDialogs : public WindowDialogs {
   std::function<void()> whileAsking;
   std::function<void()> whileMessage;
   std::function<ConflictDecision(const PromptContext&)> conflictAnswer;
+  std::function<std::vector<bool>(const std::vector<MergeReview>&)> reviewAnswer;
+  std::vector<std::vector<MergeReview>> reviews;
   std::deque<bool> confirmAnswers;
   std::deque<int> chooseAnswers;  // the first button when none is left
   std::vector<std::vector<std::string>> chosenAmong;
