@@ -205,6 +205,8 @@ std::string decodeQuotedPrintable(std::string_view value) {
       i += 2;  // a soft line break
     } else if (rest.starts_with("\n")) {
       i += 1;
+    } else if (rest.empty()) {
+      // A soft break that ends the value, as some phones write one: nothing follows it.
     } else if (rest.size() >= 2 && hexDigit(rest[0]) >= 0 && hexDigit(rest[1]) >= 0) {
       bytes.push_back(char(hexDigit(rest[0]) * 16 + hexDigit(rest[1])));
       i += 2;

@@ -37,8 +37,8 @@ std::string_view charsetOf(std::string_view tag);
 
 // Lines folded with a leading space or tab joined again (the CR LF and that one character go).
 std::string unfold(std::string_view value);
-// Quoted-printable undone: "=XX" becomes its byte, "=" at a line end joins the next line, and an
-// "=" that starts no escape stays as it is.
+// Quoted-printable undone: "=XX" becomes its byte, "=" at a line end joins the next line (at the
+// value's end it goes), and any other "=" that starts no escape stays as it is.
 std::string decodeQuotedPrintable(std::string_view value);
 // Quoted-printable on one line: "=", controls, bytes above 126 and a trailing space escaped;
 // separators (";", ",") stay as they are.

@@ -89,11 +89,34 @@ bool startsFoldedTag(std::string_view line) {
   return end > 0 && end != std::string_view::npos && line[end] == ';';
 }
 
+// Whether a line starts a property this program knows by name (or an X- one): a group, the
+// name, then ";" or ":".
+bool startsKnownProperty(std::string_view line) {
+  static constexpr std::string_view kNames[] = {
+      "ADR",   "AGENT", "ANNIVERSARY", "BDAY",  "BEGIN",    "CATEGORIES", "CLASS", "EMAIL",
+      "END",   "FN",    "GENDER",      "GEO",   "IMPP",     "KEY",        "KIND",  "LABEL",
+      "LANG",  "LOGO",  "MAILER",      "N",     "NICKNAME", "NOTE",       "ORG",   "PHOTO",
+      "PRODID", "REV",  "ROLE",        "SOUND", "TEL",      "TITLE",      "TZ",    "UID",
+      "URL",   "VERSION"};
+  const std::size_t end = line.find_first_of(";:");
+  if (end == std::string_view::npos) return false;
+  std::string_view name = line.substr(0, end);
+  if (const std::size_t dot = name.find('.'); dot != std::string_view::npos) {
+    name.remove_prefix(dot + 1);
+  }
+  if (name.empty() || name.find_first_of(" \t=") != std::string_view::npos) return false;
+  const std::string upper = toUpperAscii(name);
+  if (upper.starts_with("X-")) return true;
+  return std::find(std::begin(kNames), std::end(kNames), upper) != std::end(kNames);
+}
+
 // Whether a line goes on the logical line before it (a property's tag and value, as read, from
-// its first physical line to its last) rather than starting one.
+// its first physical line to its last) rather than starting one. Some phones end a
+// quoted-printable value with a soft break and nothing after it: a known property on the next
+// line starts anew.
 bool continues(std::string_view first, std::string_view last, std::string_view line) {
   const bool softBreak = last.ends_with('=') && isQuotedPrintable(first.substr(0, first.find(':')));
-  if (softBreak) return true;
+  if (softBreak) return !startsKnownProperty(line);
   if (line.front() == ' ' || line.front() == '\t') return true;
   // A line without a colon goes on the value before it (unindented base64, a line break
   // written as it stands), unless it starts a folded tag.
