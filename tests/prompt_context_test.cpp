@@ -2,32 +2,39 @@
 
 #include <gtest/gtest.h>
 
+#include "redundancy/field_key.h"
 #include "support/records.h"
 
 namespace palvren {
 namespace {
 
-TEST(PromptText, TagDisplayNamesHoldSixExactKeys) {
-  EXPECT_EQ(tagDisplayNames().entries().size(), 6u);
-  EXPECT_EQ(tagDisplayNames().lookup("TEL"), "[telephone #]");
-  EXPECT_EQ(tagDisplayNames().lookup("tel"), "");
-  EXPECT_EQ(tagDisplayNames().lookup("TEL;HOME"), "");
-  EXPECT_EQ(tagDisplayNames().lookup("N"), "[name]");
-  EXPECT_EQ(tagDisplayNames().lookup("NAME"), "[name]");
-}
-
-TEST(PromptText, TagDisplayNameReplacesOnlyTheLeadingPropertyName) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"TEL", "[telephone #]"},
-      {"TEL;TYPE=CELL", "[telephone #];TYPE=CELL"},
-      {"ADR;HOME", "[address];HOME"},
-      {"N;LANGUAGE=en", "[name];LANGUAGE=en"},
-      {"EMAIL;INTERNET", "EMAIL;INTERNET"},
-      {"tel;cell", "tel;cell"},
-      {"  BEGIN  ", "BEGIN"},
-      {"", ""},
+// One field, however a program spells it, has one key and is named in a person's words.
+TEST(PromptText, FieldsAreKeyedWhateverTheirSpellingAndNamedInWords) {
+  const std::vector<std::vector<std::string>> sameField = {
+      {"TEL;CELL", "TEL;TYPE=CELL", "tel;type=cell;pref", "item1.TEL;TYPE=CELL,VOICE"},
+      {"EMAIL", "EMAIL;INTERNET", "item1.EMAIL;type=INTERNET", "EMAIL;TYPE=pref"},
+      {"N", "N;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE", "N;LANGUAGE=en"},
+      // A single field is one field whatever its types.
+      {"PHOTO;ENCODING=b;TYPE=JPEG", "PHOTO;VALUE=uri", "PHOTO;JPEG;ENCODING=BASE64"},
   };
-  for (const auto& [tag, shown] : cases) EXPECT_EQ(tagDisplayName(tag), shown) << tag;
+  for (const auto& spellings : sameField) {
+    for (const std::string& tag : spellings) EXPECT_EQ(fieldKeyOf(tag), fieldKeyOf(spellings[0]));
+  }
+  EXPECT_NE(fieldKeyOf("TEL;HOME"), fieldKeyOf("TEL;WORK"));
+  EXPECT_NE(fieldKeyOf("EMAIL;HOME"), fieldKeyOf("EMAIL"));
+  EXPECT_NE(fieldKeyOf("NOTE"), fieldKeyOf("N"));
+  const std::pair<std::string, std::string> words[] = {
+      {"N;LANGUAGE=en", "Name"},
+      {"TEL;CELL", "Mobile"},
+      {"TEL;TYPE=WORK,VOICE", "Work phone"},
+      {"TEL;WORK;FAX", "Work fax"},
+      {"EMAIL;TYPE=HOME", "Home e-mail"},
+      {"item1.EMAIL", "E-mail"},
+      {"PHOTO;ENCODING=b", "Photo"},
+      {"X-SKYPE", "X-SKYPE"},
+      {"  tel  ", "Telephone"},
+  };
+  for (const auto& [tag, said] : words) EXPECT_EQ(fieldWords(tag), said) << tag;
 }
 
 TEST(PromptValues, ValueForDisplayTurnsSeparatorsIntoSingleSpaces) {

@@ -136,8 +136,7 @@ ConflictWindow::ConflictWindow(const PromptContext& context, QWidget* parent, In
   }
   if (!confirm_) {
     confirm_ = [this](const QString& text) {
-      return QMessageBox::question(this, "Keep Neither", text,
-                                   QMessageBox::Yes | QMessageBox::No,
+      return QMessageBox::question(this, "Keep Neither", text, QMessageBox::Yes | QMessageBox::No,
                                    QMessageBox::No) == QMessageBox::Yes;
     };
   }
@@ -207,12 +206,12 @@ void ConflictWindow::buildAnswers() {
                                       "'s value and merge the two contacts",
                                   1);
   choiceButtons[2] = answerButton(this, "Keep Option 2",
-                                  "This is the correct information for this field: keep " +
-                                      second + "'s value and merge the two contacts",
+                                  "This is the correct information for this field: keep " + second +
+                                      "'s value and merge the two contacts",
                                   2);
-  choiceButtons[3] = answerButton(
-      this, "Keep Neither", "Both options are garbage: remove both contacts (asks first)", 3);
-  choiceButtons[4] = answerButton(this, "Keep Both &Values",
+  choiceButtons[3] = answerButton(this, "Keep Neither",
+                                  "Both options are garbage: remove both contacts (asks first)", 3);
+  choiceButtons[4] = answerButton(this, "Keep Both Values",
                                   "Both values are right: keep them both in the merged contact "
                                   "(for a field that holds several, such as e-mails)",
                                   4);
@@ -275,8 +274,8 @@ void ConflictWindow::buildLayout() {
   layout->addLayout(control);
   layout->setStretchFactor(conflictTable, 1);
   // Tab follows the window from top to bottom; the value boxes are read, not typed in.
-  QWidget* tabOrder[] = {conflictTable,    choiceButtons[1], choiceButtons[2],
-                         choiceButtons[4], choiceButtons[0], choiceButtons[3],
+  QWidget* tabOrder[] = {conflictTable,      choiceButtons[1],  choiceButtons[2],
+                         choiceButtons[4],   choiceButtons[0],  choiceButtons[3],
                          applyToAllCheckBox, stopCheckingButton};
   for (std::size_t i = 0; i + 1 < std::size(tabOrder); ++i) {
     setTabOrder(tabOrder[i], tabOrder[i + 1]);
@@ -350,7 +349,8 @@ void ConflictWindow::showField(QTreeWidgetItem* row, int column, const ContactRe
 }
 
 QString ConflictWindow::valueToEdit(const ConflictRow& field) const {
-  const ContactRecord& contact = field.firstOrdinal ? *context_.firstContact : *context_.secondContact;
+  const ContactRecord& contact =
+      field.firstOrdinal ? *context_.firstContact : *context_.secondContact;
   const int ordinal = field.firstOrdinal ? field.firstOrdinal : field.secondOrdinal;
   const std::string_view tag = contact.tagAt(ordinal);
   if (inlineImage(tag, contact.valueAt(ordinal))) return {};

@@ -54,7 +54,7 @@ std::string spokenName(std::string_view upperName, const std::vector<std::string
   const char* where = has("work") ? "Work " : has("home") ? "Home " : "";
   if (upperName == "TEL") {
     if (has("cell")) return "Mobile";
-    if (has("fax")) return std::string(where) + "Fax";
+    if (has("fax")) return *where ? std::string(where) + "fax" : "Fax";
     if (has("pager")) return "Pager";
     return *where ? std::string(where) + "phone" : "Telephone";
   }

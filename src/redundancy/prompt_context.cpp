@@ -6,38 +6,6 @@
 
 namespace palvren {
 
-namespace {
-const std::string kNoDisplayName;
-}  // namespace
-
-const std::string& TagDisplayNameTable::lookup(std::string_view key) const {
-  for (const auto& [entryKey, display] : entries_) {
-    if (entryKey == key) return display;
-  }
-  return kNoDisplayName;
-}
-
-TagDisplayNameTable::TagDisplayNameTable()
-    : entries_{{"N", "[name]"},      {"NAME", "[name]"},        {"FN", "[formatted name]"},
-               {"ADR", "[address]"}, {"ORG", "[organization]"}, {"TEL", "[telephone #]"}} {}
-
-const TagDisplayNameTable& tagDisplayNames() {
-  static const TagDisplayNameTable table;
-  return table;
-}
-
-std::string tagDisplayName(std::string_view tag) {
-  const std::string& whole = tagDisplayNames().lookup(tag);
-  if (!whole.empty()) return whole;
-  std::size_t semicolon = tag.find(';');
-  if (semicolon != std::string_view::npos) {
-    // Only the leading property name is replaced: "N;LANGUAGE=en" reads "[name];LANGUAGE=en".
-    const std::string& display = tagDisplayNames().lookup(tag.substr(0, semicolon));
-    if (!display.empty()) return display + std::string(tag.substr(semicolon));
-  }
-  return std::string(trimSpaces(tag));
-}
-
 std::string valueForDisplay(std::string_view value) {
   if (value.find(';') == std::string_view::npos) return std::string(value);
   std::string spaced(value);

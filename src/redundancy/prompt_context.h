@@ -132,22 +132,6 @@ std::optional<EditRefusal> refusalOfEdit(const PromptContext& context, const Fie
 std::string fieldForDisplay(const ContactRecord& contact, std::string_view tag);
 std::string fieldForDisplay(std::string_view tag, std::string_view value);
 
-// The readable tag names, keys matched exactly: a constant table.
-class TagDisplayNameTable {
- public:
-  TagDisplayNameTable();
-  // The display text of a key matched exactly; the empty text for an unknown key.
-  const std::string& lookup(std::string_view key) const;
-  const std::vector<std::pair<std::string, std::string>>& entries() const { return entries_; }
-
- private:
-  std::vector<std::pair<std::string, std::string>> entries_;
-};
-
-const TagDisplayNameTable& tagDisplayNames();
-
-// The text shown for a tag in the conflict window's first column.
-std::string tagDisplayName(std::string_view tag);
 // The text shown for a value: semicolons turned into single spaces, trimmed.
 std::string valueForDisplay(std::string_view value);
 // The typed text, trimmed, followed by as many ";" as old ends with.

@@ -112,6 +112,16 @@ void RedundancyReport::added(const std::vector<std::string>& fields) {
   lines_.push_back(line);
 }
 
+void RedundancyReport::review(const std::vector<MergeReview>& reviews) {
+  lines_.push_back("Review of pass 2, before anything was written:");
+  for (std::size_t k = 0; k < reviews.size(); ++k) {
+    for (std::size_t step = 0; step < reviews[k].steps.size(); ++step) {
+      lines_.push_back((step == 0 ? "  " + std::to_string(k + 1) + ". " : "     then ") +
+                       reviews[k].steps[step]);
+    }
+  }
+}
+
 void RedundancyReport::undone(const std::vector<MergeReview>& reviews,
                               const std::vector<bool>& kept, int restored) {
   merged_ -= restored;

@@ -36,6 +36,8 @@ class RedundancyReport {
   void added(const std::vector<std::string>& fields);
   void merged(int removed);
   // The merges the person undid in the review, in its words.
+  // The merges and removals of pass 2 as its review lists them, before anything is written.
+  void review(const std::vector<MergeReview>& reviews);
   // restored: how many removed contacts came back.
   void undone(const std::vector<MergeReview>& reviews, const std::vector<bool>& kept, int restored);
   void keptBoth();

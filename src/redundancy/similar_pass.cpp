@@ -45,6 +45,7 @@ int reviewMerges(const MergeReviewLog& log, ContactList& list, ContactTable& tab
                  CheckInterface& ui, RedundancyReport* report) {
   const std::vector<MergeReview> reviews = log.reviews();
   if (reviews.empty()) return 0;
+  if (report) report->review(reviews);
   const std::vector<bool> kept = ui.reviewMerges(reviews);
   const int restored = log.undo(kept, list, table);
   if (report) report->undone(reviews, kept, restored);
