@@ -22,6 +22,7 @@
 #include "app/conflict_window.h"
 #include "app/info_windows.h"
 #include "app/main_window.h"
+#include "app/review_window.h"
 #include "app/window_dialogs.h"
 #include "redundancy/contact_model.h"
 #include "redundancy/prompt_context.h"
@@ -90,6 +91,9 @@ class ShotDialogs : public palvren::WindowDialogs {
   }
   palvren::ConflictDecision conflict(const palvren::PromptContext&) override {
     return palvren::ConflictChoice::KeepOption1;
+  }
+  std::vector<bool> reviewMerges(const std::vector<palvren::MergeReview>& merges) override {
+    return std::vector<bool>(merges.size(), true);
   }
   void browse(const std::string&) override {}
   void showAbout() override {}
@@ -243,9 +247,11 @@ int main(int argc, char** argv) {
   save(about, folder, "about.png");
   palvren::MoreWindow more(&window, palvren::MatchRule());
   save(more, folder, "redundancy_logic.png");
-  // A phone's pair: quoted-printable names and photos.
+  // One person from two programs: a phone's vCard 2.1 (quoted-printable names) and a mail
+  // program's 3.0, with two photos.
   const char* name = "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE";
   const char* photo = "PHOTO;ENCODING=BASE64;TYPE=JPEG";
+  const char* secondPhoto = "PHOTO;ENCODING=b;TYPE=JPEG";
   auto first = contact({{"BEGIN", "VCARD"},
                         {"VERSION", "2.1"},
                         {"N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE", "Br=C3=BCning;Jos=C3=A9;;;"},
@@ -254,14 +260,33 @@ int main(int argc, char** argv) {
                         {"EMAIL;INTERNET", "jose.bruening@example.org"},
                         {photo, portrait(QColor(120, 170, 220), QColor(250, 220, 190), "JPEG")},
                         {"END", "VCARD"}});
-  auto second = contact({{"BEGIN", "VCARD"},
-                         {"VERSION", "2.1"},
-                         {"N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE", "Bruning;Jose;;;"},
-                         {name, "Jose Bruning"},
-                         {"EMAIL;INTERNET", "jose.bruening@example.org"},
-                         {photo, portrait(QColor(230, 200, 120), QColor(140, 100, 70), "JPEG")},
-                         {"END", "VCARD"}});
-  palvren::PromptContext context{&first, &second, 3, 7, name, {}};
+  auto second =
+      contact({{"BEGIN", "VCARD"},
+               {"VERSION", "3.0"},
+               {"N", "Br\xC3\xBCning;Jos\xC3\xA9;;;"},
+               {"FN", "Jos\xC3\xA9 Br\xC3\xBCning"},
+               {"EMAIL;TYPE=INTERNET", "jose.bruening@example.org"},
+               {"TEL;TYPE=WORK", "+49 30 901820"},
+               {secondPhoto, portrait(QColor(230, 200, 120), QColor(140, 100, 70), "JPEG")},
+               {"END", "VCARD"}});
+  palvren::PromptContext context{&first, &second, 3,
+                                 7,      photo,   "Same e-mail: jose.bruening@example.org"};
+  context.secondTag = secondPhoto;
+  context.matchedKey = "EMAIL";
+  const std::vector<palvren::MergeReview> merges = {
+      {{"Merged, decided by you: Contact (3) Jos\xC3\xA9 Br\xC3\xBCning and Contact (7) "
+        "Jos\xC3\xA9 Br\xC3\xBCning \u2014 Same e-mail: jose.bruening@example.org"},
+       false},
+      {{"Merged, no conflict to decide: Contact (12) Ann Lee and Contact (40) Ann Lee \u2014 Same "
+        "telephone and name: 555 0100, Ann Lee",
+        "Merged, decided by an answer for all remaining conflicts: Contact (12) Ann Lee and "
+        "Contact (41) Ann Lee \u2014 Same e-mail: ann@example.org"},
+       false},
+      {{"Both removed (Keep Neither), decided by you: Contact (20) Sarah Brown and Contact (21) "
+        "Peter Brown \u2014 Same e-mail: info@acme.example"},
+       true}};
+  palvren::ReviewWindow review(merges, &window);
+  save(review, folder, "review_window.png");
   palvren::ConflictWindow prompt(context, &window);
   save(prompt, folder, "conflict_window.png");
   runShots(folder, "");
@@ -274,5 +299,7 @@ int main(int argc, char** argv) {
   saveColumnMapping(folder, "_dark", &window);
   palvren::ConflictWindow promptDark(context, &window);
   save(promptDark, folder, "conflict_window_dark.png");
+  palvren::ReviewWindow reviewDark(merges, &window);
+  save(reviewDark, folder, "review_window_dark.png");
   return 0;
 }

@@ -81,4 +81,18 @@ QIcon conflictArrowIcon() {
   return QIcon(pixmap);
 }
 
+QIcon matchedFieldIcon() {
+  QPixmap pixmap(16, 16);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  QPen pen(QColor(30, 150, 60));  // a green that reads on light and dark rows
+  pen.setWidthF(2.5);
+  pen.setCapStyle(Qt::RoundCap);
+  pen.setJoinStyle(Qt::RoundJoin);
+  painter.setPen(pen);
+  painter.drawPolyline(QPolygonF({QPointF(2.5, 8.5), QPointF(6.5, 12.5), QPointF(13.5, 3.5)}));
+  return QIcon(pixmap);
+}
+
 }  // namespace palvren

@@ -98,7 +98,8 @@ QPushButton* answerButton(QWidget* parent, const QString& caption, const QString
   button->setObjectName(QString("choiceButton%1").arg(index));
   button->setToolTip(tip);
   button->setStyleSheet(
-      "QPushButton { background-color: rgb(192, 255, 192); color: black; padding: 4px 10px; }");
+      "QPushButton { background-color: rgb(192, 255, 192); color: black; padding: 4px 10px; }"
+      "QPushButton:disabled { background-color: rgb(222, 232, 222); color: rgb(120, 120, 120); }");
   button->setMinimumHeight(495 / kTwipsPerPixel);
   return button;
 }
@@ -324,7 +325,7 @@ void ConflictWindow::markRow(QTreeWidgetItem* row, const ConflictRow& field) {
   }
   row->setToolTip(0, displayText(field.label) + " (" + tags + ")");
   if (field.matched) {
-    row->setIcon(0, style()->standardIcon(QStyle::SP_DialogApplyButton));
+    row->setIcon(0, matchedFieldIcon());
     row->setToolTip(0, row->toolTip(0) + "\nThe two contacts matched on this field");
   }
   if (!field.conflict) return;

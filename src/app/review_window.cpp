@@ -1,11 +1,12 @@
 #include "app/review_window.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QHeaderView>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QTreeWidget>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "app/artwork.h"
@@ -15,24 +16,27 @@ namespace palvren {
 
 namespace {
 
-QTreeWidgetItem* entryOf(const MergeReview& merge, QTreeWidget* list) {
-  auto* item = new QTreeWidgetItem(list);
-  const QString first = displayText(merge.steps.front());
-  item->setText(0, merge.steps.size() > 1
-                       ? first + QString(" (and %1 more)").arg(merge.steps.size() - 1)
-                       : first);
-  item->setCheckState(0, Qt::Checked);
-  item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-  item->setToolTip(0, merge.removal ? "Untick to keep these contacts: they were both removed"
-                                    : "Untick to write these contacts as they were, unmerged");
-  if (merge.steps.size() > 1) {
-    for (const std::string& step : merge.steps) {
-      auto* child = new QTreeWidgetItem(item);
-      child->setText(0, displayText(step));
-      child->setFlags(Qt::ItemIsEnabled);
-    }
+// One entry: its box, and its steps in words, wrapped to the window's width.
+QWidget* entryOf(const MergeReview& merge, int index, QCheckBox*& box) {
+  auto* entry = new QWidget;
+  box = new QCheckBox(entry);
+  box->setObjectName(QString("reviewBox%1").arg(index));
+  box->setChecked(true);
+  box->setToolTip(merge.removal ? "Untick to keep these contacts: they were both removed"
+                                : "Untick to write these contacts as they were, unmerged");
+  QString text;
+  for (const std::string& step : merge.steps) {
+    text += (text.isEmpty() ? "" : "\n") + displayText(step);
   }
-  return item;
+  auto* label = new QLabel(text, entry);
+  label->setWordWrap(true);
+  label->setBuddy(box);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  auto* layout = new QHBoxLayout(entry);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->addWidget(box, 0, Qt::AlignTop);
+  layout->addWidget(label, 1);
+  return entry;
 }
 
 }  // namespace
@@ -48,30 +52,35 @@ ReviewWindow::ReviewWindow(const std::vector<MergeReview>& merges, QWidget* pare
       "nothing has been written yet.",
       this);
   intro->setWordWrap(true);
-  mergeList = new QTreeWidget(this);
-  mergeList->setObjectName("mergeList");
-  mergeList->setHeaderHidden(true);
-  mergeList->setColumnCount(1);
-  mergeList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  for (const MergeReview& merge : merges) entryOf(merge, mergeList);
+  auto* list = new QWidget;
+  list->setObjectName("mergeList");
+  auto* rows = new QVBoxLayout(list);
+  for (std::size_t k = 0; k < merges.size(); ++k) {
+    QCheckBox* box = nullptr;
+    rows->addWidget(entryOf(merges[k], int(k), box));
+    boxes_.push_back(box);
+  }
+  rows->addStretch(1);
+  auto* scroll = new QScrollArea(this);
+  scroll->setWidget(list);
+  scroll->setWidgetResizable(true);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   buttons->button(QDialogButtonBox::Ok)->setText("&Write the Files");
   buttons->button(QDialogButtonBox::Ok)->setObjectName("okButton");
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(intro);
-  layout->addWidget(mergeList, 1);
+  layout->addWidget(scroll, 1);
   layout->addWidget(buttons);
   // Sized to its list, within the screen.
-  const int rows = std::min<int>(int(merges.size()), 20);
-  const int rowHeight = mergeList->sizeHintForRow(0) > 0 ? mergeList->sizeHintForRow(0) : 20;
-  int widest = 0;
-  for (int k = 0; k < mergeList->topLevelItemCount(); ++k) {
-    widest = std::max(
-        widest, mergeList->fontMetrics().horizontalAdvance(mergeList->topLevelItem(k)->text(0)));
-  }
-  const int width = std::max(480, widest + 80);
-  QSize size(width, rows * rowHeight + 140);
+  constexpr int kWidth = 680;
+  list->setFixedWidth(kWidth - 40);
+  const int listHeight = list->heightForWidth(kWidth - 40) > 0 ? list->heightForWidth(kWidth - 40)
+                                                               : list->sizeHint().height();
+  list->setMinimumWidth(0);
+  list->setMaximumWidth(QWIDGETSIZE_MAX);
+  QSize size(kWidth, listHeight + intro->sizeHint().height() + 90);
   if (const QScreen* shown = screen()) {
     size = size.boundedTo(shown->availableGeometry().size() - QSize(16, 48));
   }
@@ -80,9 +89,7 @@ ReviewWindow::ReviewWindow(const std::vector<MergeReview>& merges, QWidget* pare
 
 std::vector<bool> ReviewWindow::kept() const {
   std::vector<bool> kept;
-  for (int k = 0; k < mergeList->topLevelItemCount(); ++k) {
-    kept.push_back(mergeList->topLevelItem(k)->checkState(0) == Qt::Checked);
-  }
+  for (const QCheckBox* box : boxes_) kept.push_back(box->isChecked());
   return kept;
 }
 

@@ -5,7 +5,7 @@
 
 #include "redundancy/prompt_context.h"
 
-class QTreeWidget;
+class QCheckBox;
 
 namespace palvren {
 
@@ -21,7 +21,7 @@ class ReviewWindow : public QDialog {
   std::vector<bool> kept() const;
 
  private:
-  QTreeWidget* mergeList;
+  std::vector<QCheckBox*> boxes_;
 };
 
 // Shows the review modally and returns what was kept (everything, when it was closed).

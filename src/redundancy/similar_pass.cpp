@@ -22,21 +22,20 @@ void reportOutcome(RedundancyReport& report, MergeOutcome outcome, int first, in
   }
 }
 
-// A step of a review entry: the pair as the window named them and why they matched, taken
-// before the merge changes them; then what was decided.
-std::string reviewStepPrefix(int i, int j, const ContactRecord& a, const ContactRecord& b,
-                             const CheckState& state) {
+// The pair of a review step as the window named them, taken before the merge changes them.
+std::string reviewPair(int i, int j, const ContactRecord& a, const ContactRecord& b) {
   const auto named = [](int position, const ContactRecord& contact) {
     const std::string name = readableName(contact);
     return "Contact (" + std::to_string(position) + ")" + (name.empty() ? "" : " " + name);
   };
-  return named(i, a) + " and " + named(j, b) + ": " + state.whyMatched;
+  return named(i, a) + " and " + named(j, b);
 }
 
-std::string reviewStepSuffix(MergeOutcome outcome, const CheckState& state) {
-  return std::string(" \u2014 ") +
-         (outcome == MergeOutcome::DiscardBoth ? "both removed (Keep Neither), " : "merged, ") +
-         deciderWords(state.decidedBy);
+// A step of a review entry: what was decided and by whom, the pair, and why they matched.
+std::string reviewStep(MergeOutcome outcome, const CheckState& state, const std::string& pair) {
+  return std::string(outcome == MergeOutcome::DiscardBoth ? "Both removed (Keep Neither), "
+                                                          : "Merged, ") +
+         deciderWords(state.decidedBy) + ": " + pair + " \u2014 " + state.whyMatched;
 }
 
 // Asks which merges to keep, and puts back the contacts of those undone; returns how many
@@ -110,9 +109,9 @@ int mergeSimilarContacts(ContactList& list, ContactTable& table, CheckInterface&
       state.matchedKey = matchedFieldKey(a, b, rule);
       if (report) report->matched(i, aNumber, a, j, bNumber, b, state.whyMatched);
       review.before(list, aSlot, table, bSlot);
-      const std::string step = reviewStepPrefix(i, j, a, b, state);
+      const std::string pair = reviewPair(i, j, a, b);
       const MergeOutcome outcome = mergePair(a, b, i, j, ui, state);
-      review.after(outcome, aSlot, bSlot, step + reviewStepSuffix(outcome, state));
+      review.after(outcome, aSlot, bSlot, reviewStep(outcome, state, pair));
       if (report) reportOutcome(*report, outcome, aNumber, bNumber);
       if (outcome == MergeOutcome::NotRedundant) {
         index.add(bSlot, b);

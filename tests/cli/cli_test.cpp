@@ -246,8 +246,8 @@ TEST(Cli, TheCheckReportsWhatItDidAndADryRunWritesNothing) {
   EXPECT_NE(dry.out.find("  TEL: Keep Option 1; kept \"1\", dropped \"2\""), std::string::npos)
       << dry.out;
   // The dry run's report is the review the window shows.
-  EXPECT_NE(dry.out.find("Review of pass 2, before anything was written:\n  1. Contact (1) Ann and "
-                         "Contact (2) Ann: Same e-mail: ann@x.org \u2014 merged, decided by you"),
+  EXPECT_NE(dry.out.find("Review of pass 2, before anything was written:\n  1. Merged, decided by "
+                         "you: Contact (1) Ann and Contact (2) Ann \u2014 Same e-mail: ann@x.org"),
             std::string::npos)
       << dry.out;
   EXPECT_NE(dry.out.find("2 contacts would be written; none was."), std::string::npos) << dry.out;

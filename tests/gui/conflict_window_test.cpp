@@ -14,6 +14,7 @@
 #include <array>
 #include <deque>
 
+#include "app/review_window.h"
 #include "redundancy/field_key.h"
 #include "support/corpus.h"
 #include "support/records.h"
@@ -387,6 +388,24 @@ TEST(PromptWindowCorpus, ShowingRealContactsChangesNoByte) {
     }
   }
   EXPECT_GT(shown, 100);
+}
+
+}  // namespace
+}  // namespace palvren
+
+namespace palvren {
+namespace {
+
+TEST(ReviewWindowTest, AnUntickedMergeIsUndoneAndClosingKeepsWhatIsTicked) {
+  const std::vector<MergeReview> merges = {{{"Merged, decided by you: A and B"}, false},
+                                           {{"Both removed (Keep Neither): C and D"}, true}};
+  ReviewWindow window(merges, nullptr);
+  window.show();
+  EXPECT_EQ(window.kept(), (std::vector<bool>{true, true}));
+  window.findChild<QCheckBox*>("reviewBox1")->click();
+  QTest::keyClick(&window, Qt::Key_Escape);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(window.kept(), (std::vector<bool>{true, false}));
 }
 
 }  // namespace

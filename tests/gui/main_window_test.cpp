@@ -552,8 +552,9 @@ TEST_F(MainWindowTest, Pass2MergesAcrossProgramsAsksWholeAndIsReviewed) {
   EXPECT_EQ(asked, (std::vector<std::string>{"TEL;TYPE=CELL", "FN", "NOTE"}));
   ASSERT_EQ(dialogs->reviews.size(), 1u);
   ASSERT_EQ(dialogs->reviews[0].size(), 3u);
-  EXPECT_NE(dialogs->reviews[0][1].steps[0].find("Contact (2) Sarah Brown and Contact (3) Peter "
-                                                 "Brown: Same e-mail: info@acme.example"),
+  EXPECT_NE(dialogs->reviews[0][1].steps[0].find("Merged, decided by you: Contact (2) Sarah Brown "
+                                                 "and Contact (3) Peter Brown \u2014 Same e-mail: "
+                                                 "info@acme.example"),
             std::string::npos)
       << dialogs->reviews[0][1].steps[0];
   EXPECT_NE(dialogs->reviews[0][2].steps[0].find("decided by an answer for all"),
