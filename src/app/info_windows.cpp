@@ -69,13 +69,17 @@ any of:
 data holds a name, the "@" character and a domain with a dot, as in ann@example.org);</li>
 <li>two contacts with identical telephone numbers for the same tag, where
 <ol type="i" style="margin-left: 24px;"><li>a name HIT must also exist, that is identical NAME
-or FORMATTED NAME fields;</li></ol></li>
+or FORMATTED NAME fields (an empty name is no name);</li></ol></li>
 <li>two contacts with identical address fields for the same tag, where
 <ol type="i" style="margin-left: 24px;"><li>a name HIT must also exist, as above.</li></ol></li>
 </ol></li>
 </ol>
 <p>Wherever two similar contacts hold different data in the same field, you are asked which value
-to keep, whether the two are different people after all, or whether neither is worth keeping.</p>
+to keep (or both, for a field that holds several, such as e-mails), whether the two are different
+people after all, or whether neither is worth keeping. A field two programs write differently is
+one field, and two contacts of two vCard versions become one contact of the higher version.
+Before anything is written, a review lists every merge; untick one to keep its contacts as they
+were.</p>
 </div>)";
 
 // Said after the exact rule when Options › Tolerant Matching is on.
