@@ -101,7 +101,9 @@ FieldKind fieldKindOf(std::string_view upperName) {
   return FieldKind::Multiple;
 }
 
-std::string fieldKeyOf(std::string_view tag) {
+namespace {
+
+std::string keyOfTag(std::string_view tag) {
   VcardProperty property;
   parseTag(tag, property);
   std::string key = upperNameOf(tag);
@@ -113,6 +115,39 @@ std::string fieldKeyOf(std::string_view tag) {
   return key;
 }
 
+}  // namespace
+
+namespace {
+
+// What a tag is to a merge, worked out once.
+struct TagField {
+  std::string key;
+  std::string upperName;
+  FieldKind kind;
+};
+
+struct TagHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view tag) const { return std::hash<std::string_view>()(tag); }
+};
+
+const TagField& tagField(std::string_view tag) {
+  // Pass 2 reads the same few tags again and again: what they are is kept, for a bounded
+  // number of them (a hostile file may hold any number of tags).
+  thread_local std::unordered_map<std::string, TagField, TagHash, std::equal_to<>> known;
+  const auto found = known.find(tag);
+  if (found != known.end()) return found->second;
+  if (known.size() > 4096) known.clear();
+  TagField field{{}, upperNameOf(tag), FieldKind::Multiple};
+  field.kind = fieldKindOf(field.upperName);
+  field.key = field.kind == FieldKind::Multiple ? keyOfTag(tag) : field.upperName;
+  return known.emplace(std::string(tag), std::move(field)).first->second;
+}
+
+}  // namespace
+
+std::string fieldKeyOf(std::string_view tag) { return tagField(tag).key; }
+
 std::string comparedValue(std::string_view tag, std::string_view value, const MatchRule& rule) {
   std::string text = trimmedLineEnds(displayUtf8(tag, value));
   if (!rule.tolerant) return text;
@@ -122,18 +157,20 @@ std::string comparedValue(std::string_view tag, std::string_view value, const Ma
   return folded.empty() ? text : "\x01" + folded;
 }
 
-std::vector<FieldLine> fieldLines(const ContactRecord& contact, const MatchRule& rule) {
+std::vector<FieldLine> fieldLines(const ContactRecord& contact, const MatchRule& rule,
+                                  bool values) {
   std::vector<FieldLine> lines;
   lines.reserve(std::size_t(contact.orderCount()));
   for (int k = 1; k <= contact.orderCount(); ++k) {
     const std::string_view tag = contact.tagAt(k);
     if (tag.empty()) continue;
+    const TagField& field = tagField(tag);
     FieldLine line;
     line.ordinal = k;
-    line.upperName = upperNameOf(tag);
-    line.kind = fieldKindOf(line.upperName);
-    line.key = line.kind == FieldKind::Multiple ? fieldKeyOf(tag) : line.upperName;
-    line.compared = comparedValue(tag, contact.valueAt(k), rule);
+    line.upperName = field.upperName;
+    line.kind = field.kind;
+    line.key = field.key;
+    if (values) line.compared = comparedValue(tag, contact.valueAt(k), rule);
     lines.push_back(std::move(line));
   }
   return lines;
@@ -192,26 +229,69 @@ std::vector<int> pairFieldLines(const std::vector<FieldLine>& a, const ContactRe
   return paired;
 }
 
-bool spelledAlike(const ContactRecord& a, const std::vector<FieldLine>& aLines,
-                  const ContactRecord& b, const std::vector<FieldLine>& bLines) {
-  if (a.value("VERSION") != b.value("VERSION")) return false;
-  std::unordered_map<std::string, std::string_view> spelling;
-  const auto spell = [&](const ContactRecord& contact, const std::vector<FieldLine>& lines,
-                         std::unordered_map<std::string, std::string_view>& into) {
-    for (const FieldLine& line : lines) {
-      const std::string_view tag = contact.tagAt(line.ordinal);
-      const auto [at, added] = into.emplace(line.key, tag);
-      if (!added && at->second != tag) return false;  // two spellings in one contact
+std::string matchedFieldKey(const std::vector<FieldLine>& a, const std::vector<FieldLine>& b) {
+  std::vector<std::string> theirs;
+  for (const FieldLine& line : b) theirs.push_back(line.key + '\0' + line.compared);
+  std::sort(theirs.begin(), theirs.end());
+  for (std::string_view name : {"EMAIL", "TEL", "ADR"}) {
+    for (const FieldLine& line : a) {
+      if (line.upperName == name && !line.compared.empty() &&
+          std::binary_search(theirs.begin(), theirs.end(), line.key + '\0' + line.compared)) {
+        return line.key;
+      }
     }
-    return true;
-  };
-  std::unordered_map<std::string, std::string_view> theirs;
-  if (!spell(a, aLines, spelling) || !spell(b, bLines, theirs)) return false;
-  for (const auto& [key, tag] : theirs) {
-    const auto mine = spelling.find(key);
-    if (mine != spelling.end() && mine->second != tag) return false;
+  }
+  return {};
+}
+
+namespace {
+
+// The lines' places, in the order of their keys.
+std::vector<std::size_t> byKey(const std::vector<FieldLine>& lines) {
+  std::vector<std::size_t> order(lines.size());
+  for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t x, std::size_t y) { return lines[x].key < lines[y].key; });
+  return order;
+}
+
+// Whether each field of a contact is spelled one way; notes a field of several lines.
+bool spelledOneWay(const ContactRecord& contact, const std::vector<FieldLine>& lines,
+                   const std::vector<std::size_t>& order, bool& oneLineAField) {
+  for (std::size_t k = 1; k < order.size(); ++k) {
+    const FieldLine& before = lines[order[k - 1]];
+    const FieldLine& line = lines[order[k]];
+    if (before.key != line.key) continue;
+    oneLineAField = false;
+    if (contact.tagAt(before.ordinal) != contact.tagAt(line.ordinal)) return false;
   }
   return true;
+}
+
+}  // namespace
+
+AlikePairing pairAlike(const ContactRecord& a, const std::vector<FieldLine>& aLines,
+                       const ContactRecord& b, const std::vector<FieldLine>& bLines) {
+  AlikePairing pairing;
+  if (a.value("VERSION") != b.value("VERSION")) return pairing;
+  const std::vector<std::size_t> mine = byKey(aLines);
+  const std::vector<std::size_t> theirs = byKey(bLines);
+  pairing.oneLineAField = true;
+  if (!spelledOneWay(a, aLines, mine, pairing.oneLineAField) ||
+      !spelledOneWay(b, bLines, theirs, pairing.oneLineAField)) {
+    return pairing;
+  }
+  pairing.partners.assign(aLines.size(), -1);
+  std::size_t j = 0;
+  for (std::size_t i = 0; i < mine.size(); ++i) {
+    const FieldLine& line = aLines[mine[i]];
+    while (j < theirs.size() && bLines[theirs[j]].key < line.key) ++j;
+    if (j == theirs.size() || bLines[theirs[j]].key != line.key) continue;
+    if (a.tagAt(line.ordinal) != b.tagAt(bLines[theirs[j]].ordinal)) return pairing;
+    pairing.partners[mine[i]] = int(theirs[j]);
+  }
+  pairing.alike = true;
+  return pairing;
 }
 
 std::string fieldWords(std::string_view tag) {

@@ -31,8 +31,9 @@ struct FieldLine {
 };
 
 std::string fieldKeyOf(std::string_view tag);
-// Every line with a tag, in order.
-std::vector<FieldLine> fieldLines(const ContactRecord& contact, const MatchRule& rule);
+// Every line with a tag, in order; without values, compared is left empty.
+std::vector<FieldLine> fieldLines(const ContactRecord& contact, const MatchRule& rule,
+                                  bool values = true);
 std::string comparedValue(std::string_view tag, std::string_view value, const MatchRule& rule);
 
 // Which line of b answers each line of a (-1 for none): the same field with the same value
@@ -41,10 +42,19 @@ std::string comparedValue(std::string_view tag, std::string_view value, const Ma
 std::vector<int> pairFieldLines(const std::vector<FieldLine>& a, const ContactRecord& first,
                                 const std::vector<FieldLine>& b, const ContactRecord& second);
 
-// Whether two contacts spell every field they share alike and are of one version: such a pair
-// merges line by line as written.
-bool spelledAlike(const ContactRecord& a, const std::vector<FieldLine>& aLines,
-                  const ContactRecord& b, const std::vector<FieldLine>& bLines);
+// The field two contacts matched on: the first e-mail, telephone or address they share.
+std::string matchedFieldKey(const std::vector<FieldLine>& a, const std::vector<FieldLine>& b);
+
+// Whether two contacts are of one version and spell each field one way, in each and between
+// them: such a pair merges line by line as written. When each field is one line in each, the
+// line of b of each line of a (-1 for none).
+struct AlikePairing {
+  bool alike = false;
+  bool oneLineAField = false;
+  std::vector<int> partners;
+};
+AlikePairing pairAlike(const ContactRecord& a, const std::vector<FieldLine>& aLines,
+                       const ContactRecord& b, const std::vector<FieldLine>& bLines);
 
 // The field in a person's words: "Name", "Mobile", "Work e-mail", "Photo"; a property this
 // program has no words for by its name.

@@ -2,23 +2,11 @@
 
 namespace palvren {
 
-void MergeReviewLog::before(const ContactList& list, int aSlot, const ContactTable& table,
-                            int bSlot) {
-  pendingA_.reset();
-  pendingB_.reset();
-  for (auto [slot, pending] : {std::pair{aSlot, &pendingA_}, std::pair{bSlot, &pendingB_}}) {
-    if (entryOfSlot_.count(slot)) continue;
-    const int number = list.numberAtSlot(slot);
-    pending->emplace(Member{slot, number, table[std::size_t(number)]});
-  }
-}
-
-int MergeReviewLog::entryOf(int slot, std::optional<Member>& pending) {
+int MergeReviewLog::entryOf(const ContactList& list, int slot, const ContactRecord& original) {
   const auto found = entryOfSlot_.find(slot);
   if (found != entryOfSlot_.end()) return found->second;
   entries_.emplace_back();
-  entries_.back().members.push_back(std::move(*pending));
-  pending.reset();
+  entries_.back().members.push_back(Member{slot, list.numberAtSlot(slot), original});
   const int entry = int(entries_.size()) - 1;
   entryOfSlot_[slot] = entry;
   return entry;
@@ -38,10 +26,12 @@ void MergeReviewLog::join(int into, int from) {
   source.alive = false;
 }
 
-void MergeReviewLog::after(MergeOutcome outcome, int aSlot, int bSlot, std::string step) {
+void MergeReviewLog::after(MergeOutcome outcome, const ContactList& list, int aSlot,
+                           const ContactRecord& a, int bSlot, const ContactRecord& b,
+                           std::string step) {
   if (outcome == MergeOutcome::NotRedundant) return;
-  const int entry = entryOf(aSlot, pendingA_);
-  join(entry, entryOf(bSlot, pendingB_));
+  const int entry = entryOf(list, aSlot, a);
+  join(entry, entryOf(list, bSlot, b));
   Entry& joined = entries_[std::size_t(entry)];
   joined.review.steps.push_back(std::move(step));
   if (outcome == MergeOutcome::DiscardBoth) joined.review.removal = true;

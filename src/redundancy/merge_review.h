@@ -14,10 +14,10 @@ namespace palvren {
 // any of them can be undone before the files are written.
 class MergeReviewLog {
  public:
-  // Before a pair is merged: each of the two as it stands, unless an entry holds it already.
-  void before(const ContactList& list, int aSlot, const ContactTable& table, int bSlot);
-  // What became of the pair; step says who they were and why they matched.
-  void after(MergeOutcome outcome, int aSlot, int bSlot, std::string step);
+  // What became of a pair, the two as they were before it (kept unless an entry holds them
+  // already); step says who they were and why they matched.
+  void after(MergeOutcome outcome, const ContactList& list, int aSlot, const ContactRecord& a,
+             int bSlot, const ContactRecord& b, std::string step);
 
   std::vector<MergeReview> reviews() const;
   // Puts back, as they were, the contacts of every entry not kept; returns how many of them
@@ -36,13 +36,11 @@ class MergeReviewLog {
     bool alive = true;
   };
 
-  int entryOf(int slot, std::optional<Member>& pending);
+  int entryOf(const ContactList& list, int slot, const ContactRecord& original);
   void join(int into, int from);
 
   std::vector<Entry> entries_;
   std::map<int, int> entryOfSlot_;
-  std::optional<Member> pendingA_;
-  std::optional<Member> pendingB_;
 };
 
 // Who decided, in the review's words.

@@ -69,34 +69,65 @@ class PairMerger {
     }
     if (state_.report) state_.report->added(added_);
     // Two contacts converted to be merged are repaired together: an FN or N the version needs.
-    a_ = alike_ ? std::move(first_) : convertedRecord(first_, version_);
+    if (!alike_) {
+      state_.firstBefore = std::move(a_);
+      a_ = convertedRecord(first(), version_);
+    } else if (copied_) {
+      state_.firstBefore = std::move(a_);
+      a_ = std::move(firstCopy_);
+    } else {
+      state_.firstBefore = a_;
+    }
     return MergeOutcome::Merged;
   }
 
  private:
-  // Works on copies, converted to one version where the two spell their fields otherwise.
+  // Works on a copy of the first contact, made when the merge first changes it, and the second
+  // as it is; on copies of both converted to one version where the two spell their fields
+  // otherwise or are of two versions.
   void prepare() {
-    mine_ = fieldLines(a_, state_.rule);
-    theirs_ = fieldLines(b_, state_.rule);
-    alike_ = spelledAlike(a_, mine_, b_, theirs_);
-    if (alike_) {
-      first_ = a_;
-      second_ = b_;
+    mine_ = fieldLines(a_, state_.rule, false);
+    theirs_ = fieldLines(b_, state_.rule, false);
+    AlikePairing alike = pairAlike(a_, mine_, b_, theirs_);
+    alike_ = alike.alike;
+    if (alike_ && alike.oneLineAField) {
+      partners_ = std::move(alike.partners);  // values are compared as they are asked about
+    } else if (alike_) {  // a field kept twice by an earlier merge: its values pair
+      mine_ = fieldLines(a_, state_.rule);
+      theirs_ = fieldLines(b_, state_.rule);
+      partners_ = pairFieldLines(mine_, a_, theirs_, b_);
     } else {
       version_ = commonVersion(a_, b_);
-      first_ = convertedRecord(a_, version_, false);
-      second_ = convertedRecord(b_, version_, false);
-      mine_ = fieldLines(first_, state_.rule);
-      theirs_ = fieldLines(second_, state_.rule);
+      firstCopy_ = convertedRecord(a_, version_, false);
+      secondCopy_ = convertedRecord(b_, version_, false);
+      copied_ = true;
+      mine_ = fieldLines(firstCopy_, state_.rule);
+      theirs_ = fieldLines(secondCopy_, state_.rule);
+      partners_ = pairFieldLines(mine_, firstCopy_, theirs_, secondCopy_);
     }
-    partners_ = pairFieldLines(mine_, first_, theirs_, second_);
     partnerOf_.assign(theirs_.size(), -1);
     for (std::size_t p = 0; p < partners_.size(); ++p) {
       if (partners_[p] >= 0) partnerOf_[std::size_t(partners_[p])] = int(p);
     }
     settled_.assign(mine_.size(), 0);
-    endPosition_ = lastEndOrdinal(first_);
-    namesAgree_ = namesAgree(a_, b_, state_.rule);
+    endPosition_ = lastEndOrdinal(first());
+  }
+
+  // The merged contact as it stands, and the same to change.
+  const ContactRecord& first() const { return copied_ ? firstCopy_ : a_; }
+  ContactRecord& changeFirst() {
+    if (!copied_) firstCopy_ = a_;
+    copied_ = true;
+    return firstCopy_;
+  }
+  // The second contact: itself when the two are spelled alike (a field typed into it stays
+  // whatever the answer), else its converted copy.
+  ContactRecord& second() { return alike_ ? b_ : secondCopy_; }
+  const ContactRecord& second() const { return alike_ ? b_ : secondCopy_; }
+
+  bool namesAgree() {
+    if (!namesAgree_) namesAgree_ = palvren::namesAgree(a_, b_, state_.rule);
+    return *namesAgree_;
   }
 
   std::string_view tagOf(const ContactRecord& contact, const FieldLine& line) const {
@@ -109,15 +140,15 @@ class PairMerger {
   bool differs(std::size_t p, std::size_t q) const {
     const FieldLine& mine = mine_[p];
     const FieldLine& theirs = theirs_[q];
-    return comparedValue(tagOf(first_, mine), valueOf(first_, mine), state_.rule) !=
-           comparedValue(tagOf(second_, theirs), valueOf(second_, theirs), state_.rule);
+    return comparedValue(tagOf(first(), mine), valueOf(first(), mine), state_.rule) !=
+           comparedValue(tagOf(second(), theirs), valueOf(second(), theirs), state_.rule);
   }
 
   bool firstWalk() {
     for (std::size_t p = 0; p < mine_.size(); ++p) {
       const int q = partners_[p];
       if (mine_[p].kind == FieldKind::Frame || q < 0) continue;
-      if (!valueOf(second_, theirs_[std::size_t(q)]).empty() && differs(p, std::size_t(q)) &&
+      if (!valueOf(second(), theirs_[std::size_t(q)]).empty() && differs(p, std::size_t(q)) &&
           !settle(p, std::size_t(q))) {
         return false;
       }
@@ -133,7 +164,7 @@ class PairMerger {
         continue;
       }
       if (theirs_[q].kind == FieldKind::Frame || settled_[std::size_t(p)]) continue;
-      if (valueOf(first_, mine_[std::size_t(p)]).empty()) continue;
+      if (valueOf(first(), mine_[std::size_t(p)]).empty()) continue;
       if (!differs(std::size_t(p), q)) {
         uniteTypes(mine_[std::size_t(p)], theirs_[q]);
       } else if (!settle(std::size_t(p), q)) {
@@ -146,8 +177,8 @@ class PairMerger {
   // A field the second contact alone holds joins the first before its END; a second value of a
   // field of one value, or a frame line the first has, is dropped.
   void addUnpaired(const FieldLine& theirs) {
-    const std::string tag(tagOf(second_, theirs));
-    const std::string value(valueOf(second_, theirs));
+    const std::string tag(tagOf(second(), theirs));
+    const std::string value(valueOf(second(), theirs));
     const bool held = std::any_of(mine_.begin(), mine_.end(), [&](const FieldLine& line) {
       return line.upperName == theirs.upperName;
     });
@@ -162,37 +193,36 @@ class PairMerger {
   }
 
   void uniteTypes(const FieldLine& mine, const FieldLine& theirs) {
-    if (alike_ || tagOf(first_, mine) == tagOf(second_, theirs)) return;
-    const std::string tag = unitedTag(tagOf(first_, mine), tagOf(second_, theirs), version_);
-    if (tag != tagOf(first_, mine)) {
-      first_.replaceLineAt(mine.ordinal, tag, std::string(valueOf(first_, mine)));
+    if (alike_ || tagOf(first(), mine) == tagOf(second(), theirs)) return;
+    const std::string tag = unitedTag(tagOf(first(), mine), tagOf(second(), theirs), version_);
+    if (tag != tagOf(first(), mine)) {
+      changeFirst().replaceLineAt(mine.ordinal, tag, std::string(valueOf(first(), mine)));
     }
   }
 
   void insertBeforeEnd(const std::string& tag, const std::string& value) {
-    if (endPosition_ == 0) return first_.appendLine(tag, value);
-    first_.insertLineAt(endPosition_++, tag, value);
+    if (endPosition_ == 0) return changeFirst().appendLine(tag, value);
+    changeFirst().insertLineAt(endPosition_++, tag, value);
   }
 
-  bool standingApplies(bool multiple) const {
-    if (!state_.standingAnswer || !namesAgree_) return false;
+  bool standingApplies(bool multiple) {
+    if (!state_.standingAnswer || !namesAgree()) return false;
     return *state_.standingAnswer != ConflictChoice::KeepBothValues || multiple;
   }
 
   ConflictDecision ask(const FieldLine& mine, const FieldLine& theirs, bool multiple) {
     PromptContext context;
-    context.firstContact = &first_;
-    context.secondContact = &second_;
+    context.firstContact = &first();
+    context.secondContact = &second();
     context.firstPosition = i_;
     context.secondPosition = j_;
-    context.conflictTag = tagOf(first_, mine);
+    context.conflictTag = tagOf(first(), mine);
     context.whyMatched = state_.whyMatched;
-    if (tagOf(second_, theirs) != context.conflictTag) context.secondTag = tagOf(second_, theirs);
+    if (tagOf(second(), theirs) != context.conflictTag) context.secondTag = tagOf(second(), theirs);
     context.firstOrdinal = mine.ordinal;
     context.secondOrdinal = theirs.ordinal;
     context.multipleValues = multiple;
-    context.namesAgree = namesAgree_;
-    context.matchedKey = state_.matchedKey;
+    context.namesAgree = namesAgree();
     context.rule = state_.rule;
     return ui_.askConflict(context);
   }
@@ -210,7 +240,7 @@ class PairMerger {
       state_.decidedBy = standing ? Decider::ApplyToAll : Decider::Person;
     }
     for (const FieldEdit& edit : decision.edits) {
-      if (applyFieldEdit(first_, second_, edit)) edits_.push_back(edit);
+      if (applyFieldEdit(changeFirst(), second(), edit)) edits_.push_back(edit);
     }
     if (decision.stopChecking) state_.stopped = true;
     if (decision.applyToRemaining && decision.answer != ConflictChoice::KeepNeither) {
@@ -225,10 +255,10 @@ class PairMerger {
   void report(const FieldLine& mine, const FieldLine& theirs, const ConflictDecision& decision,
               ConflictChoice answer, bool standing) const {
     if (!state_.report) return;
-    const std::string tag(tagOf(first_, mine));
-    const std::string firstValue = fieldForDisplay(tag, valueOf(first_, mine));
+    const std::string tag(tagOf(first(), mine));
+    const std::string firstValue = fieldForDisplay(tag, valueOf(first(), mine));
     const std::string secondValue =
-        fieldForDisplay(tagOf(second_, theirs), valueOf(second_, theirs));
+        fieldForDisplay(tagOf(second(), theirs), valueOf(second(), theirs));
     state_.report->answered(tag, decision, standing, answer, firstValue, secondValue);
   }
 
@@ -239,11 +269,12 @@ class PairMerger {
       case ConflictChoice::KeepOption1:
         break;
       case ConflictChoice::KeepOption2:
-        first_.replaceLineAt(mine.ordinal, tagOf(second_, theirs),
-                             std::string(valueOf(second_, theirs)));
+        changeFirst().replaceLineAt(mine.ordinal, tagOf(second(), theirs),
+                                    std::string(valueOf(second(), theirs)));
         break;
       case ConflictChoice::KeepBothValues:
-        insertBeforeEnd(std::string(tagOf(second_, theirs)), std::string(valueOf(second_, theirs)));
+        insertBeforeEnd(std::string(tagOf(second(), theirs)),
+                        std::string(valueOf(second(), theirs)));
         break;
       case ConflictChoice::KeepBoth:
         outcome_ = MergeOutcome::NotRedundant;
@@ -268,10 +299,11 @@ class PairMerger {
                        {mine.empty() ? "\n" : mine, edit.text, theirs.empty() ? "\n" : theirs});
         continue;
       }
-      applyFieldEdit(a_, b_, edit);
-      if (!a_.listsTag(edit.tag) && first_.listsTag(edit.tag)) {
+      ContactRecord typedAlready;  // the second took the edit as it was typed
+      applyFieldEdit(a_, typedAlready, edit);
+      if (!a_.listsTag(edit.tag) && first().listsTag(edit.tag)) {
         const int end = lastEndOrdinal(a_);
-        const std::string value(first_.value(edit.tag));
+        const std::string value(first().value(edit.tag));
         if (end == 0) {
           a_.appendLine(edit.tag, value);
         } else {
@@ -287,8 +319,9 @@ class PairMerger {
   int j_;
   CheckInterface& ui_;
   CheckState& state_;
-  ContactRecord first_;
-  ContactRecord second_;
+  ContactRecord firstCopy_;
+  ContactRecord secondCopy_;
+  bool copied_ = false;
   std::vector<FieldLine> mine_;
   std::vector<FieldLine> theirs_;
   std::vector<int> partners_;
@@ -297,7 +330,7 @@ class PairMerger {
   std::vector<FieldEdit> edits_;
   std::vector<std::string> added_;
   bool alike_ = true;
-  bool namesAgree_ = true;
+  std::optional<bool> namesAgree_;
   VcardVersion version_ = VcardVersion::AsRead;
   int endPosition_ = 0;
   MergeOutcome outcome_ = MergeOutcome::Merged;

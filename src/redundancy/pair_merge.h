@@ -21,12 +21,13 @@ enum class Decider { NoConflict, Person, ApplyToAll };
 // the person stopped the questions, and the report being kept.
 struct CheckState {
   std::string whyMatched;  // of the pair being merged
-  std::string matchedKey;  // the field it matched on
   std::optional<ConflictChoice> standingAnswer;
   bool stopped = false;
   RedundancyReport* report = nullptr;
   MatchRule rule;
   Decider decidedBy = Decider::NoConflict;  // of the last pair
+  // The first contact as it was before the last merge, once that merge is written into it.
+  ContactRecord firstBefore;
 };
 
 // Merges b into a (list positions i and j) field by field: a field both hold alike is kept once,

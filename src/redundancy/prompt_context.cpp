@@ -81,6 +81,8 @@ std::vector<ConflictRow> pairedRows(const PromptContext& context,
                                     const std::vector<int>& partners) {
   const ContactRecord& first = *context.firstContact;
   const ContactRecord& second = *context.secondContact;
+  const std::string matched =
+      context.matchedKey.empty() ? matchedFieldKey(mine, theirs) : context.matchedKey;
   std::vector<ConflictRow> rows;
   for (std::size_t p = 0; p < mine.size(); ++p) {
     if (mine[p].kind == FieldKind::Frame) continue;
@@ -92,7 +94,7 @@ std::vector<ConflictRow> pairedRows(const PromptContext& context,
       const FieldLine& other = theirs[std::size_t(partners[p])];
       row.secondTag = second.tagAt(other.ordinal);
       row.secondOrdinal = other.ordinal;
-      row.matched = mine[p].key == context.matchedKey && mine[p].compared == other.compared;
+      row.matched = mine[p].key == matched && mine[p].compared == other.compared;
     }
     rows.push_back(std::move(row));
   }

@@ -75,7 +75,8 @@ struct PromptContext {
   bool multipleValues = false;
   // The two are named alike (an answer for all remaining conflicts reaches only such pairs).
   bool namesAgree = true;
-  // The field the pair matched on (a key of fieldKeyOf); empty when not told.
+  // The field the pair matched on (a key of fieldKeyOf); when empty, the first e-mail,
+  // telephone or address they share.
   std::string matchedKey;
   // The rule values are compared under.
   MatchRule rule;

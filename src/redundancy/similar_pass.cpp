@@ -51,23 +51,6 @@ int reviewMerges(const MergeReviewLog& log, ContactList& list, ContactTable& tab
   return restored;
 }
 
-// The field two contacts matched on: the first e-mail, telephone or address they share.
-std::string matchedFieldKey(const ContactRecord& a, const ContactRecord& b, const MatchRule& rule) {
-  std::vector<std::string> theirs;
-  for (const FieldLine& line : fieldLines(b, rule))
-    theirs.push_back(line.key + '\0' + line.compared);
-  std::sort(theirs.begin(), theirs.end());
-  for (std::string_view name : {"EMAIL", "TEL", "ADR"}) {
-    for (const FieldLine& line : fieldLines(a, rule)) {
-      if (line.upperName == name && !line.compared.empty() &&
-          std::binary_search(theirs.begin(), theirs.end(), line.key + '\0' + line.compared)) {
-        return line.key;
-      }
-    }
-  }
-  return {};
-}
-
 }  // namespace
 
 bool isSimilar(const ContactRecord& a, const ContactRecord& b, const MatchRule& rule) {
@@ -106,12 +89,13 @@ int mergeSimilarContacts(ContactList& list, ContactTable& table, CheckInterface&
       const int aNumber = list.numberAtSlot(aSlot);
       const int bNumber = list.numberAtSlot(bSlot);
       state.whyMatched = std::move(*match);
-      state.matchedKey = matchedFieldKey(a, b, rule);
       if (report) report->matched(i, aNumber, a, j, bNumber, b, state.whyMatched);
-      review.before(list, aSlot, table, bSlot);
-      const std::string pair = reviewPair(i, j, a, b);
       const MergeOutcome outcome = mergePair(a, b, i, j, ui, state);
-      review.after(outcome, aSlot, bSlot, reviewStep(outcome, state, pair));
+      if (outcome != MergeOutcome::NotRedundant) {
+        const ContactRecord& before = outcome == MergeOutcome::Merged ? state.firstBefore : a;
+        review.after(outcome, list, aSlot, before, bSlot, b,
+                     reviewStep(outcome, state, reviewPair(i, j, before, b)));
+      }
       if (report) reportOutcome(*report, outcome, aNumber, bNumber);
       if (outcome == MergeOutcome::NotRedundant) {
         index.add(bSlot, b);
