@@ -264,12 +264,15 @@ TEST(MergeByField, PairsAcrossSpellingsAndVersionsGiveOneContact) {
     EXPECT_EQ(written(merged.contact), c.merged) << c.name;
     expectSoundMerge(card(c.first), card(c.second), merged.contact, merged.report, c.name);
   }
-  // Keep Both, whatever was converted to ask, leaves both as they were.
+  // Keep Both, whatever was converted to ask, leaves both as they were; so does an answer the
+  // pass does not know.
   const Case& spelled = cases[1];
   ContactRecord a = card(spelled.first);
-  Merged kept = merge(a, card(spelled.second), ConflictChoice::KeepBoth);
-  EXPECT_EQ(kept.outcome, MergeOutcome::NotRedundant);
-  EXPECT_EQ(written(kept.contact), written(a));
+  for (ConflictChoice answer : {ConflictChoice::KeepBoth, ConflictChoice(9)}) {
+    Merged kept = merge(a, card(spelled.second), answer);
+    EXPECT_EQ(kept.outcome, MergeOutcome::NotRedundant);
+    EXPECT_EQ(written(kept.contact), written(a));
+  }
 }
 
 // Every pair of neighbouring contacts of the real-world files, merged under each answer.

@@ -247,7 +247,11 @@ class PairMerger {
       state_.standingAnswer = decision.answer;
     }
     ConflictChoice answer = state_.stopped ? ConflictChoice::KeepBoth : decision.answer;
-    if (answer == ConflictChoice::KeepBothValues && !multiple) answer = ConflictChoice::KeepBoth;
+    // An answer this pass does not handle keeps both contacts, never removes them.
+    if ((answer == ConflictChoice::KeepBothValues && !multiple) || int(answer) < 0 ||
+        int(answer) > int(ConflictChoice::KeepBothValues)) {
+      answer = ConflictChoice::KeepBoth;
+    }
     report(mine, theirs, decision, answer, standing);
     return apply(answer, p, q);
   }
