@@ -226,8 +226,9 @@ void ConflictWindow::buildAnswers() {
   applyToAllCheckBox = new QCheckBox("&Apply to all remaining conflicts", this);
   applyToAllCheckBox->setObjectName("applyToAllCheckBox");
   applyToAllCheckBox->setToolTip(
-      "Answer every later conflict of this check the same way (not for Keep Neither, which "
-      "removes both contacts)");
+      "Answer every later conflict of this check the same way, for pairs named alike (a pair "
+      "named otherwise is still asked; Keep Neither, which removes both contacts, never applies "
+      "to others)");
   stopCheckingButton = new QPushButton("S&top Checking", this);
   stopCheckingButton->setObjectName("stopCheckingButton");
   stopCheckingButton->setToolTip(
