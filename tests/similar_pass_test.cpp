@@ -420,10 +420,10 @@ TEST(SimilarContacts, AFieldTypedAfterTheMergeAddedItStaysListedThroughKeepBoth)
   };
   EXPECT_EQ(p.run(), 1);
   EXPECT_EQ(p.ui.conflicts, (std::vector<FakeCheck::Conflict>{{"TITLE", 1, 2}, {"ORG", 1, 3}}));
-  EXPECT_EQ(written(p.table[1]), written(card(person("Ann", {{"EMAIL", "a@x.org"},
-                                                             {"TEL", "9"},
-                                                             {"TITLE", "Boss"},
-                                                             {"ORG", "Other"}}))));
+  EXPECT_EQ(
+      written(p.table[1]),
+      written(card(person(
+          "Ann", {{"EMAIL", "a@x.org"}, {"TEL", "9"}, {"TITLE", "Boss"}, {"ORG", "Other"}}))));
   EXPECT_EQ(p.table[2].value("ORG"), "Acme Ltd");
 }
 
@@ -458,23 +458,40 @@ TEST(SimilarContacts, AnAnswerForAllOrAStopEndsTheQuestionsAndTheReportSaysSo) {
   ConflictDecision values(ConflictChoice::KeepBothValues);
   values.applyToRemaining = true;
   const Case cases[] = {
-      {"apply Keep Option 2 to all", all, {"A", "A", "A", "A"}, 1, 3,
+      {"apply Keep Option 2 to all",
+       all,
+       {"A", "A", "A", "A"},
+       1,
+       3,
        "  NOTE: Keep Option 2 (applied to all remaining conflicts); kept \"4\", dropped \"3\"\n"
        "  merged; contact 4 removed"},
       // A pair named otherwise is still put to the person.
       {"apply to all, another name", all, {"A", "A", "B", "A"}, 3, 3, "  FN: Keep Option 1"},
-      {"Keep Neither for all", neither, {"A", "B", "C", "D"}, 3, 3,
+      {"Keep Neither for all",
+       neither,
+       {"A", "B", "C", "D"},
+       3,
+       3,
        "  both removed (contacts 1 and 2)"},
-      {"stop checking", stop, {"A", "B", "C", "D"}, 1, 0,
+      {"stop checking",
+       stop,
+       {"A", "B", "C", "D"},
+       1,
+       0,
        "Checking stopped: every remaining pair was kept as it was"},
       // Keep Both Values for all reaches fields of several values only: FN is asked.
-      {"Keep Both Values for all", values, {"A", "A", "B", "A"}, 3, 3,
+      {"Keep Both Values for all",
+       values,
+       {"A", "A", "B", "A"},
+       3,
+       3,
        "  NOTE: Keep Both Values (applied to all remaining conflicts); kept \"1\" and \"4\""},
   };
   for (const Case& c : cases) {
     Pass2 p;
     for (int k = 0; k < 4; ++k) {
-      p.add(person(c.names[std::size_t(k)], {{"EMAIL", "a@x.org"}, {"NOTE", std::to_string(k + 1)}}));
+      p.add(
+          person(c.names[std::size_t(k)], {{"EMAIL", "a@x.org"}, {"NOTE", std::to_string(k + 1)}}));
     }
     const ContactTable before = p.table;
     int asked = 0;

@@ -25,8 +25,7 @@ class ConflictWindow : public QDialog {
   Q_OBJECT
  public:
   // Asks for a new field value: the typed text, or nothing when cancelled.
-  using InputBox = std::function<std::optional<QString>(const QString& prompt,
-                                                        const QString& title,
+  using InputBox = std::function<std::optional<QString>(const QString& prompt, const QString& title,
                                                         const QString& initial)>;
 
   // Tells why a typed value was not taken.

@@ -170,7 +170,8 @@ Options parseArguments(const std::vector<std::string>& arguments, const Terminal
     throw UsageError{"--report and --dry-run go with --check 1 or 2, or with --vcard-version"};
   }
   if (options.check == 2 && options.conflicts == ConflictPolicy::Ask && !terminal.inIsTerminal) {
-    throw UsageError{"--conflicts ask needs a terminal; choose first, second, both, neither or both-values"};
+    throw UsageError{
+        "--conflicts ask needs a terminal; choose first, second, both, neither or both-values"};
   }
   return options;
 }

@@ -80,13 +80,13 @@ const std::string kUsage =
   "                     address and the same name)\n"                                        \
   "  --conflicts POLICY how to settle differing values when merging similar contacts:\n"     \
   "                     ask (at the terminal, the default), first, second,\n"                \
-  "                     both (they are different people), neither (drop both),\n"           \
-  "                     both-values (keep both values of an e-mail, telephone or other\n"   \
-  "                     field of several, the first of a name or other single field);\n"    \
+  "                     both (they are different people), neither (drop both),\n"            \
+  "                     both-values (keep both values of an e-mail, telephone or other\n"    \
+  "                     field of several, the first of a name or other single field);\n"     \
   "                     a fixed policy never merges a pair whose names differ;\n"            \
   "                     asking, 'v' keeps both values, 'a' applies the next answer to all\n" \
-  "                     remaining conflicts of pairs named alike and 's' stops the\n"      \
-  "                     questions, keeping both of every remaining pair\n"                  \
+  "                     remaining conflicts of pairs named alike and 's' stops the\n"        \
+  "                     questions, keeping both of every remaining pair\n"                   \
   "  --match exact      pass 2 compares the same tag holding the same text (the default)\n"  \
   "  --match tolerant   pass 2 compares e-mails without case, telephone numbers as the\n"    \
   "                     international number they stand for, addresses without case or\n"    \

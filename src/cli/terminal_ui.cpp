@@ -122,8 +122,10 @@ void TerminalUserInterface::showConflict(const PromptContext& context,
       << context.secondPosition << ")\n";
   for (std::size_t k = 0; k < rows.size(); ++k) {
     const ConflictRow& row = rows[k];
-    out << (row.conflict ? "=> " : row.matched ? " = " : "   ") << std::setw(2) << k + 1 << " "
-        << cell(row.label, 23) << " "
+    out << (row.conflict  ? "=> "
+            : row.matched ? " = "
+                          : "   ")
+        << std::setw(2) << k + 1 << " " << cell(row.label, 23) << " "
         << cell(shownValue(first, row.firstOrdinal, row, decision), 30) << " "
         << terminalSafe(shownValue(second, row.secondOrdinal, row, decision)) << "\n";
   }

@@ -93,11 +93,10 @@ bool startsFoldedTag(std::string_view line) {
 // name, then ";" or ":".
 bool startsKnownProperty(std::string_view line) {
   static constexpr std::string_view kNames[] = {
-      "ADR",   "AGENT", "ANNIVERSARY", "BDAY",  "BEGIN",    "CATEGORIES", "CLASS", "EMAIL",
-      "END",   "FN",    "GENDER",      "GEO",   "IMPP",     "KEY",        "KIND",  "LABEL",
-      "LANG",  "LOGO",  "MAILER",      "N",     "NICKNAME", "NOTE",       "ORG",   "PHOTO",
-      "PRODID", "REV",  "ROLE",        "SOUND", "TEL",      "TITLE",      "TZ",    "UID",
-      "URL",   "VERSION"};
+      "ADR",    "AGENT",  "ANNIVERSARY", "BDAY", "BEGIN", "CATEGORIES", "CLASS",  "EMAIL", "END",
+      "FN",     "GENDER", "GEO",         "IMPP", "KEY",   "KIND",       "LABEL",  "LANG",  "LOGO",
+      "MAILER", "N",      "NICKNAME",    "NOTE", "ORG",   "PHOTO",      "PRODID", "REV",   "ROLE",
+      "SOUND",  "TEL",    "TITLE",       "TZ",   "UID",   "URL",        "VERSION"};
   const std::size_t end = line.find_first_of(";:");
   if (end == std::string_view::npos) return false;
   std::string_view name = line.substr(0, end);
