@@ -104,6 +104,8 @@ class Branch {
   std::optional<OpenInput> openInput;
   // The contacts its first reading counted.
   int contacts = 0;
+  // The split's survey of the input, taken with the count.
+  SplitSurvey survey;
   // What a redundancy check did, offered with the success message.
   std::string report;
   // A check over several files: what it read, removed, merged and wrote, in one line.
@@ -231,7 +233,7 @@ bool verifyContacts(Branch& branch) {
   int count = 0;
   if (!branch.attempt([&] {
         branch.openInput = OpenInput::ifPresent(branch.input().path);
-        count = countContacts(branch.openInput, branch.ui(), branch.io());
+        count = countContacts(branch.openInput, branch.ui(), branch.io(), &branch.survey);
       })) {
     return false;
   }
@@ -255,7 +257,7 @@ RunOutcome runSplit(Branch& branch) {
       [&] {
         if (!options.check) {
           return splitContacts(input, ui, options.naming, branch.io(), branch.plan,
-                               branch.converter());
+                               branch.converter(), &branch.survey);
         }
         RedundancyReport report;
         Written written =

@@ -1,5 +1,6 @@
 #include "vcard/counting.h"
 
+#include "platform/errors.h"
 #include "platform/file_system.h"
 #include "platform/line_reader.h"
 #include "vcard/block_rules.h"
@@ -12,16 +13,55 @@ namespace {
 constexpr long long kLinesPerYield = 4096;
 }  // namespace
 
-int countContacts(const std::optional<OpenInput>& input, RunProgress& ui, FileIo& io) {
+namespace {
+
+// The split's blocks as they go by: each from a contact start through its END line, refused
+// past the limits the writer numbers.
+class SplitSurveyor {
+ public:
+  SplitSurveyor(SplitSurvey& survey, const std::string& path) : survey_(survey), path_(path) {}
+
+  void see(std::string_view line) {
+    if (!survey_.refusal.empty()) return;
+    try {
+      if (!inBlock_) {
+        if (!isContactBegin(line)) return;
+        checkLimit(++survey_.blocks, quoted(path_), "contacts");
+        lines_ = 0;
+        inBlock_ = !isSplitEnd(line);
+        return;
+      }
+      checkLimit(++lines_, "Contact " + std::to_string(survey_.blocks) + " of " + quoted(path_),
+                 "lines");
+      inBlock_ = !isSplitEnd(line);
+    } catch (const OperationError& refused) {
+      survey_.refusal = refused.what();
+    }
+  }
+
+ private:
+  SplitSurvey& survey_;
+  const std::string& path_;
+  bool inBlock_ = false;
+  long long lines_ = 0;
+};
+
+}  // namespace
+
+int countContacts(const std::optional<OpenInput>& input, RunProgress& ui, FileIo& io,
+                  SplitSurvey* survey) {
   int count = 0;
   if (input) {
     ui.setStatus("Verifying Input File...");
     ui.yield();
     LineReader reader(*input, io);
     reader.shortenLongLines();
+    SplitSurvey ignored;
+    SplitSurveyor surveyor(survey ? *survey : ignored, input->path());
     std::string_view line;
     for (long long lines = 1; reader.readLine(line); ++lines) {
       if (isContactBegin(line)) ++count;
+      if (survey) surveyor.see(line);
       if (lines % kLinesPerYield == 0) ui.yield();
     }
   }

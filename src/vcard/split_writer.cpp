@@ -122,8 +122,10 @@ int splitConverted(LineReader& reader, ContactFolderWriter& writer, int blocks, 
 }  // namespace
 
 Written splitContacts(const OpenInput& input, RunProgress& ui, NamingMode naming, FileIo& io,
-                      const OutputPlan& plan, ContactConverter* converter) {
-  const int blocks = checkSplitLimits(input, io);
+                      const OutputPlan& plan, ContactConverter* converter,
+                      const SplitSurvey* survey) {
+  if (survey && !survey->refusal.empty()) throw OperationError(survey->refusal);
+  const int blocks = survey ? survey->blocks : checkSplitLimits(input, io);
   std::optional<OutputFolder> folder = prepareSplitFolder(input.path(), plan);
   if (!folder) return {};
   Written written{0, folder->path()};
