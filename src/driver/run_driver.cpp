@@ -389,7 +389,7 @@ bool settleColumns(Branch& branch, const CsvTable& table, ColumnMapping& mapping
   std::vector<std::vector<std::string>> firstValues(table.header.size());
   for (std::size_t r = 0; r < table.rows.size() && r < 3; ++r) {
     for (std::size_t c = 0; c < firstValues.size() && c < table.rows[r].size(); ++c) {
-      firstValues[c].emplace_back(table.rows[r][c]);
+      firstValues[c].emplace_back(table.rows[r].at(c));
     }
   }
   std::optional<std::vector<ImportField>> chosen =

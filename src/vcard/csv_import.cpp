@@ -298,16 +298,16 @@ class RowContact {
 
 }  // namespace
 
-std::vector<std::string> contactOfRow(const std::vector<std::string_view>& row,
-                                      const CsvTable& table, const ColumnMapping& mapping,
-                                      int number, ImportLog& log) {
+std::vector<std::string> contactOfRow(const CsvRecord& row, const CsvTable& table,
+                                      const ColumnMapping& mapping, int number, ImportLog& log) {
   RowContact contact(mapping, number, log);
   const bool raw = mapping.setName == kRawExportColumns;
-  for (std::size_t column = 0; column < row.size(); ++column) {
+  // Empty cells add nothing: only the cells that hold text are visited.
+  for (const auto& [column, cell] : row.cells) {
     if (column < mapping.fields.size()) {
-      contact.add(column, table.header[column], cellText(row[column], raw));
+      contact.add(column, table.header[column], cellText(cell, raw));
     } else {
-      contact.addPastHeader(column, row[column]);
+      contact.addPastHeader(column, cell);
     }
   }
   return contact.lines();

@@ -29,9 +29,8 @@ CsvTable readImportTable(const OpenInput& input, ColumnSet columns, FileIo& io =
 
 // One contact per non-empty row of the table, as vCard 3.0 lines (BEGIN through END), its cells
 // put where mapping says; what needed a repair goes into log. number is the contact's.
-std::vector<std::string> contactOfRow(const std::vector<std::string_view>& row,
-                                      const CsvTable& table, const ColumnMapping& mapping,
-                                      int number, ImportLog& log);
+std::vector<std::string> contactOfRow(const CsvRecord& row, const CsvTable& table,
+                                      const ColumnMapping& mapping, int number, ImportLog& log);
 
 // Imports the rows of table into one file of vCards in converter's version, Contacts_Imported.vcf
 // in folder (which ends with '/'), numbered or replacing an earlier one as the plan says; without

@@ -143,31 +143,48 @@ std::string_view readCell(std::string_view text, std::size_t& i, char delimiter,
   return requoted.back();
 }
 
-void endRow(std::vector<std::vector<std::string_view>>& rows, std::vector<std::string_view>& row) {
-  const bool blank = std::all_of(row.begin(), row.end(),
-                                 [](std::string_view cell) { return trimSpaces(cell).empty(); });
+void endRow(std::vector<CsvRecord>& rows, CsvRecord& row) {
+  const bool blank = std::all_of(row.cells.begin(), row.cells.end(),
+                                 [](const auto& cell) { return trimSpaces(cell.second).empty(); });
   if (!blank) rows.push_back(std::move(row));
-  row.clear();
+  row = CsvRecord();
+}
+
+void addCell(CsvRecord& row, std::string_view cell) {
+  if (!cell.empty()) row.cells.emplace_back(std::uint32_t(row.columns), cell);
+  ++row.columns;
 }
 
 }  // namespace
 
-std::vector<std::vector<std::string_view>> csvRows(std::string_view text, char delimiter,
-                                                   std::deque<std::string>& requoted) {
-  std::vector<std::vector<std::string_view>> rows;
-  std::vector<std::string_view> row;
+std::string_view CsvRecord::at(std::size_t column) const {
+  const auto found = std::lower_bound(cells.begin(), cells.end(), column,
+                                      [](const std::pair<std::uint32_t, std::string_view>& cell,
+                                         std::size_t wanted) { return cell.first < wanted; });
+  return found != cells.end() && found->first == column ? found->second : std::string_view();
+}
+
+std::vector<CsvRecord> csvRows(std::string_view text, char delimiter,
+                               std::deque<std::string>& requoted) {
+  std::vector<CsvRecord> rows;
+  CsvRecord row;
   std::size_t i = 0;
   while (i < text.size()) {
-    row.push_back(readCell(text, i, delimiter, requoted));
+    if (text[i] == delimiter) {  // an empty cell, as most of a wide file's are
+      ++row.columns;
+      if (++i == text.size()) ++row.columns;  // an empty last cell
+      continue;
+    }
+    addCell(row, readCell(text, i, delimiter, requoted));
     if (i < text.size() && text[i] == delimiter) {
-      if (++i == text.size()) row.emplace_back();  // an empty last cell
+      if (++i == text.size()) addCell(row, {});  // an empty last cell
       continue;
     }
     if (i < text.size() && text[i] == '\r') ++i;
     if (i < text.size() && text[i] == '\n') ++i;
     endRow(rows, row);
   }
-  if (!row.empty()) endRow(rows, row);
+  if (row.columns > 0) endRow(rows, row);
   return rows;
 }
 
@@ -176,11 +193,13 @@ CsvTable csvTableOf(std::string_view bytes, bool keepBytes, const std::string& n
   auto text = std::make_shared<std::string>(csvText(bytes, keepBytes, table.encoding));
   auto requoted = std::make_shared<std::deque<std::string>>();
   table.delimiter = csvDelimiter(*text);
-  std::vector<std::vector<std::string_view>> rows = csvRows(*text, table.delimiter, *requoted);
+  std::vector<CsvRecord> rows = csvRows(*text, table.delimiter, *requoted);
   table.text = std::move(text);
   table.requoted = std::move(requoted);
   if (rows.empty()) return table;
-  table.header.assign(rows.front().begin(), rows.front().end());
+  for (std::size_t column = 0; column < rows.front().size(); ++column) {
+    table.header.emplace_back(rows.front().at(column));
+  }
   checkLimit(static_cast<long long>(rows.size()) - 1, quoted(name), "rows");
   table.rows.assign(std::make_move_iterator(rows.begin() + 1), std::make_move_iterator(rows.end()));
   return table;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <memory>
 #include <string>
@@ -11,12 +12,24 @@
 
 namespace palvren {
 
+// One record (row) of a CSV file: the cells that hold text, by column, in column order; every other
+// cell of the row is empty. A wide file (a raw export of thousands of columns) is mostly empty
+// cells, which take no room here.
+struct CsvRecord {
+  std::vector<std::pair<std::uint32_t, std::string_view>> cells;
+  std::size_t columns = 0;  // the row's cells, empty ones included
+
+  std::size_t size() const { return columns; }
+  // The cell of a column; empty when it holds nothing or the row is shorter.
+  std::string_view at(std::size_t column) const;
+};
+
 // A CSV file as rows of cells: the header row first.
 // Its cells are views into the text it keeps (a copy of the table shares it).
 struct CsvTable {
   std::vector<std::string> header;
-  std::vector<std::vector<std::string_view>> rows;  // empty rows left out
-  std::string encoding;                             // "UTF-8", "UTF-16" or "Windows-1252"
+  std::vector<CsvRecord> rows;  // empty rows left out
+  std::string encoding;         // "UTF-8", "UTF-16" or "Windows-1252"
   char delimiter = ',';
   std::shared_ptr<const std::string> text;
   std::shared_ptr<const std::deque<std::string>> requoted;  // cells quoting changed
@@ -32,8 +45,8 @@ char csvDelimiter(std::string_view text);
 // The rows of a CSV text (RFC 4180: quoted cells may hold the delimiter, doubled quotes and line
 // breaks), with CR LF, LF or CR ending a row. Rows with no text in any cell are left out. A cell
 // is a view into text, or into a string kept in requoted where quoting changed its text.
-std::vector<std::vector<std::string_view>> csvRows(std::string_view text, char delimiter,
-                                                   std::deque<std::string>& requoted);
+std::vector<CsvRecord> csvRows(std::string_view text, char delimiter,
+                               std::deque<std::string>& requoted);
 
 // The bytes of a file, read whole.
 std::string readCsvBytes(const OpenInput& input, FileIo& io = systemFileIo());
