@@ -314,9 +314,13 @@ std::vector<std::string> contactOfRow(const CsvRecord& row, const CsvTable& tabl
 }
 
 CsvTable readImportTable(const OpenInput& input, ColumnSet columns, FileIo& io) {
-  const std::string bytes = readCsvBytes(input, io);
+  std::string bytes = readCsvBytes(input, io);
+  // Read alike either way: the bytes themselves become the table's text.
+  const std::string_view start(bytes);
+  if (start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF") || isValidUtf8(bytes)) {
+    return csvTableOf(std::move(bytes), true, input.path());
+  }
   CsvTable table = csvTableOf(bytes, true, input.path());
-  if (table.encoding != "UTF-8" || isValidUtf8(bytes)) return table;  // read alike either way
   const std::optional<ColumnMapping> mapping = mapColumns(table.header, columns);
   if (!mapping || mapping->setName != kRawExportColumns) {
     table = csvTableOf(bytes, false, input.path());

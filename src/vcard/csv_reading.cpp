@@ -31,15 +31,16 @@ std::string readCsvBytes(const OpenInput& input, FileIo& io) {
 
 namespace {}  // namespace
 
-std::string csvText(std::string_view bytes, bool keepBytes, std::string& encoding) {
-  if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+std::string csvText(std::string bytes, bool keepBytes, std::string& encoding) {
+  const std::string_view view(bytes);
+  if (view.starts_with("\xFF\xFE") || view.starts_with("\xFE\xFF")) {
     encoding = "UTF-16";
-    return toUtf8(bytes.substr(2), bytes.starts_with("\xFF\xFE") ? "UTF-16LE" : "UTF-16BE");
+    return toUtf8(view.substr(2), view.starts_with("\xFF\xFE") ? "UTF-16LE" : "UTF-16BE");
   }
-  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  if (view.starts_with("\xEF\xBB\xBF")) bytes.erase(0, 3);
   if (keepBytes || isValidUtf8(bytes)) {
     encoding = "UTF-8";
-    return std::string(bytes);
+    return bytes;  // the text as it was read, not a copy of it
   }
   encoding = "Windows-1252";
   return toUtf8(bytes, "windows-1252");
@@ -188,9 +189,9 @@ std::vector<CsvRecord> csvRows(std::string_view text, char delimiter,
   return rows;
 }
 
-CsvTable csvTableOf(std::string_view bytes, bool keepBytes, const std::string& name) {
+CsvTable csvTableOf(std::string bytes, bool keepBytes, const std::string& name) {
   CsvTable table;
-  auto text = std::make_shared<std::string>(csvText(bytes, keepBytes, table.encoding));
+  auto text = std::make_shared<std::string>(csvText(std::move(bytes), keepBytes, table.encoding));
   auto requoted = std::make_shared<std::deque<std::string>>();
   table.delimiter = csvDelimiter(*text);
   std::vector<CsvRecord> rows = csvRows(*text, table.delimiter, *requoted);

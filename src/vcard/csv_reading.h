@@ -38,7 +38,7 @@ struct CsvTable {
 // The text of CSV bytes as UTF-8: a byte-order mark taken off, UTF-16 (by its mark) converted,
 // and bytes that are not UTF-8 read as Windows-1252 unless keepBytes (a raw export, whose cells
 // each keep the bytes their vCard had). Sets encoding.
-std::string csvText(std::string_view bytes, bool keepBytes, std::string& encoding);
+std::string csvText(std::string bytes, bool keepBytes, std::string& encoding);
 // The delimiter of a CSV text: of ',' ';' and tab, the one its first line holds most of outside
 // quotes; ',' when it holds none.
 char csvDelimiter(std::string_view text);
@@ -52,6 +52,7 @@ std::vector<CsvRecord> csvRows(std::string_view text, char delimiter,
 std::string readCsvBytes(const OpenInput& input, FileIo& io = systemFileIo());
 // The table of a CSV file's bytes, its encoding and delimiter found. Refuses (OperationError) more
 // than 32767 rows after the header, naming the file name, before anything is written.
-CsvTable csvTableOf(std::string_view bytes, bool keepBytes, const std::string& name);
+// A file's bytes handed over (moved) become the table's text where they need no converting.
+CsvTable csvTableOf(std::string bytes, bool keepBytes, const std::string& name);
 
 }  // namespace palvren
