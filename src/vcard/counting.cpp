@@ -69,6 +69,16 @@ int countContacts(const std::optional<OpenInput>& input, RunProgress& ui, FileIo
   return count;
 }
 
+SplitSurvey surveySplit(const OpenInput& input, FileIo& io) {
+  SplitSurvey survey;
+  SplitSurveyor surveyor(survey, input.path());
+  LineReader reader(input, io);
+  reader.shortenLongLines();
+  std::string_view line;
+  while (survey.refusal.empty() && reader.readLine(line)) surveyor.see(line);
+  return survey;
+}
+
 int countVcfFiles(const std::string& folder) {
   if (!folderExists(folder)) return 0;
   int count = 0;

@@ -21,6 +21,8 @@ struct SplitSurvey {
 // also takes the split's survey, so that a split need not read its input for it again.
 int countContacts(const std::optional<OpenInput>& input, RunProgress& ui,
                   FileIo& io = systemFileIo(), SplitSurvey* survey = nullptr);
+// The split's survey alone, for a split that was not counted first.
+SplitSurvey surveySplit(const OpenInput& input, FileIo& io = systemFileIo());
 
 // Number of files with a .vcf extension (any case) directly inside folder, but for the combined
 // files a recombine writes (which it does not read).

@@ -10,25 +10,6 @@ namespace palvren {
 
 namespace {
 
-// Reads the input once with the split's block rules, refuses what the writer could not number,
-// and returns the number of blocks.
-int checkSplitLimits(const OpenInput& input, FileIo& io) {
-  const std::string& inputFile = input.path();
-  LineReader bounded(input, io);
-  std::string_view line;
-  int blocks = 0;
-  while (bounded.readLine(line)) {
-    if (!isContactBegin(line)) continue;
-    checkLimit(++blocks, quoted(inputFile), "contacts");
-    int lines = 0;
-    while (!isSplitEnd(line) && bounded.readLine(line)) {
-      checkLimit(++lines, "Contact " + std::to_string(blocks) + " of " + quoted(inputFile),
-                 "lines");
-    }
-  }
-  return blocks;
-}
-
 // Copies one block, from its BEGIN line through its END line, into the next contact file.
 void writeBlock(std::string_view& line, LineReader& reader, ContactFolderWriter& writer, bool named,
                 RunProgress& ui) {
@@ -124,8 +105,10 @@ int splitConverted(LineReader& reader, ContactFolderWriter& writer, int blocks, 
 Written splitContacts(const OpenInput& input, RunProgress& ui, NamingMode naming, FileIo& io,
                       const OutputPlan& plan, ContactConverter* converter,
                       const SplitSurvey* survey) {
-  if (survey && !survey->refusal.empty()) throw OperationError(survey->refusal);
-  const int blocks = survey ? survey->blocks : checkSplitLimits(input, io);
+  const SplitSurvey own = survey ? SplitSurvey() : surveySplit(input, io);
+  if (!survey) survey = &own;
+  if (!survey->refusal.empty()) throw OperationError(survey->refusal);
+  const int blocks = survey->blocks;
   std::optional<OutputFolder> folder = prepareSplitFolder(input.path(), plan);
   if (!folder) return {};
   Written written{0, folder->path()};
