@@ -1,4 +1,5 @@
 #include "platform/text.h"
+#include "redundancy/field_key.h"
 #include "redundancy/match_rule.h"
 #include "redundancy/matcher.h"
 #include "redundancy/prompt_context.h"
@@ -29,7 +30,7 @@ bool findSharedTag(const ContactRecord& a, const ContactRecord& b, std::string_v
     const std::string_view tag = a.tagAt(k);
     if (!equalsUpper(propertyName(tag, Group::Kept), prefix)) continue;
     const std::string_view value = a.valueAt(k);
-    if (name && value.find_first_not_of(" \t;,") == std::string_view::npos) continue;
+    if (name && isEmptyName(value)) continue;
     if (!value.empty() && value == b.value(tag)) {
       ordinal = k;
       return true;

@@ -26,11 +26,6 @@ std::string upperNameOf(std::string_view tag) {
   return toUpperAscii(trimSpaces(propertyName(tag, Group::Dropped)));
 }
 
-// Nothing but separators and spaces: an empty N is ";;;;".
-bool isEmptyText(std::string_view text) {
-  return text.find_first_not_of(" \t;,\r\n") == std::string_view::npos;
-}
-
 std::string trimmedLineEnds(std::string text) {
   while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.pop_back();
   return text;
@@ -42,7 +37,7 @@ std::string firstValueOf(const ContactRecord& contact, std::string_view upperNam
     const std::string_view tag = contact.tagAt(k);
     if (contact.valueAt(k).empty() || upperNameOf(tag) != upperName) continue;
     std::string text = trimmedLineEnds(displayUtf8(tag, contact.valueAt(k)));
-    if (!isEmptyText(text)) return text;
+    if (!isEmptyName(text)) return text;
   }
   return {};
 }
@@ -90,6 +85,10 @@ std::string spokenName(std::string_view upperName, const std::vector<std::string
 }
 
 }  // namespace
+
+bool isEmptyName(std::string_view value) {
+  return value.find_first_not_of(" \t;,\r\n") == std::string_view::npos;
+}
 
 FieldKind fieldKindOf(std::string_view upperName) {
   for (std::string_view name : kFrameNames) {

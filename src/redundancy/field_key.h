@@ -60,6 +60,9 @@ AlikePairing pairAlike(const ContactRecord& a, const std::vector<FieldLine>& aLi
 // program has no words for by its name.
 std::string fieldWords(std::string_view tag);
 
+// Whether a name holds nothing but separators and spaces (an empty N is ";;;;"): no name.
+bool isEmptyName(std::string_view value);
+
 // Whether a and b are named alike: their formatted names, else their names, equal under the
 // rule; an empty name is no name.
 bool namesAgree(const ContactRecord& a, const ContactRecord& b, const MatchRule& rule);
