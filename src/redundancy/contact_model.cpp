@@ -307,7 +307,7 @@ class ContactLoader {
 
   void startContact(std::string_view beginLine) {
     const int number = list_.size() + 1;
-    checkLimit(number, quoted(fileName_), "contacts");
+    checkFileContacts(number, fileName_);
     list_.append(number);
     table_.resize(number + 1);
     record_ = &table_[number];
@@ -322,8 +322,7 @@ class ContactLoader {
       record_->appendToValue(currentTag_, line);
       return;
     }
-    checkLimit(++colonLines_,
-               "Contact " + std::to_string(list_.size()) + " of " + quoted(fileName_), "lines");
+    checkContactLines(++colonLines_, list_.size(), fileName_);
     addLine(line, colon);
   }
 

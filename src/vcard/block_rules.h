@@ -42,4 +42,15 @@ inline void checkLimit(long long count, const std::string& holder, const std::st
 // The quoted name of a file for a refusal.
 inline std::string quoted(const std::string& path) { return "\"" + path + "\""; }
 
+// checkLimit for the contacts of a file and for the lines of its contact number `contact`,
+// called once a line: the refusal's words are only put together when it is made.
+inline void checkFileContacts(long long contacts, const std::string& file) {
+  if (contacts > kMaxCount) refuseAboveLimit(quoted(file), "contacts");
+}
+inline void checkContactLines(long long lines, std::size_t contact, const std::string& file) {
+  if (lines > kMaxCount) {
+    refuseAboveLimit("Contact " + std::to_string(contact) + " of " + quoted(file), "lines");
+  }
+}
+
 }  // namespace palvren

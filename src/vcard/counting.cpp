@@ -26,13 +26,12 @@ class SplitSurveyor {
     try {
       if (!inBlock_) {
         if (!isContactBegin(line)) return;
-        checkLimit(++survey_.blocks, quoted(path_), "contacts");
+        checkFileContacts(++survey_.blocks, path_);
         lines_ = 0;
         inBlock_ = !isSplitEnd(line);
         return;
       }
-      checkLimit(++lines_, "Contact " + std::to_string(survey_.blocks) + " of " + quoted(path_),
-                 "lines");
+      checkContactLines(++lines_, survey_.blocks, path_);
       inBlock_ = !isSplitEnd(line);
     } catch (const OperationError& refused) {
       survey_.refusal = refused.what();
