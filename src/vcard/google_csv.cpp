@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <array>
+#include <cstdint>
 
 #include "vcard/mapped_csv.h"
 
@@ -33,18 +35,14 @@ struct GoogleGroups {
   std::size_t emails = 1, phones = 1, addresses = 1, websites = 1;
 };
 
-GoogleGroups googleGroups(const std::vector<MappedContact>& contacts) {
-  GoogleGroups groups;
+void widenGroups(GoogleGroups& groups, const MappedContact& c) {
   auto widen = [](std::size_t& count, std::size_t needed) {
     count = std::max(count, std::min(needed, kGoogleGroupLimit));
   };
-  for (const MappedContact& c : contacts) {
-    widen(groups.emails, c.emails.size());
-    widen(groups.phones, c.phones.size());
-    widen(groups.addresses, c.addresses.size());
-    widen(groups.websites, c.websites.size());
-  }
-  return groups;
+  widen(groups.emails, c.emails.size());
+  widen(groups.phones, c.phones.size());
+  widen(groups.addresses, c.addresses.size());
+  widen(groups.websites, c.websites.size());
 }
 
 // Columns with no property ("Phonetic …", "Photo", "Labels") are written empty.
@@ -124,49 +122,95 @@ std::vector<std::string> googleOverflow(const MappedContact& c) {
   return lines;
 }
 
-std::string googleRow(const MappedContact& c, const GoogleGroups& groups, std::size_t& moved) {
+// A row as one contact writes it, without the empty groups other contacts need: where each
+// kind's groups end, and how many the contact filled.
+struct HeldRow {
+  std::string text;
+  std::array<std::uint32_t, 4> ends{};
+  std::array<std::uint8_t, 4> shown{};
+};
+
+// Cells of one group of each kind: e-mail, telephone, address, web site.
+constexpr std::array<std::size_t, 4> kGroupCells = {2, 2, 9, 2};
+
+HeldRow heldGoogleRow(const MappedContact& c, std::size_t& moved) {
   const bool hasN = std::any_of(c.name.begin(), c.name.end(), [](auto& p) { return !p.empty(); });
   const std::vector<std::string> overflow = googleOverflow(c);
   moved += overflow.size();
   CsvRow row;
+  HeldRow held;
+  auto endGroups = [&](std::size_t kind, std::size_t shown) {
+    held.ends[kind] = static_cast<std::uint32_t>(row.size());
+    held.shown[kind] = static_cast<std::uint8_t>(shown);
+  };
   row << (hasN ? c.name[1] : c.formattedName) << c.name[2] << c.name[0];
   row.skip(3);  // phonetic names
   row << c.name[3] << c.name[4] << c.nickname
       << (hasN && c.formattedName != composedName(c.name) ? c.formattedName : "") << c.organization
       << c.title << c.department << c.birthday << notesOf(c, overflow);
   row.skip(2);  // photo, labels
-  auto typedCells = [&row](const std::vector<MappedContact::Typed>& list, std::size_t count,
-                           bool website) {
-    const std::size_t shown = std::min(list.size(), count);
+  auto typedCells = [&](std::size_t kind, const std::vector<MappedContact::Typed>& list,
+                        bool website) {
+    const std::size_t shown = std::min(list.size(), kGoogleGroupLimit);
     for (std::size_t i = 0; i < shown; ++i)
       row << googleLabel(list[i], website) << list[i].parts[0];
-    row.skip(2 * (count - shown));
+    endGroups(kind, shown);
   };
-  typedCells(c.emails, groups.emails, false);
-  typedCells(c.phones, groups.phones, false);
-  const std::size_t addresses = std::min(c.addresses.size(), groups.addresses);
+  typedCells(0, c.emails, false);
+  typedCells(1, c.phones, false);
+  const std::size_t addresses = std::min(c.addresses.size(), kGoogleGroupLimit);
   for (std::size_t i = 0; i < addresses; ++i) {
     const std::vector<std::string>& parts = c.addresses[i].parts;
     row << googleLabel(c.addresses[i], false) << formattedAddress(parts) << parts[kStreet]
         << parts[kCity] << parts[kPoBox] << parts[kRegion] << parts[kPostalCode] << parts[kCountry]
         << parts[kExtended];
   }
-  row.skip(9 * (groups.addresses - addresses));
-  typedCells(c.websites, groups.websites, true);
-  return row.take();
+  endGroups(2, addresses);
+  typedCells(3, c.websites, true);
+  held.text = row.take();
+  return held;
 }
+
+// The held row with the empty groups the header has beyond the contact's own.
+void widenRow(const HeldRow& held, const GoogleGroups& groups, std::string& row) {
+  const std::array<std::size_t, 4> counts = {groups.emails, groups.phones, groups.addresses,
+                                             groups.websites};
+  row.clear();
+  std::size_t from = 0;
+  for (std::size_t kind = 0; kind < counts.size(); ++kind) {
+    row.append(held.text, from, held.ends[kind] - from);
+    row.append(kGroupCells[kind] * (counts[kind] - held.shown[kind]), ',');
+    from = held.ends[kind];
+  }
+  row.append(held.text, from);
+}
+
+class GoogleRows : public MappedRows {
+ public:
+  void add(const MappedContact& contact) override {
+    widenGroups(groups_, contact);
+    rows_.push_back(heldGoogleRow(contact, moved_));
+  }
+  std::size_t size() const override { return rows_.size(); }
+  void write(const CsvLineSink& sink) const override {
+    sink(csvLine(googleHeader(groups_)));
+    std::string row;
+    for (const HeldRow& held : rows_) {
+      widenRow(held, groups_, row);
+      sink(row);
+    }
+  }
+
+ private:
+  GoogleGroups groups_;
+  std::vector<HeldRow> rows_;
+};
 
 }  // namespace
 
 std::span<const ColumnField> googleColumns() { return kGoogleColumns; }
 std::span<const ColumnField> googleGroupColumns() { return kGoogleGroupColumns; }
 
-std::size_t googleLines(const std::vector<MappedContact>& contacts, const CsvLineSink& sink) {
-  const GoogleGroups groups = googleGroups(contacts);
-  sink(csvLine(googleHeader(groups)));
-  std::size_t moved = 0;
-  for (const MappedContact& c : contacts) sink(googleRow(c, groups, moved));
-  return moved;
-}
+std::unique_ptr<MappedRows> googleRows() { return std::make_unique<GoogleRows>(); }
 
 }  // namespace palvren

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -36,6 +37,7 @@ class CsvRow {
     cells_ += cells;
   }
   std::string take() { return std::move(row_); }
+  std::size_t size() const { return row_.size(); }
 
  private:
   std::string row_;
@@ -65,8 +67,23 @@ std::span<const ColumnField> outlookColumns();
 std::span<const ColumnField> googleColumns();
 std::span<const ColumnField> googleGroupColumns();
 
-// The Google and Outlook CSV of the contacts; Google returns how many values went to the notes.
-std::size_t googleLines(const std::vector<MappedContact>& contacts, const CsvLineSink& sink);
-void outlookLines(const std::vector<MappedContact>& contacts, const CsvLineSink& sink);
+// A mapped format's rows, made as each contact is read and held as text, not as contacts, until
+// the header (which may depend on every contact) and they are written.
+class MappedRows {
+ public:
+  virtual ~MappedRows() = default;
+  virtual void add(const MappedContact& contact) = 0;
+  virtual std::size_t size() const = 0;
+  // The header, then the rows, to sink.
+  virtual void write(const CsvLineSink& sink) const = 0;
+  // How many values found no column and went to the notes.
+  std::size_t movedToNotes() const { return moved_; }
+
+ protected:
+  std::size_t moved_ = 0;
+};
+
+std::unique_ptr<MappedRows> googleRows();
+std::unique_ptr<MappedRows> outlookRows();
 
 }  // namespace palvren

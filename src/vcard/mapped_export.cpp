@@ -9,18 +9,28 @@
 
 namespace palvren {
 
-std::size_t writeMappedCsv(const std::vector<MappedContact>& contacts, ExportFormat format,
-                           const CsvLineSink& sink) {
+namespace {
+
+std::unique_ptr<MappedRows> mappedRows(ExportFormat format) {
   switch (format) {
     case ExportFormat::Outlook:
-      outlookLines(contacts, sink);
-      return 0;
+      return outlookRows();
     case ExportFormat::Google:
-      return googleLines(contacts, sink);
+      return googleRows();
     case ExportFormat::Raw:
       break;
   }
-  throw std::logic_error("writeMappedCsv: the raw format is not a mapped one");
+  throw std::logic_error("mappedRows: the raw format is not a mapped one");
+}
+
+}  // namespace
+
+std::size_t writeMappedCsv(const std::vector<MappedContact>& contacts, ExportFormat format,
+                           const CsvLineSink& sink) {
+  const std::unique_ptr<MappedRows> rows = mappedRows(format);
+  for (const MappedContact& contact : contacts) rows->add(contact);
+  rows->write(sink);
+  return rows->movedToNotes();
 }
 
 Written exportMappedCsv(const OpenInput& input, ExportFormat format, FileIo& io, RunProgress* ui,
@@ -28,24 +38,22 @@ Written exportMappedCsv(const OpenInput& input, ExportFormat format, FileIo& io,
   std::optional<OutputFolder> folder = prepareSplitFolder(input.path());
   if (!folder) return {};
   const std::string name(exportFormatInfo(format).fileName);
-  std::vector<MappedContact> contacts;
+  const std::unique_ptr<MappedRows> rows = mappedRows(format);
   forEachMappedContact(
       input,
-      [&contacts](const std::vector<MappedProperty>& properties) {
-        contacts.push_back(mapContact(properties));
-      },
+      [&rows](const std::vector<MappedProperty>& properties) { rows->add(mapContact(properties)); },
       io, ui);
   LineWriter output(*folder, numberedName(name, plan.resultNumber), io);
-  const int rows = static_cast<int>(contacts.size());
+  const int count = static_cast<int>(rows->size());
   int line = 0;
-  const std::size_t moved = writeMappedCsv(contacts, format, [&](std::string_view text) {
-    if (ui && line > 0) stepDone(*ui, line - 1, rows);
+  rows->write([&](std::string_view text) {
+    if (ui && line > 0) stepDone(*ui, line - 1, count);
     output.writeLine(text);
     ++line;
   });
   const std::string outputPath = commitResult(output, name, plan);
-  if (movedToNotes) *movedToNotes = moved;
-  return {rows, outputPath};
+  if (movedToNotes) *movedToNotes = rows->movedToNotes();
+  return {count, outputPath};
 }
 
 }  // namespace palvren

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <map>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "vcard/mapped_csv.h"
 
@@ -77,14 +78,18 @@ class OutlookRow {
   }
   void set(const std::string& column, const std::string& value) { cells_[indexOf(column)] = value; }
   bool isFree(const std::string& column) const { return cells_[indexOf(column)].empty(); }
-  const std::vector<std::string>& cells() const { return cells_; }
+  std::vector<std::string> take() { return std::move(cells_); }
 
  private:
   static std::size_t indexOf(std::string_view column) {
-    const auto& header = outlookHeader();
-    const auto found = std::find(header.begin(), header.end(), column);
-    if (found == header.end()) throw std::logic_error("no Outlook column " + std::string(column));
-    return std::size_t(found - header.begin());
+    static const std::unordered_map<std::string_view, std::size_t> index = [] {
+      std::unordered_map<std::string_view, std::size_t> columns;
+      for (const std::string& name : outlookHeader()) columns.emplace(name, columns.size());
+      return columns;
+    }();
+    const auto found = index.find(column);
+    if (found == index.end()) throw std::logic_error("no Outlook column " + std::string(column));
+    return found->second;
   }
   std::vector<std::string> cells_;
 };
@@ -165,16 +170,32 @@ std::vector<std::string> outlookCells(const MappedContact& c) {
     if (!row.fill({"Web Page"}, website.parts[0])) notes.push_back("Web page: " + website.parts[0]);
   }
   row.set("Notes", notesOf(c, notes));
-  return row.cells();
+  return row.take();
 }
 
 }  // namespace
 
 std::span<const ColumnField> outlookColumns() { return kOutlookColumns; }
 
-void outlookLines(const std::vector<MappedContact>& contacts, const CsvLineSink& sink) {
-  sink("\xEF\xBB\xBF" + csvLine(outlookHeader()));
-  for (const MappedContact& c : contacts) sink(csvLine(outlookCells(c)));
-}
+namespace {
+
+class OutlookRows : public MappedRows {
+ public:
+  void add(const MappedContact& contact) override {
+    rows_.push_back(csvLine(outlookCells(contact)));
+  }
+  std::size_t size() const override { return rows_.size(); }
+  void write(const CsvLineSink& sink) const override {
+    sink("\xEF\xBB\xBF" + csvLine(outlookHeader()));
+    for (const std::string& row : rows_) sink(row);
+  }
+
+ private:
+  std::vector<std::string> rows_;
+};
+
+}  // namespace
+
+std::unique_ptr<MappedRows> outlookRows() { return std::make_unique<OutlookRows>(); }
 
 }  // namespace palvren
