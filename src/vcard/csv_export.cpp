@@ -20,7 +20,7 @@ class ItemCollector {
   ItemCollector(ContactItems& contacts, const std::string& file) : c_(contacts), file_(file) {}
 
   void startContact() {
-    checkLimit(static_cast<long long>(c_.firstItem.size() + 1), quoted(file_), "contacts");
+    checkFileContacts(static_cast<long long>(c_.firstItem.size() + 1), file_);
     c_.firstItem.push_back(c_.items.size());
     c_.closed.push_back(false);
   }
@@ -39,8 +39,8 @@ class ItemCollector {
 
  private:
   void addItem(std::string_view line, std::size_t alreadyWritten = 0) {
-    checkLimit(static_cast<long long>(c_.items.size() - c_.firstItem.back() + 1),
-               "Contact " + std::to_string(c_.firstItem.size()) + " of " + quoted(file_), "lines");
+    checkContactLines(static_cast<long long>(c_.items.size() - c_.firstItem.back() + 1),
+                      c_.firstItem.size(), file_);
     std::size_t offset = c_.text.size() - alreadyWritten;
     c_.text.append(line);
     c_.items.push_back({offset, line.size() + alreadyWritten});
@@ -115,7 +115,10 @@ void appendQuoted(std::string& row, std::string_view value) {
 }
 
 void appendCsvField(std::string& row, std::string_view value) {
-  if (value.find_first_of(",\"\r\n") == std::string_view::npos) {
+  const bool plain = std::none_of(value.begin(), value.end(), [](char c) {
+    return c == ',' || c == '"' || c == '\r' || c == '\n';
+  });
+  if (plain) {
     row.append(value);
   } else {
     appendQuoted(row, value);

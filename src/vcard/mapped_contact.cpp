@@ -11,12 +11,17 @@ namespace palvren {
 
 namespace {
 
-// The types a tag gives its property: TYPE=a,b values and vCard 2.1 bare parameters.
-void typesOf(std::string_view tag, std::vector<std::string>& types) {
+// The types a tag gives its property: TYPE=a,b values and vCard 2.1 bare parameters. Returns
+// whether the tag names an encoding or a charset, in the same reading.
+bool typesOf(std::string_view tag, std::vector<std::string>& types) {
   types.clear();
-  forEachParameter(tag, [&types](std::string_view name, std::string_view value) {
+  bool encoded = false;
+  forEachParameter(tag, [&](std::string_view name, std::string_view value) {
     if (name.empty()) {
+      encoded = encoded || equalsUpper(value, "QUOTED-PRINTABLE") || equalsUpper(value, "BASE64");
       types.push_back(toLowerAscii(value));
+    } else if (equalsUpper(name, "ENCODING") || equalsUpper(name, "CHARSET")) {
+      encoded = encoded || !value.empty();
     } else if (equalsUpper(name, "TYPE")) {
       while (!value.empty()) {
         const std::size_t comma = value.find(',');
@@ -26,22 +31,28 @@ void typesOf(std::string_view tag, std::vector<std::string>& types) {
     }
     return false;
   });
+  return encoded;
 }
 
 // Gathers one contact's property lines, joining folded and quoted-printable continuations.
 class PropertyCollector {
  public:
-  void start() { count_ = 0; }
+  void start() {
+    count_ = 0;
+    picture_ = false;
+  }
 
   void addLine(std::string_view line, const std::string& file, std::size_t contact) {
     if (line.empty()) return;
+    const bool startsProperty = line[0] != ' ' && line[0] != '\t';
+    if (picture_ && (!startsProperty || line.find(':') == std::string_view::npos)) return;
     if (count_ > 0) {
       std::string& value = raw_[count_ - 1].second;
       if (line[0] == ' ' || line[0] == '\t') {
         value.append(line.substr(1));
         return;
       }
-      if (isQuotedPrintable(raw_[count_ - 1].first) && value.ends_with('=')) {
+      if (value.ends_with('=') && isQuotedPrintable(raw_[count_ - 1].first)) {
         value.append(kCrLf);
         value.append(line);
         return;
@@ -52,12 +63,13 @@ class PropertyCollector {
       if (count_ > 0) raw_[count_ - 1].second.append(line);  // an unindented base64 line
       return;
     }
-    checkLimit(static_cast<long long>(count_ + 1),
-               "Contact " + std::to_string(contact) + " of " + quoted(file), "lines");
+    checkContactLines(static_cast<long long>(count_ + 1), contact, file);
     // Earlier contacts' strings are reused: a large file costs few allocations.
     if (count_ == raw_.size()) raw_.emplace_back();
     raw_[count_].first.assign(trimSpaces(line.substr(0, colon)));
-    raw_[count_].second.assign(line.substr(colon + 1));
+    // No cell is for a picture: its value, most of a file that has them, is not kept.
+    picture_ = isPicture(raw_[count_].first);
+    raw_[count_].second.assign(picture_ ? std::string_view() : line.substr(colon + 1));
     ++count_;
   }
 
@@ -69,8 +81,8 @@ class PropertyCollector {
       MappedProperty& property = properties_[i];
       property.tag = tag;
       property.name = toUpperAscii(propertyName(tag));
-      typesOf(tag, property.types);
-      setValueText(property.value, tag, value);
+      const bool encoded = typesOf(tag, property.types);
+      setValueText(property.value, tag, value, encoded);
     }
     return properties_;
   }
@@ -78,17 +90,23 @@ class PropertyCollector {
  private:
   // The value as text: decoded, its line breaks LF as in every other cell, trimmed. A plain
   // UTF-8 value on one line, the common case, is taken as it stands.
-  static void setValueText(std::string& text, std::string_view tag, std::string_view value) {
-    if (value.find('\r') == std::string_view::npos && isValidUtf8(value) &&
-        parameterOf(tag, "ENCODING").empty() && parameterOf(tag, "CHARSET").empty()) {
+  static void setValueText(std::string& text, std::string_view tag, std::string_view value,
+                           bool encoded) {
+    if (!encoded && value.find('\r') == std::string_view::npos && isValidUtf8(value)) {
       text.assign(trimSpaces(value));
       return;
     }
     text.assign(trimSpaces(replaceAll(displayUtf8(tag, value), kCrLf, "\n")));
   }
 
+  static bool isPicture(std::string_view tag) {
+    const std::string_view name = propertyName(tag);
+    return equalsUpper(name, "PHOTO") || equalsUpper(name, "LOGO");
+  }
+
   std::vector<std::pair<std::string, std::string>> raw_;
   std::size_t count_ = 0;
+  bool picture_ = false;
   std::vector<MappedProperty> properties_;
 };
 
@@ -119,14 +137,28 @@ std::string normalizedBirthday(std::string_view value) {
 
 }  // namespace
 
-std::string joinNonEmpty(const std::vector<std::string>& parts, std::string_view separator) {
+namespace {
+
+template <typename Parts>
+std::string joinedParts(const Parts& parts, std::string_view separator) {
   std::string joined;
-  for (const std::string& part : parts) {
+  for (const auto& part : parts) {
     if (part.empty()) continue;
     if (!joined.empty()) joined += separator;
     joined += part;
   }
   return joined;
+}
+
+}  // namespace
+
+std::string joinNonEmpty(const std::vector<std::string>& parts, std::string_view separator) {
+  return joinedParts(parts, separator);
+}
+
+std::string joinNonEmpty(std::initializer_list<std::string_view> parts,
+                         std::string_view separator) {
+  return joinedParts(parts, separator);
 }
 
 bool MappedProperty::hasType(std::string_view type) const {
@@ -173,10 +205,10 @@ bool placeProperty(MappedContact& contact, const MappedProperty& p) {
   }
   if (name == "ORG") {
     if (!contact.organization.empty()) return false;
-    const std::vector<std::string> parts = structuredParts(p.value);
-    contact.organization = parts[0];
-    contact.department =
-        joinNonEmpty(std::vector<std::string>(parts.begin() + 1, parts.end()), ", ");
+    std::vector<std::string> parts = structuredParts(p.value);
+    contact.organization = std::move(parts[0]);
+    parts.erase(parts.begin());
+    contact.department = joinNonEmpty(parts, ", ");
     return true;
   }
   if (name == "NOTE") {
@@ -220,7 +252,7 @@ void forEachMappedContact(const OpenInput& input, const ContactSink& sink, FileI
   std::size_t contacts = 0;
   while (reader.readLine(line)) {
     if (!isContactBegin(line)) continue;
-    checkLimit(static_cast<long long>(++contacts), quoted(inputFile), "contacts");
+    checkFileContacts(static_cast<long long>(++contacts), inputFile);
     collector.start();
     while (reader.readLine(line) && !isExportEnd(line)) {
       collector.addLine(line, inputFile, contacts);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,5 +48,6 @@ void forEachMappedContact(const OpenInput& input, const ContactSink& sink,
 
 // The parts that are not empty, joined by separator.
 std::string joinNonEmpty(const std::vector<std::string>& parts, std::string_view separator);
+std::string joinNonEmpty(std::initializer_list<std::string_view> parts, std::string_view separator);
 
 }  // namespace palvren

@@ -4,6 +4,7 @@
 #include <unicode/ucnv_cb.h>
 #include <unicode/ustring.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
@@ -345,22 +346,26 @@ std::optional<InlineImage> inlineImage(std::string_view tag, std::string_view va
 }
 
 std::vector<std::string> structuredParts(std::string_view value) {
-  std::vector<std::string> parts(1);
-  for (std::size_t i = 0; i < value.size(); ++i) {
-    if (value[i] == '\\' && i + 1 < value.size()) {
-      parts.back() += value.substr(i, 2);
-      ++i;
-    } else if (value[i] == ';') {
-      parts.emplace_back();
-    } else {
-      parts.back() += value[i];
+  std::vector<std::string> parts;
+  parts.reserve(std::size_t(std::count(value.begin(), value.end(), ';')) + 1);
+  std::size_t start = 0;
+  for (std::size_t i = 0;; ++i) {
+    if (i + 1 < value.size() && value[i] == '\\') {
+      ++i;  // an escaped character, ";" included, belongs to the part
+      continue;
     }
+    if (i < value.size() && value[i] != ';') continue;
+    std::string part = unescapeText(value.substr(start, i - start));
+    const std::string_view trimmed = trimSpaces(part);
+    parts.push_back(trimmed.size() == part.size() ? std::move(part) : std::string(trimmed));
+    if (i >= value.size()) break;
+    start = i + 1;
   }
-  for (std::string& part : parts) part = std::string(trimSpaces(unescapeText(part)));
   return parts;
 }
 
 std::string unescapeText(std::string_view value) {
+  if (value.find('\\') == std::string_view::npos) return std::string(value);
   std::string text;
   text.reserve(value.size());
   for (std::size_t i = 0; i < value.size(); ++i) {
