@@ -303,11 +303,12 @@ std::vector<std::string> contactOfRow(const CsvRecord& row, const CsvTable& tabl
   RowContact contact(mapping, number, log);
   const bool raw = mapping.setName == kRawExportColumns;
   // Empty cells add nothing: only the cells that hold text are visited.
-  for (const auto& [column, cell] : row.cells) {
+  for (const CsvCell& cell : row.cells) {
+    const std::size_t column = cell.column;
     if (column < mapping.fields.size()) {
-      contact.add(column, table.header[column], cellText(cell, raw));
+      contact.add(column, table.header[column], cellText(cell.text(), raw));
     } else {
-      contact.addPastHeader(column, cell);
+      contact.addPastHeader(column, cell.text());
     }
   }
   return contact.lines();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <limits>
 
 #include "platform/errors.h"
 #include "platform/text.h"
@@ -123,10 +124,12 @@ std::string requotedCell(std::string_view text, std::size_t& i, char delimiter) 
 // requoted for a cell whose quoting changed its text.
 std::string_view readCell(std::string_view text, std::size_t& i, char delimiter,
                           std::deque<std::string>& requoted) {
-  const char stops[] = {delimiter, '"', '\r', '\n'};
   if (i < text.size() && text[i] != '"') {
-    const std::size_t end =
-        std::min(text.find_first_of(std::string_view(stops, 4), i), text.size());
+    std::size_t end = i;
+    while (end < text.size() && text[end] != delimiter && text[end] != '"' && text[end] != '\r' &&
+           text[end] != '\n') {
+      ++end;
+    }
     if (end == text.size() || text[end] != '"') {
       const std::string_view cell = text.substr(i, end - i);
       i = end;
@@ -144,32 +147,27 @@ std::string_view readCell(std::string_view text, std::size_t& i, char delimiter,
   return requoted.back();
 }
 
-void endRow(std::vector<CsvRecord>& rows, CsvRecord& row) {
-  const bool blank = std::all_of(row.cells.begin(), row.cells.end(),
-                                 [](const auto& cell) { return trimSpaces(cell.second).empty(); });
-  if (!blank) rows.push_back(std::move(row));
-  row = CsvRecord();
+bool isBlank(const CsvRecord& row) {
+  return std::all_of(row.cells.begin(), row.cells.end(),
+                     [](const CsvCell& cell) { return trimSpaces(cell.text()).empty(); });
 }
 
 void addCell(CsvRecord& row, std::string_view cell) {
-  if (!cell.empty()) row.cells.emplace_back(std::uint32_t(row.columns), cell);
+  if (cell.size() > std::numeric_limits<std::uint32_t>::max()) {
+    throw OperationError("A cell of the file is larger than 4 GB, more than this program reads.");
+  }
+  if (!cell.empty()) {
+    row.cells.push_back({cell.data(), std::uint32_t(cell.size()), std::uint32_t(row.columns)});
+  }
   ++row.columns;
 }
 
-}  // namespace
-
-std::string_view CsvRecord::at(std::size_t column) const {
-  const auto found = std::lower_bound(cells.begin(), cells.end(), column,
-                                      [](const std::pair<std::uint32_t, std::string_view>& cell,
-                                         std::size_t wanted) { return cell.first < wanted; });
-  return found != cells.end() && found->first == column ? found->second : std::string_view();
-}
-
-std::vector<CsvRecord> csvRows(std::string_view text, char delimiter,
-                               std::deque<std::string>& requoted) {
-  std::vector<CsvRecord> rows;
-  CsvRecord row;
-  std::size_t i = 0;
+// Reads the row starting at i into row, its requoted cells into requoted; i is moved past its
+// line end.
+void readRow(std::string_view text, std::size_t& i, char delimiter, CsvRecord& row,
+             std::deque<std::string>& requoted) {
+  row.cells.clear();
+  row.columns = 0;
   while (i < text.size()) {
     if (text[i] == delimiter) {  // an empty cell, as most of a wide file's are
       ++row.columns;
@@ -183,26 +181,65 @@ std::vector<CsvRecord> csvRows(std::string_view text, char delimiter,
     }
     if (i < text.size() && text[i] == '\r') ++i;
     if (i < text.size() && text[i] == '\n') ++i;
-    endRow(rows, row);
+    return;
   }
-  if (row.columns > 0) endRow(rows, row);
+}
+
+// Where each row that is not blank starts.
+std::vector<std::size_t> rowStarts(std::string_view text, char delimiter) {
+  std::vector<std::size_t> starts;
+  CsvRecord row;
+  std::deque<std::string> requoted;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t start = i;
+    requoted.clear();
+    readRow(text, i, delimiter, row, requoted);
+    if (!isBlank(row)) starts.push_back(start);
+  }
+  return starts;
+}
+
+CsvRecord rowAt(std::string_view text, std::size_t start, char delimiter) {
+  auto requoted = std::make_shared<std::deque<std::string>>();
+  CsvRecord row;
+  readRow(text, start, delimiter, row, *requoted);
+  if (!requoted->empty()) row.requoted = std::move(requoted);
+  return row;
+}
+
+}  // namespace
+
+std::string_view CsvRecord::at(std::size_t column) const {
+  const auto found = std::lower_bound(
+      cells.begin(), cells.end(), column,
+      [](const CsvCell& cell, std::size_t wanted) { return cell.column < wanted; });
+  return found != cells.end() && found->column == column ? found->text() : std::string_view();
+}
+
+CsvRecord CsvRows::operator[](std::size_t index) const {
+  return rowAt(*text_, starts_.at(index), delimiter_);
+}
+
+std::vector<CsvRecord> csvRows(std::string_view text, char delimiter) {
+  std::vector<CsvRecord> rows;
+  for (std::size_t start : rowStarts(text, delimiter))
+    rows.push_back(rowAt(text, start, delimiter));
   return rows;
 }
 
 CsvTable csvTableOf(std::string bytes, bool keepBytes, const std::string& name) {
   CsvTable table;
   auto text = std::make_shared<std::string>(csvText(std::move(bytes), keepBytes, table.encoding));
-  auto requoted = std::make_shared<std::deque<std::string>>();
   table.delimiter = csvDelimiter(*text);
-  std::vector<CsvRecord> rows = csvRows(*text, table.delimiter, *requoted);
-  table.text = std::move(text);
-  table.requoted = std::move(requoted);
-  if (rows.empty()) return table;
-  for (std::size_t column = 0; column < rows.front().size(); ++column) {
-    table.header.emplace_back(rows.front().at(column));
+  std::vector<std::size_t> starts = rowStarts(*text, table.delimiter);
+  if (starts.empty()) return table;
+  const CsvRecord header = rowAt(*text, starts.front(), table.delimiter);
+  for (std::size_t column = 0; column < header.size(); ++column) {
+    table.header.emplace_back(header.at(column));
   }
-  checkLimit(static_cast<long long>(rows.size()) - 1, quoted(name), "rows");
-  table.rows.assign(std::make_move_iterator(rows.begin() + 1), std::make_move_iterator(rows.end()));
+  checkLimit(static_cast<long long>(starts.size()) - 1, quoted(name), "rows");
+  starts.erase(starts.begin());
+  table.rows = CsvRows(std::move(text), table.delimiter, std::move(starts));
   return table;
 }
 

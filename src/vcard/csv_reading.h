@@ -15,24 +15,50 @@ namespace palvren {
 // One record (row) of a CSV file: the cells that hold text, by column, in column order; every other
 // cell of the row is empty. A wide file (a raw export of thousands of columns) is mostly empty
 // cells, which take no room here.
+struct CsvCell {
+  const char* data;
+  std::uint32_t size;
+  std::uint32_t column;
+
+  std::string_view text() const { return {data, size}; }
+};
 struct CsvRecord {
-  std::vector<std::pair<std::uint32_t, std::string_view>> cells;
+  std::vector<CsvCell> cells;
   std::size_t columns = 0;  // the row's cells, empty ones included
+  // The cells whose quoting changed their text, which cells view (shared by copies).
+  std::shared_ptr<const std::deque<std::string>> requoted;
 
   std::size_t size() const { return columns; }
   // The cell of a column; empty when it holds nothing or the row is shorter.
   std::string_view at(std::size_t column) const;
 };
 
-// A CSV file as rows of cells: the header row first.
-// Its cells are views into the text it keeps (a copy of the table shares it).
+// The rows of a CSV text after its header, empty rows left out. Only where each row starts is
+// kept: a row is read again when asked for, so that a table costs little more than its text.
+// A copy shares the text; rows may be read on several threads at once.
+class CsvRows {
+ public:
+  CsvRows() = default;
+  CsvRows(std::shared_ptr<const std::string> text, char delimiter, std::vector<std::size_t> starts)
+      : text_(std::move(text)), delimiter_(delimiter), starts_(std::move(starts)) {}
+
+  std::size_t size() const { return starts_.size(); }
+  bool empty() const { return starts_.empty(); }
+  // The row; its cells are views into the table's text or into the row's own requoted cells.
+  CsvRecord operator[](std::size_t index) const;
+
+ private:
+  std::shared_ptr<const std::string> text_;
+  char delimiter_ = ',';
+  std::vector<std::size_t> starts_;
+};
+
+// A CSV file as its header and rows.
 struct CsvTable {
   std::vector<std::string> header;
-  std::vector<CsvRecord> rows;  // empty rows left out
-  std::string encoding;         // "UTF-8", "UTF-16" or "Windows-1252"
+  CsvRows rows;
+  std::string encoding;  // "UTF-8", "UTF-16" or "Windows-1252"
   char delimiter = ',';
-  std::shared_ptr<const std::string> text;
-  std::shared_ptr<const std::deque<std::string>> requoted;  // cells quoting changed
 };
 
 // The text of CSV bytes as UTF-8: a byte-order mark taken off, UTF-16 (by its mark) converted,
@@ -44,9 +70,8 @@ std::string csvText(std::string bytes, bool keepBytes, std::string& encoding);
 char csvDelimiter(std::string_view text);
 // The rows of a CSV text (RFC 4180: quoted cells may hold the delimiter, doubled quotes and line
 // breaks), with CR LF, LF or CR ending a row. Rows with no text in any cell are left out. A cell
-// is a view into text, or into a string kept in requoted where quoting changed its text.
-std::vector<CsvRecord> csvRows(std::string_view text, char delimiter,
-                               std::deque<std::string>& requoted);
+// is a view into text, or into the row's requoted cells where quoting changed its text.
+std::vector<CsvRecord> csvRows(std::string_view text, char delimiter);
 
 // The bytes of a file, read whole.
 std::string readCsvBytes(const OpenInput& input, FileIo& io = systemFileIo());
