@@ -1,5 +1,6 @@
 #include "platform/text.h"
 
+#include <array>
 #include <cstdio>
 
 namespace palvren {
@@ -25,6 +26,15 @@ char32_t nextCodePoint(std::string_view text, std::size_t& i) {
     code = (code << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
   }
   return code;
+}
+
+std::size_t findAnyOf(std::string_view text, std::string_view chars) {
+  std::array<bool, 256> wanted{};
+  for (char c : chars) wanted[static_cast<unsigned char>(c)] = true;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (wanted[static_cast<unsigned char>(text[i])]) return i;
+  }
+  return std::string_view::npos;
 }
 
 std::string_view trimSpaces(std::string_view text) {

@@ -15,6 +15,9 @@ std::string toLowerAscii(std::string_view text);
 
 // Removes leading and trailing spaces (code 32) only; tabs stay.
 std::string_view trimSpaces(std::string_view text);
+// The first position of any of chars in text; npos when none. A lookup for each character, where
+// string_view::find_first_of searches chars for each one.
+std::size_t findAnyOf(std::string_view text, std::string_view chars);
 
 // Whether text, upper-cased, equals upperWord (which must already be upper case).
 bool equalsUpper(std::string_view text, std::string_view upperWord);

@@ -115,10 +115,7 @@ void appendQuoted(std::string& row, std::string_view value) {
 }
 
 void appendCsvField(std::string& row, std::string_view value) {
-  const bool plain = std::none_of(value.begin(), value.end(), [](char c) {
-    return c == ',' || c == '"' || c == '\r' || c == '\n';
-  });
-  if (plain) {
+  if (findAnyOf(value, ",\"\r\n") == std::string_view::npos) {
     row.append(value);
   } else {
     appendQuoted(row, value);

@@ -80,7 +80,7 @@ std::string heldFrom21(std::string_view text, ValueKind kind) {
 
 std::string heldFrom30(std::string&& text, ValueKind kind) {
   const bool text30 = kind == ValueKind::Text;
-  if (text.find_first_of(text30 ? "\r\n,;" : "\r\n") == std::string::npos) return std::move(text);
+  if (findAnyOf(text, text30 ? "\r\n,;" : "\r\n") == std::string::npos) return std::move(text);
   std::string held;
   held.reserve(text.size() + 16);
   for (std::size_t i = 0; i < text.size(); ++i) {
