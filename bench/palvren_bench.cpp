@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -89,14 +90,16 @@ double timed(const std::function<void()>& work) {
   return seconds(start);
 }
 
-long residentKb() {
+// The process's resident size now ("VmRSS:") or at its peak so far ("VmHWM:"), in kB.
+long statusKb(const char* field = "VmRSS:") {
   std::ifstream status("/proc/self/status");
   std::string line;
   while (std::getline(status, line)) {
-    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+    if (line.rfind(field, 0) == 0) return std::stol(line.substr(std::strlen(field)));
   }
   return 0;
 }
+long residentKb() { return statusKb(); }
 
 // Runs work in a child process, so that its peak memory is its own; prints the peak above the
 // child's starting size.
@@ -236,11 +239,11 @@ void benchExport(const std::string& input) {
                     megabytes(output), mapped / time);
       }
     });
-    // Each CSV read back into vCard 3.0, in a process of its own (its peak resident is the
-    // import's), beside a raw export of the same round.
+    // Each CSV read back into vCard 3.0, in a process of its own whose peak, taken before the
+    // raw export of the same round is timed beside it, is the import's.
     for (ExportFormat format : {ExportFormat::Raw, ExportFormat::Google, ExportFormat::Outlook}) {
       inChild("import", [&] {
-        const double time = timed([&] { exportContactsToCsv(OpenInput(input)); });
+        const long start = residentKb();
         const fs::path written =
             fs::path(input).parent_path() / "Split-vCards" / exportFormatInfo(format).fileName;
         int contacts = 0;
@@ -253,8 +256,13 @@ void benchExport(const std::string& input) {
               importRows(table, mapping, converter, log, written.parent_path().string() + "/")
                   .count;
         });
-        std::printf("  round %d: importRows of %s: %d contacts in %.3f s, %.2fx the raw export\n",
-                    round, written.filename().c_str(), contacts, imported, imported / time);
+        const long peak = statusKb("VmHWM:");
+        const double time = timed([&] { exportContactsToCsv(OpenInput(input)); });
+        std::printf(
+            "  round %d: importRows of %s: %d contacts in %.3f s, %.2fx the raw export; peak "
+            "resident %.1f MB above its start for a CSV of %.1f MB\n",
+            round, written.filename().c_str(), contacts, imported, imported / time,
+            (peak - start) / 1024.0, megabytes(written.string()));
       });
     }
     inChild("floor", [&] {
