@@ -2,11 +2,21 @@
 
 #include <fcntl.h>
 #include <stdio.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 
 namespace palvren {
+
+void adviseLargeBuffer(void* buffer, std::size_t size) {
+  constexpr std::uintptr_t kLargePage = std::uintptr_t(2) << 20;
+  const std::uintptr_t start =
+      (reinterpret_cast<std::uintptr_t>(buffer) + kLargePage - 1) & ~(kLargePage - 1);
+  const std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(buffer) + size) & ~(kLargePage - 1);
+  if (end > start) ::madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+}
 
 ssize_t FileIo::read(int fd, void* buffer, std::size_t size) { return ::read(fd, buffer, size); }
 

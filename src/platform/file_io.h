@@ -6,6 +6,11 @@
 
 namespace palvren {
 
+// Asks the system to back a large buffer, not yet written to, with large pages: one page fault
+// where there would be hundreds (reading a file of hundreds of megabytes took more time faulting
+// its pages in than reading it). A hint only; nothing changes where it is not taken.
+void adviseLargeBuffer(void* buffer, std::size_t size);
+
 // The creation, reads and writes of files, behind one seam: the operations take one, so that
 // tests can hand them a disk that fails as a full or failing one would.
 class FileIo {

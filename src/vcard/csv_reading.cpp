@@ -13,11 +13,12 @@
 
 namespace palvren {
 
-namespace {}  // namespace
-
 std::string readCsvBytes(const OpenInput& input, FileIo& io) {
   if (::lseek(input.descriptor(), 0, SEEK_SET) != 0) throwFileError("read", input.path(), errno);
-  std::string bytes(std::size_t(input.size()), '\0');
+  std::string bytes;
+  bytes.reserve(std::size_t(input.size()));
+  adviseLargeBuffer(bytes.data(), bytes.capacity());
+  bytes.resize(std::size_t(input.size()));
   std::size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t got = io.read(input.descriptor(), bytes.data() + done, bytes.size() - done);
@@ -29,8 +30,6 @@ std::string readCsvBytes(const OpenInput& input, FileIo& io) {
   bytes.resize(done);
   return bytes;
 }
-
-namespace {}  // namespace
 
 std::string csvText(std::string bytes, bool keepBytes, std::string& encoding) {
   const std::string_view view(bytes);
@@ -135,6 +134,9 @@ std::string_view readCell(std::string_view text, std::size_t& i, char delimiter,
       i = end;
       return cell;
     }
+  } else if (i + 1 < text.size() && text[i + 1] == '"' && endsCell(text, i + 2, delimiter)) {
+    i += 2;  // a quoted empty cell, as each empty cell of a raw export is
+    return {};
   } else if (i < text.size()) {
     const std::size_t close = text.find('"', i + 1);
     if (close != std::string_view::npos && endsCell(text, close + 1, delimiter)) {
