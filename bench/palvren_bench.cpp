@@ -17,6 +17,7 @@
 
 #include "contact_generator.h"
 #include "platform/file_system.h"
+#include "platform/large_pages.h"
 #include "platform/line_reader.h"
 #include "redundancy/cleaner.h"
 #include "redundancy/contact_model.h"
@@ -473,6 +474,8 @@ void benchRedundancyRun(const std::string& input, int rounds) {
 }  // namespace palvren::bench
 
 int main(int argc, char** argv) {
+  // As palvren and palvren-cli start (GLIBC_TUNABLES set beforehand measures without it).
+  palvren::restartWithLargePages(argv);
   using namespace palvren::bench;
   std::string folder = argc > 1 ? argv[1] : "";
   if (folder.empty()) {
@@ -535,6 +538,12 @@ int main(int argc, char** argv) {
   similar.similarPercent = 5;
   fs::create_directories(folder + "/similar");
   const std::string withSimilar = make("similar/similar.vcf", similar);
+  // "check" measures the split with the redundancy check on the photo mix alone.
+  if (argc > 2 && std::string(argv[2]) == "check") {
+    benchRedundancyRun(withSimilar, 3);
+    fs::remove_all(folder);
+    return 0;
+  }
 
   benchSplit(folder, photos);
   benchRecombine(folder + "/Split-vCards");
