@@ -9,6 +9,7 @@
 #include "support/corpus.h"
 #include "support/temp_folder.h"
 #include "vcard/csv_export.h"
+#include "vcard/mapped_csv.h"
 #include "vcard/mapped_export.h"
 
 namespace palvren {
@@ -88,6 +89,25 @@ TEST(CsvImport, ReadsWhatProgramsWrite) {
        "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Ann;;;\r\nFN:Ann Lee\r\n"
        "EMAIL;TYPE=INTERNET:ann@example.org\r\nBDAY:1980-03-05\r\nEND:VCARD\r\n",
        {}},
+      {"runs of quoted empty cells, longer and shorter than the reader takes at once",
+       [] {
+         // Outlook's columns, each empty but the first name, the e-mail after 8 empty ones and
+         // the notes after 26.
+         std::string header, row;
+         for (const ColumnField& column : outlookColumns()) {
+           const std::string_view name = column.column;
+           header += (header.empty() ? "" : ",") + std::string(name);
+           const std::string cell = name == "First Name"       ? "Ann"
+                                    : name == "E-mail Address" ? "ann@example.org"
+                                    : name == "Notes"          ? "Met at the fair"
+                                                               : "\"\"";
+           row += (row.empty() ? "" : ",") + cell;
+         }
+         return header + "\r\n" + row + "\r\n";
+       }(),
+       "BEGIN:VCARD\r\nVERSION:3.0\r\nN:;Ann;;;\r\nFN:Ann\r\n"
+       "EMAIL;TYPE=INTERNET:ann@example.org\r\nNOTE:Met at the fair\r\nEND:VCARD\r\n",
+       {"contact 1: FN made from the name columns"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

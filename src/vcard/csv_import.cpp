@@ -316,17 +316,16 @@ std::vector<std::string> contactOfRow(const CsvRecord& row, const CsvTable& tabl
 
 CsvTable readImportTable(const OpenInput& input, ColumnSet columns, FileIo& io) {
   std::string bytes = readCsvBytes(input, io);
-  // Read alike either way: the bytes themselves become the table's text.
   const std::string_view start(bytes);
-  if (start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF") || isValidUtf8(bytes)) {
-    return csvTableOf(std::move(bytes), true, input.path());
-  }
-  CsvTable table = csvTableOf(bytes, true, input.path());
-  const std::optional<ColumnMapping> mapping = mapColumns(table.header, columns);
-  if (!mapping || mapping->setName != kRawExportColumns) {
-    table = csvTableOf(bytes, false, input.path());
-  }
-  return table;
+  const bool utf16 = start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF");
+  // A raw export keeps its bytes whatever they are, and UTF-8 is read as it stands: only the
+  // bytes of another file are checked, and read as Windows-1252 when they are not UTF-8.
+  const auto keepsBytes = [&] {
+    const std::optional<ColumnMapping> mapping = mapColumns(csvHeader(bytes), columns);
+    return mapping && mapping->setName == kRawExportColumns;
+  };
+  const bool keep = utf16 || keepsBytes() || isValidUtf8(bytes);
+  return csvTableOf(std::move(bytes), keep, input.path());
 }
 
 Written importRows(const CsvTable& table, const ColumnMapping& mapping, ContactConverter& converter,

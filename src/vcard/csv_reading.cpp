@@ -3,7 +3,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
+#include <cstring>
 #include <limits>
 
 #include "platform/errors.h"
@@ -164,6 +166,23 @@ void addCell(CsvRecord& row, std::string_view cell) {
   ++row.columns;
 }
 
+// Moves i past a run of quoted empty cells, each with its delimiter, sixteen at a time.
+void skipQuotedEmptyCells(std::string_view text, std::size_t& i, char delimiter,
+                          std::size_t& columns) {
+  constexpr std::size_t kCells = 16;
+  std::array<char, 3 * kCells> run{};
+  for (std::size_t k = 0; k < run.size(); k += 3) {
+    run[k] = '"';
+    run[k + 1] = '"';
+    run[k + 2] = delimiter;
+  }
+  while (i + run.size() <= text.size() &&
+         std::memcmp(text.data() + i, run.data(), run.size()) == 0) {
+    i += run.size();
+    columns += kCells;
+  }
+}
+
 // Reads the row starting at i into row, its requoted cells into requoted; i is moved past its
 // line end.
 void readRow(std::string_view text, std::size_t& i, char delimiter, CsvRecord& row,
@@ -174,6 +193,14 @@ void readRow(std::string_view text, std::size_t& i, char delimiter, CsvRecord& r
     if (text[i] == delimiter) {  // an empty cell, as most of a wide file's are
       ++row.columns;
       if (++i == text.size()) ++row.columns;  // an empty last cell
+      continue;
+    }
+    if (text[i] == '"' && i + 2 < text.size() && text[i + 1] == '"' && text[i + 2] == delimiter) {
+      // Quoted empty cells, as a raw export writes each empty cell: most of a wide file.
+      i += 3;
+      ++row.columns;
+      skipQuotedEmptyCells(text, i, delimiter, row.columns);
+      if (i == text.size()) ++row.columns;  // an empty last cell
       continue;
     }
     addCell(row, readCell(text, i, delimiter, requoted));
@@ -227,6 +254,21 @@ std::vector<CsvRecord> csvRows(std::string_view text, char delimiter) {
   for (std::size_t start : rowStarts(text, delimiter))
     rows.push_back(rowAt(text, start, delimiter));
   return rows;
+}
+
+std::vector<std::string> csvHeader(std::string_view text) {
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  const char delimiter = csvDelimiter(text);
+  CsvRecord row;
+  std::deque<std::string> requoted;
+  for (std::size_t i = 0; i < text.size();) {
+    readRow(text, i, delimiter, row, requoted);
+    if (isBlank(row)) continue;
+    std::vector<std::string> header;
+    for (std::size_t column = 0; column < row.size(); ++column) header.emplace_back(row.at(column));
+    return header;
+  }
+  return {};
 }
 
 CsvTable csvTableOf(std::string bytes, bool keepBytes, const std::string& name) {

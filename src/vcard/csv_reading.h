@@ -73,6 +73,9 @@ char csvDelimiter(std::string_view text);
 // is a view into text, or into the row's requoted cells where quoting changed its text.
 std::vector<CsvRecord> csvRows(std::string_view text, char delimiter);
 
+// The first row of a CSV text that is not UTF-16, read without the rest: the header.
+std::vector<std::string> csvHeader(std::string_view text);
+
 // The bytes of a file, read whole.
 std::string readCsvBytes(const OpenInput& input, FileIo& io = systemFileIo());
 // The table of a CSV file's bytes, its encoding and delimiter found. Refuses (OperationError) more
