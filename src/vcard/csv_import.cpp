@@ -239,26 +239,33 @@ class RowContact {
     std::string value;
     if (structured) {
       for (std::size_t k = 0; k < instance.parts.size(); ++k) {
-        value += (k ? ";" : "") + plainToHeld(instance.parts[k]);
+        if (k > 0) value += ';';
+        value += plainToHeld(instance.parts[k]);
       }
       if (property == "ORG" && instance.parts[1].empty()) value.resize(value.size() - 1);
     } else {
       value = plainToHeld(instance.whole);
     }
-    if (value.find_first_not_of(";") == std::string::npos) return;  // no empty properties
-    out.push_back(tagOf(instance) + ":" + value);
+    if (value.find_first_not_of(';') == std::string::npos) return;  // no empty properties
+    std::string line = tagOf(instance);
+    line += ':';
+    line += value;
+    out.push_back(std::move(line));
   }
 
   std::string tagOf(const Instance& instance) {
     const std::string& property = instance.field->property;
-    std::string kind = instance.field->kind;
-    const std::string label(trimSpaces(instance.label));
-    if (!label.empty() && kind.empty()) kind = kindOfLabel(label);
+    const std::string_view label = trimSpaces(instance.label);
+    const std::string labelKind = label.empty() ? std::string() : kindOfLabel(label);
+    const std::string& kind = instance.field->kind.empty() ? labelKind : instance.field->kind;
     std::vector<std::string> types = typesOf(property, kind);
     if (label.starts_with("* ")) types.emplace_back("PREF");
     std::string tag = property;
-    for (std::size_t k = 0; k < types.size(); ++k) tag += (k ? "," : ";TYPE=") + types[k];
-    const bool knownLabel = label.empty() || !kindOfLabel(label).empty() ||
+    for (std::size_t k = 0; k < types.size(); ++k) {
+      tag += k ? "," : ";TYPE=";
+      tag += types[k];
+    }
+    const bool knownLabel = label.empty() || !labelKind.empty() ||
                             toLowerAscii(label).find("other") != std::string::npos;
     if (!knownLabel) tag += ";X-CSV-LABEL=\"" + replaceAll(label, "\"", "'") + "\"";
     return tag;

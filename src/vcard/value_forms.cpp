@@ -120,8 +120,12 @@ std::string heldTo21(std::string_view held, ValueKind kind) {
 }
 
 std::string plainToHeld(std::string_view plain) {
+  std::size_t i = findAnyOf(plain, ",;\\\r\n");
+  if (i == std::string_view::npos) return std::string(plain);  // most values: nothing to escape
   std::string held;
-  for (std::size_t i = 0; i < plain.size(); ++i) {
+  held.reserve(plain.size() + 8);
+  held.append(plain.substr(0, i));
+  for (; i < plain.size(); ++i) {
     const char c = plain[i];
     if (takeLineBreak(plain, i, held)) continue;
     if (c == ',' || c == ';' || c == '\\') held += '\\';
