@@ -28,11 +28,9 @@ char32_t nextCodePoint(std::string_view text, std::size_t& i) {
   return code;
 }
 
-std::size_t findAnyOf(std::string_view text, std::string_view chars) {
-  std::array<bool, 256> wanted{};
-  for (char c : chars) wanted[static_cast<unsigned char>(c)] = true;
+std::size_t findAnyOf(std::string_view text, const ByteSet& set) {
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (wanted[static_cast<unsigned char>(text[i])]) return i;
+    if (set.contains(text[i])) return i;
   }
   return std::string_view::npos;
 }

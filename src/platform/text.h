@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -15,9 +16,21 @@ std::string toLowerAscii(std::string_view text);
 
 // Removes leading and trailing spaces (code 32) only; tabs stay.
 std::string_view trimSpaces(std::string_view text);
-// The first position of any of chars in text; npos when none. A lookup for each character, where
-// string_view::find_first_of searches chars for each one.
-std::size_t findAnyOf(std::string_view text, std::string_view chars);
+// A few bytes to look for, made once (constexpr) so that a search costs one lookup a character,
+// where string_view::find_first_of searches its set for each one.
+class ByteSet {
+ public:
+  constexpr explicit ByteSet(std::string_view bytes) {
+    for (char c : bytes) members_[static_cast<unsigned char>(c)] = true;
+  }
+  constexpr bool contains(char c) const { return members_[static_cast<unsigned char>(c)]; }
+
+ private:
+  std::array<bool, 256> members_{};
+};
+
+// The first position of a byte of the set in text; npos when none.
+std::size_t findAnyOf(std::string_view text, const ByteSet& set);
 
 // Whether text, upper-cased, equals upperWord (which must already be upper case).
 bool equalsUpper(std::string_view text, std::string_view upperWord);

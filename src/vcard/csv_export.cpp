@@ -115,7 +115,8 @@ void appendQuoted(std::string& row, std::string_view value) {
 }
 
 void appendCsvField(std::string& row, std::string_view value) {
-  if (findAnyOf(value, ",\"\r\n") == std::string_view::npos) {
+  static constexpr ByteSet kNeedQuotes(",\"\r\n");
+  if (findAnyOf(value, kNeedQuotes) == std::string_view::npos) {
     row.append(value);
   } else {
     appendQuoted(row, value);

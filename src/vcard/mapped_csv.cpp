@@ -60,10 +60,15 @@ std::string csvLine(const std::vector<std::string>& cells) {
 }
 
 std::string notesOf(const MappedContact& contact, const std::vector<std::string>& more) {
-  std::vector<std::string> lines = {contact.note};
-  lines.insert(lines.end(), contact.other.begin(), contact.other.end());
-  lines.insert(lines.end(), more.begin(), more.end());
-  return joinNonEmpty(lines, "\n");
+  std::string notes = contact.note;
+  for (const auto* lines : {&contact.other, &more}) {
+    for (const std::string& line : *lines) {
+      if (line.empty()) continue;
+      if (!notes.empty()) notes += '\n';
+      notes += line;
+    }
+  }
+  return notes;
 }
 
 }  // namespace palvren

@@ -80,7 +80,10 @@ std::string heldFrom21(std::string_view text, ValueKind kind) {
 
 std::string heldFrom30(std::string&& text, ValueKind kind) {
   const bool text30 = kind == ValueKind::Text;
-  if (findAnyOf(text, text30 ? "\r\n,;" : "\r\n") == std::string::npos) return std::move(text);
+  static constexpr ByteSet kHeldIn30("\r\n,;");
+  static constexpr ByteSet kLineBreaks("\r\n");
+  if (findAnyOf(text, text30 ? kHeldIn30 : kLineBreaks) == std::string::npos)
+    return std::move(text);
   std::string held;
   held.reserve(text.size() + 16);
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -120,7 +123,8 @@ std::string heldTo21(std::string_view held, ValueKind kind) {
 }
 
 std::string plainToHeld(std::string_view plain) {
-  std::size_t i = findAnyOf(plain, ",;\\\r\n");
+  static constexpr ByteSet kEscaped(",;\\\r\n");
+  std::size_t i = findAnyOf(plain, kEscaped);
   if (i == std::string_view::npos) return std::string(plain);  // most values: nothing to escape
   std::string held;
   held.reserve(plain.size() + 8);

@@ -510,7 +510,8 @@ class ContactConversion {
     const std::string text = heldTo21(held.value, valueKindOf(held.property.name));
     std::string tag = writeTag(held.property, version_);
     const bool ascii = isAscii(text);
-    if (ascii && findAnyOf(text, "\r\n") == text.npos && tag.size() + 1 + text.size() <= 75) {
+    if (ascii && text.find('\n') == text.npos && text.find('\r') == text.npos &&
+        tag.size() + 1 + text.size() <= 75) {
       out.push(tag + ":" + text);
       return;
     }

@@ -97,7 +97,8 @@ bool startsKnownProperty(std::string_view line) {
       "FN",     "GENDER", "GEO",         "IMPP", "KEY",   "KIND",       "LABEL",  "LANG",  "LOGO",
       "MAILER", "N",      "NICKNAME",    "NOTE", "ORG",   "PHOTO",      "PRODID", "REV",   "ROLE",
       "SOUND",  "TEL",    "TITLE",       "TZ",   "UID",   "URL",        "VERSION"};
-  const std::size_t end = findAnyOf(line, ";:");
+  static constexpr ByteSet kTagEnds(";:");
+  const std::size_t end = findAnyOf(line, kTagEnds);
   if (end == std::string_view::npos) return false;
   std::string_view name = line.substr(0, end);
   if (const std::size_t dot = name.find('.'); dot != std::string_view::npos) {
