@@ -11,9 +11,6 @@ namespace palvren {
 namespace {
 // Lines read between two yields while counting, so that the window repaints in time.
 constexpr long long kLinesPerYield = 4096;
-}  // namespace
-
-namespace {
 
 // The split's blocks as they go by: each from a contact start through its END line, refused
 // past the limits the writer numbers.

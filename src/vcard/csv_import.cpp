@@ -50,11 +50,7 @@ std::string_view cellText(std::string_view cell, bool raw) {
   return cell;
 }
 
-void appendLine(std::string& text, std::string_view more) {
-  if (more.empty()) return;
-  if (!text.empty()) text += '\n';
-  text += more;
-}
+void appendLine(std::string& text, std::string_view more) { appendNonEmpty(text, more, "\n"); }
 
 // Which instance a column's cells go to: a numbered group, or all the parts of one kind of a
 // structured property, or the column itself.

@@ -124,7 +124,7 @@ std::string requotedCell(std::string_view text, std::size_t& i, char delimiter) 
 // The cell at i, and i moved to what ends it: a view into text, or into the string kept in
 // requoted for a cell whose quoting changed its text.
 std::string_view readCell(std::string_view text, std::size_t& i, char delimiter,
-                          std::deque<std::string>& requoted) {
+                          Requoted& requoted) {
   if (i < text.size() && text[i] != '"') {
     std::size_t end = i;
     while (end < text.size() && text[end] != delimiter && text[end] != '"' && text[end] != '\r' &&
@@ -147,8 +147,8 @@ std::string_view readCell(std::string_view text, std::size_t& i, char delimiter,
       return cell;
     }
   }
-  requoted.push_back(requotedCell(text, i, delimiter));
-  return requoted.back();
+  requoted.push_front(requotedCell(text, i, delimiter));
+  return requoted.front();
 }
 
 bool isBlank(const CsvRecord& row) {
@@ -186,7 +186,7 @@ void skipQuotedEmptyCells(std::string_view text, std::size_t& i, char delimiter,
 // Reads the row starting at i into row, its requoted cells into requoted; i is moved past its
 // line end.
 void readRow(std::string_view text, std::size_t& i, char delimiter, CsvRecord& row,
-             std::deque<std::string>& requoted) {
+             Requoted& requoted) {
   row.cells.clear();
   row.columns = 0;
   while (i < text.size()) {
@@ -218,7 +218,7 @@ void readRow(std::string_view text, std::size_t& i, char delimiter, CsvRecord& r
 std::vector<std::size_t> rowStarts(std::string_view text, char delimiter) {
   std::vector<std::size_t> starts;
   CsvRecord row;
-  std::deque<std::string> requoted;
+  Requoted requoted;
   for (std::size_t i = 0; i < text.size();) {
     const std::size_t start = i;
     requoted.clear();
@@ -229,11 +229,19 @@ std::vector<std::size_t> rowStarts(std::string_view text, char delimiter) {
 }
 
 CsvRecord rowAt(std::string_view text, std::size_t start, char delimiter) {
-  auto requoted = std::make_shared<std::deque<std::string>>();
+  Requoted requoted;  // costs nothing while empty, as it is for most rows
   CsvRecord row;
-  readRow(text, start, delimiter, row, *requoted);
-  if (!requoted->empty()) row.requoted = std::move(requoted);
+  readRow(text, start, delimiter, row, requoted);
+  // Moved, the list keeps its strings where the cells view them.
+  if (!requoted.empty()) row.requoted = std::make_shared<const Requoted>(std::move(requoted));
   return row;
+}
+
+// The cells of a row, empty ones included, as strings: a header.
+std::vector<std::string> headerOf(const CsvRecord& row) {
+  std::vector<std::string> header;
+  for (std::size_t column = 0; column < row.size(); ++column) header.emplace_back(row.at(column));
+  return header;
 }
 
 }  // namespace
@@ -260,13 +268,10 @@ std::vector<std::string> csvHeader(std::string_view text) {
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   const char delimiter = csvDelimiter(text);
   CsvRecord row;
-  std::deque<std::string> requoted;
+  Requoted requoted;
   for (std::size_t i = 0; i < text.size();) {
     readRow(text, i, delimiter, row, requoted);
-    if (isBlank(row)) continue;
-    std::vector<std::string> header;
-    for (std::size_t column = 0; column < row.size(); ++column) header.emplace_back(row.at(column));
-    return header;
+    if (!isBlank(row)) return headerOf(row);
   }
   return {};
 }
@@ -277,10 +282,7 @@ CsvTable csvTableOf(std::string bytes, bool keepBytes, const std::string& name) 
   table.delimiter = csvDelimiter(*text);
   std::vector<std::size_t> starts = rowStarts(*text, table.delimiter);
   if (starts.empty()) return table;
-  const CsvRecord header = rowAt(*text, starts.front(), table.delimiter);
-  for (std::size_t column = 0; column < header.size(); ++column) {
-    table.header.emplace_back(header.at(column));
-  }
+  table.header = headerOf(rowAt(*text, starts.front(), table.delimiter));
   checkLimit(static_cast<long long>(starts.size()) - 1, quoted(name), "rows");
   starts.erase(starts.begin());
   table.rows = CsvRows(std::move(text), table.delimiter, std::move(starts));

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
+#include <forward_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -12,9 +12,7 @@
 
 namespace palvren {
 
-// One record (row) of a CSV file: the cells that hold text, by column, in column order; every other
-// cell of the row is empty. A wide file (a raw export of thousands of columns) is mostly empty
-// cells, which take no room here.
+// A cell that holds text: a view, and its column.
 struct CsvCell {
   const char* data;
   std::uint32_t size;
@@ -22,11 +20,18 @@ struct CsvCell {
 
   std::string_view text() const { return {data, size}; }
 };
+// Cells whose quoting changed their text, kept where their views point (a list: nothing is
+// allocated while it is empty, and its strings stay put as it grows or moves).
+using Requoted = std::forward_list<std::string>;
+
+// One record (row) of a CSV file: the cells that hold text, by column, in column order; every other
+// cell of the row is empty. A wide file (a raw export of thousands of columns) is mostly empty
+// cells, which take no room here.
 struct CsvRecord {
   std::vector<CsvCell> cells;
   std::size_t columns = 0;  // the row's cells, empty ones included
   // The cells whose quoting changed their text, which cells view (shared by copies).
-  std::shared_ptr<const std::deque<std::string>> requoted;
+  std::shared_ptr<const Requoted> requoted;
 
   std::size_t size() const { return columns; }
   // The cell of a column; empty when it holds nothing or the row is shorter.

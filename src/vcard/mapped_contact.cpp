@@ -48,7 +48,7 @@ class PropertyCollector {
     if (picture_ && (!startsProperty || line.find(':') == std::string_view::npos)) return;
     if (count_ > 0) {
       std::string& value = raw_[count_ - 1].second;
-      if (line[0] == ' ' || line[0] == '\t') {
+      if (!startsProperty) {
         value.append(line.substr(1));
         return;
       }
@@ -137,16 +137,18 @@ std::string normalizedBirthday(std::string_view value) {
 
 }  // namespace
 
+void appendNonEmpty(std::string& joined, std::string_view part, std::string_view separator) {
+  if (part.empty()) return;
+  if (!joined.empty()) joined += separator;
+  joined += part;
+}
+
 namespace {
 
 template <typename Parts>
 std::string joinedParts(const Parts& parts, std::string_view separator) {
   std::string joined;
-  for (const auto& part : parts) {
-    if (part.empty()) continue;
-    if (!joined.empty()) joined += separator;
-    joined += part;
-  }
+  for (const auto& part : parts) appendNonEmpty(joined, part, separator);
   return joined;
 }
 

@@ -46,6 +46,8 @@ using ContactSink = std::function<void(const std::vector<MappedProperty>& proper
 void forEachMappedContact(const OpenInput& input, const ContactSink& sink,
                           FileIo& io = systemFileIo(), RunProgress* ui = nullptr);
 
+// Appends part, after separator unless joined is empty; nothing when part is empty.
+void appendNonEmpty(std::string& joined, std::string_view part, std::string_view separator);
 // The parts that are not empty, joined by separator.
 std::string joinNonEmpty(const std::vector<std::string>& parts, std::string_view separator);
 std::string joinNonEmpty(std::initializer_list<std::string_view> parts, std::string_view separator);

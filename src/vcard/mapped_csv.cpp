@@ -62,11 +62,7 @@ std::string csvLine(const std::vector<std::string>& cells) {
 std::string notesOf(const MappedContact& contact, const std::vector<std::string>& more) {
   std::string notes = contact.note;
   for (const auto* lines : {&contact.other, &more}) {
-    for (const std::string& line : *lines) {
-      if (line.empty()) continue;
-      if (!notes.empty()) notes += '\n';
-      notes += line;
-    }
+    for (const std::string& line : *lines) appendNonEmpty(notes, line, "\n");
   }
   return notes;
 }
