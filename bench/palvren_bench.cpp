@@ -46,14 +46,15 @@ double seconds(Clock::time_point since) {
 // passes.
 class BenchUi : public CheckInterface {
  public:
-  void setStatus(const std::string& text) override {
+  void setStatus(const Message& message) override {
     if (!watchCadence) return;
+    const std::string text = message.english();
     // One phase per status text, its counter left out: "PASS 1 - Checking Redundancies".
     phase = text.rfind("PASS", 0) == 0 ? text.substr(0, 6)
                                        : text.substr(0, text.find_first_of("0123456789"));
     if (gaps.empty() || gaps.back().first != phase) gaps.emplace_back(phase, 0.0);
   }
-  void setCount(const std::string&) override {}
+  void setCount(const Message&) override {}
   void yield() override {
     if (!watchCadence) return;
     const auto now = Clock::now();
@@ -68,8 +69,8 @@ class BenchUi : public CheckInterface {
       std::printf("    longest gap between yields in \"%s\": %.1f ms\n", name.c_str(), gap * 1000);
     }
   }
-  void showMessage(const std::string&, const std::string&, MessageIcon) override {}
-  bool askYesNo(const std::string&, const std::string&) override { return true; }
+  void showMessage(const Message&, const Message&, MessageIcon) override {}
+  bool askYesNo(const Message&, const Message&) override { return true; }
   // Two passes under the rule.
   CheckOptions options() const { return {RedundancyMode::Pass1And2, rule}; }
   ConflictDecision askConflict(const PromptContext&) override {
@@ -236,8 +237,8 @@ void benchExport(const std::string& input) {
           output = written.path;
         });
         std::printf("  round %d: exportMappedCsv (%s): %d rows in %.3f s, CSV %.1f MB, %.2fx raw\n",
-                    round, std::string(exportFormatInfo(format).title).c_str(), rows, mapped,
-                    megabytes(output), mapped / time);
+                    round, exportFormatInfo(format).title.source, rows, mapped, megabytes(output),
+                    mapped / time);
       }
     });
     // Each CSV read back into vCard 3.0, in a process of its own whose peak, taken before the

@@ -63,7 +63,7 @@ TEST(CountContacts, ReportsOnBothStatusLines) {
 TEST(CountContacts, MissingFileOrFolderCountsZeroAndLeavesTheStatusLine) {
   TempFolder folder;
   FakeProgress ui;
-  ui.setStatus("before");
+  ui.setStatus(Message::asIs("before"));
   EXPECT_EQ(countContacts(OpenInput::ifPresent(folder.file("missing.vcf")), ui), 0);
   EXPECT_EQ(countContacts(OpenInput::ifPresent(folder.path()), ui), 0);
   EXPECT_EQ(ui.status, "before");

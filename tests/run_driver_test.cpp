@@ -338,8 +338,8 @@ TEST(RunOperation, AnEarlierResultIsReplacedOrMixedInOnlyWhenThePersonSaysSo) {
   fresh.earlierAnswers = {EarlierResultAnswer::WriteFresh};
   const RunOutcome freshOutcome = runSelected(input, RunMode::Split, fresh);
   ASSERT_EQ(fresh.earlierResults.size(), 1u);
-  EXPECT_EQ(fresh.earlierResults[0].freshButton, "Write to \"Split-vCards (2)\"");
-  EXPECT_EQ(fresh.earlierResults[0].reuseButton, "Add to \"Split-vCards\"");
+  EXPECT_EQ(fresh.earlierResults[0].freshButton.english(), "Write to \"Split-vCards (2)\"");
+  EXPECT_EQ(fresh.earlierResults[0].reuseButton.english(), "Add to \"Split-vCards\"");
   EXPECT_EQ(freshOutcome.outputPath, folder.file("Split-vCards (2)"));
   EXPECT_NE(fresh.messages.back().text.find("\"" + folder.file("Split-vCards (2)") + "\""),
             std::string::npos);
@@ -372,8 +372,8 @@ TEST(RunOperation, AnEarlierResultIsReplacedOrMixedInOnlyWhenThePersonSaysSo) {
   keepBoth.earlierAnswers = {EarlierResultAnswer::WriteFresh};
   const RunOutcome both = runSelected(selection, RunMode::Merge, keepBoth);
   ASSERT_EQ(keepBoth.earlierResults.size(), 1u);
-  EXPECT_EQ(keepBoth.earlierResults[0].reuseButton, "Replace");
-  EXPECT_EQ(keepBoth.earlierResults[0].freshButton, "Keep Both");
+  EXPECT_EQ(keepBoth.earlierResults[0].reuseButton.english(), "Replace");
+  EXPECT_EQ(keepBoth.earlierResults[0].freshButton.english(), "Keep Both");
   const std::string second = folder.file(numberedName(combinedFileName(), 2));
   EXPECT_EQ(both.outputPath, second);
   EXPECT_EQ(readBytes(folder.file(combinedFileName())), "earlier merge");

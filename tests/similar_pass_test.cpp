@@ -577,8 +577,8 @@ int pairwiseWalk(std::vector<int>& list, ContactTable& table, CheckInterface& ui
   int removed = 0;
   std::size_t i = 0;
   while (i + 1 < list.size()) {
-    ui.setStatus("PASS 2 - Checking Redundancies " + std::to_string(i + 1) + " of " +
-                 std::to_string(list.size()));
+    ui.setStatus(Message::asIs("PASS 2 - Checking Redundancies " + std::to_string(i + 1) + " of " +
+                               std::to_string(list.size())));
     bool discarded = false;
     std::size_t j = i + 1;
     while (j < list.size() && !discarded) {

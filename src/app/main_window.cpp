@@ -371,10 +371,13 @@ void MainWindow::holdPaths(const std::vector<std::string>& paths) {
     // Held once the run and its message are over; the run's own status comes first.
     handedDuringRun_ = paths;
     showStatus(paths.size() == 1
-                   ? "\"" + fileNameOf(paths[0]) +
-                         "\" was handed over: it is held when this run ends."
-                   : std::to_string(paths.size()) +
-                         " files were handed over: they are held when this run ends.");
+                   ? Message(PALVREN_TEXT("palvren::MainWindow",
+                                          "\"%1\" was handed over: it is held when this run ends."),
+                             {fileNameOf(paths[0])})
+                   : Message(PALVREN_COUNTED_TEXT(
+                                 "palvren::MainWindow",
+                                 "%n files were handed over: they are held when this run ends."),
+                             static_cast<long long>(paths.size())));
     return;
   }
   held_ = palvren::holdPaths(paths, currentRunMode());

@@ -62,8 +62,8 @@ class MainWindow : public QMainWindow {
   RunOptions runOptions() const;
 
   // The two text panels of the status bar.
-  void showStatus(const std::string& text);
-  void showCount(const std::string& text);
+  void showStatus(const Message& text);
+  void showCount(const Message& text);
   // The progress bar beside them: done of total, named by the phase the status line says,
   // hidden for a total of 0.
   void showProgress(int done, int total);
@@ -137,6 +137,7 @@ class MainWindow : public QMainWindow {
   MatchRule matchRule_;
   HeldInput held_;
   std::vector<std::string> handedDuringRun_;
+  std::string statusSource_;  // the status line's text in English, which names the phase
 
   std::unique_ptr<WindowDialogs> dialogs_;
   SourceDialogSettings sourceDialog_;

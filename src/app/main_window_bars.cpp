@@ -28,19 +28,20 @@ ElidedLabel* statusPanelLabel(const QString& text, int widthTwips, QWidget* pare
   return label;
 }
 
-QString progressPhase(const QString& status) {
+// The phase of a status, by the English source of its text.
+QString progressPhase(const std::string& status) {
   static const std::pair<const char*, const char*> kPhases[] = {
-      {"Verifying Input File", "Counting"},
-      {"Loading File Data", "Loading"},
-      {"Performing Contact Cleaner", "Cleaning"},
-      {"PASS 1", "Pass 1:"},
-      {"PASS 2", "Pass 2:"},
-      {"Writing Output Files", "Writing"},
-      {"Processing", "Writing"},
-      {"Exporting", "Exporting"},
-      {"Merging", "Merging"}};
+      {"Verifying Input File", QT_TRANSLATE_NOOP("palvren::MainWindow", "Counting")},
+      {"Loading File Data", QT_TRANSLATE_NOOP("palvren::MainWindow", "Loading")},
+      {"Performing Contact Cleaner", QT_TRANSLATE_NOOP("palvren::MainWindow", "Cleaning")},
+      {"PASS 1", QT_TRANSLATE_NOOP("palvren::MainWindow", "Pass 1:")},
+      {"PASS 2", QT_TRANSLATE_NOOP("palvren::MainWindow", "Pass 2:")},
+      {"Writing Output Files", QT_TRANSLATE_NOOP("palvren::MainWindow", "Writing")},
+      {"Processing", QT_TRANSLATE_NOOP("palvren::MainWindow", "Writing")},
+      {"Exporting", QT_TRANSLATE_NOOP("palvren::MainWindow", "Exporting")},
+      {"Merging", QT_TRANSLATE_NOOP("palvren::MainWindow", "Merging")}};
   for (const auto& [start, phase] : kPhases) {
-    if (status.startsWith(QLatin1String(start))) return phase;
+    if (status.starts_with(start)) return MainWindow::tr(phase);
   }
   return QString();
 }
@@ -97,8 +98,7 @@ void MainWindow::buildOptionsMenu() {
   auto* group = new QActionGroup(this);
   const ExportFormat saved = savedExportFormat();
   for (const ExportFormatInfo& format : exportFormats()) {
-    QAction* action = exportFormatMenu->addAction(
-        QString::fromUtf8(format.menuCaption.data(), qsizetype(format.menuCaption.size())));
+    QAction* action = exportFormatMenu->addAction(translatedText(Message(format.menuCaption)));
     action->setObjectName(QString::fromUtf8(format.key.data(), qsizetype(format.key.size())) +
                           "FormatAction");
     action->setCheckable(true);
@@ -181,19 +181,20 @@ void MainWindow::buildStatusBar() {
 
 void MainWindow::updateClock() { clockPanel->setFullText(QTime::currentTime().toString("HH:mm")); }
 
-void MainWindow::showStatus(const std::string& text) {
-  statusPanel->setFullText(displayText(text));
+void MainWindow::showStatus(const Message& text) {
+  statusPanel->setFullText(translatedText(text));
+  statusSource_ = text.empty() ? std::string() : text.pieces().front().text;
 }
-void MainWindow::showCount(const std::string& text) { countPanel->setFullText(displayText(text)); }
+void MainWindow::showCount(const Message& text) { countPanel->setFullText(translatedText(text)); }
 
 void MainWindow::showProgress(int done, int total) {
   progressBar->setVisible(total > 0);
   if (total <= 0) return;
   // The bar names its phase, with the counts as the person's locale writes them.
-  const QString phase = progressPhase(statusPanel->fullText());
+  const QString phase = progressPhase(statusSource_);
   const QLocale locale;
-  progressBar->setFormat((phase.isEmpty() ? QString() : phase + " ") + locale.toString(done) +
-                         " of " + locale.toString(total));
+  const QString counts = tr("%1 of %2").arg(locale.toString(done), locale.toString(total));
+  progressBar->setFormat(phase.isEmpty() ? counts : phase + " " + counts);
   progressBar->setRange(0, total);
   progressBar->setValue(done);
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <string>
 
+#include "platform/message.h"
+
 namespace palvren {
 
 // Contact bytes for display: UTF-8 when valid, otherwise Latin-1.
@@ -11,6 +13,11 @@ QString displayText(const std::string& bytes);
 QString displayText(const std::string& bytes, bool utf8);
 // Message texts use CR LF; a label wants LF.
 QString messageText(const std::string& text);
+// A message of the run in the person's language: each piece translated, its arguments shown
+// as displayText shows bytes.
+QString translatedText(const Message& message);
+// The same as UTF-8, for what takes the run's texts as bytes.
+std::string translated(const Message& message);
 // Paths are bytes in the file system's encoding.
 QString pathText(const std::string& path);
 std::string pathBytes(const QString& path);

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "app/qt_text.h"
 #include "redundancy/prompt_context.h"
 
 namespace palvren {
@@ -21,8 +22,8 @@ WindowPort::WindowPort(MainWindow& window, WindowDialogs& dialogs, Clock clock)
   }
 }
 
-void WindowPort::setStatus(const std::string& text) { window_.showStatus(text); }
-void WindowPort::setCount(const std::string& text) { window_.showCount(text); }
+void WindowPort::setStatus(const Message& text) { window_.showStatus(text); }
+void WindowPort::setCount(const Message& text) { window_.showCount(text); }
 
 void WindowPort::yield() {
   endIfAsked();
@@ -41,19 +42,18 @@ void WindowPort::endIfAsked() const {
 
 void WindowPort::setProgress(int done, int total) { window_.showProgress(done, total); }
 
-void WindowPort::showMessageWithReport(const std::string& text, const std::string& title,
-                                       MessageIcon icon, const std::string& report,
-                                       const std::string& outputPath) {
-  dialogs_.messageWithReport(text, title, icon, report, outputPath);
+void WindowPort::showMessageWithReport(const Message& text, const Message& title, MessageIcon icon,
+                                       const std::string& report, const std::string& outputPath) {
+  dialogs_.messageWithReport(translated(text), translated(title), icon, report, outputPath);
 }
 
-void WindowPort::showMessage(const std::string& text, const std::string& title, MessageIcon icon) {
-  dialogs_.message(text, title, icon);
+void WindowPort::showMessage(const Message& text, const Message& title, MessageIcon icon) {
+  dialogs_.message(translated(text), translated(title), icon);
 }
 
-bool WindowPort::askYesNo(const std::string& text, const std::string& title) {
+bool WindowPort::askYesNo(const Message& text, const Message& title) {
   window_.showProgress(0, 0);  // no phase runs while a question waits
-  return dialogs_.yesNo(text, title);
+  return dialogs_.yesNo(translated(text), translated(title));
 }
 
 EarlierResultAnswer WindowPort::askEarlierResult(const EarlierResult& earlier) {
@@ -61,10 +61,11 @@ EarlierResultAnswer WindowPort::askEarlierResult(const EarlierResult& earlier) {
   // A new folder comes first for a split (nothing mixed in); replacing first for a file, as the
   // desktop's own file dialogs ask.
   const bool freshFirst = earlier.folder;
+  const std::string fresh = translated(earlier.freshButton);
+  const std::string reuse = translated(earlier.reuseButton);
   const std::vector<std::string> buttons =
-      freshFirst ? std::vector{earlier.freshButton, earlier.reuseButton}
-                 : std::vector{earlier.reuseButton, earlier.freshButton};
-  const int chosen = dialogs_.choose(earlier.text, earlier.title, buttons);
+      freshFirst ? std::vector{fresh, reuse} : std::vector{reuse, fresh};
+  const int chosen = dialogs_.choose(translated(earlier.text), translated(earlier.title), buttons);
   if (chosen < 0) return EarlierResultAnswer::Cancel;
   return (chosen == 0) == freshFirst ? EarlierResultAnswer::WriteFresh : EarlierResultAnswer::Reuse;
 }

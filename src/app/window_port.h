@@ -22,16 +22,16 @@ class WindowPort : public UserInterface {
   // How many times yield let the window repaint.
   int repaints() const { return repaints_; }
 
-  void setStatus(const std::string& text) override;
-  void setCount(const std::string& text) override;
+  void setStatus(const Message& text) override;
+  void setCount(const Message& text) override;
   // Throws RunStopped once the person has asked the run to stop, RunAbandoned once the person
   // has ended the program.
   void yield() override;
   void setProgress(int done, int total) override;
-  void showMessageWithReport(const std::string& text, const std::string& title, MessageIcon icon,
+  void showMessageWithReport(const Message& text, const Message& title, MessageIcon icon,
                              const std::string& report, const std::string& outputPath) override;
-  void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
-  bool askYesNo(const std::string& text, const std::string& title) override;
+  void showMessage(const Message& text, const Message& title, MessageIcon icon) override;
+  bool askYesNo(const Message& text, const Message& title) override;
   EarlierResultAnswer askEarlierResult(const EarlierResult& earlier) override;
   void openInFileBrowser(const std::string& path) override;
   std::optional<std::vector<ImportField>> askColumnMapping(

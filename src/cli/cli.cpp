@@ -229,7 +229,7 @@ int countCommand(const std::string& operand, const std::string& given, TerminalU
   }
   try {
     const int contacts = countContacts(OpenInput::ifPresent(operand), ui);
-    ui.setStatus("");
+    ui.setStatus(Message());
     terminal.out << contacts << "\n";
   } catch (const std::bad_alloc&) {
     terminal.err << "There is not enough memory to read \"" << escapeControls(operand) << "\".\n";
@@ -339,12 +339,13 @@ int dryRun(const Options& options, const std::string& operand, TerminalUserInter
     if (options.command == "split") {
       input = OpenInput::ifPresent(operand);
       if (countContacts(input, ui) < 2) {
-        ui.showMessage(kNotMultipleContacts, "Nothing to Process", MessageIcon::Critical);
+        ui.showMessage(notMultipleContacts(), Message(PALVREN_TEXT("Run", "Nothing to Process")),
+                       MessageIcon::Critical);
         return kExitRefused;
       }
     }
     const std::string text = dryRunReport(options, operand, input, ui);
-    ui.setStatus("");
+    ui.setStatus(Message());
     return printReport(options, text, terminal);
   } catch (const std::exception& error) {
     terminal.err << escapeControlsByLine(error.what()) << "\n";

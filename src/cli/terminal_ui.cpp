@@ -62,13 +62,13 @@ std::string cell(const std::string& text, std::size_t width) {
 
 }  // namespace
 
-void TerminalUserInterface::setStatus(const std::string& text) {
+void TerminalUserInterface::setStatus(const Message& text) {
   if (!terminal_.errIsTerminal) return;
-  terminal_.err << "\r" << escapeControls(text) << "\x1b[K" << std::flush;
+  terminal_.err << "\r" << escapeControls(text.english()) << "\x1b[K" << std::flush;
   progressShown_ = true;
 }
 
-void TerminalUserInterface::setCount(const std::string&) {}
+void TerminalUserInterface::setCount(const Message&) {}
 
 void TerminalUserInterface::clearProgress() {
   if (!progressShown_) return;
@@ -76,19 +76,19 @@ void TerminalUserInterface::clearProgress() {
   progressShown_ = false;
 }
 
-void TerminalUserInterface::showMessage(const std::string& text, const std::string& title,
+void TerminalUserInterface::showMessage(const Message& text, const Message& title,
                                         MessageIcon icon) {
   clearProgress();
   if (icon == MessageIcon::Information) {
-    terminal_.out << plainLines(text) << "\n";
+    terminal_.out << plainLines(text.english()) << "\n";
     return;
   }
-  terminal_.err << title << ": " << plainLines(text) << "\n";
+  terminal_.err << title.english() << ": " << plainLines(text.english()) << "\n";
 }
 
-bool TerminalUserInterface::askYesNo(const std::string& text, const std::string&) {
+bool TerminalUserInterface::askYesNo(const Message& text, const Message&) {
   clearProgress();
-  terminal_.out << plainLines(text) << " Yes\n";
+  terminal_.out << plainLines(text.english()) << " Yes\n";
   return true;
 }
 

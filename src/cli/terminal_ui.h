@@ -19,11 +19,11 @@ class TerminalUserInterface : public UserInterface {
   TerminalUserInterface(Terminal& terminal, ConflictPolicy policy)
       : terminal_(terminal), policy_(policy) {}
 
-  void setStatus(const std::string& text) override;
-  void setCount(const std::string& text) override;
+  void setStatus(const Message& text) override;
+  void setCount(const Message& text) override;
   void yield() override {}
-  void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
-  bool askYesNo(const std::string& text, const std::string& title) override;
+  void showMessage(const Message& text, const Message& title, MessageIcon icon) override;
+  bool askYesNo(const Message& text, const Message& title) override;
   EarlierResultAnswer askEarlierResult(const EarlierResult& earlier) override;
   void openInFileBrowser(const std::string&) override {}
   ConflictDecision askConflict(const PromptContext& context) override;

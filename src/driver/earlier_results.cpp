@@ -6,7 +6,6 @@
 namespace palvren {
 
 namespace {
-constexpr char kCrLf[] = "\r\n";
 
 std::string quotedName(const std::string& name) { return "\"" + name + "\""; }
 
@@ -38,11 +37,15 @@ std::optional<OutputPlan> planSplitFolder(const std::string& inputFile, EarlierP
   earlier.folder = true;
   earlier.path = folder;
   earlier.freshName = numberedName(name, fresh);
-  earlier.title = "Earlier Split Found";
-  earlier.text = quotedName(folder) + " already holds files of an earlier run." + kCrLf +
-                 "Write this split into a new folder, or add its files to that one?";
-  earlier.freshButton = "Write to " + quotedName(earlier.freshName);
-  earlier.reuseButton = "Add to " + quotedName(name);
+  earlier.title = Message(PALVREN_TEXT("Run", "Earlier Split Found"));
+  earlier.text = Message(PALVREN_TEXT("Run", "%1 already holds files of an earlier run."),
+                         {quotedName(folder)}) +
+                 lineBreak() +
+                 Message(PALVREN_TEXT(
+                     "Run", "Write this split into a new folder, or add its files to that one?"));
+  earlier.freshButton =
+      Message(PALVREN_TEXT("Run", "Write to %1"), {quotedName(earlier.freshName)});
+  earlier.reuseButton = Message(PALVREN_TEXT("Run", "Add to %1"), {quotedName(name)});
   switch (answerFor(earlier, policy, ui)) {
     case EarlierResultAnswer::WriteFresh:
       plan.splitFolderNumber = fresh;
@@ -66,12 +69,13 @@ std::optional<OutputPlan> planResultFile(const std::string& folder, const std::s
   EarlierResult earlier;
   earlier.path = path;
   earlier.freshName = numberedName(name, fresh);
-  earlier.title = "File Already Exists";
-  earlier.text = quotedName(path) + " already exists." + kCrLf +
-                 "Replace it, or keep both and write the new file as " +
-                 quotedName(earlier.freshName) + "?";
-  earlier.freshButton = "Keep Both";
-  earlier.reuseButton = "Replace";
+  earlier.title = Message(PALVREN_TEXT("Run", "File Already Exists"));
+  earlier.text =
+      Message(PALVREN_TEXT("Run", "%1 already exists."), {quotedName(path)}) + lineBreak() +
+      Message(PALVREN_TEXT("Run", "Replace it, or keep both and write the new file as %1?"),
+              {quotedName(earlier.freshName)});
+  earlier.freshButton = Message(PALVREN_TEXT("Run", "Keep Both"));
+  earlier.reuseButton = Message(PALVREN_TEXT("Run", "Replace"));
   switch (answerFor(earlier, policy, ui)) {
     case EarlierResultAnswer::WriteFresh:
       plan.resultNumber = fresh;

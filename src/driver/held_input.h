@@ -5,6 +5,7 @@
 
 #include "driver/run_input.h"
 #include "driver/run_options.h"
+#include "platform/message.h"
 
 namespace palvren {
 
@@ -14,7 +15,7 @@ struct HeldInput {
   RunMode mode = RunMode::Split;  // the operation that fits, when something is held
   RunInput input;                 // nothing when nothing is held
   std::string folder;             // the folder it is in, for the next dialog
-  std::string status;             // the status line: what is held, or why nothing is
+  Message status;                 // the status line: what is held, or why nothing is
 
   bool holds() const { return input.kind != RunInput::Kind::None; }
 };

@@ -18,67 +18,70 @@ namespace palvren {
 
 namespace {
 
-constexpr char kCrLf[] = "\r\n";
-
 // The texts of one branch's outcome.
 struct BranchTexts {
-  std::string failureText;
-  std::string failureTitle;
-  std::string failureStatus;
-  std::string stoppedTitle;  // and status
-  std::string successText;
-  std::string countPhrase;
-  std::string successTitle;
-  std::string successStatus;
+  TextId failureText;
+  TextId failureTitle;
+  TextId failureStatus;
+  TextId stoppedTitle;  // and status
+  TextId successText;
+  TextId countPhrase;  // %n is the count
+  TextId successTitle;
+  TextId successStatus;
 };
+
+#define RUN_TEXT(source) PALVREN_TEXT("Run", source)
+#define RUN_COUNT(source) PALVREN_COUNTED_TEXT("Run", source)
 
 // The deliberate misspellings of the success titles ("Successfull") are the program's own:
 // they stay as they are.
-const BranchTexts kSplitTexts{"vCard has not been successfully split.",
-                              "vCard Split Failed",
-                              "vCard Split Failed",
-                              "vCard Split Stopped",
-                              "vCard has been split successfully.",
-                              " files have been created in...",
-                              "vCard Split Successfull",
-                              "vCard Split Successful"};
-const BranchTexts kRecombineTexts{"vCard recombination has not been completed.",
-                                  "vCard Recombine Failed",
-                                  "vCard Recombination Failed",
-                                  "vCard Recombination Stopped",
-                                  "vCard files have been successfully recombined.",
-                                  " total files have been combined into...",
-                                  "vCard Recombine Successfull",
-                                  "vCard Recombination Successful"};
-const BranchTexts kMergeTexts{"vCards have not been successfully merged.",
-                              "vCard Processing Failed",
-                              "vCard Merge Failed",
-                              "vCard Merge Stopped",
-                              "vCards have been merged successfully.",
-                              " cards have been combined into...",
-                              "vCard Merge Successfull",
-                              "vCard Merge Successful"};
-const BranchTexts kExportTexts{"vCard has not been successfully exported.",
-                               "vCard Processing Failed",
-                               "vCard Export Failed",
-                               "vCard Export Stopped",
-                               "vCard has been exported successfully.",
-                               " cards have been exported into...",
-                               "vCard Export Successfull",
-                               "vCard Export Successful"};
+const BranchTexts kSplitTexts{RUN_TEXT("vCard has not been successfully split."),
+                              RUN_TEXT("vCard Split Failed"),
+                              RUN_TEXT("vCard Split Failed"),
+                              RUN_TEXT("vCard Split Stopped"),
+                              RUN_TEXT("vCard has been split successfully."),
+                              RUN_COUNT("%n files have been created in..."),
+                              RUN_TEXT("vCard Split Successfull"),
+                              RUN_TEXT("vCard Split Successful")};
+const BranchTexts kRecombineTexts{RUN_TEXT("vCard recombination has not been completed."),
+                                  RUN_TEXT("vCard Recombine Failed"),
+                                  RUN_TEXT("vCard Recombination Failed"),
+                                  RUN_TEXT("vCard Recombination Stopped"),
+                                  RUN_TEXT("vCard files have been successfully recombined."),
+                                  RUN_COUNT("%n total files have been combined into..."),
+                                  RUN_TEXT("vCard Recombine Successfull"),
+                                  RUN_TEXT("vCard Recombination Successful")};
+const BranchTexts kMergeTexts{RUN_TEXT("vCards have not been successfully merged."),
+                              RUN_TEXT("vCard Processing Failed"),
+                              RUN_TEXT("vCard Merge Failed"),
+                              RUN_TEXT("vCard Merge Stopped"),
+                              RUN_TEXT("vCards have been merged successfully."),
+                              RUN_COUNT("%n cards have been combined into..."),
+                              RUN_TEXT("vCard Merge Successfull"),
+                              RUN_TEXT("vCard Merge Successful")};
+const BranchTexts kExportTexts{RUN_TEXT("vCard has not been successfully exported."),
+                               RUN_TEXT("vCard Processing Failed"),
+                               RUN_TEXT("vCard Export Failed"),
+                               RUN_TEXT("vCard Export Stopped"),
+                               RUN_TEXT("vCard has been exported successfully."),
+                               RUN_COUNT("%n cards have been exported into..."),
+                               RUN_TEXT("vCard Export Successfull"),
+                               RUN_TEXT("vCard Export Successful")};
 
-const BranchTexts kImportTexts{"CSV file has not been imported.",
-                               "CSV Import Failed",
-                               "CSV Import Failed",
-                               "CSV Import Stopped",
-                               "CSV file has been imported successfully.",
-                               " contacts have been written into...",
-                               "CSV Import Successful",
-                               "CSV Import Successful"};
+const BranchTexts kImportTexts{RUN_TEXT("CSV file has not been imported."),
+                               RUN_TEXT("CSV Import Failed"),
+                               RUN_TEXT("CSV Import Failed"),
+                               RUN_TEXT("CSV Import Stopped"),
+                               RUN_TEXT("CSV file has been imported successfully."),
+                               RUN_COUNT("%n contacts have been written into..."),
+                               RUN_TEXT("CSV Import Successful"),
+                               RUN_TEXT("CSV Import Successful")};
 
-const char kNotMultipleFiles[] =
-    "The selected location does not contain multiple vCard contact files.\r\n"
-    "Please choose a path containing multiple vCards to be recombined.";
+Message notMultipleFiles() {
+  return Message(RUN_TEXT("The selected location does not contain multiple vCard contact files.")) +
+         lineBreak() +
+         Message(RUN_TEXT("Please choose a path containing multiple vCards to be recombined."));
+}
 
 // One branch of the driver: its texts, its input, and the outcome it comes to.
 class Branch {
@@ -109,14 +112,14 @@ class Branch {
   // What a redundancy check did, offered with the success message.
   std::string report;
   // A check over several files: what it read, removed, merged and wrote, in one line.
-  std::string summary;
+  Message summary;
   // Where the output goes, as the person chose where an earlier result stood.
   OutputPlan plan;
   RunOutcome outcome() const { return outcome_; }
 
   // The person cancelled at the question about an earlier result: nothing is written.
   void cancel() {
-    ui_.setStatus("Nothing was written.");
+    ui_.setStatus(Message(RUN_TEXT("Nothing was written.")));
     ui_.setProgress(0, 0);
     outcome_ = {};
   }
@@ -131,35 +134,36 @@ class Branch {
     return true;
   }
 
-  void refuse(const std::string& text) {
-    ui_.showMessage(text, "Nothing to Process", MessageIcon::Critical);
-    outcome_ = {RunOutcome::Kind::Refused, 0, {}, text, {}};
+  void refuse(const Message& text) {
+    ui_.showMessage(text, Message(RUN_TEXT("Nothing to Process")), MessageIcon::Critical);
+    outcome_ = {RunOutcome::Kind::Refused, 0, {}, text.english(), {}};
   }
 
-  void reportFailure(const std::string& reason) {
-    std::string text = texts_.failureText;
-    if (!reason.empty()) text += std::string(kCrLf) + kCrLf + reason;
-    ui_.showMessage(text, texts_.failureTitle, MessageIcon::Critical);
-    ui_.setStatus(texts_.failureStatus);
+  void reportFailure(const Message& reason) {
+    Message text(texts_.failureText);
+    if (!reason.empty()) text += lineBreak() + lineBreak() + reason;
+    ui_.showMessage(text, Message(texts_.failureTitle), MessageIcon::Critical);
+    ui_.setStatus(Message(texts_.failureStatus));
     ui_.setProgress(0, 0);
-    outcome_ = {RunOutcome::Kind::Failed, 0, {}, text, {}};
+    outcome_ = {RunOutcome::Kind::Failed, 0, {}, text.english(), {}};
   }
 
   // What a stopped run says: a split keeps the contact files it completed; the others write one
   // file, which a stop leaves unwritten.
   void reportStopped() {
     const FilesWritten stop = ui_.filesWritten();
-    std::string text = "Stopped: nothing was written; an earlier file of that name is as it was.";
+    Message text(
+        RUN_TEXT("Stopped: nothing was written; an earlier file of that name is as it was."));
     if (&texts_ == &kSplitTexts) {
       const int total = stop.total > 0 ? stop.total : contacts;
-      text = "Stopped: " + std::to_string(stop.written) + " of " + std::to_string(total) +
-             " contact files were written in" + std::string(kCrLf) + kCrLf + "\"" +
-             splitFolderFor(input_.path, plan) + "\"";
+      text = Message(RUN_COUNT("Stopped: %1 of %n contact files were written in"), total,
+                     {std::to_string(stop.written)}) +
+             lineBreak() + lineBreak() + quotedPath(splitFolderFor(input_.path, plan));
     }
-    ui_.showMessage(text, texts_.stoppedTitle, MessageIcon::Information);
-    ui_.setStatus(texts_.stoppedTitle);
+    ui_.showMessage(text, Message(texts_.stoppedTitle), MessageIcon::Information);
+    ui_.setStatus(Message(texts_.stoppedTitle));
     ui_.setProgress(0, 0);
-    outcome_ = {RunOutcome::Kind::Stopped, stop.written, {}, text, {}};
+    outcome_ = {RunOutcome::Kind::Stopped, stop.written, {}, text.english(), {}};
   }
 
   // Runs one step; a failure it throws is reported as the branch's failure, a stop as a stop,
@@ -172,9 +176,11 @@ class Branch {
     } catch (const RunStopped&) {
       reportStopped();
     } catch (const std::bad_alloc&) {
-      reportFailure("There is not enough memory to read \"" + input_.path + "\".");
+      reportFailure(Message(RUN_TEXT("There is not enough memory to read \"%1\"."), {input_.path}));
+    } catch (const OperationError& error) {
+      reportFailure(error.message());
     } catch (const std::exception& error) {
-      reportFailure(error.what());
+      reportFailure(Message::asIs(error.what()));
     }
     return false;
   }
@@ -187,19 +193,20 @@ class Branch {
     if (!attempt([&] { result = operation(); })) return;
     const int written = result.count;
     const std::string& outputPath = result.path;
-    if (written == 0) return reportFailure(std::string());
+    if (written == 0) return reportFailure(Message());
     addConversionLog();
     ui_.setProgress(0, 0);
-    std::string text = texts_.successText + std::string(kCrLf) + std::to_string(written) +
-                       texts_.countPhrase + kCrLf + kCrLf + "\"" + outputPath + "\"";
-    if (!summary.empty()) text += std::string(kCrLf) + summary;
+    Message text = Message(texts_.successText) + lineBreak() +
+                   Message(texts_.countPhrase, written) + lineBreak() + lineBreak() +
+                   quotedPath(outputPath);
+    if (!summary.empty()) text += lineBreak() + summary;
+    const Message title(texts_.successTitle);
     if (report.empty()) {
-      ui_.showMessage(text, texts_.successTitle, MessageIcon::Information);
+      ui_.showMessage(text, title, MessageIcon::Information);
     } else {
-      ui_.showMessageWithReport(text, texts_.successTitle, MessageIcon::Information, report,
-                                outputPath);
+      ui_.showMessageWithReport(text, title, MessageIcon::Information, report, outputPath);
     }
-    ui_.setStatus(texts_.successStatus);
+    ui_.setStatus(Message(texts_.successStatus));
     ui_.openInFileBrowser(browseTarget(outputPath));
     outcome_ = {RunOutcome::Kind::Done, written, outputPath, {}, report};
   }
@@ -217,7 +224,8 @@ class Branch {
   // holds it already).
   void addConversionLog() {
     if (!converter_ || options_.mode == RunMode::Import) return;
-    summary += (summary.empty() ? "" : kCrLf) + converter_->summary();
+    if (!summary.empty()) summary += lineBreak();
+    summary += converter_->summary();
     report += converter_->report();
   }
 };
@@ -239,7 +247,7 @@ bool verifyContacts(Branch& branch) {
   }
   branch.contacts = count;
   if (count > 1) return true;
-  branch.refuse(kNotMultipleContacts);
+  branch.refuse(notMultipleContacts());
   return false;
 }
 
@@ -294,10 +302,10 @@ RunOutcome runRecombine(Branch& branch) {
   int files = 0;
   if (!branch.attempt([&] { files = countVcfFiles(folder); })) return branch.outcome();
   if (files <= 1) {
-    branch.refuse(kNotMultipleFiles);
+    branch.refuse(notMultipleFiles());
     return branch.outcome();
   }
-  branch.ui().setCount(std::to_string(files) + " vCard Files Found");
+  branch.ui().setCount(Message(RUN_COUNT("%n vCard Files Found"), files));
   if (!branch.settle(planResultFile(folder.substr(0, folder.size() - 1), combinedFileName(),
                                     branch.options().earlierResults, branch.ui()))) {
     return branch.outcome();
@@ -321,12 +329,13 @@ RunOutcome runMerge(Branch& branch) {
   if (branch.input().kind != RunInput::Kind::Files || files.names.size() <= 1) {
     return branch.outcome();
   }
-  branch.ui().setCount(std::to_string(files.names.size()) + " files selected");
+  branch.ui().setCount(
+      Message(RUN_COUNT("%n files selected"), static_cast<long long>(files.names.size())));
   if (!branch.settle(planResultFile(files.folder, combinedFileName(),
                                     branch.options().earlierResults, branch.ui()))) {
     return branch.outcome();
   }
-  branch.ui().setStatus("Merging...");
+  branch.ui().setStatus(Message(RUN_TEXT("Merging...")));
   branch.runAndReport(
       [&] {
         if (!branch.options().check) {
@@ -349,9 +358,10 @@ RunOutcome runExport(Branch& branch) {
                                     branch.ui()))) {
     return branch.outcome();
   }
-  branch.ui().setStatus("Exporting...");
+  branch.ui().setStatus(Message(RUN_TEXT("Exporting...")));
   if (format.format != ExportFormat::Raw) {
-    branch.summary = "Format: " + std::string(format.title) + ".";
+    branch.summary = Message(RUN_TEXT("Format:")) + Message::asIs(" ") + Message(format.title) +
+                     Message::asIs(".");
   }
   branch.runAndReport(
       [&] {
@@ -359,8 +369,10 @@ RunOutcome runExport(Branch& branch) {
         Written rows = format.write(*branch.openInput, format.format, branch.io(), &branch.ui(),
                                     branch.plan, &moved);
         if (moved > 0) {
-          branch.summary += " " + std::to_string(moved) +
-                            " values past the tenth of their kind were written to Notes.";
+          branch.summary +=
+              Message::asIs(" ") +
+              Message(RUN_COUNT("%n values past the tenth of their kind were written to Notes."),
+                      static_cast<long long>(moved));
         }
         return rows;
       },
@@ -368,9 +380,11 @@ RunOutcome runExport(Branch& branch) {
   return branch.outcome();
 }
 
-const char kNoRowsToImport[] =
-    "The selected CSV file holds no contacts to import.\r\n"
-    "Please choose a CSV file with a header row and at least one row of contacts.";
+Message noRowsToImport() {
+  return Message(RUN_TEXT("The selected CSV file holds no contacts to import.")) + lineBreak() +
+         Message(RUN_TEXT(
+             "Please choose a CSV file with a header row and at least one row of contacts."));
+}
 
 // The columns of an import: a known set's, or what the person chose where none matches; false
 // when the branch must stop.
@@ -380,8 +394,8 @@ bool settleColumns(Branch& branch, const CsvTable& table, ColumnMapping& mapping
   if (!found) {
     std::string names;
     for (const std::string& name : missing) names += (names.empty() ? "\"" : ", \"") + name + "\"";
-    branch.refuse("\"" + branch.input().path + "\" does not have the columns " + names +
-                  " of the column set chosen.");
+    branch.refuse(Message(RUN_TEXT("\"%1\" does not have the columns %2 of the column set chosen."),
+                          {branch.input().path, names}));
     return false;
   }
   mapping = std::move(*found);
@@ -419,7 +433,7 @@ RunOutcome runImport(Branch& branch) {
     return branch.outcome();
   }
   if (table.header.empty() || table.rows.empty()) {
-    branch.refuse(kNoRowsToImport);
+    branch.refuse(noRowsToImport());
     return branch.outcome();
   }
   ColumnMapping mapping;
@@ -429,15 +443,16 @@ RunOutcome runImport(Branch& branch) {
                                     branch.ui()))) {
     return branch.outcome();
   }
-  branch.ui().setStatus("Importing...");
+  branch.ui().setStatus(Message(RUN_TEXT("Importing...")));
   branch.runAndReport(
       [&] {
         ImportLog log;
         ContactConverter& converter = *branch.converter();
         Written written = importRows(table, mapping, converter, log, folder + "/", branch.io(),
                                      &branch.ui(), branch.plan);
-        branch.summary = std::to_string(log.rows) + " rows read, " + std::to_string(log.contacts) +
-                         " contacts written. " + converter.summary();
+        branch.summary = Message(RUN_TEXT("%1 rows read, %2 contacts written."),
+                                 {std::to_string(log.rows), std::to_string(log.contacts)}) +
+                         Message::asIs(" ") + converter.summary();
         branch.report = importReport(path, table, mapping, log, converter);
         return written;
       },

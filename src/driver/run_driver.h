@@ -10,9 +10,10 @@
 namespace palvren {
 
 // The refusal of a file without two contacts, for Split, Export and a check's dry run.
-inline constexpr char kNotMultipleContacts[] =
-    "The selected vCard does not contain multiple contacts.\r\n"
-    "Please choose a multiple-entry vCard file.";
+inline Message notMultipleContacts() {
+  return Message(PALVREN_TEXT("Run", "The selected vCard does not contain multiple contacts.")) +
+         lineBreak() + Message(PALVREN_TEXT("Run", "Please choose a multiple-entry vCard file."));
+}
 
 // How a run ended.
 struct RunOutcome {

@@ -14,10 +14,10 @@ struct EarlierResult {
   bool folder = false;    // a split folder that holds files; else a result file
   std::string path;       // what stands there
   std::string freshName;  // the next free numbered name beside it
-  std::string text;       // the question
-  std::string title;
-  std::string freshButton;  // write under freshName
-  std::string reuseButton;  // add to the folder, or replace the file
+  Message text;           // the question
+  Message title;
+  Message freshButton;  // write under freshName
+  Message reuseButton;  // add to the folder, or replace the file
 };
 enum class EarlierResultAnswer { Cancel, WriteFresh, Reuse };
 
@@ -27,9 +27,8 @@ class UserInterface : public CheckInterface {
  public:
   // A success message that offers a report behind its details, to be saved beside outputPath
   // (what the run wrote).
-  virtual void showMessageWithReport(const std::string& text, const std::string& title,
-                                     MessageIcon icon, const std::string& report,
-                                     const std::string& outputPath) {
+  virtual void showMessageWithReport(const Message& text, const Message& title, MessageIcon icon,
+                                     const std::string& report, const std::string& outputPath) {
     (void)report;
     (void)outputPath;
     showMessage(text, title, icon);

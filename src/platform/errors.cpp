@@ -6,8 +6,8 @@ namespace palvren {
 
 std::string systemReason(int errorNumber) { return std::strerror(errorNumber); }
 
-void throwFileError(const std::string& action, const std::string& path, int errorNumber) {
-  throw OperationError("Cannot " + action + " \"" + path + "\": " + systemReason(errorNumber));
+void throwFileError(TextId failure, const std::string& path, int errorNumber) {
+  throw OperationError(Message(failure, {path, systemReason(errorNumber)}));
 }
 
 }  // namespace palvren

@@ -29,11 +29,12 @@ bool folderExists(const std::string& path) {
 
 int openRegularFile(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) throwFileError("open", path, errno);
+  if (fd < 0) throwFileError(kCannotOpen, path, errno);
   struct stat info;
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd);
-    throw OperationError("Cannot read \"" + path + "\": it is not a regular file.");
+    throw OperationError(
+        Message(PALVREN_TEXT("Files", "Cannot read \"%1\": it is not a regular file."), {path}));
   }
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   return fd;
@@ -119,13 +120,13 @@ std::vector<std::string> listFiles(const std::string& folder) {
   std::vector<std::string> names;
   std::error_code error;
   fs::directory_iterator it(fs::path(folder), error);
-  if (error) throwFileError("read the folder", folder, error.value());
+  if (error) throwFileError(kCannotReadFolder, folder, error.value());
   for (; it != fs::directory_iterator(); it.increment(error)) {
-    if (error) throwFileError("read the folder", folder, error.value());
+    if (error) throwFileError(kCannotReadFolder, folder, error.value());
     std::error_code typeError;
     if (it->is_regular_file(typeError)) names.push_back(it->path().filename().native());
   }
-  if (error) throwFileError("read the folder", folder, error.value());
+  if (error) throwFileError(kCannotReadFolder, folder, error.value());
   std::sort(names.begin(), names.end());
   std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
   for (std::string& name : names) name = prefix + name;
@@ -144,11 +145,11 @@ std::string localDateText() {
 
 void writeIntoSpecialFile(const std::string& path, const std::string& text) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) throwFileError("write", path, errno);
+  if (fd < 0) throwFileError(kCannotWrite, path, errno);
   struct stat info;
   if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode) || S_ISREG(info.st_mode)) {
     ::close(fd);
-    throwFileError("write", path, EISDIR);
+    throwFileError(kCannotWrite, path, EISDIR);
   }
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   std::size_t done = 0;
@@ -158,11 +159,11 @@ void writeIntoSpecialFile(const std::string& path, const std::string& text) {
     if (written <= 0) {
       const int error = written < 0 ? errno : ENOSPC;
       ::close(fd);
-      throwFileError("write", path, error);
+      throwFileError(kCannotWrite, path, error);
     }
     done += static_cast<std::size_t>(written);
   }
-  if (::close(fd) != 0) throwFileError("write", path, errno);
+  if (::close(fd) != 0) throwFileError(kCannotWrite, path, errno);
 }
 
 }  // namespace palvren

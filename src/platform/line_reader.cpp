@@ -22,7 +22,8 @@ LineReader::LineReader(const OpenInput& input, FileIo& io) { start(input, io); }
 void LineReader::start(const OpenInput& input, FileIo& io) {
   input_ = &input;
   io_ = &io;
-  if (::lseek(input.descriptor(), 0, SEEK_SET) != 0) throwFileError("read", input.path(), errno);
+  if (::lseek(input.descriptor(), 0, SEEK_SET) != 0)
+    throwFileError(kCannotRead, input.path(), errno);
   bytesLeft_ = input.size();
   // A small file gets a buffer of its own size: recombining thousands of single-contact files
   // should not allocate a large buffer for each.
@@ -41,7 +42,7 @@ bool LineReader::refill() {
     ssize_t got = io_->read(input_->descriptor(), buffer_.get() + end_, wanted);
     if (got < 0 && errno == EINTR) continue;
     if (got > 0) bytesLeft_ -= got;
-    if (got < 0) throwFileError("read", input_->path(), errno);
+    if (got < 0) throwFileError(kCannotRead, input_->path(), errno);
     if (got == 0) break;
     end_ += static_cast<std::size_t>(got);
   }

@@ -34,7 +34,7 @@ void LineWriter::open(Placement placement) {
   if (placement == Placement::InPlaceWhereFree) {
     fd_ = io_.create(folder_->descriptor(), name_.c_str(),
                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (fd_ < 0 && errno != EEXIST) throwFileError("create", path(), errno);
+    if (fd_ < 0 && errno != EEXIST) throwFileError(kCannotCreate, path(), errno);
     inPlace_ = fd_ >= 0;
     if (inPlace_) temporary_ = name_;
   }
@@ -65,8 +65,8 @@ void LineWriter::writeOut(const char* data, std::size_t size) {
   while (size > 0) {
     ssize_t done = io_.write(fd_, data, size);
     if (done < 0 && errno == EINTR) continue;
-    if (done < 0) throwFileError("write", path(), errno);
-    if (done == 0) throwFileError("write", path(), ENOSPC);
+    if (done < 0) throwFileError(kCannotWrite, path(), errno);
+    if (done == 0) throwFileError(kCannotWrite, path(), ENOSPC);
     data += done;
     size -= static_cast<std::size_t>(done);
   }
@@ -82,7 +82,7 @@ void LineWriter::close() {
   flush();
   const int fd = fd_;
   fd_ = -1;
-  if (::close(fd) != 0) throwFileError("write", path(), errno);
+  if (::close(fd) != 0) throwFileError(kCannotWrite, path(), errno);
 }
 
 void LineWriter::commit() {

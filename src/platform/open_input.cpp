@@ -16,7 +16,7 @@ OpenInput::OpenInput(std::string path) : path_(std::move(path)), fd_(openRegular
   if (::fstat(fd_, &info) != 0) {
     const int error = errno;
     ::close(fd_);
-    throwFileError("read", path_, error);
+    throwFileError(kCannotRead, path_, error);
   }
   size_ = info.st_size;
 }

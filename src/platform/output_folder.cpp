@@ -44,13 +44,13 @@ int openFolder(int at, const std::string& path, int extraFlags) {
 
 OutputFolder::OutputFolder(const std::string& path)
     : fd_(openFolder(AT_FDCWD, path.empty() ? "." : path, 0)), path_(path) {
-  if (fd_ < 0) throwFileError("open the folder", path, errno);
+  if (fd_ < 0) throwFileError(kCannotOpenFolder, path, errno);
 }
 
 OutputFolder OutputFolder::holding(const std::string& filePath) {
   const std::string path = parentFolder(filePath);
   const int fd = openFolder(AT_FDCWD, path.empty() ? "." : path, 0);
-  if (fd < 0) throwFileError("create", filePath, errno);
+  if (fd < 0) throwFileError(kCannotCreate, filePath, errno);
   return OutputFolder(fd, path);
 }
 
@@ -59,7 +59,7 @@ OutputFolder OutputFolder::subfolder(const std::string& parentPath, const std::s
   OutputFolder parent(parentPath);
   const std::string path = parent.pathOf(name);
   bool made = ::mkdirat(parent.fd_, name.c_str(), 0755) == 0;
-  if (!made && errno != EEXIST) throwFileError("create the folder", path, errno);
+  if (!made && errno != EEXIST) throwFileError(kCannotCreateFolder, path, errno);
   if (created) *created = made;
   const int fd = openFolder(parent.fd_, name, O_NOFOLLOW);
   if (fd >= 0) return OutputFolder(fd, path);
@@ -67,15 +67,18 @@ OutputFolder OutputFolder::subfolder(const std::string& parentPath, const std::s
   struct stat info;
   if (::fstatat(parent.fd_, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
       S_ISLNK(info.st_mode)) {
-    throw OperationError("\"" + path +
-                         "\" is a link, not a folder. Remove or rename it, then try again.");
+    throw OperationError(Message(
+        PALVREN_TEXT("Files",
+                     "\"%1\" is a link, not a folder. Remove or rename it, then try again."),
+        {path}));
   }
   if (error == ENOTDIR) {
-    throw OperationError("\"" + path +
-                         "\" is in the way: it is not a folder. Remove or rename it, then try "
-                         "again.");
+    throw OperationError(Message(PALVREN_TEXT("Files",
+                                              "\"%1\" is in the way: it is not a folder. Remove "
+                                              "or rename it, then try again."),
+                                 {path}));
   }
-  throwFileError("open the folder", path, error);
+  throwFileError(kCannotOpenFolder, path, error);
 }
 
 OutputFolder::~OutputFolder() {
@@ -99,14 +102,14 @@ int OutputFolder::createTemporary(const std::string& forName, std::string& tempo
     const int fd = io.create(fd_, temporary.c_str(),
                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd >= 0) return fd;
-    if (errno != EEXIST) throwFileError("create", pathOf(forName), errno);
+    if (errno != EEXIST) throwFileError(kCannotCreate, pathOf(forName), errno);
   }
-  throwFileError("create", pathOf(forName), EEXIST);
+  throwFileError(kCannotCreate, pathOf(forName), EEXIST);
 }
 
 void OutputFolder::replace(const std::string& from, const std::string& name) const {
   if (::renameat(fd_, from.c_str(), fd_, name.c_str()) != 0) {
-    throwFileError("write", pathOf(name), errno);
+    throwFileError(kCannotWrite, pathOf(name), errno);
   }
 }
 

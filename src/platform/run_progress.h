@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/message.h"
+
 namespace palvren {
 
 // Thrown out of yield() when the person asks a run to stop: the run ends in order at the next
@@ -20,8 +22,8 @@ class RunProgress {
   virtual ~RunProgress() = default;
 
   // The two lines of the status display.
-  virtual void setStatus(const std::string& text) = 0;
-  virtual void setCount(const std::string& text) = 0;
+  virtual void setStatus(const Message& text) = 0;
+  virtual void setCount(const Message& text) = 0;
   // Lets the window repaint and handle pending events. It may throw RunStopped when the person
   // stops the run, or another exception to abandon it when the program is ended meanwhile:
   // callers hold what they write in objects that remove it as the exception passes.
@@ -40,6 +42,11 @@ class RunProgress {
  private:
   FilesWritten written_;
 };
+
+// The status of a run at its item number `item`: "Processing 12".
+inline Message processingStatus(long long item) {
+  return Message(PALVREN_TEXT("Run", "Processing %1"), {std::to_string(item)});
+}
 
 // One step of a phase of total steps: shows it and yields.
 inline void stepDone(RunProgress& progress, int done, int total) {

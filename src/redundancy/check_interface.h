@@ -15,9 +15,9 @@ enum class MessageIcon { Information, Critical };
 class CheckInterface : public RunProgress {
  public:
   // A modal message box with an OK button. Texts use CR LF for line breaks.
-  virtual void showMessage(const std::string& text, const std::string& title, MessageIcon icon) = 0;
+  virtual void showMessage(const Message& text, const Message& title, MessageIcon icon) = 0;
   // A modal Yes/No question, Yes the default; true for Yes.
-  virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
+  virtual bool askYesNo(const Message& text, const Message& title) = 0;
   // Puts one conflict of pass 2 to the person and returns the decision: the answer and the
   // fields typed meanwhile. The contacts are not changed here; pass 2 applies the decision.
   virtual ConflictDecision askConflict(const PromptContext& context) = 0;

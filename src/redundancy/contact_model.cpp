@@ -77,8 +77,8 @@ int ContactRecord::find(std::string_view tag) const {
 
 std::uint32_t ContactRecord::appendText(std::string_view bytes) {
   if (text_.size() + bytes.size() > UINT32_MAX) {
-    throw OperationError(
-        "A contact holds more than 4 GB of text, more than this program can process.");
+    throw OperationError(Message(PALVREN_TEXT(
+        "Limits", "A contact holds more than 4 GB of text, more than this program can process.")));
   }
   if (text_.capacity() == 0) text_.reserve(512);  // most contacts fit without growing
   const auto offset = std::uint32_t(text_.size());

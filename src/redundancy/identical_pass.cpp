@@ -64,8 +64,8 @@ int removeIdenticalContacts(ContactList& list, ContactTable& table, RunProgress&
   // survivors before i.
   int size = list.size();
   for (int i = 1; i <= size - 1; ++i) {
-    ui.setStatus("PASS 1 - Checking Redundancies " + std::to_string(i) + " of " +
-                 std::to_string(size));
+    ui.setStatus(Message(PALVREN_TEXT("Check", "PASS 1 - Checking Redundancies %1 of %2"),
+                         {std::to_string(i), std::to_string(size)}));
     stepDone(ui, i, size);
     size -= duplicatesOf[i - 1];
   }

@@ -169,13 +169,19 @@ std::string telephoneKey(std::string_view value, std::string_view countryCode) {
 
 }  // namespace
 
-std::string matchRuleDescription(const MatchRule& rule) {
-  if (!rule.tolerant)
-    return "exact (the same e-mail, or the same telephone or address and the same name)";
-  std::string text = "tolerant (case, spacing, accents, number format)";
-  if (!rule.countryCode.empty()) text += ", default country code +" + rule.countryCode;
+Message matchRuleWords(const MatchRule& rule) {
+  if (!rule.tolerant) {
+    return Message(PALVREN_TEXT(
+        "Check", "exact (the same e-mail, or the same telephone or address and the same name)"));
+  }
+  Message text(PALVREN_TEXT("Check", "tolerant (case, spacing, accents, number format)"));
+  if (!rule.countryCode.empty()) {
+    text += Message(PALVREN_TEXT("Check", ", default country code +%1"), {rule.countryCode});
+  }
   return text;
 }
+
+std::string matchRuleDescription(const MatchRule& rule) { return matchRuleWords(rule).english(); }
 
 MatchField matchFieldOf(std::string_view tag) {
   const std::string_view name = propertyName(tag);

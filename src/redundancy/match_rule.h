@@ -4,12 +4,15 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/message.h"
 #include "redundancy/check_options.h"
 
 namespace palvren {
 
 // The rule in words, for questions and the report.
 std::string matchRuleDescription(const MatchRule& rule);
+// The same, to be shown in the person's language.
+Message matchRuleWords(const MatchRule& rule);
 
 // What a property is to the tolerant rule, by its name without group or parameters.
 enum class MatchField { Email, Telephone, Address, FormattedName, Name, Other };

@@ -15,37 +15,45 @@ namespace palvren {
 
 namespace {
 
-void showStatus(CheckInterface& ui, const std::string& text) {
+void showStatus(CheckInterface& ui, const Message& text) {
   ui.setStatus(text);
   ui.yield();
 }
 
-std::string removedText(int count) { return std::to_string(count) + " Contacts Removed"; }
-
-std::string pass1Text(int removed) {
-  return "Pass 1 redundancy operation removed " + std::to_string(removed) + " contacts.";
+Message removedText(int count) {
+  return Message(PALVREN_COUNTED_TEXT("Check", "%n Contacts Removed"), count);
 }
+
+Message pass1Text(int removed) {
+  return Message(PALVREN_COUNTED_TEXT("Check", "Pass 1 redundancy operation removed %n contacts."),
+                 removed);
+}
+
+Message pass1Title() { return Message(PALVREN_TEXT("Check", "Pass 1 Completed")); }
 
 // Runs pass 2 when the user wants it after pass 1.
 void offerPass2(ContactList& list, ContactTable& table, int pass1Removed, CheckInterface& ui,
                 const CheckOptions& options, RedundancyReport* report) {
   if (options.passes == RedundancyMode::Pass1Only) {
-    ui.showMessage(pass1Text(pass1Removed), "Pass 1 Completed", MessageIcon::Information);
+    ui.showMessage(pass1Text(pass1Removed), pass1Title(), MessageIcon::Information);
     return;
   }
   const MatchRule& rule = options.rule;
   // A saved tolerant rule changes what merges: the question says it is in force.
-  const std::string matching =
-      rule.tolerant ? "\r\nMatching for Pass 2: " + matchRuleDescription(rule) + "." : "";
-  if (!ui.askYesNo(pass1Text(pass1Removed) + matching + "\r\nWould you like to continue to Pass 2?",
-                   "Pass 1 Completed")) {
-    return;
+  Message question = pass1Text(pass1Removed);
+  if (rule.tolerant) {
+    question += lineBreak() + Message(PALVREN_TEXT("Check", "Matching for Pass 2:")) +
+                Message::asIs(" ") + matchRuleWords(rule) + Message::asIs(".");
   }
+  question += lineBreak() + Message(PALVREN_TEXT("Check", "Would you like to continue to Pass 2?"));
+  if (!ui.askYesNo(question, pass1Title())) return;
   const int removed = mergeSimilarContacts(list, table, ui, rule, report);
   ui.setStatus(removedText(removed));
   ui.showMessage(
-      "Pass 2 redundancy operation removed " + std::to_string(removed) + " additional contacts.",
-      "Pass 2 Completed", MessageIcon::Information);
+      Message(PALVREN_COUNTED_TEXT("Check",
+                                   "Pass 2 redundancy operation removed %n additional contacts."),
+              removed),
+      Message(PALVREN_TEXT("Check", "Pass 2 Completed")), MessageIcon::Information);
 }
 
 // Writes one record's lines (those with a tag and a value) and collects them for naming. A
@@ -102,7 +110,7 @@ int writeContacts(const ContactList& list, const ContactTable& table, OutputFold
 int checkLoaded(ContactList& list, ContactTable& table, CheckInterface& ui,
                 const CheckOptions& options, RedundancyReport* report) {
   if (list.size() == 0) return 0;
-  showStatus(ui, "Performing Contact Cleaner...");
+  showStatus(ui, Message(PALVREN_TEXT("Check", "Performing Contact Cleaner...")));
   cleanContacts(table, &ui);
   const int pass1Removed = removeIdenticalContacts(list, table, ui, report);
   ui.setStatus(removedText(pass1Removed));
@@ -115,7 +123,7 @@ int checkLoaded(ContactList& list, ContactTable& table, CheckInterface& ui,
 int checkContacts(const OpenInput& input, ContactList& list, ContactTable& table,
                   CheckInterface& ui, const CheckOptions& options, RedundancyReport* report,
                   FileIo& io) {
-  showStatus(ui, "Loading File Data...");
+  showStatus(ui, Message(PALVREN_TEXT("Check", "Loading File Data...")));
   loadContacts(input, list, table, io, &ui);
   return checkLoaded(list, table, ui, options, report);
 }
@@ -123,7 +131,7 @@ int checkContacts(const OpenInput& input, ContactList& list, ContactTable& table
 int checkFiles(const std::vector<std::string>& files, ContactList& list, ContactTable& table,
                CheckInterface& ui, const CheckOptions& options, RedundancyReport* report,
                FileIo& io) {
-  showStatus(ui, "Loading File Data...");
+  showStatus(ui, Message(PALVREN_TEXT("Check", "Loading File Data...")));
   // Contacts are numbered on across the files, so the limit counts them all together.
   bool open = false;
   for (const std::string& file : files) {
@@ -145,7 +153,7 @@ Written joinWithRedundancyCheck(const std::vector<std::string>& files, const std
   summary.identical = kept.identicalCount();
   summary.merged = kept.mergedCount();
   if (count == 0) return {};
-  showStatus(ui, "Writing Output Files...");
+  showStatus(ui, Message(PALVREN_TEXT("Check", "Writing Output Files...")));
   const std::string baseName = fileNameOf(target);
   LineWriter output(parentFolder(target) + "/" + numberedName(baseName, plan.resultNumber), io);
   const std::vector<int> numbers = list.numbers();
@@ -157,10 +165,12 @@ Written joinWithRedundancyCheck(const std::vector<std::string>& files, const std
   return {count, commitResult(output, baseName, plan)};
 }
 
-std::string JoinSummary::text() const {
-  return std::to_string(read) + " contacts read, " + std::to_string(identical) +
-         " identical contacts removed, " + std::to_string(merged) + " similar contacts merged, " +
-         std::to_string(written) + " contacts written.";
+Message JoinSummary::text() const {
+  return Message(PALVREN_TEXT("Check",
+                              "%1 contacts read, %2 identical contacts removed, %3 similar "
+                              "contacts merged, %4 contacts written."),
+                 {std::to_string(read), std::to_string(identical), std::to_string(merged),
+                  std::to_string(written)});
 }
 
 Written splitWithRedundancyCheck(const OpenInput& input, CheckInterface& ui,
@@ -170,7 +180,7 @@ Written splitWithRedundancyCheck(const OpenInput& input, CheckInterface& ui,
   ContactTable table(1);
   ContactList list;
   if (checkContacts(input, list, table, ui, options, report, io) == 0) return {};
-  showStatus(ui, "Writing Output Files...");
+  showStatus(ui, Message(PALVREN_TEXT("Check", "Writing Output Files...")));
   std::optional<OutputFolder> folder = prepareSplitFolder(input.path(), plan);
   if (!folder) return {};
   std::string path = folder->path();

@@ -35,7 +35,7 @@ struct JoinSummary {
   int identical = 0;
   int merged = 0;
   int written = 0;
-  std::string text() const;
+  Message text() const;
 };
 
 // Merge or Recombine with the check: loads every file in order (the 32767 limit counts the

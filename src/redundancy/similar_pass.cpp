@@ -73,8 +73,8 @@ int mergeSimilarContacts(ContactList& list, ContactTable& table, CheckInterface&
   int removed = 0;
   int i = 1;
   while (i <= list.size() - 1 && !state.stopped) {
-    ui.setStatus("PASS 2 - Checking Redundancies " + std::to_string(i) + " of " +
-                 std::to_string(list.size()));
+    ui.setStatus(Message(PALVREN_TEXT("Check", "PASS 2 - Checking Redundancies %1 of %2"),
+                         {std::to_string(i), std::to_string(list.size())}));
     stepDone(ui, i, list.size());
     const int aSlot = list.slotOfPosition(i);
     ContactRecord& a = table[list.numberAtSlot(aSlot)];

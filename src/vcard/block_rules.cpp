@@ -4,9 +4,9 @@
 
 namespace palvren {
 
-void refuseAboveLimit(const std::string& holder, const std::string& what) {
-  throw OperationError(holder + " holds more than " + std::to_string(kMaxCount) + " " + what +
-                       ", the most this program can process.");
+void refuseAboveLimit(TextId refusal, std::vector<std::string> holders) {
+  holders.insert(holders.begin(), std::to_string(kMaxCount));
+  throw OperationError(Message(refusal, std::move(holders)));
 }
 
 }  // namespace palvren

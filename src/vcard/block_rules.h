@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/message.h"
 #include "platform/text.h"
 
 namespace palvren {
@@ -30,13 +31,12 @@ inline bool isEndTag(std::string_view tag) { return equalsUpper(tag, "END"); }
 // The largest count this program handles: counts, positions, line and file numbers are 16-bit.
 constexpr int kMaxCount = 32767;
 
-// Throws the refusal of a count above kMaxCount: "<holder> holds more than 32767 <what>, the
-// most this program can process."
-[[noreturn]] void refuseAboveLimit(const std::string& holder, const std::string& what);
+// Throws the refusal of a count above kMaxCount, whose %1 is kMaxCount and %2, %3 the holders.
+[[noreturn]] void refuseAboveLimit(TextId refusal, std::vector<std::string> holders = {});
 
 // refuseAboveLimit when count passes kMaxCount.
-inline void checkLimit(long long count, const std::string& holder, const std::string& what) {
-  if (count > kMaxCount) refuseAboveLimit(holder, what);
+inline void checkLimit(long long count, TextId refusal, std::vector<std::string> holders = {}) {
+  if (count > kMaxCount) refuseAboveLimit(refusal, std::move(holders));
 }
 
 // The quoted name of a file for a refusal.
@@ -45,11 +45,20 @@ inline std::string quoted(const std::string& path) { return "\"" + path + "\""; 
 // checkLimit for the contacts of a file and for the lines of its contact number `contact`,
 // called once a line: the refusal's words are only put together when it is made.
 inline void checkFileContacts(long long contacts, const std::string& file) {
-  if (contacts > kMaxCount) refuseAboveLimit(quoted(file), "contacts");
+  if (contacts > kMaxCount) {
+    refuseAboveLimit(
+        PALVREN_TEXT("Limits",
+                     "%2 holds more than %1 contacts, the most this program can process."),
+        {quoted(file)});
+  }
 }
 inline void checkContactLines(long long lines, std::size_t contact, const std::string& file) {
   if (lines > kMaxCount) {
-    refuseAboveLimit("Contact " + std::to_string(contact) + " of " + quoted(file), "lines");
+    refuseAboveLimit(
+        PALVREN_TEXT(
+            "Limits",
+            "Contact %2 of %3 holds more than %1 lines, the most this program can process."),
+        {std::to_string(contact), quoted(file)});
   }
 }
 

@@ -31,7 +31,7 @@ class SplitSurveyor {
       checkContactLines(++lines_, survey_.blocks, path_);
       inBlock_ = !isSplitEnd(line);
     } catch (const OperationError& refused) {
-      survey_.refusal = refused.what();
+      survey_.refusal = refused.message();
     }
   }
 
@@ -48,7 +48,7 @@ int countContacts(const std::optional<OpenInput>& input, RunProgress& ui, FileIo
                   SplitSurvey* survey) {
   int count = 0;
   if (input) {
-    ui.setStatus("Verifying Input File...");
+    ui.setStatus(Message(PALVREN_TEXT("Run", "Verifying Input File...")));
     ui.yield();
     LineReader reader(*input, io);
     reader.shortenLongLines();
@@ -61,7 +61,7 @@ int countContacts(const std::optional<OpenInput>& input, RunProgress& ui, FileIo
       if (lines % kLinesPerYield == 0) ui.yield();
     }
   }
-  ui.setCount("vCard Count = " + std::to_string(count) + " Cards");
+  ui.setCount(Message(PALVREN_COUNTED_TEXT("Run", "vCard Count = %n Cards"), count));
   return count;
 }
 

@@ -13,7 +13,7 @@ namespace palvren {
 // number them.
 struct SplitSurvey {
   int blocks = 0;
-  std::string refusal;  // the limit the input exceeds, in the refusal's words; empty when none
+  Message refusal;  // the limit the input exceeds, in the refusal's words; empty when none
 };
 
 // Number of contact starts in an input (0 when no file stands there); writes both status lines.

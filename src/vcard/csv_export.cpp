@@ -159,7 +159,10 @@ std::vector<int> buildCsvColumns(const ContactItems& contacts, ColumnTags& colum
       std::string_view tag = itemTag(contacts.itemText(i));
       int column = findColumn(tag, columnTags);
       if (column < 0) {
-        checkLimit(columnTags.size() + 1, "The input", "distinct tags");
+        checkLimit(columnTags.size() + 1,
+                   PALVREN_TEXT("Limits",
+                                "The input holds more than %1 distinct tags, the most "
+                                "this program can process."));
         column = columnTags.append(tag);
       }
       itemColumns[i] = column;

@@ -352,7 +352,7 @@ namespace {
 
 void showRow(RunProgress* ui, int done, int rows) {
   if (!ui) return;
-  ui->setStatus("Processing " + std::to_string(done + 1));
+  ui->setStatus(processingStatus(done + 1));
   stepDone(*ui, done, rows);
 }
 

@@ -16,7 +16,8 @@
 namespace palvren {
 
 std::string readCsvBytes(const OpenInput& input, FileIo& io) {
-  if (::lseek(input.descriptor(), 0, SEEK_SET) != 0) throwFileError("read", input.path(), errno);
+  if (::lseek(input.descriptor(), 0, SEEK_SET) != 0)
+    throwFileError(kCannotRead, input.path(), errno);
   std::string bytes;
   bytes.reserve(std::size_t(input.size()));
   adviseLargeBuffer(bytes.data(), bytes.capacity());
@@ -25,7 +26,7 @@ std::string readCsvBytes(const OpenInput& input, FileIo& io) {
   while (done < bytes.size()) {
     const ssize_t got = io.read(input.descriptor(), bytes.data() + done, bytes.size() - done);
     if (got < 0 && errno == EINTR) continue;
-    if (got < 0) throwFileError("read", input.path(), errno);
+    if (got < 0) throwFileError(kCannotRead, input.path(), errno);
     if (got == 0) break;
     done += std::size_t(got);
   }
@@ -158,7 +159,8 @@ bool isBlank(const CsvRecord& row) {
 
 void addCell(CsvRecord& row, std::string_view cell) {
   if (cell.size() > std::numeric_limits<std::uint32_t>::max()) {
-    throw OperationError("A cell of the file is larger than 4 GB, more than this program reads.");
+    throw OperationError(Message(PALVREN_TEXT(
+        "Limits", "A cell of the file is larger than 4 GB, more than this program reads.")));
   }
   if (!cell.empty()) {
     row.cells.push_back({cell.data(), std::uint32_t(cell.size()), std::uint32_t(row.columns)});
@@ -283,7 +285,10 @@ CsvTable csvTableOf(std::string bytes, bool keepBytes, const std::string& name) 
   std::vector<std::size_t> starts = rowStarts(*text, table.delimiter);
   if (starts.empty()) return table;
   table.header = headerOf(rowAt(*text, starts.front(), table.delimiter));
-  checkLimit(static_cast<long long>(starts.size()) - 1, quoted(name), "rows");
+  checkLimit(
+      static_cast<long long>(starts.size()) - 1,
+      PALVREN_TEXT("Limits", "%2 holds more than %1 rows, the most this program can process."),
+      {quoted(name)});
   starts.erase(starts.begin());
   table.rows = CsvRows(std::move(text), table.delimiter, std::move(starts));
   return table;

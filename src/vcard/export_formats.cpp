@@ -21,12 +21,14 @@ Written writeMapped(const OpenInput& input, ExportFormat format, FileIo& io, Run
 }
 
 constexpr ExportFormatInfo kFormats[] = {
-    {ExportFormat::Raw, "raw", "Raw (one column per tag)", "&Raw (one column per tag)",
-     "Contacts_Export.csv", "one column per property as written (the default)", writeRaw},
-    {ExportFormat::Google, "google", "Google Contacts CSV", "&Google Contacts",
-     "Contacts_Google.csv", "the columns Google Contacts imports, values decoded to UTF-8",
-     writeMapped},
-    {ExportFormat::Outlook, "outlook", "Outlook CSV", "&Outlook", "Contacts_Outlook.csv",
+    {ExportFormat::Raw, "raw", PALVREN_TEXT("Export", "Raw (one column per tag)"),
+     PALVREN_TEXT("Export", "&Raw (one column per tag)"), "Contacts_Export.csv",
+     "one column per property as written (the default)", writeRaw},
+    {ExportFormat::Google, "google", PALVREN_TEXT("Export", "Google Contacts CSV"),
+     PALVREN_TEXT("Export", "&Google Contacts"), "Contacts_Google.csv",
+     "the columns Google Contacts imports, values decoded to UTF-8", writeMapped},
+    {ExportFormat::Outlook, "outlook", PALVREN_TEXT("Export", "Outlook CSV"),
+     PALVREN_TEXT("Export", "&Outlook"), "Contacts_Outlook.csv",
      "the columns Outlook imports, UTF-8 with a byte-order mark", writeMapped},
 };
 

@@ -24,11 +24,11 @@ using ExportWriter = Written (*)(const OpenInput& input, ExportFormat format, Fi
 // One export format: its names wherever it is named, its file, and its writer.
 struct ExportFormatInfo {
   ExportFormat format;
-  std::string_view key;          // on the command line and in the settings
-  std::string_view title;        // in messages
-  std::string_view menuCaption;  // in the Options menu, with its access key
-  std::string_view fileName;     // written in the split folder
-  std::string_view summary;      // what its columns hold, for the command line's help
+  std::string_view key;       // on the command line and in the settings
+  TextId title;               // in messages
+  TextId menuCaption;         // in the Options menu, with its access key
+  std::string_view fileName;  // written in the split folder
+  std::string_view summary;   // what its columns hold, for the command line's help
   ExportWriter write;
 };
 

@@ -39,13 +39,18 @@ bool isCombinedFileName(const std::string& name) {
 }
 
 std::vector<std::string> mergeInputs(const FileSelection& files, const OutputPlan& plan) {
-  checkLimit(static_cast<long long>(files.names.size()), "The selection", "files");
+  checkLimit(static_cast<long long>(files.names.size()),
+             PALVREN_TEXT("Limits",
+                          "The selection holds more than %1 files, the most this "
+                          "program can process."));
   std::vector<std::string> inputs;
   for (const std::string& name : files.names) {
     if (plan.replaceResult && name == numberedName(combinedFileName(), plan.resultNumber)) {
-      throw OperationError("\"" + files.folder + "/" + combinedFileName() +
-                           "\" is the file this merge writes, so it cannot be merged too. Leave "
-                           "it out or rename it, then merge again.");
+      throw OperationError(
+          Message(PALVREN_TEXT("Files",
+                               "\"%1\" is the file this merge writes, so it cannot be "
+                               "merged too. Leave it out or rename it, then merge again."),
+                  {files.folder + "/" + combinedFileName()}));
     }
     if (hasVcfExtension(name)) inputs.push_back(files.folder + "/" + name);
   }
@@ -59,7 +64,10 @@ std::vector<std::string> recombineInputs(const std::string& folder) {
       inputs.push_back(std::move(file));
     }
   }
-  checkLimit(static_cast<long long>(inputs.size()), quoted(folder), ".vcf files");
+  checkLimit(static_cast<long long>(inputs.size()),
+             PALVREN_TEXT("Limits",
+                          "%2 holds more than %1 .vcf files, the most this program can process."),
+             {quoted(folder)});
   return inputs;
 }
 
@@ -75,7 +83,9 @@ Written mergeFiles(const FileSelection& files, FileIo& io, RunProgress* ui, cons
   for (int i = 0; i < total; ++i) {
     if (ui) stepDone(*ui, i, total);
     count += copyLines(inputs[std::size_t(i)], copier, io, ui);
-    checkLimit(count, "The merge", "contacts");
+    checkLimit(count, PALVREN_TEXT("Limits",
+                                   "The merge holds more than %1 contacts, the most "
+                                   "this program can process."));
   }
   // A merge that copied no contact leaves an earlier combined file as it was.
   if (count > 0) outputPath = commitResult(output, combinedFileName(), plan);
@@ -96,7 +106,7 @@ Written recombineFolder(const std::string& folder, RunProgress& ui, FileIo& io,
   std::string outputPath = output.path();
   int files = 0;
   for (const std::string& file : inputs) {
-    ui.setStatus("Processing " + std::to_string(files + 1));
+    ui.setStatus(processingStatus(files + 1));
     stepDone(ui, files, static_cast<int>(inputs.size()));
     if (files > 0) output.writeLine("");
     copyLines(file, copier, io, &ui);

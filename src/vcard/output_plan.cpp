@@ -23,7 +23,8 @@ std::string commitResult(LineWriter& output, const std::string& baseName, const 
     if (error == 0) return output.path();
     if (error != EEXIST) break;
   }
-  throwFileError("write", output.folder().pathOf(numberedName(baseName, plan.resultNumber)), error);
+  throwFileError(kCannotWrite, output.folder().pathOf(numberedName(baseName, plan.resultNumber)),
+                 error);
 }
 
 }  // namespace palvren

@@ -91,7 +91,7 @@ int splitConverted(LineReader& reader, ContactFolderWriter& writer, int blocks, 
     std::vector<std::vector<std::string>> contacts = pipeline.next();
     --inFlight;
     for (std::vector<std::string>& lines : contacts) {
-      ui.setStatus("Processing " + std::to_string(written + 1));
+      ui.setStatus(processingStatus(written + 1));
       stepDone(ui, written, blocks);
       writeConverted(lines, writer, named, ui);
       ++written;
@@ -122,7 +122,7 @@ Written splitContacts(const OpenInput& input, RunProgress& ui, NamingMode naming
     return written;
   }
   while (written.count < blocks && !reader.atEnd()) {
-    ui.setStatus("Processing " + std::to_string(written.count + 1));
+    ui.setStatus(processingStatus(written.count + 1));
     stepDone(ui, written.count, blocks);
     reader.readLine(line);
     if (!isContactBegin(line)) continue;

@@ -579,11 +579,15 @@ std::string ContactConverter::report() const {
   return text;
 }
 
-std::string ContactConverter::summary() const {
-  std::string text = "Written as vCard " + std::string(versionNumber(target_)) + ".";
+Message ContactConverter::summary() const {
+  Message text(PALVREN_TEXT("Convert", "Written as vCard %1."),
+               {std::string(versionNumber(target_))});
   if (log_.valuesAsRead > 0) {
-    text += " " + std::to_string(log_.valuesAsRead) +
-            " values could not be decoded and were written as read; the report names them.";
+    text += Message::asIs(" ") +
+            Message(PALVREN_COUNTED_TEXT("Convert",
+                                         "%n values could not be decoded and were "
+                                         "written as read; the report names them."),
+                    log_.valuesAsRead);
   }
   return text;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/message.h"
 #include "vcard/vcard_version.h"
 
 namespace palvren {
@@ -49,7 +50,7 @@ class ContactConverter {
   std::string report() const;
   // The success message's line: "Written as vCard 3.0." and, when values were written as read,
   // how many.
-  std::string summary() const;
+  Message summary() const;
 
  private:
   VcardVersion target_;

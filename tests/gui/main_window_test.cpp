@@ -770,12 +770,13 @@ TEST_F(MainWindowTest, TheProgressBarNamesItsPhaseAndHidesWhileAsking) {
       {"Writing Output Files...", "Writing"},
       {"Processing 12", "Writing"}};
   for (const auto& [status, phase] : phases) {
-    port.setStatus(status);
+    port.setStatus(Message::asIs(status));
     port.setProgress(4000, 31000);
     EXPECT_TRUE(bar->isVisible()) << status;
     EXPECT_EQ(bar->format(), phase + " " + locale.toString(4000) + " of " + locale.toString(31000));
   }
-  port.askYesNo("Would you like to continue to Pass 2?", "Pass 1 Completed");
+  port.askYesNo(Message::asIs("Would you like to continue to Pass 2?"),
+                Message::asIs("Pass 1 Completed"));
   EXPECT_FALSE(bar->isVisible());
 }
 

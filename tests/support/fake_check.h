@@ -16,7 +16,7 @@ namespace palvren::testing {
 template <class Port = CheckInterface>
 class FakeCheckOf : public FakeProgressOf<Port> {
  public:
-  struct Message {
+  struct Shown {
     std::string text;
     std::string title;
     MessageIcon icon;
@@ -28,13 +28,13 @@ class FakeCheckOf : public FakeProgressOf<Port> {
     bool operator==(const Conflict&) const = default;
   };
 
-  void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
-    messages.push_back({text, title, icon});
-    this->events.push_back("message:" + title);
+  void showMessage(const Message& text, const Message& title, MessageIcon icon) override {
+    messages.push_back({text.english(), title.english(), icon});
+    this->events.push_back("message:" + title.english());
   }
-  bool askYesNo(const std::string& text, const std::string& title) override {
-    questions.push_back({text, title, MessageIcon::Information});
-    this->events.push_back("question:" + title);
+  bool askYesNo(const Message& text, const Message& title) override {
+    questions.push_back({text.english(), title.english(), MessageIcon::Information});
+    this->events.push_back("question:" + title.english());
     if (yesNoAnswers.empty()) return true;
     bool answer = yesNoAnswers.front();
     yesNoAnswers.pop_front();
@@ -55,8 +55,8 @@ class FakeCheckOf : public FakeProgressOf<Port> {
   std::function<ConflictDecision(const PromptContext&)> conflictPolicy;
 
   // Record.
-  std::vector<Message> messages;
-  std::vector<Message> questions;
+  std::vector<Shown> messages;
+  std::vector<Shown> questions;
   std::vector<Conflict> conflicts;
 };
 

@@ -13,14 +13,15 @@ namespace palvren::testing {
 template <class Port = RunProgress>
 class FakeProgressOf : public Port {
  public:
-  void setStatus(const std::string& text) override {
+  void setStatus(const Message& message) override {
+    const std::string text = message.english();
     status = text;
     statuses.push_back(text);
     events.push_back("status:" + text);
   }
-  void setCount(const std::string& text) override {
-    count = text;
-    events.push_back("count:" + text);
+  void setCount(const Message& message) override {
+    count = message.english();
+    events.push_back("count:" + count);
   }
   void setProgress(int done, int total) override { progress.emplace_back(done, total); }
   void yield() override {

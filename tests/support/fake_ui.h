@@ -16,7 +16,7 @@ class FakeUserInterface : public FakeCheckOf<UserInterface> {
  public:
   EarlierResultAnswer askEarlierResult(const EarlierResult& earlier) override {
     earlierResults.push_back(earlier);
-    events.push_back("earlier:" + earlier.title);
+    events.push_back("earlier:" + earlier.title.english());
     if (earlierAnswers.empty()) return EarlierResultAnswer::Reuse;
     const EarlierResultAnswer answer = earlierAnswers.front();
     earlierAnswers.pop_front();
