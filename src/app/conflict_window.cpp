@@ -78,7 +78,7 @@ bool showPicture(QTreeWidgetItem* row, int column, std::string_view tag, std::st
   }
   const QString size = QString("%1 × %2").arg(full.width()).arg(full.height());
   row->setText(column, QString::fromStdString(image->format) + ", " + size);
-  row->setToolTip(column, QString("%1 image, %2 pixels, %3 bytes")
+  row->setToolTip(column, ConflictWindow::tr("%1 image, %2 pixels, %3 bytes")
                               .arg(QString::fromStdString(image->format), size)
                               .arg(image->bytes.size()));
   return true;
@@ -127,7 +127,7 @@ ConflictWindow::ConflictWindow(const PromptContext& context, QWidget* parent, In
       notice_(std::move(notice)),
       confirm_(std::move(confirm)) {
   setObjectName("ConflictWindow");
-  setWindowTitle("Select the Correct Data");
+  setWindowTitle(tr("Select the Correct Data"));
   setWindowIcon(applicationIcon());
   setModal(true);
   if (!inputBox_) {
@@ -137,13 +137,14 @@ ConflictWindow::ConflictWindow(const PromptContext& context, QWidget* parent, In
   }
   if (!confirm_) {
     confirm_ = [this](const QString& text) {
-      return QMessageBox::question(this, "Keep Neither", text, QMessageBox::Yes | QMessageBox::No,
+      return QMessageBox::question(this, tr("Keep Neither"), text,
+                                   QMessageBox::Yes | QMessageBox::No,
                                    QMessageBox::No) == QMessageBox::Yes;
     };
   }
   if (!notice_) {
     notice_ = [this](const QString& text) {
-      QMessageBox::warning(this, "Update Existing Data Field", text);
+      QMessageBox::warning(this, tr("Update Existing Data Field"), text);
     };
   }
   buildTable();
@@ -171,7 +172,7 @@ void ConflictWindow::buildTable() {
   conflictTable = new QTreeWidget(this);
   conflictTable->setObjectName("conflictTable");
   conflictTable->setColumnCount(3);
-  conflictTable->setHeaderLabels({"Tags", "Option 1", "Option 2"});
+  conflictTable->setHeaderLabels({tr("Tags"), tr("Option 1"), tr("Option 2")});
   conflictTable->setRootIsDecorated(false);
   conflictTable->setAllColumnsShowFocus(true);
   // Opens at its designed size; the table takes whatever the window grows by.
@@ -186,35 +187,33 @@ void ConflictWindow::buildTable() {
   auto* editKey = new QShortcut(QKeySequence(Qt::Key_F2), conflictTable);
   editKey->setContext(Qt::WidgetShortcut);
   connect(editKey, &QShortcut::activated, this, [this] { onRowActivated(); });
-  conflictTable->setToolTip("Double-click a row, or press F2, to type its value for both contacts");
+  conflictTable->setToolTip(
+      tr("Double-click a row, or press F2, to type its value for both contacts"));
 }
 
 // The answers and the value each keeps, Apply to All and Stop Checking.
 void ConflictWindow::buildAnswers() {
-  instructionLabel =
-      new QLabel("Conflicting data exists for this redundancy.  Select the value to keep.", this);
+  instructionLabel = new QLabel(
+      tr("Conflicting data exists for this redundancy.  Select the value to keep."), this);
   instructionLabel->setObjectName("instructionLabel");
 
-  const QString first = QString("Contact (%1)").arg(context_.firstPosition);
-  const QString second = QString("Contact (%1)").arg(context_.secondPosition);
-  choiceButtons[0] = answerButton(
-      this, "Keep Both",
-      "This is not a redundancy. Keep Both: these are two people \u2014 keep both contacts as "
-      "they are",
-      0);
-  choiceButtons[1] = answerButton(this, "Keep Option 1",
-                                  "This is the correct information for this field: keep " + first +
-                                      "'s value and merge the two contacts",
-                                  1);
-  choiceButtons[2] = answerButton(this, "Keep Option 2",
-                                  "This is the correct information for this field: keep " + second +
-                                      "'s value and merge the two contacts",
-                                  2);
-  choiceButtons[3] = answerButton(this, "Keep Neither",
-                                  "Both options are garbage: remove both contacts (asks first)", 3);
-  choiceButtons[4] = answerButton(this, "Keep Both Values",
-                                  "Both values are right: keep them both in the merged contact "
-                                  "(for a field that holds several, such as e-mails)",
+  const QString first = tr("Contact (%1)").arg(context_.firstPosition);
+  const QString second = tr("Contact (%1)").arg(context_.secondPosition);
+  choiceButtons[0] = answerButton(this, tr("Keep Both"),
+                                  tr("This is not a redundancy. Keep Both: these are two people "
+                                     "\u2014 keep both contacts as they are"),
+                                  0);
+  const char* keepOption = QT_TR_NOOP(
+      "This is the correct information for this field: keep %1's value and merge the two "
+      "contacts");
+  choiceButtons[1] = answerButton(this, tr("Keep Option 1"), tr(keepOption).arg(first), 1);
+  choiceButtons[2] = answerButton(this, tr("Keep Option 2"), tr(keepOption).arg(second), 2);
+  choiceButtons[3] =
+      answerButton(this, tr("Keep Neither"),
+                   tr("Both options are garbage: remove both contacts (asks first)"), 3);
+  choiceButtons[4] = answerButton(this, tr("Keep Both Values"),
+                                  tr("Both values are right: keep them both in the merged contact "
+                                     "(for a field that holds several, such as e-mails)"),
                                   4);
   choiceButtons[4]->setEnabled(context_.multipleValues);
   valueEdits[0] = valueBox(this, 0);
@@ -223,16 +222,16 @@ void ConflictWindow::buildAnswers() {
     connect(choiceButtons[i], &QPushButton::clicked, this, [this, i] { onChoiceClicked(i); });
   }
   choiceButtons[0]->setDefault(true);
-  applyToAllCheckBox = new QCheckBox("&Apply to all remaining conflicts", this);
+  applyToAllCheckBox = new QCheckBox(tr("&Apply to all remaining conflicts"), this);
   applyToAllCheckBox->setObjectName("applyToAllCheckBox");
   applyToAllCheckBox->setToolTip(
-      "Answer every later conflict of this check the same way, for pairs named alike (a pair "
-      "named otherwise is still asked; Keep Neither, which removes both contacts, never applies "
-      "to others)");
-  stopCheckingButton = new QPushButton("S&top Checking", this);
+      tr("Answer every later conflict of this check the same way, for pairs named alike (a pair "
+         "named otherwise is still asked; Keep Neither, which removes both contacts, never "
+         "applies to others)"));
+  stopCheckingButton = new QPushButton(tr("S&top Checking"), this);
   stopCheckingButton->setObjectName("stopCheckingButton");
   stopCheckingButton->setToolTip(
-      "Ask no more: keep both contacts of this and every remaining pair, and write the files");
+      tr("Ask no more: keep both contacts of this and every remaining pair, and write the files"));
   connect(stopCheckingButton, &QPushButton::clicked, this, [this] {
     decision_.answer = ConflictChoice::KeepBoth;
     decision_.stopChecking = true;
@@ -240,9 +239,9 @@ void ConflictWindow::buildAnswers() {
   });
 
   whyMatchedLabel = new QLabel(
-      QString::fromStdString(context_.whyMatched.empty()
-                                 ? matchReason(*context_.firstContact, *context_.secondContact)
-                                 : context_.whyMatched),
+      translatedText(context_.whyMatched.empty()
+                         ? matchReasonWords(*context_.firstContact, *context_.secondContact)
+                         : context_.whyMatched),
       this);
   whyMatchedLabel->setObjectName("whyMatchedLabel");
   whyMatchedLabel->setWordWrap(true);
@@ -291,14 +290,14 @@ void ConflictWindow::load() {
 
 void ConflictWindow::focusConflict() {
   conflictTable->clear();
-  conflictTable->headerItem()->setText(1, QString("Contact (%1)").arg(context_.firstPosition));
-  conflictTable->headerItem()->setText(2, QString("Contact (%1)").arg(context_.secondPosition));
+  conflictTable->headerItem()->setText(1, tr("Contact (%1)").arg(context_.firstPosition));
+  conflictTable->headerItem()->setText(2, tr("Contact (%1)").arg(context_.secondPosition));
   rows_ = conflictRows(context_);
   QTreeWidgetItem* conflictRow = nullptr;
   for (std::size_t index = 0; index < rows_.size(); ++index) {
     const ConflictRow& field = rows_[index];
     auto* row = new QTreeWidgetItem(conflictTable);
-    row->setText(0, displayText(field.label));
+    row->setText(0, fieldLabelText(field.label));
     row->setData(0, kRowRole, int(index));
     showField(row, 1, *context_.firstContact, field.firstOrdinal);
     showField(row, 2, *context_.secondContact, field.secondOrdinal);
@@ -324,10 +323,10 @@ void ConflictWindow::markRow(QTreeWidgetItem* row, const ConflictRow& field) {
   if (!field.firstTag.empty() && !field.secondTag.empty() && field.firstTag != field.secondTag) {
     tags += " / " + QString::fromStdString(field.secondTag);
   }
-  row->setToolTip(0, displayText(field.label) + " (" + tags + ")");
+  row->setToolTip(0, fieldLabelText(field.label) + " (" + tags + ")");
   if (field.matched) {
     row->setIcon(0, matchedFieldIcon());
-    row->setToolTip(0, row->toolTip(0) + "\nThe two contacts matched on this field");
+    row->setToolTip(0, row->toolTip(0) + "\n" + tr("The two contacts matched on this field"));
   }
   if (!field.conflict) return;
   QFont bold = row->font(0);
@@ -366,15 +365,15 @@ QString ConflictWindow::valueToEdit(const ConflictRow& field) const {
 void ConflictWindow::editRow(QTreeWidgetItem* row) {
   if (!row) return;
   const ConflictRow& field = rows_[std::size_t(row->data(0, kRowRole).toInt())];
-  const QString prompt = "Enter the value for the \"" + row->text(0) + "\" field here:";
+  const QString prompt = tr("Enter the value for the \"%1\" field here:").arg(row->text(0));
   QString initial = valueToEdit(field);
   for (;;) {
-    std::optional<QString> typed = inputBox_(prompt, "Update Existing Data Field", initial);
+    std::optional<QString> typed = inputBox_(prompt, tr("Update Existing Data Field"), initial);
     if (!typed || typed->isEmpty()) return;
     FieldEdit edit = field.editOf(typed->toStdString());
     if (const std::optional<EditRefusal> refusal = refusalOfEdit(context_, edit)) {
-      notice_(QString("Contact (%1) keeps this field in %2, which cannot hold every character "
-                      "typed. Type the value with letters it can hold.")
+      notice_(tr("Contact (%1) keeps this field in %2, which cannot hold every character "
+                 "typed. Type the value with letters it can hold.")
                   .arg(refusal->position)
                   .arg(QString::fromStdString(refusal->charsetName)));
       initial = *typed;  // what was typed stays, to be mended
@@ -396,7 +395,7 @@ void ConflictWindow::onRowActivated() { editRow(conflictTable->currentItem()); }
 
 void ConflictWindow::onChoiceClicked(int index) {
   if (ConflictChoice(index) == ConflictChoice::KeepNeither &&
-      !confirm_("Keep Neither removes both contacts from the files written. Remove both?")) {
+      !confirm_(tr("Keep Neither removes both contacts from the files written. Remove both?"))) {
     return;
   }
   decision_.answer = ConflictChoice(index);

@@ -54,6 +54,12 @@ QString translatedText(const Message& message) {
   return text;
 }
 
+QString fieldLabelText(const std::string& label) {
+  const QString source = QString::fromUtf8(label.data(), qsizetype(label.size()));
+  const QString words = QCoreApplication::translate("Fields", label.c_str());
+  return words == source ? displayText(label) : words;
+}
+
 std::string translated(const Message& message) { return translatedText(message).toStdString(); }
 
 QString pathText(const std::string& path) {

@@ -18,6 +18,8 @@ QString messageText(const std::string& text);
 QString translatedText(const Message& message);
 // The same as UTF-8, for what takes the run's texts as bytes.
 std::string translated(const Message& message);
+// A field's name in a person's words, translated where it is one of the program's own.
+QString fieldLabelText(const std::string& label);
 // Paths are bytes in the file system's encoding.
 QString pathText(const std::string& path);
 std::string pathBytes(const QString& path);

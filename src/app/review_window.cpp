@@ -22,11 +22,12 @@ QWidget* entryOf(const MergeReview& merge, int index, QCheckBox*& box) {
   box = new QCheckBox(entry);
   box->setObjectName(QString("reviewBox%1").arg(index));
   box->setChecked(true);
-  box->setToolTip(merge.removal ? "Untick to keep these contacts: they were both removed"
-                                : "Untick to write these contacts as they were, unmerged");
+  box->setToolTip(merge.removal
+                      ? ReviewWindow::tr("Untick to keep these contacts: they were both removed")
+                      : ReviewWindow::tr("Untick to write these contacts as they were, unmerged"));
   QString text;
-  for (const std::string& step : merge.steps) {
-    text += (text.isEmpty() ? "" : "\n") + displayText(step);
+  for (const Message& step : merge.steps) {
+    text += (text.isEmpty() ? "" : "\n") + translatedText(step);
   }
   auto* label = new QLabel(text, entry);
   label->setWordWrap(true);
@@ -44,12 +45,12 @@ QWidget* entryOf(const MergeReview& merge, int index, QCheckBox*& box) {
 ReviewWindow::ReviewWindow(const std::vector<MergeReview>& merges, QWidget* parent)
     : QDialog(parent) {
   setObjectName("ReviewWindow");
-  setWindowTitle("Review the Merges");
+  setWindowTitle(tr("Review the Merges"));
   setWindowIcon(applicationIcon());
   setModal(true);
   auto* intro = new QLabel(
-      "Pass 2 merged or removed these contacts. Untick any you want written as they were; "
-      "nothing has been written yet.",
+      tr("Pass 2 merged or removed these contacts. Untick any you want written as they were; "
+         "nothing has been written yet."),
       this);
   intro->setWordWrap(true);
   auto* list = new QWidget;
@@ -66,7 +67,7 @@ ReviewWindow::ReviewWindow(const std::vector<MergeReview>& merges, QWidget* pare
   scroll->setWidgetResizable(true);
   scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-  buttons->button(QDialogButtonBox::Ok)->setText("&Write the Files");
+  buttons->button(QDialogButtonBox::Ok)->setText(tr("&Write the Files"));
   buttons->button(QDialogButtonBox::Ok)->setObjectName("okButton");
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   auto* layout = new QVBoxLayout(this);

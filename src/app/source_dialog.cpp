@@ -1,5 +1,6 @@
 #include "app/source_dialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -20,11 +21,18 @@ QStringList qtNameFilters(const std::string& filter) {
     QString pattern = parts[i + 1] == "*.*" ? "*" : parts[i + 1];
     if (pattern == "*.vcf") pattern = "*.vcf *.VCF *.Vcf";
     if (pattern == "*.csv *.txt") pattern = "*.csv *.CSV *.txt *.TXT";
-    QString description = parts[i].section('(', 0, 0).trimmed();
-    filters << description + " (" + pattern + ")";
+    const QByteArray description = parts[i].section('(', 0, 0).trimmed().toUtf8();
+    filters << QCoreApplication::translate("palvren::SourceDialog", description.constData()) +
+                   " (" + pattern + ")";
   }
   return filters;
 }
+
+// The descriptions of the filters, for the translation tools.
+[[maybe_unused]] constexpr const char* kFilterWords[] = {
+    QT_TRANSLATE_NOOP("palvren::SourceDialog", "vCard File"),
+    QT_TRANSLATE_NOOP("palvren::SourceDialog", "CSV File"),
+    QT_TRANSLATE_NOOP("palvren::SourceDialog", "All Files")};
 
 std::string multiSelectionText(const QStringList& files) {
   FileSelection selection{pathBytes(QFileInfo(files.first()).absolutePath()), {}};
@@ -36,7 +44,9 @@ std::string multiSelectionText(const QStringList& files) {
 }  // namespace
 
 void QtSourceDialogRunner::run(SourceDialogSettings& settings) {
-  QFileDialog dialog(parent_, displayText(settings.title), pathText(settings.initialFolder));
+  QFileDialog dialog(parent_,
+                     QCoreApplication::translate("palvren::SourceDialog", settings.title.c_str()),
+                     pathText(settings.initialFolder));
   if (settings.pickFolder) {
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
@@ -62,19 +72,25 @@ std::string runSourceDialog(RunMode runMode, SourceDialogSettings& dialogSetting
   dialogSettings.pickFolder = runMode == RunMode::Recombine;
   switch (runMode) {
     case RunMode::Split:
-      dialogSettings.title = "Select a multiple-contact vCard file to split";
+      dialogSettings.title = QT_TRANSLATE_NOOP("palvren::SourceDialog",
+                                               "Select a multiple-contact vCard file to split");
       break;
     case RunMode::Recombine:
-      dialogSettings.title = "Select the parent folder containing, single-contact vCard files";
+      dialogSettings.title =
+          QT_TRANSLATE_NOOP("palvren::SourceDialog",
+                            "Select the parent folder containing, single-contact vCard files");
       break;
     case RunMode::Merge:
-      dialogSettings.title = "Select several multiple-contact vCard files to merge";
+      dialogSettings.title = QT_TRANSLATE_NOOP(
+          "palvren::SourceDialog", "Select several multiple-contact vCard files to merge");
       break;
     case RunMode::Export:
-      dialogSettings.title = "Select a multiple-contact vCard file to export";
+      dialogSettings.title = QT_TRANSLATE_NOOP("palvren::SourceDialog",
+                                               "Select a multiple-contact vCard file to export");
       break;
     case RunMode::Import:
-      dialogSettings.title = "Select a CSV file to import";
+      dialogSettings.title =
+          QT_TRANSLATE_NOOP("palvren::SourceDialog", "Select a CSV file to import");
       break;
   }
   if (runMode == RunMode::Recombine) {

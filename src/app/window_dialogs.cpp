@@ -15,6 +15,7 @@
 #include "app/info_windows.h"
 #include "app/qt_text.h"
 #include "app/review_window.h"
+#include "platform/errors.h"
 #include "platform/line_writer.h"
 
 namespace palvren {
@@ -48,7 +49,7 @@ void QtWindowDialogs::messageWithReport(const std::string& text, const std::stri
   QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
                   displayText(title), messageText(text), QMessageBox::Ok, window_);
   box.setDetailedText(displayText(report));
-  QPushButton* save = box.addButton("&Save Report...", QMessageBox::ActionRole);
+  QPushButton* save = box.addButton(tr("&Save Report..."), QMessageBox::ActionRole);
   box.setDefaultButton(QMessageBox::Ok);
   box.setEscapeButton(QMessageBox::Ok);
   // Saving leaves the message open, so the person can still read the details; OK has the focus
@@ -71,16 +72,18 @@ std::string suggestedReportPath(const std::string& outputPath) {
 }
 
 void QtWindowDialogs::saveReport(const std::string& report, const std::string& outputPath) {
-  const QString chosen = QFileDialog::getSaveFileName(window_, "Save Report",
-                                                      pathText(suggestedReportPath(outputPath)),
-                                                      "Text Files (*.txt);;All Files (*)");
+  const QString chosen = QFileDialog::getSaveFileName(
+      window_, tr("Save Report"), pathText(suggestedReportPath(outputPath)),
+      tr("Text Files (*.txt)") + ";;" + tr("All Files (*)"));
   if (chosen.isEmpty()) return;
   try {
     LineWriter output(pathBytes(chosen));
     output.writeText(report);
     output.commit();
+  } catch (const OperationError& error) {
+    message(translated(error.message()), tr("Save Report").toStdString(), MessageIcon::Critical);
   } catch (const std::exception& error) {
-    message(error.what(), "Save Report", MessageIcon::Critical);
+    message(error.what(), tr("Save Report").toStdString(), MessageIcon::Critical);
   }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,6 +54,8 @@ class WindowDialogs : public SourceDialogRunner {
 std::string suggestedReportPath(const std::string& outputPath);
 
 class QtWindowDialogs : public WindowDialogs {
+  Q_DECLARE_TR_FUNCTIONS(palvren::QtWindowDialogs)
+
  public:
   explicit QtWindowDialogs(QWidget* window) : window_(window), files_(window) {}
   void run(SourceDialogSettings& settings) override { files_.run(settings); }

@@ -116,7 +116,7 @@ void TerminalUserInterface::showConflict(const PromptContext& context,
   const std::vector<ConflictRow> rows = conflictRows(context);
   std::ostream& out = terminal_.out;
   out << "\nSimilar contacts: the values of " << terminalSafe(fieldWords(context.conflictTag))
-      << " differ. " << terminalSafe(context.whyMatched) << "\n";
+      << " differ. " << terminalSafe(context.whyMatched.english()) << "\n";
   out << "    " << cell("", 26) << " "
       << cell("Contact (" + std::to_string(context.firstPosition) + ")", 30) << " Contact ("
       << context.secondPosition << ")\n";

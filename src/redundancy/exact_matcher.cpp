@@ -64,21 +64,27 @@ bool isSimilar(const ContactRecord& a, const ContactRecord& b) {
   return findSharedTag(a, b, "ADR", k) && sharedName();
 }
 
-std::string matchReason(const ContactRecord& a, const ContactRecord& b) {
+Message matchReasonWords(const ContactRecord& a, const ContactRecord& b) {
   int k = 0;
   if (findSharedEmail(a, b, k)) {
-    return "Same e-mail: " + fieldForDisplay(a, a.tagAt(k));
+    return Message(PALVREN_TEXT("Check", "Same e-mail: %1"), {fieldForDisplay(a, a.tagAt(k))});
   }
   int n = 0;
-  if (!findSharedTag(a, b, "FN", n) && !findSharedTag(a, b, "N", n)) return std::string();
+  if (!findSharedTag(a, b, "FN", n) && !findSharedTag(a, b, "N", n)) return Message();
   const std::string name = fieldForDisplay(a, a.tagAt(n));
   if (findSharedTag(a, b, "TEL", k)) {
-    return "Same telephone and name: " + fieldForDisplay(a, a.tagAt(k)) + ", " + name;
+    return Message(PALVREN_TEXT("Check", "Same telephone and name: %1, %2"),
+                   {fieldForDisplay(a, a.tagAt(k)), name});
   }
   if (findSharedTag(a, b, "ADR", k)) {
-    return "Same address and name: " + fieldForDisplay(a, a.tagAt(k)) + ", " + name;
+    return Message(PALVREN_TEXT("Check", "Same address and name: %1, %2"),
+                   {fieldForDisplay(a, a.tagAt(k)), name});
   }
-  return std::string();
+  return Message();
+}
+
+std::string matchReason(const ContactRecord& a, const ContactRecord& b) {
+  return matchReasonWords(a, b).english();
 }
 
 namespace {
@@ -107,9 +113,9 @@ class ExactMatcher : public Matcher {
     return keys;
   }
 
-  std::optional<std::string> match(const ContactRecord& a, const ContactRecord& b) const override {
+  std::optional<Message> match(const ContactRecord& a, const ContactRecord& b) const override {
     if (!isSimilar(a, b)) return std::nullopt;
-    return matchReason(a, b);
+    return matchReasonWords(a, b);
   }
 };
 

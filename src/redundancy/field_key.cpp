@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "platform/message.h"
 #include "platform/text.h"
 #include "redundancy/match_rule.h"
 #include "vcard/value_decoding.h"
@@ -42,42 +43,64 @@ std::string firstValueOf(const ContactRecord& contact, std::string_view upperNam
   return {};
 }
 
+// A field that is at work, at home or either: its words for each.
+struct PlacedWords {
+  std::string_view upperName;
+  const char* work;
+  const char* home;
+  const char* plain;
+};
+
 std::string spokenName(std::string_view upperName, const std::vector<std::string>& types) {
   auto has = [&](std::string_view type) {
     return std::find(types.begin(), types.end(), type) != types.end();
   };
-  const char* where = has("work") ? "Work " : has("home") ? "Home " : "";
+  static const PlacedWords kPlaced[] = {
+      {"TEL", PALVREN_TEXT("Fields", "Work phone").source,
+       PALVREN_TEXT("Fields", "Home phone").source, PALVREN_TEXT("Fields", "Telephone").source},
+      {"FAX", PALVREN_TEXT("Fields", "Work fax").source, PALVREN_TEXT("Fields", "Home fax").source,
+       PALVREN_TEXT("Fields", "Fax").source},
+      {"EMAIL", PALVREN_TEXT("Fields", "Work e-mail").source,
+       PALVREN_TEXT("Fields", "Home e-mail").source, PALVREN_TEXT("Fields", "E-mail").source},
+      {"ADR", PALVREN_TEXT("Fields", "Work address").source,
+       PALVREN_TEXT("Fields", "Home address").source, PALVREN_TEXT("Fields", "Address").source},
+      {"URL", PALVREN_TEXT("Fields", "Work web page").source,
+       PALVREN_TEXT("Fields", "Home web page").source, PALVREN_TEXT("Fields", "Web page").source}};
+  std::string_view placed = upperName;
   if (upperName == "TEL") {
-    if (has("cell")) return "Mobile";
-    if (has("fax")) return *where ? std::string(where) + "fax" : "Fax";
-    if (has("pager")) return "Pager";
-    return *where ? std::string(where) + "phone" : "Telephone";
+    if (has("cell")) return PALVREN_TEXT("Fields", "Mobile").source;
+    if (has("fax"))
+      placed = "FAX";
+    else if (has("pager"))
+      return PALVREN_TEXT("Fields", "Pager").source;
   }
-  if (upperName == "EMAIL") return *where ? std::string(where) + "e-mail" : "E-mail";
-  if (upperName == "ADR") return *where ? std::string(where) + "address" : "Address";
-  if (upperName == "URL") return *where ? std::string(where) + "web page" : "Web page";
-  static const std::pair<std::string_view, const char*> kWords[] = {{"N", "Name"},
-                                                                    {"FN", "Display name"},
-                                                                    {"ORG", "Organization"},
-                                                                    {"TITLE", "Job title"},
-                                                                    {"ROLE", "Role"},
-                                                                    {"BDAY", "Birthday"},
-                                                                    {"NOTE", "Note"},
-                                                                    {"PHOTO", "Photo"},
-                                                                    {"LOGO", "Logo"},
-                                                                    {"NICKNAME", "Nickname"},
-                                                                    {"UID", "Unique ID"},
-                                                                    {"GEO", "Location"},
-                                                                    {"TZ", "Time zone"},
-                                                                    {"CATEGORIES", "Categories"},
-                                                                    {"GENDER", "Gender"},
-                                                                    {"KIND", "Kind"},
-                                                                    {"IMPP", "Instant messaging"},
-                                                                    {"ANNIVERSARY", "Anniversary"},
-                                                                    {"LABEL", "Address label"},
-                                                                    {"SOUND", "Sound"},
-                                                                    {"KEY", "Key"},
-                                                                    {"LANG", "Language"}};
+  for (const PlacedWords& words : kPlaced) {
+    if (words.upperName != placed) continue;
+    return has("work") ? words.work : has("home") ? words.home : words.plain;
+  }
+  static const std::pair<std::string_view, const char*> kWords[] = {
+      {"N", PALVREN_TEXT("Fields", "Name").source},
+      {"FN", PALVREN_TEXT("Fields", "Display name").source},
+      {"ORG", PALVREN_TEXT("Fields", "Organization").source},
+      {"TITLE", PALVREN_TEXT("Fields", "Job title").source},
+      {"ROLE", PALVREN_TEXT("Fields", "Role").source},
+      {"BDAY", PALVREN_TEXT("Fields", "Birthday").source},
+      {"NOTE", PALVREN_TEXT("Fields", "Note").source},
+      {"PHOTO", PALVREN_TEXT("Fields", "Photo").source},
+      {"LOGO", PALVREN_TEXT("Fields", "Logo").source},
+      {"NICKNAME", PALVREN_TEXT("Fields", "Nickname").source},
+      {"UID", PALVREN_TEXT("Fields", "Unique ID").source},
+      {"GEO", PALVREN_TEXT("Fields", "Location").source},
+      {"TZ", PALVREN_TEXT("Fields", "Time zone").source},
+      {"CATEGORIES", PALVREN_TEXT("Fields", "Categories").source},
+      {"GENDER", PALVREN_TEXT("Fields", "Gender").source},
+      {"KIND", PALVREN_TEXT("Fields", "Kind").source},
+      {"IMPP", PALVREN_TEXT("Fields", "Instant messaging").source},
+      {"ANNIVERSARY", PALVREN_TEXT("Fields", "Anniversary").source},
+      {"LABEL", PALVREN_TEXT("Fields", "Address label").source},
+      {"SOUND", PALVREN_TEXT("Fields", "Sound").source},
+      {"KEY", PALVREN_TEXT("Fields", "Key").source},
+      {"LANG", PALVREN_TEXT("Fields", "Language").source}};
   for (const auto& [name, words] : kWords) {
     if (name == upperName) return words;
   }

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/message.h"
 #include "redundancy/check_options.h"
 #include "redundancy/contact_model.h"
 
@@ -28,8 +29,7 @@ class Matcher {
   // The keys of every value a contact holds.
   virtual MatchKeys keysOf(const ContactRecord& contact) const = 0;
   // Why a and b match, in words; nothing when they do not.
-  virtual std::optional<std::string> match(const ContactRecord& a,
-                                           const ContactRecord& b) const = 0;
+  virtual std::optional<Message> match(const ContactRecord& a, const ContactRecord& b) const = 0;
 };
 
 // The matcher of a rule: exact, or tolerant.
@@ -46,6 +46,8 @@ bool isSimilar(const ContactRecord& a, const ContactRecord& b);
 // Why a and b count as similar, in words: "Same e-mail: …", "Same telephone and name: …, …" or
 // "Same address and name: …, …"; empty when they do not.
 std::string matchReason(const ContactRecord& a, const ContactRecord& b);
+// The same, to be shown in the person's language.
+Message matchReasonWords(const ContactRecord& a, const ContactRecord& b);
 // The first ordinal of a's TagOrder whose tag has the property name prefix (upper-case) and
 // whose non-empty value b holds identically under the same tag; false when there is none.
 bool findSharedTag(const ContactRecord& a, const ContactRecord& b, std::string_view prefix,

@@ -28,7 +28,7 @@ void MergeReviewLog::join(int into, int from) {
 
 void MergeReviewLog::after(MergeOutcome outcome, const ContactList& list, int aSlot,
                            const ContactRecord& a, int bSlot, const ContactRecord& b,
-                           std::string step) {
+                           Message step) {
   if (outcome == MergeOutcome::NotRedundant) return;
   const int entry = entryOf(list, aSlot, a);
   join(entry, entryOf(list, bSlot, b));
@@ -65,16 +65,16 @@ int MergeReviewLog::undo(const std::vector<bool>& kept, ContactList& list,
   return restored;
 }
 
-std::string deciderWords(Decider decider) {
+Message deciderWords(Decider decider) {
   switch (decider) {
     case Decider::Person:
-      return "decided by you";
+      return Message(PALVREN_TEXT("Check", "decided by you"));
     case Decider::ApplyToAll:
-      return "decided by an answer for all remaining conflicts";
+      return Message(PALVREN_TEXT("Check", "decided by an answer for all remaining conflicts"));
     case Decider::NoConflict:
       break;
   }
-  return "no conflict to decide";
+  return Message(PALVREN_TEXT("Check", "no conflict to decide"));
 }
 
 }  // namespace palvren

@@ -17,7 +17,7 @@ class MergeReviewLog {
   // What became of a pair, the two as they were before it (kept unless an entry holds them
   // already); step says who they were and why they matched.
   void after(MergeOutcome outcome, const ContactList& list, int aSlot, const ContactRecord& a,
-             int bSlot, const ContactRecord& b, std::string step);
+             int bSlot, const ContactRecord& b, Message step);
 
   std::vector<MergeReview> reviews() const;
   // Puts back, as they were, the contacts of every entry not kept; returns how many of them
@@ -44,6 +44,6 @@ class MergeReviewLog {
 };
 
 // Who decided, in the review's words.
-std::string deciderWords(Decider decider);
+Message deciderWords(Decider decider);
 
 }  // namespace palvren

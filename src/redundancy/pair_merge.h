@@ -20,7 +20,7 @@ enum class Decider { NoConflict, Person, ApplyToAll };
 // Where one check stands across its pairs: an answer given for all remaining conflicts, whether
 // the person stopped the questions, and the report being kept.
 struct CheckState {
-  std::string whyMatched;  // of the pair being merged
+  Message whyMatched;  // of the pair being merged
   std::optional<ConflictChoice> standingAnswer;
   bool stopped = false;
   RedundancyReport* report = nullptr;

@@ -52,7 +52,7 @@ struct ConflictDecision {
 struct PromptContext {
   PromptContext() = default;
   PromptContext(const ContactRecord* first, const ContactRecord* second, int firstAt, int secondAt,
-                std::string tag, std::string why = {})
+                std::string tag, Message why = {})
       : firstContact(first),
         secondContact(second),
         firstPosition(firstAt),
@@ -65,7 +65,7 @@ struct PromptContext {
   int secondPosition = 0;
   std::string conflictTag;
   // Which rule matched the pair, in the report's words; empty when not told.
-  std::string whyMatched;
+  Message whyMatched;
   // The second contact's spelling of the field; empty when it is conflictTag.
   std::string secondTag;
   // The conflicting lines' ordinals; 0 when the tag alone tells.
@@ -85,7 +85,7 @@ struct PromptContext {
 // One entry of the review at the end of pass 2: a chain of merges (A with B, then with C) or a
 // Keep Neither removal, each step in words.
 struct MergeReview {
-  std::vector<std::string> steps;
+  std::vector<Message> steps;
   bool removal = false;
 };
 

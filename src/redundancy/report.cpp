@@ -117,7 +117,7 @@ void RedundancyReport::review(const std::vector<MergeReview>& reviews) {
   for (std::size_t k = 0; k < reviews.size(); ++k) {
     for (std::size_t step = 0; step < reviews[k].steps.size(); ++step) {
       lines_.push_back((step == 0 ? "  " + std::to_string(k + 1) + ". " : "     then ") +
-                       reviews[k].steps[step]);
+                       reviews[k].steps[step].english());
     }
   }
 }
@@ -128,7 +128,7 @@ void RedundancyReport::undone(const std::vector<MergeReview>& reviews,
   for (std::size_t k = 0; k < reviews.size() && k < kept.size(); ++k) {
     if (kept[k]) continue;
     lines_.push_back("Undone in the review, written as they were:");
-    for (const std::string& step : reviews[k].steps) lines_.push_back("  " + step);
+    for (const Message& step : reviews[k].steps) lines_.push_back("  " + step.english());
   }
 }
 

@@ -23,19 +23,22 @@ void reportOutcome(RedundancyReport& report, MergeOutcome outcome, int first, in
 }
 
 // The pair of a review step as the window named them, taken before the merge changes them.
-std::string reviewPair(int i, int j, const ContactRecord& a, const ContactRecord& b) {
+Message reviewPair(int i, int j, const ContactRecord& a, const ContactRecord& b) {
   const auto named = [](int position, const ContactRecord& contact) {
     const std::string name = readableName(contact);
-    return "Contact (" + std::to_string(position) + ")" + (name.empty() ? "" : " " + name);
+    return Message(PALVREN_TEXT("Check", "Contact (%1)"), {std::to_string(position)}) +
+           Message::asIs(name.empty() ? "" : " " + name);
   };
-  return named(i, a) + " and " + named(j, b);
+  return named(i, a) + Message(PALVREN_TEXT("Check", " and ")) + named(j, b);
 }
 
 // A step of a review entry: what was decided and by whom, the pair, and why they matched.
-std::string reviewStep(MergeOutcome outcome, const CheckState& state, const std::string& pair) {
-  return std::string(outcome == MergeOutcome::DiscardBoth ? "Both removed (Keep Neither), "
-                                                          : "Merged, ") +
-         deciderWords(state.decidedBy) + ": " + pair + " \u2014 " + state.whyMatched;
+Message reviewStep(MergeOutcome outcome, const CheckState& state, const Message& pair) {
+  return Message(outcome == MergeOutcome::DiscardBoth
+                     ? PALVREN_TEXT("Check", "Both removed (Keep Neither), ")
+                     : PALVREN_TEXT("Check", "Merged, ")) +
+         deciderWords(state.decidedBy) + Message::asIs(": ") + pair + Message::asIs(" \u2014 ") +
+         state.whyMatched;
 }
 
 // Asks which merges to keep, and puts back the contacts of those undone; returns how many
@@ -58,7 +61,7 @@ bool isSimilar(const ContactRecord& a, const ContactRecord& b, const MatchRule& 
 }
 
 std::string matchReason(const ContactRecord& a, const ContactRecord& b, const MatchRule& rule) {
-  return matcherFor(rule)->match(a, b).value_or(std::string());
+  return matcherFor(rule)->match(a, b).value_or(Message()).english();
 }
 
 int mergeSimilarContacts(ContactList& list, ContactTable& table, CheckInterface& ui,
@@ -83,13 +86,13 @@ int mergeSimilarContacts(ContactList& list, ContactTable& table, CheckInterface&
     MatchKeys aKeys = index.keysOf(aSlot);
     while (!discarded && !state.stopped && (bSlot = index.nextCandidate(aKeys, bSlot)) >= 0) {
       ContactRecord& b = table[list.numberAtSlot(bSlot)];
-      std::optional<std::string> match = matcher->match(a, b);
+      std::optional<Message> match = matcher->match(a, b);
       if (!match) continue;
       const int j = list.positionOfSlot(bSlot);
       const int aNumber = list.numberAtSlot(aSlot);
       const int bNumber = list.numberAtSlot(bSlot);
       state.whyMatched = std::move(*match);
-      if (report) report->matched(i, aNumber, a, j, bNumber, b, state.whyMatched);
+      if (report) report->matched(i, aNumber, a, j, bNumber, b, state.whyMatched.english());
       const MergeOutcome outcome = mergePair(a, b, i, j, ui, state);
       if (outcome != MergeOutcome::NotRedundant) {
         const ContactRecord& before = outcome == MergeOutcome::Merged ? state.firstBefore : a;

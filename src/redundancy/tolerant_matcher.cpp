@@ -58,21 +58,26 @@ class TolerantComparison {
       : a_(a), b_(b), rule_(rule) {}
 
   // Which rule matched, in words; empty when none did.
-  std::string reason() const {
-    if (auto email = shared(MatchField::Email)) return "Same e-mail ignoring case: " + *email;
+  Message reason() const {
+    if (auto email = shared(MatchField::Email)) {
+      return Message(PALVREN_TEXT("Check", "Same e-mail ignoring case: %1"), {*email});
+    }
     // Two formatted names decide; a name's parts only when one contact has no formatted name.
     const std::vector<FoldedEntry> mine = entries(a_, MatchField::FormattedName, true);
     const std::vector<FoldedEntry> theirs = entries(b_, MatchField::FormattedName, false);
     const std::optional<std::string> name =
         !mine.empty() && !theirs.empty() ? sharedOf(mine, theirs) : shared(MatchField::Name);
-    if (!name) return std::string();
+    if (!name) return Message();
     if (auto telephone = shared(MatchField::Telephone)) {
-      return "Same telephone number and name folded: " + *telephone + ", " + *name;
+      return Message(PALVREN_TEXT("Check", "Same telephone number and name folded: %1, %2"),
+                     {*telephone, *name});
     }
     if (auto address = shared(MatchField::Address)) {
-      return "Same address ignoring case and spacing and name folded: " + *address + ", " + *name;
+      return Message(
+          PALVREN_TEXT("Check", "Same address ignoring case and spacing and name folded: %1, %2"),
+          {*address, *name});
     }
-    return std::string();
+    return Message();
   }
 
  private:
@@ -133,8 +138,8 @@ class TolerantMatcher : public Matcher {
     return keys;
   }
 
-  std::optional<std::string> match(const ContactRecord& a, const ContactRecord& b) const override {
-    std::string reason = TolerantComparison(a, b, rule_).reason();
+  std::optional<Message> match(const ContactRecord& a, const ContactRecord& b) const override {
+    Message reason = TolerantComparison(a, b, rule_).reason();
     if (reason.empty()) return std::nullopt;
     return reason;
   }

@@ -397,8 +397,9 @@ namespace palvren {
 namespace {
 
 TEST(ReviewWindowTest, AnUntickedMergeIsUndoneAndClosingKeepsWhatIsTicked) {
-  const std::vector<MergeReview> merges = {{{"Merged, decided by you: A and B"}, false},
-                                           {{"Both removed (Keep Neither): C and D"}, true}};
+  const std::vector<MergeReview> merges = {
+      {{Message::asIs("Merged, decided by you: A and B")}, false},
+      {{Message::asIs("Both removed (Keep Neither): C and D")}, true}};
   ReviewWindow window(merges, nullptr);
   window.show();
   EXPECT_EQ(window.kept(), (std::vector<bool>{true, true}));

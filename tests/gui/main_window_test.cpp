@@ -552,12 +552,13 @@ TEST_F(MainWindowTest, Pass2MergesAcrossProgramsAsksWholeAndIsReviewed) {
   EXPECT_EQ(asked, (std::vector<std::string>{"TEL;TYPE=CELL", "FN", "NOTE"}));
   ASSERT_EQ(dialogs->reviews.size(), 1u);
   ASSERT_EQ(dialogs->reviews[0].size(), 3u);
-  EXPECT_NE(dialogs->reviews[0][1].steps[0].find("Merged, decided by you: Contact (2) Sarah Brown "
-                                                 "and Contact (3) Peter Brown \u2014 Same e-mail: "
-                                                 "info@acme.example"),
+  EXPECT_NE(dialogs->reviews[0][1].steps[0].english().find(
+                "Merged, decided by you: Contact (2) Sarah Brown "
+                "and Contact (3) Peter Brown \u2014 Same e-mail: "
+                "info@acme.example"),
             std::string::npos)
-      << dialogs->reviews[0][1].steps[0];
-  EXPECT_NE(dialogs->reviews[0][2].steps[0].find("decided by an answer for all"),
+      << dialogs->reviews[0][1].steps[0].english();
+  EXPECT_NE(dialogs->reviews[0][2].steps[0].english().find("decided by an answer for all"),
             std::string::npos);
   const std::string split = folder.file("Split-vCards/");
   EXPECT_EQ(testing::readBytes(split + "contact0001.vcf"),
