@@ -23,11 +23,15 @@
 #include "app/info_windows.h"
 #include "app/main_window.h"
 #include "app/review_window.h"
+#include "app/translations.h"
 #include "app/window_dialogs.h"
 #include "redundancy/contact_model.h"
 #include "redundancy/prompt_context.h"
 
 namespace {
+
+using palvren::Message;
+using palvren::TextId;
 
 void save(QWidget& widget, const QString& folder, const QString& name, bool hide = true) {
   widget.show();
@@ -223,10 +227,95 @@ void saveColumnMapping(const QString& folder, const QString& suffix, QWidget* pa
 
 }  // namespace
 
+// One person from two programs: a phone's vCard 2.1 (quoted-printable names) and a mail
+// program's 3.0, with two photos; and a review of three merges.
+struct Example {
+  palvren::ContactRecord first;
+  palvren::ContactRecord second;
+  palvren::PromptContext context;
+  std::vector<palvren::MergeReview> merges;
+};
+
+std::unique_ptr<Example> conflictExample() {
+  const char* name = "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE";
+  const char* photo = "PHOTO;ENCODING=BASE64;TYPE=JPEG";
+  const char* secondPhoto = "PHOTO;ENCODING=b;TYPE=JPEG";
+  auto made = std::make_unique<Example>();
+  made->first = contact({{"BEGIN", "VCARD"},
+                         {"VERSION", "2.1"},
+                         {"N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE", "Br=C3=BCning;Jos=C3=A9;;;"},
+                         {name, "Jos=C3=A9 Br=C3=BCning"},
+                         {"TEL;CELL", "+49 162 2433834"},
+                         {"EMAIL;INTERNET", "jose.bruening@example.org"},
+                         {photo, portrait(QColor(120, 170, 220), QColor(250, 220, 190), "JPEG")},
+                         {"END", "VCARD"}});
+  made->second =
+      contact({{"BEGIN", "VCARD"},
+               {"VERSION", "3.0"},
+               {"N", "Br\xC3\xBCning;Jos\xC3\xA9;;;"},
+               {"FN", "Jos\xC3\xA9 Br\xC3\xBCning"},
+               {"EMAIL;TYPE=INTERNET", "jose.bruening@example.org"},
+               {"TEL;TYPE=WORK", "+49 30 901820"},
+               {secondPhoto, portrait(QColor(230, 200, 120), QColor(140, 100, 70), "JPEG")},
+               {"END", "VCARD"}});
+  const auto sameEmail = [](const char* address) {
+    return Message(PALVREN_TEXT("Check", "Same e-mail: %1"), {address});
+  };
+  made->context = palvren::PromptContext{
+      &made->first, &made->second, 3, 7, photo, sameEmail("jose.bruening@example.org")};
+  made->context.secondTag = secondPhoto;
+  made->context.matchedKey = "EMAIL";
+  // A step of the review as pass 2 words it.
+  const auto step = [](TextId outcome, TextId decider, int first, const char* firstName, int second,
+                       const char* secondName, const Message& why) {
+    const auto named = [](int position, const char* name) {
+      return Message(PALVREN_TEXT("Check", "Contact (%1)"), {std::to_string(position)}) +
+             Message::asIs(std::string(" ") + name);
+    };
+    return Message(outcome) + Message(decider) + Message::asIs(": ") + named(first, firstName) +
+           Message(PALVREN_TEXT("Check", " and ")) + named(second, secondName) +
+           Message::asIs(" \u2014 ") + why;
+  };
+  const TextId merged = PALVREN_TEXT("Check", "Merged, ");
+  const TextId byYou = PALVREN_TEXT("Check", "decided by you");
+  const char* jose = "Jos\xC3\xA9 Br\xC3\xBCning";
+  made->merges = {
+      {{step(merged, byYou, 3, jose, 7, jose, sameEmail("jose.bruening@example.org"))}, false},
+      {{step(merged, PALVREN_TEXT("Check", "no conflict to decide"), 12, "Ann Lee", 40, "Ann Lee",
+             Message(PALVREN_TEXT("Check", "Same telephone and name: %1, %2"),
+                     {"555 0100", "Ann Lee"})),
+        step(merged, PALVREN_TEXT("Check", "decided by an answer for all remaining conflicts"), 12,
+             "Ann Lee", 41, "Ann Lee", sameEmail("ann@example.org"))},
+       false},
+      {{step(PALVREN_TEXT("Check", "Both removed (Keep Neither), "), byYou, 20, "Sarah Brown", 21,
+             "Peter Brown", sameEmail("info@acme.example"))},
+       true}};
+  return made;
+}
+
+// The main window (with the check's options shown), the conflict window and the review in the
+// language of locale, as main_window_<locale>.png and so on.
+int saveTranslated(const QString& folder, const QString& locale) {
+  palvren::installTranslations(QLocale(locale));
+  palvren::MainWindow window;
+  for (const char* name : {"redundancyCheckBox", "passButtons1", "namingButtons1"}) {
+    window.findChild<QAbstractButton*>(name)->click();
+  }
+  save(window, folder, "main_window_" + locale + ".png");
+  window.show();
+  const std::unique_ptr<Example> example = conflictExample();
+  palvren::ConflictWindow prompt(example->context, &window);
+  save(prompt, folder, "conflict_window_" + locale + ".png");
+  palvren::ReviewWindow review(example->merges, &window);
+  save(review, folder, "review_window_" + locale + ".png");
+  return 0;
+}
+
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   const QString folder = argc > 1 ? argv[1] : "docs/screenshots";
   QDir().mkpath(folder);
+  if (argc > 2) return saveTranslated(folder, argv[2]);
   palvren::MainWindow window;
   save(window, folder, "main_window.png");
   {
@@ -247,44 +336,9 @@ int main(int argc, char** argv) {
   save(about, folder, "about.png");
   palvren::MoreWindow more(&window, palvren::MatchRule());
   save(more, folder, "redundancy_logic.png");
-  // One person from two programs: a phone's vCard 2.1 (quoted-printable names) and a mail
-  // program's 3.0, with two photos.
-  const char* name = "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE";
-  const char* photo = "PHOTO;ENCODING=BASE64;TYPE=JPEG";
-  const char* secondPhoto = "PHOTO;ENCODING=b;TYPE=JPEG";
-  auto first = contact({{"BEGIN", "VCARD"},
-                        {"VERSION", "2.1"},
-                        {"N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE", "Br=C3=BCning;Jos=C3=A9;;;"},
-                        {name, "Jos=C3=A9 Br=C3=BCning"},
-                        {"TEL;CELL", "+49 162 2433834"},
-                        {"EMAIL;INTERNET", "jose.bruening@example.org"},
-                        {photo, portrait(QColor(120, 170, 220), QColor(250, 220, 190), "JPEG")},
-                        {"END", "VCARD"}});
-  auto second =
-      contact({{"BEGIN", "VCARD"},
-               {"VERSION", "3.0"},
-               {"N", "Br\xC3\xBCning;Jos\xC3\xA9;;;"},
-               {"FN", "Jos\xC3\xA9 Br\xC3\xBCning"},
-               {"EMAIL;TYPE=INTERNET", "jose.bruening@example.org"},
-               {"TEL;TYPE=WORK", "+49 30 901820"},
-               {secondPhoto, portrait(QColor(230, 200, 120), QColor(140, 100, 70), "JPEG")},
-               {"END", "VCARD"}});
-  palvren::PromptContext context{&first, &second, 3,
-                                 7,      photo,   "Same e-mail: jose.bruening@example.org"};
-  context.secondTag = secondPhoto;
-  context.matchedKey = "EMAIL";
-  const std::vector<palvren::MergeReview> merges = {
-      {{"Merged, decided by you: Contact (3) Jos\xC3\xA9 Br\xC3\xBCning and Contact (7) "
-        "Jos\xC3\xA9 Br\xC3\xBCning \u2014 Same e-mail: jose.bruening@example.org"},
-       false},
-      {{"Merged, no conflict to decide: Contact (12) Ann Lee and Contact (40) Ann Lee \u2014 Same "
-        "telephone and name: 555 0100, Ann Lee",
-        "Merged, decided by an answer for all remaining conflicts: Contact (12) Ann Lee and "
-        "Contact (41) Ann Lee \u2014 Same e-mail: ann@example.org"},
-       false},
-      {{"Both removed (Keep Neither), decided by you: Contact (20) Sarah Brown and Contact (21) "
-        "Peter Brown \u2014 Same e-mail: info@acme.example"},
-       true}};
+  const std::unique_ptr<Example> example = conflictExample();
+  const palvren::PromptContext& context = example->context;
+  const std::vector<palvren::MergeReview>& merges = example->merges;
   palvren::ReviewWindow review(merges, &window);
   save(review, folder, "review_window.png");
   palvren::ConflictWindow prompt(context, &window);

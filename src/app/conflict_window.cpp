@@ -84,6 +84,16 @@ bool showPicture(QTreeWidgetItem* row, int column, std::string_view tag, std::st
   return true;
 }
 
+// A field's value as the window shows it: a picture by its format and size.
+QString shownValue(std::string_view tag, std::string_view value) {
+  if (const std::optional<InlineImage> image = inlineImage(tag, value)) {
+    return ConflictWindow::tr("%1 image, %2 bytes")
+        .arg(QString::fromStdString(image->format))
+        .arg(image->bytes.size());
+  }
+  return QString::fromStdString(fieldForDisplay(tag, value));
+}
+
 std::optional<QString> askWithInputDialog(QWidget* parent, const QString& prompt,
                                           const QString& title, const QString& initial) {
   bool accepted = false;
@@ -310,10 +320,10 @@ void ConflictWindow::focusConflict() {
   const ConflictRow& field = rows_[std::size_t(conflictRow->data(0, kRowRole).toInt())];
   const ContactRecord& first = *context_.firstContact;
   const ContactRecord& second = *context_.secondContact;
-  valueEdits[0]->setText(QString::fromStdString(
-      fieldForDisplay(first.tagAt(field.firstOrdinal), first.valueAt(field.firstOrdinal))));
-  valueEdits[1]->setText(QString::fromStdString(
-      fieldForDisplay(second.tagAt(field.secondOrdinal), second.valueAt(field.secondOrdinal))));
+  valueEdits[0]->setText(
+      shownValue(first.tagAt(field.firstOrdinal), first.valueAt(field.firstOrdinal)));
+  valueEdits[1]->setText(
+      shownValue(second.tagAt(field.secondOrdinal), second.valueAt(field.secondOrdinal)));
 }
 
 // The raw tags in the label's tooltip; the conflicting row red with the arrow, the row the pair
@@ -345,7 +355,7 @@ void ConflictWindow::showField(QTreeWidgetItem* row, int column, const ContactRe
   const std::string_view tag = contact.tagAt(ordinal);
   const std::string_view value = contact.valueAt(ordinal);
   if (showPicture(row, column, tag, value)) return;
-  row->setText(column, QString::fromStdString(fieldForDisplay(tag, value)));
+  row->setText(column, shownValue(tag, value));
   row->setToolTip(column, row->text(column));
 }
 

@@ -1,5 +1,6 @@
 #include "app/info_windows.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -14,12 +15,16 @@ namespace palvren {
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
+QString infoText(const char* source) {
+  return QCoreApplication::translate("palvren::InfoWindows", source);
+}
+
 QRect twips(int left, int top, int width, int height) {
   return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
                height / kTwipsPerPixel);
 }
 
-const char kAboutText[] = R"(
+const char* const kAboutText = QT_TRANSLATE_NOOP("palvren::InfoWindows", R"(
 <div style="font-family: Calibri, Carlito, sans-serif; font-size: 10pt;">
 <p>Many phones and address books export all of their contacts as one vCard file that holds
 several contacts, yet much software expects one contact per file and cannot import such a file.
@@ -37,9 +42,9 @@ data.</li>
 <li>The CSV export, which shows every field present in a multiple-contact file.</li>
 </ul>
 <p>Questions, ideas or trouble? Write to us at the e-mail address shown above.</p>
-</div>)";
+</div>)");
 
-const char kRedundancyText[] = R"(
+const char* const kRedundancyText = QT_TRANSLATE_NOOP("palvren::InfoWindows", R"(
 <div style="font-family: Calibri, Carlito, sans-serif; font-size: 10pt;">
 <p>The redundancy checking operation is complex and broken down into specific logic segments per
 the details indicated here.</p>
@@ -80,10 +85,10 @@ people after all, or whether neither is worth keeping. A field two programs writ
 one field, and two contacts of two vCard versions become one contact of the higher version.
 Before anything is written, a review lists every merge; untick one to keep its contacts as they
 were.</p>
-</div>)";
+</div>)");
 
 // Said after the exact rule when Options › Tolerant Matching is on.
-const char kTolerantText[] = R"(
+const char* const kTolerantText = QT_TRANSLATE_NOOP("palvren::InfoWindows", R"(
 <div style="font-family: Calibri, Carlito, sans-serif; font-size: 10pt;">
 <p><b><u>Tolerant Matching (in force)</u></b></p>
 <p>Pass 2 compares fields by their name alone, whatever their type or group, and compares values
@@ -98,10 +103,11 @@ when it has at least seven digits;</li>
 formatted name, those decide; the name's parts decide only when one of them has none, and a
 family name alone never matches.</li>
 </ol>
-</div>)";
+</div>)");
 
 QPushButton* addOkButton(QDialog* dialog) {
-  auto* button = new QPushButton("&OK", dialog);
+  auto* button =
+      new QPushButton(infoText(QT_TRANSLATE_NOOP("palvren::InfoWindows", "&OK")), dialog);
   button->setObjectName("okButton");
   button->setGeometry(twips(4148, 6240, 1215, 495));
   button->setDefault(true);
@@ -113,7 +119,7 @@ QTextBrowser* richText(QDialog* dialog, const QRect& geometry, const char* html)
   auto* box = new QTextBrowser(dialog);
   box->setObjectName("textView");
   box->setGeometry(geometry);
-  box->setHtml(html);
+  box->setHtml(infoText(html));
   box->setOpenLinks(false);
   box->setFocusPolicy(Qt::NoFocus);
   return box;
@@ -130,12 +136,15 @@ void setUpWindow(QDialog* dialog, const QString& caption) {
 }  // namespace
 
 QString versionText() {
-  return QString("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
+  return QCoreApplication::translate("palvren::InfoWindows", "Version %1.%2.%3")
+      .arg(kVersionMajor)
+      .arg(kVersionMinor)
+      .arg(kVersionRevision);
 }
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   setObjectName("AboutWindow");
-  setUpWindow(this, "About Palvren");
+  setUpWindow(this, tr("About Palvren"));
   auto* image = new QLabel(this);
   image->setObjectName("logoLabel");
   image->setPixmap(logoPicture());
@@ -156,7 +165,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   header->setStyleSheet("QListWidget { background: transparent; }");
   header->setGeometry(2900 / kTwipsPerPixel, 1230 / kTwipsPerPixel, 4200 / kTwipsPerPixel, 56);
   header->setFocusPolicy(Qt::NoFocus);
-  versionLabel = new QLabel("Version", this);
+  versionLabel = new QLabel(this);
   versionLabel->setObjectName("versionLabel");
   QFont bold = versionLabel->font();
   bold.setBold(true);
@@ -178,14 +187,14 @@ void AboutWindow::onOkClicked() { accept(); }
 
 MoreWindow::MoreWindow(QWidget* parent, const MatchRule& rule) : QDialog(parent) {
   setObjectName("MoreWindow");
-  setUpWindow(this, "Redundancy Operation Logic Explanation");
+  setUpWindow(this, tr("Redundancy Operation Logic Explanation"));
   textView = richText(this, twips(180, 240, 9135, 5895), kRedundancyText);
   if (rule.tolerant) {
     const QString national = rule.countryCode.empty()
                                  ? QString()
-                                 : QString("; a national number is read as one of +%1")
+                                 : tr("; a national number is read as one of +%1")
                                        .arg(QString::fromStdString(rule.countryCode));
-    textView->append(QString(kTolerantText).arg(national));
+    textView->append(infoText(kTolerantText).arg(national));
   }
   okButton = addOkButton(this);
   connect(okButton, &QPushButton::clicked, this, &MoreWindow::onOkClicked);

@@ -42,32 +42,47 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 int px(int twips) { return twips / kTwipsPerPixel; }
 
-QGroupBox* namedFrame(const char* caption, const char* name, QWidget* parent = nullptr) {
+QGroupBox* namedFrame(const QString& caption, const char* name, QWidget* parent = nullptr) {
   auto* frame = new QGroupBox(caption, parent);
   frame->setObjectName(name);
   return frame;
 }
 
 const char* const kExplanations[5] = {
-    "This option will request the file name of a singe multiple-contact vCard file (.vcf), and "
-    "create a folder in that directory with the name \"Split-vCards\".  Within that folder, a "
-    "single VCF file will be created for each contact found in the original multiple-contact "
-    "vCard.  These single-contact VCF files should be compatible with most devices and software "
-    "(such as MS-Outlook, cell-phones, etc.)",
-    "This option will request the path to the folder containing multiple, single-contact vCard "
-    "files.  It will then re-combine all of the contacts into one large multiple-contact vCard "
-    "file.  This option is effectively the reverse function of the first (Split) option.",
-    "This option will request the file names of several multiple-contact vCard files and merge "
-    "them together into one large vCard file.  From here, the other options may be employed to "
-    "split, export, or check for redundancies.",
-    "This option will request the file name of a singe, multiple-contact vCard file (.vcf), and "
-    "create a comma-delimted text file (.csv) containing all of the information.  This file may "
-    "be imported in MS-Excel (or similar) so that all of the contact information may be manually "
-    "parsed or concatenated by the user.",
-    "This option will request the file name of a CSV file (.csv) that a spreadsheet, Google "
-    "Contacts, Outlook, Thunderbird or this program wrote, and create the multiple-contact vCard "
-    "file \"Contacts_Imported.vcf\" beside it, one contact for each row.  When it does not know "
-    "the columns, it asks where each one goes before anything is written.",
+    QT_TRANSLATE_NOOP(
+        "palvren::MainWindow",
+        "This option will request the file name of a singe multiple-contact vCard file (.vcf), and "
+        "create a folder in that directory with the name \"Split-vCards\".  Within that folder, a "
+        "single VCF file will be created for each contact found in the original multiple-contact "
+        "vCard.  These single-contact VCF files should be compatible with most devices and "
+        "software "
+        "(such as MS-Outlook, cell-phones, etc.)"),
+    QT_TRANSLATE_NOOP(
+        "palvren::MainWindow",
+        "This option will request the path to the folder containing multiple, single-contact vCard "
+        "files.  It will then re-combine all of the contacts into one large multiple-contact vCard "
+        "file.  This option is effectively the reverse function of the first (Split) option."),
+    QT_TRANSLATE_NOOP(
+        "palvren::MainWindow",
+        "This option will request the file names of several multiple-contact vCard files and merge "
+        "them together into one large vCard file.  From here, the other options may be employed to "
+        "split, export, or check for redundancies."),
+    QT_TRANSLATE_NOOP("palvren::MainWindow",
+                      "This option will request the file name of a singe, multiple-contact vCard "
+                      "file (.vcf), and "
+                      "create a comma-delimted text file (.csv) containing all of the information. "
+                      " This file may "
+                      "be imported in MS-Excel (or similar) so that all of the contact information "
+                      "may be manually "
+                      "parsed or concatenated by the user."),
+    QT_TRANSLATE_NOOP(
+        "palvren::MainWindow",
+        "This option will request the file name of a CSV file (.csv) that a spreadsheet, Google "
+        "Contacts, Outlook, Thunderbird or this program wrote, and create the multiple-contact "
+        "vCard "
+        "file \"Contacts_Imported.vcf\" beside it, one contact for each row.  When it does not "
+        "know "
+        "the columns, it asks where each one goes before anything is written."),
 };
 
 // The blue of the explanatory lines and the arrow, readable on the window's own background:
@@ -117,7 +132,7 @@ QLabel* blueLabel(const QString& text, QWidget* parent) {
 MainWindow::MainWindow(std::unique_ptr<WindowDialogs> dialogs) : dialogs_(std::move(dialogs)) {
   if (!dialogs_) dialogs_ = std::make_unique<QtWindowDialogs>(this);
   setObjectName("MainWindow");
-  setWindowTitle("Palvren - Main Window");
+  setWindowTitle(tr("Palvren - Main Window"));
   setWindowIcon(applicationIcon());
   auto* central = new QWidget(this);
   auto* grid = new QGridLayout(central);
@@ -126,9 +141,9 @@ MainWindow::MainWindow(std::unique_ptr<WindowDialogs> dialogs) : dialogs_(std::m
   grid->addWidget(buildStartWithFrame(), 0, 0);
   grid->addWidget(buildRedundancyFrame(), 1, 0);
   grid->addWidget(buildRunOptionFrame(), 0, 1, 2, 1);
-  runButton = new QPushButton("&Run Now", central);
+  runButton = new QPushButton(tr("&Run Now"), central);
   runButton->setObjectName("runButton");
-  runButton->setToolTip("Split a multi-contact vCard into separate vCard files");
+  runButton->setToolTip(tr("Split a multi-contact vCard into separate vCard files"));
   // The text colour goes with the background: a dark scheme's light text is unreadable on green.
   runButton->setStyleSheet(
       "QPushButton { background-color: rgb(96, 200, 96); color: black; font-weight: bold;"
@@ -149,22 +164,22 @@ MainWindow::MainWindow(std::unique_ptr<WindowDialogs> dialogs) : dialogs_(std::m
   connect(runButton, &QPushButton::clicked, this, &MainWindow::onRunClicked);
   load();
   if (!settingsUsable()) {
-    statusPanel->setFullText("\"" + settingsFilePath() +
-                             "\" is not a regular file: the options start at their defaults and "
-                             "are not saved.");
+    statusPanel->setFullText(tr("\"%1\" is not a regular file: the options start at their "
+                                "defaults and are not saved.")
+                                 .arg(settingsFilePath()));
   }
 }
 
 MainWindow::~MainWindow() = default;
 
 QWidget* MainWindow::buildStartWithFrame() {
-  operationFrame = namedFrame("What to Do", "operationFrame");
+  operationFrame = namedFrame(tr("What to Do"), "operationFrame");
   auto* layout = new QVBoxLayout(operationFrame);
-  const char* captions[5] = {"&Multiple-Contact vCard to Individual vCard Split",
-                             "R&ecombine Single vCard Files into Mutiple-Contact File",
-                             "Mer&ge Multiple vCard Files Together",
-                             "E&xport Multiple-Contact vCard File to Raw CSV",
-                             "Im&port CSV File into Multiple-Contact vCard"};
+  const QString captions[5] = {tr("&Multiple-Contact vCard to Individual vCard Split"),
+                               tr("R&ecombine Single vCard Files into Mutiple-Contact File"),
+                               tr("Mer&ge Multiple vCard Files Together"),
+                               tr("E&xport Multiple-Contact vCard File to Raw CSV"),
+                               tr("Im&port CSV File into Multiple-Contact vCard")};
   for (int i = 0; i < 5; ++i) {
     operationButtons[i] = new QRadioButton(captions[i], operationFrame);
     operationButtons[i]->setObjectName(QString("operationButtons%1").arg(i));
@@ -176,26 +191,27 @@ QWidget* MainWindow::buildStartWithFrame() {
 }
 
 QWidget* MainWindow::buildRedundancyFrame() {
-  passFrame = namedFrame("Redundancy Options", "passFrame");
+  passFrame = namedFrame(tr("Redundancy Options"), "passFrame");
   auto* layout = new QVBoxLayout(passFrame);
   passLabels[0] = new QLabel(
-      "Any time a contact redundancy is found (as described in the \"More Info\" box above), the "
-      "following action(s) will be taken:",
+      tr("Any time a contact redundancy is found (as described in the \"More Info\" box above), "
+         "the following action(s) will be taken:"),
       passFrame);
   passLabels[0]->setWordWrap(true);
-  passButtons[0] = new QRadioButton("1 PASS - Eliminate Perfect Duplicates Only", passFrame);
-  passLabels[1] = blueLabel("* Only take action on identical fields and contents", passFrame);
-  passButtons[1] =
-      new QRadioButton("2 PASS - Perfect Dupliicates + Attempt to Merge \"Similar\"", passFrame);
+  passButtons[0] = new QRadioButton(tr("1 PASS - Eliminate Perfect Duplicates Only"), passFrame);
+  passLabels[1] = blueLabel(tr("* Only take action on identical fields and contents"), passFrame);
+  passButtons[1] = new QRadioButton(
+      tr("2 PASS - Perfect Dupliicates + Attempt to Merge \"Similar\""), passFrame);
   passLabels[2] =
-      blueLabel("* User will be prompted for dissimilar data in identical fields", passFrame);
+      blueLabel(tr("* User will be prompted for dissimilar data in identical fields"), passFrame);
   layout->addWidget(passLabels[0]);
   layout->addWidget(passButtons[0]);
   layout->addWidget(passLabels[1]);
   layout->addWidget(passButtons[1]);
   layout->addWidget(passLabels[2]);
   tolerantLabel =
-      blueLabel("Tolerant Matching is on: Pass 2 ignores case, spacing, accents and number format.",
+      blueLabel(tr("Tolerant Matching is on: Pass 2 ignores case, spacing, accents and number "
+                   "format."),
                 passFrame);
   tolerantLabel->setObjectName("tolerantLabel");
   tolerantLabel->setWordWrap(true);
@@ -211,7 +227,7 @@ QWidget* MainWindow::buildRedundancyFrame() {
 }
 
 QWidget* MainWindow::buildRunOptionFrame() {
-  runFrame = namedFrame("Execution Details/Options", "runFrame");
+  runFrame = namedFrame(tr("Execution Details/Options"), "runFrame");
   auto* layout = new QVBoxLayout(runFrame);
   auto* explanations = new QWidget(runFrame);
   auto* stack = new QGridLayout(explanations);
@@ -220,7 +236,7 @@ QWidget* MainWindow::buildRunOptionFrame() {
   const int width = px(4605);
   int height = px(2175);
   for (int i = 0; i < 5; ++i) {
-    explanationLabels[i] = new QLabel(kExplanations[i], explanations);
+    explanationLabels[i] = new QLabel(tr(kExplanations[i]), explanations);
     explanationLabels[i]->setObjectName(QString("explanationLabels%1").arg(i));
     explanationLabels[i]->setWordWrap(true);
     explanationLabels[i]->setFont(font);
@@ -238,15 +254,15 @@ QWidget* MainWindow::buildRunOptionFrame() {
   for (QLabel* label : explanationLabels) label->setFixedSize(width, height);
   layout->addWidget(explanations);
 
-  namingFrame = namedFrame("vCard Naming Options", "namingFrame", runFrame);
+  namingFrame = namedFrame(tr("vCard Naming Options"), "namingFrame", runFrame);
   auto* naming = new QVBoxLayout(namingFrame);
-  namingButtons[0] = new QRadioButton("Name vCards &Numerically", namingFrame);
+  namingButtons[0] = new QRadioButton(tr("Name vCards &Numerically"), namingFrame);
   namingButtons[0]->setToolTip(
-      "Every vCard file will be named per its index without reguard to contents");
-  namingButtons[1] = new QRadioButton(" Name vCards from &Contact Info", namingFrame);
+      tr("Every vCard file will be named per its index without reguard to contents"));
+  namingButtons[1] = new QRadioButton(tr(" Name vCards from &Contact Info"), namingFrame);
   namingButtons[1]->setToolTip(
-      "vCard files will be named per the first valid field in the following sequence: Formatted "
-      "Name, Name, Title, Email");
+      tr("vCard files will be named per the first valid field in the following sequence: "
+         "Formatted Name, Name, Title, Email"));
   for (int i = 0; i < 2; ++i) {
     namingButtons[i]->setObjectName(QString("namingButtons%1").arg(i));
     naming->addWidget(namingButtons[i]);
@@ -260,9 +276,9 @@ QWidget* MainWindow::buildRunOptionFrame() {
   auto* checkRow = new QHBoxLayout;
   checkRow->setContentsMargins(0, 0, 0, 0);
   checkRow->addWidget(new ArrowHead(runFrame));
-  redundancyCheckBox = new QCheckBox("Check for Re&dundancies", runFrame);
+  redundancyCheckBox = new QCheckBox(tr("Check for Re&dundancies"), runFrame);
   redundancyCheckBox->setObjectName("redundancyCheckBox");
-  redundancyInfoButton = new QPushButton("More &Info", runFrame);
+  redundancyInfoButton = new QPushButton(tr("More &Info"), runFrame);
   redundancyInfoButton->setObjectName("redundancyInfoButton");
   checkRow->addWidget(redundancyCheckBox);
   checkRow->addWidget(redundancyInfoButton);
@@ -444,7 +460,7 @@ void MainWindow::onRunClicked() {
 void MainWindow::setRunning(bool running) {
   running_ = running;
   stopRequested_ = false;
-  runButton->setText(running ? "&Stop" : "&Run Now");
+  runButton->setText(running ? tr("&Stop") : tr("&Run Now"));
   runAction->setEnabled(!running);
   exportFormatMenu->setEnabled(!running);
   vcardVersionMenu->setEnabled(!running);
@@ -469,7 +485,9 @@ void MainWindow::onAboutTriggered() { dialogs_->showAbout(); }
 
 bool MainWindow::mayQuit() {
   if (!running_) return true;
-  if (!dialogs_->confirm("A run is in progress. Stop it and quit?", "Palvren")) return false;
+  if (!dialogs_->confirm(tr("A run is in progress. Stop it and quit?").toStdString(), "Palvren")) {
+    return false;
+  }
   abandoned_ = true;  // the run ends at its next step, removing what it was writing
   return true;
 }

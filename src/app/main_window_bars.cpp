@@ -50,35 +50,35 @@ QString progressPhase(const std::string& status) {
 
 void MainWindow::buildMenus() {
   // An entry of a menu, with its object name and handler.
-  auto entry = [this](QMenu* menu, const char* caption, const char* name,
+  auto entry = [this](QMenu* menu, const QString& caption, const char* name,
                       void (MainWindow::*click)()) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
     connect(action, &QAction::triggered, this, click);
     return action;
   };
-  QMenu* file = menuBar()->addMenu("&File");
+  QMenu* file = menuBar()->addMenu(tr("&File"));
   file->setObjectName("fileMenu");
-  runAction = entry(file, "&Run Now", "runAction", &MainWindow::onRunTriggered);
+  runAction = entry(file, tr("&Run Now"), "runAction", &MainWindow::onRunTriggered);
   file->addSeparator();
-  exitAction = entry(file, "E&xit", "exitAction", &MainWindow::onExitTriggered);
+  exitAction = entry(file, tr("E&xit"), "exitAction", &MainWindow::onExitTriggered);
   buildOptionsMenu();
-  QMenu* help = menuBar()->addMenu("&Help");
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->setObjectName("helpMenu");
-  redundancyLogicAction = entry(help, "&Redundancy Logic", "redundancyLogicAction",
+  redundancyLogicAction = entry(help, tr("&Redundancy Logic"), "redundancyLogicAction",
                                 &MainWindow::onRedundancyLogicTriggered);
   help->addSeparator();
-  aboutAction = entry(help, "&About", "aboutAction", &MainWindow::onAboutTriggered);
+  aboutAction = entry(help, tr("&About"), "aboutAction", &MainWindow::onAboutTriggered);
 }
 
 // Options kept between sessions: the match rule, the export format and the form vCards are
 // written in.
 void MainWindow::buildOptionsMenu() {
-  QMenu* options = menuBar()->addMenu("&Options");
+  QMenu* options = menuBar()->addMenu(tr("&Options"));
   options->setObjectName("optionsMenu");
   matchRule_ = savedMatchRule();
   tolerantMatchingAction =
-      options->addAction("&Tolerant Matching (case, spacing, accents, number format)");
+      options->addAction(tr("&Tolerant Matching (case, spacing, accents, number format)"));
   tolerantMatchingAction->setObjectName("tolerantMatchingAction");
   tolerantMatchingAction->setCheckable(true);
   tolerantMatchingAction->setChecked(matchRule_.tolerant);
@@ -89,11 +89,11 @@ void MainWindow::buildOptionsMenu() {
     fitToContents();
     saveMatchRule(matchRule_);
   });
-  countryCodeAction = options->addAction("Default &Country Code...");
+  countryCodeAction = options->addAction(tr("Default &Country Code..."));
   countryCodeAction->setObjectName("countryCodeAction");
   connect(countryCodeAction, &QAction::triggered, this, &MainWindow::onCountryCodeTriggered);
   options->addSeparator();
-  exportFormatMenu = options->addMenu("&Export Format");
+  exportFormatMenu = options->addMenu(tr("&Export Format"));
   exportFormatMenu->setObjectName("exportFormatMenu");
   auto* group = new QActionGroup(this);
   const ExportFormat saved = savedExportFormat();
@@ -113,14 +113,14 @@ void MainWindow::buildOptionsMenu() {
 
 // Options > Write vCards As: as read (byte for byte), or converted to one version.
 void MainWindow::buildVersionMenu(QMenu* options) {
-  vcardVersionMenu = options->addMenu("&Write vCards As");
+  vcardVersionMenu = options->addMenu(tr("&Write vCards As"));
   vcardVersionMenu->setObjectName("vcardVersionMenu");
   auto* group = new QActionGroup(this);
   const VcardVersion saved = savedVcardVersion();
-  const std::pair<VcardVersion, const char*> choices[] = {{VcardVersion::AsRead, "As &Read"},
-                                                          {VcardVersion::V21, "vCard &2.1"},
-                                                          {VcardVersion::V30, "vCard &3.0"},
-                                                          {VcardVersion::V40, "vCard &4.0"}};
+  const std::pair<VcardVersion, QString> choices[] = {{VcardVersion::AsRead, tr("As &Read")},
+                                                      {VcardVersion::V21, tr("vCard &2.1")},
+                                                      {VcardVersion::V30, tr("vCard &3.0")},
+                                                      {VcardVersion::V40, tr("vCard &4.0")}};
   for (const auto& [version, caption] : choices) {
     QAction* action = vcardVersionMenu->addAction(caption);
     const std::string_view number = versionNumber(version);
@@ -140,16 +140,17 @@ void MainWindow::buildVersionMenu(QMenu* options) {
 // The calling code read as the trunk "0" of national numbers when matching tolerantly.
 void MainWindow::onCountryCodeTriggered() {
   std::optional<std::string> typed = dialogs_->askText(
-      "Country calling code for national numbers (digits, such as 44 or 1); empty for none:",
-      "Default Country Code", matchRule_.countryCode);
+      tr("Country calling code for national numbers (digits, such as 44 or 1); empty for none:")
+          .toStdString(),
+      tr("Default Country Code").toStdString(), matchRule_.countryCode);
   if (!typed) return;
   std::string digits;
   for (char c : *typed) {
     if (c >= '0' && c <= '9') digits += c;
   }
   if (digits.size() > 3) {
-    dialogs_->message("A country calling code has one to three digits.", "Default Country Code",
-                      MessageIcon::Critical);
+    dialogs_->message(tr("A country calling code has one to three digits.").toStdString(),
+                      tr("Default Country Code").toStdString(), MessageIcon::Critical);
     return;
   }
   matchRule_.countryCode = digits;
@@ -157,8 +158,8 @@ void MainWindow::onCountryCodeTriggered() {
 }
 
 void MainWindow::buildStatusBar() {
-  statusPanel = statusPanelLabel("Please Choose Options and Click Run...", 4455, this);
-  countPanel = statusPanelLabel("No Card", 4455, this);
+  statusPanel = statusPanelLabel(tr("Please Choose Options and Click Run..."), 4455, this);
+  countPanel = statusPanelLabel(tr("No Card"), 4455, this);
   clockPanel = statusPanelLabel(QString(), 1440, this);
   statusPanel->setObjectName("statusPanel");
   countPanel->setObjectName("countPanel");

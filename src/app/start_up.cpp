@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/qt_text.h"
 #include "app/single_instance.h"
+#include "app/translations.h"
 #include "redundancy/prompt_context.h"
 
 namespace palvren {
@@ -25,6 +26,7 @@ int runApplication(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("palvren");
   QApplication::setWindowIcon(applicationIcon());
+  installTranslations(QLocale());
   QStringList paths;
   for (const QString& argument : QApplication::arguments().mid(1)) {
     paths << QFileInfo(argument).absoluteFilePath();

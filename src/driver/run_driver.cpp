@@ -30,57 +30,57 @@ struct BranchTexts {
   TextId successStatus;
 };
 
-#define RUN_TEXT(source) PALVREN_TEXT("Run", source)
-#define RUN_COUNT(source) PALVREN_COUNTED_TEXT("Run", source)
-
 // The deliberate misspellings of the success titles ("Successfull") are the program's own:
 // they stay as they are.
-const BranchTexts kSplitTexts{RUN_TEXT("vCard has not been successfully split."),
-                              RUN_TEXT("vCard Split Failed"),
-                              RUN_TEXT("vCard Split Failed"),
-                              RUN_TEXT("vCard Split Stopped"),
-                              RUN_TEXT("vCard has been split successfully."),
-                              RUN_COUNT("%n files have been created in..."),
-                              RUN_TEXT("vCard Split Successfull"),
-                              RUN_TEXT("vCard Split Successful")};
-const BranchTexts kRecombineTexts{RUN_TEXT("vCard recombination has not been completed."),
-                                  RUN_TEXT("vCard Recombine Failed"),
-                                  RUN_TEXT("vCard Recombination Failed"),
-                                  RUN_TEXT("vCard Recombination Stopped"),
-                                  RUN_TEXT("vCard files have been successfully recombined."),
-                                  RUN_COUNT("%n total files have been combined into..."),
-                                  RUN_TEXT("vCard Recombine Successfull"),
-                                  RUN_TEXT("vCard Recombination Successful")};
-const BranchTexts kMergeTexts{RUN_TEXT("vCards have not been successfully merged."),
-                              RUN_TEXT("vCard Processing Failed"),
-                              RUN_TEXT("vCard Merge Failed"),
-                              RUN_TEXT("vCard Merge Stopped"),
-                              RUN_TEXT("vCards have been merged successfully."),
-                              RUN_COUNT("%n cards have been combined into..."),
-                              RUN_TEXT("vCard Merge Successfull"),
-                              RUN_TEXT("vCard Merge Successful")};
-const BranchTexts kExportTexts{RUN_TEXT("vCard has not been successfully exported."),
-                               RUN_TEXT("vCard Processing Failed"),
-                               RUN_TEXT("vCard Export Failed"),
-                               RUN_TEXT("vCard Export Stopped"),
-                               RUN_TEXT("vCard has been exported successfully."),
-                               RUN_COUNT("%n cards have been exported into..."),
-                               RUN_TEXT("vCard Export Successfull"),
-                               RUN_TEXT("vCard Export Successful")};
+const BranchTexts kSplitTexts{PALVREN_TEXT("Run", "vCard has not been successfully split."),
+                              PALVREN_TEXT("Run", "vCard Split Failed"),
+                              PALVREN_TEXT("Run", "vCard Split Failed"),
+                              PALVREN_TEXT("Run", "vCard Split Stopped"),
+                              PALVREN_TEXT("Run", "vCard has been split successfully."),
+                              PALVREN_COUNTED_TEXT("Run", "%n files have been created in..."),
+                              PALVREN_TEXT("Run", "vCard Split Successfull"),
+                              PALVREN_TEXT("Run", "vCard Split Successful")};
+const BranchTexts kRecombineTexts{
+    PALVREN_TEXT("Run", "vCard recombination has not been completed."),
+    PALVREN_TEXT("Run", "vCard Recombine Failed"),
+    PALVREN_TEXT("Run", "vCard Recombination Failed"),
+    PALVREN_TEXT("Run", "vCard Recombination Stopped"),
+    PALVREN_TEXT("Run", "vCard files have been successfully recombined."),
+    PALVREN_COUNTED_TEXT("Run", "%n total files have been combined into..."),
+    PALVREN_TEXT("Run", "vCard Recombine Successfull"),
+    PALVREN_TEXT("Run", "vCard Recombination Successful")};
+const BranchTexts kMergeTexts{PALVREN_TEXT("Run", "vCards have not been successfully merged."),
+                              PALVREN_TEXT("Run", "vCard Processing Failed"),
+                              PALVREN_TEXT("Run", "vCard Merge Failed"),
+                              PALVREN_TEXT("Run", "vCard Merge Stopped"),
+                              PALVREN_TEXT("Run", "vCards have been merged successfully."),
+                              PALVREN_COUNTED_TEXT("Run", "%n cards have been combined into..."),
+                              PALVREN_TEXT("Run", "vCard Merge Successfull"),
+                              PALVREN_TEXT("Run", "vCard Merge Successful")};
+const BranchTexts kExportTexts{PALVREN_TEXT("Run", "vCard has not been successfully exported."),
+                               PALVREN_TEXT("Run", "vCard Processing Failed"),
+                               PALVREN_TEXT("Run", "vCard Export Failed"),
+                               PALVREN_TEXT("Run", "vCard Export Stopped"),
+                               PALVREN_TEXT("Run", "vCard has been exported successfully."),
+                               PALVREN_COUNTED_TEXT("Run", "%n cards have been exported into..."),
+                               PALVREN_TEXT("Run", "vCard Export Successfull"),
+                               PALVREN_TEXT("Run", "vCard Export Successful")};
 
-const BranchTexts kImportTexts{RUN_TEXT("CSV file has not been imported."),
-                               RUN_TEXT("CSV Import Failed"),
-                               RUN_TEXT("CSV Import Failed"),
-                               RUN_TEXT("CSV Import Stopped"),
-                               RUN_TEXT("CSV file has been imported successfully."),
-                               RUN_COUNT("%n contacts have been written into..."),
-                               RUN_TEXT("CSV Import Successful"),
-                               RUN_TEXT("CSV Import Successful")};
+const BranchTexts kImportTexts{PALVREN_TEXT("Run", "CSV file has not been imported."),
+                               PALVREN_TEXT("Run", "CSV Import Failed"),
+                               PALVREN_TEXT("Run", "CSV Import Failed"),
+                               PALVREN_TEXT("Run", "CSV Import Stopped"),
+                               PALVREN_TEXT("Run", "CSV file has been imported successfully."),
+                               PALVREN_COUNTED_TEXT("Run", "%n contacts have been written into..."),
+                               PALVREN_TEXT("Run", "CSV Import Successful"),
+                               PALVREN_TEXT("Run", "CSV Import Successful")};
 
 Message notMultipleFiles() {
-  return Message(RUN_TEXT("The selected location does not contain multiple vCard contact files.")) +
+  return Message(PALVREN_TEXT(
+             "Run", "The selected location does not contain multiple vCard contact files.")) +
          lineBreak() +
-         Message(RUN_TEXT("Please choose a path containing multiple vCards to be recombined."));
+         Message(PALVREN_TEXT("Run",
+                              "Please choose a path containing multiple vCards to be recombined."));
 }
 
 // One branch of the driver: its texts, its input, and the outcome it comes to.
@@ -119,7 +119,7 @@ class Branch {
 
   // The person cancelled at the question about an earlier result: nothing is written.
   void cancel() {
-    ui_.setStatus(Message(RUN_TEXT("Nothing was written.")));
+    ui_.setStatus(Message(PALVREN_TEXT("Run", "Nothing was written.")));
     ui_.setProgress(0, 0);
     outcome_ = {};
   }
@@ -135,7 +135,8 @@ class Branch {
   }
 
   void refuse(const Message& text) {
-    ui_.showMessage(text, Message(RUN_TEXT("Nothing to Process")), MessageIcon::Critical);
+    ui_.showMessage(text, Message(PALVREN_TEXT("Run", "Nothing to Process")),
+                    MessageIcon::Critical);
     outcome_ = {RunOutcome::Kind::Refused, 0, {}, text.english(), {}};
   }
 
@@ -152,12 +153,12 @@ class Branch {
   // file, which a stop leaves unwritten.
   void reportStopped() {
     const FilesWritten stop = ui_.filesWritten();
-    Message text(
-        RUN_TEXT("Stopped: nothing was written; an earlier file of that name is as it was."));
+    Message text(PALVREN_TEXT(
+        "Run", "Stopped: nothing was written; an earlier file of that name is as it was."));
     if (&texts_ == &kSplitTexts) {
       const int total = stop.total > 0 ? stop.total : contacts;
-      text = Message(RUN_COUNT("Stopped: %1 of %n contact files were written in"), total,
-                     {std::to_string(stop.written)}) +
+      text = Message(PALVREN_COUNTED_TEXT("Run", "Stopped: %1 of %n contact files were written in"),
+                     total, {std::to_string(stop.written)}) +
              lineBreak() + lineBreak() + quotedPath(splitFolderFor(input_.path, plan));
     }
     ui_.showMessage(text, Message(texts_.stoppedTitle), MessageIcon::Information);
@@ -176,7 +177,8 @@ class Branch {
     } catch (const RunStopped&) {
       reportStopped();
     } catch (const std::bad_alloc&) {
-      reportFailure(Message(RUN_TEXT("There is not enough memory to read \"%1\"."), {input_.path}));
+      reportFailure(Message(PALVREN_TEXT("Run", "There is not enough memory to read \"%1\"."),
+                            {input_.path}));
     } catch (const OperationError& error) {
       reportFailure(error.message());
     } catch (const std::exception& error) {
@@ -305,7 +307,7 @@ RunOutcome runRecombine(Branch& branch) {
     branch.refuse(notMultipleFiles());
     return branch.outcome();
   }
-  branch.ui().setCount(Message(RUN_COUNT("%n vCard Files Found"), files));
+  branch.ui().setCount(Message(PALVREN_COUNTED_TEXT("Run", "%n vCard Files Found"), files));
   if (!branch.settle(planResultFile(folder.substr(0, folder.size() - 1), combinedFileName(),
                                     branch.options().earlierResults, branch.ui()))) {
     return branch.outcome();
@@ -329,13 +331,13 @@ RunOutcome runMerge(Branch& branch) {
   if (branch.input().kind != RunInput::Kind::Files || files.names.size() <= 1) {
     return branch.outcome();
   }
-  branch.ui().setCount(
-      Message(RUN_COUNT("%n files selected"), static_cast<long long>(files.names.size())));
+  branch.ui().setCount(Message(PALVREN_COUNTED_TEXT("Run", "%n files selected"),
+                               static_cast<long long>(files.names.size())));
   if (!branch.settle(planResultFile(files.folder, combinedFileName(),
                                     branch.options().earlierResults, branch.ui()))) {
     return branch.outcome();
   }
-  branch.ui().setStatus(Message(RUN_TEXT("Merging...")));
+  branch.ui().setStatus(Message(PALVREN_TEXT("Run", "Merging...")));
   branch.runAndReport(
       [&] {
         if (!branch.options().check) {
@@ -358,10 +360,10 @@ RunOutcome runExport(Branch& branch) {
                                     branch.ui()))) {
     return branch.outcome();
   }
-  branch.ui().setStatus(Message(RUN_TEXT("Exporting...")));
+  branch.ui().setStatus(Message(PALVREN_TEXT("Run", "Exporting...")));
   if (format.format != ExportFormat::Raw) {
-    branch.summary = Message(RUN_TEXT("Format:")) + Message::asIs(" ") + Message(format.title) +
-                     Message::asIs(".");
+    branch.summary = Message(PALVREN_TEXT("Run", "Format:")) + Message::asIs(" ") +
+                     Message(format.title) + Message::asIs(".");
   }
   branch.runAndReport(
       [&] {
@@ -371,7 +373,8 @@ RunOutcome runExport(Branch& branch) {
         if (moved > 0) {
           branch.summary +=
               Message::asIs(" ") +
-              Message(RUN_COUNT("%n values past the tenth of their kind were written to Notes."),
+              Message(PALVREN_COUNTED_TEXT(
+                          "Run", "%n values past the tenth of their kind were written to Notes."),
                       static_cast<long long>(moved));
         }
         return rows;
@@ -381,8 +384,10 @@ RunOutcome runExport(Branch& branch) {
 }
 
 Message noRowsToImport() {
-  return Message(RUN_TEXT("The selected CSV file holds no contacts to import.")) + lineBreak() +
-         Message(RUN_TEXT(
+  return Message(PALVREN_TEXT("Run", "The selected CSV file holds no contacts to import.")) +
+         lineBreak() +
+         Message(PALVREN_TEXT(
+             "Run",
              "Please choose a CSV file with a header row and at least one row of contacts."));
 }
 
@@ -394,8 +399,9 @@ bool settleColumns(Branch& branch, const CsvTable& table, ColumnMapping& mapping
   if (!found) {
     std::string names;
     for (const std::string& name : missing) names += (names.empty() ? "\"" : ", \"") + name + "\"";
-    branch.refuse(Message(RUN_TEXT("\"%1\" does not have the columns %2 of the column set chosen."),
-                          {branch.input().path, names}));
+    branch.refuse(Message(
+        PALVREN_TEXT("Run", "\"%1\" does not have the columns %2 of the column set chosen."),
+        {branch.input().path, names}));
     return false;
   }
   mapping = std::move(*found);
@@ -443,14 +449,14 @@ RunOutcome runImport(Branch& branch) {
                                     branch.ui()))) {
     return branch.outcome();
   }
-  branch.ui().setStatus(Message(RUN_TEXT("Importing...")));
+  branch.ui().setStatus(Message(PALVREN_TEXT("Run", "Importing...")));
   branch.runAndReport(
       [&] {
         ImportLog log;
         ContactConverter& converter = *branch.converter();
         Written written = importRows(table, mapping, converter, log, folder + "/", branch.io(),
                                      &branch.ui(), branch.plan);
-        branch.summary = Message(RUN_TEXT("%1 rows read, %2 contacts written."),
+        branch.summary = Message(PALVREN_TEXT("Run", "%1 rows read, %2 contacts written."),
                                  {std::to_string(log.rows), std::to_string(log.contacts)}) +
                          Message::asIs(" ") + converter.summary();
         branch.report = importReport(path, table, mapping, log, converter);

@@ -1,0 +1,39 @@
+#include "app/translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <memory>
+#include <vector>
+
+namespace palvren {
+
+namespace {
+
+std::vector<std::unique_ptr<QTranslator>>& installed() {
+  static std::vector<std::unique_ptr<QTranslator>> translators;
+  return translators;
+}
+
+void installFirstFound(const QLocale& locale, const QString& name, const QString& folder) {
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(locale, name, "_", folder)) return;
+  QCoreApplication::installTranslator(translator.get());
+  installed().push_back(std::move(translator));
+}
+
+}  // namespace
+
+void installTranslations(const QLocale& locale) {
+  for (const std::unique_ptr<QTranslator>& translator : installed()) {
+    QCoreApplication::removeTranslator(translator.get());
+  }
+  installed().clear();
+  installFirstFound(locale, "palvren", ":/i18n");
+  // Qt's own only where the program speaks the language: an English window keeps English buttons.
+  if (installed().empty()) return;
+  installFirstFound(locale, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+}  // namespace palvren
