@@ -298,7 +298,11 @@ std::unique_ptr<Example> conflictExample() {
 int saveTranslated(const QString& folder, const QString& locale) {
   palvren::installTranslations(QLocale(locale));
   palvren::MainWindow window;
-  for (const char* name : {"redundancyCheckBox", "passButtons1", "namingButtons1"}) {
+  // The check's options shown, whatever the last session left.
+  if (!window.findChild<QAbstractButton*>("redundancyCheckBox")->isChecked()) {
+    window.findChild<QAbstractButton*>("redundancyCheckBox")->click();
+  }
+  for (const char* name : {"passButtons1", "namingButtons1"}) {
     window.findChild<QAbstractButton*>(name)->click();
   }
   save(window, folder, "main_window_" + locale + ".png");
@@ -308,6 +312,11 @@ int saveTranslated(const QString& folder, const QString& locale) {
   save(prompt, folder, "conflict_window_" + locale + ".png");
   palvren::ReviewWindow review(example->merges, &window);
   save(review, folder, "review_window_" + locale + ".png");
+  QApplication::setStyle("Fusion");
+  QApplication::setPalette(darkPalette());
+  save(window, folder, "main_window_" + locale + "_dark.png");
+  palvren::ConflictWindow promptDark(example->context, &window);
+  save(promptDark, folder, "conflict_window_" + locale + "_dark.png");
   return 0;
 }
 

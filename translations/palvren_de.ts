@@ -1039,6 +1039,10 @@
         <source>Keep Neither removes both contacts from the files written. Remove both?</source>
         <translation>„Keinen behalten“ entfernt beide Kontakte aus den geschriebenen Dateien. Beide entfernen?</translation>
     </message>
+    <message>
+        <source>%1 image, %2 bytes</source>
+        <translation>%1-Bild, %2 Byte</translation>
+    </message>
 </context>
 <context>
     <name>palvren::InfoWindows</name>

@@ -1039,6 +1039,10 @@
         <source>Keep Neither removes both contacts from the files written. Remove both?</source>
         <translation>No conservar ninguno elimina ambos contactos de los archivos escritos. ¿Eliminar ambos?</translation>
     </message>
+    <message>
+        <source>%1 image, %2 bytes</source>
+        <translation>Imagen %1, %2 bytes</translation>
+    </message>
 </context>
 <context>
     <name>palvren::InfoWindows</name>

@@ -5,15 +5,15 @@
     <name>Check</name>
     <message>
         <source>Same e-mail: %1</source>
-        <translation>Même adresse e-mail : %1</translation>
+        <translation>Même adresse e-mail&#xa0;: %1</translation>
     </message>
     <message>
         <source>Same telephone and name: %1, %2</source>
-        <translation>Même téléphone et même nom : %1, %2</translation>
+        <translation>Même téléphone et même nom&#xa0;: %1, %2</translation>
     </message>
     <message>
         <source>Same address and name: %1, %2</source>
-        <translation>Même adresse et même nom : %1, %2</translation>
+        <translation>Même adresse et même nom&#xa0;: %1, %2</translation>
     </message>
     <message>
         <source>PASS 1 - Checking Redundancies %1 of %2</source>
@@ -63,11 +63,11 @@
     </message>
     <message>
         <source>Matching for Pass 2:</source>
-        <translation>Correspondance pour la passe 2 :</translation>
+        <translation>Correspondance pour la passe 2&#xa0;:</translation>
     </message>
     <message>
         <source>Would you like to continue to Pass 2?</source>
-        <translation>Voulez-vous passer à la passe 2 ?</translation>
+        <translation>Voulez-vous passer à la passe 2&#xa0;?</translation>
     </message>
     <message numerus="yes">
         <source>Pass 2 redundancy operation removed %n additional contacts.</source>
@@ -118,15 +118,15 @@
     </message>
     <message>
         <source>Same e-mail ignoring case: %1</source>
-        <translation>Même adresse e-mail sans tenir compte de la casse : %1</translation>
+        <translation>Même adresse e-mail sans tenir compte de la casse&#xa0;: %1</translation>
     </message>
     <message>
         <source>Same telephone number and name folded: %1, %2</source>
-        <translation>Même numéro de téléphone et même nom normalisé : %1, %2</translation>
+        <translation>Même numéro de téléphone et même nom normalisé&#xa0;: %1, %2</translation>
     </message>
     <message>
         <source>Same address ignoring case and spacing and name folded: %1, %2</source>
-        <translation>Même adresse sans tenir compte de la casse et des espaces, et même nom normalisé : %1, %2</translation>
+        <translation>Même adresse sans tenir compte de la casse et des espaces, et même nom normalisé&#xa0;: %1, %2</translation>
     </message>
 </context>
 <context>
@@ -138,8 +138,8 @@
     <message numerus="yes">
         <source>%n values could not be decoded and were written as read; the report names them.</source>
         <translation>
-            <numerusform>%n valeur n’a pas pu être décodée et a été écrite telle quelle ; le rapport la cite.</numerusform>
-            <numerusform>%n valeurs n’ont pas pu être décodées et ont été écrites telles quelles ; le rapport les cite.</numerusform>
+            <numerusform>%n valeur n’a pas pu être décodée et a été écrite telle quelle&#xa0;; le rapport la cite.</numerusform>
+            <numerusform>%n valeurs n’ont pas pu être décodées et ont été écrites telles quelles&#xa0;; le rapport les cite.</numerusform>
         </translation>
     </message>
 </context>
@@ -477,47 +477,47 @@
     <name>Files</name>
     <message>
         <source>&quot;%1&quot; is the file this merge writes, so it cannot be merged too. Leave it out or rename it, then merge again.</source>
-        <translation>« %1 » est le fichier que cette fusion écrit ; il ne peut donc pas être fusionné lui aussi. Retirez-le ou renommez-le, puis relancez la fusion.</translation>
+        <translation>«&#xa0;%1&#xa0;» est le fichier que cette fusion écrit&#xa0;; il ne peut donc pas être fusionné lui aussi. Retirez-le ou renommez-le, puis relancez la fusion.</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: %2</source>
-        <translation>Impossible d’ouvrir « %1 » : %2</translation>
+        <translation>Impossible d’ouvrir «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;: %2</source>
-        <translation>Impossible de lire « %1 » : %2</translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
-        <translation>Impossible d’écrire « %1 » : %2</translation>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot create &quot;%1&quot;: %2</source>
-        <translation>Impossible de créer « %1 » : %2</translation>
+        <translation>Impossible de créer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot open the folder &quot;%1&quot;: %2</source>
-        <translation>Impossible d’ouvrir le dossier « %1 » : %2</translation>
+        <translation>Impossible d’ouvrir le dossier «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot read the folder &quot;%1&quot;: %2</source>
-        <translation>Impossible de lire le dossier « %1 » : %2</translation>
+        <translation>Impossible de lire le dossier «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot create the folder &quot;%1&quot;: %2</source>
-        <translation>Impossible de créer le dossier « %1 » : %2</translation>
+        <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;: it is not a regular file.</source>
-        <translation>Impossible de lire « %1 » : ce n’est pas un fichier ordinaire.</translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: ce n’est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a link, not a folder. Remove or rename it, then try again.</source>
-        <translation>« %1 » est un lien, pas un dossier. Supprimez-le ou renommez-le, puis réessayez.</translation>
+        <translation>«&#xa0;%1&#xa0;» est un lien, pas un dossier. Supprimez-le ou renommez-le, puis réessayez.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is in the way: it is not a folder. Remove or rename it, then try again.</source>
-        <translation>« %1 » gêne : ce n’est pas un dossier. Supprimez-le ou renommez-le, puis réessayez.</translation>
+        <translation>«&#xa0;%1&#xa0;» gêne&#xa0;: ce n’est pas un dossier. Supprimez-le ou renommez-le, puis réessayez.</translation>
     </message>
 </context>
 <context>
@@ -571,7 +571,7 @@
     </message>
     <message>
         <source>Write this split into a new folder, or add its files to that one?</source>
-        <translation>Écrire ce découpage dans un nouveau dossier, ou ajouter ses fichiers à celui-ci ?</translation>
+        <translation>Écrire ce découpage dans un nouveau dossier, ou ajouter ses fichiers à celui-ci&#xa0;?</translation>
     </message>
     <message>
         <source>Write to %1</source>
@@ -591,7 +591,7 @@
     </message>
     <message>
         <source>Replace it, or keep both and write the new file as %1?</source>
-        <translation>Le remplacer, ou garder les deux et écrire le nouveau fichier sous le nom %1 ?</translation>
+        <translation>Le remplacer, ou garder les deux et écrire le nouveau fichier sous le nom %1&#xa0;?</translation>
     </message>
     <message>
         <source>Keep Both</source>
@@ -603,33 +603,33 @@
     </message>
     <message>
         <source>Holding the folder &quot;%1&quot;: click Run Now to recombine its files.</source>
-        <translation>Dossier « %1 » en attente : cliquez sur Lancer pour recombiner ses fichiers.</translation>
+        <translation>Dossier «&#xa0;%1&#xa0;» en attente&#xa0;: cliquez sur Lancer pour recombiner ses fichiers.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a file or folder; nothing is held.</source>
-        <translation>« %1 » n’est ni un fichier ni un dossier ; rien n’est retenu.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est ni un fichier ni un dossier&#xa0;; rien n’est retenu.</translation>
     </message>
     <message>
         <source>Holding &quot;%1&quot;: click Run Now to export it.</source>
-        <translation>« %1 » en attente : cliquez sur Lancer pour l’exporter.</translation>
+        <translation>«&#xa0;%1&#xa0;» en attente&#xa0;: cliquez sur Lancer pour l’exporter.</translation>
     </message>
     <message>
         <source>Holding &quot;%1&quot;: click Run Now to import it.</source>
-        <translation>« %1 » en attente : cliquez sur Lancer pour l’importer.</translation>
+        <translation>«&#xa0;%1&#xa0;» en attente&#xa0;: cliquez sur Lancer pour l’importer.</translation>
     </message>
     <message>
         <source>Holding &quot;%1&quot;: click Run Now to split it.</source>
-        <translation>« %1 » en attente : cliquez sur Lancer pour le scinder.</translation>
+        <translation>«&#xa0;%1&#xa0;» en attente&#xa0;: cliquez sur Lancer pour le scinder.</translation>
     </message>
     <message>
         <source>Files from several folders cannot be merged together; nothing is held.</source>
-        <translation>Des fichiers de plusieurs dossiers ne peuvent pas être fusionnés ensemble ; rien n’est retenu.</translation>
+        <translation>Des fichiers de plusieurs dossiers ne peuvent pas être fusionnés ensemble&#xa0;; rien n’est retenu.</translation>
     </message>
     <message numerus="yes">
         <source>Holding %n files of &quot;%1&quot;: click Run Now to merge them.</source>
         <translation>
-            <numerusform>%n fichier de « %1 » en attente : cliquez sur Lancer pour le fusionner.</numerusform>
-            <numerusform>%n fichiers de « %1 » en attente : cliquez sur Lancer pour les fusionner.</numerusform>
+            <numerusform>%n fichier de «&#xa0;%1&#xa0;» en attente&#xa0;: cliquez sur Lancer pour le fusionner.</numerusform>
+            <numerusform>%n fichiers de «&#xa0;%1&#xa0;» en attente&#xa0;: cliquez sur Lancer pour les fusionner.</numerusform>
         </translation>
     </message>
     <message>
@@ -809,18 +809,18 @@
     </message>
     <message>
         <source>Stopped: nothing was written; an earlier file of that name is as it was.</source>
-        <translation>Arrêté : rien n’a été écrit ; un fichier antérieur de ce nom est resté tel quel.</translation>
+        <translation>Arrêté&#xa0;: rien n’a été écrit&#xa0;; un fichier antérieur de ce nom est resté tel quel.</translation>
     </message>
     <message numerus="yes">
         <source>Stopped: %1 of %n contact files were written in</source>
         <translation>
-            <numerusform>Arrêté : %1 fichier de contact sur %n a été écrit dans</numerusform>
-            <numerusform>Arrêté : %1 fichiers de contact sur %n ont été écrits dans</numerusform>
+            <numerusform>Arrêté&#xa0;: %1 fichier de contact sur %n a été écrit dans</numerusform>
+            <numerusform>Arrêté&#xa0;: %1 fichiers de contact sur %n ont été écrits dans</numerusform>
         </translation>
     </message>
     <message>
         <source>There is not enough memory to read &quot;%1&quot;.</source>
-        <translation>La mémoire est insuffisante pour lire « %1 ».</translation>
+        <translation>La mémoire est insuffisante pour lire «&#xa0;%1&#xa0;».</translation>
     </message>
     <message numerus="yes">
         <source>%n vCard Files Found</source>
@@ -846,7 +846,7 @@
     </message>
     <message>
         <source>Format:</source>
-        <translation>Format :</translation>
+        <translation>Format&#xa0;:</translation>
     </message>
     <message numerus="yes">
         <source>%n values past the tenth of their kind were written to Notes.</source>
@@ -865,7 +865,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; does not have the columns %2 of the column set chosen.</source>
-        <translation>« %1 » n’a pas les colonnes %2 du jeu de colonnes choisi.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas les colonnes %2 du jeu de colonnes choisi.</translation>
     </message>
     <message>
         <source>Importing...</source>
@@ -890,8 +890,8 @@
     <message numerus="yes">
         <source>vCard Count = %n Cards</source>
         <translation>
-            <numerusform>Nombre de vCards : %n fiche</numerusform>
-            <numerusform>Nombre de vCards : %n fiches</numerusform>
+            <numerusform>Nombre de vCards&#xa0;: %n fiche</numerusform>
+            <numerusform>Nombre de vCards&#xa0;: %n fiches</numerusform>
         </translation>
     </message>
     <message>
@@ -926,7 +926,7 @@
     </message>
     <message>
         <source>Palvren does not know the columns of this file. Choose where each one goes; nothing is written until you click Import. A column kept as its own field is written as an X-CSV- property, never dropped.</source>
-        <translation>Palvren ne connaît pas les colonnes de ce fichier. Choisissez la destination de chacune ; rien n’est écrit avant que vous cliquiez sur Importer. Une colonne gardée comme champ à part est écrite en propriété X-CSV-, jamais abandonnée.</translation>
+        <translation>Palvren ne connaît pas les colonnes de ce fichier. Choisissez la destination de chacune&#xa0;; rien n’est écrit avant que vous cliquiez sur Importer. Une colonne gardée comme champ à part est écrite en propriété X-CSV-, jamais abandonnée.</translation>
     </message>
     <message>
         <source>&amp;Import</source>
@@ -981,11 +981,11 @@
     </message>
     <message>
         <source>This is not a redundancy. Keep Both: these are two people — keep both contacts as they are</source>
-        <translation>Ce n’est pas un doublon. Garder les deux : ce sont deux personnes — garder les deux contacts tels quels</translation>
+        <translation>Ce n’est pas un doublon. Garder les deux&#xa0;: ce sont deux personnes — garder les deux contacts tels quels</translation>
     </message>
     <message>
         <source>This is the correct information for this field: keep %1&apos;s value and merge the two contacts</source>
-        <translation>C’est la bonne information pour ce champ : garder la valeur de %1 et fusionner les deux contacts</translation>
+        <translation>C’est la bonne information pour ce champ&#xa0;: garder la valeur de %1 et fusionner les deux contacts</translation>
     </message>
     <message>
         <source>Keep Option 1</source>
@@ -997,7 +997,7 @@
     </message>
     <message>
         <source>Both options are garbage: remove both contacts (asks first)</source>
-        <translation>Les deux choix sont inutilisables : supprimer les deux contacts (avec confirmation)</translation>
+        <translation>Les deux choix sont inutilisables&#xa0;: supprimer les deux contacts (avec confirmation)</translation>
     </message>
     <message>
         <source>Keep Both Values</source>
@@ -1005,7 +1005,7 @@
     </message>
     <message>
         <source>Both values are right: keep them both in the merged contact (for a field that holds several, such as e-mails)</source>
-        <translation>Les deux valeurs sont justes : les garder toutes deux dans le contact fusionné (pour un champ à plusieurs valeurs, comme les e-mails)</translation>
+        <translation>Les deux valeurs sont justes&#xa0;: les garder toutes deux dans le contact fusionné (pour un champ à plusieurs valeurs, comme les e-mails)</translation>
     </message>
     <message>
         <source>&amp;Apply to all remaining conflicts</source>
@@ -1013,7 +1013,7 @@
     </message>
     <message>
         <source>Answer every later conflict of this check the same way, for pairs named alike (a pair named otherwise is still asked; Keep Neither, which removes both contacts, never applies to others)</source>
-        <translation>Répondre de même à chaque conflit suivant de cette vérification, pour les paires de même nom (une paire nommée autrement est encore demandée ; Ne garder aucun, qui supprime les deux contacts, ne s’applique jamais aux autres)</translation>
+        <translation>Répondre de même à chaque conflit suivant de cette vérification, pour les paires de même nom (une paire nommée autrement est encore demandée&#xa0;; Ne garder aucun, qui supprime les deux contacts, ne s’applique jamais aux autres)</translation>
     </message>
     <message>
         <source>S&amp;top Checking</source>
@@ -1021,7 +1021,7 @@
     </message>
     <message>
         <source>Ask no more: keep both contacts of this and every remaining pair, and write the files</source>
-        <translation>Ne plus demander : garder les deux contacts de cette paire et de toutes les paires restantes, puis écrire les fichiers</translation>
+        <translation>Ne plus demander&#xa0;: garder les deux contacts de cette paire et de toutes les paires restantes, puis écrire les fichiers</translation>
     </message>
     <message>
         <source>The two contacts matched on this field</source>
@@ -1029,7 +1029,7 @@
     </message>
     <message>
         <source>Enter the value for the &quot;%1&quot; field here:</source>
-        <translation>Saisissez ici la valeur du champ « %1 » :</translation>
+        <translation>Saisissez ici la valeur du champ «&#xa0;%1&#xa0;»&#xa0;:</translation>
     </message>
     <message>
         <source>Contact (%1) keeps this field in %2, which cannot hold every character typed. Type the value with letters it can hold.</source>
@@ -1037,7 +1037,11 @@
     </message>
     <message>
         <source>Keep Neither removes both contacts from the files written. Remove both?</source>
-        <translation>Ne garder aucun supprime les deux contacts des fichiers écrits. Supprimer les deux ?</translation>
+        <translation>Ne garder aucun supprime les deux contacts des fichiers écrits. Supprimer les deux&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1 image, %2 bytes</source>
+        <translation>Image %1, %2 octets</translation>
     </message>
 </context>
 <context>
@@ -1067,7 +1071,7 @@ data.&lt;/li&gt;
 &lt;p&gt;Beaucoup de téléphones et de carnets d’adresses exportent tous leurs contacts dans un seul
 fichier vCard qui en contient plusieurs, alors que bien des logiciels attendent un contact par
 fichier et ne savent pas importer un tel fichier. Palvren relie les deux, et garde votre carnet
-d’adresses en ordre au passage :&lt;/p&gt;
+d’adresses en ordre au passage&#xa0;:&lt;/p&gt;
 &lt;ul&gt;
 &lt;li&gt;Scinder un fichier vCard à plusieurs contacts en fichiers à un seul contact, nommés d’après
 les informations du contact ou numérotés dans l’ordre.&lt;/li&gt;
@@ -1080,7 +1084,7 @@ données.&lt;/li&gt;
 &lt;li&gt;Recombiner des fichiers à un seul contact en un grand fichier à plusieurs contacts.&lt;/li&gt;
 &lt;li&gt;L’export CSV, qui montre chaque champ présent dans un fichier à plusieurs contacts.&lt;/li&gt;
 &lt;/ul&gt;
-&lt;p&gt;Des questions, des idées ou un problème ? Écrivez-nous à l’adresse e-mail indiquée
+&lt;p&gt;Des questions, des idées ou un problème&#xa0;? Écrivez-nous à l’adresse e-mail indiquée
 ci-dessus.&lt;/p&gt;
 &lt;/div&gt;</translation>
     </message>
@@ -1129,10 +1133,10 @@ were.&lt;/p&gt;
 &lt;/div&gt;</source>
         <translation>
 &lt;div style=&quot;font-family: Calibri, Carlito, sans-serif; font-size: 10pt;&quot;&gt;
-&lt;p&gt;La recherche des doublons est complexe ; elle se découpe en étapes logiques précises,
+&lt;p&gt;La recherche des doublons est complexe&#xa0;; elle se découpe en étapes logiques précises,
 détaillées ici.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;&lt;u&gt;Toute recherche des doublons&lt;/u&gt;&lt;/b&gt;&lt;/p&gt;
-&lt;p style=&quot;margin-left: 48px; text-indent: -24px;&quot;&gt;Nettoyage des contacts : le nettoyage parcourt
+&lt;p style=&quot;margin-left: 48px; text-indent: -24px;&quot;&gt;Nettoyage des contacts&#xa0;: le nettoyage parcourt
 chaque fiche et supprime les données redondantes d’une propriété. Un contact peut avoir plusieurs
 propriétés d’un même genre (téléphone personnel, téléphone professionnel, adresse personnelle,
 adresse professionnelle), mais jamais plus d’une entrée d’un même type.&lt;/p&gt;
@@ -1140,7 +1144,7 @@ adresse professionnelle), mais jamais plus d’une entrée d’un même type.&lt
 &lt;ol type=&quot;1&quot; style=&quot;margin-left: 24px;&quot;&gt;
 &lt;li&gt;Lancer d’abord le nettoyage des contacts, pour des données plus fiables.&lt;/li&gt;
 &lt;li&gt;Comparer chaque contact à tous les autres à la recherche de correspondances identiques.
-Identique signifie :
+Identique signifie&#xa0;:
 &lt;ol type=&quot;a&quot; style=&quot;margin-left: 24px;&quot;&gt;
 &lt;li&gt;le même nombre de propriétés,&lt;/li&gt;
 &lt;li&gt;les mêmes identifiants de propriété,&lt;/li&gt;
@@ -1151,15 +1155,15 @@ Identique signifie :
 &lt;ol type=&quot;1&quot; style=&quot;margin-left: 24px;&quot;&gt;
 &lt;li&gt;Lancer la passe 1, nettoyage des contacts compris.&lt;/li&gt;
 &lt;li&gt;Comparer chaque contact à tous les autres à la recherche d’une &lt;b&gt;CORRESPONDANCE&lt;/b&gt; de
-similarité, c’est-à-dire l’un des cas suivants :
+similarité, c’est-à-dire l’un des cas suivants&#xa0;:
 &lt;ol type=&quot;a&quot; style=&quot;margin-left: 24px;&quot;&gt;
 &lt;li&gt;deux contacts ayant une adresse e-mail identique et valide pour la même propriété (valide
-signifie : un nom, le caractère « @ » et un domaine avec un point, comme dans
-ann@example.org) ;&lt;/li&gt;
+signifie&#xa0;: un nom, le caractère «&#xa0;@&#xa0;» et un domaine avec un point, comme dans
+ann@example.org)&#xa0;;&lt;/li&gt;
 &lt;li&gt;deux contacts ayant des numéros de téléphone identiques pour la même propriété, à condition
 que
 &lt;ol type=&quot;i&quot; style=&quot;margin-left: 24px;&quot;&gt;&lt;li&gt;les noms correspondent aussi, c’est-à-dire des
-champs NOM ou NOM AFFICHÉ identiques (un nom vide n’est pas un nom) ;&lt;/li&gt;&lt;/ol&gt;&lt;/li&gt;
+champs NOM ou NOM AFFICHÉ identiques (un nom vide n’est pas un nom)&#xa0;;&lt;/li&gt;&lt;/ol&gt;&lt;/li&gt;
 &lt;li&gt;deux contacts ayant des adresses identiques pour la même propriété, à condition que
 &lt;ol type=&quot;i&quot; style=&quot;margin-left: 24px;&quot;&gt;&lt;li&gt;les noms correspondent aussi, comme
 ci-dessus.&lt;/li&gt;&lt;/ol&gt;&lt;/li&gt;
@@ -1170,7 +1174,7 @@ choisissez la valeur à garder (ou les deux, pour un champ à plusieurs valeurs 
 si ce sont finalement deux personnes différentes, ou si aucun ne mérite d’être gardé. Un champ que
 deux programmes écrivent différemment reste un seul champ, et deux contacts de deux versions de
 vCard deviennent un contact de la version la plus récente. Avant toute écriture, une revue liste
-chaque fusion ; décochez-en une pour garder ses contacts tels qu’ils étaient.&lt;/p&gt;
+chaque fusion&#xa0;; décochez-en une pour garder ses contacts tels qu’ils étaient.&lt;/p&gt;
 &lt;/div&gt;</translation>
     </message>
     <message>
@@ -1194,15 +1198,15 @@ family name alone never matches.&lt;/li&gt;
 &lt;div style=&quot;font-family: Calibri, Carlito, sans-serif; font-size: 10pt;&quot;&gt;
 &lt;p&gt;&lt;b&gt;&lt;u&gt;Correspondance tolérante (active)&lt;/u&gt;&lt;/b&gt;&lt;/p&gt;
 &lt;p&gt;La passe 2 compare les champs d’après leur seul nom, quels que soient leur type ou leur
-groupe, et compare les valeurs comme une personne les lit :&lt;/p&gt;
+groupe, et compare les valeurs comme une personne les lit&#xa0;:&lt;/p&gt;
 &lt;ol type=&quot;a&quot; style=&quot;margin-left: 24px;&quot;&gt;
-&lt;li&gt;les adresses e-mail sans casse, espaces ni « mailto: » ;&lt;/li&gt;
+&lt;li&gt;les adresses e-mail sans casse, espaces ni «&#xa0;mailto:&#xa0;»&#xa0;;&lt;/li&gt;
 &lt;li&gt;les numéros de téléphone comme le numéro international qu’ils représentent (0033 comme +33,
-un poste étant mis à part%1) ; un numéro qu’on ne peut pas lire ainsi est comparé par ses chiffres
-et ses lettres, s’il compte au moins sept chiffres ;&lt;/li&gt;
-&lt;li&gt;les adresses sans casse ni espaces superflus ;&lt;/li&gt;
-&lt;li&gt;les noms sans casse, accents, ponctuation ni ordre « Nom, Prénom ». Quand les deux contacts
-ont un nom affiché, ceux-ci décident ; les parties du nom ne décident que si l’un d’eux n’en a
+un poste étant mis à part%1)&#xa0;; un numéro qu’on ne peut pas lire ainsi est comparé par ses chiffres
+et ses lettres, s’il compte au moins sept chiffres&#xa0;;&lt;/li&gt;
+&lt;li&gt;les adresses sans casse ni espaces superflus&#xa0;;&lt;/li&gt;
+&lt;li&gt;les noms sans casse, accents, ponctuation ni ordre «&#xa0;Nom, Prénom&#xa0;». Quand les deux contacts
+ont un nom affiché, ceux-ci décident&#xa0;; les parties du nom ne décident que si l’un d’eux n’en a
 pas, et un nom de famille seul ne correspond jamais.&lt;/li&gt;
 &lt;/ol&gt;
 &lt;/div&gt;</translation>
@@ -1220,7 +1224,7 @@ pas, et un nom de famille seul ne correspond jamais.&lt;/li&gt;
     <name>palvren::MainWindow</name>
     <message>
         <source>This option will request the file name of a singe multiple-contact vCard file (.vcf), and create a folder in that directory with the name &quot;Split-vCards&quot;.  Within that folder, a single VCF file will be created for each contact found in the original multiple-contact vCard.  These single-contact VCF files should be compatible with most devices and software (such as MS-Outlook, cell-phones, etc.)</source>
-        <translation>Cette option demande le nom d’un fichier vCard unique à plusieurs contacts (.vcf) et crée dans son répertoire un dossier nommé « Split-vCards ». Dans ce dossier, un fichier VCF est créé pour chaque contact de la vCard d’origine. Ces fichiers à un seul contact devraient convenir à la plupart des appareils et logiciels (MS Outlook, téléphones portables, etc.).</translation>
+        <translation>Cette option demande le nom d’un fichier vCard unique à plusieurs contacts (.vcf) et crée dans son répertoire un dossier nommé «&#xa0;Split-vCards&#xa0;». Dans ce dossier, un fichier VCF est créé pour chaque contact de la vCard d’origine. Ces fichiers à un seul contact devraient convenir à la plupart des appareils et logiciels (MS Outlook, téléphones portables, etc.).</translation>
     </message>
     <message>
         <source>This option will request the path to the folder containing multiple, single-contact vCard files.  It will then re-combine all of the contacts into one large multiple-contact vCard file.  This option is effectively the reverse function of the first (Split) option.</source>
@@ -1236,7 +1240,7 @@ pas, et un nom de famille seul ne correspond jamais.&lt;/li&gt;
     </message>
     <message>
         <source>This option will request the file name of a CSV file (.csv) that a spreadsheet, Google Contacts, Outlook, Thunderbird or this program wrote, and create the multiple-contact vCard file &quot;Contacts_Imported.vcf&quot; beside it, one contact for each row.  When it does not know the columns, it asks where each one goes before anything is written.</source>
-        <translation>Cette option demande le nom d’un fichier CSV (.csv) écrit par un tableur, Google Contacts, Outlook, Thunderbird ou ce programme, et crée à côté le fichier vCard « Contacts_Imported.vcf », avec un contact par ligne. Si elle ne connaît pas les colonnes, elle demande la destination de chacune avant d’écrire quoi que ce soit.</translation>
+        <translation>Cette option demande le nom d’un fichier CSV (.csv) écrit par un tableur, Google Contacts, Outlook, Thunderbird ou ce programme, et crée à côté le fichier vCard «&#xa0;Contacts_Imported.vcf&#xa0;», avec un contact par ligne. Si elle ne connaît pas les colonnes, elle demande la destination de chacune avant d’écrire quoi que ce soit.</translation>
     </message>
     <message>
         <source>Palvren - Main Window</source>
@@ -1252,7 +1256,7 @@ pas, et un nom de famille seul ne correspond jamais.&lt;/li&gt;
     </message>
     <message>
         <source>&quot;%1&quot; is not a regular file: the options start at their defaults and are not saved.</source>
-        <translation>« %1 » n’est pas un fichier ordinaire : les options partent de leurs valeurs par défaut et ne sont pas enregistrées.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un fichier ordinaire&#xa0;: les options partent de leurs valeurs par défaut et ne sont pas enregistrées.</translation>
     </message>
     <message>
         <source>What to Do</source>
@@ -1284,7 +1288,7 @@ pas, et un nom de famille seul ne correspond jamais.&lt;/li&gt;
     </message>
     <message>
         <source>Any time a contact redundancy is found (as described in the &quot;More Info&quot; box above), the following action(s) will be taken:</source>
-        <translation>Chaque fois qu’un doublon est trouvé (comme décrit sous « Plus d’infos »), l’action suivante est menée :</translation>
+        <translation>Chaque fois qu’un doublon est trouvé (comme décrit sous «&#xa0;Plus d’infos&#xa0;»), l’action suivante est menée&#xa0;:</translation>
     </message>
     <message>
         <source>1 PASS - Eliminate Perfect Duplicates Only</source>
@@ -1296,7 +1300,7 @@ pas, et un nom de famille seul ne correspond jamais.&lt;/li&gt;
     </message>
     <message>
         <source>2 PASS - Perfect Dupliicates + Attempt to Merge &quot;Similar&quot;</source>
-        <translation>2 PASSES – Doublons parfaits + fusion des « similaires »</translation>
+        <translation>2 PASSES – Doublons parfaits + fusion des «&#xa0;similaires&#xa0;»</translation>
     </message>
     <message>
         <source>* User will be prompted for dissimilar data in identical fields</source>
@@ -1304,7 +1308,7 @@ pas, et un nom de famille seul ne correspond jamais.&lt;/li&gt;
     </message>
     <message>
         <source>Tolerant Matching is on: Pass 2 ignores case, spacing, accents and number format.</source>
-        <translation>La correspondance tolérante est active : la passe 2 ignore la casse, les espaces, les accents et le format des numéros.</translation>
+        <translation>La correspondance tolérante est active&#xa0;: la passe 2 ignore la casse, les espaces, les accents et le format des numéros.</translation>
     </message>
     <message>
         <source>Execution Details/Options</source>
@@ -1328,7 +1332,7 @@ pas, et un nom de famille seul ne correspond jamais.&lt;/li&gt;
     </message>
     <message>
         <source>vCard files will be named per the first valid field in the following sequence: Formatted Name, Name, Title, Email</source>
-        <translation>Les fichiers vCard sont nommés d’après le premier champ valide dans cet ordre : nom affiché, nom, titre, e-mail</translation>
+        <translation>Les fichiers vCard sont nommés d’après le premier champ valide dans cet ordre&#xa0;: nom affiché, nom, titre, e-mail</translation>
     </message>
     <message>
         <source>Check for Re&amp;dundancies</source>
@@ -1340,13 +1344,13 @@ pas, et un nom de famille seul ne correspond jamais.&lt;/li&gt;
     </message>
     <message>
         <source>&quot;%1&quot; was handed over: it is held when this run ends.</source>
-        <translation>« %1 » a été transmis : il sera retenu à la fin de cette exécution.</translation>
+        <translation>«&#xa0;%1&#xa0;» a été transmis&#xa0;: il sera retenu à la fin de cette exécution.</translation>
     </message>
     <message numerus="yes">
         <source>%n files were handed over: they are held when this run ends.</source>
         <translation>
-            <numerusform>%n fichier a été transmis : il sera retenu à la fin de cette exécution.</numerusform>
-            <numerusform>%n fichiers ont été transmis : ils seront retenus à la fin de cette exécution.</numerusform>
+            <numerusform>%n fichier a été transmis&#xa0;: il sera retenu à la fin de cette exécution.</numerusform>
+            <numerusform>%n fichiers ont été transmis&#xa0;: ils seront retenus à la fin de cette exécution.</numerusform>
         </translation>
     </message>
     <message>
@@ -1355,7 +1359,7 @@ pas, et un nom de famille seul ne correspond jamais.&lt;/li&gt;
     </message>
     <message>
         <source>A run is in progress. Stop it and quit?</source>
-        <translation>Une exécution est en cours. L’arrêter et quitter ?</translation>
+        <translation>Une exécution est en cours. L’arrêter et quitter&#xa0;?</translation>
     </message>
     <message>
         <source>Counting</source>
@@ -1371,11 +1375,11 @@ pas, et un nom de famille seul ne correspond jamais.&lt;/li&gt;
     </message>
     <message>
         <source>Pass 1:</source>
-        <translation>Passe 1 :</translation>
+        <translation>Passe 1&#xa0;:</translation>
     </message>
     <message>
         <source>Pass 2:</source>
-        <translation>Passe 2 :</translation>
+        <translation>Passe 2&#xa0;:</translation>
     </message>
     <message>
         <source>Writing</source>
@@ -1447,7 +1451,7 @@ pas, et un nom de famille seul ne correspond jamais.&lt;/li&gt;
     </message>
     <message>
         <source>Country calling code for national numbers (digits, such as 44 or 1); empty for none:</source>
-        <translation>Indicatif pays des numéros nationaux (chiffres, par exemple 33 ou 1) ; vide pour aucun :</translation>
+        <translation>Indicatif pays des numéros nationaux (chiffres, par exemple 33 ou 1)&#xa0;; vide pour aucun&#xa0;:</translation>
     </message>
     <message>
         <source>Default Country Code</source>
@@ -1478,7 +1482,7 @@ pas, et un nom de famille seul ne correspond jamais.&lt;/li&gt;
     </message>
     <message>
         <source>; a national number is read as one of +%1</source>
-        <translation> ; un numéro national est lu comme un numéro du +%1</translation>
+        <translation>&#xa0;; un numéro national est lu comme un numéro du +%1</translation>
     </message>
 </context>
 <context>
@@ -1504,7 +1508,7 @@ pas, et un nom de famille seul ne correspond jamais.&lt;/li&gt;
     <name>palvren::ReviewWindow</name>
     <message>
         <source>Untick to keep these contacts: they were both removed</source>
-        <translation>Décochez pour garder ces contacts : ils ont tous deux été supprimés</translation>
+        <translation>Décochez pour garder ces contacts&#xa0;: ils ont tous deux été supprimés</translation>
     </message>
     <message>
         <source>Untick to write these contacts as they were, unmerged</source>
@@ -1516,7 +1520,7 @@ pas, et un nom de famille seul ne correspond jamais.&lt;/li&gt;
     </message>
     <message>
         <source>Pass 2 merged or removed these contacts. Untick any you want written as they were; nothing has been written yet.</source>
-        <translation>La passe 2 a fusionné ou supprimé ces contacts. Décochez ceux que vous voulez écrire tels qu’ils étaient ; rien n’a encore été écrit.</translation>
+        <translation>La passe 2 a fusionné ou supprimé ces contacts. Décochez ceux que vous voulez écrire tels qu’ils étaient&#xa0;; rien n’a encore été écrit.</translation>
     </message>
     <message>
         <source>&amp;Write the Files</source>

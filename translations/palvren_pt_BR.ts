@@ -1039,6 +1039,10 @@
         <source>Keep Neither removes both contacts from the files written. Remove both?</source>
         <translation>Não manter nenhum remove os dois contatos dos arquivos gravados. Remover os dois?</translation>
     </message>
+    <message>
+        <source>%1 image, %2 bytes</source>
+        <translation>Imagem %1, %2 bytes</translation>
+    </message>
 </context>
 <context>
     <name>palvren::InfoWindows</name>

@@ -26,6 +26,7 @@
 #include "app/settings.h"
 #include "app/translations.h"
 #include "gui/scripted_dialogs.h"
+#include "gui/widget_parts.h"
 #include "support/temp_folder.h"
 
 namespace palvren {
@@ -124,16 +125,19 @@ QStringList tour(const QString& locale) {
   ScriptedDialogs* dialogs = owned.get();
   MainWindow window(std::move(owned));
   collectTexts(window, texts);
+  testing::expectNothingClipped(window);
   dialogs->conflictAnswer = [&](const PromptContext& context) {
     ConflictWindow shown(context, nullptr);
     collectTexts(shown, texts);
     expectDistinctKeys(buttonTexts(shown), locale + " conflict window");
+    testing::expectNothingClipped(shown);
     return ConflictDecision(ConflictChoice::KeepOption1);
   };
   dialogs->reviewAnswer = [&](const std::vector<MergeReview>& merges) {
     ReviewWindow shown(merges, nullptr);
     collectTexts(shown, texts);
     expectDistinctKeys(buttonTexts(shown), locale + " review");
+    testing::expectNothingClipped(shown);
     return std::vector<bool>(merges.size(), true);
   };
   const std::string one = folder.write("one.vcf", "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\n");
@@ -163,6 +167,8 @@ QStringList tour(const QString& locale) {
   MoreWindow more(&window, tolerant);
   collectTexts(about, texts);
   collectTexts(more, texts);
+  testing::expectNothingClipped(about);
+  testing::expectNothingClipped(more);
   collectOpenDialog(texts);
   showColumnMappingDialog({"Member", "Mail"}, {{"Cy"}, {"cy@x.org"}}, {{}, {"EMAIL"}}, &window);
   texts.removeAll(QString());
