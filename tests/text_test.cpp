@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/message.h"
 #include "vcard/block_rules.h"
 
 namespace palvren {
@@ -38,6 +39,14 @@ TEST(Text, CharactersAreCodePointsInUtf8AndBytesOtherwise) {
 TEST(Text, ReplaceAllDoesOneLeftToRightPass) {
   EXPECT_EQ(replaceAll("aaaa", "aa", "a"), "aa");
   EXPECT_EQ(replaceAll("a\"b\"", "\"", "\"\""), "a\"\"b\"\"");
+}
+
+// A message's arguments are placed in one pass: a path holding "%1" or "%n" stays as it is.
+TEST(Text, MessagesFillTheirPlaceholdersOnce) {
+  const Message copied(PALVREN_COUNTED_TEXT("Run", "%n files of %1 into %2"), 3, {"a%2", "b%n%1"});
+  EXPECT_EQ(copied.english(), "3 files of a%2 into b%n%1");
+  EXPECT_EQ((Message(PALVREN_TEXT("Run", "%1 of %2")) + lineBreak() + quotedPath("%1")).english(),
+            "%1 of %2\r\n\"%1\"");
 }
 
 TEST(Text, FourDigitNumbers) {

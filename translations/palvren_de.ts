@@ -513,11 +513,11 @@
     </message>
     <message>
         <source>&quot;%1&quot; is a link, not a folder. Remove or rename it, then try again.</source>
-        <translation>„%1“ ist eine Verknüpfung, kein Ordner. Entfernen oder umbenennen Sie sie und versuchen Sie es dann erneut.</translation>
+        <translation>„%1“ ist eine Verknüpfung, kein Ordner. Entfernen Sie sie oder benennen Sie sie um und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is in the way: it is not a folder. Remove or rename it, then try again.</source>
-        <translation>„%1“ steht im Weg: Es ist kein Ordner. Entfernen oder umbenennen Sie es und versuchen Sie es dann erneut.</translation>
+        <translation>„%1“ steht im Weg: Es ist kein Ordner. Entfernen Sie es oder benennen Sie es um und versuchen Sie es dann erneut.</translation>
     </message>
 </context>
 <context>
@@ -603,7 +603,7 @@
     </message>
     <message>
         <source>Holding the folder &quot;%1&quot;: click Run Now to recombine its files.</source>
-        <translation>Ordner „%1“ bereit: Klicken Sie auf „Jetzt ausführen“, um seine Dateien zusammenzuführen.</translation>
+        <translation>Ordner „%1“ liegt bereit: Klicken Sie auf „Jetzt ausführen“, um seine Dateien zusammenzuführen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a file or folder; nothing is held.</source>
@@ -611,15 +611,15 @@
     </message>
     <message>
         <source>Holding &quot;%1&quot;: click Run Now to export it.</source>
-        <translation>„%1“ bereit: Klicken Sie auf „Jetzt ausführen“, um die Datei zu exportieren.</translation>
+        <translation>„%1“ liegt bereit: Klicken Sie auf „Jetzt ausführen“, um die Datei zu exportieren.</translation>
     </message>
     <message>
         <source>Holding &quot;%1&quot;: click Run Now to import it.</source>
-        <translation>„%1“ bereit: Klicken Sie auf „Jetzt ausführen“, um die Datei zu importieren.</translation>
+        <translation>„%1“ liegt bereit: Klicken Sie auf „Jetzt ausführen“, um die Datei zu importieren.</translation>
     </message>
     <message>
         <source>Holding &quot;%1&quot;: click Run Now to split it.</source>
-        <translation>„%1“ bereit: Klicken Sie auf „Jetzt ausführen“, um die Datei aufzuteilen.</translation>
+        <translation>„%1“ liegt bereit: Klicken Sie auf „Jetzt ausführen“, um die Datei aufzuteilen.</translation>
     </message>
     <message>
         <source>Files from several folders cannot be merged together; nothing is held.</source>
@@ -628,8 +628,8 @@
     <message numerus="yes">
         <source>Holding %n files of &quot;%1&quot;: click Run Now to merge them.</source>
         <translation>
-            <numerusform>%n Datei aus „%1“ bereit: Klicken Sie auf „Jetzt ausführen“, um sie zusammenzulegen.</numerusform>
-            <numerusform>%n Dateien aus „%1“ bereit: Klicken Sie auf „Jetzt ausführen“, um sie zusammenzulegen.</numerusform>
+            <numerusform>%n Datei aus „%1“ liegt bereit: Klicken Sie auf „Jetzt ausführen“, um sie zusammenzulegen.</numerusform>
+            <numerusform>%n Dateien aus „%1“ liegen bereit: Klicken Sie auf „Jetzt ausführen“, um sie zusammenzulegen.</numerusform>
         </translation>
     </message>
     <message>
@@ -896,7 +896,7 @@
     </message>
     <message>
         <source>Processing %1</source>
-        <translation>Verarbeite %1</translation>
+        <translation>Verarbeitung: %1</translation>
     </message>
 </context>
 <context>
@@ -1307,7 +1307,7 @@ entscheiden nur, wenn einer von beiden keinen hat, und ein Nachname allein stimm
     </message>
     <message>
         <source>Tolerant Matching is on: Pass 2 ignores case, spacing, accents and number format.</source>
-        <translation>Toleranter Abgleich ist an: Durchgang 2 übergeht Groß-/Kleinschreibung, Leerzeichen, Akzente und Nummernformat.</translation>
+        <translation>Toleranter Abgleich ist eingeschaltet: Durchgang 2 übergeht Groß-/Kleinschreibung, Leerzeichen, Akzente und Nummernformat.</translation>
     </message>
     <message>
         <source>Execution Details/Options</source>
@@ -1358,7 +1358,7 @@ entscheiden nur, wenn einer von beiden keinen hat, und ein Nachname allein stimm
     </message>
     <message>
         <source>A run is in progress. Stop it and quit?</source>
-        <translation>Ein Durchlauf ist im Gang. Anhalten und beenden?</translation>
+        <translation>Ein Durchlauf läuft gerade. Anhalten und Palvren beenden?</translation>
     </message>
     <message>
         <source>Counting</source>

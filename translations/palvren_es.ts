@@ -517,7 +517,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is in the way: it is not a folder. Remove or rename it, then try again.</source>
-        <translation>«%1» estorba: no es una carpeta. Elimínelo o cámbiele el nombre e inténtelo de nuevo.</translation>
+        <translation>«%1» impide continuar: no es una carpeta. Elimínelo o cámbiele el nombre e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>

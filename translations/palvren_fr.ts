@@ -517,7 +517,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is in the way: it is not a folder. Remove or rename it, then try again.</source>
-        <translation>«&#xa0;%1&#xa0;» gêne&#xa0;: ce n’est pas un dossier. Supprimez-le ou renommez-le, puis réessayez.</translation>
+        <translation>«&#xa0;%1&#xa0;» fait obstacle&#xa0;: ce n’est pas un dossier. Supprimez-le ou renommez-le, puis réessayez.</translation>
     </message>
 </context>
 <context>

@@ -517,7 +517,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is in the way: it is not a folder. Remove or rename it, then try again.</source>
-        <translation>“%1” está no caminho: não é uma pasta. Remova-o ou renomeie-o e tente novamente.</translation>
+        <translation>“%1” impede a operação: não é uma pasta. Remova-o ou renomeie-o e tente novamente.</translation>
     </message>
 </context>
 <context>
