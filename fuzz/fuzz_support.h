@@ -40,11 +40,17 @@ inline std::string writeInput(const uint8_t* data, size_t size) {
 class FuzzUserInterface : public UserInterface {
  public:
   explicit FuzzUserInterface(uint32_t seed) : seed_(seed) {}
-  void setStatus(const std::string&) override {}
-  void setCount(const std::string&) override {}
+  void setStatus(const Message&) override {}
+  void setCount(const Message&) override {}
   void yield() override {}
-  void showMessage(const std::string&, const std::string&, MessageIcon) override {}
-  bool askYesNo(const std::string&, const std::string&) override { return seed_ & 1; }
+  // Put together as the command line would, so that every message's words are built.
+  void showMessage(const Message& text, const Message& title, MessageIcon) override {
+    shown_ = title.english() + text.english();
+  }
+  bool askYesNo(const Message& text, const Message&) override {
+    shown_ = text.english();
+    return seed_ & 1;
+  }
   EarlierResultAnswer askEarlierResult(const EarlierResult&) override {
     return static_cast<EarlierResultAnswer>(seed_ % 3);
   }
@@ -76,6 +82,7 @@ class FuzzUserInterface : public UserInterface {
 
  private:
   uint32_t seed_;
+  std::string shown_;
 };
 
 }  // namespace palvren::fuzz

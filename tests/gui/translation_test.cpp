@@ -28,6 +28,7 @@
 #include "gui/scripted_dialogs.h"
 #include "gui/widget_parts.h"
 #include "support/temp_folder.h"
+#include "vcard/selection.h"
 
 namespace palvren {
 namespace {
@@ -113,6 +114,41 @@ const char kTwoOfOnePerson[] =
     "BEGIN:VCARD\r\nVERSION:2.1\r\nFN:Ann Lee\r\nEMAIL:ann@example.org\r\nTEL:555 0100\r\n"
     "NOTE:second\r\nEND:VCARD\r\n";
 
+// Runs each other operation once to success, then the refusals and a failure, and holds what
+// is dropped on the window; the status lines are collected after each.
+void runOtherOperations(MainWindow& window, ScriptedDialogs& dialogs, const TempFolder& folder,
+                        QStringList& texts) {
+  window.findChild<QAbstractButton*>("redundancyCheckBox")->click();  // the check off again
+  const std::string other = folder.write("other.vcf", kTwoOfOnePerson);
+  const std::string csv = folder.write("club.csv", "Member,Mail\r\nCy Doe,cy@x.org\r\n");
+  const std::string emptyCsv = folder.write("empty.csv", "Member,Mail\r\n");
+  TempFolder lonely;
+  lonely.write("one.vcf", "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\n");
+  TempFolder blocked;
+  blocked.write("Split-vCards", "a file in the way");
+  const std::string blockedInput = blocked.write("in.vcf", kTwoOfOnePerson);
+  const std::pair<RunMode, std::string> runs[] = {
+      {RunMode::Merge, FileSelection{folder.path(), {"two.vcf", "other.vcf"}}.toText()},
+      {RunMode::Export, other},
+      {RunMode::Import, csv},
+      {RunMode::Import, emptyCsv},
+      {RunMode::Recombine, lonely.path() + "/"},
+      {RunMode::Split, blockedInput}};
+  for (const auto& [mode, choice] : runs) {
+    window.findChild<QAbstractButton*>(QString("operationButtons%1").arg(int(mode)))->click();
+    dialogs.choices = {choice};
+    window.findChild<QAbstractButton*>("runButton")->click();
+    collectTexts(window, texts);
+  }
+  for (const std::vector<std::string>& dropped : {std::vector<std::string>{folder.path()},
+                                                  {folder.file("missing.vcf")},
+                                                  {folder.file("two.vcf"), other},
+                                                  {csv}}) {
+    window.holdPaths(dropped);
+    collectTexts(window, texts);
+  }
+}
+
 // Everything the program says on a tour of its windows and of scripted runs, in the language of
 // locale: messages and their titles, the windows of the check, the status lines, the About and
 // More windows, the column dialog and every menu.
@@ -150,6 +186,7 @@ QStringList tour(const QString& locale) {
     window.findChild<QAbstractButton*>("runButton")->click();
     collectTexts(window, texts);
   }
+  runOtherOperations(window, *dialogs, folder, texts);
   for (const ScriptedDialogs::Message& message : dialogs->messages) {
     texts << QString::fromStdString(message.text) << QString::fromStdString(message.title);
   }
