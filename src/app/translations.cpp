@@ -30,10 +30,16 @@ void installTranslations(const QLocale& locale) {
     QCoreApplication::removeTranslator(translator.get());
   }
   installed().clear();
-  installFirstFound(locale, "palvren", ":/i18n");
+  QLocale spoken = locale;
+  installFirstFound(spoken, "palvren", ":/i18n");
+  if (installed().empty() && locale.language() == QLocale::Portuguese) {
+    // Portugal's or Angola's Portuguese reads Brazil's better than English.
+    spoken = QLocale(QLocale::Portuguese, QLocale::Brazil);
+    installFirstFound(spoken, "palvren", ":/i18n");
+  }
   // Qt's own only where the program speaks the language: an English window keeps English buttons.
   if (installed().empty()) return;
-  installFirstFound(locale, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  installFirstFound(spoken, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 }  // namespace palvren

@@ -241,6 +241,18 @@ TEST_P(TranslationTest, EveryWindowAndMessageSpeaksTheLanguageWithDistinctAccess
   }
 }
 
+// A language's other countries take its translation; Portuguese takes Brazil's, the only one.
+TEST(TranslationChoice, ARegionalLocaleFindsItsLanguage) {
+  for (const char* locale : {"de_AT", "fr_CA", "es_MX", "pt_PT"}) {
+    installTranslations(QLocale(locale));
+    EXPECT_NE(MainWindow::tr("&File"), "&File") << locale;
+  }
+  installTranslations(QLocale("it_IT"));
+  EXPECT_EQ(MainWindow::tr("&File"), "&File");
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
+  installTranslations(QLocale::c());
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, TranslationTest, ::testing::Values("de", "fr", "es", "pt_BR"));
 
 }  // namespace
