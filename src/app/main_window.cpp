@@ -51,38 +51,34 @@ QGroupBox* namedFrame(const QString& caption, const char* name, QWidget* parent 
 const char* const kExplanations[5] = {
     QT_TRANSLATE_NOOP(
         "palvren::MainWindow",
-        "This option will request the file name of a singe multiple-contact vCard file (.vcf), and "
-        "create a folder in that directory with the name \"Split-vCards\".  Within that folder, a "
-        "single VCF file will be created for each contact found in the original multiple-contact "
-        "vCard.  These single-contact VCF files should be compatible with most devices and "
-        "software "
-        "(such as MS-Outlook, cell-phones, etc.)"),
+        "This option will request the file name of a singe multiple-contact vCard file (.vcf), "
+        "and create a folder in that directory with the name \"Split-vCards\".  Within that "
+        "folder, a single VCF file will be created for each contact found in the original "
+        "multiple-contact vCard.  These single-contact VCF files should be compatible with most "
+        "devices and software (such as MS-Outlook, cell-phones, etc.)"),
     QT_TRANSLATE_NOOP(
         "palvren::MainWindow",
-        "This option will request the path to the folder containing multiple, single-contact vCard "
-        "files.  It will then re-combine all of the contacts into one large multiple-contact vCard "
-        "file.  This option is effectively the reverse function of the first (Split) option."),
+        "This option will request the path to the folder containing multiple, single-contact "
+        "vCard files.  It will then re-combine all of the contacts into one large "
+        "multiple-contact vCard file.  This option is effectively the reverse function of the "
+        "first (Split) option."),
     QT_TRANSLATE_NOOP(
         "palvren::MainWindow",
-        "This option will request the file names of several multiple-contact vCard files and merge "
-        "them together into one large vCard file.  From here, the other options may be employed to "
-        "split, export, or check for redundancies."),
-    QT_TRANSLATE_NOOP("palvren::MainWindow",
-                      "This option will request the file name of a singe, multiple-contact vCard "
-                      "file (.vcf), and "
-                      "create a comma-delimted text file (.csv) containing all of the information. "
-                      " This file may "
-                      "be imported in MS-Excel (or similar) so that all of the contact information "
-                      "may be manually "
-                      "parsed or concatenated by the user."),
+        "This option will request the file names of several multiple-contact vCard files and "
+        "merge them together into one large vCard file.  From here, the other options may be "
+        "employed to split, export, or check for redundancies."),
+    QT_TRANSLATE_NOOP(
+        "palvren::MainWindow",
+        "This option will request the file name of a singe, multiple-contact vCard file (.vcf), "
+        "and create a comma-delimted text file (.csv) containing all of the information.  This "
+        "file may be imported in MS-Excel (or similar) so that all of the contact information "
+        "may be manually parsed or concatenated by the user."),
     QT_TRANSLATE_NOOP(
         "palvren::MainWindow",
         "This option will request the file name of a CSV file (.csv) that a spreadsheet, Google "
         "Contacts, Outlook, Thunderbird or this program wrote, and create the multiple-contact "
-        "vCard "
-        "file \"Contacts_Imported.vcf\" beside it, one contact for each row.  When it does not "
-        "know "
-        "the columns, it asks where each one goes before anything is written."),
+        "vCard file \"Contacts_Imported.vcf\" beside it, one contact for each row.  When it does "
+        "not know the columns, it asks where each one goes before anything is written."),
 };
 
 // The blue of the explanatory lines and the arrow, readable on the window's own background:
