@@ -21,21 +21,13 @@ QString messageText(const std::string& text) { return displayText(replaceAll(tex
 
 namespace {
 
-// pattern with %1 to %9 replaced by args, in one pass.
+// A translated pattern with its arguments placed as the core places them, each argument's
+// bytes shown as displayText shows them (the %n of a count is already placed by Qt).
 QString filled(const QString& pattern, const std::vector<std::string>& args) {
-  QString text;
-  text.reserve(pattern.size());
-  for (qsizetype i = 0; i < pattern.size(); ++i) {
-    const QChar next = i + 1 < pattern.size() ? pattern[i + 1] : QChar();
-    const int index = next.unicode() - '1';
-    if (pattern[i] == u'%' && index >= 0 && index < 9 && std::size_t(index) < args.size()) {
-      text += displayText(args[std::size_t(index)]);
-      ++i;
-    } else {
-      text += pattern[i];
-    }
-  }
-  return text;
+  std::vector<std::string> shown;
+  shown.reserve(args.size());
+  for (const std::string& arg : args) shown.push_back(displayText(arg).toStdString());
+  return QString::fromStdString(fillPlaceholders(pattern.toStdString(), shown, "%n"));
 }
 
 }  // namespace
