@@ -164,7 +164,7 @@ std::vector<MappedContact> mappedContactsOf(const std::string& path) {
     contacts.push_back(mapContact(properties));
     for (auto* list : {&contacts.back().emails, &contacts.back().phones, &contacts.back().addresses,
                        &contacts.back().websites}) {
-      std::erase_if(*list, [](const MappedContact::Typed& typed) {
+      list->removeIf([](const MappedContact::Typed& typed) {
         return std::all_of(typed.parts.begin(), typed.parts.end(),
                            [](const std::string& part) { return part.empty(); });
       });

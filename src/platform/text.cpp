@@ -1,7 +1,9 @@
 #include "platform/text.h"
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace palvren {
 
@@ -29,18 +31,17 @@ char32_t nextCodePoint(std::string_view text, std::size_t& i) {
 }
 
 std::size_t findAnyOf(std::string_view text, const ByteSet& set) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
+  std::size_t i = 0;
+  // Eight lookups a step, tested once: most texts hold none of the set.
+  for (; i + 8 <= text.size(); i += 8) {
+    int hits = 0;
+    for (std::size_t k = 0; k < 8; ++k) hits |= int(set.contains(text[i + k]));
+    if (hits != 0) break;
+  }
+  for (; i < text.size(); ++i) {
     if (set.contains(text[i])) return i;
   }
   return std::string_view::npos;
-}
-
-std::string_view trimSpaces(std::string_view text) {
-  std::size_t begin = 0;
-  std::size_t end = text.size();
-  while (begin < end && text[begin] == ' ') ++begin;
-  while (end > begin && text[end - 1] == ' ') --end;
-  return text.substr(begin, end - begin);
 }
 
 bool equalsUpper(std::string_view text, std::string_view upperWord) {
@@ -100,8 +101,17 @@ std::size_t utf8SequenceLength(std::string_view text, std::size_t i) {
 }  // namespace
 
 bool isValidUtf8(std::string_view text) {
-  for (std::size_t i = 0; i < text.size();) {
-    if (static_cast<unsigned char>(text[i]) < 0x80) {  // ASCII, the most of any text, in one step
+  std::size_t i = 0;
+  while (i < text.size()) {
+    // ASCII, the most of any text, eight bytes a step.
+    if (std::uint64_t word = 0; i + 8 <= text.size()) {
+      std::memcpy(&word, text.data() + i, 8);
+      if ((word & 0x8080808080808080u) == 0) {
+        i += 8;
+        continue;
+      }
+    }
+    if (static_cast<unsigned char>(text[i]) < 0x80) {
       ++i;
       continue;
     }

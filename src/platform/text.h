@@ -15,7 +15,13 @@ inline char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 
 std::string toLowerAscii(std::string_view text);
 
 // Removes leading and trailing spaces (code 32) only; tabs stay.
-std::string_view trimSpaces(std::string_view text);
+inline std::string_view trimSpaces(std::string_view text) {
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (begin < end && text[begin] == ' ') ++begin;
+  while (end > begin && text[end - 1] == ' ') --end;
+  return text.substr(begin, end - begin);
+}
 // A few bytes to look for, made once (constexpr) so that a search costs one lookup a character,
 // where string_view::find_first_of searches its set for each one.
 class ByteSet {

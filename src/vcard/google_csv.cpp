@@ -108,8 +108,7 @@ std::vector<std::string> googleHeader(const GoogleGroups& groups) {
 // What of a contact the numbered groups have no room for, one "Label: value" line each.
 std::vector<std::string> googleOverflow(const MappedContact& c) {
   std::vector<std::string> lines;
-  auto overflow = [&lines](const std::vector<MappedContact::Typed>& list, bool website,
-                           bool address) {
+  auto overflow = [&lines](const MappedContact::TypedList& list, bool website, bool address) {
     for (std::size_t i = kGoogleGroupLimit; i < list.size(); ++i) {
       const std::string value = address ? formattedAddress(list[i].parts) : list[i].parts[0];
       lines.push_back(std::string(googleLabel(list[i], website)) + ": " + value);
@@ -133,43 +132,54 @@ struct HeldRow {
 // Cells of one group of each kind: e-mail, telephone, address, web site.
 constexpr std::array<std::size_t, 4> kGroupCells = {2, 2, 9, 2};
 
-HeldRow heldGoogleRow(const MappedContact& c, std::size_t& moved) {
-  const bool hasN = std::any_of(c.name.begin(), c.name.end(), [](auto& p) { return !p.empty(); });
-  const std::vector<std::string> overflow = googleOverflow(c);
-  moved += overflow.size();
-  CsvRow row;
-  HeldRow held;
-  auto endGroups = [&](std::size_t kind, std::size_t shown) {
-    held.ends[kind] = static_cast<std::uint32_t>(row.size());
+// Makes the rows of contacts as Google's format holds them, reusing its buffers row after row.
+class GoogleRowMaker {
+ public:
+  HeldRow held(const MappedContact& c, std::size_t& moved) {
+    const bool hasN = std::any_of(c.name.begin(), c.name.end(), [](auto& p) { return !p.empty(); });
+    overflow_ = googleOverflow(c);
+    moved += overflow_.size();
+    row_.clear();
+    row_ << (hasN ? c.name[kGiven] : c.formattedName) << c.name[kAdditional] << c.name[kFamily];
+    row_.skip(3);  // phonetic names
+    row_ << c.name[kPrefix] << c.name[kSuffix] << c.nickname
+         << (hasN && fnDiffersFromName(c, text_) ? c.formattedName : "") << c.organization
+         << c.title << c.department << c.birthday << notesOf(c, overflow_, notes_);
+    row_.skip(2);  // photo, labels
+    HeldRow held;
+    typedCells(held, 0, c.emails, false);
+    typedCells(held, 1, c.phones, false);
+    const std::size_t addresses = std::min(c.addresses.size(), kGoogleGroupLimit);
+    for (std::size_t i = 0; i < addresses; ++i) {
+      const std::vector<std::string>& parts = c.addresses[i].parts;
+      formatAddress(parts, text_);
+      row_ << googleLabel(c.addresses[i], false) << text_ << parts[kStreet] << parts[kCity]
+           << parts[kPoBox] << parts[kRegion] << parts[kPostalCode] << parts[kCountry]
+           << parts[kExtended];
+    }
+    endGroups(held, 2, addresses);
+    typedCells(held, 3, c.websites, true);
+    held.text = row_.view();
+    return held;
+  }
+
+ private:
+  void endGroups(HeldRow& held, std::size_t kind, std::size_t shown) const {
+    held.ends[kind] = static_cast<std::uint32_t>(row_.size());
     held.shown[kind] = static_cast<std::uint8_t>(shown);
-  };
-  row << (hasN ? c.name[1] : c.formattedName) << c.name[2] << c.name[0];
-  row.skip(3);  // phonetic names
-  row << c.name[3] << c.name[4] << c.nickname
-      << (hasN && c.formattedName != composedName(c.name) ? c.formattedName : "") << c.organization
-      << c.title << c.department << c.birthday << notesOf(c, overflow);
-  row.skip(2);  // photo, labels
-  auto typedCells = [&](std::size_t kind, const std::vector<MappedContact::Typed>& list,
-                        bool website) {
+  }
+  void typedCells(HeldRow& held, std::size_t kind, const MappedContact::TypedList& list,
+                  bool website) {
     const std::size_t shown = std::min(list.size(), kGoogleGroupLimit);
     for (std::size_t i = 0; i < shown; ++i)
-      row << googleLabel(list[i], website) << list[i].parts[0];
-    endGroups(kind, shown);
-  };
-  typedCells(0, c.emails, false);
-  typedCells(1, c.phones, false);
-  const std::size_t addresses = std::min(c.addresses.size(), kGoogleGroupLimit);
-  for (std::size_t i = 0; i < addresses; ++i) {
-    const std::vector<std::string>& parts = c.addresses[i].parts;
-    row << googleLabel(c.addresses[i], false) << formattedAddress(parts) << parts[kStreet]
-        << parts[kCity] << parts[kPoBox] << parts[kRegion] << parts[kPostalCode] << parts[kCountry]
-        << parts[kExtended];
+      row_ << googleLabel(list[i], website) << list[i].parts[0];
+    endGroups(held, kind, shown);
   }
-  endGroups(2, addresses);
-  typedCells(3, c.websites, true);
-  held.text = row.take();
-  return held;
-}
+
+  CsvRow row_;
+  std::string text_, notes_;
+  std::vector<std::string> overflow_;
+};
 
 // The held row with the empty groups the header has beyond the contact's own.
 void widenRow(const HeldRow& held, const GoogleGroups& groups, std::string& row) {
@@ -189,7 +199,7 @@ class GoogleRows : public MappedRows {
  public:
   void add(const MappedContact& contact) override {
     widenGroups(groups_, contact);
-    rows_.push_back(heldGoogleRow(contact, moved_));
+    rows_.push_back(maker_.held(contact, moved_));
   }
   std::size_t size() const override { return rows_.size(); }
   void write(const CsvLineSink& sink) const override {
@@ -204,6 +214,7 @@ class GoogleRows : public MappedRows {
  private:
   GoogleGroups groups_;
   std::vector<HeldRow> rows_;
+  GoogleRowMaker maker_;
 };
 
 }  // namespace

@@ -77,12 +77,13 @@ class PropertyCollector {
   const std::vector<MappedProperty>& finish() {
     properties_.resize(count_);
     for (std::size_t i = 0; i < count_; ++i) {
-      const auto& [tag, value] = raw_[i];
+      auto& [tag, value] = raw_[i];
       MappedProperty& property = properties_[i];
-      property.tag = tag;
-      property.name = toUpperAscii(propertyName(tag));
-      const bool encoded = typesOf(tag, property.types);
-      setValueText(property.value, tag, value, encoded);
+      // Swapped, not copied: the line's strings take the property's for the next contact.
+      property.tag.swap(tag);
+      property.name = toUpperAscii(propertyName(property.tag));
+      const bool encoded = typesOf(property.tag, property.types);
+      setValueText(property.value, property.tag, value, encoded);
     }
     return properties_;
   }
@@ -90,10 +91,13 @@ class PropertyCollector {
  private:
   // The value as text: decoded, its line breaks LF as in every other cell, trimmed. A plain
   // UTF-8 value on one line, the common case, is taken as it stands.
-  static void setValueText(std::string& text, std::string_view tag, std::string_view value,
+  static void setValueText(std::string& text, std::string_view tag, std::string& value,
                            bool encoded) {
     if (!encoded && value.find('\r') == std::string_view::npos && isValidUtf8(value)) {
-      text.assign(trimSpaces(value));
+      const std::string_view trimmed = trimSpaces(value);
+      value.resize(std::size_t(trimmed.data() - value.data()) + trimmed.size());
+      value.erase(0, std::size_t(trimmed.data() - value.data()));
+      text.swap(value);
       return;
     }
     text.assign(trimSpaces(replaceAll(displayUtf8(tag, value), kCrLf, "\n")));
@@ -110,21 +114,22 @@ class PropertyCollector {
   std::vector<MappedProperty> properties_;
 };
 
-std::string kindByTypes(const MappedProperty& property) {
-  const bool fax = property.hasType("fax");
-  const bool work = property.hasType("work");
-  const bool home = property.hasType("home");
-  if (property.name == "TEL") {
-    if (property.hasType("cell") || property.hasType("mobile")) return "mobile";
-    if (property.hasType("pager")) return "pager";
+std::string_view kindByTypes(const MappedProperty& property) {
+  bool fax = false, work = false, home = false, mobile = false, pager = false;
+  for (const std::string& type : property.types) {
+    const std::string_view t = type;
+    fax = fax || t == "fax";
+    work = work || t == "work";
+    home = home || t == "home";
+    mobile = mobile || t == "cell" || t == "mobile";
+    pager = pager || t == "pager";
+  }
+  if (std::string_view(property.name) == "TEL") {
+    if (mobile) return "mobile";
+    if (pager) return "pager";
     if (fax) return work ? "work fax" : home ? "home fax" : "fax";
   }
   return work ? "work" : home ? "home" : "";
-}
-
-std::string withoutScheme(std::string_view value, std::string_view upperScheme) {
-  return std::string(startsWithUpper(value, upperScheme) ? value.substr(upperScheme.size())
-                                                         : value);
 }
 
 std::string normalizedBirthday(std::string_view value) {
@@ -169,10 +174,11 @@ bool MappedProperty::hasType(std::string_view type) const {
 
 namespace {
 
-// A structured value's first `count` parts; parts beyond them are joined into the last.
-std::vector<std::string> partsOf(std::string_view value, std::size_t count) {
-  std::vector<std::string> parts = structuredParts(value);
-  parts.resize(std::max(parts.size(), count));
+// A structured value's first `count` parts into parts; parts beyond them are joined into the
+// last.
+void partsOf(std::string_view value, std::size_t count, std::vector<std::string>& parts) {
+  structuredPartsInto(value, parts);
+  if (parts.size() < count) parts.resize(count);
   std::string& last = parts[count - 1];
   for (std::size_t k = count; k < parts.size(); ++k) {
     if (parts[k].empty()) continue;
@@ -180,69 +186,112 @@ std::vector<std::string> partsOf(std::string_view value, std::size_t count) {
     last += parts[k];  // appended in place: a value of many parts is joined in linear time
   }
   parts.resize(count);
-  return parts;
 }
 
 // The first such property fills the field; a later one is listed with the others.
-bool fillOnce(std::string& field, std::string text) {
+bool fillOnce(std::string& field, std::string_view value) {
   if (!field.empty()) return false;
-  field = std::move(text);
+  unescapeTextInto(value, field);
+  return true;
+}
+
+bool isEmptyName(const std::array<std::string, 5>& name) {
+  return std::all_of(name.begin(), name.end(),
+                     [](const std::string& part) { return part.empty(); });
+}
+
+// A value of one part, without its scheme ("MAILTO:", "TEL:") where it has one.
+void setSingleValue(MappedContact::Typed& typed, std::string_view value,
+                    std::string_view upperScheme = {}) {
+  typed.parts.resize(1);
+  std::string& text = typed.parts[0];
+  unescapeTextInto(value, text);
+  if (!upperScheme.empty() && startsWithUpper(text, upperScheme)) text.erase(0, upperScheme.size());
+}
+
+MappedContact::Typed& addTyped(MappedContact::TypedList& list, const MappedProperty& p) {
+  MappedContact::Typed& typed = list.add();
+  typed.kind = kindByTypes(p);
+  return typed;
+}
+
+}  // namespace
+
+void ContactMapper::clear() {
+  MappedContact& c = contact_;
+  for (std::string* field : {&c.formattedName, &c.nickname, &c.organization, &c.department,
+                             &c.title, &c.birthday, &c.note}) {
+    field->clear();
+  }
+  for (std::string& part : c.name) part.clear();
+  for (MappedContact::TypedList* list : {&c.emails, &c.phones, &c.addresses, &c.websites}) {
+    list->clear();
+  }
+  c.other.clear();
+}
+
+bool ContactMapper::placeOrganization(const MappedProperty& p) {
+  if (!contact_.organization.empty()) return false;
+  structuredPartsInto(p.value, parts_);
+  contact_.organization = parts_[0];
+  for (std::size_t k = 1; k < parts_.size(); ++k)
+    appendNonEmpty(contact_.department, parts_[k], ", ");
   return true;
 }
 
 // Puts a property into its field; false when no field is for it.
-bool placeProperty(MappedContact& contact, const MappedProperty& p) {
-  const std::string& name = p.name;
-  if (name == "FN") return fillOnce(contact.formattedName, unescapeText(p.value));
-  if (name == "NICKNAME") return fillOnce(contact.nickname, unescapeText(p.value));
-  if (name == "TITLE") return fillOnce(contact.title, unescapeText(p.value));
-  if (name == "BDAY") return fillOnce(contact.birthday, normalizedBirthday(p.value));
+bool ContactMapper::place(const MappedProperty& p) {
+  MappedContact& contact = contact_;
+  const std::string_view name = p.name;  // compared by length first
+  if (name == "FN") return fillOnce(contact.formattedName, p.value);
+  if (name == "NICKNAME") return fillOnce(contact.nickname, p.value);
+  if (name == "TITLE") return fillOnce(contact.title, p.value);
+  if (name == "BDAY") {
+    if (!contact.birthday.empty()) return false;
+    contact.birthday = normalizedBirthday(p.value);
+    return true;
+  }
   if (name == "N") {
-    const bool first = std::all_of(contact.name.begin(), contact.name.end(),
-                                   [](const std::string& part) { return part.empty(); });
-    if (!first) return false;
-    const std::vector<std::string> parts = partsOf(p.value, 5);
-    std::copy(parts.begin(), parts.end(), contact.name.begin());
+    if (!isEmptyName(contact.name)) return false;
+    partsOf(p.value, 5, parts_);
+    std::copy(parts_.begin(), parts_.end(), contact.name.begin());
     return true;
   }
-  if (name == "ORG") {
-    if (!contact.organization.empty()) return false;
-    std::vector<std::string> parts = structuredParts(p.value);
-    contact.organization = std::move(parts[0]);
-    parts.erase(parts.begin());
-    contact.department = joinNonEmpty(parts, ", ");
-    return true;
-  }
+  if (name == "ORG") return placeOrganization(p);
   if (name == "NOTE") {
-    contact.note = joinNonEmpty({contact.note, unescapeText(p.value)}, "\n");
+    unescapeTextInto(p.value, text_);
+    appendNonEmpty(contact.note, text_, "\n");
   } else if (name == "EMAIL") {
-    contact.emails.push_back({kindByTypes(p), {withoutScheme(unescapeText(p.value), "MAILTO:")}});
+    setSingleValue(addTyped(contact.emails, p), p.value, "MAILTO:");
   } else if (name == "TEL") {
-    contact.phones.push_back({kindByTypes(p), {withoutScheme(unescapeText(p.value), "TEL:")}});
+    setSingleValue(addTyped(contact.phones, p), p.value, "TEL:");
   } else if (name == "ADR") {
-    contact.addresses.push_back({kindByTypes(p), partsOf(p.value, 7)});
+    partsOf(p.value, 7, addTyped(contact.addresses, p).parts);
   } else if (name == "URL") {
-    contact.websites.push_back({kindByTypes(p), {unescapeText(p.value)}});
+    setSingleValue(addTyped(contact.websites, p), p.value);
   } else {
     return false;
   }
   return true;
 }
 
-}  // namespace
-
-MappedContact mapContact(const std::vector<MappedProperty>& properties) {
-  MappedContact contact;
+const MappedContact& ContactMapper::map(const std::vector<MappedProperty>& properties) {
+  clear();
   for (const MappedProperty& p : properties) {
     // The card's frame, and pictures, have no cell.
-    if (p.name == "BEGIN" || p.name == "VERSION" || p.name == "PHOTO" || p.name == "LOGO") {
+    const std::string_view name = p.name;
+    if (name == "BEGIN" || name == "VERSION" || name == "PHOTO" || name == "LOGO") {
       continue;
     }
-    if (!placeProperty(contact, p) && !p.value.empty()) {
-      contact.other.push_back(p.tag + ": " + unescapeText(p.value));
+    if (!place(p) && !p.value.empty()) {
+      contact_.other.push_back(p.tag + ": " + unescapeText(p.value));
     }
   }
-  return contact;
+  return contact_;
+}
+
+MappedContact mapContact(const std::vector<MappedProperty>& properties) {
+  return ContactMapper().map(properties);
 }
 
 void forEachMappedContact(const OpenInput& input, const ContactSink& sink, FileIo& io,

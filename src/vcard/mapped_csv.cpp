@@ -1,5 +1,6 @@
 #include "vcard/mapped_csv.h"
 
+#include "platform/text.h"
 #include "vcard/csv_export.h"
 
 namespace palvren {
@@ -24,9 +25,8 @@ bool isTelephoneLike(std::string_view cell) {
 // for a formula and run it: such a cell is written with a leading "'", which spreadsheets show
 // as text. Telephone numbers stay as they are.
 bool needsFormulaGuard(std::string_view cell) {
-  if (cell.empty() || std::string_view("=+-@\t\r").find(cell[0]) == std::string_view::npos) {
-    return false;
-  }
+  static constexpr ByteSet kFormulaStarts("=+-@\t\r");
+  if (cell.empty() || !kFormulaStarts.contains(cell[0])) return false;
   return !((cell[0] == '+' || cell[0] == '-') && isTelephoneLike(cell));
 }
 
@@ -42,15 +42,54 @@ CsvRow& CsvRow::operator<<(std::string_view cell) {
   return *this;
 }
 
-std::string formattedAddress(const std::vector<std::string>& parts) {
-  return joinNonEmpty(
-      {joinNonEmpty({parts[kStreet], parts[kExtended], parts[kPoBox]}, "\n"),
-       joinNonEmpty({parts[kCity], parts[kRegion], parts[kPostalCode]}, " "), parts[kCountry]},
-      "\n");
+namespace {
+
+// Appends the parts that are not empty, joined by inner, after outer unless text is empty.
+void appendGroup(std::string& text, std::initializer_list<std::string_view> parts,
+                 std::string_view inner, std::string_view outer) {
+  bool first = true;
+  for (std::string_view part : parts) {
+    if (part.empty()) continue;
+    if (!text.empty()) text += first ? outer : inner;
+    first = false;
+    text += part;
+  }
 }
 
+}  // namespace
+
+void formatAddress(const std::vector<std::string>& parts, std::string& text) {
+  text.clear();
+  appendGroup(text, {parts[kStreet], parts[kExtended], parts[kPoBox]}, "\n", "\n");
+  appendGroup(text, {parts[kCity], parts[kRegion], parts[kPostalCode]}, " ", "\n");
+  appendNonEmpty(text, parts[kCountry], "\n");
+}
+
+std::string formattedAddress(const std::vector<std::string>& parts) {
+  std::string text;
+  formatAddress(parts, text);
+  return text;
+}
+
+namespace {
+
+void composeName(const std::array<std::string, 5>& name, std::string& text) {
+  text.clear();
+  appendGroup(text, {name[kPrefix], name[kGiven], name[kAdditional], name[kFamily], name[kSuffix]},
+              " ", " ");
+}
+
+}  // namespace
+
 std::string composedName(const std::array<std::string, 5>& name) {
-  return joinNonEmpty({name[3], name[1], name[2], name[0], name[4]}, " ");
+  std::string text;
+  composeName(name, text);
+  return text;
+}
+
+bool fnDiffersFromName(const MappedContact& c, std::string& text) {
+  composeName(c.name, text);
+  return c.formattedName != text;
 }
 
 std::string csvLine(const std::vector<std::string>& cells) {
@@ -60,11 +99,18 @@ std::string csvLine(const std::vector<std::string>& cells) {
 }
 
 std::string notesOf(const MappedContact& contact, const std::vector<std::string>& more) {
-  std::string notes = contact.note;
+  std::string notes;
+  return std::string(notesOf(contact, more, notes));
+}
+
+std::string_view notesOf(const MappedContact& contact, const std::vector<std::string>& more,
+                         std::string& buffer) {
+  if (contact.other.empty() && more.empty()) return contact.note;
+  buffer = contact.note;
   for (const auto* lines : {&contact.other, &more}) {
-    for (const std::string& line : *lines) appendNonEmpty(notes, line, "\n");
+    for (const std::string& line : *lines) appendNonEmpty(buffer, line, "\n");
   }
-  return notes;
+  return buffer;
 }
 
 }  // namespace palvren

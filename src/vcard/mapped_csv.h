@@ -22,10 +22,17 @@ enum OrganizationPart { kOrganization, kUnit };
 
 // The address as one text: street lines, then city, region and postal code, then country.
 std::string formattedAddress(const std::vector<std::string>& parts);
+// The same into text, replacing what it held.
+void formatAddress(const std::vector<std::string>& parts, std::string& text);
 // The name's parts in reading order: prefix, given, additional, family, suffix.
 std::string composedName(const std::array<std::string, 5>& name);
+// Whether the contact's FN is other than its name's parts spell (text is for the spelling).
+bool fnDiffersFromName(const MappedContact& contact, std::string& text);
 // The contact's notes, its other properties and more, one per line.
 std::string notesOf(const MappedContact& contact, const std::vector<std::string>& more);
+// The same, made in buffer only when something joins the contact's own notes.
+std::string_view notesOf(const MappedContact& contact, const std::vector<std::string>& more,
+                         std::string& buffer);
 
 // One CSV row, cell by cell.
 class CsvRow {
@@ -37,6 +44,12 @@ class CsvRow {
     cells_ += cells;
   }
   std::string take() { return std::move(row_); }
+  // Emptied for the next row, keeping its storage.
+  void clear() {
+    row_.clear();
+    cells_ = 0;
+  }
+  std::string_view view() const { return row_; }
   std::size_t size() const { return row_.size(); }
 
  private:

@@ -39,10 +39,11 @@ Written exportMappedCsv(const OpenInput& input, ExportFormat format, FileIo& io,
   if (!folder) return {};
   const std::string name(exportFormatInfo(format).fileName);
   const std::unique_ptr<MappedRows> rows = mappedRows(format);
+  ContactMapper mapper;
   forEachMappedContact(
       input,
-      [&rows](const std::vector<MappedProperty>& properties) { rows->add(mapContact(properties)); },
-      io, ui);
+      [&](const std::vector<MappedProperty>& properties) { rows->add(mapper.map(properties)); }, io,
+      ui);
   LineWriter output(*folder, numberedName(name, plan.resultNumber), io);
   const int count = static_cast<int>(rows->size());
   int line = 0;

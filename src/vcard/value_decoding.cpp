@@ -140,25 +140,6 @@ std::string_view propertyName(std::string_view tag, Group group) {
   return trimSpaces(dot == std::string_view::npos ? name : name.substr(dot + 1));
 }
 
-void forEachParameter(std::string_view tag, const ParameterVisitor& visit) {
-  std::size_t start = tag.find(';');
-  while (start != std::string_view::npos) {
-    const std::size_t end = tag.find(';', start + 1);
-    const std::string_view parameter = tag.substr(start + 1, end - start - 1);
-    const std::size_t equals = parameter.find('=');
-    if (equals == std::string_view::npos) {
-      if (visit({}, trimSpaces(parameter))) return;
-    } else {
-      std::string_view value = trimSpaces(parameter.substr(equals + 1));
-      if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
-        value = value.substr(1, value.size() - 2);
-      }
-      if (visit(trimSpaces(parameter.substr(0, equals)), value)) return;
-    }
-    start = end;
-  }
-}
-
 std::string_view parameterOf(std::string_view tag, std::string_view upperName) {
   std::string_view found;
   forEachParameter(tag, [&](std::string_view name, std::string_view value) {
@@ -347,7 +328,12 @@ std::optional<InlineImage> inlineImage(std::string_view tag, std::string_view va
 
 std::vector<std::string> structuredParts(std::string_view value) {
   std::vector<std::string> parts;
-  parts.reserve(std::size_t(std::count(value.begin(), value.end(), ';')) + 1);
+  structuredPartsInto(value, parts);
+  return parts;
+}
+
+void structuredPartsInto(std::string_view value, std::vector<std::string>& parts) {
+  std::size_t count = 0;
   std::size_t start = 0;
   for (std::size_t i = 0;; ++i) {
     if (i + 1 < value.size() && value[i] == '\\') {
@@ -355,18 +341,34 @@ std::vector<std::string> structuredParts(std::string_view value) {
       continue;
     }
     if (i < value.size() && value[i] != ';') continue;
-    std::string part = unescapeText(value.substr(start, i - start));
-    const std::string_view trimmed = trimSpaces(part);
-    parts.push_back(trimmed.size() == part.size() ? std::move(part) : std::string(trimmed));
+    if (count == parts.size()) parts.emplace_back();
+    std::string& part = parts[count++];
+    const std::string_view raw = trimSpaces(value.substr(start, i - start));
+    if (raw.find('\\') == std::string_view::npos) {
+      part.assign(raw);  // nothing to unescape: trimmed as it stands
+    } else {
+      unescapeTextInto(value.substr(start, i - start), part);
+      const std::string_view trimmed = trimSpaces(part);
+      if (trimmed.size() != part.size()) part = std::string(trimmed);
+    }
     if (i >= value.size()) break;
     start = i + 1;
   }
-  return parts;
+  parts.resize(count);
 }
 
 std::string unescapeText(std::string_view value) {
-  if (value.find('\\') == std::string_view::npos) return std::string(value);
   std::string text;
+  unescapeTextInto(value, text);
+  return text;
+}
+
+void unescapeTextInto(std::string_view value, std::string& text) {
+  if (value.find('\\') == std::string_view::npos) {
+    text.assign(value);
+    return;
+  }
+  text.clear();
   text.reserve(value.size());
   for (std::size_t i = 0; i < value.size(); ++i) {
     const char next = i + 1 < value.size() ? value[i + 1] : '\0';
@@ -378,7 +380,6 @@ std::string unescapeText(std::string_view value) {
     text += (next == 'n' || next == 'N') ? '\n' : next;
     ++i;
   }
-  return text;
 }
 
 }  // namespace palvren

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/text.h"
 
 namespace palvren {
 
@@ -24,8 +25,26 @@ std::string_view propertyName(std::string_view tag, Group group = Group::Dropped
 
 // Calls visit with each parameter of a tag in order, name and value trimmed and the value
 // unquoted; a vCard 2.1 bare parameter has an empty name. Stops when visit returns true.
-using ParameterVisitor = std::function<bool(std::string_view name, std::string_view value)>;
-void forEachParameter(std::string_view tag, const ParameterVisitor& visit);
+// (A template: it runs for every property of every contact a mapped export reads.)
+template <typename Visitor>
+void forEachParameter(std::string_view tag, Visitor&& visit) {
+  std::size_t start = tag.find(';');
+  while (start != std::string_view::npos) {
+    const std::size_t end = tag.find(';', start + 1);
+    const std::string_view parameter = tag.substr(start + 1, end - start - 1);
+    const std::size_t equals = parameter.find('=');
+    if (equals == std::string_view::npos) {
+      if (visit(std::string_view(), trimSpaces(parameter))) return;
+    } else {
+      std::string_view value = trimSpaces(parameter.substr(equals + 1));
+      if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+        value = value.substr(1, value.size() - 2);
+      }
+      if (visit(trimSpaces(parameter.substr(0, equals)), value)) return;
+    }
+    start = end;
+  }
+}
 
 // The value of a tag's parameter ("ENCODING", "CHARSET"), compared without case; a vCard 2.1
 // bare parameter (";QUOTED-PRINTABLE", ";BASE64") counts as the value of ENCODING. Empty when
@@ -49,8 +68,12 @@ std::optional<std::string> decodeBase64(std::string_view text);
 
 // The parts of a structured value, split at unescaped ";" and unescaped.
 std::vector<std::string> structuredParts(std::string_view value);
+// The same into parts, whose strings are reused (for a reader that keeps them between values).
+void structuredPartsInto(std::string_view value, std::vector<std::string>& parts);
 // A text value unescaped: "\n" a line break; "\,", "\;", "\\" the character.
 std::string unescapeText(std::string_view value);
+// The same into text, replacing what it held.
+void unescapeTextInto(std::string_view value, std::string& text);
 
 // Bytes as UTF-8 text, decided for this value alone: bytes that are valid UTF-8 holding a
 // multi-byte character are UTF-8 (whatever is declared); otherwise the declared charset, when it
