@@ -34,6 +34,7 @@ bool needsFormulaGuard(std::string_view cell) {
 
 CsvRow& CsvRow::operator<<(std::string_view cell) {
   if (cells_++ > 0) row_ += ',';
+  if (cell.empty()) return *this;
   if (needsFormulaGuard(cell)) {
     guarded_.assign("'").append(cell);
     cell = guarded_;

@@ -1,7 +1,5 @@
 #include <algorithm>
-#include <map>
-#include <stdexcept>
-#include <unordered_map>
+#include <array>
 
 #include "vcard/mapped_csv.h"
 
@@ -62,116 +60,151 @@ const std::vector<std::string>& outlookHeader() {
   return header;
 }
 
+// The index of a column, found when the program is compiled: a name that is no column does not
+// compile.
+consteval std::size_t column(std::string_view name) {
+  for (std::size_t i = 0; i < std::size(kOutlookColumns); ++i) {
+    if (kOutlookColumns[i].column == name) return i;
+  }
+  throw "no such Outlook column";
+}
+
+// The cells of one row, each a view of text that outlives the row's writing.
 class OutlookRow {
  public:
-  OutlookRow() : cells_(outlookHeader().size()) {}
-
-  // Fills the first free column of those named; false when all are taken.
-  bool fill(std::initializer_list<const char*> columns, const std::string& value) {
-    for (const char* column : columns) {
-      std::string& cell = cells_[indexOf(column)];
-      if (!cell.empty()) continue;
-      cell = value;
+  void clear() { cells_.fill({}); }
+  // Fills the first free column of those given; false when all are taken.
+  bool fill(std::initializer_list<std::size_t> columns, std::string_view value) {
+    for (std::size_t column : columns) {
+      if (!cells_[column].empty()) continue;
+      cells_[column] = value;
       return true;
     }
     return false;
   }
-  void set(const std::string& column, const std::string& value) { cells_[indexOf(column)] = value; }
-  bool isFree(const std::string& column) const { return cells_[indexOf(column)].empty(); }
-  std::vector<std::string> take() { return std::move(cells_); }
+  void set(std::size_t column, std::string_view value) { cells_[column] = value; }
+  bool isFree(std::size_t column) const { return cells_[column].empty(); }
+  void writeTo(CsvRow& row) const {
+    for (std::string_view cell : cells_) row << cell;
+  }
 
  private:
-  static std::size_t indexOf(std::string_view column) {
-    static const std::unordered_map<std::string_view, std::size_t> index = [] {
-      std::unordered_map<std::string_view, std::size_t> columns;
-      for (const std::string& name : outlookHeader()) columns.emplace(name, columns.size());
-      return columns;
-    }();
-    const auto found = index.find(column);
-    if (found == index.end()) throw std::logic_error("no Outlook column " + std::string(column));
-    return found->second;
-  }
-  std::vector<std::string> cells_;
+  std::array<std::string_view, std::size(kOutlookColumns)> cells_;
 };
 
-std::string outlookPhoneColumn(const std::string& kind) {
-  static const std::map<std::string, std::string> columns = {
-      {"mobile", "Mobile Phone"}, {"work", "Business Phone"}, {"work fax", "Business Fax"},
-      {"fax", "Business Fax"},    {"home", "Home Phone"},     {"home fax", "Home Fax"},
-      {"pager", "Pager"}};
-  const auto found = columns.find(kind);
-  return found == columns.end() ? "Other Phone" : found->second;
-}
-
-// The name's cells; an FN the parts do not spell is noted.
-void outlookName(OutlookRow& row, const MappedContact& c, std::vector<std::string>& notes) {
-  const bool hasN = std::any_of(c.name.begin(), c.name.end(), [](auto& p) { return !p.empty(); });
-  row.set("First Name", hasN ? c.name[1] : c.formattedName);
-  row.set("Middle Name", c.name[2]);
-  row.set("Last Name", c.name[0]);
-  row.set("Title", c.name[3]);
-  row.set("Suffix", c.name[4]);
-  if (hasN && !c.formattedName.empty() && c.formattedName != composedName(c.name)) {
-    notes.push_back("Name: " + c.formattedName);
+std::size_t outlookPhoneColumn(std::string_view kind) {
+  static constexpr std::pair<std::string_view, std::size_t> kColumns[] = {
+      {"mobile", column("Mobile Phone")},
+      {"work", column("Business Phone")},
+      {"work fax", column("Business Fax")},
+      {"fax", column("Business Fax")},
+      {"home", column("Home Phone")},
+      {"home fax", column("Home Fax")},
+      {"pager", column("Pager")}};
+  for (const auto& [phoneKind, index] : kColumns) {
+    if (phoneKind == kind) return index;
   }
+  return column("Other Phone");
 }
 
-void outlookPhones(OutlookRow& row, const MappedContact& c, std::vector<std::string>& notes) {
-  for (const auto& phone : c.phones) {
-    const std::string column = outlookPhoneColumn(phone.kind);
-    if (!row.fill({column.c_str(), "Other Phone"}, phone.parts[0])) {
-      notes.push_back("Telephone" + (phone.kind.empty() ? "" : " (" + phone.kind + ")") + ": " +
-                      phone.parts[0]);
+// The columns of one place for an address: Business, Home or Other.
+struct AddressColumns {
+  std::size_t street, city, state, postalCode, country;
+};
+constexpr AddressColumns kAddressColumns[] = {
+    {column("Business Street"), column("Business City"), column("Business State"),
+     column("Business Postal Code"), column("Business Country/Region")},
+    {column("Home Street"), column("Home City"), column("Home State"), column("Home Postal Code"),
+     column("Home Country/Region")},
+    {column("Other Street"), column("Other City"), column("Other State"),
+     column("Other Postal Code"), column("Other Country/Region")},
+};
+enum AddressPlace { kBusiness, kHome, kOther };
+
+// Makes Outlook's rows, reusing its buffers row after row.
+class OutlookRowMaker {
+ public:
+  std::string_view row(const MappedContact& c) {
+    cells_.clear();
+    notes_.clear();
+    name(c);
+    cells_.set(column("Nickname"), c.nickname);
+    cells_.set(column("Company"), c.organization);
+    cells_.set(column("Department"), c.department);
+    cells_.set(column("Job Title"), c.title);
+    cells_.set(column("Birthday"), c.birthday);
+    for (const auto& email : c.emails) {
+      if (!cells_.fill(
+              {column("E-mail Address"), column("E-mail 2 Address"), column("E-mail 3 Address")},
+              email.parts[0])) {
+        notes_.push_back("E-mail: " + email.parts[0]);
+      }
+    }
+    phones(c);
+    addresses(c);
+    for (const auto& website : c.websites) {
+      if (!cells_.fill({column("Web Page")}, website.parts[0])) {
+        notes_.push_back("Web page: " + website.parts[0]);
+      }
+    }
+    cells_.set(column("Notes"), notesOf(c, notes_, notesText_));
+    row_.clear();
+    cells_.writeTo(row_);
+    return row_.view();
+  }
+
+ private:
+  // The name's cells; an FN the parts do not spell is noted.
+  void name(const MappedContact& c) {
+    const bool hasN = std::any_of(c.name.begin(), c.name.end(), [](auto& p) { return !p.empty(); });
+    cells_.set(column("First Name"), hasN ? c.name[kGiven] : c.formattedName);
+    cells_.set(column("Middle Name"), c.name[kAdditional]);
+    cells_.set(column("Last Name"), c.name[kFamily]);
+    cells_.set(column("Title"), c.name[kPrefix]);
+    cells_.set(column("Suffix"), c.name[kSuffix]);
+    if (hasN && !c.formattedName.empty() && fnDiffersFromName(c, spelled_)) {
+      notes_.push_back("Name: " + c.formattedName);
     }
   }
-}
 
-// Business, Home and Other each take one address; a work or home address whose place is taken
-// goes to Other, and what finds no place to the notes.
-void outlookAddresses(OutlookRow& row, const MappedContact& c, std::vector<std::string>& notes) {
-  for (const auto& address : c.addresses) {
-    const std::string place = address.kind == "work"   ? "Business"
-                              : address.kind == "home" ? "Home"
-                                                       : "Other";
-    const std::string prefix = row.isFree(place + " Street") ? place
-                               : row.isFree("Other Street")  ? "Other"
-                                                             : "";
-    const std::vector<std::string>& parts = address.parts;
-    if (prefix.empty()) {
-      notes.push_back("Address: " + formattedAddress(parts));
-      continue;
-    }
-    row.set(prefix + " Street",
-            joinNonEmpty({parts[kStreet], parts[kExtended], parts[kPoBox]}, "\n"));
-    row.set(prefix + " City", parts[kCity]);
-    row.set(prefix + " State", parts[kRegion]);
-    row.set(prefix + " Postal Code", parts[kPostalCode]);
-    row.set(prefix + " Country/Region", parts[kCountry]);
-  }
-}
-
-std::vector<std::string> outlookCells(const MappedContact& c) {
-  OutlookRow row;
-  std::vector<std::string> notes;
-  outlookName(row, c, notes);
-  row.set("Nickname", c.nickname);
-  row.set("Company", c.organization);
-  row.set("Department", c.department);
-  row.set("Job Title", c.title);
-  row.set("Birthday", c.birthday);
-  for (const auto& email : c.emails) {
-    if (!row.fill({"E-mail Address", "E-mail 2 Address", "E-mail 3 Address"}, email.parts[0])) {
-      notes.push_back("E-mail: " + email.parts[0]);
+  void phones(const MappedContact& c) {
+    for (const auto& phone : c.phones) {
+      if (!cells_.fill({outlookPhoneColumn(phone.kind), column("Other Phone")}, phone.parts[0])) {
+        notes_.push_back("Telephone" + (phone.kind.empty() ? "" : " (" + phone.kind + ")") + ": " +
+                         phone.parts[0]);
+      }
     }
   }
-  outlookPhones(row, c, notes);
-  outlookAddresses(row, c, notes);
-  for (const auto& website : c.websites) {
-    if (!row.fill({"Web Page"}, website.parts[0])) notes.push_back("Web page: " + website.parts[0]);
+
+  // Business, Home and Other each take one address; a work or home address whose place is taken
+  // goes to Other, and what finds no place to the notes.
+  void addresses(const MappedContact& c) {
+    for (const auto& address : c.addresses) {
+      const AddressPlace own = address.kind == "work"   ? kBusiness
+                               : address.kind == "home" ? kHome
+                                                        : kOther;
+      const std::vector<std::string>& parts = address.parts;
+      const AddressPlace place = cells_.isFree(kAddressColumns[own].street) ? own : kOther;
+      if (!cells_.isFree(kAddressColumns[place].street)) {
+        notes_.push_back("Address: " + formattedAddress(parts));
+        continue;
+      }
+      const AddressColumns& columns = kAddressColumns[place];
+      streets_[place] = joinNonEmpty({parts[kStreet], parts[kExtended], parts[kPoBox]}, "\n");
+      cells_.set(columns.street, streets_[place]);
+      cells_.set(columns.city, parts[kCity]);
+      cells_.set(columns.state, parts[kRegion]);
+      cells_.set(columns.postalCode, parts[kPostalCode]);
+      cells_.set(columns.country, parts[kCountry]);
+    }
   }
-  row.set("Notes", notesOf(c, notes));
-  return row.take();
-}
+
+  OutlookRow cells_;
+  CsvRow row_;
+  std::vector<std::string> notes_;
+  std::string notesText_, spelled_;
+  std::array<std::string, 3> streets_;
+};
 
 }  // namespace
 
@@ -181,9 +214,7 @@ namespace {
 
 class OutlookRows : public MappedRows {
  public:
-  void add(const MappedContact& contact) override {
-    rows_.push_back(csvLine(outlookCells(contact)));
-  }
+  void add(const MappedContact& contact) override { rows_.emplace_back(maker_.row(contact)); }
   std::size_t size() const override { return rows_.size(); }
   void write(const CsvLineSink& sink) const override {
     sink("\xEF\xBB\xBF" + csvLine(outlookHeader()));
@@ -192,6 +223,7 @@ class OutlookRows : public MappedRows {
 
  private:
   std::vector<std::string> rows_;
+  OutlookRowMaker maker_;
 };
 
 }  // namespace
