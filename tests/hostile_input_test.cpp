@@ -42,6 +42,7 @@ struct Variant {
   bool check;
   RedundancyMode redundancy;
   NamingMode naming;
+  ExportFormat format = ExportFormat::Raw;
 };
 const Variant kFileOperations[] = {
     {"split", RunMode::Split, false, RedundancyMode::Pass1Only, NamingMode::Numeric},
@@ -49,6 +50,10 @@ const Variant kFileOperations[] = {
     {"split pass 1", RunMode::Split, true, RedundancyMode::Pass1Only, NamingMode::ContactInfo},
     {"split pass 2", RunMode::Split, true, RedundancyMode::Pass1And2, NamingMode::Numeric},
     {"export", RunMode::Export, false, RedundancyMode::Pass1Only, NamingMode::Numeric},
+    {"export google", RunMode::Export, false, RedundancyMode::Pass1Only, NamingMode::Numeric,
+     ExportFormat::Google},
+    {"export outlook", RunMode::Export, false, RedundancyMode::Pass1Only, NamingMode::Numeric,
+     ExportFormat::Outlook},
 };
 
 FakeUserInterface runVariant(const Variant& v, const std::string& input,
@@ -57,6 +62,7 @@ FakeUserInterface runVariant(const Variant& v, const std::string& input,
   ui.redundancyCheck = v.check;
   ui.redundancy = v.redundancy;
   ui.naming = v.naming;
+  ui.format = v.format;
   ui.conflictPolicy = [](const PromptContext& c) { return ConflictChoice(c.firstPosition % 4); };
   const std::string before = readBytes(input);
   runSelected(input, v.mode, ui, io);

@@ -8,15 +8,25 @@
 namespace palvren {
 
 std::string toUpperAscii(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) c = upperAscii(c);
+  std::string result;
+  toUpperAsciiInto(text, result);
   return result;
 }
 
+void toUpperAsciiInto(std::string_view text, std::string& result) {
+  result.assign(text);
+  for (char& c : result) c = upperAscii(c);
+}
+
 std::string toLowerAscii(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) c = lowerAscii(c);
+  std::string result;
+  toLowerAsciiInto(text, result);
   return result;
+}
+
+void toLowerAsciiInto(std::string_view text, std::string& result) {
+  result.assign(text);
+  for (char& c : result) c = lowerAscii(c);
 }
 
 char32_t nextCodePoint(std::string_view text, std::size_t& i) {

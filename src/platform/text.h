@@ -11,8 +11,11 @@ constexpr std::string_view kCrLf = "\r\n";
 // ASCII-only upper-casing: bytes of other scripts pass unchanged.
 inline char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 std::string toUpperAscii(std::string_view text);
+// The same into result, replacing what it held.
+void toUpperAsciiInto(std::string_view text, std::string& result);
 inline char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 std::string toLowerAscii(std::string_view text);
+void toLowerAsciiInto(std::string_view text, std::string& result);
 
 // Removes leading and trailing spaces (code 32) only; tabs stay.
 inline std::string_view trimSpaces(std::string_view text) {

@@ -12,29 +12,36 @@ namespace palvren {
 namespace {
 
 // The types a tag gives its property: TYPE=a,b values and vCard 2.1 bare parameters. Returns
-// whether the tag names an encoding or a charset, in the same reading.
+// whether the tag names an encoding or a charset, in the same reading. The strings of types are
+// reused.
 bool typesOf(std::string_view tag, std::vector<std::string>& types) {
-  types.clear();
+  std::size_t count = 0;
+  const auto add = [&](std::string_view type) {
+    if (count == types.size()) types.emplace_back();
+    toLowerAsciiInto(type, types[count++]);
+  };
   bool encoded = false;
   forEachParameter(tag, [&](std::string_view name, std::string_view value) {
     if (name.empty()) {
       encoded = encoded || equalsUpper(value, "QUOTED-PRINTABLE") || equalsUpper(value, "BASE64");
-      types.push_back(toLowerAscii(value));
+      add(value);
     } else if (equalsUpper(name, "ENCODING") || equalsUpper(name, "CHARSET")) {
       encoded = encoded || !value.empty();
     } else if (equalsUpper(name, "TYPE")) {
       while (!value.empty()) {
         const std::size_t comma = value.find(',');
-        types.push_back(toLowerAscii(trimSpaces(value.substr(0, comma))));
+        add(trimSpaces(value.substr(0, comma)));
         value = comma == std::string_view::npos ? std::string_view() : value.substr(comma + 1);
       }
     }
     return false;
   });
+  types.resize(count);
   return encoded;
 }
 
-// Gathers one contact's property lines, joining folded and quoted-printable continuations.
+// Gathers one contact's properties, joining folded and quoted-printable continuations into each
+// one's value; the properties' strings are reused from contact to contact.
 class PropertyCollector {
  public:
   void start() {
@@ -47,68 +54,58 @@ class PropertyCollector {
     const bool startsProperty = line[0] != ' ' && line[0] != '\t';
     if (picture_ && (!startsProperty || line.find(':') == std::string_view::npos)) return;
     if (count_ > 0) {
-      std::string& value = raw_[count_ - 1].second;
+      MappedProperty& last = properties_[count_ - 1];
       if (!startsProperty) {
-        value.append(line.substr(1));
+        last.value.append(line.substr(1));
         return;
       }
-      if (value.ends_with('=') && isQuotedPrintable(raw_[count_ - 1].first)) {
-        value.append(kCrLf);
-        value.append(line);
+      if (last.value.ends_with('=') && isQuotedPrintable(last.tag)) {
+        last.value.append(kCrLf);
+        last.value.append(line);
         return;
       }
     }
     const std::size_t colon = line.find(':');
     if (colon == std::string_view::npos) {
-      if (count_ > 0) raw_[count_ - 1].second.append(line);  // an unindented base64 line
+      if (count_ > 0) properties_[count_ - 1].value.append(line);  // an unindented base64 line
       return;
     }
     checkContactLines(static_cast<long long>(count_ + 1), contact, file);
-    // Earlier contacts' strings are reused: a large file costs few allocations.
-    if (count_ == raw_.size()) raw_.emplace_back();
-    raw_[count_].first.assign(trimSpaces(line.substr(0, colon)));
+    if (count_ == properties_.size()) properties_.emplace_back();
+    MappedProperty& property = properties_[count_++];
+    property.tag.assign(trimSpaces(line.substr(0, colon)));
+    toUpperAsciiInto(propertyName(property.tag), property.name);
     // No cell is for a picture: its value, most of a file that has them, is not kept.
-    picture_ = isPicture(raw_[count_].first);
-    raw_[count_].second.assign(picture_ ? std::string_view() : line.substr(colon + 1));
-    ++count_;
+    picture_ = property.name == "PHOTO" || property.name == "LOGO";
+    property.value.assign(picture_ ? std::string_view() : line.substr(colon + 1));
   }
 
   // The contact's properties, decoded; valid until the next contact starts.
-  const std::vector<MappedProperty>& finish() {
+  std::vector<MappedProperty>& finish() {
     properties_.resize(count_);
-    for (std::size_t i = 0; i < count_; ++i) {
-      auto& [tag, value] = raw_[i];
-      MappedProperty& property = properties_[i];
-      // Swapped, not copied: the line's strings take the property's for the next contact.
-      property.tag.swap(tag);
-      property.name = toUpperAscii(propertyName(property.tag));
+    for (MappedProperty& property : properties_) {
       const bool encoded = typesOf(property.tag, property.types);
-      setValueText(property.value, property.tag, value, encoded);
+      decodeValue(property, encoded);
     }
     return properties_;
   }
 
  private:
   // The value as text: decoded, its line breaks LF as in every other cell, trimmed. A plain
-  // UTF-8 value on one line, the common case, is taken as it stands.
-  static void setValueText(std::string& text, std::string_view tag, std::string& value,
-                           bool encoded) {
+  // UTF-8 value on one line, the common case, is only trimmed.
+  static void decodeValue(MappedProperty& property, bool encoded) {
+    std::string& value = property.value;
     if (!encoded && value.find('\r') == std::string_view::npos && isValidUtf8(value)) {
       const std::string_view trimmed = trimSpaces(value);
-      value.resize(std::size_t(trimmed.data() - value.data()) + trimmed.size());
-      value.erase(0, std::size_t(trimmed.data() - value.data()));
-      text.swap(value);
+      const std::size_t begin = std::size_t(trimmed.data() - value.data());
+      value.resize(begin + trimmed.size());
+      value.erase(0, begin);
       return;
     }
-    text.assign(trimSpaces(replaceAll(displayUtf8(tag, value), kCrLf, "\n")));
+    const std::string text = replaceAll(displayUtf8(property.tag, value), kCrLf, "\n");
+    value.assign(trimSpaces(text));
   }
 
-  static bool isPicture(std::string_view tag) {
-    const std::string_view name = propertyName(tag);
-    return equalsUpper(name, "PHOTO") || equalsUpper(name, "LOGO");
-  }
-
-  std::vector<std::pair<std::string, std::string>> raw_;
   std::size_t count_ = 0;
   bool picture_ = false;
   std::vector<MappedProperty> properties_;

@@ -82,8 +82,8 @@ class ContactMapper {
 };
 
 // Reads the contacts of a file as a mapped export does, giving each one's properties to sink;
-// they are valid until sink returns.
-using ContactSink = std::function<void(const std::vector<MappedProperty>& properties)>;
+// they are valid until sink returns, which may take them (swap them for a vector to reuse).
+using ContactSink = std::function<void(std::vector<MappedProperty>& properties)>;
 void forEachMappedContact(const OpenInput& input, const ContactSink& sink,
                           FileIo& io = systemFileIo(), RunProgress* ui = nullptr);
 

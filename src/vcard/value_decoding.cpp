@@ -333,26 +333,32 @@ std::vector<std::string> structuredParts(std::string_view value) {
 }
 
 void structuredPartsInto(std::string_view value, std::vector<std::string>& parts) {
+  static constexpr ByteSet kBreaks(";\\");
   std::size_t count = 0;
   std::size_t start = 0;
-  for (std::size_t i = 0;; ++i) {
-    if (i + 1 < value.size() && value[i] == '\\') {
-      ++i;  // an escaped character, ";" included, belongs to the part
+  std::size_t from = 0;
+  bool escaped = false;
+  for (;;) {
+    const std::size_t found = findAnyOf(value.substr(from), kBreaks);
+    const std::size_t at = found == std::string_view::npos ? value.size() : from + found;
+    if (at < value.size() && value[at] == '\\') {
+      escaped = true;  // the escaped character, ";" included, belongs to the part
+      from = std::min(at + 2, value.size());
       continue;
     }
-    if (i < value.size() && value[i] != ';') continue;
     if (count == parts.size()) parts.emplace_back();
     std::string& part = parts[count++];
-    const std::string_view raw = trimSpaces(value.substr(start, i - start));
-    if (raw.find('\\') == std::string_view::npos) {
-      part.assign(raw);  // nothing to unescape: trimmed as it stands
+    const std::string_view raw = value.substr(start, at - start);
+    if (!escaped) {
+      part.assign(trimSpaces(raw));
     } else {
-      unescapeTextInto(value.substr(start, i - start), part);
+      unescapeTextInto(raw, part);
       const std::string_view trimmed = trimSpaces(part);
       if (trimmed.size() != part.size()) part = std::string(trimmed);
     }
-    if (i >= value.size()) break;
-    start = i + 1;
+    if (at >= value.size()) break;
+    start = from = at + 1;
+    escaped = false;
   }
   parts.resize(count);
 }
