@@ -108,6 +108,14 @@ TEST(CsvImport, ReadsWhatProgramsWrite) {
        "BEGIN:VCARD\r\nVERSION:3.0\r\nN:;Ann;;;\r\nFN:Ann\r\n"
        "EMAIL;TYPE=INTERNET:ann@example.org\r\nNOTE:Met at the fair\r\nEND:VCARD\r\n",
        {"contact 1: FN made from the name columns"}},
+      {"rows that only look blank, blank ones, line ends inside quotes and quotes inside a cell",
+       "First Name,Last Name\r\n\"\"\"\",\r\n, \r\n\" \",\"\"\nAnn,\"Lee\rSmith\"\r"
+       "Bo\"b,x\"y,Z\n",
+       "BEGIN:VCARD\r\nVERSION:3.0\r\nN:;\";;;\r\nFN:\"\r\nEND:VCARD\r\n"
+       "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee\\nSmith;Ann;;;\r\nFN:Ann Lee\\nSmith\r\nEND:VCARD\r\n"
+       "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Z;Bob\\,xy;;;\r\nFN:Bob\\,xy Z\r\nEND:VCARD\r\n",
+       {"contact 1: FN made from the name columns", "contact 2: FN made from the name columns",
+        "contact 3: FN made from the name columns"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -20,7 +20,7 @@ namespace palvren {
 namespace {
 
 // The parts a structured property has; 1 for a whole value.
-std::size_t partCount(const std::string& property) {
+std::size_t partCount(std::string_view property) {
   if (property == "N") return 5;
   if (property == "ADR") return 7;
   if (property == "ORG") return 2;
@@ -60,27 +60,35 @@ int ownColumn(const ImportField& field, std::size_t column) {
 }
 
 // The kind a Google label names ("* Work" is the preferred work one); empty for another.
-std::string kindOfLabel(std::string_view label) {
-  std::string lower = toLowerAscii(trimSpaces(label.substr(0, label.find(":::"))));
-  if (lower.starts_with("* ")) lower.erase(0, 2);
-  if (lower == "other fax") return "fax";
-  if (lower == "home page") return "home";
-  for (std::string_view kind : {"home", "work", "mobile", "home fax", "work fax", "pager"}) {
-    if (lower == kind) return std::string(kind);
+std::string_view kindOfLabel(std::string_view label) {
+  std::string_view name = trimSpaces(label.substr(0, label.find(":::")));
+  if (name.starts_with("* ")) name.remove_prefix(2);
+  if (equalsUpper(name, "OTHER FAX")) return "fax";
+  if (equalsUpper(name, "HOME PAGE")) return "home";
+  static constexpr std::pair<std::string_view, std::string_view> kKinds[] = {
+      {"HOME", "home"},         {"WORK", "work"},         {"MOBILE", "mobile"},
+      {"HOME FAX", "home fax"}, {"WORK FAX", "work fax"}, {"PAGER", "pager"}};
+  for (const auto& [upper, kind] : kKinds) {
+    if (equalsUpper(name, upper)) return kind;
   }
   return {};
 }
 
-// The TYPE values of a kind, for a property.
-std::vector<std::string> typesOf(const std::string& property, const std::string& kind) {
-  std::vector<std::string> types;
-  if (property == "EMAIL") types.emplace_back("INTERNET");
-  if (kind == "mobile") types.emplace_back("CELL");
-  if (kind.starts_with("work")) types.emplace_back("WORK");
-  if (kind.starts_with("home")) types.emplace_back("HOME");
-  if (kind.ends_with("fax")) types.emplace_back("FAX");
-  if (kind == "pager") types.emplace_back("PAGER");
-  return types;
+// Appends the TYPE values of a kind, for a property, to its tag; PREF for a preferred one.
+void appendTypes(std::string& tag, std::string_view property, std::string_view kind, bool pref) {
+  bool first = true;
+  const auto add = [&](std::string_view type) {
+    tag += first ? ";TYPE=" : ",";
+    tag += type;
+    first = false;
+  };
+  if (property == "EMAIL") add("INTERNET");
+  if (kind == "mobile") add("CELL");
+  if (kind.starts_with("work")) add("WORK");
+  if (kind.starts_with("home")) add("HOME");
+  if (kind.ends_with("fax")) add("FAX");
+  if (kind == "pager") add("PAGER");
+  if (pref) add("PREF");
 }
 
 bool isDigits(std::string_view text, std::size_t count) {
@@ -108,7 +116,9 @@ bool isIsoDate(std::string_view date) {
 class RowContact {
  public:
   RowContact(const ColumnMapping& mapping, int number, ImportLog& log)
-      : mapping_(mapping), number_(number), log_(log) {}
+      : mapping_(mapping), number_(number), log_(log) {
+    instances_.reserve(16);  // as many as most rows fill, in one allocation
+  }
 
   void add(std::size_t column, const std::string& header, std::string_view cell) {
     const ImportField& field = mapping_.fields[column];
@@ -134,7 +144,9 @@ class RowContact {
   }
 
   std::vector<std::string> lines() {
-    std::vector<std::string> out{"BEGIN:VCARD"};
+    std::vector<std::string> out;
+    out.reserve(rawLines_.size() + instances_.size() + 8);  // one allocation for a contact's lines
+    out.emplace_back("BEGIN:VCARD");
     if (!rawLines_.empty()) {
       out.insert(out.end(), rawLines_.begin(), rawLines_.end());
       if (!pastHeader_.empty()) out.push_back("NOTE:" + plainToHeld(pastHeader_));
@@ -180,12 +192,17 @@ class RowContact {
     const Instance* name = find("N");
     const Instance* formatted = find("FN");
     if (name) {
-      std::string value;
-      for (std::size_t k = 0; k < 5; ++k) value += (k ? ";" : "") + plainToHeld(name->parts[k]);
-      out.push_back("N:" + value);
+      std::string line = "N:";
+      for (std::size_t k = 0; k < 5; ++k) {
+        if (k > 0) line += ';';
+        appendHeld(line, name->parts[k]);
+      }
+      out.push_back(std::move(line));
     }
     if (formatted && !formatted->whole.empty()) {
-      out.push_back("FN:" + plainToHeld(formatted->whole));
+      std::string line = "FN:";
+      appendHeld(line, formatted->whole);
+      out.push_back(std::move(line));
     } else if (name) {
       std::array<std::string, 5> parts;
       std::copy(name->parts.begin(), name->parts.end(), parts.begin());
@@ -232,35 +249,29 @@ class RowContact {
                     [](const std::string& part) { return part.empty(); })) {
       instance.parts[kStreet] = instance.whole;  // a formatted address alone
     }
-    std::string value;
-    if (structured) {
-      for (std::size_t k = 0; k < instance.parts.size(); ++k) {
-        if (k > 0) value += ';';
-        value += plainToHeld(instance.parts[k]);
-      }
-      if (property == "ORG" && instance.parts[1].empty()) value.resize(value.size() - 1);
-    } else {
-      value = plainToHeld(instance.whole);
-    }
-    if (value.find_first_not_of(';') == std::string::npos) return;  // no empty properties
     std::string line = tagOf(instance);
     line += ':';
-    line += value;
+    const std::size_t valueStart = line.size();
+    if (structured) {
+      for (std::size_t k = 0; k < instance.parts.size(); ++k) {
+        if (k > 0) line += ';';
+        appendHeld(line, instance.parts[k]);
+      }
+      if (property == "ORG" && instance.parts[1].empty()) line.pop_back();
+    } else {
+      appendHeld(line, instance.whole);
+    }
+    if (line.find_first_not_of(';', valueStart) == std::string::npos) return;  // none empty
     out.push_back(std::move(line));
   }
 
   std::string tagOf(const Instance& instance) {
     const std::string& property = instance.field->property;
     const std::string_view label = trimSpaces(instance.label);
-    const std::string labelKind = label.empty() ? std::string() : kindOfLabel(label);
-    const std::string& kind = instance.field->kind.empty() ? labelKind : instance.field->kind;
-    std::vector<std::string> types = typesOf(property, kind);
-    if (label.starts_with("* ")) types.emplace_back("PREF");
+    const std::string_view labelKind = label.empty() ? std::string_view() : kindOfLabel(label);
+    const std::string_view kind = instance.field->kind.empty() ? labelKind : instance.field->kind;
     std::string tag = property;
-    for (std::size_t k = 0; k < types.size(); ++k) {
-      tag += k ? "," : ";TYPE=";
-      tag += types[k];
-    }
+    appendTypes(tag, property, kind, label.starts_with("* "));
     const bool knownLabel = label.empty() || !labelKind.empty() ||
                             toLowerAscii(label).find("other") != std::string::npos;
     if (!knownLabel) tag += ";X-CSV-LABEL=\"" + replaceAll(label, "\"", "'") + "\"";
@@ -287,7 +298,10 @@ class RowContact {
   void writeNote(std::vector<std::string>& out) {
     if (!pastHeader_.empty()) repair("cells past the header went to NOTE");
     appendLine(notes_, pastHeader_);
-    if (!notes_.empty()) out.push_back("NOTE:" + plainToHeld(notes_));
+    if (notes_.empty()) return;
+    std::string line = "NOTE:";
+    appendHeld(line, notes_);
+    out.push_back(std::move(line));
   }
 
   const ColumnMapping& mapping_;

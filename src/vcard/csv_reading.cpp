@@ -94,6 +94,25 @@ char csvDelimiter(std::string_view text) {
 
 namespace {
 
+// Where an unquoted cell that starts at i ends: at the delimiter, a quote or a line end.
+std::size_t unquotedEnd(std::string_view text, std::size_t i, char delimiter) {
+  static constexpr ByteSet kComma(",\"\r\n"), kSemicolon(";\"\r\n"), kTab("\t\"\r\n");
+  const ByteSet* ends = delimiter == ','    ? &kComma
+                        : delimiter == ';'  ? &kSemicolon
+                        : delimiter == '\t' ? &kTab
+                                            : nullptr;
+  if (ends) {
+    const std::size_t found = findAnyOf(text.substr(i), *ends);
+    return found == std::string_view::npos ? text.size() : i + found;
+  }
+  std::size_t end = i;
+  while (end < text.size() && text[end] != delimiter && text[end] != '"' && text[end] != '\r' &&
+         text[end] != '\n') {
+    ++end;
+  }
+  return end;
+}
+
 bool endsCell(std::string_view text, std::size_t i, char delimiter) {
   return i >= text.size() || text[i] == delimiter || text[i] == '\r' || text[i] == '\n';
 }
@@ -127,11 +146,7 @@ std::string requotedCell(std::string_view text, std::size_t& i, char delimiter) 
 std::string_view readCell(std::string_view text, std::size_t& i, char delimiter,
                           Requoted& requoted) {
   if (i < text.size() && text[i] != '"') {
-    std::size_t end = i;
-    while (end < text.size() && text[end] != delimiter && text[end] != '"' && text[end] != '\r' &&
-           text[end] != '\n') {
-      ++end;
-    }
+    const std::size_t end = unquotedEnd(text, i, delimiter);
     if (end == text.size() || text[end] != '"') {
       const std::string_view cell = text.substr(i, end - i);
       i = end;
@@ -216,6 +231,34 @@ void readRow(std::string_view text, std::size_t& i, char delimiter, CsvRecord& r
   }
 }
 
+// Where the row starting at i ends, past its line end, found without reading its cells: each
+// quote turns quoting on or off, and a line end outside quotes ends the row, as readRow takes
+// them. holdsText is set when the row has a byte that no blank row has (other than delimiters,
+// spaces and quotes); a row without one may still hold text (a quoted quote) and is read whole.
+std::size_t rowEnd(std::string_view text, std::size_t i, char delimiter, bool& holdsText) {
+  static constexpr ByteSet kBreaks("\"\r\n");
+  holdsText = false;
+  bool quoted = false;
+  while (i < text.size()) {
+    const std::size_t found = findAnyOf(text.substr(i), kBreaks);
+    const std::size_t at = found == std::string_view::npos ? text.size() : i + found;
+    for (std::size_t k = i; k < at && !holdsText; ++k) {
+      holdsText = text[k] != delimiter && text[k] != ' ';
+    }
+    if (at == text.size()) return at;
+    i = at + 1;
+    if (text[at] == '"') {
+      quoted = !quoted;
+    } else if (quoted) {
+      holdsText = true;  // a line break within quotes is the cell's text
+    } else {
+      if (text[at] == '\r' && i < text.size() && text[i] == '\n') ++i;
+      return i;
+    }
+  }
+  return i;
+}
+
 // Where each row that is not blank starts.
 std::vector<std::size_t> rowStarts(std::string_view text, char delimiter) {
   std::vector<std::size_t> starts;
@@ -223,9 +266,15 @@ std::vector<std::size_t> rowStarts(std::string_view text, char delimiter) {
   Requoted requoted;
   for (std::size_t i = 0; i < text.size();) {
     const std::size_t start = i;
-    requoted.clear();
-    readRow(text, i, delimiter, row, requoted);
-    if (!isBlank(row)) starts.push_back(start);
+    bool holdsText = false;
+    i = rowEnd(text, start, delimiter, holdsText);
+    if (!holdsText) {  // blank, or text only its cells' reading shows
+      i = start;
+      requoted.clear();
+      readRow(text, i, delimiter, row, requoted);
+      holdsText = !isBlank(row);
+    }
+    if (holdsText) starts.push_back(start);
   }
   return starts;
 }

@@ -123,19 +123,26 @@ std::string heldTo21(std::string_view held, ValueKind kind) {
 }
 
 std::string plainToHeld(std::string_view plain) {
+  std::string held;
+  appendHeld(held, plain);
+  return held;
+}
+
+void appendHeld(std::string& held, std::string_view plain) {
   static constexpr ByteSet kEscaped(",;\\\r\n");
   std::size_t i = findAnyOf(plain, kEscaped);
-  if (i == std::string_view::npos) return std::string(plain);  // most values: nothing to escape
-  std::string held;
-  held.reserve(plain.size() + 8);
-  held.append(plain.substr(0, i));
-  for (; i < plain.size(); ++i) {
-    const char c = plain[i];
-    if (takeLineBreak(plain, i, held)) continue;
-    if (c == ',' || c == ';' || c == '\\') held += '\\';
-    held += c;
+  std::size_t from = 0;
+  while (i != std::string_view::npos) {
+    held.append(plain.substr(from, i - from));  // the run before it, as it stands
+    if (!takeLineBreak(plain, i, held)) {
+      held += '\\';
+      held += plain[i];
+    }
+    from = i + 1;
+    const std::size_t next = findAnyOf(plain.substr(from), kEscaped);
+    i = next == std::string_view::npos ? next : from + next;
   }
-  return held;
+  held.append(plain.substr(from));
 }
 
 std::string heldToParameter(std::string_view held) {

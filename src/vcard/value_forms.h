@@ -31,6 +31,8 @@ std::string heldFrom30(std::string&& text, ValueKind kind);
 std::string heldTo21(std::string_view held, ValueKind kind);
 // Plain text in the held form (unescapeText, in value_decoding.h, reads it back).
 std::string plainToHeld(std::string_view plain);
+// The same appended to held.
+void appendHeld(std::string& held, std::string_view plain);
 
 // A held text as the value of a vCard 4.0 parameter (ADR's LABEL): "," and ";" as themselves,
 // "\n" kept; and back.
