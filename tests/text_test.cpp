@@ -36,6 +36,28 @@ TEST(Text, CharactersAreCodePointsInUtf8AndBytesOtherwise) {
   EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));  // surrogate
 }
 
+// The searches take a text sixteen or eight bytes at a time: a byte they look for, or one that
+// breaks UTF-8, is found at every place, before, across and after the blocks they take.
+TEST(Text, BlockSearchesFindWhatIsAtAnyPlace) {
+  static constexpr ByteSet kSmall(",\"\r\n");
+  static constexpr ByteSet kLarge(",;:=\\\"\r\n");  // more bytes than are listed
+  for (std::size_t length = 0; length <= 40; ++length) {
+    for (std::size_t at = 0; at <= length; ++at) {
+      std::string text(length, 'a');
+      if (at < length) text[at] = '\n';
+      const std::size_t expected = at < length ? at : std::string_view::npos;
+      EXPECT_EQ(findAnyOf(text, kSmall), expected) << length << " " << at;
+      EXPECT_EQ(findAnyOf(text, kLarge), expected) << length << " " << at;
+      if (at < length) text[at] = '\xC3';  // a sequence cut short
+      EXPECT_EQ(isValidUtf8(text), at == length) << length << " " << at;
+      if (at + 1 < length) {
+        text[at + 1] = '\xA9';  // completed
+        EXPECT_TRUE(isValidUtf8(text)) << length << " " << at;
+      }
+    }
+  }
+}
+
 TEST(Text, ReplaceAllDoesOneLeftToRightPass) {
   EXPECT_EQ(replaceAll("aaaa", "aa", "a"), "aa");
   EXPECT_EQ(replaceAll("a\"b\"", "\"", "\"\""), "a\"\"b\"\"");

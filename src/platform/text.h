@@ -29,13 +29,28 @@ inline std::string_view trimSpaces(std::string_view text) {
 // where string_view::find_first_of searches its set for each one.
 class ByteSet {
  public:
+  // At most this many bytes are also kept as a list, which a search compares sixteen bytes of a
+  // text with at once.
+  static constexpr std::size_t kListed = 6;
+
   constexpr explicit ByteSet(std::string_view bytes) {
-    for (char c : bytes) members_[static_cast<unsigned char>(c)] = true;
+    for (char c : bytes) {
+      if (contains(c)) continue;
+      members_[static_cast<unsigned char>(c)] = true;
+      if (count_ < kListed) listed_[count_] = c;
+      ++count_;
+    }
   }
   constexpr bool contains(char c) const { return members_[static_cast<unsigned char>(c)]; }
+  // The set's bytes, when it has at most kListed of them; empty otherwise.
+  constexpr std::string_view listed() const {
+    return count_ <= kListed ? std::string_view(listed_.data(), count_) : std::string_view();
+  }
 
  private:
   std::array<bool, 256> members_{};
+  std::array<char, kListed> listed_{};
+  std::size_t count_ = 0;
 };
 
 // The first position of a byte of the set in text; npos when none.
