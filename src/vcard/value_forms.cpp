@@ -41,6 +41,9 @@ bool takeLineBreak(std::string_view text, std::size_t& i, std::string& out) {
 }  // namespace
 
 ValueKind valueKindOf(std::string_view upperName) {
+  // Most names (TEL, EMAIL, PHOTO, ...) start with a letter none of those below does.
+  static constexpr ByteSet kFirstLetters("NAOCFTRLXMS");
+  if (upperName.empty() || !kFirstLetters.contains(upperName[0])) return ValueKind::Other;
   for (std::string_view name : {"N", "ADR", "ORG"}) {
     if (upperName == name) return ValueKind::Structured;
   }
@@ -84,17 +87,31 @@ std::string heldFrom30(std::string&& text, ValueKind kind) {
   static constexpr ByteSet kLineBreaks("\r\n");
   if (findAnyOf(text, text30 ? kHeldIn30 : kLineBreaks) == std::string::npos)
     return std::move(text);
+  // What is changed or kept with the byte after it; runs between them are copied at once.
+  static constexpr ByteSet kSpecialIn30("\r\n,;\\");
+  static constexpr ByteSet kSpecial("\r\n\\");
+  const ByteSet& special = text30 ? kSpecialIn30 : kSpecial;
+  const std::string_view view(text);
   std::string held;
   held.reserve(text.size() + 16);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (takeLineBreak(text, i, held)) continue;
-    if (text[i] == '\\' && i + 1 < text.size()) {
-      held += text.substr(i++, 2);
-      continue;
+  std::size_t from = 0;
+  for (std::size_t i = findAnyOf(view, special); i != std::string_view::npos;) {
+    held.append(view.substr(from, i - from));
+    from = i + 1;
+    if (takeLineBreak(view, i, held)) {
+      from = i + 1;
+    } else if (view[i] == '\\') {
+      const std::size_t length = i + 1 < view.size() ? 2 : 1;  // an escape, kept as it is
+      held.append(view.substr(i, length));
+      from = i + length;
+    } else {
+      held += '\\';
+      held += view[i];
     }
-    if (text30 && (text[i] == ',' || text[i] == ';')) held += '\\';
-    held += text[i];
+    const std::size_t next = findAnyOf(view.substr(from), special);
+    i = next == std::string_view::npos ? next : from + next;
   }
+  held.append(view.substr(from));
   return held;
 }
 

@@ -117,7 +117,7 @@ class ContactConversion {
     out_.push("BEGIN:VCARD");
     out_.next().append("VERSION:").append(version_);
     for (const Held& held : held()) {
-      if (held.property.name != "VERSION") write(held, out_);
+      if (std::string_view(held.property.name) != "VERSION") write(held, out_);
     }
     out_.push("END:VCARD");
     return out_;
@@ -261,7 +261,8 @@ class ContactConversion {
 
   // An AGENT whose text is a card is converted as one.
   static void takeEmbeddedCard(Held& held) {
-    if (held.property.name != "AGENT" && held.property.name != "X-AGENT") return;
+    const std::string_view name = held.property.name;
+    if (name != "AGENT" && name != "X-AGENT") return;
     const std::string card = unescapeText(held.value);
     if (!startsWithUpper(trimSpaces(card), "BEGIN:VCARD")) return;
     std::string_view rest(card);
@@ -322,16 +323,17 @@ class ContactConversion {
   void mapNames() {
     for (std::size_t k = 0; k < count_; ++k) {
       Held& held = held_[k];
-      const std::string& name = held.property.name;
+      // The name as it is at each test: a renaming changes it.
+      const auto named = [&held](std::string_view name) { return held.property.name == name; };
       if (is40()) {
-        if (name == "LABEL" && !held.asRead) labelToAddress(k);
-        if (name == "AGENT") rename(held, "X-AGENT");
+        if (named("LABEL") && !held.asRead) labelToAddress(k);
+        if (named("AGENT")) rename(held, "X-AGENT");
         continue;
       }
-      if (name == "X-LABEL") rename(held, "LABEL");
-      if (name == "X-AGENT") rename(held, "AGENT");
-      if (onlyIn40(name)) rename(held, "X-" + name);
-      if (name == "ADR") addressLabelToLabel(k);
+      if (named("X-LABEL")) rename(held, "LABEL");
+      if (named("X-AGENT")) rename(held, "AGENT");
+      if (onlyIn40(held.property.name)) rename(held, "X-" + held.property.name);
+      if (named("ADR")) addressLabelToLabel(k);
     }
     if (labelMoved_) removeHeld([](const Held& held) { return held.property.name.empty(); });
     labelMoved_ = false;

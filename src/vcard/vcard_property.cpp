@@ -230,8 +230,9 @@ void parseTag(std::string_view tag, VcardProperty& property) {
   std::size_t end = findUnquoted(tag, ';');
   const std::string_view fullName = trimSpaces(tag.substr(0, end));
   const std::size_t dot = fullName.rfind('.');
-  if (dot != std::string_view::npos) property.group = std::string(fullName.substr(0, dot));
-  property.name = toUpperAscii(dot == std::string_view::npos ? fullName : fullName.substr(dot + 1));
+  if (dot != std::string_view::npos) property.group.assign(fullName.substr(0, dot));
+  toUpperAsciiInto(dot == std::string_view::npos ? fullName : fullName.substr(dot + 1),
+                   property.name);
   while (end != std::string_view::npos) {
     const std::size_t start = end + 1;
     end = findUnquoted(tag, ';', start);
