@@ -200,6 +200,10 @@ void skipQuotedEmptyCells(std::string_view text, std::size_t& i, char delimiter,
   }
 }
 
+bool quotedEmptyCellAt(std::string_view text, std::size_t i, char delimiter) {
+  return i + 2 < text.size() && text[i] == '"' && text[i + 1] == '"' && text[i + 2] == delimiter;
+}
+
 // Reads the row starting at i into row, its requoted cells into requoted; i is moved past its
 // line end.
 void readRow(std::string_view text, std::size_t& i, char delimiter, CsvRecord& row,
@@ -212,7 +216,7 @@ void readRow(std::string_view text, std::size_t& i, char delimiter, CsvRecord& r
       if (++i == text.size()) ++row.columns;  // an empty last cell
       continue;
     }
-    if (text[i] == '"' && i + 2 < text.size() && text[i + 1] == '"' && text[i + 2] == delimiter) {
+    if (quotedEmptyCellAt(text, i, delimiter)) {
       // Quoted empty cells, as a raw export writes each empty cell: most of a wide file.
       i += 3;
       ++row.columns;
@@ -246,6 +250,14 @@ std::size_t rowEnd(std::string_view text, std::size_t i, char delimiter, bool& h
       holdsText = text[k] != delimiter && text[k] != ' ';
     }
     if (at == text.size()) return at;
+    if (!quoted && quotedEmptyCellAt(text, at, delimiter)) {
+      // Quoted empty cells, as a raw export writes each empty cell: taken in runs, which
+      // leave the quoting as it was.
+      i = at + 3;
+      std::size_t columns = 0;
+      skipQuotedEmptyCells(text, i, delimiter, columns);
+      continue;
+    }
     i = at + 1;
     if (text[at] == '"') {
       quoted = !quoted;
