@@ -374,60 +374,69 @@ void showRow(RunProgress* ui, int done, int rows) {
 
 namespace {
 
-// Builds the contacts of rows [first, first + count) into built, the second half on a second
-// thread; the repairs are logged in row order.
+// Appends a contact's lines to text, folded, each ended with CR LF.
+void appendFolded(const std::vector<std::string>& lines, std::string& text) {
+  LineSink folded;
+  for (const std::string& line : lines) {
+    if (line.size() <= kFoldedLength) {
+      text.append(line).append(kCrLf);
+      continue;
+    }
+    folded.clear();
+    foldLine(line, folded);
+    for (const std::string& part : folded) text.append(part).append(kCrLf);
+  }
+}
+
+// Builds the contacts of rows [first, first + count) into built as the text of their folded
+// lines, the second half on a second thread; the repairs are logged in row order.
 void buildRows(const CsvTable& table, const ColumnMapping& mapping, int first, int count,
-               std::vector<std::vector<std::string>>& built, ImportLog& log) {
+               std::vector<std::string>& built, ImportLog& log) {
+  const auto build = [&](int from, int to, ImportLog& into) {
+    for (int k = from; k < to; ++k) {
+      std::string& text = built[std::size_t(k)];
+      text.clear();  // its storage serves the chunks after this one
+      appendFolded(
+          contactOfRow(table.rows[std::size_t(first + k)], table, mapping, first + k + 1, into),
+          text);
+    }
+  };
   const int half = count / 2;
   ImportLog secondHalf;
   std::exception_ptr failure;
   std::thread worker([&] {
     try {
-      for (int k = half; k < count; ++k) {
-        built[std::size_t(k)] = contactOfRow(table.rows[std::size_t(first + k)], table, mapping,
-                                             first + k + 1, secondHalf);
-      }
+      build(half, count, secondHalf);
     } catch (...) {
       failure = std::current_exception();
     }
   });
-  for (int k = 0; k < half; ++k) {
-    built[std::size_t(k)] =
-        contactOfRow(table.rows[std::size_t(first + k)], table, mapping, first + k + 1, log);
+  try {
+    build(0, half, log);
+  } catch (...) {
+    worker.join();
+    throw;
   }
   worker.join();
   if (failure) std::rethrow_exception(failure);
   log.repairs.insert(log.repairs.end(), secondHalf.repairs.begin(), secondHalf.repairs.end());
 }
 
-void writeFolded(const std::vector<std::string>& lines, LineWriter& output, LineSink& folded) {
-  for (const std::string& line : lines) {
-    if (line.size() <= kFoldedLength) {
-      output.writeLine(line);
-      continue;
-    }
-    folded.clear();
-    foldLine(line, folded);
-    for (const std::string& part : folded) output.writeLine(part);
-  }
-}
-
 }  // namespace
 
 void writeRowsAs30(const CsvTable& table, const ColumnMapping& mapping, ImportLog& log,
                    LineWriter* output, RunProgress* ui) {
-  // The lines a row makes are vCard 3.0 already: they only need folding. They are built a chunk
-  // at a time on two threads.
+  // The lines a row makes are vCard 3.0 already: they only need folding. They are built and
+  // folded a chunk at a time on two threads.
   constexpr int kChunk = 2048;
   const int rows = static_cast<int>(table.rows.size());
-  std::vector<std::vector<std::string>> built(kChunk);
-  LineSink folded;
+  std::vector<std::string> built(kChunk);
   for (int first = 0; first < rows; first += kChunk) {
     const int count = std::min(kChunk, rows - first);
     buildRows(table, mapping, first, count, built, log);
     for (int k = 0; k < count; ++k) {
       showRow(ui, first + k, rows);
-      if (output) writeFolded(built[std::size_t(k)], *output, folded);
+      if (output) output->writeText(built[std::size_t(k)]);
       ++log.contacts;
     }
   }
