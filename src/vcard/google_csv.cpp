@@ -135,7 +135,7 @@ constexpr std::array<std::size_t, 4> kGroupCells = {2, 2, 9, 2};
 // Makes the rows of contacts as Google's format holds them, reusing its buffers row after row.
 class GoogleRowMaker {
  public:
-  HeldRow held(const MappedContact& c, std::size_t& moved) {
+  HeldRow rowOf(const MappedContact& c, std::size_t& moved) {
     const bool hasN = std::any_of(c.name.begin(), c.name.end(), [](auto& p) { return !p.empty(); });
     overflow_ = googleOverflow(c);
     moved += overflow_.size();
@@ -199,7 +199,7 @@ class GoogleRows : public MappedRows {
  public:
   void add(const MappedContact& contact) override {
     widenGroups(groups_, contact);
-    rows_.push_back(maker_.held(contact, moved_));
+    rows_.push_back(maker_.rowOf(contact, moved_));
   }
   std::size_t size() const override { return rows_.size(); }
   void write(const CsvLineSink& sink) const override {
