@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 #include <map>
+#include <span>
 #include <thread>
 
 #include "platform/file_system.h"
@@ -112,13 +113,22 @@ bool isIsoDate(std::string_view date) {
          isDigits(date.substr(8), 2);
 }
 
-// Builds one contact's lines from its row.
+// Builds contacts' lines from their rows, one row after another; what it holds for one row keeps
+// its storage for the next.
 class RowContact {
  public:
-  RowContact(const ColumnMapping& mapping, int number, ImportLog& log)
-      : mapping_(mapping), number_(number), log_(log) {
-    instances_.reserve(16);  // as many as most rows fill, in one allocation
+  RowContact(const ColumnMapping& mapping, ImportLog& log) : mapping_(mapping), log_(log) {}
+
+  // Starts the contact of the row numbered number.
+  void start(int number) {
+    number_ = number;
+    used_ = 0;
+    rawLines_.clear();
+    notes_.clear();
+    pastHeader_.clear();
   }
+
+  const ColumnMapping& mapping() const { return mapping_; }
 
   void add(std::size_t column, const std::string& header, std::string_view cell) {
     const ImportField& field = mapping_.fields[column];
@@ -145,7 +155,7 @@ class RowContact {
 
   std::vector<std::string> lines() {
     std::vector<std::string> out;
-    out.reserve(rawLines_.size() + instances_.size() + 8);  // one allocation for a contact's lines
+    out.reserve(rawLines_.size() + used_ + 8);  // one allocation for a contact's lines
     out.emplace_back("BEGIN:VCARD");
     if (!rawLines_.empty()) {
       out.insert(out.end(), rawLines_.begin(), rawLines_.end());
@@ -153,7 +163,7 @@ class RowContact {
     } else {
       out.emplace_back("VERSION:3.0");
       writeNames(out);
-      for (Instance& instance : instances_) writeInstance(instance, out);
+      for (Instance& instance : instances()) writeInstance(instance, out);
       writeNote(out);
       completeNames(out);
     }
@@ -162,22 +172,31 @@ class RowContact {
   }
 
  private:
+  std::span<Instance> instances() { return {instances_.data(), used_}; }
+
   Instance& instanceFor(const ImportField& field, std::size_t column, const std::string& header) {
     const int own = ownColumn(field, column);
-    for (Instance& instance : instances_) {
+    for (Instance& instance : instances()) {
       const ImportField& f = *instance.field;
       if (instance.column == own && f.group == field.group && f.property == field.property &&
           f.kind == field.kind) {
         return instance;
       }
     }
-    instances_.push_back(
-        {&field, std::vector<std::string>(partCount(field.property)), {}, {}, &header, own});
-    return instances_.back();
+    // An earlier row's instance is emptied and used again.
+    if (used_ == instances_.size()) instances_.emplace_back();
+    Instance& instance = instances_[used_++];
+    instance.field = &field;
+    instance.parts.assign(partCount(field.property), std::string());
+    instance.whole.clear();
+    instance.label.clear();
+    instance.header = &header;
+    instance.column = own;
+    return instance;
   }
 
   const Instance* find(std::string_view property) const {
-    for (const Instance& instance : instances_) {
+    for (const Instance& instance : std::span<const Instance>(instances_.data(), used_)) {
       if (instance.field->property == property) return &instance;
     }
     return nullptr;
@@ -305,9 +324,10 @@ class RowContact {
   }
 
   const ColumnMapping& mapping_;
-  int number_;
   ImportLog& log_;
+  int number_ = 0;
   std::vector<Instance> instances_;
+  std::size_t used_ = 0;  // the instances of this row
   std::vector<std::string> rawLines_;
   std::string notes_;
   std::string pastHeader_;
@@ -315,10 +335,13 @@ class RowContact {
 
 }  // namespace
 
+namespace {
+
 std::vector<std::string> contactOfRow(const CsvRecord& row, const CsvTable& table,
-                                      const ColumnMapping& mapping, int number, ImportLog& log) {
-  RowContact contact(mapping, number, log);
-  const bool raw = mapping.setName == kRawExportColumns;
+                                      RowContact& contact, int number) {
+  contact.start(number);
+  const bool raw = contact.mapping().setName == kRawExportColumns;
+  const ColumnMapping& mapping = contact.mapping();
   // Empty cells add nothing: only the cells that hold text are visited.
   for (const CsvCell& cell : row.cells) {
     const std::size_t column = cell.column;
@@ -329,6 +352,14 @@ std::vector<std::string> contactOfRow(const CsvRecord& row, const CsvTable& tabl
     }
   }
   return contact.lines();
+}
+
+}  // namespace
+
+std::vector<std::string> contactOfRow(const CsvRecord& row, const CsvTable& table,
+                                      const ColumnMapping& mapping, int number, ImportLog& log) {
+  RowContact contact(mapping, log);
+  return contactOfRow(row, table, contact, number);
 }
 
 CsvTable readImportTable(const OpenInput& input, ColumnSet columns, FileIo& io) {
@@ -393,12 +424,12 @@ void appendFolded(const std::vector<std::string>& lines, std::string& text) {
 void buildRows(const CsvTable& table, const ColumnMapping& mapping, int first, int count,
                std::vector<std::string>& built, ImportLog& log) {
   const auto build = [&](int from, int to, ImportLog& into) {
+    RowContact contact(mapping, into);
     for (int k = from; k < to; ++k) {
       std::string& text = built[std::size_t(k)];
       text.clear();  // its storage serves the chunks after this one
-      appendFolded(
-          contactOfRow(table.rows[std::size_t(first + k)], table, mapping, first + k + 1, into),
-          text);
+      appendFolded(contactOfRow(table.rows[std::size_t(first + k)], table, contact, first + k + 1),
+                   text);
     }
   };
   const int half = count / 2;
@@ -447,6 +478,7 @@ void convertRows(const CsvTable& table, const ColumnMapping& mapping, ContactCon
   const int rows = static_cast<int>(table.rows.size());
   // The rows' contacts are converted on two more threads, their batches handed to each in turn
   // ahead of those being written; the second converter's log joins the first's at the end.
+  RowContact contact(mapping, log);
   ContactConverter secondConverter(converter.target());
   {
     ConversionPipeline first(converter);
@@ -461,7 +493,7 @@ void convertRows(const CsvTable& table, const ColumnMapping& mapping, ContactCon
         for (; batch.contacts.size() < ConversionPipeline::kBatch && submitted < rows;
              ++submitted) {
           batch.contacts.push_back(
-              contactOfRow(table.rows[std::size_t(submitted)], table, mapping, submitted + 1, log));
+              contactOfRow(table.rows[std::size_t(submitted)], table, contact, submitted + 1));
         }
         lanes[handed++ % 2]->submit(std::move(batch));
       }
