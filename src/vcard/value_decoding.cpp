@@ -163,14 +163,17 @@ std::string_view charsetOf(std::string_view tag) { return parameterOf(tag, "CHAR
 std::string unfold(std::string_view value) {
   std::string joined;
   joined.reserve(value.size());
-  for (std::size_t i = 0; i < value.size(); ++i) {
-    if (value[i] == '\r' && i + 2 < value.size() && value[i + 1] == '\n' &&
-        (value[i + 2] == ' ' || value[i + 2] == '\t')) {
-      i += 2;
-      continue;
+  std::size_t from = 0;  // what is not yet copied; the text between folds is copied at once
+  for (std::size_t cr = value.find('\r'); cr != std::string_view::npos;
+       cr = value.find('\r', cr + 1)) {
+    if (cr + 2 < value.size() && value[cr + 1] == '\n' &&
+        (value[cr + 2] == ' ' || value[cr + 2] == '\t')) {
+      joined.append(value.substr(from, cr - from));
+      from = cr + 3;
+      cr += 2;
     }
-    joined.push_back(value[i]);
   }
+  joined.append(value.substr(from));
   return joined;
 }
 

@@ -20,24 +20,12 @@ std::size_t findUnquoted(std::string_view text, char sep, std::size_t from = 0) 
   return std::string_view::npos;
 }
 
-// text cut at each sep outside double quotes.
-std::vector<std::string_view> splitUnquoted(std::string_view text, char sep) {
-  std::vector<std::string_view> pieces;
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t end = findUnquoted(text, sep, start);
-    pieces.push_back(text.substr(start, end - start));
-    if (end == std::string_view::npos) return pieces;
-    start = end + 1;
-  }
-}
-
-std::string unquoted(std::string_view value) {
+std::string_view unquoted(std::string_view value) {
   value = trimSpaces(value);
   if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
     value = value.substr(1, value.size() - 2);
   }
-  return std::string(value);
+  return value;
 }
 
 // What a vCard 2.1 bare parameter names.
@@ -51,19 +39,28 @@ std::string bareParameterName(std::string_view value) {
   return "TYPE";
 }
 
-void addParameter(std::string_view text, VcardProperty& property) {
+// Reads a parameter into the property's parameter at used (an earlier one's storage, or new),
+// moving used past it.
+void addParameter(std::string_view text, VcardProperty& property, std::size_t& used) {
   text = trimSpaces(text);
   if (text.empty()) return;
+  if (used == property.parameters.size()) property.parameters.emplace_back();
+  VcardParameter& parameter = property.parameters[used++];
+  parameter.values.clear();
   const std::size_t equals = findUnquoted(text, '=');
   if (equals == std::string_view::npos) {
-    property.parameters.push_back({bareParameterName(text), {unquoted(text)}});
+    parameter.name = bareParameterName(text);
+    parameter.values.emplace_back(unquoted(text));
     return;
   }
-  VcardParameter parameter{toUpperAscii(trimSpaces(text.substr(0, equals))), {}};
-  for (std::string_view value : splitUnquoted(text.substr(equals + 1), ',')) {
-    parameter.values.push_back(unquoted(value));
+  toUpperAsciiInto(trimSpaces(text.substr(0, equals)), parameter.name);
+  const std::string_view values = text.substr(equals + 1);
+  for (std::size_t start = 0;;) {  // cut at each comma outside double quotes
+    const std::size_t end = findUnquoted(values, ',', start);
+    parameter.values.emplace_back(unquoted(values.substr(start, end - start)));
+    if (end == std::string_view::npos) return;
+    start = end + 1;
   }
-  property.parameters.push_back(std::move(parameter));
 }
 
 // The lines of the contact, each line a value may hold (joined by CR LF) on its own.
@@ -150,7 +147,6 @@ void fillProperty(std::string_view line, VcardProperty& property) {
   property.value.clear();
   if (colon != std::string_view::npos) property.value.assign(line.substr(colon + 1));
   property.group.clear();
-  property.parameters.clear();
   property.nested.clear();
   parseTag(property.tag, property);
 }
@@ -233,11 +229,13 @@ void parseTag(std::string_view tag, VcardProperty& property) {
   if (dot != std::string_view::npos) property.group.assign(fullName.substr(0, dot));
   toUpperAsciiInto(dot == std::string_view::npos ? fullName : fullName.substr(dot + 1),
                    property.name);
+  std::size_t used = 0;
   while (end != std::string_view::npos) {
     const std::size_t start = end + 1;
     end = findUnquoted(tag, ';', start);
-    addParameter(tag.substr(start, end - start), property);
+    addParameter(tag.substr(start, end - start), property, used);
   }
+  property.parameters.resize(used);
 }
 
 std::vector<VcardProperty> readProperties(const std::vector<std::string>& lines) {

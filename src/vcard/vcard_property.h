@@ -33,7 +33,7 @@ struct VcardProperty {
 };
 
 // Takes a tag ("item1.TEL;TYPE=CELL,VOICE;PREF") apart into property's group, name and
-// parameters.
+// parameters; the parameters it held are replaced, their storage used again.
 void parseTag(std::string_view tag, VcardProperty& property);
 
 // The properties of one contact from its lines as read, BEGIN and END left out: folded lines,
