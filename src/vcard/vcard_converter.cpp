@@ -298,7 +298,9 @@ class ContactConversion {
       if (!typePref) types.emplace_back("pref");
       notes_->add("PREF=1 became TYPE=PREF");
     }
-    for (std::string& type : types) type = is40() ? toLowerAscii(type) : toUpperAscii(type);
+    for (std::string& type : types) {
+      for (char& c : type) c = is40() ? lowerAscii(c) : upperAscii(c);
+    }
     setTypes(held.property, std::move(types));
   }
 

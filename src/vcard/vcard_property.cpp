@@ -323,14 +323,17 @@ void writeQuotedPrintable(std::string_view tag, std::string_view encoded, LineSi
 
 std::vector<std::string> lowerTypes(const VcardProperty& property) {
   std::vector<std::string> types;
-  for (const std::string& value : property.parameterValues("TYPE")) {
-    std::string_view rest(value);
-    while (!rest.empty()) {
-      const std::size_t comma = rest.find(',');
-      std::string lower = toLowerAscii(trimSpaces(rest.substr(0, comma)));
-      rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
-      if (!lower.empty() && std::find(types.begin(), types.end(), lower) == types.end()) {
-        types.push_back(std::move(lower));
+  for (const VcardParameter& parameter : property.parameters) {
+    if (std::string_view(parameter.name) != "TYPE") continue;
+    for (const std::string& value : parameter.values) {
+      std::string_view rest(value);
+      while (!rest.empty()) {
+        const std::size_t comma = rest.find(',');
+        std::string lower = toLowerAscii(trimSpaces(rest.substr(0, comma)));
+        rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+        if (!lower.empty() && std::find(types.begin(), types.end(), lower) == types.end()) {
+          types.push_back(std::move(lower));
+        }
       }
     }
   }
@@ -338,8 +341,9 @@ std::vector<std::string> lowerTypes(const VcardProperty& property) {
 }
 
 void setTypes(VcardProperty& property, std::vector<std::string> types) {
-  auto first = std::find_if(property.parameters.begin(), property.parameters.end(),
-                            [](const VcardParameter& p) { return p.name == "TYPE"; });
+  auto first =
+      std::find_if(property.parameters.begin(), property.parameters.end(),
+                   [](const VcardParameter& p) { return std::string_view(p.name) == "TYPE"; });
   const auto at = first - property.parameters.begin();
   property.removeParameter("TYPE");
   if (types.empty()) return;
