@@ -264,22 +264,37 @@ void readProperties(const std::vector<std::string>& lines, const PropertySlot& n
   }
 }
 
+namespace {
+
+// A parameter's value as a tag holds it: a double quote written as a single one, and the value
+// quoted when it holds a separator.
+void appendParameterValue(std::string& tag, std::string_view value) {
+  const bool quote = value.find_first_of(":;, ") != std::string_view::npos;
+  if (quote) tag += '"';
+  const std::size_t from = tag.size();
+  tag.append(value);
+  std::replace(tag.begin() + std::ptrdiff_t(from), tag.end(), '"', '\'');
+  if (quote) tag += '"';
+}
+
+}  // namespace
+
 std::string writeTag(const VcardProperty& property, std::string_view version) {
-  std::string tag = property.group.empty() ? property.name : property.group + "." + property.name;
+  std::string tag;
+  if (!property.group.empty()) tag.append(property.group).append(".");
+  tag.append(property.name);
   for (const VcardParameter& parameter : property.parameters) {
-    const bool bare = version == "2.1" && parameter.name == "TYPE";
-    std::string values;
-    for (std::string value : parameter.values) {
-      std::replace(value.begin(), value.end(), '"', '\'');
-      if (value.find_first_of(":;, ") != std::string::npos) value = '"' + value + '"';
+    const bool bare = version == "2.1" && std::string_view(parameter.name) == "TYPE";
+    if (!bare) tag.append(";").append(parameter.name).append("=");
+    const std::size_t valuesStart = tag.size();
+    for (const std::string& value : parameter.values) {
       if (bare) {
-        tag.append(";").append(value);
-        continue;
+        tag += ';';
+      } else if (tag.size() > valuesStart) {
+        tag += ',';  // after the values written so far, when there are any
       }
-      if (!values.empty()) values += ',';
-      values += value;
+      appendParameterValue(tag, value);
     }
-    if (!bare) tag.append(";").append(parameter.name).append("=").append(values);
   }
   return tag;
 }
