@@ -153,21 +153,22 @@ class RowContact {
     }
   }
 
-  std::vector<std::string> lines() {
-    std::vector<std::string> out;
-    out.reserve(rawLines_.size() + used_ + 8);  // one allocation for a contact's lines
-    out.emplace_back("BEGIN:VCARD");
+  // The contact's lines, in strings the next row's lines reuse.
+  const LineSink& lines() {
+    LineSink& out = lines_;
+    out.clear();
+    out.push("BEGIN:VCARD");
     if (!rawLines_.empty()) {
-      out.insert(out.end(), rawLines_.begin(), rawLines_.end());
-      if (!pastHeader_.empty()) out.push_back("NOTE:" + plainToHeld(pastHeader_));
+      for (const std::string& line : rawLines_) out.push(line);
+      if (!pastHeader_.empty()) appendHeld(out.next().append("NOTE:"), pastHeader_);
     } else {
-      out.emplace_back("VERSION:3.0");
+      out.push("VERSION:3.0");
       writeNames(out);
       for (Instance& instance : instances()) writeInstance(instance, out);
       writeNote(out);
       completeNames(out);
     }
-    out.emplace_back("END:VCARD");
+    out.push("END:VCARD");
     return out;
   }
 
@@ -207,39 +208,36 @@ class RowContact {
   }
 
   // N, and FN as written or made from the name's parts.
-  void writeNames(std::vector<std::string>& out) {
+  void writeNames(LineSink& out) {
     const Instance* name = find("N");
     const Instance* formatted = find("FN");
     if (name) {
-      std::string line = "N:";
+      std::string& line = out.next().append("N:");
       for (std::size_t k = 0; k < 5; ++k) {
         if (k > 0) line += ';';
         appendHeld(line, name->parts[k]);
       }
-      out.push_back(std::move(line));
     }
     if (formatted && !formatted->whole.empty()) {
-      std::string line = "FN:";
-      appendHeld(line, formatted->whole);
-      out.push_back(std::move(line));
+      appendHeld(out.next().append("FN:"), formatted->whole);
     } else if (name) {
       std::array<std::string, 5> parts;
       std::copy(name->parts.begin(), name->parts.end(), parts.begin());
-      out.push_back("FN:" + plainToHeld(composedName(parts)));
+      appendHeld(out.next().append("FN:"), composedName(parts));
       repair("FN made from the name columns");
     }
   }
 
   // What every version a contact may be written in reads: N, and FN made from ORG or EMAIL when
   // the row has no name at all. Placed after VERSION.
-  void completeNames(std::vector<std::string>& out) {
+  void completeNames(LineSink& out) {
     const auto has = [&](std::string_view prefix) {
       return std::any_of(out.begin(), out.end(),
                          [&](const std::string& line) { return line.starts_with(prefix); });
     };
     std::size_t at = 2;
     if (!has("N:")) {
-      out.insert(out.begin() + std::ptrdiff_t(at++), "N:;;;;");
+      out.insertAt(at++) = "N:;;;;";
       repair("N added");
     }
     if (has("FN:")) return;
@@ -248,16 +246,16 @@ class RowContact {
         if (propertyName(line.substr(0, line.find(':'))) != property) continue;
         const std::string first = structuredParts(line.substr(line.find(':') + 1)).front();
         if (first.empty()) continue;
-        out.insert(out.begin() + std::ptrdiff_t(at), "FN:" + plainToHeld(first));
+        appendHeld(out.insertAt(at).append("FN:"), first);
         repair("FN made from " + std::string(property));
         return;
       }
     }
-    out.insert(out.begin() + std::ptrdiff_t(at), "FN:");
+    out.insertAt(at) = "FN:";
     repair("FN added empty: the row has no name, organization or e-mail");
   }
 
-  void writeInstance(Instance& instance, std::vector<std::string>& out) {
+  void writeInstance(Instance& instance, LineSink& out) {
     const std::string& property = instance.field->property;
     if (property == "N" || property == "FN") return;
     if (property == "NOTE") return appendLine(notes_, instance.whole);
@@ -268,7 +266,8 @@ class RowContact {
                     [](const std::string& part) { return part.empty(); })) {
       instance.parts[kStreet] = instance.whole;  // a formatted address alone
     }
-    std::string line = tagOf(instance);
+    std::string& line = out.next();
+    appendTag(line, instance);
     line += ':';
     const std::size_t valueStart = line.size();
     if (structured) {
@@ -280,24 +279,22 @@ class RowContact {
     } else {
       appendHeld(line, instance.whole);
     }
-    if (line.find_first_not_of(';', valueStart) == std::string::npos) return;  // none empty
-    out.push_back(std::move(line));
+    if (line.find_first_not_of(';', valueStart) == std::string::npos) out.pop();  // none empty
   }
 
-  std::string tagOf(const Instance& instance) {
+  void appendTag(std::string& tag, const Instance& instance) {
     const std::string& property = instance.field->property;
     const std::string_view label = trimSpaces(instance.label);
     const std::string_view labelKind = label.empty() ? std::string_view() : kindOfLabel(label);
     const std::string_view kind = instance.field->kind.empty() ? labelKind : instance.field->kind;
-    std::string tag = property;
+    tag += property;
     appendTypes(tag, property, kind, label.starts_with("* "));
     const bool knownLabel = label.empty() || !labelKind.empty() ||
                             toLowerAscii(label).find("other") != std::string::npos;
     if (!knownLabel) tag += ";X-CSV-LABEL=\"" + replaceAll(label, "\"", "'") + "\"";
-    return tag;
   }
 
-  void writeBirthday(const Instance& instance, std::vector<std::string>& out) {
+  void writeBirthday(const Instance& instance, LineSink& out) {
     std::string date = instance.whole;
     const std::vector<std::string>& p = instance.parts;
     if (date.empty() && (!p[1].empty() || !p[2].empty())) {
@@ -306,21 +303,18 @@ class RowContact {
     }
     if (date.empty()) return;
     if (isIsoDate(date)) {
-      out.push_back("BDAY:" + date);
+      out.push("BDAY:" + date);
       return;
     }
     const std::string kept = unknownColumnProperty(*instance.header);
-    out.push_back(kept + ":" + plainToHeld(date));
+    out.push(kept + ":" + plainToHeld(date));
     repair("birthday \"" + date + "\" is no ISO 8601 date: kept as text in " + kept);
   }
 
-  void writeNote(std::vector<std::string>& out) {
+  void writeNote(LineSink& out) {
     if (!pastHeader_.empty()) repair("cells past the header went to NOTE");
     appendLine(notes_, pastHeader_);
-    if (notes_.empty()) return;
-    std::string line = "NOTE:";
-    appendHeld(line, notes_);
-    out.push_back(std::move(line));
+    if (!notes_.empty()) appendHeld(out.next().append("NOTE:"), notes_);
   }
 
   const ColumnMapping& mapping_;
@@ -328,6 +322,7 @@ class RowContact {
   int number_ = 0;
   std::vector<Instance> instances_;
   std::size_t used_ = 0;  // the instances of this row
+  LineSink lines_;
   std::vector<std::string> rawLines_;
   std::string notes_;
   std::string pastHeader_;
@@ -337,8 +332,8 @@ class RowContact {
 
 namespace {
 
-std::vector<std::string> contactOfRow(const CsvRecord& row, const CsvTable& table,
-                                      RowContact& contact, int number) {
+const LineSink& contactOfRow(const CsvRecord& row, const CsvTable& table, RowContact& contact,
+                             int number) {
   contact.start(number);
   const bool raw = contact.mapping().setName == kRawExportColumns;
   const ColumnMapping& mapping = contact.mapping();
@@ -359,7 +354,8 @@ std::vector<std::string> contactOfRow(const CsvRecord& row, const CsvTable& tabl
 std::vector<std::string> contactOfRow(const CsvRecord& row, const CsvTable& table,
                                       const ColumnMapping& mapping, int number, ImportLog& log) {
   RowContact contact(mapping, log);
-  return contactOfRow(row, table, contact, number);
+  const LineSink& lines = contactOfRow(row, table, contact, number);
+  return {lines.begin(), lines.end()};
 }
 
 CsvTable readImportTable(const OpenInput& input, ColumnSet columns, FileIo& io) {
@@ -406,7 +402,7 @@ void showRow(RunProgress* ui, int done, int rows) {
 namespace {
 
 // Appends a contact's lines to text, folded, each ended with CR LF.
-void appendFolded(const std::vector<std::string>& lines, std::string& text) {
+void appendFolded(const LineSink& lines, std::string& text) {
   LineSink folded;
   for (const std::string& line : lines) {
     if (line.size() <= kFoldedLength) {
@@ -492,8 +488,9 @@ void convertRows(const CsvTable& table, const ColumnMapping& mapping, ContactCon
         ConversionPipeline::Batch batch{{}, submitted + 1};
         for (; batch.contacts.size() < ConversionPipeline::kBatch && submitted < rows;
              ++submitted) {
-          batch.contacts.push_back(
-              contactOfRow(table.rows[std::size_t(submitted)], table, contact, submitted + 1));
+          const LineSink& lines =
+              contactOfRow(table.rows[std::size_t(submitted)], table, contact, submitted + 1);
+          batch.contacts.emplace_back(lines.begin(), lines.end());
         }
         lanes[handed++ % 2]->submit(std::move(batch));
       }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -58,6 +59,15 @@ class LineSink {
     return line;
   }
   void push(std::string_view line) { next().assign(line); }
+  // An empty line to fill at position at, the lines from there on moved down one.
+  std::string& insertAt(std::size_t at) {
+    next();
+    std::rotate(lines_.begin() + std::ptrdiff_t(at), lines_.begin() + std::ptrdiff_t(count_ - 1),
+                lines_.begin() + std::ptrdiff_t(count_));
+    return lines_[at];
+  }
+  // Takes the last line back.
+  void pop() { --count_; }
   void clear() { count_ = 0; }
   std::size_t size() const { return count_; }
   const std::string* begin() const { return lines_.data(); }
