@@ -145,28 +145,11 @@ void appendNonEmpty(std::string& joined, std::string_view part, std::string_view
   joined += part;
 }
 
-namespace {
-
-template <typename Parts>
-std::string joinedParts(const Parts& parts, std::string_view separator) {
-  std::string joined;
-  for (const auto& part : parts) appendNonEmpty(joined, part, separator);
-  return joined;
-}
-
-}  // namespace
-
-std::string joinNonEmpty(const std::vector<std::string>& parts, std::string_view separator) {
-  return joinedParts(parts, separator);
-}
-
 std::string joinNonEmpty(std::initializer_list<std::string_view> parts,
                          std::string_view separator) {
-  return joinedParts(parts, separator);
-}
-
-bool MappedProperty::hasType(std::string_view type) const {
-  return std::find(types.begin(), types.end(), type) != types.end();
+  std::string joined;
+  for (std::string_view part : parts) appendNonEmpty(joined, part, separator);
+  return joined;
 }
 
 namespace {

@@ -21,8 +21,6 @@ struct MappedProperty {
   std::string name;
   std::vector<std::string> types;
   std::string value;
-
-  bool hasType(std::string_view type) const;
 };
 
 // A contact's properties, mapped to the fields address-book programs import.
@@ -90,7 +88,6 @@ void forEachMappedContact(const OpenInput& input, const ContactSink& sink,
 // Appends part, after separator unless joined is empty; nothing when part is empty.
 void appendNonEmpty(std::string& joined, std::string_view part, std::string_view separator);
 // The parts that are not empty, joined by separator.
-std::string joinNonEmpty(const std::vector<std::string>& parts, std::string_view separator);
 std::string joinNonEmpty(std::initializer_list<std::string_view> parts, std::string_view separator);
 
 }  // namespace palvren

@@ -99,11 +99,6 @@ std::string csvLine(const std::vector<std::string>& cells) {
   return row.take();
 }
 
-std::string notesOf(const MappedContact& contact, const std::vector<std::string>& more) {
-  std::string notes;
-  return std::string(notesOf(contact, more, notes));
-}
-
 std::string_view notesOf(const MappedContact& contact, const std::vector<std::string>& more,
                          std::string& buffer) {
   if (contact.other.empty() && more.empty()) return contact.note;

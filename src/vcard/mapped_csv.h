@@ -28,9 +28,8 @@ void formatAddress(const std::vector<std::string>& parts, std::string& text);
 std::string composedName(const std::array<std::string, 5>& name);
 // Whether the contact's FN is other than its name's parts spell (text is for the spelling).
 bool fnDiffersFromName(const MappedContact& contact, std::string& text);
-// The contact's notes, its other properties and more, one per line.
-std::string notesOf(const MappedContact& contact, const std::vector<std::string>& more);
-// The same, made in buffer only when something joins the contact's own notes.
+// The contact's notes, its other properties and more, one per line; made in buffer only when
+// something joins the contact's own notes.
 std::string_view notesOf(const MappedContact& contact, const std::vector<std::string>& more,
                          std::string& buffer);
 
