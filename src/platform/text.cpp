@@ -47,11 +47,12 @@ char32_t nextCodePoint(std::string_view text, std::size_t& i) {
 namespace {
 
 #if defined(__SSE2__)
-// Where the first of the listed bytes is among the text's whole sixteen-byte blocks from i, or
-// the start of the block-less rest when none is; sixteen bytes compared with each at once.
-std::size_t findListedInBlocks(std::string_view text, std::size_t i, std::string_view listed) {
+// Where the first of the listed bytes is among the text's whole sixteen-byte blocks, or the
+// start of the block-less rest when none is; sixteen bytes compared with each at once.
+std::size_t findListedInBlocks(std::string_view text, std::string_view listed) {
   __m128i wanted[ByteSet::kListed];
   for (std::size_t k = 0; k < listed.size(); ++k) wanted[k] = _mm_set1_epi8(listed[k]);
+  std::size_t i = 0;
   for (; i + 16 <= text.size(); i += 16) {
     const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
     __m128i hits = _mm_cmpeq_epi8(block, wanted[0]);
@@ -71,7 +72,7 @@ std::size_t findAnyOf(std::string_view text, const ByteSet& set) {
   std::size_t i = 0;
 #if defined(__SSE2__)
   if (text.size() >= 16 && !set.listed().empty()) {
-    i = findListedInBlocks(text, 0, set.listed());
+    i = findListedInBlocks(text, set.listed());
     if (i + 16 <= text.size()) return i;  // found within a block
   }
 #endif

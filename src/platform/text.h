@@ -55,6 +55,12 @@ class ByteSet {
 
 // The first position of a byte of the set in text; npos when none.
 std::size_t findAnyOf(std::string_view text, const ByteSet& set);
+// The same from position from on.
+inline std::size_t findAnyOf(std::string_view text, const ByteSet& set, std::size_t from) {
+  if (from >= text.size()) return std::string_view::npos;
+  const std::size_t found = findAnyOf(text.substr(from), set);
+  return found == std::string_view::npos ? found : from + found;
+}
 
 // Whether text, upper-cased, equals upperWord (which must already be upper case).
 bool equalsUpper(std::string_view text, std::string_view upperWord);

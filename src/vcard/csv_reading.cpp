@@ -102,8 +102,7 @@ std::size_t unquotedEnd(std::string_view text, std::size_t i, char delimiter) {
                         : delimiter == '\t' ? &kTab
                                             : nullptr;
   if (ends) {
-    const std::size_t found = findAnyOf(text.substr(i), *ends);
-    return found == std::string_view::npos ? text.size() : i + found;
+    return std::min(findAnyOf(text, *ends, i), text.size());
   }
   std::size_t end = i;
   while (end < text.size() && text[end] != delimiter && text[end] != '"' && text[end] != '\r' &&
@@ -244,8 +243,7 @@ std::size_t rowEnd(std::string_view text, std::size_t i, char delimiter, bool& h
   holdsText = false;
   bool quoted = false;
   while (i < text.size()) {
-    const std::size_t found = findAnyOf(text.substr(i), kBreaks);
-    const std::size_t at = found == std::string_view::npos ? text.size() : i + found;
+    const std::size_t at = std::min(findAnyOf(text, kBreaks, i), text.size());
     for (std::size_t k = i; k < at && !holdsText; ++k) {
       holdsText = text[k] != delimiter && text[k] != ' ';
     }

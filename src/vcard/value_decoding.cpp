@@ -342,8 +342,7 @@ void structuredPartsInto(std::string_view value, std::vector<std::string>& parts
   std::size_t from = 0;
   bool escaped = false;
   for (;;) {
-    const std::size_t found = findAnyOf(value.substr(from), kBreaks);
-    const std::size_t at = found == std::string_view::npos ? value.size() : from + found;
+    const std::size_t at = std::min(findAnyOf(value, kBreaks, from), value.size());
     if (at < value.size() && value[at] == '\\') {
       escaped = true;  // the escaped character, ";" included, belongs to the part
       from = std::min(at + 2, value.size());

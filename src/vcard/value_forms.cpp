@@ -108,8 +108,7 @@ std::string heldFrom30(std::string&& text, ValueKind kind) {
       held += '\\';
       held += view[i];
     }
-    const std::size_t next = findAnyOf(view.substr(from), special);
-    i = next == std::string_view::npos ? next : from + next;
+    i = findAnyOf(view, special, from);
   }
   held.append(view.substr(from));
   return held;
@@ -156,8 +155,7 @@ void appendHeld(std::string& held, std::string_view plain) {
       held += plain[i];
     }
     from = i + 1;
-    const std::size_t next = findAnyOf(plain.substr(from), kEscaped);
-    i = next == std::string_view::npos ? next : from + next;
+    i = findAnyOf(plain, kEscaped, from);
   }
   held.append(plain.substr(from));
 }
