@@ -116,6 +116,15 @@ TEST(CsvImport, ReadsWhatProgramsWrite) {
        "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Z;Bob\\,xy;;;\r\nFN:Bob\\,xy Z\r\nEND:VCARD\r\n",
        {"contact 1: FN made from the name columns", "contact 2: FN made from the name columns",
         "contact 3: FN made from the name columns"}},
+      {"a raw export of folded values: unfolded, a quoted-printable one by its soft break",
+       "VERSION,N,NOTE,NOTE;ENCODING=QUOTED-PRINTABLE,TITLE\r\n"
+       "\"3.0\",\"A;B;;;\",\"Met at the fair, pr\r\nefers e-mail\",\"\",\"\"\r\n"
+       "\"2.1\",\"C;D\",\"\",\"one=0D=0A=\r\ntwo\",\"a title fol\nded\"\r\n",
+       "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:B A\r\nN:A;B;;;\r\n"
+       "NOTE:Met at the fair\\, prefers e-mail\r\nEND:VCARD\r\n"
+       "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:D C\r\nN:C;D\r\nNOTE:one\\ntwo\r\n"
+       "TITLE:a title folded\r\nEND:VCARD\r\n",
+       {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -233,7 +242,16 @@ TEST(CsvImport, MappedExportsSurviveAnImport) {
 }
 
 // The raw export keeps, per contact, the last value of each tag: reading it back gives each of
-// them under its tag, byte for byte, for the converter to decode by the tag's parameters.
+// them under its tag, for the converter to decode by the tag's parameters; byte for byte, but
+// that the lines of a folded value are folded again (the export took their leading blanks).
+std::string foldedAgain(const std::string& tag, std::string value) {
+  if (tag.find("QUOTED-PRINTABLE") != std::string::npos) return value;
+  for (std::size_t at = value.find('\n'); at != std::string::npos; at = value.find('\n', at + 2)) {
+    value.insert(at + 1, " ");
+  }
+  return value;
+}
+
 TEST(CsvImport, ARawExportReadsBackIntoItsTagsAndValues) {
   const auto files = testing::corpusFiles();
   PALVREN_REQUIRE_CORPUS(files);
@@ -259,7 +277,8 @@ TEST(CsvImport, ARawExportReadsBackIntoItsTagsAndValues) {
       }
       std::vector<std::string> expected{"BEGIN:VCARD"};
       for (std::size_t k = 1; k < last.size(); ++k) {
-        if (!last[k].empty()) expected.push_back(table.header[k - 1] + ":" + last[k]);
+        const std::string& tag = table.header[k - 1];
+        if (!last[k].empty()) expected.push_back(tag + ":" + foldedAgain(tag, last[k]));
       }
       expected.emplace_back("END:VCARD");
       EXPECT_EQ(contactOfRow(table.rows[c], table, *mapping, int(c) + 1, log), expected);

@@ -53,6 +53,21 @@ std::string_view cellText(std::string_view cell, bool raw) {
 
 void appendLine(std::string& text, std::string_view more) { appendNonEmpty(text, more, "\n"); }
 
+// A raw export's cell holds a folded value's lines joined by line breaks, each line's leading
+// blanks taken off: they are folded again, so the value reads back as it was before it was
+// folded. A quoted-printable value's line breaks are its soft breaks, read as they stand.
+void appendRawValue(std::string& line, std::string_view tag, std::string_view cell) {
+  if (cell.find('\n') == std::string_view::npos || isQuotedPrintable(tag)) {
+    line.append(cell);
+    return;
+  }
+  for (std::size_t end = cell.find('\n'); end != std::string_view::npos; end = cell.find('\n')) {
+    line.append(cell.substr(0, end + 1)).push_back(' ');
+    cell.remove_prefix(end + 1);
+  }
+  line.append(cell);
+}
+
 // Which instance a column's cells go to: a numbered group, or all the parts of one kind of a
 // structured property, or the column itself.
 // The column a field's instance is its own, or -1 when columns share it.
@@ -134,7 +149,8 @@ class RowContact {
     const ImportField& field = mapping_.fields[column];
     if (cell.empty()) return;
     if (field.raw) {
-      rawLines_.push_back(field.property + ":" + std::string(cell));
+      std::string& line = rawLines_.emplace_back(field.property);
+      appendRawValue(line.append(":"), field.property, cell);
       return;
     }
     Instance& instance = instanceFor(field, column, header);
