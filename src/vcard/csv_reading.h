@@ -51,6 +51,8 @@ class CsvRows {
   bool empty() const { return starts_.empty(); }
   // The row; its cells are views into the table's text or into the row's own requoted cells.
   CsvRecord operator[](std::size_t index) const;
+  // The same, read into row, whose storage it reuses.
+  void read(std::size_t index, CsvRecord& row) const;
 
  private:
   std::shared_ptr<const std::string> text_;
