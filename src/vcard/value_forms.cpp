@@ -81,19 +81,35 @@ std::string heldFrom21(std::string_view text, ValueKind kind) {
   return held;
 }
 
-std::string heldFrom30(std::string&& text, ValueKind kind) {
-  const bool text30 = kind == ValueKind::Text;
+namespace {
+
+// Whether a 3.0 or 4.0 value is in the held form as it stands.
+bool heldAsItStands(std::string_view text, ValueKind kind) {
   static constexpr ByteSet kHeldIn30("\r\n,;");
   static constexpr ByteSet kLineBreaks("\r\n");
-  if (findAnyOf(text, text30 ? kHeldIn30 : kLineBreaks) == std::string::npos)
-    return std::move(text);
+  return findAnyOf(text, kind == ValueKind::Text ? kHeldIn30 : kLineBreaks) == std::string::npos;
+}
+
+}  // namespace
+
+std::string heldFrom30(std::string&& text, ValueKind kind) {
+  if (heldAsItStands(text, kind)) return std::move(text);
+  std::string held;
+  heldFrom30Into(text, kind, held);
+  return held;
+}
+
+void heldFrom30Into(std::string_view view, ValueKind kind, std::string& held) {
+  held.clear();
+  if (heldAsItStands(view, kind)) {
+    held.assign(view);
+    return;
+  }
   // What is changed or kept with the byte after it; runs between them are copied at once.
   static constexpr ByteSet kSpecialIn30("\r\n,;\\");
   static constexpr ByteSet kSpecial("\r\n\\");
-  const ByteSet& special = text30 ? kSpecialIn30 : kSpecial;
-  const std::string_view view(text);
-  std::string held;
-  held.reserve(text.size() + 16);
+  const ByteSet& special = kind == ValueKind::Text ? kSpecialIn30 : kSpecial;
+  held.reserve(view.size() + 16);
   std::size_t from = 0;
   for (std::size_t i = findAnyOf(view, special); i != std::string_view::npos;) {
     held.append(view.substr(from, i - from));
@@ -111,7 +127,6 @@ std::string heldFrom30(std::string&& text, ValueKind kind) {
     i = findAnyOf(view, special, from);
   }
   held.append(view.substr(from));
-  return held;
 }
 
 std::string heldTo21(std::string_view held, ValueKind kind) {

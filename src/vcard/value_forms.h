@@ -26,6 +26,8 @@ std::string heldFrom21(std::string_view text, ValueKind kind);
 // A vCard 3.0 or 4.0 value (decoded to UTF-8) in the held form: its line breaks written "\n",
 // and in a text a comma or semicolon its writer left bare escaped, as it can only mean itself.
 std::string heldFrom30(std::string&& text, ValueKind kind);
+// The same, put in place of held (whose storage it reuses).
+void heldFrom30Into(std::string_view text, ValueKind kind, std::string& held);
 // A held value in vCard 2.1's form: line breaks as CR LF (for quoted-printable), and in texts a
 // comma as itself.
 std::string heldTo21(std::string_view held, ValueKind kind);

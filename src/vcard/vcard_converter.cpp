@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/text.h"
+#include "vcard/conversion_notes.h"
 #include "vcard/value_decoding.h"
 #include "vcard/value_forms.h"
 #include "vcard/vcard_property.h"
@@ -13,43 +14,6 @@
 namespace palvren {
 
 namespace {
-
-// What one contact's conversion changed beyond the form of its lines.
-class Notes {
- public:
-  // A value of property name was decoded from source ("Shift_JIS quoted-printable").
-  void decoded(const std::string& source, const std::string& name) {
-    auto found = std::find_if(decoded_.begin(), decoded_.end(),
-                              [&](const auto& entry) { return entry.first == source; });
-    if (found == decoded_.end()) found = decoded_.insert(decoded_.end(), {source, {}});
-    if (std::find(found->second.begin(), found->second.end(), name) == found->second.end()) {
-      found->second.push_back(name);
-    }
-  }
-  void add(const std::string& note) {
-    if (std::find(notes_.begin(), notes_.end(), note) == notes_.end()) notes_.push_back(note);
-  }
-  bool empty() const { return decoded_.empty() && notes_.empty(); }
-
-  std::string text() const {
-    std::vector<std::string> parts;
-    for (const auto& [source, names] : decoded_) {
-      std::string list = names.front();
-      for (std::size_t k = 1; k < names.size(); ++k) {
-        list += (k + 1 == names.size() ? " and " : ", ") + names[k];
-      }
-      parts.push_back(list + " decoded from " + source);
-    }
-    parts.insert(parts.end(), notes_.begin(), notes_.end());
-    std::string text = parts.front();
-    for (std::size_t k = 1; k < parts.size(); ++k) text += "; " + parts[k];
-    return text;
-  }
-
- private:
-  std::vector<std::pair<std::string, std::vector<std::string>>> decoded_;
-  std::vector<std::string> notes_;
-};
 
 // One property between reading and writing.
 struct Held {
@@ -102,7 +66,7 @@ class ContactConversion {
 
   // The contact's lines in the target's form, valid until the next run; what changed goes into
   // notes.
-  const LineSink& run(const std::vector<std::string>& lines, Notes& notes) {
+  const LineSink& run(std::span<const std::string> lines, ConversionNotes& notes) {
     notes_ = &notes;
     count_ = 0;
     readProperties(lines, [this]() -> VcardProperty& { return nextHeld().property; });
@@ -242,6 +206,11 @@ class ContactConversion {
   void decodeText(Held& held, bool from21) {
     const ValueKind kind = valueKindOf(held.property.name);
     // The common case: UTF-8, neither encoded nor in another character set.
+    if (held.encoding.empty() && held.charset.empty() && !from21 &&
+        held.raw.find('\r') == std::string::npos && isValidUtf8(held.raw)) {
+      heldFrom30Into(held.raw, kind, held.value);
+      return takeEmbeddedCard(held);
+    }
     if (held.encoding.empty() && held.charset.empty()) {
       std::string text = held.raw.find('\r') == std::string::npos ? held.raw : unfold(held.raw);
       if (isValidUtf8(text)) {
@@ -284,7 +253,8 @@ class ContactConversion {
   void convertParameters(Held& held) {
     if (held.property.parameters.empty()) return;
     convertValueParameter(held);
-    std::vector<std::string> types = lowerTypes(held.property);
+    std::vector<std::string>& types = types_;
+    lowerTypesInto(held.property, types);
     const auto pref = std::find(types.begin(), types.end(), "pref");
     const bool typePref = pref != types.end();
     if (is40()) {
@@ -301,7 +271,7 @@ class ContactConversion {
     for (std::string& type : types) {
       for (char& c : type) c = is40() ? lowerAscii(c) : upperAscii(c);
     }
-    setTypes(held.property, std::move(types));
+    setTypes(held.property, types);
   }
 
   void convertValueParameter(Held& held) {
@@ -507,9 +477,14 @@ class ContactConversion {
 
   void writeText(const Held& held, LineSink& out) const {
     if (!is21()) {
-      std::string line = writeTag(held.property, version_);
-      line.reserve(line.size() + 1 + held.value.size());
-      return foldLine(line.append(":").append(held.value), out);
+      // Written in place; a line too long is taken back and folded.
+      std::string& line = out.next();
+      appendTag(line, held.property, version_);
+      line.append(":").append(held.value);
+      if (line.size() <= kFoldedLength) return;
+      long_.swap(line);
+      out.pop();
+      return foldLine(long_, out);
     }
     const std::string text = heldTo21(held.value, valueKindOf(held.property.name));
     std::string tag = writeTag(held.property, version_);
@@ -527,13 +502,15 @@ class ContactConversion {
 
   VcardVersion target_;
   std::string_view version_;
-  Notes* notes_ = nullptr;
+  ConversionNotes* notes_ = nullptr;
   int& valuesAsRead_;
   bool repairs_;
   std::vector<Held> held_;  // the first count_ are the contact's
   std::size_t count_ = 0;
   bool labelMoved_ = false;  // a LABEL went onto its ADR: its own place is to go
   LineSink out_;
+  std::vector<std::string> types_;  // a property's, as they are converted
+  mutable std::string long_;        // a line to fold
 };
 
 ContactConverter::ContactConverter(VcardVersion target, bool repairs)
@@ -542,9 +519,9 @@ ContactConverter::ContactConverter(VcardVersion target, bool repairs)
 
 ContactConverter::~ContactConverter() = default;
 
-std::span<const std::string> ContactConverter::convert(const std::vector<std::string>& lines,
+std::span<const std::string> ContactConverter::convert(std::span<const std::string> lines,
                                                        int number) {
-  Notes notes;
+  ConversionNotes notes;
   const LineSink& converted = conversion_->run(lines, notes);
   ++log_.contacts;
   if (!notes.empty()) {

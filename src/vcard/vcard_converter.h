@@ -38,7 +38,7 @@ class ContactConverter {
   // One contact's lines as read (BEGIN through END; a line may hold several, joined by CR LF)
   // in the target's form, BEGIN through END, valid until the next conversion. number names the
   // contact in the log.
-  std::span<const std::string> convert(const std::vector<std::string>& lines, int number);
+  std::span<const std::string> convert(std::span<const std::string> lines, int number);
   // The same, the converted lines put in place of lines.
   void convertInPlace(std::vector<std::string>& lines, int number);
 

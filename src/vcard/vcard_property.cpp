@@ -64,7 +64,7 @@ void addParameter(std::string_view text, VcardProperty& property, std::size_t& u
 }
 
 // The lines of the contact, each line a value may hold (joined by CR LF) on its own.
-void physicalLines(const std::vector<std::string>& lines, std::vector<std::string_view>& physical) {
+void physicalLines(std::span<const std::string> lines, std::vector<std::string_view>& physical) {
   physical.clear();
   for (const std::string& line : lines) {
     std::string_view rest(line);
@@ -245,7 +245,7 @@ std::vector<VcardProperty> readProperties(const std::vector<std::string>& lines)
   return properties;
 }
 
-void readProperties(const std::vector<std::string>& lines, const PropertySlot& next) {
+void readProperties(std::span<const std::string> lines, const PropertySlot& next) {
   thread_local std::vector<std::string_view> physical;
   physicalLines(lines, physical);
   {
@@ -281,6 +281,11 @@ void appendParameterValue(std::string& tag, std::string_view value) {
 
 std::string writeTag(const VcardProperty& property, std::string_view version) {
   std::string tag;
+  appendTag(tag, property, version);
+  return tag;
+}
+
+void appendTag(std::string& tag, const VcardProperty& property, std::string_view version) {
   if (!property.group.empty()) tag.append(property.group).append(".");
   tag.append(property.name);
   for (const VcardParameter& parameter : property.parameters) {
@@ -296,7 +301,6 @@ std::string writeTag(const VcardProperty& property, std::string_view version) {
       appendParameterValue(tag, value);
     }
   }
-  return tag;
 }
 
 void foldLine(std::string_view line, LineSink& out) {
@@ -338,6 +342,12 @@ void writeQuotedPrintable(std::string_view tag, std::string_view encoded, LineSi
 
 std::vector<std::string> lowerTypes(const VcardProperty& property) {
   std::vector<std::string> types;
+  lowerTypesInto(property, types);
+  return types;
+}
+
+void lowerTypesInto(const VcardProperty& property, std::vector<std::string>& types) {
+  types.clear();
   for (const VcardParameter& parameter : property.parameters) {
     if (std::string_view(parameter.name) != "TYPE") continue;
     for (const std::string& value : parameter.values) {
@@ -352,18 +362,20 @@ std::vector<std::string> lowerTypes(const VcardProperty& property) {
       }
     }
   }
-  return types;
 }
 
-void setTypes(VcardProperty& property, std::vector<std::string> types) {
-  auto first =
-      std::find_if(property.parameters.begin(), property.parameters.end(),
-                   [](const VcardParameter& p) { return std::string_view(p.name) == "TYPE"; });
-  const auto at = first - property.parameters.begin();
-  property.removeParameter("TYPE");
-  if (types.empty()) return;
-  const auto position = std::min<std::ptrdiff_t>(at, std::ssize(property.parameters));
-  property.parameters.insert(property.parameters.begin() + position, {"TYPE", std::move(types)});
+void setTypes(VcardProperty& property, const std::vector<std::string>& types) {
+  std::vector<VcardParameter>& parameters = property.parameters;
+  const auto isType = [](const VcardParameter& p) { return std::string_view(p.name) == "TYPE"; };
+  const auto first = std::find_if(parameters.begin(), parameters.end(), isType);
+  if (types.empty()) return property.removeParameter("TYPE");
+  if (first == parameters.end()) {
+    parameters.push_back({"TYPE", types});
+    return;
+  }
+  // The first keeps its place (and its storage) for the types; any others go.
+  first->values.assign(types.begin(), types.end());
+  parameters.erase(std::remove_if(first + 1, parameters.end(), isType), parameters.end());
 }
 
 }  // namespace palvren

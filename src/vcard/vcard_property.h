@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,7 +46,7 @@ std::vector<VcardProperty> readProperties(const std::vector<std::string>& lines)
 // The same, each property read into the one next gives, whose strings are reused: a converter
 // reads many contacts with few allocations.
 using PropertySlot = std::function<VcardProperty&()>;
-void readProperties(const std::vector<std::string>& lines, const PropertySlot& next);
+void readProperties(std::span<const std::string> lines, const PropertySlot& next);
 
 // Physical lines written one after another into strings that are kept from one contact to the
 // next.
@@ -86,12 +87,16 @@ class LineSink {
 
 // A property's types, lower-cased, each once; a quoted list (TYPE="work,voice") is taken apart.
 std::vector<std::string> lowerTypes(const VcardProperty& property);
+// The same, put in place of types (whose storage it reuses).
+void lowerTypesInto(const VcardProperty& property, std::vector<std::string>& types);
 // Puts the TYPE parameter of types where the first one stood (or last); none when types is empty.
-void setTypes(VcardProperty& property, std::vector<std::string> types);
+void setTypes(VcardProperty& property, const std::vector<std::string>& types);
 
 // A tag in the syntax of a version: group, name and each parameter; in 2.1 a TYPE's values
 // bare, in 3.0 and 4.0 as TYPE=a,b. A value holding ':' ';' ',' or a blank is quoted.
 std::string writeTag(const VcardProperty& property, std::string_view version);
+// The same, appended to line.
+void appendTag(std::string& line, const VcardProperty& property, std::string_view version);
 
 // The octets a physical line holds at most.
 constexpr std::size_t kFoldedLength = 75;
