@@ -6,11 +6,11 @@
 #include <span>
 #include <thread>
 
+#include "platform/batch_worker.h"
 #include "platform/file_system.h"
 #include "platform/line_writer.h"
 #include "platform/text.h"
 #include "vcard/block_rules.h"
-#include "vcard/conversion_pipeline.h"
 #include "vcard/mapped_csv.h"
 #include "vcard/value_decoding.h"
 #include "vcard/value_forms.h"
@@ -149,7 +149,7 @@ class RowContact {
     const ImportField& field = mapping_.fields[column];
     if (cell.empty()) return;
     if (field.raw) {
-      std::string& line = rawLines_.emplace_back(field.property);
+      std::string& line = rawLines_.next().append(field.property);
       appendRawValue(line.append(":"), field.property, cell);
       return;
     }
@@ -174,7 +174,7 @@ class RowContact {
     LineSink& out = lines_;
     out.clear();
     out.push("BEGIN:VCARD");
-    if (!rawLines_.empty()) {
+    if (rawLines_.size() > 0) {
       for (const std::string& line : rawLines_) out.push(line);
       if (!pastHeader_.empty()) appendHeld(out.next().append("NOTE:"), pastHeader_);
     } else {
@@ -339,7 +339,7 @@ class RowContact {
   std::vector<Instance> instances_;
   std::size_t used_ = 0;  // the instances of this row
   LineSink lines_;
-  std::vector<std::string> rawLines_;
+  LineSink rawLines_;  // a raw export's lines, in strings the next row's reuse
   std::string notes_;
   std::string pastHeader_;
 };
@@ -485,39 +485,88 @@ void writeRowsAs30(const CsvTable& table, const ColumnMapping& mapping, ImportLo
   }
 }
 
+namespace {
+
+// Rows a lane builds and converts, and what it made of them: their contacts' lines as one text,
+// each line ended with CR LF, and the repairs of the rows.
+struct RowBatch {
+  int first = 0;
+  int count = 0;
+  std::string text;
+  std::vector<std::string> repairs;
+};
+
+// Builds the contacts of rows and converts them, on a thread of its own.
+class ConversionLane {
+ public:
+  ConversionLane(const CsvTable& table, const ColumnMapping& mapping, ContactConverter& converter)
+      : table_(table),
+        contact_(mapping, log_),
+        converter_(converter),
+        worker_([this](RowBatch& batch) { convert(batch); }) {}
+
+  BatchWorker<RowBatch>& worker() { return worker_; }
+
+ private:
+  void convert(RowBatch& batch) {
+    batch.text.clear();
+    for (int k = batch.first; k < batch.first + batch.count; ++k) {
+      table_.rows.read(std::size_t(k), row_);
+      const LineSink& lines = contactOfRow(row_, table_, contact_, k + 1);
+      for (const std::string& line : converter_.convert({lines.begin(), lines.end()}, k + 1)) {
+        batch.text.append(line).append(kCrLf);
+      }
+    }
+    batch.repairs.swap(log_.repairs);
+    log_.repairs.clear();
+  }
+
+  const CsvTable& table_;
+  ImportLog log_;
+  RowContact contact_;
+  CsvRecord row_;  // the row being built, in storage the next row reuses
+  ContactConverter& converter_;
+  BatchWorker<RowBatch> worker_;  // last: its thread starts once the rest is made
+};
+
+}  // namespace
+
 void convertRows(const CsvTable& table, const ColumnMapping& mapping, ContactConverter& converter,
                  ImportLog& log, LineWriter* output, RunProgress* ui) {
+  // The rows are read, built and converted on two more threads, batches handed to each in turn
+  // ahead of those being written; each batch's text and repairs are taken in row order, and the
+  // second converter's log joins the first's at the end.
+  constexpr int kRows = 64;
+  constexpr std::size_t kAhead = 2 * BatchWorker<RowBatch>::kBatches;
   const int rows = static_cast<int>(table.rows.size());
-  // The rows' contacts are converted on two more threads, their batches handed to each in turn
-  // ahead of those being written; the second converter's log joins the first's at the end.
-  RowContact contact(mapping, log);
   ContactConverter secondConverter(converter.target());
   {
-    ConversionPipeline first(converter);
-    ConversionPipeline second(secondConverter);
-    ConversionPipeline* lanes[2] = {&first, &second};
+    ConversionLane first(table, mapping, converter);
+    ConversionLane second(table, mapping, secondConverter);
+    ConversionLane* lanes[2] = {&first, &second};
+    std::vector<RowBatch> spare;  // batches written, their storage for the next ones
     int submitted = 0;
     std::size_t handed = 0;
-    std::size_t taken = 0;
+    std::size_t written = 0;
     for (;;) {
-      while (handed - taken < 2 * ConversionPipeline::kBatches && submitted < rows) {
-        ConversionPipeline::Batch batch{{}, submitted + 1};
-        for (; batch.contacts.size() < ConversionPipeline::kBatch && submitted < rows;
-             ++submitted) {
-          const LineSink& lines =
-              contactOfRow(table.rows[std::size_t(submitted)], table, contact, submitted + 1);
-          batch.contacts.emplace_back(lines.begin(), lines.end());
+      while (handed - written < kAhead && submitted < rows) {
+        RowBatch batch;
+        if (!spare.empty()) {
+          batch = std::move(spare.back());
+          spare.pop_back();
         }
-        lanes[handed++ % 2]->submit(std::move(batch));
+        batch.first = submitted;
+        batch.count = std::min(kRows, rows - submitted);
+        submitted += batch.count;
+        lanes[handed++ % 2]->worker().submit(std::move(batch));
       }
-      if (handed == taken) break;
-      for (const std::vector<std::string>& lines : lanes[taken++ % 2]->next()) {
-        showRow(ui, log.contacts, rows);
-        for (const std::string& line : lines) {
-          if (output) output->writeLine(line);
-        }
-        ++log.contacts;
-      }
+      if (handed == written) break;
+      RowBatch batch = lanes[written++ % 2]->worker().next();
+      log.repairs.insert(log.repairs.end(), batch.repairs.begin(), batch.repairs.end());
+      for (int k = 0; k < batch.count; ++k) showRow(ui, log.contacts + k, rows);
+      if (output) output->writeText(batch.text);
+      log.contacts += batch.count;
+      spare.push_back(std::move(batch));
     }
   }
   converter.absorb(secondConverter.log());
