@@ -41,20 +41,32 @@ bool takeLineBreak(std::string_view text, std::size_t& i, std::string& out) {
 }  // namespace
 
 ValueKind valueKindOf(std::string_view upperName) {
-  // Most names (TEL, EMAIL, PHOTO, ...) start with a letter none of those below does.
-  static constexpr ByteSet kFirstLetters("NAOCFTRLXMS");
-  if (upperName.empty() || !kFirstLetters.contains(upperName[0])) return ValueKind::Other;
-  for (std::string_view name : {"N", "ADR", "ORG"}) {
-    if (upperName == name) return ValueKind::Structured;
+  // Every property's value is read by it: the names are told apart by length first.
+  const auto is = [upperName](std::string_view name) { return upperName == name; };
+  switch (upperName.size()) {
+    case 1:
+      return is("N") ? ValueKind::Structured : ValueKind::Other;
+    case 2:
+      return is("FN") ? ValueKind::Text : ValueKind::Other;
+    case 3:
+      return is("ADR") || is("ORG") ? ValueKind::Structured : ValueKind::Other;
+    case 4:
+      return is("NOTE") || is("ROLE") ? ValueKind::Text : ValueKind::Other;
+    case 5:
+      return is("TITLE") || is("LABEL") || is("AGENT") ? ValueKind::Text : ValueKind::Other;
+    case 6:
+      return is("MAILER") ? ValueKind::Text : ValueKind::Other;
+    case 7:
+      return is("X-LABEL") || is("X-AGENT") ? ValueKind::Text : ValueKind::Other;
+    case 8:
+      return is("NICKNAME") ? ValueKind::TextList : ValueKind::Other;
+    case 10:
+      return is("CATEGORIES") ? ValueKind::TextList : ValueKind::Other;
+    case 11:
+      return is("SORT-STRING") ? ValueKind::Text : ValueKind::Other;
+    default:
+      return ValueKind::Other;
   }
-  for (std::string_view name : {"NICKNAME", "CATEGORIES"}) {
-    if (upperName == name) return ValueKind::TextList;
-  }
-  for (std::string_view name : {"FN", "NOTE", "TITLE", "ROLE", "LABEL", "X-LABEL", "MAILER",
-                                "SORT-STRING", "AGENT", "X-AGENT"}) {
-    if (upperName == name) return ValueKind::Text;
-  }
-  return ValueKind::Other;
 }
 
 std::string heldFrom21(std::string_view text, ValueKind kind) {
