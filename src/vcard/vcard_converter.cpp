@@ -140,15 +140,19 @@ class ContactConversion {
 
   void decode(Held& held, bool from21) {
     VcardProperty& property = held.property;
-    held.encoding = property.firstParameter("ENCODING");
-    held.charset = property.firstParameter("CHARSET");
+    held.encoding.clear();
+    held.charset.clear();
+    if (!property.parameters.empty()) {
+      held.encoding = property.firstParameter("ENCODING");
+      held.charset = property.firstParameter("CHARSET");
+      property.removeParameter("ENCODING");
+      property.removeParameter("CHARSET");
+    }
     held.raw.swap(property.value);  // its buffer is the value's of the next contact
     property.value.clear();
     held.value.clear();
     held.mediaType.clear();
     held.binary = held.asRead = false;
-    property.removeParameter("ENCODING");
-    property.removeParameter("CHARSET");
     // A data: URI is read as one even where a writer also declared base64 for it.
     if (startsWithUpper(trimSpaces(held.raw), "DATA:")) {
       decodeDataUri(held);
@@ -275,6 +279,11 @@ class ContactConversion {
   }
 
   void convertValueParameter(Held& held) {
+    const std::vector<VcardParameter>& parameters = held.property.parameters;
+    if (std::none_of(parameters.begin(), parameters.end(),
+                     [](const VcardParameter& p) { return std::string_view(p.name) == "VALUE"; })) {
+      return;
+    }
     std::string value = toLowerAscii(trimSpaces(held.property.firstParameter("VALUE")));
     held.property.removeParameter("VALUE");
     if (value == "url") value = "uri";

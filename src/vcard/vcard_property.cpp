@@ -288,9 +288,10 @@ std::string writeTag(const VcardProperty& property, std::string_view version) {
 void appendTag(std::string& tag, const VcardProperty& property, std::string_view version) {
   if (!property.group.empty()) tag.append(property.group).append(".");
   tag.append(property.name);
+  const bool v21 = version == "2.1";
   for (const VcardParameter& parameter : property.parameters) {
-    const bool bare = version == "2.1" && std::string_view(parameter.name) == "TYPE";
-    if (!bare) tag.append(";").append(parameter.name).append("=");
+    const bool bare = v21 && std::string_view(parameter.name) == "TYPE";
+    if (!bare) tag.append(1, ';').append(parameter.name).append(1, '=');
     const std::size_t valuesStart = tag.size();
     for (const std::string& value : parameter.values) {
       if (bare) {
