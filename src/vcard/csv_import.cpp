@@ -536,7 +536,7 @@ void convertRows(const CsvTable& table, const ColumnMapping& mapping, ContactCon
   // The rows are read, built and converted on two more threads, batches handed to each in turn
   // ahead of those being written; each batch's text and repairs are taken in row order, and the
   // second converter's log joins the first's at the end.
-  constexpr int kRows = 64;
+  constexpr int kRows = 256;
   constexpr std::size_t kAhead = 2 * BatchWorker<RowBatch>::kBatches;
   const int rows = static_cast<int>(table.rows.size());
   ContactConverter secondConverter(converter.target());
