@@ -1,10 +1,9 @@
 #include "vcard/csv_import.h"
 
 #include <algorithm>
-#include <exception>
 #include <map>
+#include <optional>
 #include <span>
-#include <thread>
 
 #include "platform/batch_worker.h"
 #include "platform/file_system.h"
@@ -396,11 +395,9 @@ Written importRows(const CsvTable& table, const ColumnMapping& mapping, ContactC
     output.emplace(folder + numberedName(kImportedFileName, plan.resultNumber), io);
   const int rows = static_cast<int>(table.rows.size());
   log.rows = rows;
-  if (mapping.setName != kRawExportColumns && converter.target() == VcardVersion::V30) {
-    writeRowsAs30(table, mapping, log, output ? &*output : nullptr, ui);
-  } else {
-    convertRows(table, mapping, converter, log, output ? &*output : nullptr, ui);
-  }
+  // The lines a row of known columns makes are vCard 3.0 already: they only need folding.
+  const bool as30 = mapping.setName != kRawExportColumns && converter.target() == VcardVersion::V30;
+  writeRows(table, mapping, as30 ? nullptr : &converter, log, output ? &*output : nullptr, ui);
   if (!output || log.contacts == 0) return {log.contacts, {}};
   return {log.contacts, commitResult(*output, kImportedFileName, plan)};
 }
@@ -417,9 +414,8 @@ void showRow(RunProgress* ui, int done, int rows) {
 
 namespace {
 
-// Appends a contact's lines to text, folded, each ended with CR LF.
-void appendFolded(const LineSink& lines, std::string& text) {
-  LineSink folded;
+// Appends a contact's lines to text, folded (by way of folded), each ended with CR LF.
+void appendFolded(const LineSink& lines, LineSink& folded, std::string& text) {
   for (const std::string& line : lines) {
     if (line.size() <= kFoldedLength) {
       text.append(line).append(kCrLf);
@@ -431,64 +427,8 @@ void appendFolded(const LineSink& lines, std::string& text) {
   }
 }
 
-// Builds the contacts of rows [first, first + count) into built as the text of their folded
-// lines, the second half on a second thread; the repairs are logged in row order.
-void buildRows(const CsvTable& table, const ColumnMapping& mapping, int first, int count,
-               std::vector<std::string>& built, ImportLog& log) {
-  const auto build = [&](int from, int to, ImportLog& into) {
-    RowContact contact(mapping, into);
-    for (int k = from; k < to; ++k) {
-      std::string& text = built[std::size_t(k)];
-      text.clear();  // its storage serves the chunks after this one
-      appendFolded(contactOfRow(table.rows[std::size_t(first + k)], table, contact, first + k + 1),
-                   text);
-    }
-  };
-  const int half = count / 2;
-  ImportLog secondHalf;
-  std::exception_ptr failure;
-  std::thread worker([&] {
-    try {
-      build(half, count, secondHalf);
-    } catch (...) {
-      failure = std::current_exception();
-    }
-  });
-  try {
-    build(0, half, log);
-  } catch (...) {
-    worker.join();
-    throw;
-  }
-  worker.join();
-  if (failure) std::rethrow_exception(failure);
-  log.repairs.insert(log.repairs.end(), secondHalf.repairs.begin(), secondHalf.repairs.end());
-}
-
-}  // namespace
-
-void writeRowsAs30(const CsvTable& table, const ColumnMapping& mapping, ImportLog& log,
-                   LineWriter* output, RunProgress* ui) {
-  // The lines a row makes are vCard 3.0 already: they only need folding. They are built and
-  // folded a chunk at a time on two threads.
-  constexpr int kChunk = 2048;
-  const int rows = static_cast<int>(table.rows.size());
-  std::vector<std::string> built(kChunk);
-  for (int first = 0; first < rows; first += kChunk) {
-    const int count = std::min(kChunk, rows - first);
-    buildRows(table, mapping, first, count, built, log);
-    for (int k = 0; k < count; ++k) {
-      showRow(ui, first + k, rows);
-      if (output) output->writeText(built[std::size_t(k)]);
-      ++log.contacts;
-    }
-  }
-}
-
-namespace {
-
-// Rows a lane builds and converts, and what it made of them: their contacts' lines as one text,
-// each line ended with CR LF, and the repairs of the rows.
+// Rows a lane builds, and what it made of them: their contacts' lines as one text, each line
+// ended with CR LF, and the repairs of the rows.
 struct RowBatch {
   int first = 0;
   int count = 0;
@@ -496,24 +436,28 @@ struct RowBatch {
   std::vector<std::string> repairs;
 };
 
-// Builds the contacts of rows and converts them, on a thread of its own.
-class ConversionLane {
+// Builds the contacts of rows, and converts them when it has a converter, on a thread of its own.
+class RowLane {
  public:
-  ConversionLane(const CsvTable& table, const ColumnMapping& mapping, ContactConverter& converter)
+  RowLane(const CsvTable& table, const ColumnMapping& mapping, ContactConverter* converter)
       : table_(table),
         contact_(mapping, log_),
         converter_(converter),
-        worker_([this](RowBatch& batch) { convert(batch); }) {}
+        worker_([this](RowBatch& batch) { build(batch); }) {}
 
   BatchWorker<RowBatch>& worker() { return worker_; }
 
  private:
-  void convert(RowBatch& batch) {
+  void build(RowBatch& batch) {
     batch.text.clear();
     for (int k = batch.first; k < batch.first + batch.count; ++k) {
       table_.rows.read(std::size_t(k), row_);
       const LineSink& lines = contactOfRow(row_, table_, contact_, k + 1);
-      for (const std::string& line : converter_.convert({lines.begin(), lines.end()}, k + 1)) {
+      if (!converter_) {
+        appendFolded(lines, folded_, batch.text);
+        continue;
+      }
+      for (const std::string& line : converter_->convert({lines.begin(), lines.end()}, k + 1)) {
         batch.text.append(line).append(kCrLf);
       }
     }
@@ -524,26 +468,28 @@ class ConversionLane {
   const CsvTable& table_;
   ImportLog log_;
   RowContact contact_;
-  CsvRecord row_;  // the row being built, in storage the next row reuses
-  ContactConverter& converter_;
+  CsvRecord row_;    // the row being built, in storage the next row reuses
+  LineSink folded_;  // a long line's parts
+  ContactConverter* converter_;
   BatchWorker<RowBatch> worker_;  // last: its thread starts once the rest is made
 };
 
 }  // namespace
 
-void convertRows(const CsvTable& table, const ColumnMapping& mapping, ContactConverter& converter,
-                 ImportLog& log, LineWriter* output, RunProgress* ui) {
-  // The rows are read, built and converted on two more threads, batches handed to each in turn
-  // ahead of those being written; each batch's text and repairs are taken in row order, and the
-  // second converter's log joins the first's at the end.
+void writeRows(const CsvTable& table, const ColumnMapping& mapping, ContactConverter* converter,
+               ImportLog& log, LineWriter* output, RunProgress* ui) {
+  // The rows are read and built (and converted) on two more threads, batches handed to each in
+  // turn ahead of those being written; each batch's text and repairs are taken in row order, and
+  // the second converter's log joins the first's at the end.
   constexpr int kRows = 256;
   constexpr std::size_t kAhead = 2 * BatchWorker<RowBatch>::kBatches;
   const int rows = static_cast<int>(table.rows.size());
-  ContactConverter secondConverter(converter.target());
+  std::optional<ContactConverter> secondConverter;
+  if (converter) secondConverter.emplace(converter->target());
   {
-    ConversionLane first(table, mapping, converter);
-    ConversionLane second(table, mapping, secondConverter);
-    ConversionLane* lanes[2] = {&first, &second};
+    RowLane first(table, mapping, converter);
+    RowLane second(table, mapping, secondConverter ? &*secondConverter : nullptr);
+    RowLane* lanes[2] = {&first, &second};
     std::vector<RowBatch> spare;  // batches written, their storage for the next ones
     int submitted = 0;
     std::size_t handed = 0;
@@ -569,7 +515,7 @@ void convertRows(const CsvTable& table, const ColumnMapping& mapping, ContactCon
       spare.push_back(std::move(batch));
     }
   }
-  converter.absorb(secondConverter.log());
+  if (converter) converter->absorb(secondConverter->log());
 }
 
 std::string importReport(const std::string& input, const CsvTable& table,

@@ -39,12 +39,11 @@ Written importRows(const CsvTable& table, const ColumnMapping& mapping, ContactC
                    ImportLog& log, const std::string& folder, FileIo& io = systemFileIo(),
                    RunProgress* ui = nullptr, const OutputPlan& plan = {});
 
-// The rows written straight as vCard 3.0 (what contactOfRow gives, folded), or converted to the
-// converter's version on a second thread; into output when one is given.
-void writeRowsAs30(const CsvTable& table, const ColumnMapping& mapping, ImportLog& log,
-                   LineWriter* output, RunProgress* ui);
-void convertRows(const CsvTable& table, const ColumnMapping& mapping, ContactConverter& converter,
-                 ImportLog& log, LineWriter* output, RunProgress* ui);
+// The rows' contacts, built on two more threads and written in row order into output when one is
+// given: converted to the converter's version, or without one as vCard 3.0 (what contactOfRow
+// gives, folded).
+void writeRows(const CsvTable& table, const ColumnMapping& mapping, ContactConverter* converter,
+               ImportLog& log, LineWriter* output, RunProgress* ui);
 
 // The report of an import: the column set, where each column went, each repair, and what the
 // conversion changed.
