@@ -18,7 +18,7 @@ std::string toUpperAscii(std::string_view text) {
 }
 
 void toUpperAsciiInto(std::string_view text, std::string& result) {
-  result.assign(text);
+  assignText(result, text);
   for (char& c : result) c = upperAscii(c);
 }
 
@@ -29,7 +29,7 @@ std::string toLowerAscii(std::string_view text) {
 }
 
 void toLowerAsciiInto(std::string_view text, std::string& result) {
-  result.assign(text);
+  assignText(result, text);
   for (char& c : result) c = lowerAscii(c);
 }
 

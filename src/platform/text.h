@@ -8,6 +8,18 @@ namespace palvren {
 
 constexpr std::string_view kCrLf = "\r\n";
 
+// Puts text in place of what s held, in its storage: what assign does, with less to decide when
+// text lies elsewhere, as it does where a string's content is replaced line after line.
+inline void assignText(std::string& s, std::string_view text) {
+  const char* data = s.data();
+  if (text.data() >= data && text.data() <= data + s.size()) {
+    s.assign(text);
+    return;
+  }
+  s.clear();
+  s.append(text);
+}
+
 // ASCII-only upper-casing: bytes of other scripts pass unchanged.
 inline char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 std::string toUpperAscii(std::string_view text);

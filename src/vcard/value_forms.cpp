@@ -114,7 +114,7 @@ std::string heldFrom30(std::string&& text, ValueKind kind) {
 void heldFrom30Into(std::string_view view, ValueKind kind, std::string& held) {
   held.clear();
   if (heldAsItStands(view, kind)) {
-    held.assign(view);
+    assignText(held, view);
     return;
   }
   // What is changed or kept with the byte after it; runs between them are copied at once.

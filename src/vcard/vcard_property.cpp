@@ -140,12 +140,12 @@ void fillProperty(std::string_view line, VcardProperty& property) {
   if (colon == std::string_view::npos) colon = line.find(':');
   const std::string_view tag = trimSpaces(line.substr(0, colon));
   if (tag.find('\r') == std::string_view::npos) {
-    property.tag.assign(tag);
+    assignText(property.tag, tag);
   } else {
     property.tag = unfold(tag);
   }
   property.value.clear();
-  if (colon != std::string_view::npos) property.value.assign(line.substr(colon + 1));
+  if (colon != std::string_view::npos) assignText(property.value, line.substr(colon + 1));
   property.group.clear();
   property.nested.clear();
   parseTag(property.tag, property);
@@ -269,6 +269,11 @@ namespace {
 // A parameter's value as a tag holds it: a double quote written as a single one, and the value
 // quoted when it holds a separator.
 void appendParameterValue(std::string& tag, std::string_view value) {
+  static constexpr ByteSet kChanged(":;, \"");  // quoted for, or replaced
+  if (findAnyOf(value, kChanged) == std::string_view::npos) {
+    tag.append(value);
+    return;
+  }
   const bool quote = value.find_first_of(":;, ") != std::string_view::npos;
   if (quote) tag += '"';
   const std::size_t from = tag.size();

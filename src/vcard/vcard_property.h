@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/text.h"
+
 namespace palvren {
 
 // One parameter of a property. A vCard 2.1 bare parameter is named by what it is: ENCODING
@@ -59,7 +61,7 @@ class LineSink {
     line.clear();
     return line;
   }
-  void push(std::string_view line) { next().assign(line); }
+  void push(std::string_view line) { assignText(next(), line); }
   // An empty line to fill at position at, the lines from there on moved down one.
   std::string& insertAt(std::size_t at) {
     next();
