@@ -162,6 +162,12 @@ std::string_view charsetOf(std::string_view tag) { return parameterOf(tag, "CHAR
 
 std::string unfold(std::string_view value) {
   std::string joined;
+  unfoldInto(value, joined);
+  return joined;
+}
+
+void unfoldInto(std::string_view value, std::string& joined) {
+  joined.clear();
   joined.reserve(value.size());
   std::size_t from = 0;  // what is not yet copied; the text between folds is copied at once
   for (std::size_t cr = value.find('\r'); cr != std::string_view::npos;
@@ -174,7 +180,6 @@ std::string unfold(std::string_view value) {
     }
   }
   joined.append(value.substr(from));
-  return joined;
 }
 
 std::string decodeQuotedPrintable(std::string_view value) {

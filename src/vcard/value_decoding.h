@@ -56,6 +56,8 @@ std::string_view charsetOf(std::string_view tag);
 
 // Lines folded with a leading space or tab joined again (the CR LF and that one character go).
 std::string unfold(std::string_view value);
+// The same, put in place of joined.
+void unfoldInto(std::string_view value, std::string& joined);
 // Quoted-printable undone: "=XX" becomes its byte, "=" at a line end joins the next line (at the
 // value's end it goes), and any other "=" that starts no escape stays as it is.
 std::string decodeQuotedPrintable(std::string_view value);

@@ -210,10 +210,16 @@ class ContactConversion {
   void decodeText(Held& held, bool from21) {
     const ValueKind kind = valueKindOf(held.property.name);
     // The common case: UTF-8, neither encoded nor in another character set.
-    if (held.encoding.empty() && held.charset.empty() && !from21 &&
-        held.raw.find('\r') == std::string::npos && isValidUtf8(held.raw)) {
-      heldFrom30Into(held.raw, kind, held.value);
-      return takeEmbeddedCard(held);
+    if (held.encoding.empty() && held.charset.empty() && !from21) {
+      std::string_view text = held.raw;
+      if (text.find('\r') != std::string_view::npos) {
+        unfoldInto(text, unfolded_);
+        text = unfolded_;
+      }
+      if (isValidUtf8(text)) {
+        heldFrom30Into(text, kind, held.value);
+        return takeEmbeddedCard(held);
+      }
     }
     if (held.encoding.empty() && held.charset.empty()) {
       std::string text = held.raw.find('\r') == std::string::npos ? held.raw : unfold(held.raw);
@@ -520,6 +526,7 @@ class ContactConversion {
   LineSink out_;
   std::vector<std::string> types_;  // a property's, as they are converted
   mutable std::string long_;        // a line to fold
+  std::string unfolded_;            // a folded value, unfolded
 };
 
 ContactConverter::ContactConverter(VcardVersion target, bool repairs)
