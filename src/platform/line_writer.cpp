@@ -57,6 +57,11 @@ void LineWriter::writeLine(std::string_view line) {
 }
 
 void LineWriter::writeText(std::string_view bytes) {
+  if (bytes.size() >= kFlushSize) {  // enough to go out as it is, without a copy
+    flush();
+    writeOut(bytes.data(), bytes.size());
+    return;
+  }
   buffer_.append(bytes);
   if (buffer_.size() >= kFlushSize) flush();
 }
