@@ -261,6 +261,10 @@ std::size_t rowEndInBlocks(std::string_view text, std::size_t& i, char delimiter
     };
     const unsigned quotes = where(quote);
     const unsigned breaks = where(cr) | where(lf);
+    if ((quotes | breaks) == 0) {  // the quoting goes on as it is, and so does the row
+      holdsText = holdsText || (~(where(delimiters) | where(space)) & 0xFFFFu) != 0;
+      continue;
+    }
     unsigned inside = quotes;  // each byte's quoting: the parity of the quotes up to it
     inside ^= inside << 1;
     inside ^= inside << 2;
