@@ -254,15 +254,24 @@ std::size_t rowEndInBlocks(std::string_view text, std::size_t& i, char delimiter
   const __m128i lf = _mm_set1_epi8('\n');
   const __m128i delimiters = _mm_set1_epi8(delimiter);
   const __m128i space = _mm_set1_epi8(' ');
-  for (; i + 16 <= text.size(); i += 16) {
+  while (i + 16 <= text.size()) {
+    if (!quoted && quotedEmptyCellAt(text, i, delimiter)) {
+      // A raw export's runs of quoted empty cells, taken as rowEnd takes them.
+      i += 3;
+      std::size_t columns = 0;
+      skipQuotedEmptyCells(text, i, delimiter, columns);
+      continue;
+    }
     const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
     const auto where = [&block](__m128i byte) {
       return unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(block, byte)));
     };
     const unsigned quotes = where(quote);
     const unsigned breaks = where(cr) | where(lf);
+    const unsigned blank = quotes | breaks | where(delimiters) | where(space);
     if ((quotes | breaks) == 0) {  // the quoting goes on as it is, and so does the row
-      holdsText = holdsText || (~(where(delimiters) | where(space)) & 0xFFFFu) != 0;
+      holdsText = holdsText || (~blank & 0xFFFFu) != 0;
+      i += 16;
       continue;
     }
     unsigned inside = quotes;  // each byte's quoting: the parity of the quotes up to it
@@ -271,7 +280,6 @@ std::size_t rowEndInBlocks(std::string_view text, std::size_t& i, char delimiter
     inside ^= inside << 4;
     inside ^= inside << 8;
     inside = (quoted ? ~inside : inside) & 0xFFFFu;
-    const unsigned blank = quotes | breaks | where(delimiters) | where(space);
     const unsigned textBytes = ((~blank) | (breaks & inside)) & 0xFFFFu;
     const unsigned ends = breaks & ~inside;
     if (ends != 0) {
@@ -283,6 +291,7 @@ std::size_t rowEndInBlocks(std::string_view text, std::size_t& i, char delimiter
     }
     holdsText = holdsText || textBytes != 0;
     quoted = (inside >> 15) != 0;
+    i += 16;
   }
   return std::string_view::npos;
 }
