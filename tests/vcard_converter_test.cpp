@@ -146,6 +146,10 @@ const Case kCases[] = {
      "AICRAEAOw==\r\n"
      "\r\nEND:VCARD\r\n",
      "N added"},
+    {"types already in 4.0's case but for a PREF among them", VcardVersion::V40,
+     "BEGIN:VCARD\nVERSION:3.0\nFN:Jo\nTEL;TYPE=pref,cell:+1 555 0100\nEND:VCARD",
+     "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Jo\r\nTEL;TYPE=cell;PREF=1:+1 555 0100\r\nEND:VCARD\r\n",
+     "TYPE=PREF became PREF=1"},
     // values no decoding explains
     {"broken base64 kept as read in 3.0", VcardVersion::V30,
      "BEGIN:VCARD\nVERSION:2.1\nFN:X\nN:X;;;;\nPHOTO;ENCODING=BASE64;JPEG:not*base64\n\nEND:VCARD",

@@ -263,6 +263,11 @@ class ContactConversion {
   void convertParameters(Held& held) {
     if (held.property.parameters.empty()) return;
     convertValueParameter(held);
+    const std::vector<VcardParameter>& parameters = held.property.parameters;
+    const bool noPref = std::none_of(parameters.begin(), parameters.end(), [](const auto& p) {
+      return std::string_view(p.name) == "PREF";
+    });
+    if (noPref && typesAsSet(held.property, is40())) return;  // as most are
     std::vector<std::string>& types = types_;
     lowerTypesInto(held.property, types);
     const auto pref = std::find(types.begin(), types.end(), "pref");

@@ -370,6 +370,28 @@ void lowerTypesInto(const VcardProperty& property, std::vector<std::string>& typ
   }
 }
 
+bool typesAsSet(const VcardProperty& property, bool lowerCase) {
+  const VcardParameter* typeParameter = nullptr;
+  for (const VcardParameter& parameter : property.parameters) {
+    if (std::string_view(parameter.name) != "TYPE") continue;
+    if (typeParameter) return false;
+    typeParameter = &parameter;
+  }
+  if (!typeParameter) return true;
+  const std::vector<std::string>& values = typeParameter->values;
+  if (values.empty()) return false;
+  for (auto value = values.begin(); value != values.end(); ++value) {
+    if (value->empty() || value->front() == ' ' || value->back() == ' ' ||
+        equalsUpper(*value, "PREF") || std::find(values.begin(), value, *value) != value) {
+      return false;
+    }
+    for (char c : *value) {
+      if (c == ',' || c != (lowerCase ? lowerAscii(c) : upperAscii(c))) return false;
+    }
+  }
+  return true;
+}
+
 void setTypes(VcardProperty& property, const std::vector<std::string>& types) {
   std::vector<VcardParameter>& parameters = property.parameters;
   const auto isType = [](const VcardParameter& p) { return std::string_view(p.name) == "TYPE"; };

@@ -91,6 +91,10 @@ class LineSink {
 std::vector<std::string> lowerTypes(const VcardProperty& property);
 // The same, put in place of types (whose storage it reuses).
 void lowerTypesInto(const VcardProperty& property, std::vector<std::string>& types);
+// Whether the types are already as setTypes puts those lowerTypes reads, in lower case or upper
+// case: one TYPE parameter, or none, whose values are each one type, in that case, once, and
+// none of them PREF (which vCard 4.0 writes as a parameter of its own).
+bool typesAsSet(const VcardProperty& property, bool lowerCase);
 // Puts the TYPE parameter of types where the first one stood (or last); none when types is empty.
 void setTypes(VcardProperty& property, const std::vector<std::string>& types);
 
