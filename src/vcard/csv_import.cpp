@@ -137,7 +137,9 @@ class RowContact {
   void start(int number) {
     number_ = number;
     used_ = 0;
-    rawLines_.clear();
+    lines_.clear();
+    lines_.push("BEGIN:VCARD");  // a raw export's lines follow it as they are read
+    rawLines_ = 0;
     notes_.clear();
     pastHeader_.clear();
   }
@@ -148,8 +150,9 @@ class RowContact {
     const ImportField& field = mapping_.fields[column];
     if (cell.empty()) return;
     if (field.raw) {
-      std::string& line = rawLines_.next().append(field.property);
+      std::string& line = lines_.next().append(field.property);
       appendRawValue(line.append(":"), field.property, cell);
+      ++rawLines_;
       return;
     }
     Instance& instance = instanceFor(field, column, header);
@@ -171,12 +174,11 @@ class RowContact {
   // The contact's lines, in strings the next row's lines reuse.
   const LineSink& lines() {
     LineSink& out = lines_;
-    out.clear();
-    out.push("BEGIN:VCARD");
-    if (rawLines_.size() > 0) {
-      for (const std::string& line : rawLines_) out.push(line);
+    if (rawLines_ > 0) {
       if (!pastHeader_.empty()) appendHeld(out.next().append("NOTE:"), pastHeader_);
     } else {
+      out.clear();
+      out.push("BEGIN:VCARD");
       out.push("VERSION:3.0");
       writeNames(out);
       for (Instance& instance : instances()) writeInstance(instance, out);
@@ -338,7 +340,7 @@ class RowContact {
   std::vector<Instance> instances_;
   std::size_t used_ = 0;  // the instances of this row
   LineSink lines_;
-  LineSink rawLines_;  // a raw export's lines, in strings the next row's reuse
+  std::size_t rawLines_ = 0;  // the lines of a raw export's cells, which lines_ holds
   std::string notes_;
   std::string pastHeader_;
 };
