@@ -108,14 +108,20 @@ TEST(CsvImport, ReadsWhatProgramsWrite) {
        "BEGIN:VCARD\r\nVERSION:3.0\r\nN:;Ann;;;\r\nFN:Ann\r\n"
        "EMAIL;TYPE=INTERNET:ann@example.org\r\nNOTE:Met at the fair\r\nEND:VCARD\r\n",
        {"contact 1: FN made from the name columns"}},
-      {"rows that only look blank, blank ones, line ends inside quotes and quotes inside a cell",
+      {"rows that only look blank, blank ones, line ends inside quotes and quotes inside a cell, "
+       "and the same past the sixteen bytes a search takes at once",
        "First Name,Last Name\r\n\"\"\"\",\r\n, \r\n\" \",\"\"\nAnn,\"Lee\rSmith\"\r"
-       "Bo\"b,x\"y,Z\n",
+       "Bo\"b,x\"y,Z\n, , , , , , , , , , , , \r\n\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
+       "\"                    Kim\",Lee\r\n\"Ann Marie Louise\r\nSecond\",X\r\n",
        "BEGIN:VCARD\r\nVERSION:3.0\r\nN:;\";;;\r\nFN:\"\r\nEND:VCARD\r\n"
        "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee\\nSmith;Ann;;;\r\nFN:Ann Lee\\nSmith\r\nEND:VCARD\r\n"
-       "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Z;Bob\\,xy;;;\r\nFN:Bob\\,xy Z\r\nEND:VCARD\r\n",
+       "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Z;Bob\\,xy;;;\r\nFN:Bob\\,xy Z\r\nEND:VCARD\r\n"
+       "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Kim;;;\r\nFN:Kim Lee\r\nEND:VCARD\r\n"
+       "BEGIN:VCARD\r\nVERSION:3.0\r\nN:X;Ann Marie Louise\\nSecond;;;\r\n"
+       "FN:Ann Marie Louise\\nSecond X\r\nEND:VCARD\r\n",
        {"contact 1: FN made from the name columns", "contact 2: FN made from the name columns",
-        "contact 3: FN made from the name columns"}},
+        "contact 3: FN made from the name columns", "contact 4: FN made from the name columns",
+        "contact 5: FN made from the name columns"}},
       {"a raw export of folded values: unfolded, a quoted-printable one by its soft break",
        "VERSION,N,NOTE,NOTE;ENCODING=QUOTED-PRINTABLE,TITLE\r\n"
        "\"3.0\",\"A;B;;;\",\"Met at the fair, pr\r\nefers e-mail\",\"\",\"\"\r\n"
