@@ -151,10 +151,13 @@ const Case kCases[] = {
      "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Jo\r\nTEL;TYPE=cell;PREF=1:+1 555 0100\r\nEND:VCARD\r\n",
      "TYPE=PREF became PREF=1"},
     // values no decoding explains
-    {"broken base64 kept as read in 3.0", VcardVersion::V30,
-     "BEGIN:VCARD\nVERSION:2.1\nFN:X\nN:X;;;;\nPHOTO;ENCODING=BASE64;JPEG:not*base64\n\nEND:VCARD",
-     "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:X\r\nN:X;;;;\r\nPHOTO;TYPE=JPEG;ENCODING=BASE64:not*base64"
-     "\r\nEND:VCARD\r\n",
+    {"broken base64 kept as read in 3.0 (a byte next to the alphabet's among its digits)",
+     VcardVersion::V30,
+     "BEGIN:VCARD\nVERSION:2.1\nFN:X\nN:X;;;;\nPHOTO;ENCODING=BASE64;JPEG:QUJDR[VGR0hJSktMTU5Pnot*"
+     "base64\n\n"
+     "END:VCARD",
+     "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:X\r\nN:X;;;;\r\nPHOTO;TYPE=JPEG;ENCODING=BASE64:"
+     "QUJDR[VGR0hJSktMTU5Pnot*base64\r\nEND:VCARD\r\n",
      "PHOTO written as read: its base64 does not decode"},
     {"a byte Windows-1252 leaves undefined, in 4.0 as an X- property", VcardVersion::V40,
      "BEGIN:VCARD\nVERSION:2.1\nFN:X\nNOTE;ENCODING=QUOTED-PRINTABLE:a=81b\nEND:VCARD",
