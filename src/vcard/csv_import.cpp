@@ -61,8 +61,10 @@ void appendRawValue(std::string& line, std::string_view tag, std::string_view ce
     return;
   }
   for (std::size_t end = cell.find('\n'); end != std::string_view::npos; end = cell.find('\n')) {
-    line.append(cell.substr(0, end + 1)).push_back(' ');
+    line.append(cell.substr(0, end + 1));
     cell.remove_prefix(end + 1);
+    // A line folded with a tab keeps it: the tab marks the fold as the space would.
+    if (!cell.starts_with('\t') && !cell.starts_with(' ')) line.push_back(' ');
   }
   line.append(cell);
 }
