@@ -1,6 +1,7 @@
 #include "redundancy/candidate_index.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace palvren {
 
@@ -21,6 +22,13 @@ std::uint64_t combinedKey(std::uint64_t place, std::uint64_t name) {
 void SlotsByKey::seal() {
   std::sort(sorted_.begin(), sorted_.end());
   sorted_.erase(std::unique(sorted_.begin(), sorted_.end()), sorted_.end());
+  if (sorted_.empty()) return;
+  bits_ = std::clamp(int(std::bit_width(sorted_.size())) - 1, 1, 24);
+  starts_.assign((std::size_t(1) << bits_) + 1, std::uint32_t(sorted_.size()));
+  for (std::size_t i = sorted_.size(); i-- > 0;) starts_[sorted_[i].key >> (64 - bits_)] = i;
+  for (std::size_t lead = starts_.size() - 1; lead-- > 0;) {
+    starts_[lead] = std::min(starts_[lead], starts_[lead + 1]);  // a value no key leads with
+  }
 }
 
 void SlotsByKey::add(std::uint64_t key, int slot) {
@@ -32,9 +40,13 @@ void SlotsByKey::add(std::uint64_t key, int slot) {
 void SlotsByKey::closest(std::uint64_t key, int after, const std::vector<char>& removed,
                          int& next) const {
   if (sorted_.empty() && later_.empty()) return;  // no wide contact, the common case
-  for (auto it = std::lower_bound(sorted_.begin(), sorted_.end(), Entry{key, after + 1});
-       it != sorted_.end() && it->key == key && (next < 0 || it->slot < next); ++it) {
-    if (!removed[std::size_t(it->slot)]) next = it->slot;
+  if (!sorted_.empty()) {
+    const std::size_t lead = key >> (64 - bits_);
+    const auto end = sorted_.begin() + starts_[lead + 1];
+    for (auto it = std::lower_bound(sorted_.begin() + starts_[lead], end, Entry{key, after + 1});
+         it != end && it->key == key && (next < 0 || it->slot < next); ++it) {
+      if (!removed[std::size_t(it->slot)]) next = it->slot;
+    }
   }
   if (later_.empty()) return;
   auto found = later_.find(key);

@@ -10,8 +10,9 @@
 
 namespace palvren {
 
-// Slots (places in the list, in list order) by key: the keys of every contact sorted once, and
-// the keys a contact gains later in a small map. A removed slot is skipped, not erased.
+// Slots (places in the list, in list order) by key: the keys of every contact sorted once, with
+// where the keys of each leading bits begin, and the keys a contact gains later in a small map. A
+// removed slot is skipped, not erased.
 class SlotsByKey {
  public:
   void collect(std::uint64_t key, int slot) { sorted_.push_back({key, slot}); }
@@ -27,6 +28,10 @@ class SlotsByKey {
     auto operator<=>(const Entry&) const = default;
   };
   std::vector<Entry> sorted_;
+  // Where the entries whose keys start with each value of their first bits_ bits begin in sorted_,
+  // and one past the last (keys are hashes: each value leads about one entry).
+  std::vector<std::uint32_t> starts_;
+  int bits_ = 0;
   std::unordered_map<std::uint64_t, std::vector<int>> later_;
 };
 
