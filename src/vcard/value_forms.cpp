@@ -118,11 +118,11 @@ std::string heldFrom30(std::string&& text, ValueKind kind) {
 }
 
 void heldFrom30Into(std::string_view view, ValueKind kind, std::string& held) {
-  held.clear();
   if (heldAsItStands(view, kind)) {
     assignText(held, view);
     return;
   }
+  held.clear();
   // What is changed or kept with the byte after it; runs between them are copied at once.
   static constexpr ByteSet kSpecialIn30("\r\n,;\\");
   static constexpr ByteSet kSpecial("\r\n\\");

@@ -210,23 +210,13 @@ class ContactConversion {
   void decodeText(Held& held, bool from21) {
     const ValueKind kind = valueKindOf(held.property.name);
     // The common case: UTF-8, neither encoded nor in another character set.
-    if (held.encoding.empty() && held.charset.empty() && !from21) {
+    if (held.encoding.empty() && held.charset.empty()) {
       std::string_view text = held.raw;
       if (text.find('\r') != std::string_view::npos) {
         unfoldInto(text, unfolded_);
         text = unfolded_;
       }
-      if (isValidUtf8(text)) {
-        heldFrom30Into(text, kind, held.value);
-        return takeEmbeddedCard(held);
-      }
-    }
-    if (held.encoding.empty() && held.charset.empty()) {
-      std::string text = held.raw.find('\r') == std::string::npos ? held.raw : unfold(held.raw);
-      if (isValidUtf8(text)) {
-        held.value = from21 ? heldFrom21(text, kind) : heldFrom30(std::move(text), kind);
-        return takeEmbeddedCard(held);
-      }
+      if (isValidUtf8(text)) return takeHeld(held, text, from21, kind);
     }
     const bool quotedPrintable = equalsUpper(held.encoding, "QUOTED-PRINTABLE");
     const std::string bytes = decodedBytes(held.property.tag, held.raw);
@@ -234,7 +224,16 @@ class ContactConversion {
     if (!explained(bytes, utf8)) return keepAsRead(held, "no character set explains its bytes");
     const std::string source = sourceOf(bytes, held.charset, quotedPrintable);
     if (!source.empty()) notes_->decoded(source, held.property.name);
-    held.value = from21 ? heldFrom21(utf8, kind) : heldFrom30(std::string(utf8), kind);
+    takeHeld(held, utf8, from21, kind);
+  }
+
+  // The value of text (UTF-8, as its version writes it) in the held form.
+  static void takeHeld(Held& held, std::string_view text, bool from21, ValueKind kind) {
+    if (from21) {
+      held.value = heldFrom21(text, kind);
+    } else {
+      heldFrom30Into(text, kind, held.value);
+    }
     takeEmbeddedCard(held);
   }
 
