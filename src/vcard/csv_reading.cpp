@@ -354,12 +354,18 @@ std::vector<std::size_t> rowStarts(std::string_view text, char delimiter) {
   return starts;
 }
 
-CsvRecord rowAt(std::string_view text, std::size_t start, char delimiter) {
+// The row starting at start read into row, whose storage it reuses.
+void readRowAt(std::string_view text, std::size_t start, char delimiter, CsvRecord& row) {
   Requoted requoted;  // costs nothing while empty, as it is for most rows
-  CsvRecord row;
   readRow(text, start, delimiter, row, requoted);
   // Moved, the list keeps its strings where the cells view them.
+  row.requoted.reset();
   if (!requoted.empty()) row.requoted = std::make_shared<const Requoted>(std::move(requoted));
+}
+
+CsvRecord rowAt(std::string_view text, std::size_t start, char delimiter) {
+  CsvRecord row;
+  readRowAt(text, start, delimiter, row);
   return row;
 }
 
@@ -384,11 +390,7 @@ CsvRecord CsvRows::operator[](std::size_t index) const {
 }
 
 void CsvRows::read(std::size_t index, CsvRecord& row) const {
-  Requoted requoted;
-  std::size_t start = starts_.at(index);
-  readRow(*text_, start, delimiter_, row, requoted);
-  row.requoted.reset();
-  if (!requoted.empty()) row.requoted = std::make_shared<const Requoted>(std::move(requoted));
+  readRowAt(*text_, starts_.at(index), delimiter_, row);
 }
 
 std::vector<CsvRecord> csvRows(std::string_view text, char delimiter) {
