@@ -1,13 +1,9 @@
 #pragma once
 
-#include <condition_variable>
-#include <deque>
-#include <exception>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "platform/batch_worker.h"
 #include "vcard/vcard_converter.h"
 
 namespace palvren {
@@ -17,10 +13,13 @@ namespace palvren {
 // the order they were handed in. Destroying the pipeline stops the thread and waits for it.
 class ConversionPipeline {
  public:
-  explicit ConversionPipeline(ContactConverter& converter);
-  ~ConversionPipeline();
-  ConversionPipeline(const ConversionPipeline&) = delete;
-  ConversionPipeline& operator=(const ConversionPipeline&) = delete;
+  explicit ConversionPipeline(ContactConverter& converter)
+      : worker_([&converter](Batch& batch) {
+          int number = batch.firstNumber;
+          for (std::vector<std::string>& contact : batch.contacts) {
+            converter.convertInPlace(contact, number++);
+          }
+        }) {}
 
   // Contacts a batch holds, and batches handed in and not yet taken back at most.
   static constexpr std::size_t kBatch = 64;
@@ -32,26 +31,12 @@ class ConversionPipeline {
     int firstNumber = 1;
   };
   // Hands in a batch; number names each contact in the converter's log.
-  void submit(Batch batch);
-  // The next batch converted; what its conversion threw is thrown here.
-  std::vector<std::vector<std::string>> next();
+  void submit(Batch batch) { worker_.submit(std::move(batch)); }
+  // The next batch converted; what a conversion threw is thrown here.
+  std::vector<std::vector<std::string>> next() { return std::move(worker_.next().contacts); }
 
  private:
-  struct Result {
-    std::vector<std::vector<std::string>> contacts;
-    std::exception_ptr error;
-  };
-
-  void work();
-  Result convert(Batch& batch);
-
-  ContactConverter& converter_;
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  std::deque<Batch> batches_;
-  std::deque<Result> results_;
-  bool stopping_ = false;
-  std::thread worker_;
+  BatchWorker<Batch> worker_;
 };
 
 }  // namespace palvren
